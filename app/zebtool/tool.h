@@ -1,0 +1,36 @@
+// Shared pieces of the zebtool commands: the exit statuses, output and book loading.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zeb {
+class TZEBset;
+struct PlatformServices;
+}
+
+namespace zeb::tool {
+
+enum ExitStatus : int { success = 0, failure = 1, usageError = 2 };
+
+// Writes Windows-1252 text to stdout as UTF-8.
+void printLine(std::string_view windows1252Text);
+void printUtf8Line(std::string_view utf8Text);
+
+// The book loaded from the path; nothing when it cannot be loaded (its messages have
+// then been written to stderr).
+std::unique_ptr<TZEBset> loadBook(const PlatformServices& services, const std::string& path);
+
+using Arguments = std::vector<std::string>;
+struct Command {
+  std::string_view name;
+  std::string_view usage;
+  int (*run)(const PlatformServices& services, const Arguments& arguments);
+};
+
+// The commands of each group, defined beside their code.
+const std::vector<Command>& bookCommands();
+
+}  // namespace zeb::tool

@@ -1,0 +1,2 @@
+// Timing and memory figures for the benchmark programs.
+#pragma once

@@ -1,0 +1,56 @@
+// Fuzzes book loading: any bytes as a book file, then every name, size and blob of it.
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "document/container.h"
+#include "platform/headless/memory_settings_store.h"
+#include "platform/headless/recording_message_boxes.h"
+#include "platform/headless/system_environment.h"
+
+namespace {
+
+struct Platform {
+  zeb::RecordingMessageBoxes messages;
+  zeb::SystemEnvironment environment;
+  zeb::MemorySettingsStore settings;
+  zeb::PlatformServices services{&messages, &environment, &settings};
+};
+
+std::string bookPath() {
+  return "/tmp/fuzz-load-book-" + std::to_string(getpid()) + ".zeb";
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  static Platform platform;
+  static const std::string path = bookPath();
+  if (FILE* file = std::fopen(path.c_str(), "wb")) {
+    std::fwrite(data, 1, size, file);
+    std::fclose(file);
+  }
+  zeb::TZEBset set(platform.services);
+  set.Load(path);
+  std::vector<std::uint8_t> bytes;
+  for (int k = 0; k < zeb::kindCount; ++k) {
+    const auto kind = zeb::kindOf(k);
+    for (std::size_t i = 0; i < set.slotCount(kind); ++i) {
+      zeb::TZEBoggetto* object = set.slot(kind, static_cast<std::int32_t>(i));
+      if (object == nullptr) continue;
+      (void)object->Name();
+      (void)object->FileName();
+      (void)object->Size();
+      (void)object->ReferencedPicture();
+      (void)object->attribute("allfields");
+      (void)object->primaryData();
+      (void)object->readPrimary(bytes);
+    }
+  }
+  zeb::TZEBset::PageNameFromFile(path, 0);
+  platform.messages.clear();
+  return 0;
+}

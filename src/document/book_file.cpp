@@ -1,0 +1,46 @@
+// Book file access through pread, so that reads never move a shared position.
+#include "document/book_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace zeb {
+
+std::unique_ptr<BookFile> BookFile::open(const std::filesystem::path& path) {
+  const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (descriptor < 0) return nullptr;
+  struct stat status {};
+  if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+    ::close(descriptor);
+    return nullptr;
+  }
+  return std::unique_ptr<BookFile>(new BookFile(descriptor, status.st_size));
+}
+
+BookFile::~BookFile() { ::close(descriptor_); }
+
+bool BookFile::readAt(std::int64_t position, std::span<std::uint8_t> buffer) const {
+  if (!contains(position, static_cast<std::int64_t>(buffer.size()))) return false;
+  std::size_t done = 0;
+  while (done < buffer.size()) {
+    const ssize_t got = ::pread(descriptor_, buffer.data() + done, buffer.size() - done,
+                                static_cast<off_t>(position + static_cast<std::int64_t>(done)));
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) return false;  // the file shrank or the disk failed
+    done += static_cast<std::size_t>(got);
+  }
+  return true;
+}
+
+std::optional<std::vector<std::uint8_t>> BookFile::readVector(std::int64_t position,
+                                                              std::int64_t count) const {
+  if (!contains(position, count)) return std::nullopt;
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(count));
+  if (!readAt(position, bytes)) return std::nullopt;
+  return bytes;
+}
+
+}  // namespace zeb

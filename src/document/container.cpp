@@ -1,0 +1,399 @@
+// The document container: new books, loading a book file, the object lists and lookups.
+#include "document/container.h"
+
+#include <algorithm>
+#include <atomic>
+#include <system_error>
+
+#include "document/book_file.h"
+#include "document/byte_reader.h"
+#include "document/file_names.h"
+#include "document/messages.h"
+#include "document/named_files.h"
+#include "document/page_object.h"
+#include "platform/environment.h"
+#include "platform/message_boxes.h"
+#include "platform/windows1252.h"
+
+namespace zeb {
+namespace {
+
+struct KindTableEntry {
+  std::int32_t offset = 0;
+  std::int32_t size = 0;
+  std::int32_t count = 0;
+};
+
+// The kind table that follows the header, and the blob-area offset after it.
+struct KindTable {
+  std::vector<KindTableEntry> entries;
+  std::int32_t blobAreaOffset = 0;
+  std::int64_t recordAreaBase = 0;
+};
+
+KindTable readKindTable(const BookFile& file, int kinds) {
+  const std::size_t length = static_cast<std::size_t>(kinds) * kindTableEntrySize + 4;
+  std::vector<std::uint8_t> bytes(length);
+  if (!file.readAt(headerSize, bytes)) throw FormatError("kind table outside the file");
+  ByteReader reader(bytes);
+  KindTable table;
+  for (int k = 0; k < kinds; ++k) {
+    KindTableEntry entry;
+    entry.offset = reader.readI32();
+    entry.size = reader.readI32();
+    entry.count = reader.readI32();
+    table.entries.push_back(entry);
+  }
+  table.blobAreaOffset = reader.readI32();
+  table.recordAreaBase = headerSize + 4 + std::int64_t{kindTableEntrySize} * kinds;
+  return table;
+}
+
+std::atomic<int> untitledCounter{0};
+
+}  // namespace
+
+TZEBset::TZEBset(const PlatformServices& services) : services_(services), random_(std::random_device{}()) {
+  New();
+}
+
+TZEBset::~TZEBset() {
+  // Objects may refer to the container while they are freed.
+  for (auto& list : lists_) list.clear();
+}
+
+MessageBoxes& TZEBset::messages() const { return *services_.messages; }
+
+int TZEBset::nextUntitledNumber() { return ++untitledCounter; }
+
+std::string TZEBset::ExpPrefix() const { return header_.shortString(header::expPrefix, header::expPrefixMax); }
+
+void TZEBset::setExpPrefix(std::string_view prefix) {
+  header_.setShortString(header::expPrefix, header::expPrefixMax, prefix);
+}
+
+// --- Life cycle.
+
+void TZEBset::Clear() {
+  defaultStyles_ = {};
+  for (auto& list : lists_) list.clear();
+  upgradedIds_.clear();
+  file_.reset();
+  fileName_.clear();
+  recordAreaBase_ = 0;
+  blobAreaBase_ = 0;
+}
+
+void TZEBset::New() {
+  if (OnBeforeNew) OnBeforeNew();
+  Clear();
+  header_.setNewBookDefaults(services_.environment->userName());
+  createDefaultStyles();
+  if (OnAfterNew) OnAfterNew();
+  ensureNamedFiles();
+}
+
+void TZEBset::createDefaultStyles() {
+  for (int which = 0; which < 2; ++which) {
+    auto style = makeObject(TOggettiHel::stileParagrafo);
+    style->Release();
+    style->Activate();
+    style->setName(which == 0 ? messages::noStyle : messages::noStyleInTable);
+    if (which == 1) {
+      style->record().setI16(86, 0);
+      style->record().setI16(88, 0);
+    }
+    defaultStyles_[static_cast<std::size_t>(which)] = &Register(std::move(style));
+  }
+}
+
+void TZEBset::ensureNamedFiles() {
+  TZEBoggetto& list = namedFileList();
+  setNamedFile(list, messages::indexName, messages::indexFile);
+  setNamedFile(list, messages::cartName, messages::cartFile);
+}
+
+TZEBoggetto& TZEBset::namedFileList() {
+  TZEBoggetto* list = objectById(static_cast<std::uint32_t>(header_.i32(header::namedFileList)));
+  if (list != nullptr && list->Kind() == TOggettiHel::dbloc) return *list;
+  auto created = makeObject(TOggettiHel::dbloc);
+  created->Release();
+  created->record().setU8(field::dataSetVariant, 1);
+  created->Activate();
+  TZEBoggetto& registered = Register(std::move(created));
+  header_.setI32(header::namedFileList, static_cast<std::int32_t>(registered.ID()));
+  return registered;
+}
+
+bool TZEBset::setZEBFileName(const std::string& path) {
+  if (OnBeforeNew) OnBeforeNew();
+  return Load(path);
+}
+
+bool TZEBset::Load(const std::string& path) {
+  std::error_code error;
+  if (!std::filesystem::exists(path, error)) {
+    messages().warning(utf8ToWindows1252(path) + std::string(messages::doesNotExist));
+    return false;
+  }
+  Clear();
+
+  bool loaded = false;
+  try {
+    file_ = BookFile::open(path);
+    if (!file_) throw FormatError("cannot open the book file");
+    fileName_ = path;
+    switch (checkHeader(*file_, path)) {
+      case HeaderCheck::emptyFile: {
+        // An empty file is a new book bound to that path.
+        New();
+        setExpPrefix(exportPrefixOf(utf8ToWindows1252(std::filesystem::path(path).filename().string())));
+        fileName_ = path;
+        return true;
+      }
+      case HeaderCheck::failed:
+        break;
+      case HeaderCheck::passed:
+        upgradedIds_.clear();
+        readObjects(*file_);
+        if (header_.version() == 1) upgradeVersionOne();
+        if (count(kindNumber(TOggettiHel::stileParagrafo)) > 0) {
+          // The first two style records are the default styles; a book must have both.
+          defaultStyles_[0] = slot(TOggettiHel::stileParagrafo, 0);
+          defaultStyles_[1] = slot(TOggettiHel::stileParagrafo, 1);
+          if (defaultStyles_[0] == nullptr || defaultStyles_[1] == nullptr)
+            throw FormatError("a book needs two style records");
+        }
+        fileName_ = path;
+        if (OnAfterNew) OnAfterNew();
+        loaded = true;
+        break;
+    }
+  } catch (const std::exception&) {
+    loaded = false;
+  }
+
+  if (!loaded) {
+    New();
+    messages().information(std::string(messages::errorReadingFile) + utf8ToWindows1252(path));
+  }
+  return loaded;
+}
+
+TZEBset::HeaderCheck TZEBset::checkHeader(const BookFile& file, const std::string& path) {
+  if (file.size() == 0) return HeaderCheck::emptyFile;
+  if (file.size() < headerSize) return HeaderCheck::failed;
+  if (!file.readAt(0, header_.bytes())) return HeaderCheck::failed;
+
+  if (upperWindows1252(std::string(header_.bytes().begin(), header_.bytes().begin() + 4)) != "QUIR") {
+    messages().information(messages::unrecognizedFormat);
+    return HeaderCheck::failed;
+  }
+  const int version = header_.version();
+  if (version == 1) {
+    if (header_.u8(header::highestKind) < 8) {
+      messages().information(messages::tooOldVersion);
+      return HeaderCheck::failed;
+    }
+    header_.setShortString(header::author, header::textFieldMax, "");
+    header_.setShortString(header::copyright, header::textFieldMax, "");
+    header_.setShortString(header::company, header::textFieldMax, "");
+    header_.setShortString(header::field1363, header::field1363Max, "");
+    setExpPrefix(exportPrefixOf(utf8ToWindows1252(std::filesystem::path(path).filename().string())));
+    header_.setI32(header::pagesTreeHolder, 0);
+    header_.setNewPageDefaults();
+  }
+  if (version > 2) {
+    messages().error(messages::unsupportedFile);
+    return HeaderCheck::failed;
+  }
+  if (header_.u8(header::highestKind) > 26) {
+    messages().information(messages::unsupportedFile);
+    return HeaderCheck::failed;
+  }
+  return HeaderCheck::passed;
+}
+
+void TZEBset::readObjects(const BookFile& file) {
+  const int kinds = header_.u8(header::highestKind) + 1;
+  const KindTable table = readKindTable(file, kinds);
+  recordAreaBase_ = table.recordAreaBase;
+  blobAreaBase_ = table.recordAreaBase + table.blobAreaOffset;
+
+  // A book without style records gets the two default styles before its objects.
+  constexpr auto styles = static_cast<std::size_t>(TOggettiHel::stileParagrafo);
+  if (table.entries.size() <= styles || table.entries[styles].count <= 0) createDefaultStyles();
+
+  // Find the span of the file that holds every record, so that it is read in one go.
+  std::int64_t first = file.size();
+  std::int64_t last = 0;
+  std::int64_t objects = 0;
+  for (const KindTableEntry& entry : table.entries) {
+    if (entry.count <= 0) continue;
+    if (entry.size <= 0) throw FormatError("records without a size");
+    const std::int64_t start = recordAreaBase_ + entry.offset;
+    const std::int64_t end = start + std::int64_t{entry.size} * entry.count;
+    if (!file.contains(start, end - start)) throw FormatError("records outside the file");
+    if (entry.count > maxObjectIndex + 1) throw FormatError("more records than indexes");
+    objects += entry.count;
+    first = std::min(first, start);
+    last = std::max(last, end);
+  }
+  if (objects > limits::maxObjectsPerBook) throw FormatError("too many records");
+  std::vector<std::uint8_t> area;
+  if (objects > 0) {
+    area.resize(static_cast<std::size_t>(last - first));
+    if (!file.readAt(first, area)) throw FormatError("cannot read the records");
+  }
+
+  std::mt19937& randomSource = random_;
+  FileNameRegistry fileNames(randomSource);
+  RecordSource source;
+  source.blobAreaBase = blobAreaBase_;
+  source.fileSize = file.size();
+  source.bookRevision = header_.revision();
+  source.fileNames = &fileNames;
+
+  for (int k = 0; k < std::min(kinds, kindCount); ++k) {
+    const KindTableEntry& entry = table.entries[static_cast<std::size_t>(k)];
+    if (entry.count <= 0) continue;
+    const auto kind = kindOf(k);
+    ObjectList& list = lists_[static_cast<std::size_t>(k)];
+    list.reserve(list.size() + static_cast<std::size_t>(entry.count));
+    const std::int64_t start = recordAreaBase_ + entry.offset - first;
+    const std::size_t stored = static_cast<std::size_t>(std::min(entry.size, recordSize));
+    source.storedSize = entry.size;
+    for (std::int32_t j = 0; j < entry.count; ++j) {
+      const auto at = static_cast<std::size_t>(start + std::int64_t{j} * entry.size);
+      source.stored = std::span<const std::uint8_t>(area).subspan(at, stored);
+      auto object = createObject(kind);
+      object->setContainer(this);
+      object->setIndex(static_cast<std::int32_t>(list.size()));
+      object->readFromBook(source);
+      list.push_back(std::move(object));
+    }
+  }
+}
+
+void TZEBset::upgradeVersionOne() {
+  const std::int32_t previousRevision = header_.revision() - 1;
+  auto moveAll = [&](TOggettiHel from, TOggettiHel to, bool markPicture) {
+    ObjectList& list = lists_[static_cast<std::size_t>(from)];
+    for (std::size_t i = 0; i < list.size(); ++i) {
+      TZEBoggetto* object = list[i].get();
+      if (object == nullptr || object->isReleased()) continue;
+      const std::uint32_t oldId = object->ID();
+      if (markPicture) {
+        object->record().setI32(field::pictureOldIndex, object->Index());
+        object->record().setU8(field::pictureZonesValid, 0);
+        object->record().setI32(field::pictureRevision, previousRevision);
+      }
+      TZEBoggetto& moved = moveToKind(*object, to);
+      upgradedIds_[oldId] = moved.ID();
+    }
+    list.clear();
+  };
+  moveAll(TOggettiHel::mappaClic, TOggettiHel::immagine, true);
+  moveAll(TOggettiHel::zipLink, TOggettiHel::genLink, false);
+}
+
+// --- Objects.
+
+int TZEBset::count(int kind) const {
+  if (kind < 0 || kind > kindNumber(TOggettiHel::none)) return 0;
+  return static_cast<int>(lists_[static_cast<std::size_t>(kind)].size());
+}
+
+TZEBoggetto* TZEBset::slot(TOggettiHel kind, std::int32_t index) const {
+  const ObjectList& list = lists_[static_cast<std::size_t>(kind)];
+  if (index < 0 || static_cast<std::size_t>(index) >= list.size()) return nullptr;
+  return list[static_cast<std::size_t>(index)].get();
+}
+
+TZEBoggetto* TZEBset::objectByKindAndIndex(int kind, std::int64_t index) const {
+  if (index < 0 || index > maxObjectIndex || kind < 0 || kind >= kindNumber(TOggettiHel::none)) return nullptr;
+  if ((kind == kindNumber(TOggettiHel::zipLink) || kind == kindNumber(TOggettiHel::mappaClic)) &&
+      !upgradedIds_.empty()) {
+    const auto moved = upgradedIds_.find(objectId(kindOf(kind), static_cast<std::int32_t>(index)));
+    if (moved != upgradedIds_.end()) {
+      kind = kindOfId(moved->second);
+      index = indexOfId(moved->second);
+    }
+  }
+  return slot(kindOf(kind), static_cast<std::int32_t>(index));
+}
+
+TZEBoggetto* TZEBset::objectById(std::uint32_t id) const {
+  return objectByKindAndIndex(kindOfId(id), indexOfId(id));
+}
+
+std::unique_ptr<TZEBoggetto> TZEBset::makeObject(TOggettiHel kind) {
+  auto object = createObject(kind);
+  object->setContainer(this);
+  return object;
+}
+
+TZEBoggetto& TZEBset::Register(std::unique_ptr<TZEBoggetto> object, std::int32_t preferredIndex) {
+  ObjectList& list = lists_[static_cast<std::size_t>(object->Kind())];
+  std::int64_t index = preferredIndex;
+  if (index < 0 || index > maxObjectIndex) {
+    const auto released = std::find_if(list.begin(), list.end(), [](const auto& slotObject) {
+      return slotObject != nullptr && slotObject->isReleased();
+    });
+    index = released != list.end() ? released - list.begin() : static_cast<std::int64_t>(list.size());
+  }
+  object->setContainer(this);
+  object->setRegistered(true);
+  TZEBoggetto& registered = *object;
+  if (static_cast<std::size_t>(index) < list.size()) {
+    list[static_cast<std::size_t>(index)] = std::move(object);
+  } else {
+    index = static_cast<std::int64_t>(list.size());
+    list.push_back(std::move(object));
+  }
+  registered.setIndex(static_cast<std::int32_t>(index));
+  return registered;
+}
+
+TZEBoggetto& TZEBset::moveToKind(TZEBoggetto& object, TOggettiHel kind) {
+  ObjectList& list = lists_[static_cast<std::size_t>(object.Kind())];
+  const auto index = static_cast<std::size_t>(object.Index());
+  if (!object.isRegistered() || object.Index() < 0 || index >= list.size() || list[index].get() != &object)
+    throw std::logic_error("moveToKind needs an object registered in this container");
+  std::unique_ptr<TZEBoggetto> owned = std::move(list[index]);
+  owned->setRegistered(false);
+  owned->setKind(kind);
+  return Register(std::move(owned));
+}
+
+TZEBoggetto* TZEBset::defaultStyle(int which) const {
+  return which == 0 || which == 1 ? defaultStyles_[static_cast<std::size_t>(which)] : nullptr;
+}
+
+std::string TZEBset::PageNameFromFile(const std::filesystem::path& path, std::int64_t id) {
+  if (id < 0 || id > 0xFFFFFFFFll) return {};
+  const auto file = BookFile::open(path);
+  if (!file) return {};
+  BookHeader header;
+  if (!file->readAt(0, header.bytes())) return {};
+  const int kinds = header.u8(header::highestKind) + 1;
+  if (header.version() > 2 || kinds > kindCount) return {};
+  try {
+    const KindTable table = readKindTable(*file, kinds);
+    const int kind = kindOfId(static_cast<std::uint32_t>(id));
+    const std::int32_t index = indexOfId(static_cast<std::uint32_t>(id));
+    if (kind >= kinds) return {};
+    const KindTableEntry& entry = table.entries[static_cast<std::size_t>(kind)];
+    if (index >= entry.count || entry.size < 0) return {};
+    ObjectRecord record;
+    const std::int64_t at = table.recordAreaBase + entry.offset + std::int64_t{index} * entry.size;
+    const auto length = static_cast<std::size_t>(std::min(entry.size, recordSize));
+    if (!file->readAt(at, record.bytes().first(length))) return {};
+    if (kind != kindNumber(TOggettiHel::testoHtml)) return {};
+    return record.shortString(field::name, layoutOf(TOggettiHel::testoHtml).nameMaxLength);
+  } catch (const FormatError&) {
+    return {};
+  }
+}
+
+}  // namespace zeb

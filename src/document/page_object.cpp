@@ -1,0 +1,34 @@
+// Pages and their local objects.
+#include "document/page_object.h"
+
+namespace zeb {
+
+TZEBtesto::TZEBtesto() { setKind(TOggettiHel::testoHtml); }
+TZEBtesto::~TZEBtesto() = default;
+
+void TZEBtesto::setText(std::string_view text) {
+  setPrimaryData({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
+}
+
+std::uint32_t TZEBtesto::registerLocal(std::unique_ptr<TZEBoggetto> object) {
+  const auto number = localReferenceBase + static_cast<std::uint32_t>(localObjects_.size());
+  object->setLocalNumber(static_cast<std::int32_t>(number));
+  object->setOwningText(this);
+  localObjects_.push_back(std::move(object));
+  return number;
+}
+
+TZEBoggetto* TZEBtesto::localObject(std::uint32_t reference) const {
+  if (!isLocalReference(reference)) return nullptr;
+  const std::size_t index = reference & 0xFFFFFFu;
+  return index < localObjects_.size() ? localObjects_[index].get() : nullptr;
+}
+
+void TZEBtesto::Release() {
+  TZEBoggetto::Release();
+  localObjects_.clear();
+  headerText_.reset();
+  footerText_.reset();
+}
+
+}  // namespace zeb

@@ -1,0 +1,47 @@
+// TZEBtesto: a page object with its text, and the objects its text refers to locally.
+#pragma once
+
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "document/book_object.h"
+
+namespace zeb {
+
+class TZEBtesto : public TZEBoggetto {
+ public:
+  TZEBtesto();
+  ~TZEBtesto() override;
+
+  // The stored text (the primary blob), read from the book when first asked for.
+  std::span<const std::uint8_t> text() { return primaryData(); }
+  std::string_view textView() {
+    const auto bytes = text();
+    return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
+  }
+  void setText(std::string_view text);
+  // 2 for the current markup, 1 for the older one that is converted on first use.
+  int textFormat() const { return record().u8(field::pageTextFormat); }
+
+  // Objects local to this text (hyperlinks and link actions), addressed as 0x6F000000 + n.
+  // Registering one appends it, sets its local number and makes this text its owner.
+  std::uint32_t registerLocal(std::unique_ptr<TZEBoggetto> object);
+  TZEBoggetto* localObject(std::uint32_t reference) const;
+  std::size_t localObjectCount() const { return localObjects_.size(); }
+
+  // The header and footer texts shown with this page, when a page view opened them.
+  TZEBtesto* headerText() const { return headerText_.get(); }
+  TZEBtesto* footerText() const { return footerText_.get(); }
+  void setHeaderText(std::unique_ptr<TZEBtesto> text) { headerText_ = std::move(text); }
+  void setFooterText(std::unique_ptr<TZEBtesto> text) { footerText_ = std::move(text); }
+
+  void Release() override;
+
+ private:
+  std::vector<std::unique_ptr<TZEBoggetto>> localObjects_;
+  std::unique_ptr<TZEBtesto> headerText_;
+  std::unique_ptr<TZEBtesto> footerText_;
+};
+
+}  // namespace zeb

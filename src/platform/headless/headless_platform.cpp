@@ -1,0 +1,24 @@
+// Headless platform assembly.
+#include "platform/headless/headless_platform.h"
+
+#include "platform/headless/ini_settings_store.h"
+#include "platform/headless/stderr_message_boxes.h"
+#include "platform/headless/system_environment.h"
+
+namespace zeb {
+
+struct HeadlessPlatform::Parts {
+  StderrMessageBoxes messages;
+  SystemEnvironment environment;
+  IniSettingsStore settings{IniSettingsStore::defaultFile()};
+};
+
+HeadlessPlatform::HeadlessPlatform() : parts_(std::make_unique<Parts>()) {
+  services_.messages = &parts_->messages;
+  services_.environment = &parts_->environment;
+  services_.settings = &parts_->settings;
+}
+
+HeadlessPlatform::~HeadlessPlatform() = default;
+
+}  // namespace zeb

@@ -1,0 +1,17 @@
+// The platform services handed to the core: one pointer per interface, none owned.
+#pragma once
+
+namespace zeb {
+
+class Environment;
+class MessageBoxes;
+class SettingsStore;
+
+// Every pointer must be set; the core never checks for a missing service.
+struct PlatformServices {
+  MessageBoxes* messages = nullptr;
+  Environment* environment = nullptr;
+  SettingsStore* settings = nullptr;
+};
+
+}  // namespace zeb

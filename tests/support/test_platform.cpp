@@ -1,0 +1,12 @@
+// Platform doubles for tests.
+#include "tests/support/test_platform.h"
+
+namespace zeb::testing {
+
+TestPlatform::TestPlatform() {
+  services_.messages = &messages;
+  services_.environment = &environment;
+  services_.settings = &settings;
+}
+
+}  // namespace zeb::testing

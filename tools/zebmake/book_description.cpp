@@ -1,0 +1,233 @@
+// JSON book descriptions. Texts in a description are UTF-8 and are stored as Windows-1252.
+#include "tools/zebmake/book_description.h"
+
+#include <fstream>
+#include <iterator>
+#include <nlohmann/json.hpp>
+
+#include "document/named_files.h"
+#include "platform/windows1252.h"
+#include "tools/zebmake/book_model.h"
+#include "tools/zebmake/book_writer.h"
+#include "tools/zebmake/picture_maker.h"
+
+namespace zeb::zebmake {
+namespace {
+
+using Json = nlohmann::json;
+
+std::string bookText(const Json& value) { return utf8ToWindows1252(value.get<std::string>()); }
+
+std::vector<std::uint8_t> bytesOf(std::string_view text) { return {text.begin(), text.end()}; }
+
+std::vector<std::uint8_t> fromHex(const std::string& hex) {
+  std::vector<std::uint8_t> bytes;
+  std::string digits;
+  for (char c : hex)
+    if (!std::isspace(static_cast<unsigned char>(c))) digits.push_back(c);
+  if (digits.size() % 2 != 0) throw DescriptionError("hex data needs an even number of digits");
+  for (std::size_t i = 0; i < digits.size(); i += 2) {
+    try {
+      bytes.push_back(static_cast<std::uint8_t>(std::stoul(digits.substr(i, 2), nullptr, 16)));
+    } catch (const std::exception&) {
+      throw DescriptionError("not a hex digit in: " + digits.substr(i, 2));
+    }
+  }
+  return bytes;
+}
+
+std::vector<std::uint8_t> readFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw DescriptionError("cannot read " + path.string());
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TOggettiHel kindFrom(const Json& value) {
+  if (value.is_number_integer()) {
+    const int number = value.get<int>();
+    if (!isKindNumber(number)) throw DescriptionError("no such kind: " + std::to_string(number));
+    return kindOf(number);
+  }
+  const std::string name = value.get<std::string>();
+  for (int k = 0; k < kindCount; ++k)
+    if (kindName(kindOf(k)) == name) return kindOf(k);
+  throw DescriptionError("no such kind: " + name);
+}
+
+// {"text": ...}, {"hex": ...}, {"file": ...} or {"bmp": {"width": w, "height": h}}.
+std::vector<std::uint8_t> dataFrom(const Json& data, const std::filesystem::path& base) {
+  if (data.is_string()) return bytesOf(bookText(data));
+  if (data.contains("text")) return bytesOf(bookText(data["text"]));
+  if (data.contains("hex")) return fromHex(data["hex"].get<std::string>());
+  if (data.contains("file")) return readFile(base / data["file"].get<std::string>());
+  if (data.contains("bmp"))
+    return makeGradientBmp(data["bmp"].value("width", 16), data["bmp"].value("height", 16));
+  throw DescriptionError("data needs text, hex, file or bmp");
+}
+
+// [{"offset": 13, "i32": 5}, {"offset": 19, "string": "main", "max": 19}, ...]
+template <typename Target>
+void applyFields(Target& target, const Json& fields) {
+  for (const Json& item : fields) {
+    const int offset = item.at("offset").get<int>();
+    if (item.contains("u8")) target.setU8(offset, static_cast<std::uint8_t>(item["u8"].get<int>()));
+    else if (item.contains("i16")) target.setI16(offset, static_cast<std::int16_t>(item["i16"].get<int>()));
+    else if (item.contains("i32")) target.setI32(offset, static_cast<std::int32_t>(item["i32"].get<std::int64_t>()));
+    else if (item.contains("string"))
+      target.setShortString(offset, item.at("max").get<int>(), bookText(item["string"]));
+    else if (item.contains("hex")) {
+      const auto bytes = fromHex(item["hex"].get<std::string>());
+      for (std::size_t i = 0; i < bytes.size(); ++i) target.setU8(offset + static_cast<int>(i), bytes[i]);
+    } else
+      throw DescriptionError("a field needs u8, i16, i32, string or hex");
+  }
+}
+
+void applyPageFields(TZEBoggetto& page, const Json& item) {
+  ObjectRecord& record = page.record();
+  if (item.contains("group")) record.setI16(field::pageSequenceGroup, static_cast<std::int16_t>(item["group"].get<int>()));
+  if (item.contains("number")) record.setI16(field::pageSequenceNumber, static_cast<std::int16_t>(item["number"].get<int>()));
+  if (item.contains("frame_map")) record.setI32(field::pageFrameMap, item["frame_map"].get<std::int32_t>());
+  if (item.contains("background_picture"))
+    record.setI32(field::pageBackgroundPicture, item["background_picture"].get<std::int32_t>());
+  if (item.contains("background_colour"))
+    record.setI32(field::pageBackgroundColour, item["background_colour"].get<std::int32_t>());
+  if (item.contains("header_page")) record.setI32(field::pageHeaderPage, item["header_page"].get<std::int32_t>());
+  if (item.contains("footer_page")) record.setI32(field::pageFooterPage, item["footer_page"].get<std::int32_t>());
+  if (item.contains("text_format")) record.setU8(field::pageTextFormat, static_cast<std::uint8_t>(item["text_format"].get<int>()));
+  if (item.contains("timed_link")) {
+    record.setI16(field::pageTimedLinkDelay, static_cast<std::int16_t>(item["timed_link"].at("delay").get<int>()));
+    record.setI32(field::pageTimedLinkTarget, item["timed_link"].at("target").get<std::int32_t>());
+  }
+  if (item.contains("keywords")) {
+    int slot = 0;
+    for (const Json& keyword : item["keywords"]) {
+      if (slot == field::pageKeywordSlots) throw DescriptionError("a page has at most 20 keywords");
+      record.setI32(field::pageKeywords + 4 * slot++, keyword.get<std::int32_t>());
+    }
+  }
+}
+
+void addDescribedObject(TZEBset& set, const Json& item, const std::filesystem::path& base) {
+  const TOggettiHel kind = item.contains("kind") ? kindFrom(item["kind"]) : TOggettiHel::testoHtml;
+  const std::int32_t index = item.value("index", -1);
+  TZEBoggetto* object = nullptr;
+  if (item.value("released", false)) {
+    auto released = set.makeObject(kind);
+    released->Release();
+    object = &set.Register(std::move(released), index);
+  } else {
+    object = &addObject(set, kind, index);
+  }
+  ObjectRecord& record = object->record();
+
+  if (item.contains("state")) record.setU8(field::state, static_cast<std::uint8_t>(item["state"].get<int>()));
+  if (item.contains("name")) object->setName(bookText(item["name"]));
+  if (item.contains("file_name")) object->setFileName(bookText(item["file_name"]));
+  if (kind == TOggettiHel::testoHtml) {
+    applyPageFields(*object, item);
+    if (item.contains("text")) {
+      std::string text = bookText(item["text"]);
+      if (item.value("zero_byte", true)) text.push_back('\0');
+      object->setPrimaryData(bytesOf(text));
+    }
+  }
+  if (item.contains("data")) {
+    const auto bytes = dataFrom(item["data"], base);
+    object->setPrimaryData(bytes);
+    if (item["data"].is_object() && item["data"].contains("bmp")) {
+      record.setI16(field::pictureWidth, static_cast<std::int16_t>(item["data"]["bmp"].value("width", 16)));
+      record.setI16(field::pictureHeight, static_cast<std::int16_t>(item["data"]["bmp"].value("height", 16)));
+    }
+  }
+  if (item.contains("secondary")) {
+    const Json& secondary = item["secondary"];
+    std::string text;
+    if (secondary.contains("attributes")) {
+      for (const auto& [name, value] : secondary["attributes"].items()) {
+        if (!text.empty()) text += "\r\n";
+        text += utf8ToWindows1252(name) + "=\"" + bookText(value) + "\"";
+      }
+    }
+    const std::string block = secondary.contains("block") ? bookText(secondary["block"]) : std::string();
+    object->setSecondaryData(attributeBlob(block, text));
+  }
+  if (item.contains("named_files")) {
+    for (const auto& [name, value] : item["named_files"].items())
+      setNamedFile(*object, utf8ToWindows1252(name), bookText(value));
+  }
+  if (item.contains("fields")) applyFields(record, item["fields"]);
+}
+
+void applyDamage(std::vector<std::uint8_t>& bytes, const Json& broken) {
+  if (broken.contains("patches")) {
+    for (const Json& patch : broken["patches"]) {
+      const auto offset = patch.at("offset").get<std::size_t>();
+      std::vector<std::uint8_t> data;
+      if (patch.contains("hex")) {
+        data = fromHex(patch["hex"].get<std::string>());
+      } else if (patch.contains("i32")) {
+        const auto value = static_cast<std::uint32_t>(patch["i32"].get<std::int64_t>());
+        for (int i = 0; i < 4; ++i) data.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+      } else {
+        throw DescriptionError("a patch needs hex or i32");
+      }
+      if (offset + data.size() > bytes.size()) bytes.resize(offset + data.size(), 0);
+      std::copy(data.begin(), data.end(), bytes.begin() + static_cast<std::ptrdiff_t>(offset));
+    }
+  }
+  if (broken.contains("truncate")) bytes.resize(std::min(bytes.size(), broken["truncate"].get<std::size_t>()));
+  if (broken.contains("append_hex")) {
+    const auto extra = fromHex(broken["append_hex"].get<std::string>());
+    bytes.insert(bytes.end(), extra.begin(), extra.end());
+  }
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> buildBookFromJson(std::string_view json, const std::filesystem::path& baseFolder) {
+  Json description;
+  try {
+    description = Json::parse(json);
+  } catch (const Json::exception& error) {
+    throw DescriptionError(std::string("not valid JSON: ") + error.what());
+  }
+
+  try {
+    BookModel model;
+    TZEBset& set = model.set();
+    BookHeader& header = set.header();
+    if (description.contains("title")) header.setShortString(header::title, header::titleMax, bookText(description["title"]));
+    if (description.contains("author")) header.setShortString(header::author, header::textFieldMax, bookText(description["author"]));
+    if (description.contains("company")) header.setShortString(header::company, header::textFieldMax, bookText(description["company"]));
+    if (description.contains("copyright"))
+      header.setShortString(header::copyright, header::textFieldMax, bookText(description["copyright"]));
+    if (description.contains("revision")) header.setI32(header::revision, description["revision"].get<std::int32_t>());
+    if (description.contains("cover")) header.setI32(header::coverPage, description["cover"].get<std::int32_t>());
+    if (description.contains("summary")) header.setI32(header::summaryPage, description["summary"].get<std::int32_t>());
+
+    for (const Json& item : description.value("objects", Json::array())) addDescribedObject(set, item, baseFolder);
+
+    // The version word is set last: objects are made the current way whatever it says.
+    if (description.contains("version")) header.setI16(header::version, static_cast<std::int16_t>(description["version"].get<int>()));
+    if (description.contains("header_fields")) applyFields(header, description["header_fields"]);
+
+    WriteOptions options;
+    if (description.contains("kinds_in_table")) options.kindsInTable = description["kinds_in_table"].get<int>();
+    if (description.contains("record_sizes")) {
+      for (const auto& [kind, size] : description["record_sizes"].items())
+        {
+        const bool numeric = !kind.empty() && kind.find_first_not_of("0123456789") == std::string::npos;
+        const TOggettiHel which = kindFrom(numeric ? Json(std::stoi(kind)) : Json(kind));
+        options.recordSizes[static_cast<std::size_t>(which)] = size.get<std::int32_t>();
+      }
+    }
+    std::vector<std::uint8_t> bytes = writeBook(set, options);
+    if (description.contains("broken")) applyDamage(bytes, description["broken"]);
+    return bytes;
+  } catch (const Json::exception& error) {
+    throw DescriptionError(std::string("description: ") + error.what());
+  }
+}
+
+}  // namespace zeb::zebmake

@@ -1,0 +1,97 @@
+// Synthetic books: pages of formatted text in several paragraphs, with runs, links,
+// entities and accented letters, drawn from a fixed vocabulary by a seeded generator.
+#include "tools/zebmake/synthetic_book.h"
+
+#include <array>
+#include <cstdio>
+#include <random>
+#include <string>
+
+#include "document/container.h"
+#include "tools/zebmake/book_model.h"
+#include "tools/zebmake/picture_maker.h"
+
+namespace zeb::zebmake {
+namespace {
+
+constexpr std::array<const char*, 48> vocabulary = {
+    "the",      "reader",   "book",    "page",    "chapter", "link",     "picture",  "table",
+    "frame",    "keyword",  "search",  "text",    "river",   "mountain", "village",  "garden",
+    "window",   "history",  "summary", "cover",   "author",  "edition",  "volume",   "section",
+    "caf\xE9",  "na\xEFve", "r\xF4le", "pi\xF9",  "and",     "of",       "to",       "in",
+    "with",     "from",     "under",   "over",    "between", "across",   "quickly",  "slowly",
+    "bright",   "folded",   "ancient", "modern",  "quiet",   "distant",  "golden",   "silver"};
+
+std::string hex8(std::uint32_t value) {
+  char digits[9];
+  std::snprintf(digits, sizeof digits, "%08x", value);
+  return digits;
+}
+
+std::string pageText(int pageIndex, int pageCount, int targetBytes, std::mt19937& random) {
+  std::uniform_int_distribution<std::size_t> word(0, vocabulary.size() - 1);
+  std::uniform_int_distribution<int> percent(0, 99);
+  std::string text;
+  text.reserve(static_cast<std::size_t>(targetBytes) + 200);
+  int paragraph = 0;
+  while (static_cast<int>(text.size()) < targetBytes) {
+    // Every fourth paragraph is centred and numbered; the rest use the plain style.
+    text += paragraph % 4 == 3 ? "<Z S0 A2 N6 >" : "<Z S0 >";
+    if (paragraph == 0) {
+      text += std::string(commonWord) + " ";
+      if (pageIndex % 7 == 0) text += std::string(occasionalWord) + " ";
+      if (pageIndex % 100 == 0) text += std::string(rareWord) + " ";
+    }
+    const int words = 60 + percent(random);
+    for (int w = 0; w < words; ++w) {
+      const int roll = percent(random);
+      if (roll < 3) {
+        text += "<Y c0000FF g1 >";  // a bold red run
+        text += vocabulary[word(random)];
+        text += "<Y >";
+      } else if (roll < 5 && pageCount > 1) {
+        // A link to the hyperlink object of this page, which points at the next page.
+        text += "<$" + hex8(objectId(TOggettiHel::internetLink, pageIndex)) + ">";
+        text += vocabulary[word(random)];
+        text += "<%>";
+      } else if (roll < 6) {
+        text += "&amp;";
+      } else {
+        text += vocabulary[word(random)];
+      }
+      text += w + 1 < words ? " " : ".";
+    }
+    ++paragraph;
+  }
+  return text;
+}
+
+}  // namespace
+
+void fillSyntheticBook(TZEBset& set, const SyntheticOptions& options) {
+  std::mt19937 random(options.seed);
+  set.header().setShortString(header::title, header::titleMax, "Synthetic book");
+
+  for (int k = 0; k < 10; ++k) addObject(set, TOggettiHel::keyword).setName("keyword" + std::to_string(k));
+  for (int p = 0; p < 2; ++p) {
+    TZEBoggetto& picture = addObject(set, TOggettiHel::immagine);
+    picture.setName("Picture " + std::to_string(p));
+    picture.setFileName("picture" + std::to_string(p) + ".bmp");
+    picture.setPrimaryData(makeGradientBmp(32, 24));
+    picture.record().setI16(field::pictureWidth, 32);
+    picture.record().setI16(field::pictureHeight, 24);
+  }
+
+  for (int i = 0; i < options.pages; ++i) {
+    TZEBoggetto& link = addObject(set, TOggettiHel::internetLink);
+    link.setName("nexo:|" + std::to_string((i + 1) % options.pages));
+    link.record().setU8(field::state, 6);
+
+    TZEBtesto& page = addPage(set, "Page " + std::to_string(i), pageText(i, options.pages, options.pageBytes, random));
+    page.record().setI16(field::pageSequenceGroup, 1);
+    page.record().setI16(field::pageSequenceNumber, static_cast<std::int16_t>(std::min(i + 1, 32767)));
+    page.record().setI32(field::pageKeywords, i % 10);
+  }
+}
+
+}  // namespace zeb::zebmake
