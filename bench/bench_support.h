@@ -1,2 +1,27 @@
-// Timing and memory figures for the benchmark programs.
+// Timing and memory figures for the benchmark programs, and the books they work on.
 #pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+namespace zeb::bench {
+
+// Median wall-clock seconds of the work over the runs.
+double medianSeconds(int runs, const std::function<void()>& work);
+// Median wall-clock seconds of a shell command line over the runs.
+double medianCommandSeconds(int runs, const std::string& commandLine);
+
+// Bytes the C++ heap holds right now, and the process's peak resident set.
+std::int64_t heapBytesInUse();
+std::int64_t peakResidentBytes();
+std::int64_t residentBytes();
+
+// A synthetic book of that many pages in the benchmark data folder (build/bench-data),
+// made once and reused by later runs.
+std::filesystem::path syntheticBook(int pages, int pageBytes);
+
+std::string megabytes(std::int64_t bytes);
+
+}  // namespace zeb::bench

@@ -17,6 +17,7 @@ namespace zeb {
 
 struct TZEBoggetto::Extras {
   std::string externalFileName;
+  TZEBtesto* owningText = nullptr;  // the text in whose local list the object is registered
 };
 
 namespace {
@@ -110,6 +111,13 @@ void TZEBoggetto::setSecondaryData(std::span<const std::uint8_t> bytes) { second
 void TZEBoggetto::freeBlobs() {
   primary_ = Blob();
   secondary_ = Blob();
+}
+
+TZEBtesto* TZEBoggetto::owningText() const { return extras_ ? extras_->owningText : nullptr; }
+
+void TZEBoggetto::setOwningText(TZEBtesto* text) {
+  if (text == nullptr && !extras_) return;
+  extras().owningText = text;
 }
 
 const std::string& TZEBoggetto::externalFileName() const {
@@ -436,7 +444,7 @@ void TZEBoggetto::Activate() {
 
 TZEBoggetto* TZEBoggetto::resolveReference(std::uint32_t reference) const {
   if (reference < 0x08000000u) return container_ != nullptr ? container_->objectById(reference) : nullptr;
-  if (isLocalReference(reference) && owningText_ != nullptr) return owningText_->localObject(reference);
+  if (TZEBtesto* text = owningText(); isLocalReference(reference) && text != nullptr) return text->localObject(reference);
   return nullptr;
 }
 

@@ -52,8 +52,8 @@ class TZEBoggetto {
   void setRegistered(bool registered) { registered_ = registered; }
   TZEBset* Container() const { return container_; }
   void setContainer(TZEBset* container) { container_ = container; }
-  TZEBtesto* owningText() const { return owningText_; }
-  void setOwningText(TZEBtesto* text) { owningText_ = text; }
+  TZEBtesto* owningText() const;
+  void setOwningText(TZEBtesto* text);
 
   ObjectRecord& record() { return record_; }
   const ObjectRecord& record() const { return record_; }
@@ -121,8 +121,9 @@ class TZEBoggetto {
   Blob primary_;
   Blob secondary_;
   TZEBset* container_ = nullptr;
-  TZEBtesto* owningText_ = nullptr;
-  std::unique_ptr<Extras> extras_;  // rarely used fields, made on demand
+  // Rarely used fields, made on demand: books hold tens of thousands of objects, and an
+  // open book should cost little more than its records.
+  std::unique_ptr<Extras> extras_;
   std::int32_t localNumber_ = -1;
   std::int32_t index_ = 0;
   TOggettiHel kind_ = TOggettiHel::testoHtmlRtf;

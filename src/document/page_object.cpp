@@ -3,7 +3,24 @@
 
 namespace zeb {
 
+struct TZEBtesto::Parts {
+  std::vector<std::unique_ptr<TZEBoggetto>> localObjects;
+  std::unique_ptr<TZEBtesto> headerText;
+  std::unique_ptr<TZEBtesto> footerText;
+};
+
 TZEBtesto::TZEBtesto() { setKind(TOggettiHel::testoHtml); }
+
+TZEBtesto::Parts& TZEBtesto::parts() {
+  if (!parts_) parts_ = std::make_unique<Parts>();
+  return *parts_;
+}
+
+std::size_t TZEBtesto::localObjectCount() const { return parts_ ? parts_->localObjects.size() : 0; }
+TZEBtesto* TZEBtesto::headerText() const { return parts_ ? parts_->headerText.get() : nullptr; }
+TZEBtesto* TZEBtesto::footerText() const { return parts_ ? parts_->footerText.get() : nullptr; }
+void TZEBtesto::setHeaderText(std::unique_ptr<TZEBtesto> text) { parts().headerText = std::move(text); }
+void TZEBtesto::setFooterText(std::unique_ptr<TZEBtesto> text) { parts().footerText = std::move(text); }
 TZEBtesto::~TZEBtesto() = default;
 
 void TZEBtesto::setText(std::string_view text) {
@@ -11,24 +28,23 @@ void TZEBtesto::setText(std::string_view text) {
 }
 
 std::uint32_t TZEBtesto::registerLocal(std::unique_ptr<TZEBoggetto> object) {
-  const auto number = localReferenceBase + static_cast<std::uint32_t>(localObjects_.size());
+  auto& locals = parts().localObjects;
+  const auto number = localReferenceBase + static_cast<std::uint32_t>(locals.size());
   object->setLocalNumber(static_cast<std::int32_t>(number));
   object->setOwningText(this);
-  localObjects_.push_back(std::move(object));
+  locals.push_back(std::move(object));
   return number;
 }
 
 TZEBoggetto* TZEBtesto::localObject(std::uint32_t reference) const {
-  if (!isLocalReference(reference)) return nullptr;
+  if (!isLocalReference(reference) || !parts_) return nullptr;
   const std::size_t index = reference & 0xFFFFFFu;
-  return index < localObjects_.size() ? localObjects_[index].get() : nullptr;
+  return index < parts_->localObjects.size() ? parts_->localObjects[index].get() : nullptr;
 }
 
 void TZEBtesto::Release() {
   TZEBoggetto::Release();
-  localObjects_.clear();
-  headerText_.reset();
-  footerText_.reset();
+  parts_.reset();
 }
 
 }  // namespace zeb

@@ -28,20 +28,21 @@ class TZEBtesto : public TZEBoggetto {
   // Registering one appends it, sets its local number and makes this text its owner.
   std::uint32_t registerLocal(std::unique_ptr<TZEBoggetto> object);
   TZEBoggetto* localObject(std::uint32_t reference) const;
-  std::size_t localObjectCount() const { return localObjects_.size(); }
+  std::size_t localObjectCount() const;
 
   // The header and footer texts shown with this page, when a page view opened them.
-  TZEBtesto* headerText() const { return headerText_.get(); }
-  TZEBtesto* footerText() const { return footerText_.get(); }
-  void setHeaderText(std::unique_ptr<TZEBtesto> text) { headerText_ = std::move(text); }
-  void setFooterText(std::unique_ptr<TZEBtesto> text) { footerText_ = std::move(text); }
+  TZEBtesto* headerText() const;
+  TZEBtesto* footerText() const;
+  void setHeaderText(std::unique_ptr<TZEBtesto> text);
+  void setFooterText(std::unique_ptr<TZEBtesto> text);
 
   void Release() override;
 
  private:
-  std::vector<std::unique_ptr<TZEBoggetto>> localObjects_;
-  std::unique_ptr<TZEBtesto> headerText_;
-  std::unique_ptr<TZEBtesto> footerText_;
+  // What only the working copy of a shown page has; pages in a book have none.
+  struct Parts;
+  Parts& parts();
+  std::unique_ptr<Parts> parts_;
 };
 
 }  // namespace zeb

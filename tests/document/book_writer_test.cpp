@@ -1,0 +1,114 @@
+// The book writer and its JSON descriptions, read back by the container.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "document/container.h"
+#include "document/page_object.h"
+#include "tests/support/book_builder.h"
+#include "tests/support/test_platform.h"
+#include "tools/zebmake/book_description.h"
+#include "tools/zebmake/synthetic_book.h"
+
+namespace zeb {
+namespace {
+
+class BookWriter : public ::testing::Test {
+ protected:
+  void load(const std::vector<std::uint8_t>& bytes) {
+    ASSERT_TRUE(set.Load(folder.write("book.zeb", bytes).string()));
+    ASSERT_TRUE(platform.messages.shown().empty());
+  }
+  testing::TemporaryFolder folder;
+  testing::TestPlatform platform;
+  TZEBset set{platform.services()};
+};
+
+TEST_F(BookWriter, EveryKindComesBackWithItsRecordAndBlobs) {
+  zebmake::BookModel model;
+  TZEBset& source = model.set();
+  for (int k = 0; k < 25; ++k) {
+    TZEBoggetto& object = zebmake::addObject(source, kindOf(k));
+    object.setFileName("file" + std::to_string(k));
+    const std::string data = "primary of kind " + std::to_string(k);
+    object.setPrimaryData({reinterpret_cast<const std::uint8_t*>(data.data()), data.size()});
+    object.setSecondaryData(zebmake::attributeBlob("", "kind=\"" + std::to_string(k) + "\""));
+  }
+  load(zebmake::writeBook(source));
+
+  for (int k = 0; k < 25; ++k) {
+    SCOPED_TRACE(kindName(kindOf(k)));
+    const auto kind = kindOf(k);
+    TZEBoggetto* original = source.slot(kind, static_cast<std::int32_t>(source.slotCount(kind) - 1));
+    TZEBoggetto* read = set.slot(kind, static_cast<std::int32_t>(set.slotCount(kind) - 1));
+    ASSERT_NE(read, nullptr);
+    const KindLayout& layout = layoutOf(kind);
+    std::vector<std::uint8_t> expected;
+    std::vector<std::uint8_t> actual;
+    const bool hasPrimary = original->readPrimary(expected);
+    EXPECT_EQ(read->readPrimary(actual), hasPrimary && layout.primaryPositionOffset >= 0);
+    if (layout.primaryPositionOffset >= 0) {
+      EXPECT_EQ(actual, expected);
+    }
+    if (layout.secondaryPositionOffset >= 0) {
+      EXPECT_EQ(read->attribute("kind"), std::to_string(k));
+    }
+    // Apart from the blob fields the writer fills in, the records are equal.
+    for (int offset = 0; offset < recordSize; ++offset) {
+      const bool blobField = [&] {
+        for (const int field : {layout.primaryPositionOffset, layout.primarySizeOffset, layout.secondaryPositionOffset,
+                                layout.secondarySizeOffset, k == 8 ? 81 : -1})
+          if (field >= 0 && offset >= field && offset < field + 4) return true;
+        return false;
+      }();
+      if (!blobField) {
+        EXPECT_EQ(read->record().u8(offset), original->record().u8(offset)) << "offset " << offset;
+      }
+    }
+  }
+}
+
+TEST_F(BookWriter, SampleGuideDescriptionBuildsAReadableBook) {
+  std::ifstream in(std::string(BRIGHTFOLD_SOURCE_DIR) + "/samples/guide.json");
+  std::stringstream json;
+  json << in.rdbuf();
+  load(zebmake::buildBookFromJson(json.str(), BRIGHTFOLD_SOURCE_DIR "/samples"));
+  EXPECT_EQ(set.header().title(), "A Guide to Brightfold");
+  ASSERT_GE(set.count(0), 4);
+  auto* cover = static_cast<TZEBtesto*>(set.slot(TOggettiHel::testoHtml, 0));
+  EXPECT_TRUE(cover->textView().starts_with("<Z S"));
+  EXPECT_NE(cover->textView().find("caf\xE9"), std::string_view::npos);  // stored as Windows-1252
+  EXPECT_EQ(cover->textView().back(), '\0');
+  EXPECT_GE(set.count(kindNumber(TOggettiHel::keyword)), 1);
+  EXPECT_GE(set.count(kindNumber(TOggettiHel::immagine)), 1);
+}
+
+TEST_F(BookWriter, DescriptionDamageAndShortRecords) {
+  const auto bytes = zebmake::buildBookFromJson(R"({
+      "record_sizes": {"testoHtml": 242},
+      "objects": [{"name": "P", "text": "<Z S0 >x"}],
+      "broken": {"patches": [{"offset": 0, "hex": "51554952"}, {"offset": 1632, "i32": 9}]}
+    })", ".");
+  load(bytes);
+  EXPECT_EQ(set.slot(TOggettiHel::testoHtml, 0)->record().i32(196), 8);  // completed from revision 9
+  EXPECT_THROW(zebmake::buildBookFromJson(R"({"objects": [{"kind": "nothing"}]})", "."), zebmake::DescriptionError);
+  EXPECT_THROW(zebmake::buildBookFromJson("{", "."), zebmake::DescriptionError);
+}
+
+TEST_F(BookWriter, SyntheticBooksHoldTheirSearchWordsAtKnownRates) {
+  zebmake::BookModel model;
+  zebmake::fillSyntheticBook(model.set(), {.pages = 15, .pageBytes = 600, .seed = 3});
+  load(zebmake::writeBook(model.set()));
+  ASSERT_EQ(set.count(0), 15);
+  int zephyrs = 0;
+  for (int i = 0; i < 15; ++i) {
+    auto* page = static_cast<TZEBtesto*>(set.slot(TOggettiHel::testoHtml, i));
+    EXPECT_GE(page->textView().size(), 600u);
+    if (page->textView().find(zebmake::occasionalWord) != std::string_view::npos) ++zephyrs;
+  }
+  EXPECT_EQ(zephyrs, 3);  // pages 0, 7 and 14
+}
+
+}  // namespace
+}  // namespace zeb

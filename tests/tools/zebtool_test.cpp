@@ -1,0 +1,113 @@
+// zebtool and zebmake as programs: output, messages on stderr and exit statuses.
+#include <gtest/gtest.h>
+
+#include "tests/support/book_builder.h"
+#include "tests/support/run_command.h"
+
+namespace zeb {
+namespace {
+
+using testing::runCommand;
+
+class Zebtool : public ::testing::Test {
+ protected:
+  testing::CommandResult zebtool(const std::vector<std::string>& arguments) {
+    return runCommand(ZEBTOOL_PATH, arguments);
+  }
+  std::string writeBook(const testing::BookFiller& fill, std::string_view name = "book.zeb") {
+    return folder.write(name, testing::bookBytes(fill)).string();
+  }
+  testing::TemporaryFolder folder;
+};
+
+TEST_F(Zebtool, InfoListsTheHeaderAndEveryKindThatHasObjects) {
+  const std::string book = writeBook([](TZEBset& set) {
+    set.header().setShortString(4, 161, "Caf\xE9 stories");
+    set.header().setI32(1628, 1);
+    zebmake::addPage(set, "One", "<Z S0 >1");
+    zebmake::addPage(set, "Two", "<Z S0 >2").Release();
+    zebmake::addObject(set, TOggettiHel::keyword).setName("word");
+  });
+  const auto result = zebtool({"info", book});
+  EXPECT_EQ(result.exitStatus, 0);
+  EXPECT_EQ(result.err, "");
+  EXPECT_EQ(result.out,
+            "title: Caf\xC3\xA9 stories\n"
+            "version: 2\n"
+            "revision: 2\n"
+            "cover: 1\n"
+            "summary: 0\n"
+            "author: Brightfold\n"
+            "pages: 2\n"
+            "kind testoHtml: 2\n"
+            "kind keyword: 1\n"
+            "kind dbloc: 1\n"
+            "kind stileParagrafo: 2\n");
+}
+
+TEST_F(Zebtool, PagesListsLivePagesInNumberOrder) {
+  const std::string book = writeBook([](TZEBset& set) {
+    zebmake::addPage(set, "Cover", "<Z S0 >");
+    TZEBtesto& gone = zebmake::addPage(set, "Gone", "<Z S0 >");
+    zebmake::addPage(set, "Na\xEFve", "<Z S0 >");
+    gone.Release();
+  });
+  const auto result = zebtool({"pages", book});
+  EXPECT_EQ(result.exitStatus, 0);
+  EXPECT_EQ(result.out, "0\tCover\n2\tNa\xC3\xAFve\n");
+}
+
+TEST_F(Zebtool, BooksThatCannotBeLoadedExitWithOneAndTheirMessages) {
+  const std::string missing = (folder.path() / "missing.zeb").string();
+  auto result = zebtool({"info", missing});
+  EXPECT_EQ(result.exitStatus, 1);
+  EXPECT_EQ(result.out, "");
+  EXPECT_EQ(result.err, "Warning!: " + missing + " doesn't exist\n");
+
+  const std::string wrong = folder.write("wrong.zeb", std::string(2000, 'x')).string();
+  result = zebtool({"pages", wrong});
+  EXPECT_EQ(result.exitStatus, 1);
+  EXPECT_EQ(result.err, "Information: Unrecognized format.\nInformation: Error reading file: " + wrong + "\n");
+
+  auto old = testing::bookBytes(nullptr, [] {
+    zebmake::WriteOptions options;
+    options.kindsInTable = 5;
+    return options;
+  }());
+  testing::patchI16(old, 1621, 1);
+  const std::string oldPath = folder.write("old.zeb", old).string();
+  result = zebtool({"info", oldPath});
+  EXPECT_EQ(result.exitStatus, 1);
+  EXPECT_EQ(result.err,
+            "Information: Attenzione: file salvato con una versione del programma\\nanteriore alla 0.98. "
+            "Non pi\xC3\xB9 supportato. UNSUPPORTED\\n\nInformation: Error reading file: " + oldPath + "\n");
+}
+
+TEST_F(Zebtool, UsageErrorsExitWithTwo) {
+  EXPECT_EQ(zebtool({}).exitStatus, 2);
+  EXPECT_EQ(zebtool({"no-such-command"}).exitStatus, 2);
+  const auto result = zebtool({"info"});
+  EXPECT_EQ(result.exitStatus, 2);
+  EXPECT_NE(result.err.find("usage: zebtool info BOOK"), std::string::npos);
+  EXPECT_EQ(zebtool({"pages", "a", "b"}).exitStatus, 2);
+}
+
+TEST_F(Zebtool, ZebmakeBuildsTheSampleAndASyntheticBook) {
+  const std::string guide = (folder.path() / "guide.zeb").string();
+  auto made = runCommand(ZEBMAKE_PATH, {BRIGHTFOLD_SOURCE_DIR "/samples/guide.json", guide});
+  ASSERT_EQ(made.exitStatus, 0) << made.err;
+  const auto pages = zebtool({"pages", guide});
+  EXPECT_EQ(pages.exitStatus, 0);
+  EXPECT_TRUE(pages.out.starts_with("0\tWelcome\n")) << pages.out;
+
+  const std::string synthetic = (folder.path() / "synthetic.zeb").string();
+  made = runCommand(ZEBMAKE_PATH, {"--synthetic", "12", synthetic, "--page-bytes", "300"});
+  ASSERT_EQ(made.exitStatus, 0) << made.err;
+  const auto info = zebtool({"info", synthetic});
+  EXPECT_NE(info.out.find("pages: 12\n"), std::string::npos);
+  EXPECT_EQ(runCommand(ZEBMAKE_PATH, {"--synthetic", "x", synthetic}).exitStatus, 2);
+  EXPECT_EQ(runCommand(ZEBMAKE_PATH, {(folder.path() / "none.json").string(), synthetic}).exitStatus, 1);
+}
+
+}  // namespace
+}  // namespace zeb
