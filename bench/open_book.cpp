@@ -6,9 +6,7 @@
 #include "bench/bench_support.h"
 #include "document/book_file.h"
 #include "document/container.h"
-#include "platform/headless/memory_settings_store.h"
-#include "platform/headless/recording_message_boxes.h"
-#include "platform/headless/system_environment.h"
+#include "platform/headless/quiet_platform.h"
 
 int main(int argc, char** argv) {
   const int pages = argc > 1 ? std::stoi(argv[1]) : 20000;
@@ -16,12 +14,8 @@ int main(int argc, char** argv) {
   const auto book = zeb::bench::syntheticBook(pages, 5000);
   const std::string path = book.string();
 
-  zeb::RecordingMessageBoxes messages;
-  zeb::SystemEnvironment environment;
-  zeb::MemorySettingsStore settings;
-  const zeb::PlatformServices services{&messages, &environment, &settings};
-
-  zeb::TZEBset set(services);
+  zeb::QuietPlatform platform;
+  zeb::TZEBset set(platform.services());
   // Memory first, while the heap is fresh: what the loaded book holds on the heap, against
   // its record area and the blobs it keeps in memory.
   const std::int64_t heapBefore = zeb::bench::heapBytesInUse();

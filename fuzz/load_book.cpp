@@ -7,18 +7,9 @@
 #include <vector>
 
 #include "document/container.h"
-#include "platform/headless/memory_settings_store.h"
-#include "platform/headless/recording_message_boxes.h"
-#include "platform/headless/system_environment.h"
+#include "platform/headless/quiet_platform.h"
 
 namespace {
-
-struct Platform {
-  zeb::RecordingMessageBoxes messages;
-  zeb::SystemEnvironment environment;
-  zeb::MemorySettingsStore settings;
-  zeb::PlatformServices services{&messages, &environment, &settings};
-};
 
 std::string bookPath() {
   return "/tmp/fuzz-load-book-" + std::to_string(getpid()) + ".zeb";
@@ -27,13 +18,13 @@ std::string bookPath() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static Platform platform;
+  static zeb::QuietPlatform platform;
   static const std::string path = bookPath();
   if (FILE* file = std::fopen(path.c_str(), "wb")) {
     std::fwrite(data, 1, size, file);
     std::fclose(file);
   }
-  zeb::TZEBset set(platform.services);
+  zeb::TZEBset set(platform.services());
   set.Load(path);
   std::vector<std::uint8_t> bytes;
   for (int k = 0; k < zeb::kindCount; ++k) {

@@ -9,7 +9,8 @@
 namespace {
 
 const std::vector<const std::vector<zeb::tool::Command>*>& commandGroups() {
-  static const std::vector<const std::vector<zeb::tool::Command>*> groups = {&zeb::tool::bookCommands()};
+  static const std::vector<const std::vector<zeb::tool::Command>*> groups = {&zeb::tool::bookCommands(),
+                                                                                &zeb::tool::serviceCommands()};
   return groups;
 }
 

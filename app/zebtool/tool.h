@@ -32,5 +32,6 @@ struct Command {
 
 // The commands of each group, defined beside their code.
 const std::vector<Command>& bookCommands();
+const std::vector<Command>& serviceCommands();
 
 }  // namespace zeb::tool

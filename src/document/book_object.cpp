@@ -443,9 +443,11 @@ void TZEBoggetto::Activate() {
 // --- Names, sizes and references.
 
 TZEBoggetto* TZEBoggetto::resolveReference(std::uint32_t reference) const {
-  if (reference < 0x08000000u) return container_ != nullptr ? container_->objectById(reference) : nullptr;
-  if (TZEBtesto* text = owningText(); isLocalReference(reference) && text != nullptr) return text->localObject(reference);
-  return nullptr;
+  if (isLocalReference(reference)) {
+    const TZEBtesto* text = owningText();
+    return text != nullptr ? text->localObject(reference) : nullptr;
+  }
+  return container_ != nullptr ? container_->objectById(reference) : nullptr;
 }
 
 std::string TZEBoggetto::Name() const { return nameAtDepth(0); }
@@ -573,37 +575,83 @@ TZEBoggetto* TZEBoggetto::ReferencedPicture() const {
   }
 }
 
-std::string TZEBoggetto::attribute(std::string_view name) const {
-  std::vector<std::uint8_t> data;
-  if (!secondary_.readInto(bookFile(), data)) return {};
+namespace {
+
+// The secondary blob: an int32 length, that block, then name="value" lines split by CR LF.
+struct AttributeBlob {
+  std::string block;
   std::string text;
+  std::vector<std::string> lines;
+};
+
+std::optional<AttributeBlob> splitAttributeBlob(std::span<const std::uint8_t> data) {
   try {
     ByteReader reader(data);
     const std::int32_t length = reader.readI32();
-    if (length < 0) return {};
-    reader.skip(static_cast<std::size_t>(length));
-    const auto rest = reader.readBytes(reader.remaining());
-    text = textOf(rest);
-  } catch (const FormatError&) {
-    return {};
-  }
-  const std::string wanted = lowerWindows1252(name);
-  if (wanted == "allfields") return text;
-
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find("\r\n", start);
-    if (end == std::string::npos) end = text.size();
-    const std::string_view line(text.data() + start, end - start);
-    if (const auto equals = line.find('='); equals != std::string_view::npos &&
-                                            lowerWindows1252(line.substr(0, equals)) == wanted) {
-      std::string_view value = line.substr(equals + 1);
-      if (value.size() >= 2 && value.front() == '"' && value.back() == '"') value = value.substr(1, value.size() - 2);
-      return std::string(value);
+    if (length < 0) return std::nullopt;
+    AttributeBlob blob;
+    blob.block = textOf(reader.readBytes(static_cast<std::size_t>(length)));
+    blob.text = textOf(reader.readBytes(reader.remaining()));
+    const std::string& text = blob.text;
+    for (std::size_t start = 0; start < text.size();) {
+      std::size_t end = text.find("\r\n", start);
+      if (end == std::string::npos) end = text.size();
+      blob.lines.push_back(text.substr(start, end - start));
+      start = end + 2;
     }
-    start = end + 2;
+    return blob;
+  } catch (const FormatError&) {
+    return std::nullopt;
+  }
+}
+
+std::string joinLines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (std::size_t i = 0; i < lines.size(); ++i) text += (i > 0 ? "\r\n" : "") + lines[i];
+  return text;
+}
+
+// Whether an attribute line names the attribute (names compared in lower case).
+bool namesAttribute(std::string_view line, const std::string& lowerName) {
+  const auto equals = line.find('=');
+  return equals != std::string_view::npos && lowerWindows1252(line.substr(0, equals)) == lowerName;
+}
+
+}  // namespace
+
+std::string TZEBoggetto::attribute(std::string_view name) const {
+  std::vector<std::uint8_t> data;
+  if (!secondary_.readInto(bookFile(), data)) return {};
+  const auto blob = splitAttributeBlob(data);
+  if (!blob) return {};
+  const std::string wanted = lowerWindows1252(name);
+  if (wanted == "allfields") return blob->text;
+  for (const std::string& line : blob->lines) {
+    if (!namesAttribute(line, wanted)) continue;
+    std::string_view value = std::string_view(line).substr(line.find('=') + 1);
+    if (value.size() >= 2 && value.front() == '"' && value.back() == '"') value = value.substr(1, value.size() - 2);
+    return std::string(value);
   }
   return {};
+}
+
+void TZEBoggetto::setAttribute(std::string_view name, std::string_view value) {
+  std::vector<std::uint8_t> data;
+  AttributeBlob blob;
+  if (secondary_.readInto(bookFile(), data)) blob = splitAttributeBlob(data).value_or(AttributeBlob{});
+  const std::string wanted = lowerWindows1252(name);
+  const std::string line = std::string(name) + "=\"" + std::string(value) + "\"";
+  const auto found = std::find_if(blob.lines.begin(), blob.lines.end(),
+                                  [&](const std::string& each) { return namesAttribute(each, wanted); });
+  if (found != blob.lines.end())
+    *found = line;
+  else
+    blob.lines.push_back(line);
+  ByteWriter out;
+  out.writeI32(static_cast<std::int32_t>(blob.block.size()));
+  out.writeText(blob.block);
+  out.writeText(joinLines(blob.lines));
+  secondary_ = Blob::inMemory(out.bytes());
 }
 
 }  // namespace zeb

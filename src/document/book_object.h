@@ -18,6 +18,8 @@ namespace zeb {
 class TZEBset;
 class TZEBtesto;
 class BookFile;
+class ByteReader;
+class ByteWriter;
 class FileNameRegistry;
 
 // What an object needs to read its record and blobs from a book file.
@@ -93,16 +95,32 @@ class TZEBoggetto {
   std::int64_t Size() const;
   // The picture the object shows, or for some kinds the object it stands for.
   TZEBoggetto* ReferencedPicture() const;
-  // The object a reference inside this object's text names: an ID below 0x08000000, or
-  // 0x6F000000 + n for the n-th local object of the owning text; anything else is none.
+  // The object a reference held in this object's record names: 0x6F000000 + n for the n-th
+  // local object of the text that owns this object, anything else an object ID.
   TZEBoggetto* resolveReference(std::uint32_t reference) const;
 
   // Attributes of the secondary blob: "allfields" gives the whole attribute text, any
   // other name the value of that attribute (names compared in lower case).
   std::string attribute(std::string_view name) const;
+  // Sets an attribute of the secondary blob, keeping its length-prefixed block.
+  void setAttribute(std::string_view name, std::string_view value);
 
   const std::string& externalFileName() const;
   void setExternalFileName(std::string_view path);
+
+  // --- Copies (object_copy.cpp, object_stream.cpp).
+  // Becomes a copy of the source: its index, record, container and blobs (memory bytes
+  // copied, a file-backed blob shared). A picture becomes a placement that shows it.
+  void CopyFrom(TZEBoggetto& source);
+  // The self-contained stream form: index, kind, record, external file name, primary and
+  // secondary data.
+  void writeToStream(ByteWriter& out) const;
+  // Reads the stream form; false, with both blobs empty, when the data ends too early.
+  bool readFromStream(ByteReader& in);
+  // Whether the other object holds the same thing, so that it can be reused instead of
+  // adding a duplicate: hyperlinks and keywords by name, pictures by their bytes, styles by
+  // their attributes. Released slots and other kinds never match.
+  bool Matches(TZEBoggetto& other) const;
 
  protected:
   const BookFile* bookFile() const;

@@ -1,8 +1,12 @@
 // The document container: new books, loading a book file, the object lists and lookups.
 #include "document/container.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <atomic>
+#include <fstream>
 #include <system_error>
 
 #include "document/book_file.h"
@@ -11,6 +15,7 @@
 #include "document/messages.h"
 #include "document/named_files.h"
 #include "document/page_object.h"
+#include "document/temporary_files.h"
 #include "platform/environment.h"
 #include "platform/message_boxes.h"
 #include "platform/windows1252.h"
@@ -50,10 +55,45 @@ KindTable readKindTable(const BookFile& file, int kinds) {
 }
 
 std::atomic<int> untitledCounter{0};
+std::atomic<std::uint32_t> containerCounter{0};
+
+// Writes all bytes to a new file that must not exist yet (never through a symbolic link).
+class NewFile {
+ public:
+  explicit NewFile(const std::filesystem::path& path)
+      : descriptor_(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600)) {}
+  ~NewFile() {
+    if (descriptor_ >= 0) ::close(descriptor_);
+  }
+  NewFile(const NewFile&) = delete;
+  NewFile& operator=(const NewFile&) = delete;
+  bool isOpen() const { return descriptor_ >= 0; }
+  bool write(std::span<const std::uint8_t> bytes) {
+    while (!bytes.empty()) {
+      const ssize_t written = ::write(descriptor_, bytes.data(), bytes.size());
+      if (written < 0 && errno == EINTR) continue;
+      if (written <= 0) return false;
+      bytes = bytes.subspan(static_cast<std::size_t>(written));
+    }
+    return true;
+  }
+  bool close() {
+    const int descriptor = descriptor_;
+    descriptor_ = -1;
+    return ::close(descriptor) == 0;
+  }
+
+ private:
+  int descriptor_;
+};
 
 }  // namespace
 
-TZEBset::TZEBset(const PlatformServices& services) : services_(services), random_(std::random_device{}()) {
+TZEBset::TZEBset(const PlatformServices& services)
+    : services_(services),
+      random_(std::random_device{}()),
+      privateFolder_(std::make_unique<PrivateFolder>(services.environment->temporaryFolder(),
+                                                     services.environment->processIdentifier(), ++containerCounter)) {
   New();
 }
 
@@ -82,6 +122,7 @@ void TZEBset::Clear() {
   fileName_.clear();
   recordAreaBase_ = 0;
   blobAreaBase_ = 0;
+  privateFolder_->deleteFiles();
 }
 
 void TZEBset::New() {
@@ -125,6 +166,71 @@ TZEBoggetto& TZEBset::namedFileList() {
   return registered;
 }
 
+TZEBoggetto& TZEBset::contentsHolder(int headerField) {
+  TZEBoggetto* holder = nullptr;
+  if (const std::int32_t id = header_.i32(headerField); id > 0) holder = objectById(static_cast<std::uint32_t>(id));
+  if (holder != nullptr) return *holder;
+  auto created = makeObject(TOggettiHel::shortObj);
+  created->Release();
+  created->record().setU8(field::state, 10);
+  created->Activate();
+  created->record().setU8(field::state, 10);  // activation makes a panel element live; the holder keeps its subtype
+  TZEBoggetto& registered = Register(std::move(created));
+  header_.setI32(headerField, static_cast<std::int32_t>(registered.ID()));
+  return registered;
+}
+
+TZEBoggetto& TZEBset::contentsHolderForPages() { return contentsHolder(header::pagesTreeHolder); }
+TZEBoggetto& TZEBset::contentsHolderForPrototypes() { return contentsHolder(header::prototypesTreeHolder); }
+
+std::filesystem::path TZEBset::temporaryFolder() { return privateFolder_->path(); }
+
+std::filesystem::path TZEBset::temporaryFilePath(std::string_view storedName) {
+  const std::filesystem::path& folder = privateFolder_->path();
+  if (folder.empty()) return {};
+  return uniqueFilePath(folder, storedName, random_);
+}
+
+bool TZEBset::writeObjectFile(TZEBoggetto& object, const std::filesystem::path& target) {
+  NewFile file(target);
+  if (!file.isOpen()) return false;
+  const Blob& blob = object.primaryBlob();
+  bool written = false;
+  if (blob.isFileBacked()) {
+    // Copied a piece at a time, so that a large embedded file never sits in memory whole.
+    constexpr std::int64_t piece = 1 << 20;
+    std::vector<std::uint8_t> buffer;
+    written = file_ != nullptr && file_->contains(blob.position(), blob.size());
+    for (std::int64_t done = 0; written && done < blob.size(); done += piece) {
+      buffer.resize(static_cast<std::size_t>(std::min<std::int64_t>(piece, blob.size() - done)));
+      written = file_->readAt(blob.position() + done, buffer) && file.write(buffer);
+    }
+  } else {
+    written = file.write(object.primaryData());
+  }
+  return file.close() && written;
+}
+
+std::string TZEBset::writeFileOfObject(TZEBoggetto& object, const std::filesystem::path& folder) {
+  std::error_code error;
+  const std::filesystem::path target = folder.empty() ? folder : uniqueFilePath(folder, object.FileName(), random_);
+  if (!target.empty() && writeObjectFile(object, target)) return target.string();
+  if (!target.empty()) std::filesystem::remove(target, error);
+  messages().error(std::string(messages::depackError) + utf8ToWindows1252(target.string()));
+  return {};
+}
+
+std::string TZEBset::extractFileOfObject(TZEBoggetto& object) {
+  std::error_code error;
+  const std::string& known = object.externalFileName();
+  if (object.primaryBlob().empty() || (!known.empty() && std::filesystem::exists(known, error))) return known;
+  const std::string written = writeFileOfObject(object, privateFolder_->path());
+  if (written.empty()) return {};
+  if (object.primaryBlob().isMemory()) object.setPrimaryBlob(Blob());
+  object.setExternalFileName(written);
+  return written;
+}
+
 bool TZEBset::setZEBFileName(const std::string& path) {
   if (OnBeforeNew) OnBeforeNew();
   return Load(path);
@@ -142,13 +248,13 @@ bool TZEBset::Load(const std::string& path) {
   try {
     file_ = BookFile::open(path);
     if (!file_) throw FormatError("cannot open the book file");
-    fileName_ = path;
+    fileName_ = std::filesystem::absolute(path).lexically_normal().string();
     switch (checkHeader(*file_, path)) {
       case HeaderCheck::emptyFile: {
         // An empty file is a new book bound to that path.
         New();
         setExpPrefix(exportPrefixOf(utf8ToWindows1252(std::filesystem::path(path).filename().string())));
-        fileName_ = path;
+        fileName_ = std::filesystem::absolute(path).lexically_normal().string();
         return true;
       }
       case HeaderCheck::failed:
@@ -164,7 +270,6 @@ bool TZEBset::Load(const std::string& path) {
           if (defaultStyles_[0] == nullptr || defaultStyles_[1] == nullptr)
             throw FormatError("a book needs two style records");
         }
-        fileName_ = path;
         if (OnAfterNew) OnAfterNew();
         loaded = true;
         break;

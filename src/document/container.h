@@ -21,6 +21,7 @@ namespace zeb {
 
 class BookFile;
 class MessageBoxes;
+class PrivateFolder;
 
 // Limits on what a book file may claim, so that a damaged file cannot make the reader
 // allocate without bound. Real books stay far below them.
@@ -96,6 +97,24 @@ class TZEBset {
   // The named-file list (a kind-13 object), made when the header names none.
   TZEBoggetto& namedFileList();
 
+  // --- Temporary files.
+  // The container's private temporary folder, made on first use; empty when it cannot be made.
+  std::filesystem::path temporaryFolder();
+  // A path in the private folder for the stored file name that names no existing file.
+  std::filesystem::path temporaryFilePath(std::string_view storedName);
+  // A file on disk holding the object's data: extracted into the private folder the first
+  // time, then the same file. Empty, after the error message, when extraction fails.
+  std::string extractFileOfObject(TZEBoggetto& object);
+  // Writes the object's data as a new file in the folder, named after the object's file
+  // name (made safe and unique there). Empty, after the error message, when it fails.
+  std::string writeFileOfObject(TZEBoggetto& object, const std::filesystem::path& folder);
+
+  // --- Contents trees.
+  // The kind-11 holders of the contents trees of pages and of prototypes, made when the
+  // header names none.
+  TZEBoggetto& contentsHolderForPages();
+  TZEBoggetto& contentsHolderForPrototypes();
+
   // The page name of a record read straight from a book file, without loading it;
   // empty when anything is missing or unreadable.
   static std::string PageNameFromFile(const std::filesystem::path& path, std::int64_t id);
@@ -116,6 +135,8 @@ class TZEBset {
   void upgradeVersionOne();
   void createDefaultStyles();
   void ensureNamedFiles();
+  TZEBoggetto& contentsHolder(int headerField);
+  bool writeObjectFile(TZEBoggetto& object, const std::filesystem::path& target);
 
   using ObjectList = std::vector<std::unique_ptr<TZEBoggetto>>;
 
@@ -134,6 +155,7 @@ class TZEBset {
   bool visible_ = false;
   TZEBset* wrapperSet_ = nullptr;
   std::mt19937 random_;
+  std::unique_ptr<PrivateFolder> privateFolder_;
 };
 
 }  // namespace zeb

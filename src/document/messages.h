@@ -54,6 +54,25 @@ inline constexpr std::string_view nextPageAction = "next page";
 inline constexpr std::string_view autoImportAction = "Auto import";
 inline constexpr std::string_view shoppingCartAction = "Add in shopping cart: ";
 
+// Document services.
+inline constexpr std::string_view selectCdPath = "Select CD path:";
+inline constexpr std::string_view depackError = "HD space may be low! Error depacking file: ";
+inline constexpr std::string_view imageCacheBug = "What happens? Image cache bug?";
+inline constexpr std::string_view undefinedObject = "Undefined.";
+inline constexpr std::string_view linkTo = "Link to: ";
+inline constexpr std::string_view linkToEmail = "Link to e-mail: ";
+inline constexpr std::string_view linkToFile = "Link to file: ";
+inline constexpr std::string_view keywordsDescription = "Keywords|Link to: keywords window";
+inline constexpr std::string_view previousPageDescription = "previous page|Link to: previous page";
+inline constexpr std::string_view nextPageDescription = "next page|Link to: next page";
+inline constexpr std::string_view customPrefix = "Custom ";
+
+// Object copies.
+inline constexpr std::string_view registeredKindMismatch =
+    "In un TZEBoggetto registrato si pu\xF2 caricare solo un TZEBoggetto dello stesso tipo!";
+inline constexpr std::string_view onlyForPictures = "Allowed only for immagine";
+inline constexpr std::string_view oldPictureMap = "mappaclic presente ancora! bug!";
+
 // The named-file list of a new book.
 inline constexpr std::string_view indexName = "index";
 inline constexpr std::string_view indexFile = "index.htm";

@@ -3,6 +3,8 @@
 
 namespace zeb {
 
+class Clipboard;
+class DesktopShell;
 class Environment;
 class MessageBoxes;
 class SettingsStore;
@@ -12,6 +14,8 @@ struct PlatformServices {
   MessageBoxes* messages = nullptr;
   Environment* environment = nullptr;
   SettingsStore* settings = nullptr;
+  DesktopShell* shell = nullptr;
+  Clipboard* clipboard = nullptr;
 };
 
 }  // namespace zeb

@@ -7,6 +7,8 @@ TestPlatform::TestPlatform() {
   services_.messages = &messages;
   services_.environment = &environment;
   services_.settings = &settings;
+  services_.shell = &shell;
+  services_.clipboard = &clipboard;
 }
 
 }  // namespace zeb::testing

@@ -5,7 +5,9 @@
 #include <string>
 
 #include "platform/environment.h"
+#include "platform/headless/memory_clipboard.h"
 #include "platform/headless/memory_settings_store.h"
+#include "platform/headless/recording_desktop_shell.h"
 #include "platform/headless/recording_message_boxes.h"
 #include "platform/platform_services.h"
 
@@ -35,6 +37,8 @@ class TestPlatform {
   RecordingMessageBoxes messages;
   FixedEnvironment environment;
   MemorySettingsStore settings;
+  RecordingDesktopShell shell;
+  MemoryClipboard clipboard;
 
  private:
   PlatformServices services_;

@@ -92,6 +92,67 @@ TEST_F(Zebtool, UsageErrorsExitWithTwo) {
   EXPECT_EQ(zebtool({"pages", "a", "b"}).exitStatus, 2);
 }
 
+TEST_F(Zebtool, LinkPrintsTheFourPartsOfATarget) {
+  const std::string book = writeBook([](TZEBset& set) { zebmake::addPage(set, "P", "<Z S0 >"); });
+  auto result = zebtool({"link", book, "nexo:other.zeb|12"});
+  EXPECT_EQ(result.exitStatus, 0);
+  EXPECT_EQ(result.out, "book-link: yes\npath: " + (folder.path() / "other.zeb").string() + "\nsame-book: no\nid: 12\n");
+  result = zebtool({"link", book, "nexo:" + book + "|"});
+  EXPECT_EQ(result.out, "book-link: yes\npath: " + book + "\nsame-book: yes\nid: -2\n");
+  result = zebtool({"link", book, "http://example.org"});
+  EXPECT_EQ(result.out, "book-link: no\npath: \nsame-book: no\nid: -1\n");
+  EXPECT_EQ(zebtool({"link", book}).exitStatus, 2);
+}
+
+TEST_F(Zebtool, DescribeTakesDecimalOrHexadecimalIds) {
+  const std::string book = writeBook([](TZEBset& set) {
+    zebmake::addPage(set, "Caf\xE9", "<Z S0 >");
+    zebmake::addObject(set, TOggettiHel::internetLink).setName("mailto:a@b.org");
+  });
+  EXPECT_EQ(zebtool({"describe", book, "0"}).out, "Caf\xC3\xA9|Link to: Caf\xC3\xA9\n");
+  EXPECT_EQ(zebtool({"describe", book, "0x01000000"}).out, "a@b.org|Link to e-mail: a@b.org\n");
+  EXPECT_EQ(zebtool({"describe", book, "16777216"}).out, "a@b.org|Link to e-mail: a@b.org\n");
+  const auto missing = zebtool({"describe", book, "0x01000009"});
+  EXPECT_EQ(missing.exitStatus, 1);
+  EXPECT_NE(missing.err.find("no object 0x01000009"), std::string::npos);
+  EXPECT_EQ(zebtool({"describe", book, "0xZZ"}).exitStatus, 2);
+}
+
+TEST_F(Zebtool, ExtractWritesTheFileIntoTheFolder) {
+  const std::string book = writeBook([](TZEBset& set) {
+    TZEBoggetto& file = zebmake::addObject(set, TOggettiHel::genLink);
+    file.setName("..\\..\\notes.txt");
+    const std::string text = "hello";
+    file.setPrimaryData({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
+    zebmake::addObject(set, TOggettiHel::genLink).setName("empty.txt");
+  });
+  const auto out = folder.path() / "out";
+  std::filesystem::create_directories(out);
+  auto result = zebtool({"extract", book, "0x03000000", out.string()});
+  EXPECT_EQ(result.exitStatus, 0) << result.err;
+  EXPECT_EQ(result.out, (out / "notes.txt").string() + "\n");
+  EXPECT_EQ(testing::readBytes(out / "notes.txt"), (std::vector<std::uint8_t>{'h', 'e', 'l', 'l', 'o'}));
+  result = zebtool({"extract", book, "0x03000000", out.string()});
+  EXPECT_TRUE(result.out.starts_with((out / "re").string())) << result.out;
+  EXPECT_EQ(zebtool({"extract", book, "0x03000001", out.string()}).exitStatus, 1);
+  result = zebtool({"extract", book, "0x03000000", (folder.path() / "no-such-folder").string()});
+  EXPECT_EQ(result.exitStatus, 1);
+  EXPECT_NE(result.err.find("Error!: HD space may be low! Error depacking file: "), std::string::npos);
+}
+
+TEST_F(Zebtool, SearchListsMatchingPagesAndTheirTerm) {
+  const std::string book = writeBook([](TZEBset& set) {
+    zebmake::addPage(set, "a", "<Z S0 >Caf\xE9 noir");
+    zebmake::addPage(set, "b", "<Z S0 >the tea");
+    zebmake::addPage(set, "c", "<Z S0 >CAF\xC9 <Y g1 >au<Y > lait");
+  });
+  EXPECT_EQ(zebtool({"search", book, "caf\xC3\xA9"}).out, "0\tcaf\xC3\xA9\n2\tcaf\xC3\xA9\n");
+  EXPECT_EQ(zebtool({"search", book, "caf\xC3\xA9", "lait", "tea"}).out, "1\ttea\n2\tcaf\xC3\xA9\n");
+  EXPECT_EQ(zebtool({"search", book, "--match-case", "CAF\xC3\x89"}).out, "2\tCAF\xC3\x89\n");
+  EXPECT_EQ(zebtool({"search", book}).exitStatus, 2);
+  EXPECT_EQ(zebtool({"search", book, "a", "b", "c", "d", "e"}).exitStatus, 2);
+}
+
 TEST_F(Zebtool, ZebmakeBuildsTheSampleAndASyntheticBook) {
   const std::string guide = (folder.path() / "guide.zeb").string();
   auto made = runCommand(ZEBMAKE_PATH, {BRIGHTFOLD_SOURCE_DIR "/samples/guide.json", guide});

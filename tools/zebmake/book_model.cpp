@@ -2,24 +2,16 @@
 #include "tools/zebmake/book_model.h"
 
 #include "document/byte_reader.h"
-#include "platform/headless/memory_settings_store.h"
-#include "platform/headless/recording_message_boxes.h"
-#include "platform/headless/system_environment.h"
+#include "platform/headless/quiet_platform.h"
 
 namespace zeb::zebmake {
 
 struct BookModel::Parts {
-  RecordingMessageBoxes messages;
-  SystemEnvironment environment;
-  MemorySettingsStore settings;
+  QuietPlatform platform;
 };
 
 BookModel::BookModel() : parts_(std::make_unique<Parts>()) {
-  PlatformServices services;
-  services.messages = &parts_->messages;
-  services.environment = &parts_->environment;
-  services.settings = &parts_->settings;
-  set_ = std::make_unique<TZEBset>(services);
+  set_ = std::make_unique<TZEBset>(parts_->platform.services());
   set_->random().seed(1);
   // Built books carry a fixed author so that the same description gives the same bytes.
   set_->header().setShortString(header::author, header::textFieldMax, "Brightfold");

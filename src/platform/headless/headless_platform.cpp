@@ -2,6 +2,8 @@
 #include "platform/headless/headless_platform.h"
 
 #include "platform/headless/ini_settings_store.h"
+#include "platform/headless/memory_clipboard.h"
+#include "platform/headless/recording_desktop_shell.h"
 #include "platform/headless/stderr_message_boxes.h"
 #include "platform/headless/system_environment.h"
 
@@ -11,12 +13,16 @@ struct HeadlessPlatform::Parts {
   StderrMessageBoxes messages;
   SystemEnvironment environment;
   IniSettingsStore settings{IniSettingsStore::defaultFile()};
+  RecordingDesktopShell shell;
+  MemoryClipboard clipboard;
 };
 
 HeadlessPlatform::HeadlessPlatform() : parts_(std::make_unique<Parts>()) {
   services_.messages = &parts_->messages;
   services_.environment = &parts_->environment;
   services_.settings = &parts_->settings;
+  services_.shell = &parts_->shell;
+  services_.clipboard = &parts_->clipboard;
 }
 
 HeadlessPlatform::~HeadlessPlatform() = default;

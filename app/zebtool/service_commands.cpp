@@ -1,0 +1,109 @@
+// zebtool link, describe, extract and search: the document services from the command line.
+#include <charconv>
+#include <cstdio>
+#include <optional>
+
+#include "app/zebtool/tool.h"
+#include "document/book_search.h"
+#include "document/container.h"
+#include "document/describe_object.h"
+#include "document/link_target.h"
+#include "platform/windows1252.h"
+
+namespace zeb::tool {
+namespace {
+
+// An object ID in decimal or, after "0x", in hexadecimal.
+std::optional<std::uint32_t> parseId(std::string_view text) {
+  int base = 10;
+  if (text.starts_with("0x") || text.starts_with("0X")) {
+    text.remove_prefix(2);
+    base = 16;
+  }
+  std::uint32_t value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+const char* yesNo(bool value) { return value ? "yes" : "no"; }
+
+int link(const PlatformServices& services, const Arguments& arguments) {
+  if (arguments.size() != 2) return usageError;
+  const auto set = loadBook(services, arguments[0]);
+  if (!set) return failure;
+  const LinkTarget target = parseLinkTarget(*set, utf8ToWindows1252(arguments[1]));
+  printUtf8Line(std::string("book-link: ") + yesNo(target.bookLink));
+  printUtf8Line("path: " + target.path.string());
+  printUtf8Line(std::string("same-book: ") + yesNo(target.sameBook));
+  printUtf8Line("id: " + std::to_string(target.id));
+  return success;
+}
+
+// The object an ID argument names, or nothing after saying why on stderr.
+TZEBoggetto* objectNamed(TZEBset& set, std::uint32_t id) {
+  TZEBoggetto* object = set.objectById(id);
+  if (object == nullptr) std::fprintf(stderr, "zebtool: the book has no object 0x%08x\n", id);
+  return object;
+}
+
+int describe(const PlatformServices& services, const Arguments& arguments) {
+  if (arguments.size() != 2) return usageError;
+  const auto id = parseId(arguments[1]);
+  if (!id) return usageError;
+  const auto set = loadBook(services, arguments[0]);
+  if (!set) return failure;
+  TZEBoggetto* object = objectNamed(*set, *id);
+  if (object == nullptr) return failure;
+  printLine(describeObject(*set, *object));
+  return success;
+}
+
+int extract(const PlatformServices& services, const Arguments& arguments) {
+  if (arguments.size() != 3) return usageError;
+  const auto id = parseId(arguments[1]);
+  if (!id) return usageError;
+  const auto set = loadBook(services, arguments[0]);
+  if (!set) return failure;
+  TZEBoggetto* object = objectNamed(*set, *id);
+  if (object == nullptr) return failure;
+  if (object->primaryBlob().empty()) {
+    std::fprintf(stderr, "zebtool: object 0x%08x holds no file\n", *id);
+    return failure;
+  }
+  const std::string written = set->writeFileOfObject(*object, arguments[2]);
+  if (written.empty()) return failure;
+  printUtf8Line(written);
+  return success;
+}
+
+int search(const PlatformServices& services, const Arguments& arguments) {
+  Arguments rest(arguments.begin() + (arguments.empty() ? 0 : 1), arguments.end());
+  int options = 0;
+  if (!rest.empty() && rest.front() == "--match-case") {
+    options |= searchMatchCase;
+    rest.erase(rest.begin());
+  }
+  if (arguments.empty() || rest.empty() || rest.size() > 4) return usageError;
+  const auto set = loadBook(services, arguments[0]);
+  if (!set) return failure;
+  SearchTerms terms;
+  std::string* slots[] = {&terms.a, &terms.b, &terms.c, &terms.d};
+  for (std::size_t i = 0; i < rest.size(); ++i) *slots[i] = utf8ToWindows1252(rest[i]);
+  for (const PageHit& hit : searchBook(*set, terms, options)) printLine(std::to_string(hit.page) + "\t" + hit.term);
+  return success;
+}
+
+}  // namespace
+
+const std::vector<Command>& serviceCommands() {
+  static const std::vector<Command> commands = {
+      {"link", "link BOOK TARGET", link},
+      {"describe", "describe BOOK ID", describe},
+      {"extract", "extract BOOK ID DIR", extract},
+      {"search", "search BOOK [--match-case] T1 [T2 [T3 [T4]]]", search},
+  };
+  return commands;
+}
+
+}  // namespace zeb::tool

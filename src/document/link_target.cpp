@@ -1,0 +1,99 @@
+// Link targets and the CD folder.
+#include "document/link_target.h"
+
+#include <charconv>
+#include <system_error>
+
+#include "document/book_paths.h"
+#include "document/container.h"
+#include "document/messages.h"
+#include "platform/desktop_shell.h"
+#include "platform/settings_store.h"
+#include "platform/windows1252.h"
+
+namespace zeb {
+namespace {
+
+constexpr std::string_view scheme = "nexo:";
+constexpr std::string_view schemeWithSlashes = "nexo://";
+constexpr std::string_view cdDrivePrefix = "cddrive:";
+constexpr std::string_view cdFolderKey = "\\SOFTWARE\\KX\\zoVeKa\\";
+constexpr std::string_view cdFolderValue = "cddrive";
+
+// Up to 12 characters after "|" as a decimal number; anything else, or a value outside
+// 32 bits, gives 0, and so does a negative value.
+std::int64_t idAfterBar(std::string_view text) {
+  text = text.substr(0, 12);
+  std::int64_t value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size()) return 0;
+  if (value < 0 || value > 0x7FFFFFFF) return 0;
+  return value;
+}
+
+}  // namespace
+
+std::string cdFolder(TZEBset& set, AskForCdFolder ask) {
+  SettingsStore& settings = *set.services().settings;
+  // A key that was never written reads as empty, so that the user is asked the first time.
+  std::string folder = settings.readString(cdFolderKey, cdFolderValue).value_or("");
+  if (folder.empty() && ask == AskForCdFolder::yes) {
+    if (const auto chosen = set.services().shell->chooseFolder(messages::selectCdPath)) {
+      folder = utf8ToWindows1252(chosen->string());
+      settings.writeString(cdFolderKey, cdFolderValue, folder);
+    }
+  }
+  return folder;
+}
+
+void parseLinkTarget(TZEBset& set, std::string_view text, AskForCdFolder ask, LinkTarget& target) {
+  if (!text.starts_with(scheme)) {
+    target.bookLink = false;
+    target.path.clear();
+    return;
+  }
+  target.bookLink = true;
+  text.remove_prefix(text.starts_with(schemeWithSlashes) ? schemeWithSlashes.size() : scheme.size());
+  const auto bar = text.find('|');
+  std::string stored(text.substr(0, bar));
+
+  bool fromCd = false;
+  if (lowerWindows1252(std::string_view(stored).substr(0, cdDrivePrefix.size())) == cdDrivePrefix) {
+    std::string folder = cdFolder(set, ask);
+    std::string rest = stored.substr(cdDrivePrefix.size());
+    const bool folderEnds = !folder.empty() && (folder.back() == '\\' || folder.back() == '/');
+    const bool restStarts = !rest.empty() && (rest.front() == '\\' || rest.front() == '/');
+    if (folderEnds && restStarts) rest.erase(0, 1);
+    stored = folder + rest;
+    fromCd = true;
+  }
+
+  const std::filesystem::path bookFolder = std::filesystem::path(set.ZEBFileName()).parent_path();
+  if (stored.empty()) {
+    target.path.clear();
+    target.sameBook = false;
+  } else {
+    target.path = resolveStoredPath(stored, fromCd ? std::filesystem::path("/") : bookFolder);
+    // A path relative to the book names a file beside it; a full path names the open book
+    // when it leads to it (letter case ignored, as on the machine the book was made on).
+    const bool relative = !hasDrive(stored) && !nativePath(stored).is_absolute() && !fromCd;
+    target.sameBook = !relative && !set.ZEBFileName().empty() &&
+                      equalsIgnoringCase(utf8ToWindows1252(target.path.lexically_normal().string()),
+                                         utf8ToWindows1252(set.ZEBFileName()));
+  }
+
+  if (bar == std::string_view::npos)
+    target.id = 0;
+  else if (bar + 1 == text.size())
+    target.id = -2;
+  else
+    target.id = idAfterBar(text.substr(bar + 1));
+}
+
+LinkTarget parseLinkTarget(TZEBset& set, std::string_view text, AskForCdFolder ask) {
+  LinkTarget target;
+  parseLinkTarget(set, text, ask, target);
+  return target;
+}
+
+}  // namespace zeb

@@ -1,0 +1,36 @@
+// Link targets in the book's own syntax: "nexo:" or "nexo://", a path (possibly empty or
+// beginning with "cddrive:"), then optionally "|" and a decimal object ID.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace zeb {
+
+class TZEBset;
+
+struct LinkTarget {
+  bool bookLink = false;
+  // Where the book lies on this machine; empty for a link into the current book that names
+  // no file.
+  std::filesystem::path path;
+  bool sameBook = false;
+  // The object ID after "|": 0 without "|", -2 when nothing follows it, 0 for text that is
+  // not a number or a negative one. -1 until a book link sets it.
+  std::int64_t id = -1;
+};
+
+enum class AskForCdFolder { no, yes };
+
+// Reads a link target. A text that does not begin with "nexo:" (the scheme is compared
+// with its letter case) is no book link: the path is empty and the rest stays as it was.
+void parseLinkTarget(TZEBset& set, std::string_view text, AskForCdFolder ask, LinkTarget& target);
+LinkTarget parseLinkTarget(TZEBset& set, std::string_view text, AskForCdFolder ask = AskForCdFolder::no);
+
+// The folder that "cddrive:" paths start from, as stored for the user. When none is stored
+// and the caller asks for it, the user picks one ("Select CD path:"), which is stored.
+std::string cdFolder(TZEBset& set, AskForCdFolder ask);
+
+}  // namespace zeb
