@@ -17,7 +17,13 @@ constexpr std::uint32_t coreHeaderBytes = 12;
 constexpr std::uint32_t infoHeaderBytes = 40;
 constexpr std::uint32_t largestHeaderBytes = 124;  // the fifth version of the info header
 
-enum Compression : std::uint32_t { plainRows = 0, runLength8 = 1, runLength4 = 2, colourMasks = 3, colourMasksAlpha = 6 };
+enum Compression : std::uint32_t {
+  plainRows = 0,
+  runLength8 = 1,
+  runLength4 = 2,
+  colourMasks = 3,
+  colourMasksAlpha = 6
+};
 
 struct Colour {
   std::uint8_t red = 0, green = 0, blue = 0, alpha = 255;
@@ -91,8 +97,8 @@ BmpLayout readLayout(ByteReader& in) {
 
   const int bits = layout.bitCount;
   const bool masked = layout.compression == colourMasks || layout.compression == colourMasksAlpha;
-  const bool valid = (layout.compression == plainRows && (bits == 1 || bits == 4 || bits == 8 || bits == 16 ||
-                                                          bits == 24 || bits == 32)) ||
+  const bool valid = (layout.compression == plainRows &&
+                      (bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32)) ||
                      (layout.compression == runLength8 && bits == 8) ||
                      (layout.compression == runLength4 && bits == 4) || (masked && (bits == 16 || bits == 32));
   if (!valid) throw FormatError("unsupported bitmap encoding");
@@ -236,8 +242,10 @@ DecodedPicture decodeBmp(std::span<const std::uint8_t> bytes) {
     PictureFrame frame;
     frame.width = static_cast<int>(layout.width);
     frame.height = static_cast<int>(layout.height);
-    if (layout.compression == runLength8 || layout.compression == runLength4) decodeRunLength(layout, in, frame);
-    else decodePlainRows(layout, in, frame);
+    if (layout.compression == runLength8 || layout.compression == runLength4)
+      decodeRunLength(layout, in, frame);
+    else
+      decodePlainRows(layout, in, frame);
     DecodedPicture picture;
     picture.width = frame.width;
     picture.height = frame.height;

@@ -10,10 +10,10 @@ namespace zeb {
 
 // Limits every decoder applies before it allocates, so that a few bytes of header can never
 // ask for gigabytes. Sizes are checked in 64 bits.
-inline constexpr int maxPictureSide = 16384;                              // pixels, either side
-inline constexpr std::int64_t maxPicturePixels = 256'000'000;             // logical screen area
-inline constexpr std::int64_t maxDecodedBytes = std::int64_t{1} << 30;    // all frames together
-inline constexpr int maxPictureFrames = 4096;                             // frames of one animation
+inline constexpr int maxPictureSide = 16384;                            // pixels, either side
+inline constexpr std::int64_t maxPicturePixels = 256'000'000;           // logical screen area
+inline constexpr std::int64_t maxDecodedBytes = std::int64_t{1} << 30;  // all frames together
+inline constexpr int maxPictureFrames = 4096;                           // frames of one animation
 inline constexpr int bytesPerPixel = 4;
 
 // What happens to a frame's rectangle before the next frame is drawn (the GIF disposal codes).

@@ -57,7 +57,8 @@ void FrameCompositor::draw(const PictureFrame& frame) {
   for (int y = 0; y < frame.height; ++y) {
     std::uint8_t* row = canvas_.data() + canvasOffset(picture_, frame.left, frame.top + y);
     if (frame.disposal == FrameDisposal::restorePrevious)
-      std::copy_n(row, rowBytes, beforeFrame_.begin() + static_cast<std::ptrdiff_t>(rowBytes * static_cast<std::size_t>(y)));
+      std::copy_n(row, rowBytes,
+                  beforeFrame_.begin() + static_cast<std::ptrdiff_t>(rowBytes * static_cast<std::size_t>(y)));
     const std::uint8_t* source = frame.rgba.data() + rowBytes * static_cast<std::size_t>(y);
     for (std::size_t i = 0; i < rowBytes; i += bytesPerPixel)
       if (source[i + 3] != 0) std::copy_n(source + i, bytesPerPixel, row + i);

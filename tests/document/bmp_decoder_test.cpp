@@ -1,7 +1,8 @@
 // Bitmap decoding: every depth and header, row order, run-length rows, damaged and absurd files.
+#include "document/bmp_decoder.h"
+
 #include <gtest/gtest.h>
 
-#include "document/bmp_decoder.h"
 #include "document/byte_reader.h"
 #include "tests/document/picture_pixels.h"
 #include "tools/zebmake/picture_maker.h"
@@ -36,7 +37,8 @@ BmpSpec trueColourSpec(int bits) {
   spec.height = 3;
   spec.bitsPerPixel = bits;
   // Multiples of 8 survive 5-bit channels unchanged after scaling back up.
-  for (std::uint32_t i = 0; i < 15; ++i) spec.pixels.push_back(0xFF000000 | (i * 16) << 16 | (248 - i * 8) << 8 | i * 8);
+  for (std::uint32_t i = 0; i < 15; ++i)
+    spec.pixels.push_back(0xFF000000 | (i * 16) << 16 | (248 - i * 8) << 8 | i * 8);
   return spec;
 }
 
@@ -67,8 +69,8 @@ void expectDecodesAsSpec(const BmpSpec& spec) {
 }
 
 TEST(BmpDecoder, EveryDepthBottomUpAndTopDown) {
-  std::vector<BmpSpec> specs{paletteSpec(1), paletteSpec(4), paletteSpec(8), trueColourSpec(16),
-                             trueColourSpec(24), trueColourSpec(32)};
+  std::vector<BmpSpec> specs{paletteSpec(1),     paletteSpec(4),     paletteSpec(8),
+                             trueColourSpec(16), trueColourSpec(24), trueColourSpec(32)};
   specs.push_back(trueColourSpec(16));
   specs.back().colourMasks = true;
   specs.push_back(trueColourSpec(32));
@@ -155,7 +157,8 @@ TEST(BmpDecoder, PaletteIndexBeyondThePaletteIsBlack) {
 }
 
 std::vector<std::uint8_t> withI32(std::vector<std::uint8_t> bytes, std::size_t offset, std::int32_t value) {
-  for (int i = 0; i < 4; ++i) bytes[offset + i] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(value) >> (8 * i));
+  for (int i = 0; i < 4; ++i)
+    bytes[offset + i] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(value) >> (8 * i));
   return bytes;
 }
 

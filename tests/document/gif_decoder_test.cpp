@@ -1,8 +1,9 @@
 // GIF decoding: animation timing and disposal, transparency, clipping, colour-map ranges,
 // interlacing, damaged files and the frame limit.
+#include "document/gif_decoder.h"
+
 #include <gtest/gtest.h>
 
-#include "document/gif_decoder.h"
 #include "tests/document/picture_pixels.h"
 #include "tools/zebmake/gif_maker.h"
 
@@ -150,9 +151,9 @@ TEST(GifDecoder, IndexesBeyondTheColourMapAreSeeThrough) {
 TEST(GifDecoder, FrameWithoutAnyColourMapIsWhollySeeThrough) {
   // Written by hand: giflib will not encode a frame without colours. Two pixels of index 1,
   // coded with 2-bit indexes: clear, 1, 1, end, in 3-bit codes.
-  const std::vector<std::uint8_t> bytes{'G', 'I', 'F', '8', '9', 'a', 2, 0, 1, 0, 0x00, 0, 0,  // no global map
-                                        0x2C, 0, 0, 0, 0, 2, 0, 1, 0, 0x00,                     // no local map
-                                        2, 2, 0x4C, 0x0A, 0, 0x3B};
+  const std::vector<std::uint8_t> bytes{'G',  'I', 'F',  '8',  '9', 'a', 2, 0, 1, 0,    0x00, 0, 0,  // no global map
+                                        0x2C, 0,   0,    0,    0,   2,   0, 1, 0, 0x00,              // no local map
+                                        2,    2,   0x4C, 0x0A, 0,   0x3B};
   const DecodedPicture picture = decodeGif(bytes);
   ASSERT_EQ(picture.frames.size(), 1u);
   EXPECT_EQ(pixelOf(picture.frames[0], 0, 0), seeThrough);

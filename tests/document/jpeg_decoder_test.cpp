@@ -1,10 +1,11 @@
 // JPEG decoding: colour, grey and CMYK, baseline and progressive, and the files the decoder
 // must refuse without dying: oversized, endless scans, cut short or garbled.
+#include "document/jpeg_decoder.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
 
-#include "document/jpeg_decoder.h"
 #include "tests/document/picture_pixels.h"
 #include "tools/zebmake/jpeg_maker.h"
 

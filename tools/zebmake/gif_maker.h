@@ -15,8 +15,8 @@ struct GifFrameSpec {
   std::vector<std::uint8_t> indexes;   // width × height colour indexes, rows from the top
   std::vector<std::uint32_t> colours;  // 0xRRGGBB; empty: the frame uses the global colours
   int delayCentiseconds = 0;
-  int disposal = 0;                    // 0 to 3
-  int transparentIndex = -1;           // -1: none
+  int disposal = 0;           // 0 to 3
+  int transparentIndex = -1;  // -1: none
   bool interlaced = false;
   // A graphic control block is written when any of delay, disposal and transparency is set.
 };

@@ -27,7 +27,7 @@ std::vector<std::uint8_t> gradient(const JpegSpec& spec, int components) {
   for (int y = 0; y < spec.height; ++y)
     for (int x = 0; x < spec.width; ++x)
       for (int c = 0; c < components; ++c)
-        samples.push_back(static_cast<std::uint8_t>(c == 0 ? 255 * x / std::max(1, spec.width - 1)
+        samples.push_back(static_cast<std::uint8_t>(c == 0   ? 255 * x / std::max(1, spec.width - 1)
                                                     : c == 1 ? 255 * y / std::max(1, spec.height - 1)
                                                              : 128));
   return samples;

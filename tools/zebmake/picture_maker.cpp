@@ -28,7 +28,7 @@ std::vector<std::uint8_t> makeGradientBmp(int width, int height) {
     for (int x = 0; x < width; ++x) {
       out.writeU8(static_cast<std::uint8_t>(255 * y / (height > 1 ? height - 1 : 1)));  // blue
       out.writeU8(static_cast<std::uint8_t>(160));                                      // green
-      out.writeU8(static_cast<std::uint8_t>(255 * x / (width > 1 ? width - 1 : 1)));   // red
+      out.writeU8(static_cast<std::uint8_t>(255 * x / (width > 1 ? width - 1 : 1)));    // red
     }
     for (int pad = width * 3; pad < rowBytes; ++pad) out.writeU8(0);
   }
@@ -100,8 +100,10 @@ std::vector<std::uint8_t> makeBmp(const BmpSpec& spec) {
   ByteWriter pixels;
   for (int row = 0; row < spec.height; ++row) {
     const int y = spec.topDown ? row : spec.height - 1 - row;
-    if (spec.runLength) writeRunLengthRow(pixels, spec, y);
-    else writeRow(pixels, spec, y);
+    if (spec.runLength)
+      writeRunLengthRow(pixels, spec, y);
+    else
+      writeRow(pixels, spec, y);
   }
   if (spec.runLength) {
     pixels.writeU8(0);
