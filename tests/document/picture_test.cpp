@@ -1,15 +1,17 @@
 // TZEBpicture: loading through ImageNameL by extension, the opaque rule, and composing
 // animation frames onto a canvas.
+#include "document/picture.h"
+
 #include <gtest/gtest.h>
 
 #include "document/frame_compositor.h"
 #include "document/gif_decoder.h"
-#include "document/picture.h"
 #include "tests/document/picture_pixels.h"
 #include "tests/support/temporary_folder.h"
 #include "tools/zebmake/gif_maker.h"
 #include "tools/zebmake/jpeg_maker.h"
 #include "tools/zebmake/picture_maker.h"
+#include "tools/zebmake/sample_pictures.h"
 
 namespace zeb {
 namespace {
@@ -134,6 +136,14 @@ TEST(PictureOpacity, OnlyAGifWithASeeThroughFirstImageIsTransparent) {
   picture.loadFromBytes(zebmake::makeBmp(bitmap), PictureFormat::bitmap);
   ASSERT_FALSE(picture.empty());
   EXPECT_TRUE(picture.isOpaque());
+}
+
+TEST(SamplePictures, EveryOneDecodesByItsExtension) {
+  for (const auto& sample : zebmake::samplePictures()) {
+    TZEBpicture picture;
+    picture.loadFromBytes(sample.bytes, pictureFormatOf(sample.fileName));
+    EXPECT_FALSE(picture.empty()) << sample.fileName;
+  }
 }
 
 TEST(FrameCompositor, DisposalKeepsClearsOrRestoresTheFrameRectangle) {

@@ -44,6 +44,11 @@ void putFrame(GifFileType* gif, const GifFrameSpec& frame) {
     check(EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, 4, block.data()), "control block");
   }
   const ColourMap colours = makeColourMap(frame.colours);
+  if (!colours && gif->Image.ColorMap != nullptr) {
+    // giflib forgets the previous frame's local colours without freeing them.
+    GifFreeMapObject(gif->Image.ColorMap);
+    gif->Image.ColorMap = nullptr;
+  }
   check(EGifPutImageDesc(gif, frame.left, frame.top, frame.width, frame.height, frame.interlaced, colours.get()),
         "image descriptor");
   std::vector<GifPixelType> row(static_cast<std::size_t>(frame.width));
