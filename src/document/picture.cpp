@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 #include "document/bmp_decoder.h"
 #include "document/gif_decoder.h"
