@@ -18,7 +18,7 @@ inline constexpr int bytesPerPixel = 4;
 
 // What happens to a frame's rectangle before the next frame is drawn (the GIF disposal codes).
 enum class FrameDisposal : std::uint8_t {
-  unspecified = 0,        // treated like keep
+  none = 0,               // not given: treated like keep
   keep = 1,               // the frame stays on the canvas
   restoreBackground = 2,  // its rectangle becomes see-through again
   restorePrevious = 3,    // the canvas returns to what it was before the frame
@@ -36,7 +36,7 @@ struct PictureFrame {
   // not premultiplied; alpha 0 is see-through.
   std::vector<std::uint8_t> rgba;
   int delayCentiseconds = 0;
-  FrameDisposal disposal = FrameDisposal::unspecified;
+  FrameDisposal disposal = FrameDisposal::none;
   // The frame declares a see-through colour or leaves pixels see-through.
   bool transparent = false;
 };

@@ -40,7 +40,7 @@ std::span<const std::uint8_t> blockBytes(const GifByteType* block) {
 // What a graphic control extension says about the next image.
 struct FrameControl {
   int delayCentiseconds = 0;
-  FrameDisposal disposal = FrameDisposal::unspecified;
+  FrameDisposal disposal = FrameDisposal::none;
   int transparentIndex = -1;
 };
 

@@ -14,109 +14,109 @@ using testing::opaque;
 using testing::pixelOf;
 using testing::Rgba;
 using testing::seeThrough;
-using zebmake::BmpSpec;
+using zebmake::BmpPicture;
 using zebmake::makeBmp;
 
 const std::vector<std::uint32_t> fourColours{0x102030, 0xFF0000, 0x00FF00, 0x0000FF};
 
 // A 5 × 3 picture: odd widths make every depth pad its rows.
-BmpSpec paletteSpec(int bits) {
-  BmpSpec spec;
-  spec.width = 5;
-  spec.height = 3;
-  spec.bitsPerPixel = bits;
-  spec.palette = bits == 1 ? std::vector<std::uint32_t>{0x102030, 0xFF0000} : fourColours;
+BmpPicture paletteBitmap(int bits) {
+  BmpPicture source;
+  source.width = 5;
+  source.height = 3;
+  source.bitsPerPixel = bits;
+  source.palette = bits == 1 ? std::vector<std::uint32_t>{0x102030, 0xFF0000} : fourColours;
   const std::uint32_t colours = bits == 1 ? 2 : 4;
-  for (std::uint32_t i = 0; i < 15; ++i) spec.pixels.push_back((i * 7 + i / 5) % colours);
-  return spec;
+  for (std::uint32_t i = 0; i < 15; ++i) source.pixels.push_back((i * 7 + i / 5) % colours);
+  return source;
 }
 
-BmpSpec trueColourSpec(int bits) {
-  BmpSpec spec;
-  spec.width = 5;
-  spec.height = 3;
-  spec.bitsPerPixel = bits;
+BmpPicture trueColourBitmap(int bits) {
+  BmpPicture source;
+  source.width = 5;
+  source.height = 3;
+  source.bitsPerPixel = bits;
   // Multiples of 8 survive 5-bit channels unchanged after scaling back up.
   for (std::uint32_t i = 0; i < 15; ++i)
-    spec.pixels.push_back(0xFF000000 | (i * 16) << 16 | (248 - i * 8) << 8 | i * 8);
-  return spec;
+    source.pixels.push_back(0xFF000000 | (i * 16) << 16 | (248 - i * 8) << 8 | i * 8);
+  return source;
 }
 
-Rgba expectedPixel(const BmpSpec& spec, int x, int y) {
-  const std::uint32_t value = spec.pixels[static_cast<std::size_t>(y * spec.width + x)];
-  if (spec.bitsPerPixel <= 8) return opaque(spec.palette[value]);
+Rgba expectedPixel(const BmpPicture& source, int x, int y) {
+  const std::uint32_t value = source.pixels[static_cast<std::size_t>(y * source.width + x)];
+  if (source.bitsPerPixel <= 8) return opaque(source.palette[value]);
   Rgba rgba = opaque(value & 0xFFFFFF);
   const auto widen = [](int value, int bits) {
     const int largest = (1 << bits) - 1;
     return ((value >> (8 - bits)) * 255 + largest / 2) / largest;
   };
-  if (spec.bitsPerPixel == 16) {
-    const int greenBits = spec.colourMasks ? 6 : 5;
+  if (source.bitsPerPixel == 16) {
+    const int greenBits = source.colourMasks ? 6 : 5;
     rgba = {widen(rgba[0], 5), widen(rgba[1], greenBits), widen(rgba[2], 5), 255};
   }
-  if (spec.bitsPerPixel == 32 && spec.colourMasks) rgba[3] = static_cast<int>(value >> 24);
+  if (source.bitsPerPixel == 32 && source.colourMasks) rgba[3] = static_cast<int>(value >> 24);
   return rgba;
 }
 
-void expectDecodesAsSpec(const BmpSpec& spec) {
-  const DecodedPicture picture = decodeBmp(makeBmp(spec));
+void expectDecodesAsMade(const BmpPicture& source) {
+  const DecodedPicture picture = decodeBmp(makeBmp(source));
   ASSERT_EQ(picture.frames.size(), 1u);
-  EXPECT_EQ(picture.width, spec.width);
-  EXPECT_EQ(picture.height, spec.height);
-  for (int y = 0; y < spec.height; ++y)
-    for (int x = 0; x < spec.width; ++x)
-      ASSERT_EQ(pixelOf(picture.frames[0], x, y), expectedPixel(spec, x, y)) << "at " << x << "," << y;
+  EXPECT_EQ(picture.width, source.width);
+  EXPECT_EQ(picture.height, source.height);
+  for (int y = 0; y < source.height; ++y)
+    for (int x = 0; x < source.width; ++x)
+      ASSERT_EQ(pixelOf(picture.frames[0], x, y), expectedPixel(source, x, y)) << "at " << x << "," << y;
 }
 
 TEST(BmpDecoder, EveryDepthBottomUpAndTopDown) {
-  std::vector<BmpSpec> specs{paletteSpec(1),     paletteSpec(4),     paletteSpec(8),
-                             trueColourSpec(16), trueColourSpec(24), trueColourSpec(32)};
-  specs.push_back(trueColourSpec(16));
-  specs.back().colourMasks = true;
-  specs.push_back(trueColourSpec(32));
-  specs.back().colourMasks = true;  // 108-byte header with an alpha mask
-  specs.back().pixels[3] = 0x80FF0000;
-  for (BmpSpec spec : specs) {
+  std::vector<BmpPicture> sources{paletteBitmap(1),     paletteBitmap(4),     paletteBitmap(8),
+                                  trueColourBitmap(16), trueColourBitmap(24), trueColourBitmap(32)};
+  sources.push_back(trueColourBitmap(16));
+  sources.back().colourMasks = true;
+  sources.push_back(trueColourBitmap(32));
+  sources.back().colourMasks = true;  // 108-byte header with an alpha mask
+  sources.back().pixels[3] = 0x80FF0000;
+  for (BmpPicture source : sources) {
     for (const bool topDown : {false, true}) {
-      spec.topDown = topDown;
-      SCOPED_TRACE(::testing::Message() << spec.bitsPerPixel << " bits, masks " << spec.colourMasks << ", top-down "
+      source.topDown = topDown;
+      SCOPED_TRACE(::testing::Message() << source.bitsPerPixel << " bits, masks " << source.colourMasks << ", top-down "
                                         << topDown);
-      expectDecodesAsSpec(spec);
+      expectDecodesAsMade(source);
     }
   }
 }
 
 TEST(BmpDecoder, FourthByteOfPlain32BitPixelsIsNotAlpha) {
-  BmpSpec spec = trueColourSpec(32);
-  spec.pixels.assign(15, 0x00123456);
-  const DecodedPicture picture = decodeBmp(makeBmp(spec));
+  BmpPicture source = trueColourBitmap(32);
+  source.pixels.assign(15, 0x00123456);
+  const DecodedPicture picture = decodeBmp(makeBmp(source));
   ASSERT_FALSE(picture.empty());
   EXPECT_EQ(pixelOf(picture.frames[0], 2, 1), opaque(0x123456));
   EXPECT_FALSE(picture.frames[0].transparent);
 }
 
 TEST(BmpDecoder, CoreHeaderWithThreeBytePalette) {
-  BmpSpec spec = paletteSpec(8);
-  spec.coreHeader = true;
-  expectDecodesAsSpec(spec);
+  BmpPicture source = paletteBitmap(8);
+  source.coreHeader = true;
+  expectDecodesAsMade(source);
 }
 
 TEST(BmpDecoder, RunLengthRowsAtEightAndFourBits) {
   for (const int bits : {8, 4}) {
-    BmpSpec spec = paletteSpec(bits);
-    spec.runLength = true;
+    BmpPicture source = paletteBitmap(bits);
+    source.runLength = true;
     SCOPED_TRACE(bits);
-    expectDecodesAsSpec(spec);
+    expectDecodesAsMade(source);
   }
 }
 
 // A 4 × 3 run-length picture with the given run data.
 std::vector<std::uint8_t> runLengthBmp(std::vector<std::uint8_t> runs, int bits = 8) {
-  BmpSpec spec = paletteSpec(bits);
-  spec.width = 4;
-  spec.pixels.assign(12, 0);
-  spec.runLength = true;
-  auto bytes = makeBmp(spec);
+  BmpPicture source = paletteBitmap(bits);
+  source.width = 4;
+  source.pixels.assign(12, 0);
+  source.runLength = true;
+  auto bytes = makeBmp(source);
   ByteReader header(bytes);
   header.seek(10);
   bytes.resize(header.readU32());
@@ -146,11 +146,11 @@ TEST(BmpDecoder, RunLengthEscapesJumpAndCopyAndLeaveTheRestSeeThrough) {
 }
 
 TEST(BmpDecoder, PaletteIndexBeyondThePaletteIsBlack) {
-  BmpSpec spec = paletteSpec(8);
-  spec.palette = {0xFFFFFF};
-  spec.pixels.assign(15, 0);
-  spec.pixels[4] = 200;
-  const DecodedPicture picture = decodeBmp(makeBmp(spec));
+  BmpPicture source = paletteBitmap(8);
+  source.palette = {0xFFFFFF};
+  source.pixels.assign(15, 0);
+  source.pixels[4] = 200;
+  const DecodedPicture picture = decodeBmp(makeBmp(source));
   ASSERT_FALSE(picture.empty());
   EXPECT_EQ(pixelOf(picture.frames[0], 4, 0), opaque(0x000000));
   EXPECT_EQ(pixelOf(picture.frames[0], 3, 0), opaque(0xFFFFFF));
@@ -163,7 +163,7 @@ std::vector<std::uint8_t> withI32(std::vector<std::uint8_t> bytes, std::size_t o
 }
 
 TEST(BmpDecoder, DamagedOrAbsurdFilesDecodeToNothing) {
-  const auto good = makeBmp(trueColourSpec(24));
+  const auto good = makeBmp(trueColourBitmap(24));
   ASSERT_FALSE(decodeBmp(good).empty());
   EXPECT_TRUE(decodeBmp(std::span(good).first(good.size() - 1)).empty()) << "last row cut short";
   EXPECT_TRUE(decodeBmp(std::span(good).first(30)).empty()) << "header cut short";
@@ -185,7 +185,7 @@ TEST(BmpDecoder, DamagedOrAbsurdFilesDecodeToNothing) {
   auto notBitmap = good;
   notBitmap[0] = 'X';
   EXPECT_TRUE(decodeBmp(notBitmap).empty());
-  BmpSpec topDownRuns = paletteSpec(8);
+  BmpPicture topDownRuns = paletteBitmap(8);
   topDownRuns.runLength = true;
   topDownRuns.topDown = true;
   EXPECT_TRUE(decodeBmp(makeBmp(topDownRuns)).empty()) << "run-length rows only go bottom-up";

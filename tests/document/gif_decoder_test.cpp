@@ -13,14 +13,14 @@ namespace {
 using testing::opaque;
 using testing::pixelOf;
 using testing::seeThrough;
-using zebmake::GifFrameSpec;
-using zebmake::GifSpec;
+using zebmake::GifFrame;
+using zebmake::GifPicture;
 using zebmake::makeGif;
 
 constexpr std::uint32_t red = 0xFF0000, green = 0x00FF00, blue = 0x0000FF, white = 0xFFFFFF;
 
-GifFrameSpec frameOf(int left, int top, int width, int height, std::uint8_t index) {
-  GifFrameSpec frame;
+GifFrame frameOf(int left, int top, int width, int height, std::uint8_t index) {
+  GifFrame frame;
   frame.left = left;
   frame.top = top;
   frame.width = width;
@@ -30,8 +30,8 @@ GifFrameSpec frameOf(int left, int top, int width, int height, std::uint8_t inde
 }
 
 // A frame whose pixels all differ, so that a row or column out of place shows.
-GifFrameSpec numberedFrame(int width, int height) {
-  GifFrameSpec frame = frameOf(0, 0, width, height, 0);
+GifFrame numberedFrame(int width, int height) {
+  GifFrame frame = frameOf(0, 0, width, height, 0);
   for (std::size_t i = 0; i < frame.indexes.size(); ++i) frame.indexes[i] = static_cast<std::uint8_t>(i);
   return frame;
 }
@@ -43,23 +43,23 @@ std::vector<std::uint32_t> greyRamp() {
 }
 
 TEST(GifDecoder, AnimationKeepsEveryFrameWithItsTimingDisposalAndTransparency) {
-  GifSpec spec;
-  spec.width = 4;
-  spec.height = 3;
-  spec.colours = {red, green, blue, white};
-  spec.loopCount = 0;
-  spec.frames.push_back(frameOf(0, 0, 4, 3, 0));
-  spec.frames.back().delayCentiseconds = 10;
-  spec.frames.back().disposal = 1;
-  spec.frames.push_back(frameOf(1, 1, 2, 2, 1));
-  spec.frames.back().delayCentiseconds = 25;
-  spec.frames.back().disposal = 2;
-  spec.frames.back().transparentIndex = 3;
-  spec.frames.back().indexes = {1, 3, 3, 2};
-  spec.frames.push_back(frameOf(3, 0, 1, 3, 2));
-  spec.frames.back().disposal = 3;
+  GifPicture source;
+  source.width = 4;
+  source.height = 3;
+  source.colours = {red, green, blue, white};
+  source.loopCount = 0;
+  source.frames.push_back(frameOf(0, 0, 4, 3, 0));
+  source.frames.back().delayCentiseconds = 10;
+  source.frames.back().disposal = 1;
+  source.frames.push_back(frameOf(1, 1, 2, 2, 1));
+  source.frames.back().delayCentiseconds = 25;
+  source.frames.back().disposal = 2;
+  source.frames.back().transparentIndex = 3;
+  source.frames.back().indexes = {1, 3, 3, 2};
+  source.frames.push_back(frameOf(3, 0, 1, 3, 2));
+  source.frames.back().disposal = 3;
 
-  const DecodedPicture picture = decodeGif(makeGif(spec));
+  const DecodedPicture picture = decodeGif(makeGif(source));
   ASSERT_EQ(picture.frames.size(), 3u);
   EXPECT_EQ(picture.width, 4);
   EXPECT_EQ(picture.height, 3);
@@ -90,30 +90,30 @@ TEST(GifDecoder, AnimationKeepsEveryFrameWithItsTimingDisposalAndTransparency) {
 }
 
 TEST(GifDecoder, LoopCountIsAbsentWithoutTheNetscapeBlockAndKeptWhenGiven) {
-  GifSpec spec = zebmake::solidGif(2, 2, red);
-  EXPECT_EQ(decodeGif(makeGif(spec)).loopCount, std::nullopt);
-  spec.loopCount = 513;
-  EXPECT_EQ(decodeGif(makeGif(spec)).loopCount, 513);
+  GifPicture source = zebmake::solidGif(2, 2, red);
+  EXPECT_EQ(decodeGif(makeGif(source)).loopCount, std::nullopt);
+  source.loopCount = 513;
+  EXPECT_EQ(decodeGif(makeGif(source)).loopCount, 513);
 }
 
 TEST(GifDecoder, FirstImageWithSeeThroughIndexMakesThePictureTransparent) {
-  GifSpec spec = zebmake::solidGif(2, 2, red);
-  spec.frames[0].transparentIndex = 1;  // declared, even though no pixel uses it
-  EXPECT_TRUE(decodeGif(makeGif(spec)).firstImageTransparent());
+  GifPicture source = zebmake::solidGif(2, 2, red);
+  source.frames[0].transparentIndex = 1;  // declared, even though no pixel uses it
+  EXPECT_TRUE(decodeGif(makeGif(source)).firstImageTransparent());
 }
 
 TEST(GifDecoder, FramesAreClippedToTheLogicalScreen) {
-  GifSpec spec;
-  spec.width = 4;
-  spec.height = 4;
-  spec.colours = greyRamp();
-  spec.frames.push_back(numberedFrame(4, 4));
-  spec.frames.back().left = 2;
-  spec.frames.back().top = 3;
-  spec.frames.push_back(frameOf(10, 0, 3, 3, 1));  // wholly outside: kept for its timing
-  spec.frames.back().delayCentiseconds = 7;
+  GifPicture source;
+  source.width = 4;
+  source.height = 4;
+  source.colours = greyRamp();
+  source.frames.push_back(numberedFrame(4, 4));
+  source.frames.back().left = 2;
+  source.frames.back().top = 3;
+  source.frames.push_back(frameOf(10, 0, 3, 3, 1));  // wholly outside: kept for its timing
+  source.frames.back().delayCentiseconds = 7;
 
-  const DecodedPicture picture = decodeGif(makeGif(spec));
+  const DecodedPicture picture = decodeGif(makeGif(source));
   ASSERT_EQ(picture.frames.size(), 2u);
   const PictureFrame& clipped = picture.frames[0];
   EXPECT_EQ((std::array{clipped.left, clipped.top, clipped.width, clipped.height}), (std::array{2, 3, 2, 1}));
@@ -128,16 +128,16 @@ TEST(GifDecoder, FramesAreClippedToTheLogicalScreen) {
 }
 
 TEST(GifDecoder, IndexesBeyondTheColourMapAreSeeThrough) {
-  GifSpec spec;
-  spec.width = 4;
-  spec.height = 1;
-  spec.colours = {red, green, blue, white};
-  GifFrameSpec frame = frameOf(0, 0, 4, 1, 0);
+  GifPicture source;
+  source.width = 4;
+  source.height = 1;
+  source.colours = {red, green, blue, white};
+  GifFrame frame = frameOf(0, 0, 4, 1, 0);
   frame.colours = {blue, green};  // a two-colour local map still codes indexes 0 to 3
   frame.indexes = {0, 1, 2, 3};
-  spec.frames.push_back(frame);
+  source.frames.push_back(frame);
 
-  const DecodedPicture picture = decodeGif(makeGif(spec));
+  const DecodedPicture picture = decodeGif(makeGif(source));
   ASSERT_EQ(picture.frames.size(), 1u);
   const PictureFrame& decoded = picture.frames[0];
   EXPECT_EQ(pixelOf(decoded, 0, 0), opaque(blue));
@@ -162,14 +162,14 @@ TEST(GifDecoder, FrameWithoutAnyColourMapIsWhollySeeThrough) {
 }
 
 TEST(GifDecoder, InterlacedRowsLandInTheirPlaces) {
-  GifSpec spec;
-  spec.width = 3;
-  spec.height = 11;
-  spec.colours = greyRamp();
-  spec.frames.push_back(numberedFrame(3, 11));
-  spec.frames.back().interlaced = true;
+  GifPicture source;
+  source.width = 3;
+  source.height = 11;
+  source.colours = greyRamp();
+  source.frames.push_back(numberedFrame(3, 11));
+  source.frames.back().interlaced = true;
 
-  const DecodedPicture picture = decodeGif(makeGif(spec));
+  const DecodedPicture picture = decodeGif(makeGif(source));
   ASSERT_EQ(picture.frames.size(), 1u);
   for (int y = 0; y < 11; ++y)
     for (int x = 0; x < 3; ++x) {
@@ -179,9 +179,9 @@ TEST(GifDecoder, InterlacedRowsLandInTheirPlaces) {
 }
 
 TEST(GifDecoder, EmptyScreenTakesTheSizeOfTheFirstImage) {
-  GifSpec spec = zebmake::solidGif(0, 0, red);
-  spec.frames[0] = frameOf(1, 2, 3, 4, 0);
-  const DecodedPicture picture = decodeGif(makeGif(spec));
+  GifPicture source = zebmake::solidGif(0, 0, red);
+  source.frames[0] = frameOf(1, 2, 3, 4, 0);
+  const DecodedPicture picture = decodeGif(makeGif(source));
   EXPECT_EQ(picture.width, 4);
   EXPECT_EQ(picture.height, 6);
   ASSERT_EQ(picture.frames.size(), 1u);
@@ -189,14 +189,14 @@ TEST(GifDecoder, EmptyScreenTakesTheSizeOfTheFirstImage) {
 }
 
 TEST(GifDecoder, DamagedFilesKeepOnlyCompleteFrames) {
-  GifSpec spec;
-  spec.width = 32;
-  spec.height = 32;
-  spec.colours = greyRamp();
-  spec.frames.push_back(numberedFrame(32, 32));
-  const auto oneFrame = makeGif(spec);
-  spec.frames.push_back(numberedFrame(32, 32));
-  const auto twoFrames = makeGif(spec);
+  GifPicture source;
+  source.width = 32;
+  source.height = 32;
+  source.colours = greyRamp();
+  source.frames.push_back(numberedFrame(32, 32));
+  const auto oneFrame = makeGif(source);
+  source.frames.push_back(numberedFrame(32, 32));
+  const auto twoFrames = makeGif(source);
   const std::size_t firstFrameEnd = oneFrame.size() - 1;  // everything but the trailer byte
 
   const auto cut = [](const std::vector<std::uint8_t>& bytes, std::size_t size) {
@@ -217,21 +217,21 @@ TEST(GifDecoder, DamagedFilesKeepOnlyCompleteFrames) {
 }
 
 TEST(GifDecoder, FramesBeyondTheLimitAreDropped) {
-  GifSpec spec = zebmake::solidGif(1, 1, red);
-  spec.frames.assign(maxPictureFrames + 3, frameOf(0, 0, 1, 1, 0));
-  const DecodedPicture picture = decodeGif(makeGif(spec));
+  GifPicture source = zebmake::solidGif(1, 1, red);
+  source.frames.assign(maxPictureFrames + 3, frameOf(0, 0, 1, 1, 0));
+  const DecodedPicture picture = decodeGif(makeGif(source));
   EXPECT_EQ(picture.frames.size(), static_cast<std::size_t>(maxPictureFrames));
 }
 
 TEST(GifDecoder, ScreensBeyondTheSizeLimitAreRefused) {
-  GifSpec spec = zebmake::solidGif(1, 1, red);
-  spec.width = maxPictureSide + 1;
-  EXPECT_TRUE(decodeGif(makeGif(spec)).empty());
-  spec.width = maxPictureSide;
-  spec.height = maxPictureSide;  // each side allowed, the area is not
-  EXPECT_TRUE(decodeGif(makeGif(spec)).empty());
-  spec.height = 2;
-  EXPECT_EQ(decodeGif(makeGif(spec)).frames.size(), 1u);
+  GifPicture source = zebmake::solidGif(1, 1, red);
+  source.width = maxPictureSide + 1;
+  EXPECT_TRUE(decodeGif(makeGif(source)).empty());
+  source.width = maxPictureSide;
+  source.height = maxPictureSide;  // each side allowed, the area is not
+  EXPECT_TRUE(decodeGif(makeGif(source)).empty());
+  source.height = 2;
+  EXPECT_EQ(decodeGif(makeGif(source)).frames.size(), 1u);
 }
 
 }  // namespace

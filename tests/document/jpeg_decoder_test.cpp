@@ -15,17 +15,17 @@ namespace {
 using testing::pixelOf;
 using testing::Rgba;
 using zebmake::JpegColours;
+using zebmake::JpegPicture;
 using zebmake::JpegScans;
-using zebmake::JpegSpec;
 using zebmake::makeJpeg;
 
-JpegSpec solid(JpegColours colours, std::vector<std::uint8_t> sample, int width = 16, int height = 16) {
-  JpegSpec spec;
-  spec.width = width;
-  spec.height = height;
-  spec.colours = colours;
-  for (int i = 0; i < width * height; ++i) spec.samples.insert(spec.samples.end(), sample.begin(), sample.end());
-  return spec;
+JpegPicture solid(JpegColours colours, std::vector<std::uint8_t> sample, int width = 16, int height = 16) {
+  JpegPicture source;
+  source.width = width;
+  source.height = height;
+  source.colours = colours;
+  for (int i = 0; i < width * height; ++i) source.samples.insert(source.samples.end(), sample.begin(), sample.end());
+  return source;
 }
 
 void expectEveryPixelNear(const DecodedPicture& picture, Rgba expected, int tolerance = 3) {
@@ -42,11 +42,11 @@ void expectEveryPixelNear(const DecodedPicture& picture, Rgba expected, int tole
 TEST(JpegDecoder, ColourGreyAndCmykBaselineAndProgressive) {
   for (const JpegScans scans : {JpegScans::baseline, JpegScans::progressive}) {
     SCOPED_TRACE(scans == JpegScans::baseline ? "baseline" : "progressive");
-    JpegSpec colour = solid(JpegColours::rgb, {200, 100, 50});
+    JpegPicture colour = solid(JpegColours::rgb, {200, 100, 50});
     colour.scans = scans;
     expectEveryPixelNear(decodeJpeg(makeJpeg(colour)), {200, 100, 50, 255});
 
-    JpegSpec grey = solid(JpegColours::grey, {77}, 24, 9);
+    JpegPicture grey = solid(JpegColours::grey, {77}, 24, 9);
     grey.scans = scans;
     const DecodedPicture greyPicture = decodeJpeg(makeJpeg(grey));
     EXPECT_EQ(greyPicture.width, 24);
@@ -54,18 +54,18 @@ TEST(JpegDecoder, ColourGreyAndCmykBaselineAndProgressive) {
     expectEveryPixelNear(greyPicture, {77, 77, 77, 255}, 1);
 
     // Stored the Adobe way, inverted: no cyan, full magenta, half yellow, no black.
-    JpegSpec cmyk = solid(JpegColours::cmyk, {255, 0, 128, 255});
+    JpegPicture cmyk = solid(JpegColours::cmyk, {255, 0, 128, 255});
     cmyk.scans = scans;
     expectEveryPixelNear(decodeJpeg(makeJpeg(cmyk)), {255, 0, 128, 255});
   }
 }
 
 TEST(JpegDecoder, GradientKeepsItsPixelsInPlace) {
-  JpegSpec spec;
-  spec.width = 40;
-  spec.height = 30;
-  spec.scans = JpegScans::progressive;
-  const DecodedPicture picture = decodeJpeg(makeJpeg(spec));
+  JpegPicture source;
+  source.width = 40;
+  source.height = 30;
+  source.scans = JpegScans::progressive;
+  const DecodedPicture picture = decodeJpeg(makeJpeg(source));
   ASSERT_EQ(picture.frames.size(), 1u);
   // The maker's gradient: red grows to the right, green downwards, blue stays at 128.
   for (const auto& [x, y] : {std::pair{0, 0}, {39, 0}, {0, 29}, {39, 29}, {20, 15}}) {
@@ -77,10 +77,10 @@ TEST(JpegDecoder, GradientKeepsItsPixelsInPlace) {
 }
 
 TEST(JpegDecoder, ProgressiveFilesWithOverAHundredScansAreRefused) {
-  JpegSpec colour;
+  JpegPicture colour;
   colour.scans = JpegScans::oneScanPerBand;  // 190 scans
   EXPECT_TRUE(decodeJpeg(makeJpeg(colour)).empty());
-  JpegSpec grey = solid(JpegColours::grey, {40});
+  JpegPicture grey = solid(JpegColours::grey, {40});
   grey.scans = JpegScans::oneScanPerBand;  // 64 scans
   expectEveryPixelNear(decodeJpeg(makeJpeg(grey)), {40, 40, 40, 255}, 1);
 }
@@ -101,9 +101,9 @@ std::vector<std::uint8_t> withFrameSize(std::vector<std::uint8_t> bytes, int wid
 
 TEST(JpegDecoder, OversizedPicturesAreRefusedFromTheHeader) {
   for (const JpegScans scans : {JpegScans::baseline, JpegScans::progressive}) {
-    JpegSpec spec;
-    spec.scans = scans;
-    const auto bytes = makeJpeg(spec);
+    JpegPicture source;
+    source.scans = scans;
+    const auto bytes = makeJpeg(source);
     EXPECT_TRUE(decodeJpeg(withFrameSize(bytes, maxPictureSide + 1, 8)).empty());
     EXPECT_TRUE(decodeJpeg(withFrameSize(bytes, 8, 65535)).empty());
     EXPECT_TRUE(decodeJpeg(withFrameSize(bytes, 16000, 16001)).empty()) << "area above the limit";
@@ -111,12 +111,12 @@ TEST(JpegDecoder, OversizedPicturesAreRefusedFromTheHeader) {
 }
 
 TEST(JpegDecoder, DamagedFilesDecodeToNothingAndTheProcessLivesOn) {
-  JpegSpec spec;
-  spec.width = 64;
-  spec.height = 64;
+  JpegPicture source;
+  source.width = 64;
+  source.height = 64;
   for (const JpegScans scans : {JpegScans::baseline, JpegScans::progressive}) {
-    spec.scans = scans;
-    const auto good = makeJpeg(spec);
+    source.scans = scans;
+    const auto good = makeJpeg(source);
     ASSERT_FALSE(decodeJpeg(good).empty());
     EXPECT_TRUE(decodeJpeg(std::span(good).first(good.size() / 2)).empty()) << "cut in the middle";
     EXPECT_TRUE(decodeJpeg(std::span(good).first(20)).empty()) << "cut in the header";

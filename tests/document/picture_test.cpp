@@ -21,16 +21,16 @@ using testing::pixelOf;
 using testing::seeThrough;
 
 std::vector<std::uint8_t> gifOfSize(int width, int height, int transparentIndex = -1) {
-  auto spec = zebmake::solidGif(width, height, 0xFF0000);
-  spec.frames[0].transparentIndex = transparentIndex;
-  return zebmake::makeGif(spec);
+  auto source = zebmake::solidGif(width, height, 0xFF0000);
+  source.frames[0].transparentIndex = transparentIndex;
+  return zebmake::makeGif(source);
 }
 
 std::vector<std::uint8_t> jpegOfSize(int width, int height) {
-  zebmake::JpegSpec spec;
-  spec.width = width;
-  spec.height = height;
-  return zebmake::makeJpeg(spec);
+  zebmake::JpegPicture source;
+  source.width = width;
+  source.height = height;
+  return zebmake::makeJpeg(source);
 }
 
 class PictureFile : public ::testing::Test {
@@ -123,13 +123,13 @@ TEST(PictureOpacity, OnlyAGifWithASeeThroughFirstImageIsTransparent) {
   picture.loadFromBytes(gifOfSize(2, 2, 0), PictureFormat::gif);
   EXPECT_FALSE(picture.isOpaque());
 
-  auto spec = zebmake::solidGif(2, 2, 0xFF0000);
-  spec.frames.push_back(spec.frames[0]);
-  spec.frames[1].transparentIndex = 0;  // only the second image
-  picture.loadFromBytes(zebmake::makeGif(spec), PictureFormat::gif);
+  auto source = zebmake::solidGif(2, 2, 0xFF0000);
+  source.frames.push_back(source.frames[0]);
+  source.frames[1].transparentIndex = 0;  // only the second image
+  picture.loadFromBytes(zebmake::makeGif(source), PictureFormat::gif);
   EXPECT_TRUE(picture.isOpaque());
 
-  zebmake::BmpSpec bitmap;
+  zebmake::BmpPicture bitmap;
   bitmap.bitsPerPixel = 32;
   bitmap.colourMasks = true;
   bitmap.pixels = {0x00FFFFFF};  // see-through, but only GIFs count
@@ -148,12 +148,12 @@ TEST(SamplePictures, EveryOneDecodesByItsExtension) {
 
 TEST(FrameCompositor, DisposalKeepsClearsOrRestoresTheFrameRectangle) {
   constexpr std::uint32_t red = 0xFF0000, green = 0x00FF00, blue = 0x0000FF;
-  zebmake::GifSpec spec;
-  spec.width = 3;
-  spec.height = 1;
-  spec.colours = {red, green, blue, 0};
+  zebmake::GifPicture source;
+  source.width = 3;
+  source.height = 1;
+  source.colours = {red, green, blue, 0};
   const auto frame = [](int left, int width, std::uint8_t index, int disposal) {
-    zebmake::GifFrameSpec result;
+    zebmake::GifFrame result;
     result.left = left;
     result.width = width;
     result.indexes.assign(static_cast<std::size_t>(width), index);
@@ -161,9 +161,9 @@ TEST(FrameCompositor, DisposalKeepsClearsOrRestoresTheFrameRectangle) {
     result.transparentIndex = 3;
     return result;
   };
-  spec.frames = {frame(0, 3, 0, 1), frame(1, 1, 1, 3), frame(2, 1, 2, 2), frame(0, 3, 3, 0)};
-  spec.frames[0].indexes[2] = 3;  // a hole in the first frame
-  const DecodedPicture picture = decodeGif(zebmake::makeGif(spec));
+  source.frames = {frame(0, 3, 0, 1), frame(1, 1, 1, 3), frame(2, 1, 2, 2), frame(0, 3, 3, 0)};
+  source.frames[0].indexes[2] = 3;  // a hole in the first frame
+  const DecodedPicture picture = decodeGif(zebmake::makeGif(source));
   ASSERT_EQ(picture.frames.size(), 4u);
 
   FrameCompositor compositor(picture);

@@ -36,7 +36,7 @@ void check(int result, const char* what) {
   if (result == GIF_ERROR) throw std::runtime_error(std::string("makeGif: ") + what);
 }
 
-void putFrame(GifFileType* gif, const GifFrameSpec& frame) {
+void putFrame(GifFileType* gif, const GifFrame& frame) {
   if (frame.delayCentiseconds != 0 || frame.disposal != 0 || frame.transparentIndex >= 0) {
     GraphicsControlBlock control{frame.disposal, false, frame.delayCentiseconds, frame.transparentIndex};
     std::array<GifByteType, 4> block{};
@@ -70,7 +70,7 @@ void putFrame(GifFileType* gif, const GifFrameSpec& frame) {
 
 }  // namespace
 
-std::vector<std::uint8_t> makeGif(const GifSpec& spec) {
+std::vector<std::uint8_t> makeGif(const GifPicture& source) {
   std::vector<std::uint8_t> out;
   int error = 0;
   GifFileType* gif = EGifOpen(&out, appendToBuffer, &error);
@@ -81,32 +81,32 @@ std::vector<std::uint8_t> makeGif(const GifSpec& spec) {
   };
   std::unique_ptr<GifFileType, decltype(closer)> owner(gif, closer);
   EGifSetGifVersion(gif, true);
-  const ColourMap colours = makeColourMap(spec.colours);
-  check(EGifPutScreenDesc(gif, spec.width, spec.height, 8, 0, colours.get()), "screen");
-  if (spec.loopCount) {
-    const std::array<GifByteType, 3> loop{1, static_cast<GifByteType>(*spec.loopCount & 0xFF),
-                                          static_cast<GifByteType>(*spec.loopCount >> 8)};
+  const ColourMap colours = makeColourMap(source.colours);
+  check(EGifPutScreenDesc(gif, source.width, source.height, 8, 0, colours.get()), "screen");
+  if (source.loopCount) {
+    const std::array<GifByteType, 3> loop{1, static_cast<GifByteType>(*source.loopCount & 0xFF),
+                                          static_cast<GifByteType>(*source.loopCount >> 8)};
     check(EGifPutExtensionLeader(gif, APPLICATION_EXT_FUNC_CODE), "loop block");
     check(EGifPutExtensionBlock(gif, 11, "NETSCAPE2.0"), "loop block");
     check(EGifPutExtensionBlock(gif, 3, loop.data()), "loop block");
     check(EGifPutExtensionTrailer(gif), "loop block");
   }
-  for (const GifFrameSpec& frame : spec.frames) putFrame(gif, frame);
+  for (const GifFrame& frame : source.frames) putFrame(gif, frame);
   owner.reset();  // writes the trailer
   return out;
 }
 
-GifSpec solidGif(int width, int height, std::uint32_t colour) {
-  GifSpec spec;
-  spec.width = width;
-  spec.height = height;
-  spec.colours = {colour};
-  GifFrameSpec frame;
+GifPicture solidGif(int width, int height, std::uint32_t colour) {
+  GifPicture source;
+  source.width = width;
+  source.height = height;
+  source.colours = {colour};
+  GifFrame frame;
   frame.width = width;
   frame.height = height;
   frame.indexes.assign(static_cast<std::size_t>(width) * height, 0);
-  spec.frames.push_back(frame);
-  return spec;
+  source.frames.push_back(frame);
+  return source;
 }
 
 }  // namespace zeb::zebmake

@@ -7,7 +7,7 @@
 
 namespace zeb::zebmake {
 
-struct GifFrameSpec {
+struct GifFrame {
   int left = 0;
   int top = 0;
   int width = 1;
@@ -21,19 +21,19 @@ struct GifFrameSpec {
   // A graphic control block is written when any of delay, disposal and transparency is set.
 };
 
-struct GifSpec {
+struct GifPicture {
   int width = 1;  // the logical screen
   int height = 1;
   std::vector<std::uint32_t> colours;  // the global colours, 0xRRGGBB; empty: none
   std::optional<int> loopCount;        // written as a NETSCAPE2.0 block when present
-  std::vector<GifFrameSpec> frames;
+  std::vector<GifFrame> frames;
 };
 
 // A colour table is written with as many entries as the next power of two (at least 2),
 // padded with black, so that indexes beyond the given colours can still be coded.
-std::vector<std::uint8_t> makeGif(const GifSpec& spec);
+std::vector<std::uint8_t> makeGif(const GifPicture& source);
 
 // One frame of a single colour covering the whole screen.
-GifSpec solidGif(int width, int height, std::uint32_t colour);
+GifPicture solidGif(int width, int height, std::uint32_t colour);
 
 }  // namespace zeb::zebmake

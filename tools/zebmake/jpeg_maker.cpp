@@ -22,13 +22,13 @@ int componentsOf(JpegColours colours) {
   return 3;
 }
 
-std::vector<std::uint8_t> gradient(const JpegSpec& spec, int components) {
+std::vector<std::uint8_t> gradient(const JpegPicture& source, int components) {
   std::vector<std::uint8_t> samples;
-  for (int y = 0; y < spec.height; ++y)
-    for (int x = 0; x < spec.width; ++x)
+  for (int y = 0; y < source.height; ++y)
+    for (int x = 0; x < source.width; ++x)
       for (int c = 0; c < components; ++c)
-        samples.push_back(static_cast<std::uint8_t>(c == 0   ? 255 * x / std::max(1, spec.width - 1)
-                                                    : c == 1 ? 255 * y / std::max(1, spec.height - 1)
+        samples.push_back(static_cast<std::uint8_t>(c == 0   ? 255 * x / std::max(1, source.width - 1)
+                                                    : c == 1 ? 255 * y / std::max(1, source.height - 1)
                                                              : 128));
   return samples;
 }
@@ -61,10 +61,10 @@ std::vector<jpeg_scan_info> scanPerBand(int components) {
 
 }  // namespace
 
-std::vector<std::uint8_t> makeJpeg(const JpegSpec& spec) {
-  const int components = componentsOf(spec.colours);
-  const std::vector<std::uint8_t> samples = spec.samples.empty() ? gradient(spec, components) : spec.samples;
-  if (samples.size() != static_cast<std::size_t>(spec.width) * spec.height * components)
+std::vector<std::uint8_t> makeJpeg(const JpegPicture& source) {
+  const int components = componentsOf(source.colours);
+  const std::vector<std::uint8_t> samples = source.samples.empty() ? gradient(source, components) : source.samples;
+  if (samples.size() != static_cast<std::size_t>(source.width) * source.height * components)
     throw std::invalid_argument("makeJpeg: sample count does not match the size");
 
   jpeg_compress_struct compressor{};
@@ -75,23 +75,23 @@ std::vector<std::uint8_t> makeJpeg(const JpegSpec& spec) {
   unsigned char* buffer = nullptr;
   unsigned long size = 0;
   jpeg_mem_dest(&compressor, &buffer, &size);
-  compressor.image_width = static_cast<JDIMENSION>(spec.width);
-  compressor.image_height = static_cast<JDIMENSION>(spec.height);
+  compressor.image_width = static_cast<JDIMENSION>(source.width);
+  compressor.image_height = static_cast<JDIMENSION>(source.height);
   compressor.input_components = components;
-  compressor.in_color_space = spec.colours == JpegColours::grey   ? JCS_GRAYSCALE
-                              : spec.colours == JpegColours::cmyk ? JCS_CMYK
-                                                                  : JCS_RGB;
+  compressor.in_color_space = source.colours == JpegColours::grey   ? JCS_GRAYSCALE
+                              : source.colours == JpegColours::cmyk ? JCS_CMYK
+                                                                    : JCS_RGB;
   jpeg_set_defaults(&compressor);
-  jpeg_set_quality(&compressor, spec.quality, TRUE);
+  jpeg_set_quality(&compressor, source.quality, TRUE);
   std::vector<jpeg_scan_info> scans;
-  if (spec.scans == JpegScans::progressive) jpeg_simple_progression(&compressor);
-  if (spec.scans == JpegScans::oneScanPerBand) {
+  if (source.scans == JpegScans::progressive) jpeg_simple_progression(&compressor);
+  if (source.scans == JpegScans::oneScanPerBand) {
     scans = scanPerBand(components);
     compressor.scan_info = scans.data();
     compressor.num_scans = static_cast<int>(scans.size());
   }
   jpeg_start_compress(&compressor, TRUE);
-  const std::size_t rowBytes = static_cast<std::size_t>(spec.width) * components;
+  const std::size_t rowBytes = static_cast<std::size_t>(source.width) * components;
   while (compressor.next_scanline < compressor.image_height) {
     JSAMPROW row = const_cast<JSAMPROW>(samples.data() + compressor.next_scanline * rowBytes);
     jpeg_write_scanlines(&compressor, &row, 1);

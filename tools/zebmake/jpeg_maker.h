@@ -13,7 +13,7 @@ enum class JpegScans {
   oneScanPerBand,  // progressive, a scan for every coefficient of every component: 190 for colour
 };
 
-struct JpegSpec {
+struct JpegPicture {
   int width = 8;
   int height = 8;
   JpegColours colours = JpegColours::rgb;
@@ -24,6 +24,6 @@ struct JpegSpec {
   std::vector<std::uint8_t> samples;
 };
 
-std::vector<std::uint8_t> makeJpeg(const JpegSpec& spec);
+std::vector<std::uint8_t> makeJpeg(const JpegPicture& source);
 
 }  // namespace zeb::zebmake

@@ -37,18 +37,19 @@ std::vector<std::uint8_t> makeGradientBmp(int width, int height) {
 
 namespace {
 
-std::uint32_t pixelAt(const BmpSpec& spec, int x, int y) {
-  const std::size_t at = static_cast<std::size_t>(y) * spec.width + x;
-  return at < spec.pixels.size() ? spec.pixels[at] : 0;
+std::uint32_t pixelAt(const BmpPicture& source, int x, int y) {
+  const std::size_t at = static_cast<std::size_t>(y) * source.width + x;
+  return at < source.pixels.size() ? source.pixels[at] : 0;
 }
 
-void writeRow(ByteWriter& out, const BmpSpec& spec, int y) {
+void writeRow(ByteWriter& out, const BmpPicture& source, int y) {
   const std::size_t start = out.size();
-  if (spec.bitsPerPixel <= 8) {
+  if (source.bitsPerPixel <= 8) {
     int bits = 0, byte = 0;
-    for (int x = 0; x < spec.width; ++x) {
-      byte = (byte << spec.bitsPerPixel) | static_cast<int>(pixelAt(spec, x, y) & ((1u << spec.bitsPerPixel) - 1));
-      bits += spec.bitsPerPixel;
+    for (int x = 0; x < source.width; ++x) {
+      byte =
+          (byte << source.bitsPerPixel) | static_cast<int>(pixelAt(source, x, y) & ((1u << source.bitsPerPixel) - 1));
+      bits += source.bitsPerPixel;
       if (bits == 8) {
         out.writeU8(static_cast<std::uint8_t>(byte));
         bits = byte = 0;
@@ -56,32 +57,32 @@ void writeRow(ByteWriter& out, const BmpSpec& spec, int y) {
     }
     if (bits > 0) out.writeU8(static_cast<std::uint8_t>(byte << (8 - bits)));
   }
-  for (int x = 0; x < spec.width && spec.bitsPerPixel > 8; ++x) {
-    const std::uint32_t argb = pixelAt(spec, x, y);
+  for (int x = 0; x < source.width && source.bitsPerPixel > 8; ++x) {
+    const std::uint32_t argb = pixelAt(source, x, y);
     const std::uint32_t red = (argb >> 16) & 0xFF, green = (argb >> 8) & 0xFF, blue = argb & 0xFF;
-    if (spec.bitsPerPixel == 16) {
-      const std::uint32_t value = spec.colourMasks ? (red >> 3) << 11 | (green >> 2) << 5 | blue >> 3
-                                                   : (red >> 3) << 10 | (green >> 3) << 5 | blue >> 3;
+    if (source.bitsPerPixel == 16) {
+      const std::uint32_t value = source.colourMasks ? (red >> 3) << 11 | (green >> 2) << 5 | blue >> 3
+                                                     : (red >> 3) << 10 | (green >> 3) << 5 | blue >> 3;
       out.writeU8(static_cast<std::uint8_t>(value));
       out.writeU8(static_cast<std::uint8_t>(value >> 8));
     } else {
       out.writeU8(static_cast<std::uint8_t>(blue));
       out.writeU8(static_cast<std::uint8_t>(green));
       out.writeU8(static_cast<std::uint8_t>(red));
-      if (spec.bitsPerPixel == 32) out.writeU8(static_cast<std::uint8_t>(argb >> 24));
+      if (source.bitsPerPixel == 32) out.writeU8(static_cast<std::uint8_t>(argb >> 24));
     }
   }
   while ((out.size() - start) % 4 != 0) out.writeU8(0);
 }
 
 // Runs of one index, at most 255 long; each row ends with an end-of-line escape.
-void writeRunLengthRow(ByteWriter& out, const BmpSpec& spec, int y) {
-  for (int x = 0; x < spec.width;) {
-    const std::uint32_t index = pixelAt(spec, x, y);
+void writeRunLengthRow(ByteWriter& out, const BmpPicture& source, int y) {
+  for (int x = 0; x < source.width;) {
+    const std::uint32_t index = pixelAt(source, x, y);
     int run = 1;
-    while (x + run < spec.width && run < 255 && pixelAt(spec, x + run, y) == index) ++run;
+    while (x + run < source.width && run < 255 && pixelAt(source, x + run, y) == index) ++run;
     out.writeU8(static_cast<std::uint8_t>(run));
-    out.writeU8(static_cast<std::uint8_t>(spec.bitsPerPixel == 4 ? (index << 4) | index : index));
+    out.writeU8(static_cast<std::uint8_t>(source.bitsPerPixel == 4 ? (index << 4) | index : index));
     x += run;
   }
   out.writeU8(0);
@@ -90,22 +91,22 @@ void writeRunLengthRow(ByteWriter& out, const BmpSpec& spec, int y) {
 
 }  // namespace
 
-std::vector<std::uint8_t> makeBmp(const BmpSpec& spec) {
-  const bool masks16 = spec.colourMasks && spec.bitsPerPixel == 16;
-  const bool masks32 = spec.colourMasks && spec.bitsPerPixel == 32;
-  const int headerBytes = spec.coreHeader ? 12 : masks32 ? 108 : 40;
-  const int paletteEntries = spec.bitsPerPixel <= 8 ? static_cast<int>(spec.palette.size()) : 0;
-  const int pixelOffset = 14 + headerBytes + (masks16 ? 12 : 0) + paletteEntries * (spec.coreHeader ? 3 : 4);
+std::vector<std::uint8_t> makeBmp(const BmpPicture& source) {
+  const bool masks16 = source.colourMasks && source.bitsPerPixel == 16;
+  const bool masks32 = source.colourMasks && source.bitsPerPixel == 32;
+  const int headerBytes = source.coreHeader ? 12 : masks32 ? 108 : 40;
+  const int paletteEntries = source.bitsPerPixel <= 8 ? static_cast<int>(source.palette.size()) : 0;
+  const int pixelOffset = 14 + headerBytes + (masks16 ? 12 : 0) + paletteEntries * (source.coreHeader ? 3 : 4);
 
   ByteWriter pixels;
-  for (int row = 0; row < spec.height; ++row) {
-    const int y = spec.topDown ? row : spec.height - 1 - row;
-    if (spec.runLength)
-      writeRunLengthRow(pixels, spec, y);
+  for (int row = 0; row < source.height; ++row) {
+    const int y = source.topDown ? row : source.height - 1 - row;
+    if (source.runLength)
+      writeRunLengthRow(pixels, source, y);
     else
-      writeRow(pixels, spec, y);
+      writeRow(pixels, source, y);
   }
-  if (spec.runLength) {
+  if (source.runLength) {
     pixels.writeU8(0);
     pixels.writeU8(1);
   }
@@ -116,17 +117,17 @@ std::vector<std::uint8_t> makeBmp(const BmpSpec& spec) {
   out.writeI32(0);
   out.writeI32(pixelOffset);
   out.writeI32(headerBytes);
-  if (spec.coreHeader) {
-    out.writeI16(static_cast<std::int16_t>(spec.width));
-    out.writeI16(static_cast<std::int16_t>(spec.height));
+  if (source.coreHeader) {
+    out.writeI16(static_cast<std::int16_t>(source.width));
+    out.writeI16(static_cast<std::int16_t>(source.height));
     out.writeI16(1);
-    out.writeI16(static_cast<std::int16_t>(spec.bitsPerPixel));
+    out.writeI16(static_cast<std::int16_t>(source.bitsPerPixel));
   } else {
-    const int compression = spec.runLength ? (spec.bitsPerPixel == 8 ? 1 : 2) : spec.colourMasks ? 3 : 0;
-    out.writeI32(spec.width);
-    out.writeI32(spec.topDown ? -spec.height : spec.height);
+    const int compression = source.runLength ? (source.bitsPerPixel == 8 ? 1 : 2) : source.colourMasks ? 3 : 0;
+    out.writeI32(source.width);
+    out.writeI32(source.topDown ? -source.height : source.height);
     out.writeI16(1);
-    out.writeI16(static_cast<std::int16_t>(spec.bitsPerPixel));
+    out.writeI16(static_cast<std::int16_t>(source.bitsPerPixel));
     out.writeI32(compression);
     out.writeI32(static_cast<std::int32_t>(pixels.size()));
     out.writeI32(2835);
@@ -147,11 +148,11 @@ std::vector<std::uint8_t> makeBmp(const BmpSpec& spec) {
     while (out.size() < 14u + headerBytes) out.writeU8(0);  // colour space fields, unused here
   }
   for (int i = 0; i < paletteEntries; ++i) {
-    const std::uint32_t colour = spec.palette[static_cast<std::size_t>(i)];
+    const std::uint32_t colour = source.palette[static_cast<std::size_t>(i)];
     out.writeU8(static_cast<std::uint8_t>(colour));
     out.writeU8(static_cast<std::uint8_t>(colour >> 8));
     out.writeU8(static_cast<std::uint8_t>(colour >> 16));
-    if (!spec.coreHeader) out.writeU8(0);
+    if (!source.coreHeader) out.writeU8(0);
   }
   out.writeBytes(pixels.bytes());
   return out.take();

@@ -9,7 +9,7 @@ namespace zeb::zebmake {
 // An uncompressed BMP file of 24 bits per pixel with a colour gradient.
 std::vector<std::uint8_t> makeGradientBmp(int width, int height);
 
-struct BmpSpec {
+struct BmpPicture {
   int width = 1;
   int height = 1;
   int bitsPerPixel = 24;  // 1, 4, 8, 16, 24 or 32
@@ -24,6 +24,6 @@ struct BmpSpec {
   std::vector<std::uint32_t> pixels;
 };
 
-std::vector<std::uint8_t> makeBmp(const BmpSpec& spec);
+std::vector<std::uint8_t> makeBmp(const BmpPicture& source);
 
 }  // namespace zeb::zebmake

@@ -9,13 +9,13 @@ namespace zeb::zebmake {
 namespace {
 
 std::vector<std::uint8_t> animatedGif() {
-  GifSpec spec;
-  spec.width = 12;
-  spec.height = 10;
-  spec.colours = {0xFFFFFF, 0xFF0000, 0x00FF00, 0x0000FF};
-  spec.loopCount = 0;
+  GifPicture source;
+  source.width = 12;
+  source.height = 10;
+  source.colours = {0xFFFFFF, 0xFF0000, 0x00FF00, 0x0000FF};
+  source.loopCount = 0;
   for (int i = 0; i < 3; ++i) {
-    GifFrameSpec frame;
+    GifFrame frame;
     frame.left = i * 2;
     frame.top = i;
     frame.width = 8;
@@ -27,35 +27,35 @@ std::vector<std::uint8_t> animatedGif() {
     frame.transparentIndex = i == 1 ? 0 : -1;
     frame.interlaced = i == 2;
     if (i == 1) frame.colours = {0x000000, 0x808080};
-    spec.frames.push_back(frame);
+    source.frames.push_back(frame);
   }
-  return makeGif(spec);
+  return makeGif(source);
 }
 
 std::vector<std::uint8_t> jpeg(JpegColours colours, JpegScans scans) {
-  JpegSpec spec;
-  spec.width = 19;
-  spec.height = 11;
-  spec.colours = colours;
-  spec.scans = scans;
-  spec.quality = 75;
-  return makeJpeg(spec);
+  JpegPicture source;
+  source.width = 19;
+  source.height = 11;
+  source.colours = colours;
+  source.scans = scans;
+  source.quality = 75;
+  return makeJpeg(source);
 }
 
 std::vector<std::uint8_t> bitmap(int bits, bool runLength = false, bool masks = false, bool core = false) {
-  BmpSpec spec;
-  spec.width = 7;
-  spec.height = 5;
-  spec.bitsPerPixel = bits;
-  spec.runLength = runLength;
-  spec.colourMasks = masks;
-  spec.coreHeader = core;
-  spec.topDown = bits == 24;
-  spec.palette = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF};
-  if (bits == 1) spec.palette.resize(2);
+  BmpPicture source;
+  source.width = 7;
+  source.height = 5;
+  source.bitsPerPixel = bits;
+  source.runLength = runLength;
+  source.colourMasks = masks;
+  source.coreHeader = core;
+  source.topDown = bits == 24;
+  source.palette = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF};
+  if (bits == 1) source.palette.resize(2);
   for (std::uint32_t i = 0; i < 35; ++i)
-    spec.pixels.push_back(bits <= 8 ? i % spec.palette.size() : 0x80000000 | i * 0x070503);
-  return makeBmp(spec);
+    source.pixels.push_back(bits <= 8 ? i % source.palette.size() : 0x80000000 | i * 0x070503);
+  return makeBmp(source);
 }
 
 }  // namespace
