@@ -1,4 +1,4 @@
-// zebmake: builds a .zeb book from a JSON description, or a large synthetic book.
+// zebmake: builds a .zeb book from a JSON description, or a large synthetic book; writes sample pictures.
 #include <charconv>
 #include <cstdio>
 #include <fstream>
@@ -10,13 +10,15 @@
 #include "tools/zebmake/book_description.h"
 #include "tools/zebmake/book_model.h"
 #include "tools/zebmake/book_writer.h"
+#include "tools/zebmake/sample_pictures.h"
 #include "tools/zebmake/synthetic_book.h"
 
 namespace {
 
 constexpr std::string_view usage =
     "usage: zebmake DESCRIPTION.json OUT.zeb\n"
-    "       zebmake --synthetic PAGES OUT.zeb [--page-bytes N] [--seed N]\n";
+    "       zebmake --synthetic PAGES OUT.zeb [--page-bytes N] [--seed N]\n"
+    "       zebmake --pictures FOLDER\n";
 
 bool parseNumber(std::string_view text, int& value) {
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -59,6 +61,12 @@ int main(int argc, char** argv) {
     zeb::zebmake::BookModel model;
     zeb::zebmake::fillSyntheticBook(model.set(), options);
     return writeFile(args[2], zeb::zebmake::writeBook(model.set()));
+  }
+  if (args.size() == 2 && args[0] == "--pictures") {
+    for (const auto& picture : zeb::zebmake::samplePictures())
+      if (const int status = writeFile((std::filesystem::path(args[1]) / picture.fileName).string(), picture.bytes))
+        return status;
+    return 0;
   }
   if (args.size() != 2) {
     std::cerr << usage;

@@ -1,0 +1,80 @@
+// Loading a TZEBpicture from a named file, and choosing the decoder by extension.
+#include "document/picture.h"
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+
+#include "document/bmp_decoder.h"
+#include "document/gif_decoder.h"
+#include "document/jpeg_decoder.h"
+#include "platform/windows1252.h"
+
+namespace zeb {
+namespace {
+
+// The whole file, or nothing when it cannot be read or is beyond the size limit.
+std::optional<std::vector<std::uint8_t>> readPictureFile(const std::filesystem::path& path) {
+  std::error_code error;
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  if (error || size > maxPictureFileBytes) return std::nullopt;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+  in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  if (in.gcount() != static_cast<std::streamsize>(bytes.size())) return std::nullopt;
+  return bytes;
+}
+
+}  // namespace
+
+PictureFormat pictureFormatOf(std::string_view fileName) {
+  const std::string extension = lowerWindows1252(std::filesystem::path(fileName).extension().string());
+  if (extension == ".gif") return PictureFormat::gif;
+  if (extension == ".jpg" || extension == ".jpeg" || extension == ".jpe" || extension == ".jfif")
+    return PictureFormat::jpeg;
+  if (extension == ".bmp" || extension == ".dib") return PictureFormat::bitmap;
+  if (extension == ".wmf" || extension == ".emf") return PictureFormat::metafile;
+  return PictureFormat::none;
+}
+
+DecodedPicture decodePicture(std::span<const std::uint8_t> bytes, PictureFormat format) {
+  switch (format) {
+    case PictureFormat::gif: return decodeGif(bytes);
+    case PictureFormat::jpeg: return decodeJpeg(bytes);
+    case PictureFormat::bitmap: return decodeBmp(bytes);
+    case PictureFormat::metafile: {
+      DecodedPicture picture;
+      picture.metafile = true;
+      return picture;
+    }
+    case PictureFormat::none: break;
+  }
+  return {};
+}
+
+void TZEBpicture::setImageNameL(const std::string& fileName) {
+  if (fileName == imageName_) return;
+  imageName_ = fileName;
+  clear();
+  if (fileName.empty()) return;
+  const PictureFormat format = pictureFormatOf(fileName);
+  if (format == PictureFormat::none) return;
+  if (const auto bytes = readPictureFile(fileName)) loadFromBytes(*bytes, format);
+}
+
+void TZEBpicture::loadFromBytes(std::span<const std::uint8_t> bytes, PictureFormat format) {
+  picture_ = decodePicture(bytes, format);
+  format_ = picture_.empty() && !picture_.metafile ? PictureFormat::none : format;
+}
+
+void TZEBpicture::clear() {
+  picture_ = {};
+  format_ = PictureFormat::none;
+}
+
+bool TZEBpicture::isOpaque() const {
+  return !picture_.metafile && !(format_ == PictureFormat::gif && picture_.firstImageTransparent());
+}
+
+}  // namespace zeb
