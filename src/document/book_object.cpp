@@ -68,7 +68,10 @@ std::string treeTitleOf(const std::string& stream) {
 }  // namespace
 
 TZEBoggetto::TZEBoggetto() = default;
-TZEBoggetto::~TZEBoggetto() = default;
+
+TZEBoggetto::~TZEBoggetto() {
+  if (kind_ == TOggettiHel::immagine && container_ != nullptr) container_->forgetPicture(*this);
+}
 
 std::unique_ptr<TZEBoggetto> createObject(TOggettiHel kind) {
   std::unique_ptr<TZEBoggetto> object;
@@ -302,6 +305,7 @@ void TZEBoggetto::releaseLinkedActions() {
 }
 
 void TZEBoggetto::Release() {
+  if (kind_ == TOggettiHel::immagine && container_ != nullptr) container_->forgetPicture(*this);
   releaseLinkedActions();
   record_.fill(0xFF);
   setExternalFileName({});

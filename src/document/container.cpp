@@ -99,6 +99,7 @@ TZEBset::TZEBset(const PlatformServices& services)
 
 TZEBset::~TZEBset() {
   // Objects may refer to the container while they are freed.
+  imageCache_.clear();
   for (auto& list : lists_) list.clear();
 }
 
@@ -116,6 +117,7 @@ void TZEBset::setExpPrefix(std::string_view prefix) {
 
 void TZEBset::Clear() {
   defaultStyles_ = {};
+  imageCache_.clear();
   for (auto& list : lists_) list.clear();
   upgradedIds_.clear();
   file_.reset();
@@ -209,6 +211,22 @@ bool TZEBset::writeObjectFile(TZEBoggetto& object, const std::filesystem::path& 
     written = file.write(object.primaryData());
   }
   return file.close() && written;
+}
+
+TZEBpicture* TZEBset::decodedPicture(TZEBoggetto& object) {
+  if (object.Kind() == TOggettiHel::immagineNew) {
+    TZEBoggetto* picture = object.ReferencedPicture();
+    return picture != nullptr && picture != &object ? decodedPicture(*picture) : nullptr;
+  }
+  if (object.Kind() != TOggettiHel::immagine) return nullptr;
+  if (TZEBpicture* cached = imageCache_.find(object)) return cached;
+  const std::string file = extractFileOfObject(object);
+  if (file.empty()) return nullptr;
+  auto picture = std::make_unique<TZEBpicture>();
+  picture->setImageNameL(file);
+  object.record().setI16(field::pictureWidth, static_cast<std::int16_t>(picture->width()));
+  object.record().setI16(field::pictureHeight, static_cast<std::int16_t>(picture->height()));
+  return imageCache_.add(object, std::move(picture), maxCacheImg_, messages());
 }
 
 std::string TZEBset::writeFileOfObject(TZEBoggetto& object, const std::filesystem::path& folder) {

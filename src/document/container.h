@@ -14,6 +14,7 @@
 
 #include "document/book_header.h"
 #include "document/book_object.h"
+#include "document/image_cache.h"
 #include "document/object_kinds.h"
 #include "platform/platform_services.h"
 
@@ -109,6 +110,14 @@ class TZEBset {
   // name (made safe and unique there). Empty, after the error message, when it fails.
   std::string writeFileOfObject(TZEBoggetto& object, const std::filesystem::path& folder);
 
+  // --- Decoded pictures.
+  ImageCache& imageCache() { return imageCache_; }
+  // The decoded picture of a picture (from the cache, or else extracted, loaded, measured
+  // into its record and cached) or of a placement (its picture's); none for other kinds.
+  TZEBpicture* decodedPicture(TZEBoggetto& object);
+  // Drops the cached picture of an object that is released or freed.
+  void forgetPicture(const TZEBoggetto& object) { imageCache_.remove(object); }
+
   // --- Contents trees.
   // The kind-11 holders of the contents trees of pages and of prototypes, made when the
   // header names none.
@@ -156,6 +165,7 @@ class TZEBset {
   TZEBset* wrapperSet_ = nullptr;
   std::mt19937 random_;
   std::unique_ptr<PrivateFolder> privateFolder_;
+  ImageCache imageCache_;
 };
 
 }  // namespace zeb
