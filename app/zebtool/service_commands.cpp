@@ -1,6 +1,7 @@
 // zebtool link, describe, extract and search: the document services from the command line.
 #include <charconv>
 #include <cstdio>
+#include <functional>
 #include <optional>
 
 #include "app/zebtool/tool.h"
@@ -40,41 +41,41 @@ int link(const PlatformServices& services, const Arguments& arguments) {
   return success;
 }
 
-// The object an ID argument names, or nothing after saying why on stderr.
-TZEBoggetto* objectNamed(TZEBset& set, std::uint32_t id) {
-  TZEBoggetto* object = set.objectById(id);
-  if (object == nullptr) std::fprintf(stderr, "zebtool: the book has no object 0x%08x\n", id);
-  return object;
+// Runs the work on the object that the book (first argument) and the ID (second) name;
+// the usage is wrong without exactly that many arguments.
+int onObject(const PlatformServices& services, const Arguments& arguments, std::size_t argumentCount,
+             const std::function<int(TZEBset&, TZEBoggetto&)>& work) {
+  if (arguments.size() != argumentCount) return usageError;
+  const auto id = parseId(arguments[1]);
+  if (!id) return usageError;
+  const auto set = loadBook(services, arguments[0]);
+  if (!set) return failure;
+  TZEBoggetto* object = set->objectById(*id);
+  if (object == nullptr) {
+    std::fprintf(stderr, "zebtool: the book has no object 0x%08x\n", *id);
+    return failure;
+  }
+  return work(*set, *object);
 }
 
 int describe(const PlatformServices& services, const Arguments& arguments) {
-  if (arguments.size() != 2) return usageError;
-  const auto id = parseId(arguments[1]);
-  if (!id) return usageError;
-  const auto set = loadBook(services, arguments[0]);
-  if (!set) return failure;
-  TZEBoggetto* object = objectNamed(*set, *id);
-  if (object == nullptr) return failure;
-  printLine(describeObject(*set, *object));
-  return success;
+  return onObject(services, arguments, 2, [](TZEBset& set, TZEBoggetto& object) {
+    printLine(describeObject(set, object));
+    return success;
+  });
 }
 
 int extract(const PlatformServices& services, const Arguments& arguments) {
-  if (arguments.size() != 3) return usageError;
-  const auto id = parseId(arguments[1]);
-  if (!id) return usageError;
-  const auto set = loadBook(services, arguments[0]);
-  if (!set) return failure;
-  TZEBoggetto* object = objectNamed(*set, *id);
-  if (object == nullptr) return failure;
-  if (object->primaryBlob().empty()) {
-    std::fprintf(stderr, "zebtool: object 0x%08x holds no file\n", *id);
-    return failure;
-  }
-  const std::string written = set->writeFileOfObject(*object, arguments[2]);
-  if (written.empty()) return failure;
-  printUtf8Line(written);
-  return success;
+  return onObject(services, arguments, 3, [&](TZEBset& set, TZEBoggetto& object) {
+    if (object.primaryBlob().empty()) {
+      std::fprintf(stderr, "zebtool: object 0x%08x holds no file\n", object.ID());
+      return failure;
+    }
+    const std::string written = set.writeFileOfObject(object, arguments[2]);
+    if (written.empty()) return failure;
+    printUtf8Line(written);
+    return success;
+  });
 }
 
 int search(const PlatformServices& services, const Arguments& arguments) {
