@@ -11,15 +11,41 @@
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
 
 #include "platform/windows1252.h"
 
 namespace zeb {
 namespace {
 
+#if defined(__x86_64__)
+// The same thirty-two bytes at a time, on processors that have AVX2.
+__attribute__((target("avx2"))) std::size_t nextCandidateWide(const std::uint8_t* data, std::size_t size,
+                                                              std::size_t from, std::uint8_t one, std::uint8_t other) {
+  const __m256i first = _mm256_set1_epi8(static_cast<char>(one));
+  const __m256i second = _mm256_set1_epi8(static_cast<char>(other));
+  for (; from + 32 <= size; from += 32) {
+    const __m256i block = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(data + from));
+    const unsigned found = static_cast<unsigned>(
+        _mm256_movemask_epi8(_mm256_or_si256(_mm256_cmpeq_epi8(block, first), _mm256_cmpeq_epi8(block, second))));
+    if (found != 0) return from + static_cast<unsigned>(__builtin_ctz(found));
+  }
+  for (; from < size; ++from)
+    if (data[from] == one || data[from] == other) return from;
+  return size;
+}
+
+const bool hasAvx2 = __builtin_cpu_supports("avx2");
+#endif
+
 // The next position at or after from holding either byte; size when none.
 std::size_t nextCandidate(const std::uint8_t* data, std::size_t size, std::size_t from, std::uint8_t one,
                           std::uint8_t other) {
+#if defined(__x86_64__)
+  if (hasAvx2) return nextCandidateWide(data, size, from, one, other);
+#endif
 #if defined(__SSE2__)
   const __m128i first = _mm_set1_epi8(static_cast<char>(one));
   const __m128i second = _mm_set1_epi8(static_cast<char>(other));
