@@ -6,12 +6,14 @@ namespace zeb {
 class Environment;
 class MessageBoxes;
 class SettingsStore;
+class TextMeasurer;
 
 // Every pointer must be set; the core never checks for a missing service.
 struct PlatformServices {
   MessageBoxes* messages = nullptr;
   Environment* environment = nullptr;
   SettingsStore* settings = nullptr;
+  TextMeasurer* measurer = nullptr;
 };
 
 }  // namespace zeb

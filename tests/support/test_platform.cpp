@@ -7,6 +7,7 @@ TestPlatform::TestPlatform() {
   services_.messages = &messages;
   services_.environment = &environment;
   services_.settings = &settings;
+  services_.measurer = &measurer;
 }
 
 }  // namespace zeb::testing

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/environment.h"
+#include "platform/headless/fixed_metrics_measurer.h"
 #include "platform/headless/memory_settings_store.h"
 #include "platform/headless/recording_message_boxes.h"
 #include "platform/platform_services.h"
@@ -35,6 +36,8 @@ class TestPlatform {
   RecordingMessageBoxes messages;
   FixedEnvironment environment;
   MemorySettingsStore settings;
+  // 96 pixels per inch; see FixedMetricsMeasurer for the widths and heights.
+  FixedMetricsMeasurer measurer;
 
  private:
   PlatformServices services_;

@@ -2,6 +2,7 @@
 #include "tools/zebmake/book_model.h"
 
 #include "document/byte_reader.h"
+#include "platform/headless/fixed_metrics_measurer.h"
 #include "platform/headless/memory_settings_store.h"
 #include "platform/headless/recording_message_boxes.h"
 #include "platform/headless/system_environment.h"
@@ -12,6 +13,7 @@ struct BookModel::Parts {
   RecordingMessageBoxes messages;
   SystemEnvironment environment;
   MemorySettingsStore settings;
+  FixedMetricsMeasurer measurer;
 };
 
 BookModel::BookModel() : parts_(std::make_unique<Parts>()) {
@@ -19,6 +21,7 @@ BookModel::BookModel() : parts_(std::make_unique<Parts>()) {
   services.messages = &parts_->messages;
   services.environment = &parts_->environment;
   services.settings = &parts_->settings;
+  services.measurer = &parts_->measurer;
   set_ = std::make_unique<TZEBset>(services);
   set_->random().seed(1);
   // Built books carry a fixed author so that the same description gives the same bytes.

@@ -1,6 +1,7 @@
 // Headless platform assembly.
 #include "platform/headless/headless_platform.h"
 
+#include "platform/headless/fixed_metrics_measurer.h"
 #include "platform/headless/ini_settings_store.h"
 #include "platform/headless/stderr_message_boxes.h"
 #include "platform/headless/system_environment.h"
@@ -11,12 +12,15 @@ struct HeadlessPlatform::Parts {
   StderrMessageBoxes messages;
   SystemEnvironment environment;
   IniSettingsStore settings{IniSettingsStore::defaultFile()};
+  // Without a screen, texts are measured with fixed metrics (search and export need no more).
+  FixedMetricsMeasurer measurer;
 };
 
 HeadlessPlatform::HeadlessPlatform() : parts_(std::make_unique<Parts>()) {
   services_.messages = &parts_->messages;
   services_.environment = &parts_->environment;
   services_.settings = &parts_->settings;
+  services_.measurer = &parts_->measurer;
 }
 
 HeadlessPlatform::~HeadlessPlatform() = default;

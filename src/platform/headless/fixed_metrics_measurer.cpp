@@ -1,0 +1,37 @@
+// Fixed metrics: widths and heights that follow from the point size alone.
+#include "platform/headless/fixed_metrics_measurer.h"
+
+#include "platform/font_faces.h"
+
+namespace zeb {
+
+FontMetrics FixedMetricsMeasurer::metrics(const TMyFont& font) {
+  ++metricsCalls_;
+  FontMetrics metrics;
+  metrics.height = 2 * font.Size;
+  metrics.ascent = 3 * font.Size / 2;
+  metrics.averageCharWidth = font.Size;
+  metrics.pitchAndFamily = substituteFace(font.Name).pitchAndFamily;
+  return metrics;
+}
+
+int FixedMetricsMeasurer::characterWidth(const TMyFont& font, std::uint8_t character) const {
+  if (const auto found = widths_.find(character); found != widths_.end()) return found->second;
+  return font.Size + ((font.Style & fontStyle::bold) != 0 ? 1 : 0);
+}
+
+int FixedMetricsMeasurer::extent(const TMyFont& font, std::string_view text) {
+  ++extentCalls_;
+  int total = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto character = static_cast<std::uint8_t>(text[i]);
+    total += characterWidth(font, character);
+    if (i > 0) {
+      const auto pair = kerning_.find({static_cast<std::uint8_t>(text[i - 1]), character});
+      if (pair != kerning_.end()) total -= pair->second;
+    }
+  }
+  return total;
+}
+
+}  // namespace zeb
