@@ -24,9 +24,21 @@ TZEBoggetto* TZEBtesto::localObject(std::uint32_t reference) const {
   return index < localObjects_.size() ? localObjects_[index].get() : nullptr;
 }
 
+std::uint32_t TZEBtesto::addEmbedded(std::unique_ptr<TZEBoggetto> object, std::size_t tagPosition) {
+  const auto number = embeddedReferenceBase + static_cast<std::uint32_t>(embedded_.size());
+  embedded_.push_back({std::move(object), tagPosition});
+  return number;
+}
+
+TZEBoggetto* TZEBtesto::embeddedObject(std::uint32_t number) const {
+  const std::size_t index = number & 0xFFFFFFu;
+  return index < embedded_.size() ? embedded_[index].object.get() : nullptr;
+}
+
 void TZEBtesto::Release() {
   TZEBoggetto::Release();
   localObjects_.clear();
+  embedded_.clear();
   headerText_.reset();
   footerText_.reset();
 }
