@@ -1,0 +1,122 @@
+// Laying a whole box out: where the first paragraph starts, the extents and scroll ranges
+// of a box on a page, re-layout on resize, and fitting a hosted box to its content.
+#include <algorithm>
+
+#include "text/box_host.h"
+#include "text/line_layout.h"
+#include "text/text_box.h"
+
+namespace zeb {
+
+int TZEBbox::firstParagraphStart() const {
+  if (paragraphs_.empty()) return 0;
+  const int topMargin = paragraphs_.front()->Style.TopMargin();
+  if (isHosted()) return topMargin + hostInset_;
+  return topMargin != 0 ? 0 : pageTopStart;
+}
+
+int TZEBbox::contentBottom() const { return paragraphs_.empty() ? 0 : paragraphs_.back()->Bottom + 1; }
+
+void TZEBbox::setVerticalRange(int range) {
+  rangeCapped_ = range > limits::maxVerticalRange;
+  verticalRange_ = std::min(range, limits::maxVerticalRange);
+}
+
+void TZEBbox::setExtents() {
+  if (isHosted()) {
+    width_ = contentWidth_;
+    if (host_ != nullptr) host_->boxChanged(*this);
+    return;
+  }
+  if (paragraphs_.empty()) {
+    setVerticalRange(0);
+    horizontalRange_ = 0;
+    return;
+  }
+  const TZEBparag& last = *paragraphs_.back();
+  setVerticalRange(last.Bottom + 1 - last.Style.BottomMargin());
+  horizontalRange_ = contentWidth_ > layoutWidth_ ? contentWidth_ : 0;
+}
+
+void TZEBbox::layoutAll() {
+  layoutWidth_ = std::max(layoutWidth_, 2 * minimumWidth);
+  contentWidth_ = layoutWidth_;
+  beginUpdate();
+  int y = firstParagraphStart();
+  for (const auto& paragraph : paragraphs_) y = layoutParagraph(*this, *paragraph, y);
+  setExtents();
+  endUpdate();
+}
+
+void TZEBbox::Resize(int width, int height) {
+  const int client = host_ != nullptr ? host_->clientWidth() : width;
+  const bool changed = width != width_ || client != layoutWidth_;
+  width_ = width;
+  height_ = height;
+  if (!changed || updateLock_ > 0 || paragraphs_.empty() || isHosted()) return;
+
+  beginUpdate();
+  layoutWidth_ = contentWidth_ = std::max(client, 2 * minimumWidth);
+  int y = paragraphs_.front()->Top;
+  for (const auto& paragraph : paragraphs_) y = layoutParagraph(*this, *paragraph, y);
+  horizontalRange_ = contentWidth_ > layoutWidth_ ? contentWidth_ : 0;
+  if (horizontalRange_ == 0) horizontalPosition_ = 0;
+  width_ = std::max({width_, contentWidth_, client});
+  const int oldRange = verticalRange_;
+  const TZEBparag& last = *paragraphs_.back();
+  setVerticalRange(last.Bottom + 1 - last.Style.BottomMargin());
+  height_ = std::max(height_, verticalRange_);
+  verticalPosition_ = std::clamp(verticalPosition_ + verticalRange_ - oldRange, 0, std::max(verticalRange_, 0));
+  caret_ = positionOf(caret_.paragraphIndex, caret_.charIndex);
+  endUpdate();
+  if (host_ != nullptr) host_->boxChanged(*this);
+}
+
+void TZEBbox::FitHosted(int left, int top) {
+  beginUpdate();
+  layoutWidth_ = std::max(layoutWidth_, 2 * minimumWidth);
+  contentWidth_ = layoutWidth_;
+  int y = firstParagraphStart();
+  for (const auto& paragraph : paragraphs_) y = layoutParagraph(*this, *paragraph, y);
+  setBounds(left, top, contentWidth_, y + hostInset_);
+  caret_ = positionOf(caret_.paragraphIndex, caret_.charIndex);
+  endUpdate();
+}
+
+TextPos TZEBbox::positionOf(int paragraphIndex, int charIndex) const {
+  TextPos position;
+  if (paragraphs_.empty()) return position;
+  paragraphIndex = std::clamp(paragraphIndex, 0, paragraphCount() - 1);
+  TZEBparag& owner = paragraph(paragraphIndex);
+  charIndex = std::clamp(charIndex, 0, owner.length());
+  position.paragraph = &owner;
+  position.paragraphIndex = paragraphIndex;
+  position.charIndex = charIndex;
+  const int contentTop = owner.Top + owner.Style.TopMargin();
+  position.Y = contentTop;
+  if (owner.Lines.empty()) return position;
+
+  int lineIndex = 0;
+  while (lineIndex + 1 < static_cast<int>(owner.Lines.size()) &&
+         owner.Lines[static_cast<std::size_t>(lineIndex) + 1].FirstChar <= charIndex) {
+    ++lineIndex;
+  }
+  const TZEBline& line = owner.Lines[static_cast<std::size_t>(lineIndex)];
+  int x = line.Indent + line.AlignOffset;
+  for (int i = line.FirstChar; i < charIndex && i < owner.length(); ++i) {
+    x += owner.Cells[static_cast<std::size_t>(i)].DrawWidth;
+  }
+  position.lineIndex = lineIndex;
+  position.Y = contentTop + line.LineTop;
+  position.LineHeight = line.LineHeight;
+  position.X = x;
+  position.XEnd = charIndex < owner.length() ? x + owner.Cells[static_cast<std::size_t>(charIndex)].DrawWidth : x;
+  return position;
+}
+
+TextPos TZEBbox::firstTextPosition() const {
+  const int bodyEnd = paragraphCount() - footerCount_;
+  return positionOf(headerCount_ < bodyEnd ? headerCount_ : 0, 0);
+}
+
+}  // namespace zeb

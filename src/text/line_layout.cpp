@@ -1,0 +1,225 @@
+// Greedy line filling. A character fits only when more than 0 pixels remain after it. A line
+// breaks after its last blank that fitted; the characters after that blank move to the next
+// line. A word with no blank before it on the line overflows the line instead, and widens
+// the box's ContentWidth.
+#include "text/line_layout.h"
+
+#include <algorithm>
+
+#include "text/embedded_object.h"
+#include "text/style_object.h"
+#include "text/text_box.h"
+
+namespace zeb {
+namespace {
+
+// The height of an empty line when the paragraph's font has no height.
+constexpr int fallbackLineHeight = 20;
+
+class LineFiller {
+ public:
+  LineFiller(TZEBbox& box, TZEBparag& paragraph)
+      : box_(box),
+        paragraph_(paragraph),
+        cells_(paragraph.Cells),
+        text_(paragraph.Text),
+        indents_(indentsOf(box, paragraph)),
+        layoutWidth_(box.LayoutWidth()),
+        fixedLineHeight_(paragraph.Style.LineHeight()),
+        alignment_(paragraph.Style.Alignment()),
+        emptyLineHeight_(paragraph.BaseHeight > 0 ? paragraph.BaseHeight : fallbackLineHeight) {}
+
+  void fill();
+  std::vector<TZEBline>& lines() { return lines_; }
+
+ private:
+  CharCell& cell(int index) { return cells_[static_cast<std::size_t>(index)]; }
+  void startLine(int firstChar, int indent, int available);
+  void add(int index, bool fitted);
+  void noteOverflow() {
+    if (remaining_ < 0) box_.setContentWidth(std::max(box_.ContentWidth(), layoutWidth_ - remaining_));
+  }
+  void sizeObject(int index);
+  void finishLine(bool lastOfParagraph);
+  void justify();
+
+  TZEBbox& box_;
+  TZEBparag& paragraph_;
+  std::vector<CharCell>& cells_;
+  const std::string& text_;
+  ParagraphIndents indents_;
+  int layoutWidth_;
+  int fixedLineHeight_;
+  std::uint8_t alignment_;
+  int emptyLineHeight_;
+
+  std::vector<TZEBline> lines_;
+  TZEBline line_;
+  int available_ = 0;
+  int remaining_ = 0;
+  int breakPoint_ = -1;  // first character after the last blank that fitted
+  int remainingAtBreak_ = 0;
+  int lineAscentAtBreak_ = 0;
+  int ascentSinceBreak_ = 0;
+};
+
+void LineFiller::startLine(int firstChar, int indent, int available) {
+  line_ = TZEBline{};
+  line_.Paragraph = &paragraph_;
+  line_.FirstChar = firstChar;
+  line_.Indent = indent;
+  if (!lines_.empty()) line_.LineTop = lines_.back().LineTop + lines_.back().LineHeight;
+  available_ = available;
+  remaining_ = available;
+  breakPoint_ = -1;
+  ascentSinceBreak_ = 0;
+}
+
+void LineFiller::add(int index, bool fitted) {
+  const CharCell& added = cell(index);
+  remaining_ -= added.Advance;
+  line_.LineAscent = std::max(line_.LineAscent, added.Ascent);
+  ascentSinceBreak_ = std::max(ascentSinceBreak_, added.Ascent);
+  ++line_.CharCount;
+  noteOverflow();
+  if (fitted && text_[static_cast<std::size_t>(index)] == ' ') {
+    breakPoint_ = index + 1;
+    remainingAtBreak_ = remaining_;
+    lineAscentAtBreak_ = line_.LineAscent;
+    ascentSinceBreak_ = 0;
+  }
+}
+
+void LineFiller::sizeObject(int index) {
+  CharCell& objectCell = cell(index);
+  EmbeddedObject* visual = paragraph_.Objects[static_cast<std::size_t>(objectCell.ObjectIndex)].visual;
+  if (visual == nullptr) return;
+  visual->fitWidth(available_);
+  objectCell.Advance = objectCell.DrawWidth = visual->width();
+  objectCell.Height = visual->height();
+  objectCell.Ascent = visual->ascent();
+  visual->moveOutOfSight();
+}
+
+// Shares what is left over among the blanks of the line, its last character not counted:
+// each gets the same share and the first ones one pixel of the remainder each.
+void LineFiller::justify() {
+  const int end = line_.FirstChar + line_.CharCount - 1;
+  int blanks = 0;
+  for (int i = line_.FirstChar; i < end; ++i) {
+    if (text_[static_cast<std::size_t>(i)] == ' ' && cell(i).ObjectIndex < 0) ++blanks;
+  }
+  if (blanks == 0 || remaining_ <= 0) return;
+  const int share = remaining_ / blanks;
+  int extra = remaining_ % blanks;
+  for (int i = line_.FirstChar; i < end; ++i) {
+    if (text_[static_cast<std::size_t>(i)] != ' ' || cell(i).ObjectIndex >= 0) continue;
+    cell(i).DrawWidth = cell(i).Advance + share + (extra > 0 ? 1 : 0);
+    if (extra > 0) --extra;
+  }
+  remaining_ = 0;
+}
+
+void LineFiller::finishLine(bool lastOfParagraph) {
+  int height = 0;
+  for (int i = line_.FirstChar; i < line_.FirstChar + line_.CharCount; ++i) {
+    height = std::max(height, line_.LineAscent + cell(i).Height - cell(i).Ascent);
+  }
+  if (height == 0) height = emptyLineHeight_;
+  if (fixedLineHeight_ > 0) height = fixedLineHeight_;
+  line_.LineHeight = height;
+
+  // An overflowing line has nothing left over to align with: it starts at its indent.
+  const int leftOver = std::max(remaining_, 0);
+  switch (alignment_) {
+    case alignment::right: line_.AlignOffset = leftOver; break;
+    case alignment::centred: line_.AlignOffset = leftOver / 2; break;
+    case alignment::justified:
+      if (!lastOfParagraph) justify();
+      break;
+    default: break;
+  }
+  line_.Extent = available_ - remaining_;
+  lines_.push_back(line_);
+}
+
+void LineFiller::fill() {
+  const int n = paragraph_.length();
+  const int fullWidth = layoutWidth_ - indents_.left - indents_.right;
+  startLine(0, indents_.left + indents_.firstLine, fullWidth - indents_.firstLine);
+  int i = 0;
+  while (i < n) {
+    CharCell& current = cell(i);
+    if (current.ObjectIndex >= 0) sizeObject(i);
+    else current.DrawWidth = current.Advance;
+
+    if (remaining_ - current.Advance > 0) {
+      add(i++, true);
+      continue;
+    }
+    if (line_.CharCount > 0) {
+      if (breakPoint_ < 0 && i > 0 && text_[static_cast<std::size_t>(i - 1)] == ' ') {
+        breakPoint_ = i;
+        remainingAtBreak_ = remaining_;
+        lineAscentAtBreak_ = line_.LineAscent;
+        ascentSinceBreak_ = 0;
+      }
+      if (breakPoint_ < 0) {
+        add(i++, false);  // no place to break: the line overflows
+        continue;
+      }
+      // Break: the line keeps what precedes the break point; the rest starts the next line,
+      // and character i is tried again there.
+      const int carriedFrom = breakPoint_;
+      const int carriedAscent = ascentSinceBreak_;
+      line_.CharCount = breakPoint_ - line_.FirstChar;
+      line_.LineAscent = lineAscentAtBreak_;
+      remaining_ = remainingAtBreak_;
+      finishLine(false);
+      startLine(carriedFrom, indents_.left, fullWidth);
+      for (int carried = carriedFrom; carried < i; ++carried) remaining_ -= cell(carried).Advance;
+      line_.CharCount = i - carriedFrom;
+      line_.LineAscent = carriedAscent;
+      ascentSinceBreak_ = carriedAscent;
+      noteOverflow();
+      continue;
+    }
+    // Alone and still too wide: the character gets a line of its own.
+    add(i++, false);
+    remaining_ = 0;
+    if (i < n) {
+      finishLine(false);
+      startLine(i, indents_.left, fullWidth);
+    }
+  }
+  finishLine(true);
+}
+
+}  // namespace
+
+ParagraphIndents indentsOf(const TZEBbox& box, const TZEBparag& paragraph) {
+  const TZEBParaStyle& style = paragraph.Style;
+  ParagraphIndents indents;
+  const int inset = box.isHosted() ? box.HostInset() : 0;
+  indents.left = style.LeftMargin() + inset;
+  indents.right = style.RightMargin() + inset;
+  indents.firstLine = style.FirstLineIndent();
+  if (style.Numbering() != numbering::none && indents.firstLine < 0) indents.firstLine = 0;
+  return indents;
+}
+
+int layoutParagraph(TZEBbox& box, TZEBparag& paragraph, int y) {
+  box.beginUpdate();
+  paragraph.Top = paragraph.Bottom = y;
+  paragraph.LayoutWidth = box.LayoutWidth();
+  LineFiller filler(box, paragraph);
+  filler.fill();
+  paragraph.Lines = std::move(filler.lines());
+  const TZEBline& last = paragraph.Lines.back();
+  const int next = y + paragraph.Style.TopMargin() + last.LineTop + last.LineHeight + paragraph.Style.BottomMargin();
+  paragraph.Bottom = next - 1;
+  box.endUpdate();
+  return next;
+}
+
+}  // namespace zeb
