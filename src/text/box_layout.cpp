@@ -10,8 +10,8 @@ namespace zeb {
 
 int TZEBbox::firstParagraphStart() const {
   if (paragraphs_.empty()) return 0;
-  const int topMargin = paragraphs_.front()->Style.TopMargin();
-  if (isHosted()) return topMargin + hostInset_;
+  const int topMargin = clampedLength(paragraphs_.front()->Style.TopMargin());
+  if (isHosted()) return topMargin + clampedLength(hostInset_);
   return topMargin != 0 ? 0 : pageTopStart;
 }
 
@@ -33,13 +33,17 @@ void TZEBbox::setExtents() {
     horizontalRange_ = 0;
     return;
   }
-  const TZEBparag& last = *paragraphs_.back();
-  setVerticalRange(last.Bottom + 1 - last.Style.BottomMargin());
+  setVerticalRange(textRange());
   horizontalRange_ = contentWidth_ > layoutWidth_ ? contentWidth_ : 0;
 }
 
+int TZEBbox::textRange() const {
+  const TZEBparag& last = *paragraphs_.back();
+  return saturated(std::int64_t{last.Bottom} + 1 - clampedLength(last.Style.BottomMargin()));
+}
+
 void TZEBbox::layoutAll() {
-  layoutWidth_ = std::max(layoutWidth_, 2 * minimumWidth);
+  layoutWidth_ = std::clamp(layoutWidth_, 2 * minimumWidth, limits::maxCoordinate);
   contentWidth_ = layoutWidth_;
   beginUpdate();
   int y = firstParagraphStart();
@@ -56,15 +60,14 @@ void TZEBbox::Resize(int width, int height) {
   if (!changed || updateLock_ > 0 || paragraphs_.empty() || isHosted()) return;
 
   beginUpdate();
-  layoutWidth_ = contentWidth_ = std::max(client, 2 * minimumWidth);
+  layoutWidth_ = contentWidth_ = std::clamp(client, 2 * minimumWidth, limits::maxCoordinate);
   int y = paragraphs_.front()->Top;
   for (const auto& paragraph : paragraphs_) y = layoutParagraph(*this, *paragraph, y);
   horizontalRange_ = contentWidth_ > layoutWidth_ ? contentWidth_ : 0;
   if (horizontalRange_ == 0) horizontalPosition_ = 0;
   width_ = std::max({width_, contentWidth_, client});
   const int oldRange = verticalRange_;
-  const TZEBparag& last = *paragraphs_.back();
-  setVerticalRange(last.Bottom + 1 - last.Style.BottomMargin());
+  setVerticalRange(textRange());
   height_ = std::max(height_, verticalRange_);
   verticalPosition_ = std::clamp(verticalPosition_ + verticalRange_ - oldRange, 0, std::max(verticalRange_, 0));
   caret_ = positionOf(caret_.paragraphIndex, caret_.charIndex);
@@ -74,11 +77,11 @@ void TZEBbox::Resize(int width, int height) {
 
 void TZEBbox::FitHosted(int left, int top) {
   beginUpdate();
-  layoutWidth_ = std::max(layoutWidth_, 2 * minimumWidth);
+  layoutWidth_ = std::clamp(layoutWidth_, 2 * minimumWidth, limits::maxCoordinate);
   contentWidth_ = layoutWidth_;
   int y = firstParagraphStart();
   for (const auto& paragraph : paragraphs_) y = layoutParagraph(*this, *paragraph, y);
-  setBounds(left, top, contentWidth_, y + hostInset_);
+  setBounds(left, top, contentWidth_, saturated(std::int64_t{y} + clampedLength(hostInset_)));
   caret_ = positionOf(caret_.paragraphIndex, caret_.charIndex);
   endUpdate();
 }
@@ -92,7 +95,7 @@ TextPos TZEBbox::positionOf(int paragraphIndex, int charIndex) const {
   position.paragraph = &owner;
   position.paragraphIndex = paragraphIndex;
   position.charIndex = charIndex;
-  const int contentTop = owner.Top + owner.Style.TopMargin();
+  const int contentTop = saturated(std::int64_t{owner.Top} + clampedLength(owner.Style.TopMargin()));
   position.Y = contentTop;
   if (owner.Lines.empty()) return position;
 
@@ -102,15 +105,16 @@ TextPos TZEBbox::positionOf(int paragraphIndex, int charIndex) const {
     ++lineIndex;
   }
   const TZEBline& line = owner.Lines[static_cast<std::size_t>(lineIndex)];
-  int x = line.Indent + line.AlignOffset;
+  std::int64_t x = std::int64_t{line.Indent} + line.AlignOffset;
   for (int i = line.FirstChar; i < charIndex && i < owner.length(); ++i) {
     x += owner.Cells[static_cast<std::size_t>(i)].DrawWidth;
   }
   position.lineIndex = lineIndex;
-  position.Y = contentTop + line.LineTop;
+  position.Y = saturated(std::int64_t{contentTop} + line.LineTop);
   position.LineHeight = line.LineHeight;
-  position.X = x;
-  position.XEnd = charIndex < owner.length() ? x + owner.Cells[static_cast<std::size_t>(charIndex)].DrawWidth : x;
+  position.X = saturated(x);
+  position.XEnd =
+      charIndex < owner.length() ? saturated(x + owner.Cells[static_cast<std::size_t>(charIndex)].DrawWidth) : position.X;
   return position;
 }
 

@@ -24,8 +24,8 @@ class LineFiller {
         cells_(paragraph.Cells),
         text_(paragraph.Text),
         indents_(indentsOf(box, paragraph)),
-        layoutWidth_(box.LayoutWidth()),
-        fixedLineHeight_(paragraph.Style.LineHeight()),
+        layoutWidth_(std::clamp(box.LayoutWidth(), 0, limits::maxCoordinate)),
+        fixedLineHeight_(clampedLength(paragraph.Style.LineHeight())),
         alignment_(paragraph.Style.Alignment()),
         emptyLineHeight_(paragraph.BaseHeight > 0 ? paragraph.BaseHeight : fallbackLineHeight) {}
 
@@ -34,10 +34,10 @@ class LineFiller {
 
  private:
   CharCell& cell(int index) { return cells_[static_cast<std::size_t>(index)]; }
-  void startLine(int firstChar, int indent, int available);
+  void startLine(int firstChar, int indent, std::int64_t available);
   void add(int index, bool fitted);
   void noteOverflow() {
-    if (remaining_ < 0) box_.setContentWidth(std::max(box_.ContentWidth(), layoutWidth_ - remaining_));
+    if (remaining_ < 0) box_.setContentWidth(std::max(box_.ContentWidth(), saturated(layoutWidth_ - remaining_)));
   }
   void sizeObject(int index);
   void finishLine(bool lastOfParagraph);
@@ -55,20 +55,21 @@ class LineFiller {
 
   std::vector<TZEBline> lines_;
   TZEBline line_;
-  int available_ = 0;
-  int remaining_ = 0;
+  // Widths left on a line can run far below 0 on an overflowing line of a long paragraph.
+  std::int64_t available_ = 0;
+  std::int64_t remaining_ = 0;
   int breakPoint_ = -1;  // first character after the last blank that fitted
-  int remainingAtBreak_ = 0;
+  std::int64_t remainingAtBreak_ = 0;
   int lineAscentAtBreak_ = 0;
   int ascentSinceBreak_ = 0;
 };
 
-void LineFiller::startLine(int firstChar, int indent, int available) {
+void LineFiller::startLine(int firstChar, int indent, std::int64_t available) {
   line_ = TZEBline{};
   line_.Paragraph = &paragraph_;
   line_.FirstChar = firstChar;
   line_.Indent = indent;
-  if (!lines_.empty()) line_.LineTop = lines_.back().LineTop + lines_.back().LineHeight;
+  if (!lines_.empty()) line_.LineTop = saturated(std::int64_t{lines_.back().LineTop} + lines_.back().LineHeight);
   available_ = available;
   remaining_ = available;
   breakPoint_ = -1;
@@ -94,7 +95,7 @@ void LineFiller::sizeObject(int index) {
   CharCell& objectCell = cell(index);
   EmbeddedObject* visual = paragraph_.Objects[static_cast<std::size_t>(objectCell.ObjectIndex)].visual;
   if (visual == nullptr) return;
-  visual->fitWidth(available_);
+  visual->fitWidth(static_cast<int>(std::clamp<std::int64_t>(available_, 0, limits::maxCoordinate)));
   objectCell.Advance = objectCell.DrawWidth = visual->width();
   objectCell.Height = visual->height();
   objectCell.Ascent = visual->ascent();
@@ -110,8 +111,8 @@ void LineFiller::justify() {
     if (text_[static_cast<std::size_t>(i)] == ' ' && cell(i).ObjectIndex < 0) ++blanks;
   }
   if (blanks == 0 || remaining_ <= 0) return;
-  const int share = remaining_ / blanks;
-  int extra = remaining_ % blanks;
+  const auto share = static_cast<int>(remaining_ / blanks);
+  auto extra = static_cast<int>(remaining_ % blanks);
   for (int i = line_.FirstChar; i < end; ++i) {
     if (text_[static_cast<std::size_t>(i)] != ' ' || cell(i).ObjectIndex >= 0) continue;
     cell(i).DrawWidth = cell(i).Advance + share + (extra > 0 ? 1 : 0);
@@ -130,7 +131,7 @@ void LineFiller::finishLine(bool lastOfParagraph) {
   line_.LineHeight = height;
 
   // An overflowing line has nothing left over to align with: it starts at its indent.
-  const int leftOver = std::max(remaining_, 0);
+  const auto leftOver = static_cast<int>(std::max<std::int64_t>(remaining_, 0));
   switch (alignment_) {
     case alignment::right: line_.AlignOffset = leftOver; break;
     case alignment::centred: line_.AlignOffset = leftOver / 2; break;
@@ -139,13 +140,13 @@ void LineFiller::finishLine(bool lastOfParagraph) {
       break;
     default: break;
   }
-  line_.Extent = available_ - remaining_;
+  line_.Extent = saturated(available_ - remaining_);
   lines_.push_back(line_);
 }
 
 void LineFiller::fill() {
   const int n = paragraph_.length();
-  const int fullWidth = layoutWidth_ - indents_.left - indents_.right;
+  const std::int64_t fullWidth = std::int64_t{layoutWidth_} - indents_.left - indents_.right;
   startLine(0, indents_.left + indents_.firstLine, fullWidth - indents_.firstLine);
   int i = 0;
   while (i < n) {
@@ -200,10 +201,10 @@ void LineFiller::fill() {
 ParagraphIndents indentsOf(const TZEBbox& box, const TZEBparag& paragraph) {
   const TZEBParaStyle& style = paragraph.Style;
   ParagraphIndents indents;
-  const int inset = box.isHosted() ? box.HostInset() : 0;
-  indents.left = style.LeftMargin() + inset;
-  indents.right = style.RightMargin() + inset;
-  indents.firstLine = style.FirstLineIndent();
+  const int inset = clampedLength(box.isHosted() ? box.HostInset() : 0);
+  indents.left = clampedLength(style.LeftMargin()) + inset;
+  indents.right = clampedLength(style.RightMargin()) + inset;
+  indents.firstLine = clampedLength(style.FirstLineIndent());
   if (style.Numbering() != numbering::none && indents.firstLine < 0) indents.firstLine = 0;
   return indents;
 }
@@ -216,7 +217,8 @@ int layoutParagraph(TZEBbox& box, TZEBparag& paragraph, int y) {
   filler.fill();
   paragraph.Lines = std::move(filler.lines());
   const TZEBline& last = paragraph.Lines.back();
-  const int next = y + paragraph.Style.TopMargin() + last.LineTop + last.LineHeight + paragraph.Style.BottomMargin();
+  const int next = saturated(std::int64_t{y} + clampedLength(paragraph.Style.TopMargin()) + last.LineTop +
+                             last.LineHeight + clampedLength(paragraph.Style.BottomMargin()));
   paragraph.Bottom = next - 1;
   box.endUpdate();
   return next;

@@ -62,7 +62,7 @@ class ParagraphReader {
     return true;
   }
   std::optional<std::string_view> value();
-  std::optional<std::string_view> face();
+  std::optional<std::string> face();
   std::optional<std::int32_t> number() {
     const auto text = value();
     return text ? std::optional<std::int32_t>(parseDecimal(*text)) : std::nullopt;
@@ -111,8 +111,16 @@ std::optional<std::string_view> ParagraphReader::value() {
   return text;
 }
 
-std::optional<std::string_view> ParagraphReader::face() {
-  if (at(pos_) != '"') return value();
+// A face is normally quoted. An unquoted one runs to the next blank like any value, and
+// loses any quote in it, since no stored face can contain one.
+std::optional<std::string> ParagraphReader::face() {
+  if (at(pos_) != '"') {
+    const auto text = value();
+    if (!text) return std::nullopt;
+    std::string name(*text);
+    std::erase(name, '"');
+    return name;
+  }
   std::size_t end = pos_ + 1;
   while (at(end) != '"' && at(end) != 0) ++end;
   if (at(end) == 0) {
@@ -120,7 +128,7 @@ std::optional<std::string_view> ParagraphReader::face() {
     pos_ = end;
     return std::nullopt;
   }
-  const std::string_view name = view(pos_ + 1, end - pos_ - 1);
+  std::string name(view(pos_ + 1, end - pos_ - 1));
   pos_ = end + 1;
   if (at(pos_) == ' ') ++pos_;
   return name;

@@ -15,7 +15,7 @@ bool sameMeasure(const TMyFont& left, const TMyFont& right) {
 MeasuredFont& MeasurementCache::select(const TMyFont& font) {
   TMyFont measured;
   measured.Name = font.Name;
-  measured.Size = font.Size;
+  measured.Size = std::clamp(font.Size, 1, limits::maxFontSize);
   measured.Style = font.Style & fontStyle::storedBits;
   if (last_ != nullptr && sameMeasure(last_->font_, measured)) return *last_;
 

@@ -12,6 +12,12 @@
 
 namespace zeb {
 
+namespace limits {
+// Fonts are measured at sizes from 1 to this many points; a book's size outside them is
+// measured at the nearest one.
+inline constexpr int maxFontSize = 1638;
+}  // namespace limits
+
 // One font as measured: its metrics and the widths found so far. Row 0 holds characters
 // measured alone, row p + 1 characters measured after character p.
 class MeasuredFont {

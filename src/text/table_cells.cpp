@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "document/book_object.h"
+#include "text/line_layout.h"
 #include "text/text_box.h"
 
 namespace zeb {
@@ -56,7 +57,7 @@ void TableCells::fitWidth(int offeredWidth) {
   int tableWidth = width_;
   if (record.u8(field::tableRelativeWidth) != 0) {
     const int percent = record.u8(field::tableWidthPercent);
-    tableWidth = percent > 100 ? offeredWidth : offeredWidth * percent / 100;
+    tableWidth = percent > 100 ? offeredWidth : static_cast<int>(std::int64_t{offeredWidth} * percent / 100);
   }
   if (cells_.empty() || columns_ == 0) {
     width_ = std::max(tableWidth, 2 * TZEBbox::minimumWidth);
@@ -66,18 +67,18 @@ void TableCells::fitWidth(int offeredWidth) {
   const int columnWidth = std::max(2 * TZEBbox::minimumWidth, (tableWidth - (columns_ + 1) * spacing) / columns_);
   int y = spacing;
   for (int row = 0; row < rows_; ++row) {
-    int x = spacing;
+    std::int64_t x = spacing;
     int rowHeight = 0;
     for (int column = 0; column < columns_; ++column) {
       TZEBbox& cellBox = *cell(row, column);
       cellBox.setLayoutWidth(columnWidth);
-      cellBox.FitHosted(x, y);
+      cellBox.FitHosted(saturated(x), y);
       rowHeight = std::max(rowHeight, cellBox.Height());
       x += columnWidth + spacing;
     }
-    y += rowHeight + spacing;
+    y = saturated(std::int64_t{y} + rowHeight + spacing);
   }
-  width_ = spacing + columns_ * (columnWidth + spacing);
+  width_ = saturated(spacing + std::int64_t{columns_} * (columnWidth + spacing));
   height_ = y;
 }
 

@@ -149,6 +149,8 @@ class TZEBbox {
  private:
   void setExtents();
   void setVerticalRange(int range);
+  // The vertical extent of the text: the last paragraph's Bottom + 1 - its BottomMargin.
+  int textRange() const;
 
   TZEBset* set_;
   MeasurementCache* measures_;

@@ -11,6 +11,7 @@
 
 #include "tests/text/text_test_support.h"
 #include "text/layout_dump.h"
+#include "text/line_layout.h"
 
 namespace zeb {
 namespace {
@@ -181,6 +182,28 @@ TEST_F(LineLayout, TheVerticalRangeIsCapped) {
   EXPECT_EQ(paragraph(899).Bottom, 8 + 900 * 40 - 1);
   EXPECT_EQ(box->VerticalRange(), 32600);
   EXPECT_TRUE(box->RangeCapped());
+}
+
+TEST_F(LineLayout, DamagedLengthsAndSizesStayWithinTheLimits) {
+  std::string markup;
+  for (int i = 0; i < 3; ++i) {
+    markup += tag("s2000000000 L2000000000 I-2000000000 l2000000000 r-2000000000 t2000000000 b2000000000 ") +
+              "huge text that would overflow every sum";
+  }
+  markup += tag("s-50 ") + "tiny";
+  load(markup, 2000000000);
+  EXPECT_EQ(box->LayoutWidth(), limits::maxCoordinate);
+  EXPECT_EQ(paragraph(0).Lines[0].LineHeight, limits::maxLength);
+  EXPECT_GT(paragraph(3).Top, 3 * limits::maxLength);
+  EXPECT_LE(paragraph(3).Top, limits::maxCoordinate);
+  EXPECT_EQ(box->VerticalRange(), 32600);
+  EXPECT_EQ(paragraph(3).Cells[0].Advance, 1);  // measured at 1 point
+  for (const auto& p : box->Paragraphs()) {
+    for (const TZEBline& l : p->Lines) {
+      EXPECT_LE(std::abs(static_cast<long long>(l.Extent)), limits::maxCoordinate);
+      EXPECT_LE(l.LineTop, limits::maxCoordinate);
+    }
+  }
 }
 
 class PlacedObjects final : public EmbeddedObjectFactory {

@@ -112,6 +112,7 @@ const char* const looseCorpus[] = {
     "<Z S0 >blocks<D hidden<d> and <unknown> tags",
     "no tag first<Z S0 >then text",
     "<Z S0 >a<$FF000009>missing object",
+    "<Z S0 Fbare\"name >an unquoted face<Y Fbare\"run >x",
 };
 
 TEST_F(MarkupWriter, WhatIsWrittenReadsBackToTheSameParagraphs) {
