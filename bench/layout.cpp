@@ -1,13 +1,19 @@
 // Reading and layout speed of long pages: synthetic pages of 10,000, 100,000 and 1,000,000
 // characters are read (with a warm measurement cache) and laid out with the Qt measurer on
-// the offscreen platform. Prints nanoseconds per character, the median of several runs.
+// the offscreen platform. Prints nanoseconds per character, the median of several runs; the
+// sizes take turns within each run, so that a machine shared with other work affects them
+// alike. Layout is timed twice: right after reading, as a page is shown (a 100,000-character
+// page then still lies in the processor's cache, a 1,000,000-character one mostly not), and
+// after the caches were flushed.
 //
 //   build/bench/layout [--runs N]
 #include <QGuiApplication>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -61,37 +67,62 @@ std::string syntheticPage(int characters, std::uint32_t linkId) {
   return text;
 }
 
-struct Timing {
-  double readNs = 0;
-  double layoutNs = 0;
-};
+// Touches more memory than any processor cache holds.
+void flushCaches() {
+  static std::vector<unsigned char> junk(64u << 20);
+  for (std::size_t i = 0; i < junk.size(); i += 64) ++junk[i];
+}
 
 double median(std::vector<double> values) {
   std::sort(values.begin(), values.end());
   return values[values.size() / 2];
 }
 
-Timing measure(zeb::TZEBset& set, zeb::MeasurementCache& cache, zeb::TZEBtesto& page, int runs, long& characters) {
+double nanoseconds(Clock::time_point from, Clock::time_point to) {
+  return std::chrono::duration<double, std::nano>(to - from).count();
+}
+
+struct Page {
+  int size = 0;
+  zeb::TZEBtesto text;
+  long characters = 0;
+  int paragraphs = 0;
+  std::size_t lines = 0;
   std::vector<double> reads;
   std::vector<double> layouts;
-  for (int run = -1; run < runs; ++run) {  // run -1 warms the cache and is not counted
-    auto box = std::make_unique<zeb::TZEBbox>(set, cache);
-    box->setBounds(0, 0, 600, 400);
-    box->setLayoutWidth(600);
-    zeb::MarkupStream stream{page.text(), 0};
-    zeb::ReadBudget budget;
-    const auto start = Clock::now();
-    box->readParagraphs(stream, zeb::paragraphOrigin::body, &page, budget);
-    const auto read = Clock::now();
-    box->layoutAll();
-    const auto laidOut = Clock::now();
-    characters = 0;
-    for (const auto& paragraph : box->Paragraphs()) characters += paragraph->length();
-    if (run < 0) continue;
-    reads.push_back(std::chrono::duration<double, std::nano>(read - start).count());
-    layouts.push_back(std::chrono::duration<double, std::nano>(laidOut - read).count());
+  std::vector<double> coldLayouts;
+
+  double readNs() const { return median(reads); }
+  double layoutNs() const { return median(layouts); }
+  double coldLayoutNs() const { return median(coldLayouts); }
+};
+
+void measureOnce(zeb::TZEBset& set, zeb::MeasurementCache& cache, Page& page, bool record) {
+  auto box = std::make_unique<zeb::TZEBbox>(set, cache);
+  box->setBounds(0, 0, 600, 400);
+  box->setLayoutWidth(600);
+  zeb::MarkupStream stream{page.text.text(), 0};
+  zeb::ReadBudget budget;
+  const auto start = Clock::now();
+  box->readParagraphs(stream, zeb::paragraphOrigin::body, &page.text, budget);
+  const auto read = Clock::now();
+  box->layoutAll();
+  const auto laidOut = Clock::now();
+  flushCaches();
+  const auto coldStart = Clock::now();
+  box->layoutAll();
+  const auto coldEnd = Clock::now();
+  page.characters = 0;
+  page.lines = 0;
+  for (const auto& paragraph : box->Paragraphs()) {
+    page.characters += paragraph->length();
+    page.lines += paragraph->Lines.size();
   }
-  return {median(reads), median(layouts)};
+  page.paragraphs = box->paragraphCount();
+  if (!record) return;
+  page.reads.push_back(nanoseconds(start, read));
+  page.layouts.push_back(nanoseconds(read, laidOut));
+  page.coldLayouts.push_back(nanoseconds(coldStart, coldEnd));
 }
 
 }  // namespace
@@ -99,7 +130,7 @@ Timing measure(zeb::TZEBset& set, zeb::MeasurementCache& cache, zeb::TZEBtesto& 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication application(argc, argv);
-  int runs = 7;
+  int runs = 11;
   for (int i = 1; i + 1 < argc; ++i) {
     if (std::strcmp(argv[i], "--runs") == 0) runs = std::max(1, std::atoi(argv[i + 1]));
   }
@@ -109,31 +140,30 @@ int main(int argc, char** argv) {
   zeb::QtTextMeasurer measurer;
   zeb::MeasurementCache cache(measurer);
 
-  std::printf("%-12s %12s %14s %16s %16s\n", "characters", "paragraphs", "read ns/char", "layout ns/char",
-              "lines");
-  double readAt100k = 0;
-  double layoutAt100k = 0;
+  std::vector<std::unique_ptr<Page>> pages;
   for (const int size : {10'000, 100'000, 1'000'000}) {
-    zeb::TZEBtesto page;
-    page.setText(syntheticPage(size, linkId));
-    long characters = 0;
-    const Timing timing = measure(model.set(), cache, page, size >= 1'000'000 ? std::max(1, runs / 2 + 1) : runs,
-                                  characters);
-    zeb::TZEBbox box(model.set(), cache);
-    box.setBounds(0, 0, 600, 400);
-    box.LoadFrom(page);
-    std::size_t lines = 0;
-    for (const auto& paragraph : box.Paragraphs()) lines += paragraph->Lines.size();
-    std::printf("%-12ld %12d %14.1f %16.1f %16zu\n", characters, box.paragraphCount(), timing.readNs / characters,
-                timing.layoutNs / characters, lines);
-    if (size == 100'000) {
-      readAt100k = timing.readNs;
-      layoutAt100k = timing.layoutNs;
-    } else if (size == 1'000'000) {
-      std::printf("time ratio 1,000,000 / 100,000: read %.2f, layout %.2f (10 is linear)\n",
-                  timing.readNs / readAt100k, timing.layoutNs / layoutAt100k);
-    }
+    auto page = std::make_unique<Page>();
+    page->size = size;
+    page->text.setText(syntheticPage(size, linkId));
+    pages.push_back(std::move(page));
   }
-  std::printf("fonts measured: %zu, screen %d pixels per inch\n", cache.fontCount(), measurer.pixelsPerInch());
+  for (int run = -1; run < runs; ++run) {  // run -1 warms the measurement cache and is not counted
+    for (const auto& page : pages) measureOnce(model.set(), cache, *page, run >= 0);
+  }
+
+  std::printf("%-12s %11s %8s %14s %16s %21s\n", "characters", "paragraphs", "lines", "read ns/char",
+              "layout ns/char", "cold layout ns/char");
+  for (const auto& page : pages) {
+    const double characters = static_cast<double>(page->characters);
+    std::printf("%-12ld %11d %8zu %14.1f %16.1f %21.1f\n", page->characters, page->paragraphs, page->lines,
+                page->readNs() / characters, page->layoutNs() / characters, page->coldLayoutNs() / characters);
+  }
+  const Page& small = *pages[1];
+  const Page& large = *pages[2];
+  std::printf("time ratio 1,000,000 / 100,000 (10 is linear): read %.2f, layout %.2f, cold layout %.2f\n",
+              large.readNs() / small.readNs(), large.layoutNs() / small.layoutNs(),
+              large.coldLayoutNs() / small.coldLayoutNs());
+  std::printf("%d runs; fonts measured: %zu; screen %d pixels per inch\n", runs, cache.fontCount(),
+              measurer.pixelsPerInch());
   return 0;
 }

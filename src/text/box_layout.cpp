@@ -42,12 +42,30 @@ int TZEBbox::textRange() const {
   return saturated(std::int64_t{last.Bottom} + 1 - clampedLength(last.Style.BottomMargin()));
 }
 
+// Lays out the paragraphs in order from y. A long text does not fit the processor's cache,
+// and its paragraphs lie apart in memory: the next paragraph's cells and text are asked
+// for while this one is laid out, so that layout does not wait for them.
+int TZEBbox::layoutParagraphs(int y) {
+  const std::size_t count = paragraphs_.size();
+  for (std::size_t k = 0; k < count; ++k) {
+    if (k + 2 < count) __builtin_prefetch(paragraphs_[k + 2].get());
+    if (k + 1 < count) {
+      const TZEBparag& next = *paragraphs_[k + 1];
+      const char* cells = reinterpret_cast<const char*>(next.Cells.data());
+      const std::size_t bytes = next.Cells.size() * sizeof(CharCell);
+      for (std::size_t offset = 0; offset < bytes && offset < 1024; offset += 64) __builtin_prefetch(cells + offset);
+      __builtin_prefetch(next.Text.data());
+    }
+    y = layoutParagraph(*this, *paragraphs_[k], y);
+  }
+  return y;
+}
+
 void TZEBbox::layoutAll() {
   layoutWidth_ = std::clamp(layoutWidth_, 2 * minimumWidth, limits::maxCoordinate);
   contentWidth_ = layoutWidth_;
   beginUpdate();
-  int y = firstParagraphStart();
-  for (const auto& paragraph : paragraphs_) y = layoutParagraph(*this, *paragraph, y);
+  layoutParagraphs(firstParagraphStart());
   setExtents();
   endUpdate();
 }
@@ -61,8 +79,7 @@ void TZEBbox::Resize(int width, int height) {
 
   beginUpdate();
   layoutWidth_ = contentWidth_ = std::clamp(client, 2 * minimumWidth, limits::maxCoordinate);
-  int y = paragraphs_.front()->Top;
-  for (const auto& paragraph : paragraphs_) y = layoutParagraph(*this, *paragraph, y);
+  layoutParagraphs(paragraphs_.front()->Top);
   horizontalRange_ = contentWidth_ > layoutWidth_ ? contentWidth_ : 0;
   if (horizontalRange_ == 0) horizontalPosition_ = 0;
   width_ = std::max({width_, contentWidth_, client});
@@ -79,8 +96,7 @@ void TZEBbox::FitHosted(int left, int top) {
   beginUpdate();
   layoutWidth_ = std::clamp(layoutWidth_, 2 * minimumWidth, limits::maxCoordinate);
   contentWidth_ = layoutWidth_;
-  int y = firstParagraphStart();
-  for (const auto& paragraph : paragraphs_) y = layoutParagraph(*this, *paragraph, y);
+  const int y = layoutParagraphs(firstParagraphStart());
   setBounds(left, top, contentWidth_, saturated(std::int64_t{y} + clampedLength(hostInset_)));
   caret_ = positionOf(caret_.paragraphIndex, caret_.charIndex);
   endUpdate();

@@ -27,7 +27,11 @@ class LineFiller {
         layoutWidth_(std::clamp(box.LayoutWidth(), 0, limits::maxCoordinate)),
         fixedLineHeight_(clampedLength(paragraph.Style.LineHeight())),
         alignment_(paragraph.Style.Alignment()),
-        emptyLineHeight_(paragraph.BaseHeight > 0 ? paragraph.BaseHeight : fallbackLineHeight) {}
+        emptyLineHeight_(paragraph.BaseHeight > 0 ? paragraph.BaseHeight : fallbackLineHeight) {
+    // The new lines go into the storage of the old ones, which are dropped.
+    lines_.swap(paragraph.Lines);
+    lines_.clear();
+  }
 
   void fill();
   std::vector<TZEBline>& lines() { return lines_; }
@@ -152,7 +156,9 @@ void LineFiller::fill() {
   while (i < n) {
     CharCell& current = cell(i);
     if (current.ObjectIndex >= 0) sizeObject(i);
-    else current.DrawWidth = current.Advance;
+    // Undo a widening by an earlier justification; written only when needed, so that a long
+    // text is not dirtied cell by cell.
+    else if (current.DrawWidth != current.Advance) current.DrawWidth = current.Advance;
 
     if (remaining_ - current.Advance > 0) {
       add(i++, true);

@@ -147,6 +147,7 @@ class TZEBbox {
   const std::vector<std::unique_ptr<EmbeddedObject>>& embeddedObjects() const { return objects_; }
 
  private:
+  int layoutParagraphs(int y);
   void setExtents();
   void setVerticalRange(int range);
   // The vertical extent of the text: the last paragraph's Bottom + 1 - its BottomMargin.
