@@ -43,18 +43,23 @@ int TZEBbox::textRange() const {
 }
 
 // Lays out the paragraphs in order from y. A long text does not fit the processor's cache,
-// and its paragraphs lie apart in memory: the next paragraph's cells and text are asked
-// for while this one is laid out, so that layout does not wait for them.
+// and its paragraphs lie apart in memory: the paragraph after next, and the start of the
+// next one's cells, text and lines are asked for while this one is laid out, so that
+// layout does not wait for them.
 int TZEBbox::layoutParagraphs(int y) {
   const std::size_t count = paragraphs_.size();
   for (std::size_t k = 0; k < count; ++k) {
-    if (k + 2 < count) __builtin_prefetch(paragraphs_[k + 2].get());
+    if (k + 2 < count) {
+      const char* object = reinterpret_cast<const char*>(paragraphs_[k + 2].get());
+      for (std::size_t offset = 0; offset < sizeof(TZEBparag); offset += 64) __builtin_prefetch(object + offset);
+    }
     if (k + 1 < count) {
       const TZEBparag& next = *paragraphs_[k + 1];
       const char* cells = reinterpret_cast<const char*>(next.Cells.data());
       const std::size_t bytes = next.Cells.size() * sizeof(CharCell);
       for (std::size_t offset = 0; offset < bytes && offset < 1024; offset += 64) __builtin_prefetch(cells + offset);
       __builtin_prefetch(next.Text.data());
+      __builtin_prefetch(next.Lines.data(), 1);
     }
     y = layoutParagraph(*this, *paragraphs_[k], y);
   }
