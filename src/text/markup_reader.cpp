@@ -23,6 +23,7 @@ namespace {
 
 // The paragraph tag's face is cut to this many characters.
 constexpr std::size_t paragraphFaceMax = 20;
+constexpr std::int32_t sevenBits = 0x7F;
 
 class ParagraphReader {
  public:
@@ -188,7 +189,9 @@ bool ParagraphReader::read() {
 
 void ParagraphReader::readParagraphAttributes() {
   TZEBParaStyle& style = paragraph_.Style;
-  const auto byte = [](std::int32_t value) { return static_cast<std::uint8_t>(value); };
+  // The stored form holds these bytes in 7 bits: a larger value is taken as the writer would
+  // store it, so that a paragraph reads back as it was.
+  const auto byte = [](std::int32_t value) { return static_cast<std::uint8_t>(value & sevenBits); };
   const auto lowBits = [](std::uint8_t current, std::int32_t value) {
     return static_cast<std::uint8_t>((current & ~fontStyle::storedBits) | (value & fontStyle::storedBits));
   };
@@ -327,7 +330,7 @@ void ParagraphReader::readRunTag() {
   }
   if (letter('y')) bits = number();
   if (letter('p')) {
-    if (const auto v = number()) run.setPosition(static_cast<std::uint8_t>(*v));
+    if (const auto v = number()) run.setPosition(static_cast<std::uint8_t>(*v & sevenBits));
   }
   skipPastClose();
 

@@ -132,8 +132,10 @@ TEST_F(MarkupWriter, ResettingAnAttributeToTheStyleDropsItFromTheTag) {
   EXPECT_EQ(written(0), "<Z S0 N10 >x");
 }
 
-TEST_F(MarkupWriter, ByteValuesAreMaskedWhenWritten) {
-  load("<Z S0 y31 P255 A200 Y21 >x<Y y17 p130 >y");
+TEST_F(MarkupWriter, ByteValuesKeepTheBitsTheStoredFormHolds) {
+  load("<Z S0 y31 P255 A200 N128 Y21 >x<Y y17 p130 >y");
+  EXPECT_EQ(paragraph(0).Style.Alignment(), 72);
+  EXPECT_FALSE(paragraph(0).Style.isSet(ParaAttribute::numbering));  // 128 is 0 in 7 bits
   EXPECT_EQ(written(0), "<Z S0 y15 P127 A72 Y5 >x<Y y1 p2 >y");
 }
 
