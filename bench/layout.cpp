@@ -28,9 +28,9 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr const char* words[] = {"the",     "reader",  "book",   "page",    "chapter", "link",    "picture",
-                                 "table",   "frame",   "river",  "mountain", "village", "garden", "window",
-                                 "history", "caf\xE9", "na\xEFve", "quickly", "between", "golden", "silver"};
+constexpr const char* words[] = {"the",     "reader",  "book",     "page",     "chapter", "link",   "picture",
+                                 "table",   "frame",   "river",    "mountain", "village", "garden", "window",
+                                 "history", "caf\xE9", "na\xEFve", "quickly",  "between", "golden", "silver"};
 
 // Paragraphs of 60 to 160 words with bold runs, links and entities, until the page holds at
 // least `characters` characters of text.
@@ -151,8 +151,8 @@ int main(int argc, char** argv) {
     for (const auto& page : pages) measureOnce(model.set(), cache, *page, run >= 0);
   }
 
-  std::printf("%-12s %11s %8s %14s %16s %21s\n", "characters", "paragraphs", "lines", "read ns/char",
-              "layout ns/char", "cold layout ns/char");
+  std::printf("%-12s %11s %8s %14s %16s %21s\n", "characters", "paragraphs", "lines", "read ns/char", "layout ns/char",
+              "cold layout ns/char");
   for (const auto& page : pages) {
     const double characters = static_cast<double>(page->characters);
     std::printf("%-12ld %11d %8zu %14.1f %16.1f %21.1f\n", page->characters, page->paragraphs, page->lines,

@@ -85,8 +85,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (size > 0) std::memcpy(exact.get(), data, size);
   const int width = 20 + static_cast<int>(size % 300);
   const std::string written = readAndWrite(fixture, {exact.get(), size}, width);
-  const std::string rewritten = readAndWrite(
-      fixture, {reinterpret_cast<const std::uint8_t*>(written.data()), written.size()}, width);
+  const std::string rewritten =
+      readAndWrite(fixture, {reinterpret_cast<const std::uint8_t*>(written.data()), written.size()}, width);
   if (written != rewritten) __builtin_trap();
   return 0;
 }

@@ -12,7 +12,8 @@ class BoxHost {
   // The width of the page's client area, or the width a hosting object offers.
   virtual int clientWidth() const = 0;
   // The box was loaded or laid out again: its extents, ranges or size may have changed.
-  // A page updates its scroll bars and repaints; a hosting object adapts its own size.
+  // A page updates its scroll bars and repaints (after a load it also clears its modified
+  // flag and tells its frame set); a hosting object adapts its own size.
   virtual void boxChanged(TZEBbox&) {}
 };
 

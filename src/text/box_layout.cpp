@@ -134,8 +134,8 @@ TextPos TZEBbox::positionOf(int paragraphIndex, int charIndex) const {
   position.Y = saturated(std::int64_t{contentTop} + line.LineTop);
   position.LineHeight = line.LineHeight;
   position.X = saturated(x);
-  position.XEnd =
-      charIndex < owner.length() ? saturated(x + owner.Cells[static_cast<std::size_t>(charIndex)].DrawWidth) : position.X;
+  position.XEnd = charIndex < owner.length() ? saturated(x + owner.Cells[static_cast<std::size_t>(charIndex)].DrawWidth)
+                                             : position.X;
   return position;
 }
 

@@ -7,8 +7,10 @@ namespace zeb {
 
 TMyFont runFont(const TZEBParaStyle& paragraph, const TZEBFontStyle* run) {
   TMyFont font;
-  if (run != nullptr) run->AssignTo(font);
-  else paragraph.AssignTo(font);
+  if (run != nullptr)
+    run->AssignTo(font);
+  else
+    paragraph.AssignTo(font);
   return font;
 }
 
@@ -30,8 +32,10 @@ TMyFont effectiveFont(const TZEBparag& paragraph, int index) {
 
 CellMetrics positionedMetrics(std::int32_t height, std::int32_t ascent, std::uint8_t position) {
   CellMetrics metrics{height, ascent};
-  if (position == fontPosition::subscript) metrics.height += height / 2;
-  else if (position == fontPosition::superscript) metrics.ascent += height / 2;
+  if (position == fontPosition::subscript)
+    metrics.height += height / 2;
+  else if (position == fontPosition::superscript)
+    metrics.ascent += height / 2;
   return metrics;
 }
 

@@ -29,9 +29,7 @@ void TZEBFontStyle::setSize(std::int32_t size) {
   if (differs) size_ = size;
 }
 
-std::uint8_t TZEBFontStyle::Style() const {
-  return isSet(CharAttribute::style) ? style_ : styleOf::Style(baseStyle_);
-}
+std::uint8_t TZEBFontStyle::Style() const { return isSet(CharAttribute::style) ? style_ : styleOf::Style(baseStyle_); }
 void TZEBFontStyle::setStyle(std::uint8_t style) {
   const bool differs = style != styleOf::Style(baseStyle_);
   mark(CharAttribute::style, differs);

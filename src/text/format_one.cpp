@@ -59,7 +59,7 @@ struct CharacterState {
 };
 
 struct Tag {
-  std::string name;  // upper case, "/" kept for end tags
+  std::string name;                                             // upper case, "/" kept for end tags
   std::vector<std::pair<std::string, std::string>> attributes;  // names upper case
 
   std::string attribute(std::string_view wanted) const {
@@ -73,7 +73,8 @@ struct Tag {
 Tag parseTag(std::string_view body) {
   Tag tag;
   std::size_t i = 0;
-  while (i < body.size() && body[i] != ' ') tag.name += static_cast<char>(upperWindows1252(static_cast<std::uint8_t>(body[i++])));
+  while (i < body.size() && body[i] != ' ')
+    tag.name += static_cast<char>(upperWindows1252(static_cast<std::uint8_t>(body[i++])));
   while (i < body.size()) {
     while (i < body.size() && body[i] == ' ') ++i;
     std::string name;
@@ -132,7 +133,8 @@ void FormatOneConverter::newParagraph(int alignment, int numbering) {
   if (alignment < 0 && centred_) alignment = 2;
   if (alignment > 0) out_ += "A" + std::to_string(alignment) + " ";
   if (numbering != 0) out_ += "N" + std::to_string(numbering) + " ";
-  if (!lists_.empty()) out_ += "l" + std::to_string(listIndentBase + listIndentStep * static_cast<int>(lists_.size())) + " ";
+  if (!lists_.empty())
+    out_ += "l" + std::to_string(listIndentBase + listIndentStep * static_cast<int>(lists_.size())) + " ";
   out_ += '>';
   written_ = plain_;
 }
@@ -176,12 +178,18 @@ void FormatOneConverter::openFont(const Tag& tag) {
 
 void FormatOneConverter::handleTag(const Tag& tag) {
   const std::string& name = tag.name;
-  if (name == "B" || name == "STRONG" || name == "/B" || name == "/STRONG") setBit(fontStyle::bold, name[0] != '/');
-  else if (name == "I" || name == "EM" || name == "/I" || name == "/EM") setBit(fontStyle::italic, name[0] != '/');
-  else if (name == "U" || name == "/U") setBit(fontStyle::underline, name[0] != '/');
-  else if (name == "TT") state_.face = fixedPitchFace;
-  else if (name == "/TT") state_.face = normalFace;
-  else if (name == "FONT") openFont(tag);
+  if (name == "B" || name == "STRONG" || name == "/B" || name == "/STRONG")
+    setBit(fontStyle::bold, name[0] != '/');
+  else if (name == "I" || name == "EM" || name == "/I" || name == "/EM")
+    setBit(fontStyle::italic, name[0] != '/');
+  else if (name == "U" || name == "/U")
+    setBit(fontStyle::underline, name[0] != '/');
+  else if (name == "TT")
+    state_.face = fixedPitchFace;
+  else if (name == "/TT")
+    state_.face = normalFace;
+  else if (name == "FONT")
+    openFont(tag);
   else if (name == "/FONT") {
     if (!fontStack_.empty()) {
       state_ = fontStack_.back();

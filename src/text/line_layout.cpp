@@ -158,7 +158,8 @@ void LineFiller::fill() {
     if (current.ObjectIndex >= 0) sizeObject(i);
     // Undo a widening by an earlier justification; written only when needed, so that a long
     // text is not dirtied cell by cell.
-    else if (current.DrawWidth != current.Advance) current.DrawWidth = current.Advance;
+    else if (current.DrawWidth != current.Advance)
+      current.DrawWidth = current.Advance;
 
     if (remaining_ - current.Advance > 0) {
       add(i++, true);

@@ -153,9 +153,7 @@ void ParagraphReader::useFont(const TMyFont& font) {
   previous_ = -1;  // the first character after a change of font is measured alone
 }
 
-void ParagraphReader::startParagraph(TZEBoggetto* style) {
-  paragraph_.Style.setBaseStyle(style);
-}
+void ParagraphReader::startParagraph(TZEBoggetto* style) { paragraph_.Style.setBaseStyle(style); }
 
 bool ParagraphReader::read() {
   std::size_t tag = pos_;
@@ -222,9 +220,9 @@ void ParagraphReader::readParagraphAttributes() {
   if (letter('M')) {
     if (const auto v = number()) style.setMeasureUnit(byte(*v));
   }
-  constexpr std::pair<char, ParaLength> lengths[] = {
-      {'L', ParaLength::lineHeight}, {'I', ParaLength::firstLineIndent}, {'l', ParaLength::leftMargin},
-      {'r', ParaLength::rightMargin}, {'t', ParaLength::topMargin},       {'b', ParaLength::bottomMargin}};
+  constexpr std::pair<char, ParaLength> lengths[] = {{'L', ParaLength::lineHeight}, {'I', ParaLength::firstLineIndent},
+                                                     {'l', ParaLength::leftMargin}, {'r', ParaLength::rightMargin},
+                                                     {'t', ParaLength::topMargin},  {'b', ParaLength::bottomMargin}};
   for (const auto& [name, which] : lengths) {
     if (letter(name)) {
       if (const auto v = number()) style.setLength(which, *v);
@@ -365,16 +363,21 @@ void ParagraphReader::readReference() {
   for (std::size_t i = pos_ + 2; i < pos_ + 10; ++i) {
     const std::uint8_t digit = at(i);
     int value = -1;
-    if (digit >= '0' && digit <= '9') value = digit - '0';
-    else if (digit >= 'a' && digit <= 'f') value = digit - 'a' + 10;
-    else if (digit >= 'A' && digit <= 'F') value = digit - 'A' + 10;
+    if (digit >= '0' && digit <= '9')
+      value = digit - '0';
+    else if (digit >= 'a' && digit <= 'f')
+      value = digit - 'a' + 10;
+    else if (digit >= 'A' && digit <= 'F')
+      value = digit - 'A' + 10;
     if (value < 0) break;
     code = (code << 4) | static_cast<std::uint32_t>(value);
   }
   skipPastClose();
   const std::uint32_t top = code >> 24;
-  if (top == 0xFF) addObject(code & 0xFFFFFFu);
-  else if (top < 4 || top == 0x6F) startLink(static_cast<std::int32_t>(code));
+  if (top == 0xFF)
+    addObject(code & 0xFFFFFFu);
+  else if (top < 4 || top == 0x6F)
+    startLink(static_cast<std::int32_t>(code));
 }
 
 void ParagraphReader::startLink(std::int32_t code) {
@@ -439,8 +442,7 @@ void ParagraphReader::appendCell(char character) {
 
 }  // namespace
 
-bool readParagraph(TZEBbox& box, TZEBparag& paragraph, MarkupStream& stream, TZEBtesto* source,
-                   ReadBudget& budget) {
+bool readParagraph(TZEBbox& box, TZEBparag& paragraph, MarkupStream& stream, TZEBtesto* source, ReadBudget& budget) {
   return ParagraphReader(box, paragraph, stream, source, budget).read();
 }
 

@@ -16,7 +16,6 @@ class TZEBtesto;
 // Returns true when the text's end was reached: a zero byte, the end of the bytes, or a
 // table cell's end ("<T>"). Otherwise the stream is left at the next paragraph tag, or at
 // the ">" of a tag that named no style. The paragraph always ends with its end cell.
-bool readParagraph(TZEBbox& box, TZEBparag& paragraph, MarkupStream& stream, TZEBtesto* source,
-                   ReadBudget& budget);
+bool readParagraph(TZEBbox& box, TZEBparag& paragraph, MarkupStream& stream, TZEBtesto* source, ReadBudget& budget);
 
 }  // namespace zeb

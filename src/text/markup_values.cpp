@@ -18,7 +18,8 @@ std::int32_t parseDecimal(std::string_view text) {
   const bool negative = !text.empty() && text[0] == '-';
   if (negative) ++i;
   std::uint32_t value = 0;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) value = value * 10u + static_cast<std::uint32_t>(text[i] - '0');
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+    value = value * 10u + static_cast<std::uint32_t>(text[i] - '0');
   return static_cast<std::int32_t>(negative ? 0u - value : value);
 }
 

@@ -21,11 +21,11 @@ inline constexpr std::int32_t noLink = -1;
 
 // One character of a paragraph; the paragraph's last cell stands for its end.
 struct CharCell {
-  std::int32_t Advance = 0;    // width as measured
-  std::int32_t DrawWidth = 0;  // width when drawing and hit-testing (wider for justified blanks)
-  std::int32_t Height = 0;     // text height of the character's font, or the object's height
-  std::int32_t Ascent = 0;     // ascent of the font, or of the object by its vertical placement
-  std::int32_t RunStyle = -1;  // index into RunStyles when a run starts here
+  std::int32_t Advance = 0;       // width as measured
+  std::int32_t DrawWidth = 0;     // width when drawing and hit-testing (wider for justified blanks)
+  std::int32_t Height = 0;        // text height of the character's font, or the object's height
+  std::int32_t Ascent = 0;        // ascent of the font, or of the object by its vertical placement
+  std::int32_t RunStyle = -1;     // index into RunStyles when a run starts here
   std::int32_t ObjectIndex = -1;  // index into Objects when the character is an embedded object
   std::int32_t LinkCode = noLink;
 
@@ -36,19 +36,19 @@ struct TZEBline {
   TZEBparag* Paragraph = nullptr;  // not owned
   std::int32_t FirstChar = 0;
   std::int32_t CharCount = 0;
-  std::int32_t LineAscent = 0;   // line top to baseline
+  std::int32_t LineAscent = 0;  // line top to baseline
   std::int32_t LineHeight = 0;
-  std::int32_t LineTop = 0;      // relative to the paragraph's Top + TopMargin
+  std::int32_t LineTop = 0;  // relative to the paragraph's Top + TopMargin
   std::int32_t AlignOffset = 0;
-  std::int32_t Indent = 0;       // x of the line start before alignment
-  std::int32_t Extent = 0;       // width used
+  std::int32_t Indent = 0;  // x of the line start before alignment
+  std::int32_t Extent = 0;  // width used
 };
 
 // An embedded object of a paragraph: the page object, its entry number in the working
 // text's list of embedded objects, and the box's sizing object for it.
 struct EmbeddedRef {
-  TZEBoggetto* object = nullptr;   // owned by the working text
-  std::uint32_t number = 0;        // the low 24 bits of its 0xFF reference
+  TZEBoggetto* object = nullptr;     // owned by the working text
+  std::uint32_t number = 0;          // the low 24 bits of its 0xFF reference
   EmbeddedObject* visual = nullptr;  // owned by the box
 };
 

@@ -108,7 +108,9 @@ class TZEBParaStyle {
 
  private:
   static constexpr std::uint32_t bit(ParaAttribute attribute) { return 1u << static_cast<unsigned>(attribute); }
-  void mark(ParaAttribute attribute, bool differs) { flags_ = differs ? flags_ | bit(attribute) : flags_ & ~bit(attribute); }
+  void mark(ParaAttribute attribute, bool differs) {
+    flags_ = differs ? flags_ | bit(attribute) : flags_ & ~bit(attribute);
+  }
   template <typename T>
   void put(ParaAttribute attribute, T& field, T value, T baseValue) {
     mark(attribute, value != baseValue);

@@ -42,16 +42,12 @@ std::int32_t LinkSize(const TZEBoggetto* style) { return i16Or(style, styleField
 Colour LinkColor(const TZEBoggetto* style) { return u32Or(style, styleField::linkColor, fresh::linkColor); }
 std::uint8_t LinkStyle(const TZEBoggetto* style) { return u8Or(style, styleField::linkStyle, fresh::linkStyle); }
 std::int32_t LeftMargin(const TZEBoggetto* style) { return i16Or(style, styleField::leftMargin, fresh::sideMargin); }
-std::int32_t RightMargin(const TZEBoggetto* style) {
-  return i16Or(style, styleField::rightMargin, fresh::sideMargin);
-}
+std::int32_t RightMargin(const TZEBoggetto* style) { return i16Or(style, styleField::rightMargin, fresh::sideMargin); }
 std::int32_t TopMargin(const TZEBoggetto* style) { return i16Or(style, styleField::topMargin, 0); }
 std::int32_t BottomMargin(const TZEBoggetto* style) { return i16Or(style, styleField::bottomMargin, 0); }
 std::int32_t LineHeight(const TZEBoggetto* style) { return i16Or(style, styleField::lineHeight, fresh::lineHeight); }
 std::int32_t FirstLineIndent(const TZEBoggetto* style) { return i16Or(style, styleField::firstLineIndent, 0); }
-std::uint8_t MeasureUnit(const TZEBoggetto* style) {
-  return u8Or(style, styleField::measureUnit, fresh::measureUnit);
-}
+std::uint8_t MeasureUnit(const TZEBoggetto* style) { return u8Or(style, styleField::measureUnit, fresh::measureUnit); }
 std::uint8_t Alignment(const TZEBoggetto* style) { return u8Or(style, styleField::alignment, 0); }
 std::uint8_t Numbering(const TZEBoggetto* style) { return u8Or(style, styleField::numbering, 0); }
 std::uint8_t ParaOption(const TZEBoggetto* style) { return u8Or(style, styleField::paraOption, 0); }

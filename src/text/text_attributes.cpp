@@ -34,7 +34,8 @@ AttributesAt TZEBTextAttributes::attributesAt(AttributeSelector selector, TMyFon
   result.paragraph = &paragraph;
   paragraph.Style.AssignTo(target);
   if (const TZEBFontStyle* run = paragraph.runAt(std::min(index, paragraph.length() - 1))) run->AssignTo(target);
-  if (index >= 0 && index < paragraph.length()) result.linkCode = paragraph.Cells[static_cast<std::size_t>(index)].LinkCode;
+  if (index >= 0 && index < paragraph.length())
+    result.linkCode = paragraph.Cells[static_cast<std::size_t>(index)].LinkCode;
   return result;
 }
 

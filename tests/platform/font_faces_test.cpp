@@ -1,8 +1,9 @@
 // Face substitutes, the characters of the symbol faces, and the fixed-metrics measurer that
 // the layout tests rely on.
+#include "platform/font_faces.h"
+
 #include <gtest/gtest.h>
 
-#include "platform/font_faces.h"
 #include "platform/headless/fixed_metrics_measurer.h"
 
 namespace zeb {

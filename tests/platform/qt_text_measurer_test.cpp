@@ -1,5 +1,7 @@
 // The Qt measurer with real fonts: face substitutes, sizes, the symbol faces, and a page
 // read and laid out with it.
+#include "platform/qt/qt_text_measurer.h"
+
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
@@ -7,7 +9,6 @@
 #include "document/container.h"
 #include "document/page_object.h"
 #include "platform/qt/qt_fonts.h"
-#include "platform/qt/qt_text_measurer.h"
 #include "tests/support/test_platform.h"
 #include "text/measurement_cache.h"
 #include "text/text_box.h"

@@ -227,7 +227,7 @@ TEST_F(Attributes, SelectorsReadTheCharacterTheyName) {
   TMyFont font;
   AttributesAt at = box->TextAttributes().attributesAt(AttributeSelector::beforeCaret, font);
   EXPECT_EQ(at.paragraph, &paragraph(0));
-  EXPECT_EQ(font.Size, 14);  // "c" starts the run
+  EXPECT_EQ(font.Size, 14);          // "c" starts the run
   EXPECT_EQ(font.Color, 0xFF0000u);  // RRGGBB 0000FF
   EXPECT_EQ(at.linkCode, -1);
   at = box->TextAttributes().attributesAt(AttributeSelector::beforeSelectionStart, font);

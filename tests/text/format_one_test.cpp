@@ -1,8 +1,9 @@
 // Converting texts of the older format into current markup, and reading the result.
+#include "text/format_one.h"
+
 #include <gtest/gtest.h>
 
 #include "tests/text/text_test_support.h"
-#include "text/format_one.h"
 
 namespace zeb {
 namespace {
@@ -32,8 +33,7 @@ TEST(FormatOne, CharacterTagsBecomeRunTags) {
 TEST(FormatOne, ParagraphsAlignmentAndLists) {
   EXPECT_EQ(convertFormatOneText("<B>a<P ALIGN=center>b<BR>c", 0xFF),
             "<Z S0 cFF0000 ><Y cFF0000 y1 >a<Z S0 cFF0000 A2 ><Y cFF0000 y1 >b<Z S0 cFF0000 ><Y cFF0000 y1 >c");
-  EXPECT_EQ(convertFormatOneText("<CENTER>t</CENTER>u", 0),
-            "<Z S0 c000000 ><Z S0 c000000 A2 >t<Z S0 c000000 >u");
+  EXPECT_EQ(convertFormatOneText("<CENTER>t</CENTER>u", 0), "<Z S0 c000000 ><Z S0 c000000 A2 >t<Z S0 c000000 >u");
   EXPECT_EQ(convertFormatOneText("<UL><LI>one<OL><LI>two</OL></UL>", 0),
             "<Z S0 c000000 ><Z S0 c000000 l35 ><Z S0 c000000 N10 l35 >one<Z S0 c000000 l60 >"
             "<Z S0 c000000 N6 l60 >two<Z S0 c000000 l35 ><Z S0 c000000 >");

@@ -2,6 +2,8 @@
 // metrics: in style 2 every character is 10 pixels wide and lines are 20 pixels high.
 // Each layout is also compared with an expected dump kept in layout_dumps/; run with
 // BRIGHTFOLD_REWRITE_DUMPS=1 to rewrite the dumps after a deliberate change.
+#include "text/line_layout.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -11,7 +13,6 @@
 
 #include "tests/text/text_test_support.h"
 #include "text/layout_dump.h"
-#include "text/line_layout.h"
 
 namespace zeb {
 namespace {
@@ -46,7 +47,8 @@ class LineLayout : public TextTest {
   }
   std::string lineText(int paragraphIndex, int lineIndex) const {
     const TZEBline& l = line(paragraphIndex, lineIndex);
-    return paragraph(paragraphIndex).Text.substr(static_cast<std::size_t>(l.FirstChar), static_cast<std::size_t>(l.CharCount));
+    return paragraph(paragraphIndex)
+        .Text.substr(static_cast<std::size_t>(l.FirstChar), static_cast<std::size_t>(l.CharCount));
   }
 };
 
@@ -130,8 +132,7 @@ TEST_F(LineLayout, AFixedLineHeightWinsOverTheText) {
 }
 
 TEST_F(LineLayout, IndentsOfFirstLinesListsAndHangingParagraphs) {
-  load(tag("N6 I-20 l30 ") + "abc def ghi" + tag("I-20 l30 ") + "abc def ghi" + tag("I15 l5 r50 ") + "abc def",
-       120);
+  load(tag("N6 I-20 l30 ") + "abc def ghi" + tag("I-20 l30 ") + "abc def ghi" + tag("I15 l5 r50 ") + "abc def", 120);
   EXPECT_EQ(line(0, 0).Indent, 30);  // a numbered paragraph leaves the hanging part to its number
   EXPECT_EQ(lineText(0, 0), "abc def ");
   EXPECT_EQ(line(1, 0).Indent, 10);

@@ -1,5 +1,7 @@
 // Reading markup into paragraphs: cells, entities, runs, links, objects and tables, styles,
 // the messages for truncated values, and texts that end without a zero byte or mid-tag.
+#include "text/markup_reader.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -7,7 +9,6 @@
 #include "platform/headless/recording_message_boxes.h"
 #include "tests/text/text_test_support.h"
 #include "text/markup_entities.h"
-#include "text/markup_reader.h"
 #include "text/messages.h"
 #include "text/table_cells.h"
 
@@ -100,9 +101,9 @@ TEST_F(MarkupReader, AMissingStyleFallsBackToStyleZero) {
 TEST_F(MarkupReader, ParagraphAttributesAreReadInTheirOrderAndOnlyWhereTheyDiffer) {
   load("<Z S0 c0000FF F\"Arial Narrow Extra Wide Face\" s12 y5 p2 P9 A2 N7 M3 L30 I-20 l5 r6 t7 b8 C00ff00 S14 Y1 >x");
   const TZEBParaStyle& style = paragraph(0).Style;
-  EXPECT_EQ(style.Color(), 0xFF0000u);  // RRGGBB 0000FF is blue
+  EXPECT_EQ(style.Color(), 0xFF0000u);                  // RRGGBB 0000FF is blue
   EXPECT_EQ(style.FontName(), "Arial Narrow Extra W");  // cut to 20 characters
-  EXPECT_FALSE(style.isSet(ParaAttribute::size));      // 12 is the style's own size
+  EXPECT_FALSE(style.isSet(ParaAttribute::size));       // 12 is the style's own size
   EXPECT_EQ(style.Style(), 5);
   EXPECT_EQ(style.Position(), 2);
   EXPECT_EQ(style.ParaOption(), 9);
@@ -221,8 +222,19 @@ TEST_F(MarkupReader, TruncatedValuesShowTheirMessageInTheirBox) {
 }
 
 TEST_F(MarkupReader, TextsWithoutZeroByteOrWithUnclosedTagsEndSafely) {
-  const char* texts[] = {"<Z S0 >abc", "<Z S0 >abc<", "<Z S0 >abc<Y s14", "<Z S0 >a<$0000", "<Z S0 >a&",
-                         "<Z S0 >a&#12",  "<Z S0 >a<D never closed", "<Z S0", "<Z", "<", "<T", "", "<Z S0 >a<$FF"};
+  const char* texts[] = {"<Z S0 >abc",
+                         "<Z S0 >abc<",
+                         "<Z S0 >abc<Y s14",
+                         "<Z S0 >a<$0000",
+                         "<Z S0 >a&",
+                         "<Z S0 >a&#12",
+                         "<Z S0 >a<D never closed",
+                         "<Z S0",
+                         "<Z",
+                         "<",
+                         "<T",
+                         "",
+                         "<Z S0 >a<$FF"};
   for (const char* text : texts) {
     setText(text);
     loadPage();

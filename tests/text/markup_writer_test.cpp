@@ -1,9 +1,10 @@
 // Writing paragraphs back as markup: what the writer writes reads back to the same
 // paragraphs, cells and runs; fragments carry their formatting; tables and objects.
+#include "text/markup_writer.h"
+
 #include <gtest/gtest.h>
 
 #include "tests/text/text_test_support.h"
-#include "text/markup_writer.h"
 #include "text/table_cells.h"
 
 namespace zeb {
@@ -52,11 +53,12 @@ class MarkupWriter : public TextTest {
              "," + std::to_string(s.LeftMargin()) + "," + std::to_string(s.LinkSize()) + "\n[" + p->Text + "]\n";
       for (const CharCell& c : p->Cells) {
         out += std::to_string(c.Advance) + "/" + std::to_string(c.Height) + "/" + std::to_string(c.Ascent) + "/" +
-               std::to_string(c.RunStyle) + "/" + std::to_string(c.ObjectIndex) + "/" + std::to_string(c.LinkCode) + " ";
+               std::to_string(c.RunStyle) + "/" + std::to_string(c.ObjectIndex) + "/" + std::to_string(c.LinkCode) +
+               " ";
       }
       for (const auto& run : p->RunStyles) {
-        out += "\nrun " + std::to_string(run->Color()) + "," + run->FontName() + "," + std::to_string(run->Size()) + "," +
-               std::to_string(run->Style()) + "," + std::to_string(run->Position()) + " flags:";
+        out += "\nrun " + std::to_string(run->Color()) + "," + run->FontName() + "," + std::to_string(run->Size()) +
+               "," + std::to_string(run->Style()) + "," + std::to_string(run->Position()) + " flags:";
         for (int a = 0; a < 5; ++a) out += run->isSet(static_cast<CharAttribute>(a)) ? '1' : '0';
       }
       for (const EmbeddedRef& object : p->Objects) {

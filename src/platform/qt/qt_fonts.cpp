@@ -22,9 +22,12 @@ QFont qtFontFor(const TMyFont& font, int pixelsPerInch) {
   result.setUnderline((font.Style & fontStyle::underline) != 0);
   result.setStrikeOut((font.Style & fontStyle::strikeOut) != 0);
   result.setKerning(true);
-  if ((face.pitchAndFamily & 0xF0) == pitchFamily::familyModern) result.setStyleHint(QFont::Monospace);
-  else if ((face.pitchAndFamily & 0xF0) == pitchFamily::familySwiss) result.setStyleHint(QFont::SansSerif);
-  else if ((face.pitchAndFamily & 0xF0) == pitchFamily::familyRoman) result.setStyleHint(QFont::Serif);
+  if ((face.pitchAndFamily & 0xF0) == pitchFamily::familyModern)
+    result.setStyleHint(QFont::Monospace);
+  else if ((face.pitchAndFamily & 0xF0) == pitchFamily::familySwiss)
+    result.setStyleHint(QFont::SansSerif);
+  else if ((face.pitchAndFamily & 0xF0) == pitchFamily::familyRoman)
+    result.setStyleHint(QFont::Serif);
   return result;
 }
 
