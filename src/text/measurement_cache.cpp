@@ -26,6 +26,7 @@ MeasuredFont& MeasurementCache::select(const TMyFont& font) {
   key += static_cast<char>(measured.Style);
   auto found = fonts_.find(key);
   if (found == fonts_.end()) {
+    if (fonts_.size() >= limits::maxMeasuredFonts) fonts_.clear();
     auto entry = std::make_unique<MeasuredFont>();
     entry->metrics_ = measurer_->metrics(measured);
     entry->font_ = std::move(measured);

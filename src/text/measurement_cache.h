@@ -16,6 +16,8 @@ namespace limits {
 // Fonts are measured at sizes from 1 to this many points; a book's size outside them is
 // measured at the nearest one.
 inline constexpr int maxFontSize = 1638;
+// Fonts one cache keeps; a book that uses more makes the cache start afresh.
+inline constexpr std::size_t maxMeasuredFonts = 512;
 }  // namespace limits
 
 // One font as measured: its metrics and the widths found so far. Row 0 holds characters
@@ -45,7 +47,8 @@ class MeasurementCache {
   TextMeasurer& measurer() const { return *measurer_; }
   int pixelsPerInch() const { return measurer_->pixelsPerInch(); }
 
-  // The entry of the font, measured on first use. Entries live as long as the cache.
+  // The entry of the font, measured on first use. An entry lives until the cache is freed or
+  // a select() finds the cache full, which drops every entry.
   MeasuredFont& select(const TMyFont& font);
 
   // The width of a character: alone when previous is -1, otherwise the extent of the pair

@@ -185,6 +185,14 @@ TEST_F(MarkupReader, EachDistinctPairIsMeasuredOnce) {
   EXPECT_EQ(measures.fontCount(), 1u);
 }
 
+TEST_F(MarkupReader, TheMeasurementCacheKeepsABoundedNumberOfFonts) {
+  std::string markup = "<Z S0 >";
+  for (int size = 1; size <= 600; ++size) markup += "<Y s" + std::to_string(size) + " >ab";
+  load(markup);
+  EXPECT_LE(measures.fontCount(), limits::maxMeasuredFonts);
+  EXPECT_EQ(paragraph(0).Cells[2 * 599].Advance, 600);  // still measured right after the cache started afresh
+}
+
 TEST_F(MarkupReader, PositionsShapeTheCells) {
   load("<Z S0 p1 >a<Y p2 >b");
   const TZEBparag& p = paragraph(0);
