@@ -174,6 +174,23 @@ TEST_F(Attributes, LinkLookFollowsTheParagraph) {
   EXPECT_EQ(unchanged.Size, 12);
 }
 
+TEST_F(Attributes, TheEffectiveFontTakesTheRunAndTheLinkLook) {
+  const TZEBoggetto& link = zebmake::addObject(set, TOggettiHel::internetLink);
+  char linkTag[16];
+  std::snprintf(linkTag, sizeof linkTag, "<$%08x>", link.ID());
+  load("<Z S0 c00FF00 S16 >a" + std::string(linkTag) + "b<Y y4 p2 >c<%>d");
+  const TZEBparag& p = paragraph(0);
+  const TMyFont plain = effectiveFont(p, 0);
+  EXPECT_EQ(plain, (TMyFont{"Times New Roman", 0, 0x00FF00, 12, 0}));
+  const TMyFont linked = effectiveFont(p, 1);
+  EXPECT_EQ(linked, (TMyFont{"Times New Roman", fontStyle::underline, 0xFF0000, 16, 0}));
+  // An underlined superscript run inside the link: the link style removes the underline.
+  const TMyFont run = effectiveFont(p, 2);
+  EXPECT_EQ(run, (TMyFont{"Times New Roman", 0, 0xFF0000, 16, fontPosition::superscript}));
+  // After the link the run goes on, in its own colour (the style object's black).
+  EXPECT_EQ(effectiveFont(p, 3), (TMyFont{"Times New Roman", fontStyle::underline, 0, 12, 2}));
+}
+
 TEST_F(Attributes, PositionsChangeTheCellNotTheFont) {
   EXPECT_EQ(positionedMetrics(20, 15, fontPosition::normal).height, 20);
   const CellMetrics subscript = positionedMetrics(20, 15, fontPosition::subscript);
