@@ -92,6 +92,7 @@ class ParagraphReader {
   std::size_t pos_;
 
   TMyFont runFont_;
+  TMyFont currentFont_;  // the run font, with the link look inside a link
   std::int32_t link_ = noLink;
   MeasuredFont* measured_ = nullptr;
   CellMetrics metrics_;
@@ -148,6 +149,7 @@ void ParagraphReader::skipBlock(char closing) {
 }
 
 void ParagraphReader::useFont(const TMyFont& font) {
+  currentFont_ = font;
   measured_ = &box_.measures().select(font);
   metrics_ = positionedMetrics(measured_->metrics().height, measured_->metrics().ascent, font.Position);
   previous_ = -1;  // the first character after a change of font is measured alone
@@ -410,6 +412,8 @@ void ParagraphReader::addObject(std::uint32_t number) {
       stream_.position = pos_;
       table->readCells(stream_, source_, budget_);
       pos_ = stream_.position;
+      // The cells selected fonts of their own, which may have dropped this one's entry.
+      useFont(TMyFont(currentFont_));
     }
   }
   CharCell& cell = paragraph_.Cells.back();

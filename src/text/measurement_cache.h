@@ -47,8 +47,8 @@ class MeasurementCache {
   TextMeasurer& measurer() const { return *measurer_; }
   int pixelsPerInch() const { return measurer_->pixelsPerInch(); }
 
-  // The entry of the font, measured on first use. An entry lives until the cache is freed or
-  // a select() finds the cache full, which drops every entry.
+  // The entry of the font, measured on first use. Use it only until the next select():
+  // a select() that finds the cache full drops every entry.
   MeasuredFont& select(const TMyFont& font);
 
   // The width of a character: alone when previous is -1, otherwise the extent of the pair

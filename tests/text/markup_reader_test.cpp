@@ -324,6 +324,18 @@ TEST_F(TableReading, CellTextsFollowTheTableTagRowByRow) {
   EXPECT_EQ(paragraph(1).Text, "next");
 }
 
+TEST_F(TableReading, TextAfterATableIsMeasuredInItsOwnFontWhateverTheCellsUsed) {
+  addTable(1, 1);
+  std::string markup = "<Z S0 >a<$FF000000><Z S1 >";
+  for (int size = 1; size <= 600; ++size) markup += "<Y s" + std::to_string(size) + " >x";
+  load(markup + "<T>bc");
+  const TZEBparag& p = paragraph(0);
+  ASSERT_EQ(p.Text, "a bc");
+  EXPECT_EQ(p.Cells[2].Advance, 12);
+  EXPECT_EQ(p.Cells[3].Advance, 12);
+  EXPECT_EQ(p.Cells[3].Height, 24);
+}
+
 TEST_F(TableReading, AnAtSignAfterTheTagMeansNoCellTexts) {
   addTable(1, 1);
   load("<Z S0 >x<$FF000000><@>y");
