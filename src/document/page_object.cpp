@@ -4,7 +4,12 @@
 namespace zeb {
 
 struct TZEBtesto::Parts {
+  struct EmbeddedEntry {
+    std::unique_ptr<TZEBoggetto> object;
+    std::size_t tagPosition = 0;
+  };
   std::vector<std::unique_ptr<TZEBoggetto>> localObjects;
+  std::vector<EmbeddedEntry> embedded;
   std::unique_ptr<TZEBtesto> headerText;
   std::unique_ptr<TZEBtesto> footerText;
 };
@@ -40,6 +45,24 @@ TZEBoggetto* TZEBtesto::localObject(std::uint32_t reference) const {
   if (!isLocalReference(reference) || !parts_) return nullptr;
   const std::size_t index = reference & 0xFFFFFFu;
   return index < parts_->localObjects.size() ? parts_->localObjects[index].get() : nullptr;
+}
+
+std::uint32_t TZEBtesto::addEmbedded(std::unique_ptr<TZEBoggetto> object, std::size_t tagPosition) {
+  auto& embedded = parts().embedded;
+  const auto number = embeddedReferenceBase + static_cast<std::uint32_t>(embedded.size());
+  embedded.push_back({std::move(object), tagPosition});
+  return number;
+}
+
+TZEBoggetto* TZEBtesto::embeddedObject(std::uint32_t number) const {
+  const std::size_t index = number & 0xFFFFFFu;
+  return parts_ && index < parts_->embedded.size() ? parts_->embedded[index].object.get() : nullptr;
+}
+
+std::size_t TZEBtesto::embeddedCount() const { return parts_ ? parts_->embedded.size() : 0; }
+
+std::size_t TZEBtesto::embeddedTagPosition(std::size_t n) const {
+  return parts_ && n < parts_->embedded.size() ? parts_->embedded[n].tagPosition : 0;
 }
 
 void TZEBtesto::Release() {

@@ -30,6 +30,15 @@ class TZEBtesto : public TZEBoggetto {
   TZEBoggetto* localObject(std::uint32_t reference) const;
   std::size_t localObjectCount() const;
 
+  // Objects embedded in this text (pictures, tables, controls), addressed as 0xFF000000 + n,
+  // each with the position in the text of the tag that names it. Adding one appends it and
+  // returns its reference.
+  std::uint32_t addEmbedded(std::unique_ptr<TZEBoggetto> object, std::size_t tagPosition);
+  // The entry n (the low 24 bits of a reference); none when there is no such entry.
+  TZEBoggetto* embeddedObject(std::uint32_t number) const;
+  std::size_t embeddedCount() const;
+  std::size_t embeddedTagPosition(std::size_t n) const;
+
   // The header and footer texts shown with this page, when a page view opened them.
   TZEBtesto* headerText() const;
   TZEBtesto* footerText() const;

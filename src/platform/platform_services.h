@@ -8,6 +8,7 @@ class DesktopShell;
 class Environment;
 class MessageBoxes;
 class SettingsStore;
+class TextMeasurer;
 
 // Every pointer must be set; the core never checks for a missing service.
 struct PlatformServices {
@@ -16,6 +17,7 @@ struct PlatformServices {
   SettingsStore* settings = nullptr;
   DesktopShell* shell = nullptr;
   Clipboard* clipboard = nullptr;
+  TextMeasurer* measurer = nullptr;
 };
 
 }  // namespace zeb

@@ -9,6 +9,7 @@ TestPlatform::TestPlatform() {
   services_.settings = &settings;
   services_.shell = &shell;
   services_.clipboard = &clipboard;
+  services_.measurer = &measurer;
 }
 
 }  // namespace zeb::testing

@@ -6,6 +6,7 @@
 
 #include "platform/environment.h"
 #include "platform/headless/memory_clipboard.h"
+#include "platform/headless/fixed_metrics_measurer.h"
 #include "platform/headless/memory_settings_store.h"
 #include "platform/headless/recording_desktop_shell.h"
 #include "platform/headless/recording_message_boxes.h"
@@ -39,6 +40,8 @@ class TestPlatform {
   MemorySettingsStore settings;
   RecordingDesktopShell shell;
   MemoryClipboard clipboard;
+  // 96 pixels per inch; see FixedMetricsMeasurer for the widths and heights.
+  FixedMetricsMeasurer measurer;
 
  private:
   PlatformServices services_;

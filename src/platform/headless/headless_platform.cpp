@@ -1,6 +1,7 @@
 // Headless platform assembly.
 #include "platform/headless/headless_platform.h"
 
+#include "platform/headless/fixed_metrics_measurer.h"
 #include "platform/headless/ini_settings_store.h"
 #include "platform/headless/memory_clipboard.h"
 #include "platform/headless/recording_desktop_shell.h"
@@ -15,6 +16,8 @@ struct HeadlessPlatform::Parts {
   IniSettingsStore settings{IniSettingsStore::defaultFile()};
   RecordingDesktopShell shell;
   MemoryClipboard clipboard;
+  // Without a screen, texts are measured with fixed metrics (search and export need no more).
+  FixedMetricsMeasurer measurer;
 };
 
 HeadlessPlatform::HeadlessPlatform() : parts_(std::make_unique<Parts>()) {
@@ -23,6 +26,7 @@ HeadlessPlatform::HeadlessPlatform() : parts_(std::make_unique<Parts>()) {
   services_.settings = &parts_->settings;
   services_.shell = &parts_->shell;
   services_.clipboard = &parts_->clipboard;
+  services_.measurer = &parts_->measurer;
 }
 
 HeadlessPlatform::~HeadlessPlatform() = default;

@@ -3,6 +3,7 @@
 // The book writer, benchmarks and fuzz harnesses use it.
 #pragma once
 
+#include "platform/headless/fixed_metrics_measurer.h"
 #include "platform/headless/memory_clipboard.h"
 #include "platform/headless/memory_settings_store.h"
 #include "platform/headless/recording_desktop_shell.h"
@@ -18,13 +19,23 @@ class QuietPlatform {
   QuietPlatform(const QuietPlatform&) = delete;
   QuietPlatform& operator=(const QuietPlatform&) = delete;
 
-  PlatformServices services() { return {&messages, &environment, &settings, &shell, &clipboard}; }
+  PlatformServices services() {
+    PlatformServices services;
+    services.messages = &messages;
+    services.environment = &environment;
+    services.settings = &settings;
+    services.shell = &shell;
+    services.clipboard = &clipboard;
+    services.measurer = &measurer;
+    return services;
+  }
 
   RecordingMessageBoxes messages;
   SystemEnvironment environment;
   MemorySettingsStore settings;
   RecordingDesktopShell shell;
   MemoryClipboard clipboard;
+  FixedMetricsMeasurer measurer;
 };
 
 }  // namespace zeb

@@ -1,0 +1,53 @@
+// Qt fonts for book fonts.
+#include "platform/qt/qt_fonts.h"
+
+#include <algorithm>
+
+#include "platform/text_measurer.h"
+
+namespace zeb {
+
+int pixelSizeOfPoints(int points, int pixelsPerInch) {
+  const long long scaled = static_cast<long long>(points) * pixelsPerInch;
+  const long long rounded = scaled >= 0 ? (scaled + 36) / 72 : (scaled - 36) / 72;
+  return static_cast<int>(std::clamp<long long>(rounded, 1, 4000));
+}
+
+QFont qtFontFor(const TMyFont& font, int pixelsPerInch) {
+  const FaceSubstitute face = substituteFace(font.Name);
+  QFont result(QString::fromUtf8(face.family.data(), static_cast<qsizetype>(face.family.size())));
+  result.setPixelSize(pixelSizeOfPoints(font.Size, pixelsPerInch));
+  result.setBold((font.Style & fontStyle::bold) != 0);
+  result.setItalic((font.Style & fontStyle::italic) != 0);
+  result.setUnderline((font.Style & fontStyle::underline) != 0);
+  result.setStrikeOut((font.Style & fontStyle::strikeOut) != 0);
+  result.setKerning(true);
+  if ((face.pitchAndFamily & 0xF0) == pitchFamily::familyModern)
+    result.setStyleHint(QFont::Monospace);
+  else if ((face.pitchAndFamily & 0xF0) == pitchFamily::familySwiss)
+    result.setStyleHint(QFont::SansSerif);
+  else if ((face.pitchAndFamily & 0xF0) == pitchFamily::familyRoman)
+    result.setStyleHint(QFont::Serif);
+  return result;
+}
+
+QString qtTextFor(FaceEncoding encoding, std::string_view bytes) {
+  QString text;
+  text.reserve(static_cast<qsizetype>(bytes.size()));
+  for (const char byte : bytes) {
+    const char32_t code = unicodeOfFaceByte(encoding, static_cast<std::uint8_t>(byte));
+    if (code > 0xFFFF) {
+      const char32_t both[1] = {code};
+      text += QString::fromUcs4(both, 1);
+    } else {
+      text += QChar(static_cast<char16_t>(code));
+    }
+  }
+  return text;
+}
+
+QString qtTextFor(const TMyFont& font, std::string_view bytes) {
+  return qtTextFor(substituteFace(font.Name).encoding, bytes);
+}
+
+}  // namespace zeb

@@ -1,0 +1,26 @@
+// Book fonts as Qt fonts: the face substitutes and the Unicode form of Windows-1252 text.
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <string_view>
+
+#include "platform/font.h"
+#include "platform/font_faces.h"
+
+namespace zeb {
+
+// The pixel size of a point size at the resolution, rounded to the nearest pixel and at
+// least 1, as the Windows font mapper computes it.
+int pixelSizeOfPoints(int points, int pixelsPerInch);
+
+// The Qt font that draws a book font: its substitute face at the pixel size, with the style
+// bits of the font and kerning on. Colour and vertical position are the painter's business.
+QFont qtFontFor(const TMyFont& font, int pixelsPerInch);
+
+// The text as the face shows it: Windows-1252 bytes, or the glyphs of "Symbol" and
+// "Wingdings" for those faces.
+QString qtTextFor(FaceEncoding encoding, std::string_view bytes);
+QString qtTextFor(const TMyFont& font, std::string_view bytes);
+
+}  // namespace zeb

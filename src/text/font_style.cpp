@@ -1,0 +1,97 @@
+// Run attributes relative to their style object.
+#include "text/font_style.h"
+
+#include "text/paragraph_style.h"
+#include "text/style_object.h"
+
+namespace zeb {
+
+Colour TZEBFontStyle::Color() const { return isSet(CharAttribute::color) ? color_ : styleOf::Color(baseStyle_); }
+void TZEBFontStyle::setColor(Colour color) {
+  const bool differs = color != styleOf::Color(baseStyle_);
+  mark(CharAttribute::color, differs);
+  if (differs) color_ = color;
+}
+
+std::string TZEBFontStyle::FontName() const {
+  return isSet(CharAttribute::fontName) ? fontName_ : styleOf::FontName(baseStyle_);
+}
+void TZEBFontStyle::setFontName(std::string_view name) {
+  const bool differs = name != styleOf::FontName(baseStyle_);
+  mark(CharAttribute::fontName, differs);
+  if (differs) fontName_ = name;
+}
+
+std::int32_t TZEBFontStyle::Size() const { return isSet(CharAttribute::size) ? size_ : styleOf::Size(baseStyle_); }
+void TZEBFontStyle::setSize(std::int32_t size) {
+  const bool differs = size != styleOf::Size(baseStyle_);
+  mark(CharAttribute::size, differs);
+  if (differs) size_ = size;
+}
+
+std::uint8_t TZEBFontStyle::Style() const { return isSet(CharAttribute::style) ? style_ : styleOf::Style(baseStyle_); }
+void TZEBFontStyle::setStyle(std::uint8_t style) {
+  const bool differs = style != styleOf::Style(baseStyle_);
+  mark(CharAttribute::style, differs);
+  if (differs) style_ = style;
+}
+
+std::uint8_t TZEBFontStyle::Position() const {
+  return isSet(CharAttribute::position) ? position_ : styleOf::Position(baseStyle_);
+}
+void TZEBFontStyle::setPosition(std::uint8_t position) {
+  const bool differs = position != styleOf::Position(baseStyle_);
+  mark(CharAttribute::position, differs);
+  if (differs) position_ = position;
+}
+
+void TZEBFontStyle::Assign(const TZEBFontStyle& source) {
+  if (&source == this) return;
+  setBaseStyle(source.BaseStyle());
+  setColor(source.Color());
+  setFontName(source.FontName());
+  setStyle(source.Style());
+  setPosition(source.Position());
+  setSize(source.Size());
+}
+
+void TZEBFontStyle::Assign(const TZEBParaStyle& source) {
+  setBaseStyle(source.BaseStyle());
+  setColor(source.Color());
+  setFontName(source.FontName());
+  setStyle(source.Style());
+  setPosition(source.Position());
+  setSize(source.Size());
+}
+
+void TZEBFontStyle::Assign(const TMyFont& source) {
+  setColor(source.Color);
+  setFontName(source.Name);
+  setStyle(source.Style);
+  setSize(source.Size);
+  setPosition(source.Position);
+}
+
+void TZEBFontStyle::Assign(const SystemFont& source) {
+  setColor(source.Color);
+  setFontName(source.Name);
+  setStyle(source.Style);
+  setSize(source.Size);
+}
+
+void TZEBFontStyle::AssignTo(TMyFont& target) const {
+  target.Name = FontName();
+  target.Size = Size();
+  target.Style = Style();
+  target.Color = Color();
+  target.Position = Position();
+}
+
+void TZEBFontStyle::AssignTo(SystemFont& target) const {
+  target.Name = FontName();
+  target.Size = Size();
+  target.Style = Style();
+  target.Color = Color();
+}
+
+}  // namespace zeb

@@ -1,0 +1,453 @@
+// The markup reader. It walks the text's bytes in place through at(), which answers 0 past
+// the end of the bytes, so that a text without its closing zero byte reads as if it had one
+// and no tag, value or entity can lead the reader past the buffer.
+#include "text/markup_reader.h"
+
+#include <optional>
+#include <string_view>
+
+#include "document/container.h"
+#include "document/page_object.h"
+#include "platform/message_boxes.h"
+#include "text/effective_font.h"
+#include "text/markup_entities.h"
+#include "text/markup_values.h"
+#include "text/measurement_cache.h"
+#include "text/messages.h"
+#include "text/style_object.h"
+#include "text/table_cells.h"
+#include "text/text_box.h"
+
+namespace zeb {
+namespace {
+
+// The paragraph tag's face is cut to this many characters.
+constexpr std::size_t paragraphFaceMax = 20;
+constexpr std::int32_t sevenBits = 0x7F;
+
+class ParagraphReader {
+ public:
+  ParagraphReader(TZEBbox& box, TZEBparag& paragraph, MarkupStream& stream, TZEBtesto* source, ReadBudget& budget)
+      : box_(box),
+        paragraph_(paragraph),
+        stream_(stream),
+        source_(source),
+        budget_(budget),
+        data_(stream.bytes.data()),
+        size_(stream.bytes.size()),
+        pos_(stream.position) {}
+
+  bool read();
+
+ private:
+  std::uint8_t at(std::size_t index) const { return index < size_ ? data_[index] : 0; }
+  std::string_view view(std::size_t from, std::size_t length) const {
+    return {reinterpret_cast<const char*>(data_) + from, length};
+  }
+  // Forward by up to n bytes, never past the text's end.
+  void skip(std::size_t n) {
+    while (n-- > 0 && at(pos_) != 0) ++pos_;
+  }
+  std::size_t findClose(std::size_t from) const {
+    while (at(from) != 0 && at(from) != '>') ++from;
+    return from;
+  }
+  void skipPastClose() {
+    pos_ = findClose(pos_);
+    if (at(pos_) == '>') ++pos_;
+  }
+  void skipBlock(char closing);
+  bool letter(char expected) {
+    if (at(pos_) != static_cast<std::uint8_t>(expected)) return false;
+    ++pos_;
+    return true;
+  }
+  std::optional<std::string_view> value();
+  std::optional<std::string> face();
+  std::optional<std::int32_t> number() {
+    const auto text = value();
+    return text ? std::optional<std::int32_t>(parseDecimal(*text)) : std::nullopt;
+  }
+
+  void startParagraph(TZEBoggetto* style);
+  void readParagraphAttributes();
+  bool readContent();
+  void readRunTag();
+  void readReference();
+  void startLink(std::int32_t code);
+  void endLink();
+  void addObject(std::uint32_t number);
+  void addCharacter(std::uint8_t character);
+  void appendCell(char character);
+  void useFont(const TMyFont& font);
+  bool finish(bool end);
+
+  TZEBbox& box_;
+  TZEBparag& paragraph_;
+  MarkupStream& stream_;
+  TZEBtesto* source_;
+  ReadBudget& budget_;
+  const std::uint8_t* data_;
+  std::size_t size_;
+  std::size_t pos_;
+
+  TMyFont runFont_;
+  TMyFont currentFont_;  // the run font, with the link look inside a link
+  std::int32_t link_ = noLink;
+  MeasuredFont* measured_ = nullptr;
+  CellMetrics metrics_;
+  int previous_ = -1;
+  TZEBFontStyle scratch_;
+};
+
+std::optional<std::string_view> ParagraphReader::value() {
+  std::size_t end = pos_;
+  while (at(end) != ' ' && at(end) != 0) ++end;
+  if (at(end) == 0) {
+    box_.set().messages().error(messages::truncatedLine);
+    pos_ = end;
+    return std::nullopt;
+  }
+  const std::string_view text = view(pos_, std::min(end - pos_, maxAttributeValue));
+  pos_ = end + 1;
+  return text;
+}
+
+// A face is normally quoted. An unquoted one runs to the next blank like any value, and
+// loses any quote in it, since no stored face can contain one.
+std::optional<std::string> ParagraphReader::face() {
+  if (at(pos_) != '"') {
+    const auto text = value();
+    if (!text) return std::nullopt;
+    std::string name(*text);
+    std::erase(name, '"');
+    return name;
+  }
+  std::size_t end = pos_ + 1;
+  while (at(end) != '"' && at(end) != 0) ++end;
+  if (at(end) == 0) {
+    box_.set().messages().information(messages::truncatedLine);
+    pos_ = end;
+    return std::nullopt;
+  }
+  std::string name(view(pos_ + 1, end - pos_ - 1));
+  pos_ = end + 1;
+  if (at(pos_) == ' ') ++pos_;
+  return name;
+}
+
+void ParagraphReader::skipBlock(char closing) {
+  std::size_t i = pos_ + 2;
+  while (at(i) != 0) {
+    if (at(i) == '<' && at(i + 1) == static_cast<std::uint8_t>(closing) && at(i + 2) == '>') {
+      pos_ = i + 3;
+      return;
+    }
+    ++i;
+  }
+  pos_ = i;
+}
+
+void ParagraphReader::useFont(const TMyFont& font) {
+  currentFont_ = font;
+  measured_ = &box_.measures().select(font);
+  metrics_ = positionedMetrics(measured_->metrics().height, measured_->metrics().ascent, font.Position);
+  previous_ = -1;  // the first character after a change of font is measured alone
+}
+
+void ParagraphReader::startParagraph(TZEBoggetto* style) { paragraph_.Style.setBaseStyle(style); }
+
+bool ParagraphReader::read() {
+  std::size_t tag = pos_;
+  while (at(tag) != 0 && at(tag) != '<') ++tag;
+  TZEBoggetto* const defaultStyle = findParagraphStyle(box_.set(), 0);
+  if (at(tag) != '<') {
+    // An empty text, or one without tags: an empty paragraph of style 0, nothing consumed.
+    startParagraph(defaultStyle);
+    return finish(true);
+  }
+  pos_ = tag;
+  if (at(tag + 1) == 'T') {
+    // A cell end where a paragraph should start: the cell is empty.
+    skip(3);
+    startParagraph(defaultStyle);
+    return finish(true);
+  }
+  skip(3);
+  std::optional<std::int32_t> styleNumber;
+  if (letter('S')) styleNumber = number();
+  if (!styleNumber) {
+    pos_ = findClose(tag);
+    startParagraph(defaultStyle);
+    return finish(at(pos_) == 0);
+  }
+  startParagraph(findParagraphStyle(box_.set(), *styleNumber));
+  readParagraphAttributes();
+  skipPastClose();
+  return finish(readContent());
+}
+
+void ParagraphReader::readParagraphAttributes() {
+  TZEBParaStyle& style = paragraph_.Style;
+  // The stored form holds these bytes in 7 bits: a larger value is taken as the writer would
+  // store it, so that a paragraph reads back as it was.
+  const auto byte = [](std::int32_t value) { return static_cast<std::uint8_t>(value & sevenBits); };
+  const auto lowBits = [](std::uint8_t current, std::int32_t value) {
+    return static_cast<std::uint8_t>((current & ~fontStyle::storedBits) | (value & fontStyle::storedBits));
+  };
+  if (letter('c')) {
+    if (const auto text = value()) style.setColor(parseColour(*text));
+  }
+  if (letter('F')) {
+    if (const auto name = face()) style.setFontName(name->substr(0, paragraphFaceMax));
+  }
+  if (letter('s')) {
+    if (const auto v = number()) style.setSize(*v);
+  }
+  if (letter('y')) {
+    if (const auto v = number()) style.setStyle(lowBits(style.Style(), *v));
+  }
+  if (letter('p')) {
+    if (const auto v = number()) style.setPosition(byte(*v));
+  }
+  if (letter('P')) {
+    if (const auto v = number()) style.setParaOption(byte(*v));
+  }
+  if (letter('A')) {
+    if (const auto v = number()) style.setAlignment(byte(*v));
+  }
+  if (letter('N')) {
+    if (const auto v = number()) style.setNumbering(byte(*v));
+  }
+  if (letter('M')) {
+    if (const auto v = number()) style.setMeasureUnit(byte(*v));
+  }
+  constexpr std::pair<char, ParaLength> lengths[] = {{'L', ParaLength::lineHeight}, {'I', ParaLength::firstLineIndent},
+                                                     {'l', ParaLength::leftMargin}, {'r', ParaLength::rightMargin},
+                                                     {'t', ParaLength::topMargin},  {'b', ParaLength::bottomMargin}};
+  for (const auto& [name, which] : lengths) {
+    if (letter(name)) {
+      if (const auto v = number()) style.setLength(which, *v);
+    }
+  }
+  if (letter('C')) {
+    if (const auto text = value()) style.setLinkColor(parseColour(*text));
+  }
+  if (letter('S')) {
+    if (const auto v = number()) style.setLinkSize(*v);
+  }
+  if (letter('Y')) {
+    if (const auto v = number()) style.setLinkStyle(lowBits(style.LinkStyle(), *v));
+  }
+}
+
+bool ParagraphReader::finish(bool end) {
+  TZEBParaStyle& style = paragraph_.Style;
+  if (paragraph_.Cells.empty()) {
+    // No content was read: set up the paragraph's own font and its end cell.
+    style.FontStyle().Assign(style);
+    runFont_ = runFont(style, nullptr);
+    useFont(runFont_);
+    paragraph_.BaseHeight = metrics_.height;
+    paragraph_.Cells.emplace_back();
+  } else if (paragraph_.Text.empty()) {
+    useFont(runFont(style, nullptr));
+  }
+  CharCell& last = paragraph_.Cells.back();
+  last.Height = metrics_.height;
+  last.Ascent = metrics_.ascent;
+
+  TZEBline line;
+  line.Paragraph = &paragraph_;
+  line.CharCount = paragraph_.length();
+  line.LineHeight = paragraph_.BaseHeight > 0 ? paragraph_.BaseHeight : 20;
+  paragraph_.Lines.assign(1, line);
+  stream_.position = pos_;
+  return end;
+}
+
+bool ParagraphReader::readContent() {
+  TZEBParaStyle& style = paragraph_.Style;
+  style.FontStyle().Assign(style);
+  runFont_ = runFont(style, nullptr);
+  useFont(runFont_);
+  paragraph_.BaseHeight = metrics_.height;
+  paragraph_.Cells.emplace_back();
+
+  for (;;) {
+    const std::uint8_t character = at(pos_);
+    if (character == 0) return true;
+    if (character == '<') {
+      switch (at(pos_ + 1)) {
+        case 'Z': return false;
+        case 'T': skip(3); return true;
+        case '$': readReference(); break;
+        case '%':
+          skipPastClose();
+          endLink();
+          break;
+        case 'Y': readRunTag(); break;
+        case 'D': skipBlock('d'); break;
+        case 'F': skipBlock('f'); break;
+        case 'R': skipBlock('r'); break;
+        default: skipPastClose();
+      }
+      continue;
+    }
+    if (character == '&') {
+      const DecodedEntity entity = decodeEntity(view(pos_, size_ - pos_));
+      pos_ += entity.length;
+      if (entity.code >= 32) addCharacter(entity.code);
+      continue;
+    }
+    ++pos_;
+    if (character >= 32) addCharacter(character);  // line breaks and tabs have no effect
+  }
+}
+
+void ParagraphReader::readRunTag() {
+  skip(3);
+  TZEBFontStyle& run = scratch_;
+  run.setBaseStyle(paragraph_.Style.BaseStyle());
+  run.clearOverrides();
+  std::optional<bool> italic;
+  std::optional<bool> bold;
+  std::optional<std::int32_t> bits;
+  if (letter('c')) {
+    if (const auto text = value()) run.setColor(parseColour(*text));
+  }
+  if (letter('F')) {
+    if (const auto name = face()) run.setFontName(*name);
+  }
+  if (letter('s')) {
+    if (const auto v = number()) run.setSize(*v);
+  }
+  if (letter('i')) {
+    if (const auto v = number()) italic = *v == 1;
+  }
+  if (letter('g')) {
+    if (const auto v = number()) bold = *v == 1;
+  }
+  if (letter('y')) bits = number();
+  if (letter('p')) {
+    if (const auto v = number()) run.setPosition(static_cast<std::uint8_t>(*v & sevenBits));
+  }
+  skipPastClose();
+
+  // Bold or italic alone keep the style bits in force before the tag and change only their
+  // own bit; "y" replaces the four bits of the style object's value.
+  std::uint8_t style = run.Style();
+  if ((italic || bold) && !bits) {
+    const TZEBFontStyle* before = paragraph_.runAt(paragraph_.length());
+    style = before != nullptr ? before->Style() : paragraph_.Style.Style();
+  }
+  if (italic) style = *italic ? style | fontStyle::italic : style & ~fontStyle::italic;
+  if (bold) style = *bold ? style | fontStyle::bold : style & ~fontStyle::bold;
+  if (bits) style = static_cast<std::uint8_t>((style & ~fontStyle::storedBits) | (*bits & fontStyle::storedBits));
+  run.setStyle(style);
+
+  // A run tag right after another one, with no character between, replaces it.
+  CharCell& cell = paragraph_.Cells.back();
+  if (cell.RunStyle >= 0) {
+    *paragraph_.RunStyles[static_cast<std::size_t>(cell.RunStyle)] = run;
+  } else {
+    cell.RunStyle = static_cast<std::int32_t>(paragraph_.RunStyles.size());
+    paragraph_.RunStyles.push_back(std::make_unique<TZEBFontStyle>(run));
+  }
+  runFont_ = runFont(paragraph_.Style, &run);
+  TMyFont current = runFont_;
+  if (link_ != noLink) applyLinkLook(current, paragraph_.Style);
+  useFont(current);
+}
+
+void ParagraphReader::readReference() {
+  std::uint32_t code = 0;
+  for (std::size_t i = pos_ + 2; i < pos_ + 10; ++i) {
+    const std::uint8_t digit = at(i);
+    int value = -1;
+    if (digit >= '0' && digit <= '9')
+      value = digit - '0';
+    else if (digit >= 'a' && digit <= 'f')
+      value = digit - 'a' + 10;
+    else if (digit >= 'A' && digit <= 'F')
+      value = digit - 'A' + 10;
+    if (value < 0) break;
+    code = (code << 4) | static_cast<std::uint32_t>(value);
+  }
+  skipPastClose();
+  const std::uint32_t top = code >> 24;
+  if (top == 0xFF)
+    addObject(code & 0xFFFFFFu);
+  else if (top < 4 || top == 0x6F)
+    startLink(static_cast<std::int32_t>(code));
+}
+
+void ParagraphReader::startLink(std::int32_t code) {
+  const auto reference = static_cast<std::uint32_t>(code);
+  const TZEBoggetto* target = isLocalReference(reference)
+                                  ? (source_ != nullptr ? source_->localObject(reference) : nullptr)
+                                  : box_.set().objectById(reference);
+  if (target == nullptr) return;  // a link to a missing object is skipped
+  link_ = code;
+  paragraph_.Cells.back().LinkCode = code;
+  TMyFont linked = runFont_;
+  applyLinkLook(linked, paragraph_.Style);
+  useFont(linked);
+}
+
+void ParagraphReader::endLink() {
+  link_ = noLink;
+  paragraph_.Cells.back().LinkCode = noLink;
+  useFont(runFont_);
+}
+
+void ParagraphReader::addObject(std::uint32_t number) {
+  TZEBoggetto* object = source_ != nullptr ? source_->embeddedObject(number) : nullptr;
+  if (object == nullptr) return;
+  EmbeddedObject& visual = box_.adoptObject(box_.objectFactory().create(*object, box_));
+  if (TableCells* table = visual.tableCells()) {
+    if (at(pos_) == '<' && at(pos_ + 1) == '@' && at(pos_ + 2) == '>') {
+      pos_ += 3;  // no cell texts follow
+    } else {
+      stream_.position = pos_;
+      table->readCells(stream_, source_, budget_);
+      pos_ = stream_.position;
+      // The cells selected fonts of their own, which may have dropped this one's entry.
+      useFont(TMyFont(currentFont_));
+    }
+  }
+  CharCell& cell = paragraph_.Cells.back();
+  cell.Advance = cell.DrawWidth = visual.width();
+  cell.Height = visual.height();
+  cell.Ascent = visual.ascent();
+  cell.ObjectIndex = static_cast<std::int32_t>(paragraph_.Objects.size());
+  paragraph_.Objects.push_back({object, number, &visual});
+  appendCell(' ');
+  previous_ = -1;
+}
+
+void ParagraphReader::addCharacter(std::uint8_t character) {
+  CharCell& cell = paragraph_.Cells.back();
+  const int width = box_.measures().width(*measured_, previous_, character);
+  previous_ = character;
+  cell.Advance = width;
+  cell.DrawWidth = width;
+  cell.Height = metrics_.height;
+  cell.Ascent = metrics_.ascent;
+  appendCell(static_cast<char>(character));
+}
+
+void ParagraphReader::appendCell(char character) {
+  paragraph_.Text += character;
+  CharCell next;
+  next.LinkCode = link_;
+  paragraph_.Cells.push_back(next);
+}
+
+}  // namespace
+
+bool readParagraph(TZEBbox& box, TZEBparag& paragraph, MarkupStream& stream, TZEBtesto* source, ReadBudget& budget) {
+  return ParagraphReader(box, paragraph, stream, source, budget).read();
+}
+
+}  // namespace zeb

@@ -1,0 +1,42 @@
+// PicturePlacement: the size of a picture placed in a text (kind 16), from its record and
+// the picture it shows.
+#pragma once
+
+#include "text/embedded_object.h"
+
+namespace zeb {
+
+namespace field {
+inline constexpr int placementDisplayWidth = 15;  // int16 each
+inline constexpr int placementDisplayHeight = 17;
+inline constexpr int placementNaturalWidth = 19;
+inline constexpr int placementNaturalHeight = 21;
+}  // namespace field
+
+// The display size of the record, each side 100 when it is 0 or less. When the placement
+// shows a picture whose decoded size is known and differs from the natural size the
+// placement remembers, the picture's size becomes both the natural and the display size.
+class PicturePlacement final : public EmbeddedObject {
+ public:
+  static constexpr int sizeWhenUnset = 100;
+
+  explicit PicturePlacement(TZEBoggetto& placement);
+
+  void fitWidth(int offeredWidth) override;
+  int width() const override { return width_; }
+  int height() const override { return height_; }
+  int placement() const override { return placement_; }
+  // The vertical placement; baseline until the image control reads its own.
+  void setPlacement(int placement) { placement_ = placement; }
+
+ private:
+  int naturalWidth_;
+  int naturalHeight_;
+  int displayWidth_;
+  int displayHeight_;
+  int width_ = sizeWhenUnset;
+  int height_ = sizeWhenUnset;
+  int placement_ = verticalPlacement::baseline;
+};
+
+}  // namespace zeb
