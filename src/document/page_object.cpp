@@ -65,6 +65,8 @@ std::size_t TZEBtesto::embeddedTagPosition(std::size_t n) const {
   return parts_ && n < parts_->embedded.size() ? parts_->embedded[n].tagPosition : 0;
 }
 
+void TZEBtesto::clearWorkingObjects() { parts_.reset(); }
+
 void TZEBtesto::Release() {
   TZEBoggetto::Release();
   parts_.reset();

@@ -45,6 +45,10 @@ class TZEBtesto : public TZEBoggetto {
   void setHeaderText(std::unique_ptr<TZEBtesto> text);
   void setFooterText(std::unique_ptr<TZEBtesto> text);
 
+  // Drops the local and embedded objects and the header and footer texts that a page view
+  // made for this text.
+  void clearWorkingObjects();
+
   void Release() override;
 
  private:

@@ -1,0 +1,71 @@
+// The in-page search walk and match.
+#include "view/page_search.h"
+
+#include "document/search_text.h"
+#include "platform/windows1252.h"
+#include "text/paragraph.h"
+#include "text/table_cells.h"
+#include "text/text_box.h"
+
+namespace zeb {
+namespace {
+
+// Tables in tables are read at most this deep, and so are they walked.
+constexpr int maxTableDepth = 8;
+
+}  // namespace
+
+TZEBpar::TZEBpar(TZEBbox& root) { collect(root, 0); }
+
+void TZEBpar::collect(TZEBbox& box, int depth) {
+  for (int i = 0; i < box.paragraphCount(); ++i) {
+    TZEBparag& paragraph = box.paragraph(i);
+    if (paragraph.Origin == paragraphOrigin::body) places_.push_back({&box, i});
+    if (depth >= maxTableDepth) continue;
+    for (const EmbeddedRef& object : paragraph.Objects) {
+      TableCells* table = object.visual != nullptr ? object.visual->tableCells() : nullptr;
+      if (table == nullptr) continue;
+      for (const auto& cell : table->cells())
+        if (cell) collect(*cell, depth + 1);
+    }
+  }
+}
+
+bool TZEBpar::positionAt(const SearchPlace& place) {
+  for (std::size_t i = 0; i < places_.size(); ++i) {
+    if (places_[i] == place) {
+      next_ = i;
+      return true;
+    }
+  }
+  return false;
+}
+
+std::optional<SearchPlace> TZEBpar::next() {
+  if (next_ >= places_.size()) return std::nullopt;
+  return places_[next_++];
+}
+
+bool isSearchDelimiter(unsigned char byte) {
+  return (byte >= 32 && byte <= 47) || (byte >= 58 && byte <= 64) || (byte >= 91 && byte <= 96) ||
+         (byte >= 123 && byte <= 126);
+}
+
+std::optional<std::size_t> findInParagraph(std::string_view text, std::string_view pattern, std::size_t from,
+                                           int options) {
+  if (pattern.empty() || pattern.size() > text.size()) return std::nullopt;
+  const bool matchCase = (options & searchMatchCase) != 0;
+  const bool wholeWords = (options & searchWholeWords) != 0;
+  const std::string haystack = matchCase ? std::string(text) : lowerWindows1252(text);
+  const std::string needle = matchCase ? std::string(pattern) : lowerWindows1252(pattern);
+  for (std::size_t at = haystack.find(needle, from); at != std::string::npos; at = haystack.find(needle, at + 1)) {
+    if (!wholeWords) return at;
+    const bool startsWord = at == 0 || isSearchDelimiter(static_cast<unsigned char>(text[at - 1]));
+    const std::size_t end = at + needle.size();
+    const bool endsWord = end >= text.size() || isSearchDelimiter(static_cast<unsigned char>(text[end]));
+    if (startsWord && endsWord) return at;
+  }
+  return std::nullopt;
+}
+
+}  // namespace zeb

@@ -1,0 +1,246 @@
+// The page view.
+#include "view/page_view.h"
+
+#include <algorithm>
+
+#include "document/container.h"
+#include "document/page_object.h"
+#include "platform/message_boxes.h"
+#include "text/paragraph.h"
+#include "text/table_cells.h"
+#include "text/text_box.h"
+#include "view/messages.h"
+#include "view/page_search.h"
+#include "view/page_text.h"
+
+namespace zeb {
+namespace {
+
+constexpr int maxPanelDepth = 8;
+constexpr std::uint8_t previewSubtype = 13;
+constexpr std::uint8_t anchorSubtype = 14;
+
+}  // namespace
+
+TZEBpage::TZEBpage(TZEBset& set, MeasurementCache& measures, PageOwner& owner)
+    : set_(set), measures_(measures), owner_(owner) {}
+
+TZEBpage::~TZEBpage() = default;
+
+void TZEBpage::setClientSize(int width, int height) {
+  clientWidth_ = width;
+  clientHeight_ = height;
+  if (box_) box_->Resize(std::max(width, box_->Width()), std::max(height, box_->Height()));
+}
+
+TZEBtesto& TZEBpage::ShowText(TZEBtesto* page) {
+  anchors_.clear();
+  previews_.clear();
+  activeBox_ = nullptr;
+  box_.reset();
+  if (page != nullptr && page->isRegistered()) {
+    pageIndex_ = page->Index();
+    shownPage_ = page;
+    blank_ = false;
+    working_ = openPageWithHeaderAndFooter(set_, *page);
+    background_.setColour(page->record().u32(field::pageBackgroundColour));
+    background_.setPicture(page->ReferencedPicture());
+  } else {
+    // A fresh text that is not part of the book.
+    pageIndex_ = -1;
+    shownPage_ = nullptr;
+    blank_ = true;
+    working_.reset(static_cast<TZEBtesto*>(set_.makeObject(TOggettiHel::testoHtml).release()));
+    working_->Release();
+    working_->Activate();
+    background_.setColour(static_cast<std::uint32_t>(set_.header().i32(header::defaultBackgroundColour)));
+    background_.setPicture(nullptr);
+  }
+
+  box_ = std::make_unique<TZEBbox>(set_, measures_);
+  box_->setHost(this);
+  box_->setBounds(0, 0, clientWidth_, clientHeight_);
+  box_->LoadFrom(*working_, working_->headerText(), working_->footerText());
+  collectPanels(*box_);
+  modified_ = false;
+  if (!blank_) FollowPreviewPanels();
+  return *working_;
+}
+
+void TZEBpage::boxChanged(TZEBbox& box) {
+  if (&box == box_.get() && !framesOnly_) verticalRange_ = box.VerticalRange();
+}
+
+void TZEBpage::collectPanels(TZEBbox& box) {
+  // Until the visual controls of panel elements exist, the page finds its anchors and
+  // preview panels itself, in text order, table cells included.
+  std::vector<std::pair<TZEBbox*, int>> boxes = {{&box, 0}};
+  while (!boxes.empty()) {
+    auto [current, depth] = boxes.front();
+    boxes.erase(boxes.begin());
+    for (int p = 0; p < current->paragraphCount(); ++p) {
+      const TZEBparag& paragraph = current->paragraph(p);
+      for (int c = 0; c < paragraph.length(); ++c) {
+        const int objectIndex = paragraph.Cells[static_cast<std::size_t>(c)].ObjectIndex;
+        if (objectIndex < 0) continue;
+        const EmbeddedRef& ref = paragraph.Objects[static_cast<std::size_t>(objectIndex)];
+        if (ref.object != nullptr && ref.object->Kind() == TOggettiHel::shortObj) {
+          const PagePanel panel{ref.object, current, p, c};
+          if (ref.object->state() == anchorSubtype) registerAnchor(panel);
+          if (ref.object->state() == previewSubtype) registerPreview(panel);
+        }
+        TableCells* table = ref.visual != nullptr ? ref.visual->tableCells() : nullptr;
+        if (table == nullptr || depth >= maxPanelDepth) continue;
+        for (const auto& cell : table->cells())
+          if (cell) boxes.emplace_back(cell.get(), depth + 1);
+      }
+    }
+  }
+}
+
+// --- Modes.
+
+void TZEBpage::setReadOnly(bool readOnly) {
+  readOnly_ = readOnly;
+  applyScrollBarRule();
+}
+
+void TZEBpage::setAnimated(bool animated) { animated_ = animated; }
+
+void TZEBpage::setScrollBarMode(int mode) {
+  scrollBarMode_ = mode;
+  applyScrollBarRule();
+}
+
+void TZEBpage::applyScrollBarRule() {
+  if (!readOnly_) {
+    horizontalBar_ = verticalBar_ = true;
+  } else if (scrollBarMode_ == 0 || scrollBarMode_ == 1) {
+    horizontalBar_ = verticalBar_ = false;
+  } else if (scrollBarMode_ == 2 || scrollBarMode_ == 3) {
+    horizontalBar_ = verticalBar_ = true;
+  }
+}
+
+void TZEBpage::setFramesOnly(bool framesOnly) {
+  framesOnly_ = framesOnly;
+  if (framesOnly) {
+    border_ = false;
+    verticalRange_ = 0;
+    setReadOnly(true);
+  }
+}
+
+void TZEBpage::Click() {
+  if (framesOnly_) owner_.activateFrameOf(*this);
+}
+
+// --- Panels and frame sets.
+
+void TZEBpage::registerAnchor(const PagePanel& panel) {
+  const bool known = std::any_of(anchors_.begin(), anchors_.end(), [&](const PagePanel& p) { return p.object == panel.object; });
+  if (!known) anchors_.push_back(panel);
+}
+
+void TZEBpage::registerPreview(const PagePanel& panel) {
+  const bool known = std::any_of(previews_.begin(), previews_.end(), [&](const PagePanel& p) { return p.object == panel.object; });
+  if (!known) previews_.push_back(panel);
+}
+
+void TZEBpage::unregisterPanel(const TZEBoggetto& object) {
+  std::erase_if(anchors_, [&](const PagePanel& p) { return p.object == &object; });
+  std::erase_if(previews_, [&](const PagePanel& p) { return p.object == &object; });
+}
+
+void TZEBpage::registerFrameSet(const void* frameSet, std::vector<std::string> frameNames) {
+  const bool known = std::any_of(frameSets_.begin(), frameSets_.end(), [&](const auto& entry) { return entry.first == frameSet; });
+  if (!known) frameSets_.emplace_back(frameSet, std::move(frameNames));
+}
+
+void TZEBpage::unregisterFrameSet(const void* frameSet) {
+  std::erase_if(frameSets_, [&](const auto& entry) { return entry.first == frameSet; });
+}
+
+const void* TZEBpage::FindFrameByName(std::string_view name) const {
+  for (const auto& [frameSet, names] : frameSets_)
+    if (std::find(names.begin(), names.end(), name) != names.end()) return frameSet;
+  return nullptr;
+}
+
+bool TZEBpage::GoToAnchor(std::int32_t number) {
+  if (number < 0) return false;
+  for (const PagePanel& anchor : anchors_) {
+    if (anchor.object->record().i32(field::panelReference) != number) continue;
+    const TextPos at = anchor.box->positionOf(anchor.paragraph, anchor.character);
+    anchor.box->setCaret(at);
+    anchor.box->setSelection(at, at);
+    activeBox_ = anchor.box;
+    return true;
+  }
+  if (!readOnly_) set_.messages().warning(std::string(messages::anchorNotFound) + std::to_string(number));
+  return false;
+}
+
+void TZEBpage::FollowPreviewPanels() {
+  if (!owner_.ActivePreview()) return;
+  for (const PagePanel& preview : previews_) owner_.followObject(*preview.object);
+}
+
+// --- Search.
+
+void TZEBpage::StartSearch(bool fromCaret) { searchFromCaret_ = fromCaret; }
+
+bool TZEBpage::FindNext(std::string_view text) {
+  if (!box_) return false;
+  const int options = owner_.SearchOptions();
+  TZEBpar walker(*box_);
+  bool first = true;
+  std::size_t firstFrom = 0;
+  if (searchFromCaret_) {
+    TZEBbox& active = *ActiveBox();
+    const TextPos& caret = active.Caret();
+    if (walker.positionAt({&active, caret.paragraphIndex})) firstFrom = static_cast<std::size_t>(caret.charIndex) + 1;
+  }
+  searchFromCaret_ = false;
+  while (const auto place = walker.next()) {
+    const TZEBparag& paragraph = place->box->paragraph(place->paragraph);
+    const auto match = findInParagraph(paragraph.Text, text, first ? firstFrom : 0, options);
+    first = false;
+    if (!match) continue;
+    const int start = static_cast<int>(*match);
+    const int end = start + static_cast<int>(text.size());
+    const TextPos from = place->box->positionOf(place->paragraph, start);
+    place->box->setSelection(from, place->box->positionOf(place->paragraph, end));
+    place->box->setCaret(from);
+    activeBox_ = place->box;
+    return true;
+  }
+  return false;
+}
+
+// --- Leaving the page.
+
+void TZEBpage::Commit() {
+  if (committed_ || !working_) return;
+  committed_ = true;
+  if (shownPage_ == nullptr) return;
+  if (set_.objectByKindAndIndex(kindNumber(TOggettiHel::testoHtml), pageIndex_) != shownPage_) {
+    shownPage_ = nullptr;  // the book no longer holds that object here
+    return;
+  }
+  shownPage_->Release();
+  box_->SaveTo(*working_);
+  storeWorkingText(set_, *working_);
+  working_->record().setU8(field::pageTextFormat, 2);
+  if (modified_) working_->record().setI32(field::pageRevision, set_.revision());
+  working_->clearWorkingObjects();
+  box_.reset();
+  anchors_.clear();
+  previews_.clear();
+  set_.Register(std::move(working_), pageIndex_);
+  shownPage_ = set_.slot(TOggettiHel::testoHtml, pageIndex_);
+}
+
+void TZEBpage::Discard() { shownPage_ = nullptr; }
+
+}  // namespace zeb

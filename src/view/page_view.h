@@ -1,0 +1,152 @@
+// TZEBpage: the view of one page in a frame: its working text and text box, its background,
+// its anchors and preview panels, the in-page search, and committing or discarding edits.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "text/box_host.h"
+#include "view/page_background.h"
+
+namespace zeb {
+
+class MeasurementCache;
+class TZEBbox;
+class TZEBoggetto;
+class TZEBset;
+class TZEBtesto;
+
+// What a page asks of the frame set that shows it.
+class PageOwner {
+ public:
+  virtual ~PageOwner() = default;
+  // Search option bits: searchWholeWords, searchMatchCase.
+  virtual int SearchOptions() const { return 0; }
+  virtual bool ActivePreview() const { return false; }
+  virtual bool SaveOnExit() const { return false; }
+  // Follows an object of a preview panel (a link target, a page).
+  virtual void followObject(TZEBoggetto&) {}
+  // A click on a page that shows only its frame's name.
+  virtual void activateFrameOf(class TZEBpage&) {}
+};
+
+// An anchor or preview panel: a panel element in one of the page's text boxes.
+struct PagePanel {
+  TZEBoggetto* object = nullptr;  // the working copy, owned by the working text
+  TZEBbox* box = nullptr;
+  int paragraph = 0;
+  int character = 0;
+};
+
+class TZEBpage final : public BoxHost {
+ public:
+  // A page view starts empty (index -1), 1024 pixels of vertical range, both bars visible.
+  TZEBpage(TZEBset& set, MeasurementCache& measures, PageOwner& owner);
+  ~TZEBpage() override;
+  TZEBpage(const TZEBpage&) = delete;
+  TZEBpage& operator=(const TZEBpage&) = delete;
+
+  // The size of the page's client area.
+  void setClientSize(int width, int height);
+  int clientWidth() const override { return clientWidth_; }
+  int clientHeight() const { return clientHeight_; }
+
+  // Shows a page of the book (registered in it), or, with none, a fresh blank text that is
+  // not part of the book. Returns the working text.
+  TZEBtesto& ShowText(TZEBtesto* page);
+  std::int32_t PageIndex() const { return pageIndex_; }
+  TZEBoggetto* ShownPage() const { return shownPage_; }
+  TZEBtesto* WorkingText() const { return working_.get(); }
+  TZEBbox* TextBox() const { return box_.get(); }
+  bool Blank() const { return blank_; }
+  bool Modified() const { return modified_; }
+  void setModified(bool modified) { modified_ = modified; }
+
+  // Modes passed down from the frame set.
+  bool ReadOnly() const { return readOnly_; }
+  void setReadOnly(bool readOnly);
+  bool Animated() const { return animated_; }
+  void setAnimated(bool animated);
+  int ScrollBarMode() const { return scrollBarMode_; }
+  void setScrollBarMode(int mode);
+  bool horizontalBarVisible() const { return horizontalBar_; }
+  bool verticalBarVisible() const { return verticalBar_; }
+  bool FramesOnly() const { return framesOnly_; }
+  void setFramesOnly(bool framesOnly);
+  bool HasBorder() const { return border_; }
+  int VerticalRange() const { return verticalRange_; }
+  static constexpr int scrollStep = 10;
+  // In frames-only mode a click asks the frame set to activate the page's frame.
+  void Click();
+
+  // Panels: anchors (panel elements of subtype 14) and preview panels (subtype 13).
+  void registerAnchor(const PagePanel& panel);
+  void registerPreview(const PagePanel& panel);
+  void unregisterPanel(const TZEBoggetto& object);
+  const std::vector<PagePanel>& anchors() const { return anchors_; }
+  const std::vector<PagePanel>& previews() const { return previews_; }
+  // Embedded frame sets placed on this page, by an opaque handle and their frame names.
+  void registerFrameSet(const void* frameSet, std::vector<std::string> frameNames);
+  void unregisterFrameSet(const void* frameSet);
+  const void* FindFrameByName(std::string_view name) const;
+
+  // Puts the caret at the anchor numbered n; false (with a warning when the page is not
+  // read-only) when there is none.
+  bool GoToAnchor(std::int32_t number);
+  // Hands the object of each preview panel to the frame set, when its ActivePreview is on.
+  void FollowPreviewPanels();
+
+  // The in-page search: each find starts afresh, from the top or just after the caret.
+  void StartSearch(bool fromCaret);
+  bool FindNext(std::string_view text);
+  // The box the caret is in (a table cell's box or the page's own); the search starts there.
+  TZEBbox* ActiveBox() const { return activeBox_ != nullptr ? activeBox_ : box_.get(); }
+  void setActiveBox(TZEBbox* box) { activeBox_ = box; }
+
+  // The background behind the text.
+  TZEBsfondo& Background() { return background_; }
+  // Erasing is left to the background control on a blank page.
+  bool ErasesBackground() const { return shownPage_ != nullptr; }
+
+  // Keeps the edits of the working text in the book (at most once), or drops them.
+  void Commit();
+  void Discard();
+  bool Committed() const { return committed_; }
+
+  void boxChanged(TZEBbox& box) override;
+
+ private:
+  void collectPanels(TZEBbox& box);
+  void applyScrollBarRule();
+
+  TZEBset& set_;
+  MeasurementCache& measures_;
+  PageOwner& owner_;
+  std::unique_ptr<TZEBtesto> working_;
+  std::unique_ptr<TZEBbox> box_;
+  TZEBsfondo background_;
+  std::vector<PagePanel> anchors_;
+  std::vector<PagePanel> previews_;
+  std::vector<std::pair<const void*, std::vector<std::string>>> frameSets_;
+  TZEBoggetto* shownPage_ = nullptr;
+  TZEBbox* activeBox_ = nullptr;
+  std::int32_t pageIndex_ = -1;
+  int clientWidth_ = 0;
+  int clientHeight_ = 0;
+  int verticalRange_ = 1024;
+  int scrollBarMode_ = 3;
+  bool horizontalBar_ = true;
+  bool verticalBar_ = true;
+  bool border_ = true;
+  bool blank_ = false;
+  bool framesOnly_ = false;
+  bool modified_ = false;
+  bool animated_ = true;
+  bool readOnly_ = false;
+  bool committed_ = false;
+  bool searchFromCaret_ = false;
+};
+
+}  // namespace zeb

@@ -1,0 +1,280 @@
+// The page view: working texts and their object tags, header and footer, panels, modes,
+// the in-page search, committing and discarding.
+#include <gtest/gtest.h>
+
+#include "document/container.h"
+#include "document/page_object.h"
+#include "document/search_text.h"
+#include "tests/support/test_platform.h"
+#include "text/measurement_cache.h"
+#include "text/paragraph.h"
+#include "text/text_box.h"
+#include "tools/zebmake/book_model.h"
+#include "view/page_background.h"
+#include "view/page_search.h"
+#include "view/page_text.h"
+#include "view/page_view.h"
+
+namespace zeb {
+namespace {
+
+class RecordingOwner final : public PageOwner {
+ public:
+  int SearchOptions() const override { return options; }
+  bool ActivePreview() const override { return activePreview; }
+  void followObject(TZEBoggetto& object) override { followed.push_back(&object); }
+  void activateFrameOf(TZEBpage&) override { ++activations; }
+  int options = 0;
+  bool activePreview = false;
+  std::vector<TZEBoggetto*> followed;
+  int activations = 0;
+};
+
+class PageView : public ::testing::Test {
+ protected:
+  PageView() { page.setClientSize(400, 300); }
+  TZEBtesto& addPage(std::string_view text) { return zebmake::addPage(set, "page", text); }
+  std::string stored(TZEBtesto& text) { return std::string(text.textView()); }
+  std::string hex(std::uint32_t id) {
+    char digits[9];
+    std::snprintf(digits, sizeof digits, "%08X", id);
+    return digits;
+  }
+
+  testing::TestPlatform platform;
+  TZEBset set{platform.services()};
+  MeasurementCache measures{platform.measurer};
+  RecordingOwner owner;
+  TZEBpage page{set, measures, owner};
+};
+
+TEST_F(PageView, WorkingTextEndsWithAZeroByteWhileTheBookKeepsItsText) {
+  TZEBtesto& shown = addPage("x");
+  shown.setText("<Z S0 >no zero byte");
+  TZEBtesto& working = page.ShowText(&shown);
+  EXPECT_EQ(stored(working), std::string("<Z S0 >no zero byte\0", 20));
+  EXPECT_EQ(stored(shown), "<Z S0 >no zero byte");
+  ASSERT_EQ(page.TextBox()->paragraphCount(), 1);
+  EXPECT_EQ(page.TextBox()->paragraph(0).Text, "no zero byte");
+
+  shown.setText("");
+  EXPECT_EQ(stored(page.ShowText(&shown)), std::string("<Z S0 >\0", 8));
+  shown.setPrimaryBlob(Blob());
+  EXPECT_EQ(stored(page.ShowText(&shown)), std::string("<Z S0 >\0", 8));
+  EXPECT_EQ(page.PageIndex(), shown.Index());
+}
+
+TEST_F(PageView, ObjectTagsNameWorkingCopies) {
+  TZEBtesto& target = addPage("<Z S0 >target");
+  TZEBoggetto& link = zebmake::addObject(set, TOggettiHel::internetLink);
+  link.setName("nexo:|1");
+  TZEBoggetto& action = zebmake::addObject(set, TOggettiHel::speclink);
+  action.record().setI32(13, static_cast<std::int32_t>(link.ID()));
+  TZEBoggetto& placement = zebmake::addObject(set, TOggettiHel::immagineNew);
+  TZEBoggetto& keyword = zebmake::addObject(set, TOggettiHel::keyword);
+  keyword.setName("k");
+  const std::string text = "<Z S0 ><$" + hex(link.ID()) + ">a<%><$" + hex(action.ID()) + ">b<%><$" + hex(placement.ID()) +
+                           "><$" + hex(keyword.ID()) + "><$" + hex(target.ID()) + ">c<%>";
+  TZEBtesto& working = page.ShowText(&addPage(text));
+
+  EXPECT_EQ(stored(working), std::string("<Z S0 ><$6f000000>a<%><$6f000001>b<%><$ff000000><$") + hex(keyword.ID()) +
+                                 "><$" + hex(target.ID()) + ">c<%>" + '\0');
+  ASSERT_EQ(working.localObjectCount(), 3u);  // the link, the action, and the link the action goes to
+  TZEBoggetto* actionCopy = working.localObject(0x6F000001);
+  ASSERT_NE(actionCopy, nullptr);
+  EXPECT_NE(actionCopy, &action);
+  EXPECT_EQ(actionCopy->record().u32(13), 0x6F000002u);
+  EXPECT_EQ(working.localObject(0x6F000002)->Name(), "nexo:|1");
+  EXPECT_EQ(working.embeddedCount(), 1u);
+  EXPECT_EQ(working.embeddedTagPosition(0), text.find("<$" + hex(placement.ID())));
+  EXPECT_EQ(action.record().i32(13), static_cast<std::int32_t>(link.ID()));  // the book is untouched
+}
+
+TEST_F(PageView, ActionsThatGoToEachOtherAreCopiedOnce) {
+  TZEBoggetto& first = zebmake::addObject(set, TOggettiHel::speclink);
+  TZEBoggetto& second = zebmake::addObject(set, TOggettiHel::speclink);
+  first.record().setI32(13, static_cast<std::int32_t>(second.ID()));
+  second.record().setI32(13, static_cast<std::int32_t>(first.ID()));
+  TZEBtesto& working = page.ShowText(&addPage("<Z S0 ><$" + hex(first.ID()) + ">x<%>"));
+  EXPECT_EQ(working.localObjectCount(), 3u);
+  EXPECT_EQ(working.localObject(0x6F000002)->record().u32(13), 0x6F000001u);
+}
+
+TEST_F(PageView, HeaderAndFooterComeFromThePageOrTheBook) {
+  TZEBtesto& header = addPage("<Z S0 >Header");
+  TZEBtesto& footer = addPage("<Z S0 >Footer");
+  TZEBtesto& shown = addPage("<Z S0 >Body");
+  set.header().setI32(1728, footer.Index());
+  shown.record().setI32(231, header.Index());
+  page.ShowText(&shown);
+  TZEBbox& box = *page.TextBox();
+  ASSERT_EQ(box.paragraphCount(), 3);
+  EXPECT_EQ(box.HeaderCount(), 1);
+  EXPECT_EQ(box.FooterCount(), 1);
+  EXPECT_EQ(box.paragraph(0).Text, "Header");
+  EXPECT_EQ(box.paragraph(2).Text, "Footer");
+
+  shown.record().setI32(231, 77);  // names no page
+  shown.record().setI32(235, -1);
+  set.header().setI32(1728, -1);
+  page.ShowText(&shown);
+  EXPECT_EQ(page.TextBox()->paragraphCount(), 1);
+}
+
+TEST_F(PageView, OlderMarkupIsConvertedBeforeItIsShown) {
+  TZEBtesto& old = addPage("x");
+  old.setText(std::string("<P>Old <B>bold</B> text") + '\0');
+  old.record().setU8(195, 1);
+  page.ShowText(&old);
+  EXPECT_EQ(old.textFormat(), 2);
+  ASSERT_GE(page.TextBox()->paragraphCount(), 1);
+  EXPECT_TRUE(platform.messages.shown().empty());
+}
+
+TEST_F(PageView, BlankPageIsAFreshTextOutsideTheBook) {
+  const int pages = set.count(0);
+  TZEBtesto& working = page.ShowText(nullptr);
+  EXPECT_TRUE(page.Blank());
+  EXPECT_EQ(page.PageIndex(), -1);
+  EXPECT_EQ(set.count(0), pages);
+  EXPECT_EQ(stored(working), std::string("<Z S0 >\0", 8));
+  EXPECT_FALSE(page.ErasesBackground());
+}
+
+TEST_F(PageView, ScrollBarsFollowModeAndReadOnly) {
+  EXPECT_TRUE(page.verticalBarVisible());
+  page.setScrollBarMode(1);
+  EXPECT_TRUE(page.verticalBarVisible());  // editing: always both
+  page.setReadOnly(true);
+  EXPECT_FALSE(page.verticalBarVisible());
+  EXPECT_FALSE(page.horizontalBarVisible());
+  page.setScrollBarMode(2);
+  EXPECT_TRUE(page.horizontalBarVisible());
+  page.setScrollBarMode(7);  // other modes leave the bars as they are
+  EXPECT_TRUE(page.verticalBarVisible());
+}
+
+TEST_F(PageView, FramesOnlyPagesShowNoTextAndPassClicksOn) {
+  page.Click();
+  EXPECT_EQ(owner.activations, 0);
+  page.setFramesOnly(true);
+  EXPECT_FALSE(page.HasBorder());
+  EXPECT_EQ(page.VerticalRange(), 0);
+  EXPECT_TRUE(page.ReadOnly());
+  page.Click();
+  EXPECT_EQ(owner.activations, 1);
+}
+
+TEST_F(PageView, AnchorsAndPreviewPanels) {
+  TZEBoggetto& anchor = zebmake::addObject(set, TOggettiHel::shortObj);
+  anchor.record().setU8(4, 14);
+  anchor.record().setI32(5, 3);
+  TZEBtesto& target = addPage("<Z S0 >t");
+  TZEBoggetto& preview = zebmake::addObject(set, TOggettiHel::shortObj);
+  preview.record().setU8(4, 13);
+  preview.record().setI32(5, static_cast<std::int32_t>(target.ID()));
+  TZEBtesto& shown = addPage("<Z S0 >First<Z S0 >ab<$" + hex(anchor.ID()) + ">cd<$" + hex(preview.ID()) + ">");
+
+  owner.activePreview = true;
+  page.ShowText(&shown);
+  ASSERT_EQ(page.anchors().size(), 1u);
+  ASSERT_EQ(owner.followed.size(), 1u);
+  EXPECT_EQ(owner.followed[0]->state(), 13);
+
+  EXPECT_TRUE(page.GoToAnchor(3));
+  EXPECT_EQ(page.TextBox()->Caret().paragraphIndex, 1);
+  EXPECT_EQ(page.TextBox()->Caret().charIndex, 2);
+  EXPECT_EQ(page.TextBox()->SelStart().charIndex, 2);
+  EXPECT_FALSE(page.GoToAnchor(-1));
+  EXPECT_TRUE(platform.messages.shown().empty());
+  EXPECT_FALSE(page.GoToAnchor(5));
+  EXPECT_EQ(platform.messages.shown(), (std::vector<ShownMessage>{{MessageKind::warning, "Anchor not found: a5"}}));
+  page.setReadOnly(true);
+  EXPECT_FALSE(page.GoToAnchor(6));
+  EXPECT_EQ(platform.messages.shown().size(), 1u);
+}
+
+TEST(PageSearch, WholeWordsAndDelimiters) {
+  const int whole = searchWholeWords;
+  EXPECT_FALSE(findInParagraph("of", "of", 0, 0) == std::nullopt);
+  EXPECT_EQ(findInParagraph("xof of", "of", 0, whole), 4u);
+  EXPECT_EQ(findInParagraph("of\xE9 (of)", "of", 0, whole), 5u);  // an accented letter joins the word
+  EXPECT_EQ(findInParagraph("of9 of", "of", 0, whole), 4u);
+  EXPECT_EQ(findInParagraph("9of", "of", 0, whole), std::nullopt);
+  EXPECT_EQ(findInParagraph("see OF", "of", 0, whole), 4u);
+  EXPECT_EQ(findInParagraph("see OF", "of", 0, whole | searchMatchCase), std::nullopt);
+  EXPECT_EQ(findInParagraph("[of]", "of", 0, whole), 1u);
+  EXPECT_EQ(findInParagraph("of of", "of", 1, whole), 3u);
+  EXPECT_TRUE(isSearchDelimiter(' '));
+  EXPECT_TRUE(isSearchDelimiter('~'));
+  EXPECT_FALSE(isSearchDelimiter('\x7f'));
+  EXPECT_FALSE(isSearchDelimiter('\t'));
+}
+
+TEST_F(PageView, FindNextStartsFromTheTopOrJustAfterTheCaret) {
+  page.ShowText(&addPage("<Z S0 >one two<Z S0 >two three"));
+  page.StartSearch(false);
+  ASSERT_TRUE(page.FindNext("TWO"));
+  TZEBbox& box = *page.TextBox();
+  EXPECT_EQ(box.SelStart().paragraphIndex, 0);
+  EXPECT_EQ(box.SelStart().charIndex, 4);
+  EXPECT_EQ(box.SelEnd().charIndex, 7);
+  page.StartSearch(true);
+  ASSERT_TRUE(page.FindNext("two"));
+  EXPECT_EQ(box.SelStart().paragraphIndex, 1);
+  EXPECT_EQ(box.SelStart().charIndex, 0);
+  page.StartSearch(true);
+  EXPECT_FALSE(page.FindNext("two"));
+}
+
+TEST_F(PageView, MatchesInsideTableCellsAreSelectedInTheCellBox) {
+  TZEBoggetto& table = zebmake::addObject(set, TOggettiHel::tabellaHtml);
+  table.record().setU8(93, 1);
+  table.record().setU8(94, 2);
+  page.ShowText(&addPage("<Z S0 >before<$" + hex(table.ID()) + "><Z S1 >left cell<T><Z S1 >right needle<T><Z S0 >after"));
+  page.StartSearch(false);
+  ASSERT_TRUE(page.FindNext("needle"));
+  TZEBbox* cell = page.ActiveBox();
+  ASSERT_NE(cell, page.TextBox());
+  EXPECT_EQ(cell->paragraph(cell->SelStart().paragraphIndex).Text, "right needle");
+  EXPECT_EQ(cell->SelStart().charIndex, 6);
+  page.StartSearch(true);
+  EXPECT_TRUE(page.FindNext("after"));
+  EXPECT_EQ(page.ActiveBox(), page.TextBox());
+}
+
+TEST_F(PageView, CommitKeepsEditsAndDiscardLeavesTheBookAlone) {
+  TZEBoggetto& link = zebmake::addObject(set, TOggettiHel::internetLink);
+  link.setName("http://example.org");
+  TZEBtesto& shown = addPage("<Z S0 >see <$" + hex(link.ID()) + ">here<%>");
+  const std::int32_t index = shown.Index();
+
+  page.ShowText(&shown);
+  page.Discard();
+  EXPECT_EQ(set.slot(TOggettiHel::testoHtml, index), &shown);
+
+  TZEBpage editor(set, measures, owner);
+  editor.setClientSize(400, 300);
+  editor.ShowText(&shown);
+  editor.WorkingText()->localObject(0x6F000000)->setName("http://example.com");
+  editor.setModified(true);
+  editor.Commit();
+  editor.Commit();  // at most once
+  auto* stored = static_cast<TZEBtesto*>(set.slot(TOggettiHel::testoHtml, index));
+  ASSERT_NE(stored, nullptr);
+  EXPECT_EQ(std::string(stored->textView()), "<Z S0 >see <$" + std::string("01000000") + ">here<%>" + '\0');
+  EXPECT_EQ(set.slot(TOggettiHel::internetLink, link.Index())->Name(), "http://example.com");
+  EXPECT_EQ(stored->localObjectCount(), 0u);
+  EXPECT_EQ(stored->textFormat(), 2);
+}
+
+TEST(PageBackground, TilesStartOnTheGridOfThePage) {
+  EXPECT_TRUE(tilesCovering({0, 0, 100, 100}, 0, 20).empty());
+  const auto tiles = tilesCovering({25, 35, 70, 50}, 30, 20);
+  ASSERT_EQ(tiles.size(), 6u);
+  EXPECT_EQ(tiles.front(), (PixelRect{0, 20, 30, 40}));
+  EXPECT_EQ(tiles.back(), (PixelRect{60, 40, 90, 60}));
+}
+
+}  // namespace
+}  // namespace zeb
