@@ -97,15 +97,15 @@ bool TZEBbox::editingKey(const KeyEvent& event) {
   if (!target) {
     if (host_ != nullptr)
       host_->leaveBox(*this, movesBackward(*move) ? LeaveDirection::backward : LeaveDirection::forward);
-    return true;
+  } else {
+    if (event.shift()) {
+      if (!hasSelection_) selStart_ = selEnd_ = Caret();
+      extendSelectionTo(*target);
+      hasSelection_ = target->paragraphIndex != selStart_.paragraphIndex || target->charIndex != selStart_.charIndex;
+      selectionShown_ = hasSelection_;
+    }
+    moveCaret(*target);
   }
-  if (event.shift()) {
-    if (!hasSelection_) selStart_ = selEnd_ = Caret();
-    extendSelectionTo(*target);
-    hasSelection_ = target->paragraphIndex != selStart_.paragraphIndex || target->charIndex != selStart_.charIndex;
-    selectionShown_ = hasSelection_;
-  }
-  moveCaret(*target);
   if (hasSelection_)
     hideCaret();
   else

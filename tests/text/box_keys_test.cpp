@@ -127,6 +127,13 @@ TEST_F(BoxKeys, MovementsAtTheEndsOfTheBodyGoToTheHost) {
   EXPECT_EQ(host.left, (std::vector<LeaveDirection>{LeaveDirection::backward, LeaveDirection::backward,
                                                      LeaveDirection::forward}));
   EXPECT_EQ(caret(), std::make_pair(1, 2));
+  // A selection reaching the end still collapses, and the caret shows.
+  box->SelectAll();
+  box->keyDown(key(Key::right));
+  EXPECT_FALSE(box->hasSelection());
+  EXPECT_EQ(caret(), std::make_pair(1, 2));
+  EXPECT_TRUE(box->CaretControl().shown());
+  EXPECT_EQ(host.left.size(), 4u);
   // Eleven lines at a time, as far as the text goes.
   show(manyParagraphs(30));
   surface.focused = true;
