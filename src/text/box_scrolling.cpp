@@ -37,9 +37,19 @@ void TZEBbox::makeVisible(const CanvasRect& area) {
 void TZEBbox::scrollToCaret() { makeVisible(caret_.bar()); }
 
 void TZEBbox::scrollToCaretWithContext() {
-  CanvasRect area = caret_.bar();
-  area.top = std::max(0, area.top - contextAbove);
-  makeVisible(area);
+  const CanvasRect bar = caret_.bar();
+  if (host_ == nullptr || isHosted()) {
+    makeVisible(bar);
+    return;
+  }
+  // A line out of view comes in near the top, with what goes before it above.
+  const int height = host_->clientHeight();
+  const bool inView = bar.top >= verticalPosition_ && (height <= 0 || bar.bottom <= verticalPosition_ + height);
+  const int vertical = inView ? verticalPosition_ : std::max(0, bar.top - contextAbove);
+  const int horizontal = minimalPosition(horizontalPosition_, host_->clientWidth(), bar.left, bar.right);
+  if (horizontal == horizontalPosition_ && vertical == verticalPosition_) return;
+  setScrollPosition(horizontal, vertical);
+  host_->scrolled(*this);
 }
 
 void TZEBbox::scrollBy(int dx, int dy) {

@@ -253,7 +253,8 @@ class TZEBbox {
   // host, which adds the offsets of the boxes around it.
   void makeVisible(const CanvasRect& area);
   void scrollToCaret();
-  // The caret's line comes into view with up to 25 pixels of space above it.
+  // A caret line out of view comes into view near the top, with up to 25 pixels of the text
+  // before it above it.
   void scrollToCaretWithContext();
   void scrollBy(int dx, int dy);
 
