@@ -53,6 +53,7 @@ class ParagraphPainter {
   void apply(int i);
   void useFont(const TMyFont& font);
   void prepare(bool selected);
+  void highlightLine(const TZEBline& line);
   void paintLine(const TZEBline& line);
   bool joinsBatch(int i, bool selected) const;
   void drawBatch(int from, int to, std::int64_t x, int top);
@@ -69,7 +70,7 @@ class ParagraphPainter {
   std::int32_t link_ = noLink;
   // What the canvas was last given.
   std::optional<TMyFont> canvasFont_;
-  std::optional<bool> canvasSelected_;
+  bool clearBackground_ = false;
 };
 
 void ParagraphPainter::useFont(const TMyFont& font) {
@@ -87,9 +88,30 @@ void ParagraphPainter::prepare(bool selected) {
     canvas_.setFont(wanted);
     canvasFont_ = wanted;
   }
-  if (canvasSelected_ != selected) {
-    canvas_.setTextBackground(selected ? TextBackground::solid : TextBackground::clear, systemColour::highlight);
-    canvasSelected_ = selected;
+  if (!clearBackground_) {
+    canvas_.setTextBackground(TextBackground::clear, systemColour::highlight);
+    clearBackground_ = true;
+  }
+}
+
+// The highlight goes behind the whole line before any text is drawn: drawn with each piece
+// of text, it would cover the overhang of the text before it wherever the canvas's widths
+// differ a little from the stored ones.
+void ParagraphPainter::highlightLine(const TZEBline& line) {
+  const int end = std::min(line.FirstChar + line.CharCount, paragraph_.length());
+  if (index_ < context_.start.paragraphIndex || index_ > context_.end.paragraphIndex) return;
+  const int top = saturated(std::int64_t{contentTop()} + line.LineTop);
+  const int bottom = saturated(std::int64_t{top} + line.LineHeight);
+  std::int64_t x = std::int64_t{line.AlignOffset} + line.Indent;
+  std::int64_t spanStart = -1;
+  for (int i = line.FirstChar; i <= end; ++i) {
+    const bool selected = i < end && context_.selected(index_, i);
+    if (selected && spanStart < 0) spanStart = x;
+    if (!selected && spanStart >= 0) {
+      canvas_.fillRect({saturated(spanStart), top, saturated(x), bottom}, systemColour::highlight);
+      spanStart = -1;
+    }
+    if (i < end) x += cell(i).DrawWidth;
   }
 }
 
@@ -132,9 +154,9 @@ void ParagraphPainter::drawMarker() {
       x = left - bulletRoom;
   }
   canvasFont_ = font;
-  if (canvasSelected_ != false) {
+  if (!clearBackground_) {
     canvas_.setTextBackground(TextBackground::clear, systemColour::highlight);
-    canvasSelected_ = false;
+    clearBackground_ = true;
   }
   // On the first line's baseline, moved like the paragraph's own characters.
   const int offset = font.Position == fontPosition::subscript ? context_.box.measures().select(font).metrics().height / 2 : 0;
@@ -217,6 +239,7 @@ void ParagraphPainter::drawBatch(int from, int to, std::int64_t x, int top) {
 }
 
 void ParagraphPainter::paintLine(const TZEBline& line) {
+  if (context_.selection) highlightLine(line);
   const int baseline = baselineOf(line);
   std::int64_t x = std::int64_t{line.AlignOffset} + line.Indent;
   const int end = std::min(line.FirstChar + line.CharCount, paragraph_.length());
@@ -245,11 +268,6 @@ void ParagraphPainter::paintLine(const TZEBline& line) {
       }
     } else {
       prepare(selected);
-      if (selected && current.DrawWidth > current.Advance) {
-        // A blank widened by justification: its whole width is highlighted.
-        canvas_.fillRect({saturated(x), top, saturated(x + current.DrawWidth), top + current.Height},
-                         systemColour::highlight);
-      }
       canvas_.textOut(saturated(x), top, std::string_view(&paragraph_.Text[static_cast<std::size_t>(i)], 1));
     }
     x += current.DrawWidth;

@@ -93,10 +93,13 @@ TEST_F(BoxPainting, WidthsTheCanvasDisagreesWithAreCorrectedSoTheNextPaintBatche
 TEST_F(BoxPainting, ASelectionAcrossALineBreakHighlightsOnlyWhatItCovers) {
   show(tag("") + "abc def", 50);  // "abc " and "def"
   box->SelectRange(0, 1, 0, 6);
-  EXPECT_EQ(textCalls(paint()),
-            (Calls{font(), "back clear", "text 0,8 \"a\"", font(0, "highlightText"), "back solid highlight",
-                   "text 10,8 \"bc\"", "text 30,8 \" \"", "text 0,28 \"de\"", font(), "back clear",
-                   "text 20,28 \"f\""}));
+  const RecordingCanvas canvas = paint();
+  // The highlight spans the selected part of each line, behind its text.
+  EXPECT_EQ(canvas.calls("fill"),
+            (Calls{"fill 0,0,200,300 #C0C0C0", "fill 10,8,40,28 highlight", "fill 0,28,20,48 highlight"}));
+  EXPECT_EQ(textCalls(canvas), (Calls{font(), "back clear", "text 0,8 \"a\"", font(0, "highlightText"),
+                                      "text 10,8 \"bc\"", "text 30,8 \" \"", "text 0,28 \"de\"", font(),
+                                      "text 20,28 \"f\""}));
 }
 
 TEST_F(BoxPainting, AJustifiedBlankInTheSelectionIsHighlightedOverItsWholeWidth) {
@@ -104,7 +107,7 @@ TEST_F(BoxPainting, AJustifiedBlankInTheSelectionIsHighlightedOverItsWholeWidth)
   box->SelectRange(0, 0, 0, 3);
   const Calls fills = paint().calls("fill");
   ASSERT_EQ(fills.size(), 2u);
-  EXPECT_EQ(fills[1], "fill 20,8,40,28 highlight");
+  EXPECT_EQ(fills[1], "fill 0,8,40,28 highlight");
 }
 
 TEST_F(BoxPainting, ListsAreNumberedOnlyAcrossConsecutiveNumberedParagraphs) {
