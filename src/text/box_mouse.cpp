@@ -21,9 +21,7 @@ bool differ(const TextPos& a, const TextPos& b) {
   return a.paragraphIndex != b.paragraphIndex || a.charIndex != b.charIndex;
 }
 
-HitScope scopeOfOrigin(std::uint8_t origin) {
-  return origin == paragraphOrigin::body ? HitScope::body : HitScope::all;
-}
+HitScope scopeOfOrigin(std::uint8_t origin) { return origin == paragraphOrigin::body ? HitScope::body : HitScope::all; }
 
 }  // namespace
 

@@ -35,8 +35,7 @@ void tileOrigin(const TZEBbox& box, int& x, int& y) {
   }
 }
 
-void tile(const TZEBbox& box, Canvas& canvas, const CanvasRect& clip, const PixelView& pixels, int width,
-          int height) {
+void tile(const TZEBbox& box, Canvas& canvas, const CanvasRect& clip, const PixelView& pixels, int width, int height) {
   int originX = 0;
   int originY = 0;
   tileOrigin(box, originX, originY);

@@ -24,7 +24,7 @@ enum class CaretMove {
   lineEnd,
   textStart,
   textEnd,
-  pageUp,    // eleven lines
+  pageUp,  // eleven lines
   pageDown,
 };
 

@@ -2,8 +2,8 @@
 // object controls there; images and printouts draw simple stand-ins on the canvas.
 #pragma once
 
-#include "platform/clipboard.h"
 #include "platform/canvas.h"
+#include "platform/clipboard.h"
 
 namespace zeb {
 

@@ -159,7 +159,8 @@ void ParagraphPainter::drawMarker() {
     clearBackground_ = true;
   }
   // On the first line's baseline, moved like the paragraph's own characters.
-  const int offset = font.Position == fontPosition::subscript ? context_.box.measures().select(font).metrics().height / 2 : 0;
+  const int offset =
+      font.Position == fontPosition::subscript ? context_.box.measures().select(font).metrics().height / 2 : 0;
   const int ascent = context_.box.measures().select(font).metrics().ascent;
   canvas_.textOut(x, baselineOf(paragraph_.Lines.front()) + offset - ascent, text);
 }
@@ -178,7 +179,8 @@ void ParagraphPainter::startAt(int index) {
 void ParagraphPainter::apply(int i) {
   const CharCell& current = cell(i);
   const TZEBParaStyle& style = paragraph_.Style;
-  const bool startsRun = current.RunStyle >= 0 && current.RunStyle < static_cast<std::int32_t>(paragraph_.RunStyles.size());
+  const bool startsRun =
+      current.RunStyle >= 0 && current.RunStyle < static_cast<std::int32_t>(paragraph_.RunStyles.size());
   if (startsRun && (link_ == noLink || style.LinkSize() < 0)) {
     TMyFont font = runFont(style, paragraph_.RunStyles[static_cast<std::size_t>(current.RunStyle)].get());
     if (link_ != noLink && current.LinkCode == link_) {
@@ -219,7 +221,8 @@ void ParagraphPainter::drawBatch(int from, int to, std::int64_t x, int top) {
   // The canvas disagrees: each character at the pair width the canvas gives it, stored so
   // that the next paint can batch again. The character before the batch is in the same
   // font unless it is an object or the batch starts the paragraph.
-  int previous = from > 0 && cell(from - 1).ObjectIndex < 0 ? static_cast<unsigned char>(paragraph_.Text[from - 1]) : -1;
+  int previous =
+      from > 0 && cell(from - 1).ObjectIndex < 0 ? static_cast<unsigned char>(paragraph_.Text[from - 1]) : -1;
   for (int i = from; i < to; ++i) {
     const char character = paragraph_.Text[static_cast<std::size_t>(i)];
     int width = 0;

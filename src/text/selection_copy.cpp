@@ -88,7 +88,8 @@ class SelectionObjects {
     TableCells* table = embeddedObject.visual != nullptr ? embeddedObject.visual->tableCells() : nullptr;
     if (table == nullptr) return;
     for (const auto& cell : table->cells()) {
-      for (const auto& cellParagraph : cell->Paragraphs()) collectParagraph(*cell, *cellParagraph, 0, cellParagraph->length());
+      for (const auto& cellParagraph : cell->Paragraphs())
+        collectParagraph(*cell, *cellParagraph, 0, cellParagraph->length());
     }
   }
 
@@ -138,7 +139,8 @@ class SelectionObjects {
     std::vector<std::uint8_t> codes;
     if (table.record().i32(field::tableHasPrimary) == 0 || !table.readPrimary(codes)) return;
     for (std::size_t at = 0; at + 4 <= codes.size(); at += 4) {
-      const std::uint32_t code = codes[at] | codes[at + 1] << 8 | codes[at + 2] << 16 | std::uint32_t{codes[at + 3]} << 24;
+      const std::uint32_t code =
+          codes[at] | codes[at + 1] << 8 | codes[at + 2] << 16 | std::uint32_t{codes[at + 3]} << 24;
       if (code >= pictureCodeStart && code < pictureCodeEnd)
         records.add(box_.set().objectByKindAndIndex(kindNumber(TOggettiHel::immagine), code & 0xFFFFFFu));
     }

@@ -5,9 +5,9 @@
 #include <string>
 
 #include "platform/environment.h"
-#include "platform/headless/memory_clipboard.h"
 #include "platform/headless/fixed_metrics_measurer.h"
 #include "platform/headless/manual_event_queue.h"
+#include "platform/headless/memory_clipboard.h"
 #include "platform/headless/memory_settings_store.h"
 #include "platform/headless/recording_desktop_shell.h"
 #include "platform/headless/recording_message_boxes.h"

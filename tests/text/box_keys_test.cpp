@@ -124,8 +124,8 @@ TEST_F(BoxKeys, MovementsAtTheEndsOfTheBodyGoToTheHost) {
   box->keyDown(key(Key::up));
   box->moveCaret(box->positionOf(1, 2));
   box->keyDown(key(Key::right));
-  EXPECT_EQ(host.left, (std::vector<LeaveDirection>{LeaveDirection::backward, LeaveDirection::backward,
-                                                     LeaveDirection::forward}));
+  EXPECT_EQ(host.left,
+            (std::vector<LeaveDirection>{LeaveDirection::backward, LeaveDirection::backward, LeaveDirection::forward}));
   EXPECT_EQ(caret(), std::make_pair(1, 2));
   // A selection reaching the end still collapses, and the caret shows.
   box->SelectAll();

@@ -32,9 +32,7 @@ class BoxMouse : public BoxTest {
     box->mouseMove(left(toX, toY));
     box->mouseUp(left(toX, toY));
   }
-  std::pair<int, int> selected() const {
-    return {box->orderedStart().charIndex, box->orderedEnd().charIndex};
-  }
+  std::pair<int, int> selected() const { return {box->orderedStart().charIndex, box->orderedEnd().charIndex}; }
   TZEBoggetto* local(int n) const { return page->localObject(localReferenceBase + static_cast<std::uint32_t>(n)); }
 };
 

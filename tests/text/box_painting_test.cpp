@@ -47,18 +47,18 @@ TEST_F(BoxPainting, CharactersOfOneFontAreDrawnInBatchesAndBlanksAlone) {
   show(tag("") + "Hello big world");
   const RecordingCanvas canvas = paint();
   EXPECT_EQ(canvas.calls().front(), "fill 0,0,200,300 #C0C0C0");
-  EXPECT_EQ(textCalls(canvas), (Calls{font(), "back clear", "text 0,8 \"Hello\"", "text 50,8 \" \"", "text 60,8 \"big\"",
-                                      "text 90,8 \" \"", "text 100,8 \"world\""}));
+  EXPECT_EQ(textCalls(canvas), (Calls{font(), "back clear", "text 0,8 \"Hello\"", "text 50,8 \" \"",
+                                      "text 60,8 \"big\"", "text 90,8 \" \"", "text 100,8 \"world\""}));
 }
 
 TEST_F(BoxPainting, LinksTakeTheLinkLookExceptTheColourOfARunTheyStartWith) {
   // The plain style's links are blue (0xFF0000) and underlined (style bit 4).
   const std::string link = localLink("nexo:|3");
   show(tag("") + "a" + link + "bc<%>d " + link + "<Y c00FF00 >ef<%>g");
-  EXPECT_EQ(textCalls(paint()), (Calls{font(), "back clear", "text 0,8 \"a\"", font(4, "#0000FF"), "text 10,8 \"b\"",
-                                       "text 20,8 \"c\"", font(), "text 30,8 \"d\"", "text 40,8 \" \"",
-                                       font(4, "#00FF00"), "text 50,8 \"e\"", "text 60,8 \"f\"", font(0, "#00FF00"),
-                                       "text 70,8 \"g\""}));
+  EXPECT_EQ(textCalls(paint()),
+            (Calls{font(), "back clear", "text 0,8 \"a\"", font(4, "#0000FF"), "text 10,8 \"b\"", "text 20,8 \"c\"",
+                   font(), "text 30,8 \"d\"", "text 40,8 \" \"", font(4, "#00FF00"), "text 50,8 \"e\"",
+                   "text 60,8 \"f\"", font(0, "#00FF00"), "text 70,8 \"g\""}));
 }
 
 TEST_F(BoxPainting, ASubscriptIsDrawnHalfItsFontHeightLower) {
@@ -97,9 +97,9 @@ TEST_F(BoxPainting, ASelectionAcrossALineBreakHighlightsOnlyWhatItCovers) {
   // The highlight spans the selected part of each line, behind its text.
   EXPECT_EQ(canvas.calls("fill"),
             (Calls{"fill 0,0,200,300 #C0C0C0", "fill 10,8,40,28 highlight", "fill 0,28,20,48 highlight"}));
-  EXPECT_EQ(textCalls(canvas), (Calls{font(), "back clear", "text 0,8 \"a\"", font(0, "highlightText"),
-                                      "text 10,8 \"bc\"", "text 30,8 \" \"", "text 0,28 \"de\"", font(),
-                                      "text 20,28 \"f\""}));
+  EXPECT_EQ(textCalls(canvas),
+            (Calls{font(), "back clear", "text 0,8 \"a\"", font(0, "highlightText"), "text 10,8 \"bc\"",
+                   "text 30,8 \" \"", "text 0,28 \"de\"", font(), "text 20,28 \"f\""}));
 }
 
 TEST_F(BoxPainting, AJustifiedBlankInTheSelectionIsHighlightedOverItsWholeWidth) {
@@ -116,7 +116,8 @@ TEST_F(BoxPainting, ListsAreNumberedOnlyAcrossConsecutiveNumberedParagraphs) {
   const Calls texts = paint().calls("text");
   const Calls numbers{"text 10,8 \"1. \"", "text 10,28 \"2. \"", "text 10,48 \"3. \"", "text 10,88 \"1. \"",
                       "text 10,108 \"2. \""};
-  for (const std::string& number : numbers) EXPECT_NE(std::find(texts.begin(), texts.end(), number), texts.end()) << number;
+  for (const std::string& number : numbers)
+    EXPECT_NE(std::find(texts.begin(), texts.end(), number), texts.end()) << number;
   EXPECT_EQ(paragraph(2).ListNumber, 3);
   EXPECT_EQ(paragraph(5).ListNumber, 2);
   EXPECT_NE(std::find(texts.begin(), texts.end(), "text 30,8 \"a\""), texts.end());
@@ -181,8 +182,7 @@ TEST_F(BoxPainting, BackgroundsFillHatchOrTileByTheBoxSettings) {
   host.height = 10;
   box->setHost(&host);
   box->setScrollPosition(0, 5);
-  EXPECT_EQ(paint({20, 10, 30, 20}).calls("picture"),
-            (Calls{"picture 16,5,32,21 from 16x16"}));
+  EXPECT_EQ(paint({20, 10, 30, 20}).calls("picture"), (Calls{"picture 16,5,32,21 from 16x16"}));
   // ...and a picture width of 0 draws nothing.
   box->Background().picture->record().setI16(field::pictureWidth, 0);
   EXPECT_TRUE(paint().calls("picture").empty());
@@ -225,8 +225,8 @@ TEST_F(BoxPainting, EmbeddedObjectsArePlacedOnTheBaselineAndPicturesDrawn) {
 
 TEST_F(BoxPainting, ThePaintingOfAPageMatchesItsDump) {
   const std::string link = localLink("nexo:|1");
-  show(tag("N6 I-20 l30 ") + "one " + link + "two<%>" + tag("N6 I-20 l30 ") + "three four five six" +
-           tag("A2 ") + "<Y s14 y1 >big<Y > and small",
+  show(tag("N6 I-20 l30 ") + "one " + link + "two<%>" + tag("N6 I-20 l30 ") + "three four five six" + tag("A2 ") +
+           "<Y s14 y1 >big<Y > and small",
        150);
   box->SelectRange(1, 4, 2, 2);
   const std::string dump = paint({0, 0, 150, 120}).dump();

@@ -72,12 +72,13 @@ void RecordingCanvas::hatchRect(const CanvasRect& r, Hatch hatch, Colour colour)
 
 void RecordingCanvas::setFont(const TMyFont& font) {
   font_ = font;
-  calls_.push_back("font \"" + font.Name + "\" " + std::to_string(font.Size) + " style=" +
-                   std::to_string(font.Style) + ' ' + colourName(font.Color));
+  calls_.push_back("font \"" + font.Name + "\" " + std::to_string(font.Size) + " style=" + std::to_string(font.Style) +
+                   ' ' + colourName(font.Color));
 }
 
 void RecordingCanvas::setTextBackground(TextBackground background, Colour colour) {
-  calls_.push_back(background == TextBackground::clear ? std::string("back clear") : "back solid " + colourName(colour));
+  calls_.push_back(background == TextBackground::clear ? std::string("back clear")
+                                                       : "back solid " + colourName(colour));
 }
 
 void RecordingCanvas::textOut(int x, int y, std::string_view text) {

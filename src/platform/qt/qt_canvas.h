@@ -3,8 +3,8 @@
 
 #include <QFont>
 #include <QFontMetrics>
-#include <QPalette>
 #include <QPainter>
+#include <QPalette>
 #include <optional>
 #include <vector>
 

@@ -47,8 +47,8 @@ void QtClipboard::setPlainText(std::string_view text) {
 
 void QtClipboard::setPicture(const RgbaImage& picture) {
   if (picture.empty() || picture.pixels.size() < static_cast<std::size_t>(picture.width) * picture.height * 4) return;
-  image_ = QImage(picture.pixels.data(), picture.width, picture.height, picture.width * 4, QImage::Format_RGBA8888)
-               .copy();
+  image_ =
+      QImage(picture.pixels.data(), picture.width, picture.height, picture.width * 4, QImage::Format_RGBA8888).copy();
   publish();
 }
 

@@ -3,8 +3,8 @@
 
 #include <QMenu>
 #include <QMimeData>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QUrl>
 
 #include "platform/qt/qt_canvas.h"

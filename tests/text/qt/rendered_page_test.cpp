@@ -101,8 +101,8 @@ class RenderedPage : public BoxTest {
     expected << in.rdbuf();
     // Up to one cell in forty may differ.
     EXPECT_LE(differences(map, expected.str()), static_cast<int>(map.size() / 40)) << "expected\n"
-                                                                                  << expected.str() << "rendered\n"
-                                                                                  << map;
+                                                                                   << expected.str() << "rendered\n"
+                                                                                   << map;
   }
 
   QtTextMeasurer qtMeasurer{96};
@@ -113,8 +113,8 @@ TEST_F(RenderedPage, APageWithListLinkPictureAndSelectionLooksAsExpected) {
   TZEBoggetto& red = pictureObject(40, 24, 0xFF0000);
   const std::string link = localLink("nexo:|2");
   showMeasuredWithQt(tag("A2 ") + "<Y s14 y1 >Brightfold" + tag("N6 I-16 l24 ") + "first item" + tag("N6 I-16 l24 ") +
-                         "second item" + tag("") + "A " + link + "link<%> and a picture " + embeddedPicture(red, 40, 24) +
-                         " here." + tag("") + "Selected words stay highlighted.",
+                         "second item" + tag("") + "A " + link + "link<%> and a picture " +
+                         embeddedPicture(red, 40, 24) + " here." + tag("") + "Selected words stay highlighted.",
                      240);
   box->Background().colour = 0xC8FFFF;  // pale yellow
   box->SelectRange(4, 0, 4, 14);

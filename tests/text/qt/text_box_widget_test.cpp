@@ -10,8 +10,8 @@
 #include <QUrl>
 
 #include "platform/qt/qt_text_measurer.h"
-#include "text/measurement_cache.h"
 #include "tests/text/box_test_support.h"
+#include "text/measurement_cache.h"
 
 namespace zeb {
 namespace {
