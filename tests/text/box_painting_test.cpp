@@ -14,6 +14,7 @@
 #include "tests/text/box_test_support.h"
 #include "text/embedded_object.h"
 #include "text/object_placement.h"
+#include "text/table_cells.h"
 
 namespace zeb {
 namespace {
@@ -221,6 +222,21 @@ TEST_F(BoxPainting, EmbeddedObjectsArePlacedOnTheBaselineAndPicturesDrawn) {
   EXPECT_EQ(pictures, (Calls{"picture 10,8,40,28 from 30x20"}));
   EXPECT_FALSE(paragraph(0).Objects[0].visual->awaitingPlacement);
   EXPECT_EQ(paragraph(0).Objects[0].visual->left, 10);
+}
+
+TEST_F(BoxPainting, TableCellsArePaintedInsideTheirTableAndFollowTheBoxesMode) {
+  auto table = set.makeObject(TOggettiHel::tabellaHtml);
+  table->Release();  // spacing 2, inset 2
+  table->record().setU8(field::tableColumns, 2);
+  table->record().setU8(field::tableWidthPercent, 50);
+  page->addEmbedded(std::move(table), 0);
+  show(tag("") + "ab<$FF000000><Z S1 >x<T><Z S1 >y<T>", 220);
+  // The table, 32 high, stands on the baseline at 20, 8; its columns of 52 start at 2 and 56,
+  // and the cells' text 2 further in.
+  EXPECT_EQ(paint().calls("text"), (Calls{"text 0,25 \"ab\"", "text 24,12 \"x\"", "text 78,12 \"y\""}));
+  box->setAnimated(true);
+  const TableCells& cells = *paragraph(0).Objects[0].visual->tableCells();
+  EXPECT_TRUE(cells.cell(0, 1)->Animated());
 }
 
 TEST_F(BoxPainting, ThePaintingOfAPageMatchesItsDump) {
