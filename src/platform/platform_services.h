@@ -6,6 +6,7 @@ namespace zeb {
 class Clipboard;
 class DesktopShell;
 class Environment;
+class EventQueue;
 class MessageBoxes;
 class SettingsStore;
 class TextMeasurer;
@@ -18,6 +19,7 @@ struct PlatformServices {
   DesktopShell* shell = nullptr;
   Clipboard* clipboard = nullptr;
   TextMeasurer* measurer = nullptr;
+  EventQueue* events = nullptr;
 };
 
 }  // namespace zeb

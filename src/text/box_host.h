@@ -1,9 +1,15 @@
 // BoxHost: what a text box needs from the page or visual object that holds it.
 #pragma once
 
+#include "platform/canvas.h"
+
 namespace zeb {
 
+class FrameSetLink;
 class TZEBbox;
+
+// Which way a caret movement left the box's body text.
+enum class LeaveDirection { backward, forward };
 
 class BoxHost {
  public:
@@ -11,10 +17,24 @@ class BoxHost {
 
   // The width of the page's client area, or the width a hosting object offers.
   virtual int clientWidth() const = 0;
+  // The height of the page's client area: the part of the box that can be seen at once.
+  virtual int clientHeight() const { return 0; }
   // The box was loaded or laid out again: its extents, ranges or size may have changed.
   // A page updates its scroll bars and repaints (after a load it also clears its modified
   // flag and tells its frame set); a hosting object adapts its own size.
   virtual void boxChanged(TZEBbox&) {}
+  // The box changed its scroll positions (keys, keeping the caret in view): the page moves
+  // its bars and its view to VerticalPosition() and HorizontalPosition().
+  virtual void scrolled(TZEBbox&) {}
+  // A hosting object: brings the area of the hosted box (its own coordinates) into view by
+  // asking the box that holds the object, which adds the object's and the box's offsets.
+  virtual void makeVisible(TZEBbox&, const CanvasRect&) {}
+  // A caret movement reached the first or last body position and goes on in the host (the
+  // neighbouring table cell); a page does nothing.
+  virtual void leaveBox(TZEBbox&, LeaveDirection) {}
+  // The frame set the box is shown in (through the page, or the object and box that hold
+  // it); none outside a frame set.
+  virtual FrameSetLink* frameSet() const { return nullptr; }
 };
 
 }  // namespace zeb

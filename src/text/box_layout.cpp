@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "text/box_host.h"
+#include "text/frame_set_link.h"
 #include "text/line_layout.h"
 #include "text/text_box.h"
 
@@ -92,9 +93,12 @@ void TZEBbox::Resize(int width, int height) {
   setVerticalRange(textRange());
   height_ = std::max(height_, verticalRange_);
   verticalPosition_ = std::clamp(verticalPosition_ + verticalRange_ - oldRange, 0, std::max(verticalRange_, 0));
-  caret_ = positionOf(caret_.paragraphIndex, caret_.charIndex);
+  refreshPositions();
   endUpdate();
   if (host_ != nullptr) host_->boxChanged(*this);
+  if (surface_ != nullptr && surface_->hasFocus()) {
+    if (FrameSetLink* frames = frameSet()) frames->RulerPosChanged(*this);
+  }
 }
 
 void TZEBbox::FitHosted(int left, int top) {
@@ -103,8 +107,14 @@ void TZEBbox::FitHosted(int left, int top) {
   contentWidth_ = layoutWidth_;
   const int y = layoutParagraphs(firstParagraphStart());
   setBounds(left, top, contentWidth_, saturated(std::int64_t{y} + clampedLength(hostInset_)));
-  caret_ = positionOf(caret_.paragraphIndex, caret_.charIndex);
+  refreshPositions();
   endUpdate();
+}
+
+void TZEBbox::refreshPositions() {
+  caret_.setPosition(positionOf(Caret().paragraphIndex, Caret().charIndex));
+  selStart_ = positionOf(selStart_.paragraphIndex, selStart_.charIndex);
+  selEnd_ = positionOf(selEnd_.paragraphIndex, selEnd_.charIndex);
 }
 
 TextPos TZEBbox::positionOf(int paragraphIndex, int charIndex) const {

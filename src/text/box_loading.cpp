@@ -3,6 +3,7 @@
 #include "document/page_object.h"
 #include "platform/message_boxes.h"
 #include "text/box_host.h"
+#include "text/frame_set_link.h"
 #include "text/markup_reader.h"
 #include "text/messages.h"
 #include "text/text_box.h"
@@ -51,10 +52,15 @@ void TZEBbox::LoadFrom(TZEBtesto& text, TZEBtesto* header, TZEBtesto* footer) {
     setContentWidth(Width());
     layoutAll();
   }
-  caret_ = firstTextPosition();
-  selStart_ = selEnd_ = caret_;
+  caret_.setPosition(firstTextPosition());
+  selStart_ = selEnd_ = Caret();
+  hasSelection_ = false;
   endUpdate();
   if (host_ != nullptr) host_->boxChanged(*this);
+  if (FrameSetLink* frames = frameSet()) {
+    frames->SetCurrentControl(*this);
+    frames->RulerPosChanged(*this);
+  }
 }
 
 }  // namespace zeb

@@ -49,9 +49,17 @@ class EmbeddedObject {
   int left = outOfSight;
   int top = 0;
   bool awaitingPlacement = true;
+  // Whether its character lies in the shown selection when it was last placed.
+  bool selected = false;
   void moveOutOfSight() {
     left = outOfSight;
     awaitingPlacement = true;
+  }
+  void placeAt(int x, int y, bool inSelection) {
+    left = x;
+    top = y;
+    selected = inSelection;
+    awaitingPlacement = false;
   }
 
  private:

@@ -42,6 +42,9 @@ void TableCells::readCells(MarkupStream& stream, TZEBtesto* source, ReadBudget& 
     cellBox->setObjectFactory(&box_->objectFactory());
     cellBox->setTextOf(paragraphOrigin::body, source);
     cellBox->setHostInset(inset);
+    cellBox->Background().transparent = true;  // the table paints the cells' colours
+    cellBox->setAnimated(box_->Animated());
+    cellBox->setReadOnly(box_->ReadOnly());
     cellBox->setBounds(0, 0, readingWidth, 0);
     cellBox->setLayoutWidth(readingWidth);
     cellBox->setContentWidth(readingWidth);

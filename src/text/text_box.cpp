@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "text/box_host.h"
 #include "text/text_attributes.h"
 
 namespace zeb {
@@ -31,7 +32,12 @@ void TZEBbox::clear() {
   objects_.clear();
   headerCount_ = 0;
   footerCount_ = 0;
-  caret_ = selStart_ = selEnd_ = TextPos{};
+  caret_.hide();
+  caret_.setPosition(TextPos{});
+  selStart_ = selEnd_ = TextPos{};
+  hasSelection_ = selectionShown_ = false;
+  press_ = Press{};
+  lastLink_ = noLink;
 }
 
 void TZEBbox::setBounds(int left, int top, int width, int height) {
@@ -42,8 +48,11 @@ void TZEBbox::setBounds(int left, int top, int width, int height) {
 }
 
 void TZEBbox::setScrollPosition(int horizontal, int vertical) {
-  horizontalPosition_ = std::clamp(horizontal, 0, std::max(0, horizontalRange_));
-  verticalPosition_ = std::clamp(vertical, 0, std::max(0, verticalRange_));
+  // A bar's position runs up to its range less the part of the page that shows.
+  const int clientWidth = host_ != nullptr ? std::max(0, host_->clientWidth()) : 0;
+  const int clientHeight = host_ != nullptr ? std::max(0, host_->clientHeight()) : 0;
+  horizontalPosition_ = std::clamp(horizontal, 0, std::max(0, horizontalRange_ - clientWidth));
+  verticalPosition_ = std::clamp(vertical, 0, std::max(0, verticalRange_ - clientHeight));
 }
 
 }  // namespace zeb

@@ -1,13 +1,19 @@
-// TZEBbox: a text box as storage and layout: its paragraphs read from a text object (with
-// header and footer texts), the sizing objects of its embedded objects, its layout widths,
-// extents and scroll ranges. The page view paints it and handles input.
+// TZEBbox: a text box: its paragraphs read from a text object (with header and footer
+// texts), the sizing objects of its embedded objects, its layout widths, extents and scroll
+// ranges; its caret and selection, the mouse and key input that moves them, links and copy.
+// A window hosts it (BoxSurface) and paints it with paintBox (box_painting.h).
 #pragma once
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/canvas.h"
+#include "text/box_input.h"
+#include "text/box_surface.h"
+#include "text/caret.h"
 #include "text/embedded_object.h"
 #include "text/markup_stream.h"
 #include "text/paragraph.h"
@@ -16,6 +22,7 @@
 namespace zeb {
 
 class BoxHost;
+class FrameSetLink;
 class MeasurementCache;
 class TZEBParaAttributes;
 class TZEBTextAttributes;
@@ -30,6 +37,20 @@ inline constexpr int maxVerticalRange = 32600;
 // A box on a page scrolls through the page's bars; a hosted box lives inside a visual
 // object (a table cell, a floating text) and takes the size of its content.
 enum class BoxPlacement { onPage, hosted };
+
+// What the box paints behind its text.
+struct BoxBackground {
+  static constexpr Colour initialColour = 0xC0C0C0;
+  // The picture object (kind 5) tiled over the box, or none.
+  TZEBoggetto* picture = nullptr;
+  // Without a picture object nothing is filled.
+  bool transparent = false;
+  Colour colour = initialColour;
+  // The outline of a hosted box; none draws no outline.
+  std::optional<Colour> borderColour;
+  // The tiling follows the page's scroll positions, so that the picture stays in place.
+  bool fixed = false;
+};
 
 class TZEBbox {
  public:
@@ -109,6 +130,7 @@ class TZEBbox {
   int HorizontalRange() const { return horizontalRange_; }
   int VerticalPosition() const { return verticalPosition_; }
   int HorizontalPosition() const { return horizontalPosition_; }
+  // Clamped to the ranges less the host's client size; the host is not told (see scrollBy).
   void setScrollPosition(int horizontal, int vertical);
   // Set when the vertical range had to be capped at limits::maxVerticalRange.
   bool RangeCapped() const { return rangeCapped_; }
@@ -126,18 +148,119 @@ class TZEBbox {
 
   // A position with the coordinates of its character (the caret's, a hit's).
   TextPos positionOf(int paragraphIndex, int charIndex) const;
+  // Gives the caret and the selection's ends the coordinates of their characters again.
+  void refreshPositions();
 
-  // --- Caret and selection, as positions; the page view moves and shows them.
-  const TextPos& Caret() const { return caret_; }
-  void setCaret(const TextPos& position) { caret_ = position; }
+  // The first position of the body text (of the text at all when there is no body).
+  TextPos firstTextPosition() const;
+  // The body paragraphs: from HeaderCount() to bodyEnd() - 1.
+  int bodyEnd() const { return paragraphCount() - footerCount_; }
+
+  // --- Modes and the window (box_modes.cpp).
+  // Reading mode: links follow on a click, no caret, keys scroll. Switching it on hides the
+  // caret and clears the selection; table cells follow the box.
+  bool Animated() const { return animated_; }
+  void setAnimated(bool animated);
+  // No typing; links follow on a click; keys scroll. Table cells follow the box.
+  bool ReadOnly() const { return readOnly_; }
+  void setReadOnly(bool readOnly);
+  // Neither Animated nor ReadOnly.
+  bool editing() const { return !animated_ && !readOnly_; }
+  BoxSurface* surface() const { return surface_; }
+  void setSurface(BoxSurface* surface) { surface_ = surface; }
+  // The frame set, found through the host; none outside a frame set.
+  FrameSetLink* frameSet() const;
+  // Asks the window to repaint an area (box coordinates), or a paragraph's band.
+  void invalidate(const CanvasRect& area) const;
+  void invalidateParagraph(int index) const;
+  // The band of a paragraph: Top to Bottom + 1 across the box.
+  CanvasRect paragraphBand(int index) const;
+  // The width painting and invalidation span: the box's width, at least its layout width.
+  int paintWidth() const;
+  // Sets the pending attribute flags of TextAttributes to false.
+  void clearPendingAttributes();
+  BoxBackground& Background() { return background_; }
+  const BoxBackground& Background() const { return background_; }
+
+  // --- Caret and selection (box_selection.cpp).
+  const TextPos& Caret() const { return caret_.position(); }
+  // Puts the caret at the position, nothing more.
+  void setCaret(const TextPos& position) { caret_.setPosition(position); }
+  // Moves the caret; in a focused box in editing mode the page scrolls to keep it in view.
+  void moveCaret(const TextPos& position);
+  TZEBcursor& CaretControl() { return caret_; }
+  const TZEBcursor& CaretControl() const { return caret_; }
+  // Shows the caret, only in a focused box in editing mode.
+  void showCaret();
+  void hideCaret();
+
   const TextPos& SelStart() const { return selStart_; }
   const TextPos& SelEnd() const { return selEnd_; }
+  // Sets both ends, nothing more (see SelectRange for showing a range).
   void setSelection(const TextPos& start, const TextPos& end) {
     selStart_ = start;
     selEnd_ = end;
   }
-  // The first position of the body text (of the text at all when there is no body).
-  TextPos firstTextPosition() const;
+  // A selection exists (its two ends were made to differ) and whether it is painted.
+  bool hasSelection() const { return hasSelection_; }
+  bool selectionShown() const { return selectionShown_; }
+  // Collapses the selection to the caret and repaints what it covered.
+  void ClearSelection();
+  void HideSelection();
+  void ShowSelection();
+  // The selection's ends in text order.
+  const TextPos& orderedStart() const;
+  const TextPos& orderedEnd() const;
+  // Inclusive at both ends.
+  bool selectionContains(const TextPos& position) const;
+  // Selects from (paragraph, character) to (paragraph, character): caret at the start,
+  // hidden when the range is not empty, selection shown, the frame set told.
+  void SelectRange(int startParagraph, int startChar, int endParagraph, int endChar);
+  // From the first position of the text to its last.
+  void SelectAll();
+  // Tells the frame set that the selection or the caret changed.
+  void selectionChanged();
+
+  // --- Links (box_links.cpp).
+  // The LinkCode at a position (of the last character at a paragraph end); -1 for none.
+  std::int32_t linkAt(const TextPos& position) const;
+  // The link object of a code: from the container below 0x08000000, from the paragraph's text
+  // object's local links for 0x6Fnnnnnn; none otherwise.
+  TZEBoggetto* linkObject(std::int32_t code, const TZEBparag& paragraph) const;
+  // Clears the selection, hides the caret and, when the frame set is enabled, posts the
+  // follow-link request with the link object. The box itself never navigates.
+  void followLink(TZEBoggetto& link);
+  // "short|long" text of the link under the mouse; empty elsewhere.
+  const std::string& Hint() const { return hint_; }
+
+  // --- Input (box_mouse.cpp, box_keys.cpp). Nothing happens while UpdateLock is above 0.
+  void mouseDown(const MouseEvent& event);
+  void mouseMove(const MouseEvent& event);
+  void mouseUp(const MouseEvent& event);
+  // True when the box used the key; other keys go to the window's default handling.
+  bool keyDown(const KeyEvent& event);
+  // Files dropped from the desktop at a point (paths as the file system spells them).
+  void dropFiles(const std::vector<std::string>& paths, int x, int y);
+  void focusGained();
+  void focusLost();
+  // The cursor the mouse shows over the box now, and the one it shows over text.
+  MouseCursor mouseCursor() const { return mouseCursor_; }
+  MouseCursor TextCursor() const { return textCursor_; }
+  void setTextCursor(MouseCursor cursor) { textCursor_ = cursor; }
+
+  // --- Scrolling (box_scrolling.cpp).
+  // Scrolls the page just enough to show the area (box coordinates); a hosted box asks its
+  // host, which adds the offsets of the boxes around it.
+  void makeVisible(const CanvasRect& area);
+  void scrollToCaret();
+  // A caret line out of view comes into view near the top, with up to 25 pixels of the text
+  // before it above it.
+  void scrollToCaretWithContext();
+  void scrollBy(int dx, int dy);
+
+  // --- Copying (selection_copy.cpp).
+  // Puts the selection on the clipboard: the program's object stream, RTF and plain text.
+  void CopySelection();
 
   TZEBTextAttributes& TextAttributes() { return *textAttributes_; }
   TZEBParaAttributes& ParaAttributes() { return *paraAttributes_; }
@@ -152,6 +275,18 @@ class TZEBbox {
   void setVerticalRange(int range);
   // The vertical extent of the text: the last paragraph's Bottom + 1 - its BottomMargin.
   int textRange() const;
+  // Input steps (box_mouse.cpp, box_keys.cpp).
+  void pressAt(const MouseEvent& event);
+  void releaseWithoutSelection(const MouseEvent& event);
+  void releaseDoubleClick(const MouseEvent& event);
+  void hoverAt(int x, int y);
+  void setHint(std::string hint);
+  void setMouseCursor(MouseCursor cursor);
+  void extendSelectionTo(const TextPos& position);
+  void popupAt(PopupMenuChoice choice, int x, int y);
+  bool scrollKey(const KeyEvent& event);
+  bool editingKey(const KeyEvent& event);
+  void followLinkAtCaret();
 
   TZEBset* set_;
   MeasurementCache* measures_;
@@ -176,9 +311,32 @@ class TZEBbox {
   int verticalPosition_ = 0;
   int horizontalPosition_ = 0;
   bool rangeCapped_ = false;
-  TextPos caret_;
+  bool animated_ = false;
+  bool readOnly_ = false;
+  BoxSurface* surface_ = nullptr;
+  BoxBackground background_;
+  TZEBcursor caret_;
   TextPos selStart_;
   TextPos selEnd_;
+  bool hasSelection_ = false;
+  bool selectionShown_ = false;
+  // The press: pressed waits for a move of more than 4 pixels, which starts selecting.
+  struct Press {
+    bool pressed = false;
+    bool selecting = false;
+    bool dragCandidate = false;
+    bool doubleClick = false;
+    int x = 0;
+    int y = 0;
+    TextPos position;
+    std::uint8_t origin = 0;
+  } press_;
+  std::int32_t lastLink_ = -1;
+  std::string hint_;
+  MouseCursor mouseCursor_ = MouseCursor::standard;
+  MouseCursor textCursor_ = MouseCursor::text;
+  // Posted follow-link requests hold a weak copy: they do nothing once the box is gone.
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
   std::unique_ptr<TZEBTextAttributes> textAttributes_;
   std::unique_ptr<TZEBParaAttributes> paraAttributes_;
 };

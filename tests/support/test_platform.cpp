@@ -10,6 +10,7 @@ TestPlatform::TestPlatform() {
   services_.shell = &shell;
   services_.clipboard = &clipboard;
   services_.measurer = &measurer;
+  services_.events = &events;
 }
 
 }  // namespace zeb::testing

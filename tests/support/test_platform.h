@@ -5,8 +5,9 @@
 #include <string>
 
 #include "platform/environment.h"
-#include "platform/headless/memory_clipboard.h"
 #include "platform/headless/fixed_metrics_measurer.h"
+#include "platform/headless/manual_event_queue.h"
+#include "platform/headless/memory_clipboard.h"
 #include "platform/headless/memory_settings_store.h"
 #include "platform/headless/recording_desktop_shell.h"
 #include "platform/headless/recording_message_boxes.h"
@@ -42,6 +43,8 @@ class TestPlatform {
   MemoryClipboard clipboard;
   // 96 pixels per inch; see FixedMetricsMeasurer for the widths and heights.
   FixedMetricsMeasurer measurer;
+  // Posted work and timers run when a test says so.
+  ManualEventQueue events;
 
  private:
   PlatformServices services_;

@@ -3,6 +3,7 @@
 
 #include "platform/headless/fixed_metrics_measurer.h"
 #include "platform/headless/ini_settings_store.h"
+#include "platform/headless/manual_event_queue.h"
 #include "platform/headless/memory_clipboard.h"
 #include "platform/headless/recording_desktop_shell.h"
 #include "platform/headless/stderr_message_boxes.h"
@@ -18,6 +19,8 @@ struct HeadlessPlatform::Parts {
   MemoryClipboard clipboard;
   // Without a screen, texts are measured with fixed metrics (search and export need no more).
   FixedMetricsMeasurer measurer;
+  // Nothing runs an event loop here: posted work waits for ever.
+  ManualEventQueue events;
 };
 
 HeadlessPlatform::HeadlessPlatform() : parts_(std::make_unique<Parts>()) {
@@ -27,6 +30,7 @@ HeadlessPlatform::HeadlessPlatform() : parts_(std::make_unique<Parts>()) {
   services_.shell = &parts_->shell;
   services_.clipboard = &parts_->clipboard;
   services_.measurer = &parts_->measurer;
+  services_.events = &parts_->events;
 }
 
 HeadlessPlatform::~HeadlessPlatform() = default;

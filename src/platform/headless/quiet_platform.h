@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/headless/fixed_metrics_measurer.h"
+#include "platform/headless/manual_event_queue.h"
 #include "platform/headless/memory_clipboard.h"
 #include "platform/headless/memory_settings_store.h"
 #include "platform/headless/recording_desktop_shell.h"
@@ -27,6 +28,7 @@ class QuietPlatform {
     services.shell = &shell;
     services.clipboard = &clipboard;
     services.measurer = &measurer;
+    services.events = &events;
     return services;
   }
 
@@ -36,6 +38,7 @@ class QuietPlatform {
   RecordingDesktopShell shell;
   MemoryClipboard clipboard;
   FixedMetricsMeasurer measurer;
+  ManualEventQueue events;
 };
 
 }  // namespace zeb

@@ -1,0 +1,62 @@
+// Canvas over a QPainter: on a widget, a QImage or a printer.
+#pragma once
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPalette>
+#include <optional>
+#include <vector>
+
+#include "platform/canvas.h"
+#include "platform/font_faces.h"
+
+namespace zeb {
+
+// The painter must be active on its device for the canvas's life. System colours come from
+// the palette: highlight and highlighted text, the button face with its light and dark
+// shades, base and text for the window; others from the classic scheme.
+class QtCanvas final : public Canvas {
+ public:
+  // The area to paint (in the painter's current coordinates) becomes the clip. Fonts are
+  // sized for the resolution, which must be that of the measurer the text was laid out with.
+  QtCanvas(QPainter& painter, const QRect& area, int pixelsPerInch, const QPalette& palette = QPalette());
+
+  CanvasRect clipRect() const override;
+  void intersectClip(const CanvasRect& rect) override;
+  void translate(int dx, int dy) override;
+  void save() override;
+  void restore() override;
+
+  void fillRect(const CanvasRect& rect, Colour colour) override;
+  void frameRect(const CanvasRect& rect, Colour colour) override;
+  void hatchRect(const CanvasRect& rect, Hatch hatch, Colour colour) override;
+  void setFont(const TMyFont& font) override;
+  void setTextBackground(TextBackground background, Colour colour) override;
+  void textOut(int x, int y, std::string_view text) override;
+  bool measuresText() const override { return true; }
+  int textWidth(std::string_view text) override;
+  void drawPicture(const CanvasRect& target, const PixelView& pixels) override;
+
+  QColor colourOf(Colour colour) const;
+
+ private:
+  QPainter* painter_;
+  int pixelsPerInch_;
+  QPalette palette_;
+  CanvasRect clip_;
+  std::vector<CanvasRect> savedClips_;
+  int dx_ = 0;
+  int dy_ = 0;
+  std::vector<std::pair<int, int>> savedOrigins_;
+  QFont font_;
+  std::optional<QFontMetrics> metrics_;
+  FaceEncoding encoding_ = FaceEncoding::windows1252;
+  QColor textColour_;
+  bool solidBackground_ = false;
+  QColor backgroundColour_;
+};
+
+QRect toQRect(const CanvasRect& rect);
+
+}  // namespace zeb

@@ -1,0 +1,133 @@
+// Key input of a box: scrolling the page in reading modes, caret and selection movement in
+// editing mode.
+#include "document/container.h"
+#include "platform/desktop_shell.h"
+#include "text/box_host.h"
+#include "text/caret_movement.h"
+#include "text/messages.h"
+#include "text/text_box.h"
+
+namespace zeb {
+namespace {
+
+// Arrow keys scroll the page by this much in reading modes.
+constexpr int lineScroll = 10;
+// A page step leaves this much of the previous view in sight; below pageStepMinimum + this
+// height the step is pageStepMinimum.
+constexpr int pageOverlap = 20;
+constexpr int pageStepMinimum = 10;
+
+std::optional<CaretMove> moveOf(const KeyEvent& event) {
+  const bool control = event.control();
+  switch (event.key) {
+    case Key::left: return control ? CaretMove::wordLeft : CaretMove::characterLeft;
+    case Key::right: return control ? CaretMove::wordRight : CaretMove::characterRight;
+    case Key::up: return control ? CaretMove::paragraphUp : CaretMove::lineUp;
+    case Key::down: return control ? CaretMove::paragraphDown : CaretMove::lineDown;
+    case Key::home: return control ? CaretMove::textStart : CaretMove::lineStart;
+    case Key::end: return control ? CaretMove::textEnd : CaretMove::lineEnd;
+    case Key::pageUp: return CaretMove::pageUp;
+    case Key::pageDown: return CaretMove::pageDown;
+    default: return std::nullopt;
+  }
+}
+
+// Keys after which a selection collapses to its start rather than its end.
+bool collapsesToStart(Key key) { return key == Key::pageUp || key == Key::home || key == Key::left || key == Key::up; }
+
+bool movesBackward(CaretMove move) {
+  switch (move) {
+    case CaretMove::characterLeft:
+    case CaretMove::wordLeft:
+    case CaretMove::lineUp:
+    case CaretMove::paragraphUp:
+    case CaretMove::lineStart:
+    case CaretMove::textStart:
+    case CaretMove::pageUp: return true;
+    default: return false;
+  }
+}
+
+bool startsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
+
+}  // namespace
+
+bool TZEBbox::keyDown(const KeyEvent& event) {
+  if (updateLock_ > 0) return true;
+  return editing() ? editingKey(event) : scrollKey(event);
+}
+
+bool TZEBbox::scrollKey(const KeyEvent& event) {
+  const int pageHeight = host_ != nullptr ? host_->clientHeight() : 0;
+  const int pageStep = pageHeight < pageOverlap + pageStepMinimum ? pageStepMinimum : pageHeight - pageOverlap;
+  switch (event.key) {
+    case Key::pageUp: scrollBy(0, -pageStep); return true;
+    case Key::pageDown: scrollBy(0, pageStep); return true;
+    case Key::up: scrollBy(0, -lineScroll); return true;
+    case Key::down: scrollBy(0, lineScroll); return true;
+    case Key::left: scrollBy(-lineScroll, 0); return true;
+    case Key::right: scrollBy(lineScroll, 0); return true;
+    case Key::letterC: return event.control();  // copying is the frame set's command here
+    default: return false;
+  }
+}
+
+bool TZEBbox::editingKey(const KeyEvent& event) {
+  if (event.key == Key::enter) {
+    selectionChanged();
+    return true;
+  }
+  if (event.key == Key::letterC && event.control()) {
+    CopySelection();
+    return true;
+  }
+  if (event.key == Key::f2) {
+    followLinkAtCaret();
+    return true;
+  }
+  const std::optional<CaretMove> move = moveOf(event);
+  if (!move || paragraphs_.empty()) return false;
+
+  if (!event.shift() && hasSelection_) {
+    const TextPos collapsed = collapsesToStart(event.key) ? orderedStart() : orderedEnd();
+    ClearSelection();
+    moveCaret(collapsed);
+  }
+  const std::optional<TextPos> target = movedCaret(*this, Caret(), *move);
+  if (!target) {
+    if (host_ != nullptr)
+      host_->leaveBox(*this, movesBackward(*move) ? LeaveDirection::backward : LeaveDirection::forward);
+  } else {
+    if (event.shift()) {
+      if (!hasSelection_) selStart_ = selEnd_ = Caret();
+      extendSelectionTo(*target);
+      hasSelection_ = target->paragraphIndex != selStart_.paragraphIndex || target->charIndex != selStart_.charIndex;
+      selectionShown_ = hasSelection_;
+    }
+    moveCaret(*target);
+  }
+  if (hasSelection_)
+    hideCaret();
+  else
+    showCaret();
+  selectionChanged();
+  return true;
+}
+
+void TZEBbox::followLinkAtCaret() {
+  if (paragraphs_.empty()) return;
+  const TextPos& caret = Caret();
+  TZEBoggetto* object = linkObject(linkAt(caret), *caret.paragraph);
+  if (object == nullptr) return;
+  if (object->Kind() == TOggettiHel::internetLink) {
+    const std::string target = object->Name();
+    if (!startsWith(target, messages::bookScheme) && !startsWith(target, messages::programScheme) &&
+        !startsWith(target, messages::runScheme)) {
+      set().services().shell->openDocument(target);
+      return;
+    }
+  }
+  followLink(*object);
+}
+
+}  // namespace zeb

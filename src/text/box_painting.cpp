@@ -1,0 +1,122 @@
+// Painting a box: background, outline, list numbers, the paragraphs that meet the clip and
+// the caret.
+#include "text/box_painting.h"
+
+#include "document/container.h"
+#include "platform/system_colours.h"
+#include "text/line_layout.h"
+#include "text/object_placement.h"
+#include "text/paint_context.h"
+#include "text/style_object.h"
+#include "text/text_box.h"
+
+namespace zeb {
+namespace {
+
+// The first tile edge at or before the position, on a grid through the origin.
+int gridStart(int position, int origin, int size) {
+  const std::int64_t offset = std::int64_t{position} - origin;
+  std::int64_t steps = offset / size;
+  if (offset % size < 0) --steps;
+  return saturated(origin + steps * size);
+}
+
+// Where the tiling of the box's background picture starts.
+void tileOrigin(const TZEBbox& box, int& x, int& y) {
+  x = y = 0;
+  if (box.set().header().u8(header::boxBackgroundTiling) == 1 && box.isHosted()) return;
+  if (box.isHosted()) {
+    // Continue the grid of the box around: its tiles start at the parent's origin.
+    x = -box.Left();
+    y = -box.Top();
+  } else if (box.Background().fixed) {
+    x = box.HorizontalPosition();
+    y = box.VerticalPosition();
+  }
+}
+
+void tile(const TZEBbox& box, Canvas& canvas, const CanvasRect& clip, const PixelView& pixels, int width, int height) {
+  int originX = 0;
+  int originY = 0;
+  tileOrigin(box, originX, originY);
+  for (std::int64_t y = gridStart(clip.top, originY, height); y < clip.bottom; y += height) {
+    for (std::int64_t x = gridStart(clip.left, originX, width); x < clip.right; x += width) {
+      canvas.drawPicture({saturated(x), saturated(y), saturated(x + width), saturated(y + height)}, pixels);
+    }
+  }
+}
+
+void paintBackground(TZEBbox& box, Canvas& canvas, const CanvasRect& clip) {
+  const BoxBackground& background = box.Background();
+  const TZEBpicture* picture = background.picture != nullptr ? box.set().decodedPicture(*background.picture) : nullptr;
+  if (picture != nullptr && !picture->empty()) {
+    if (!picture->isOpaque() && !box.isHosted()) canvas.fillRect(clip, background.colour);
+    const int width = background.picture->record().i16(field::pictureWidth);
+    const int height = background.picture->record().i16(field::pictureHeight);
+    RgbaImage scratch;
+    const PixelView pixels = firstImagePixels(*picture, scratch);
+    if (width > 0 && height > 0 && !pixels.empty()) tile(box, canvas, clip, pixels, width, height);
+  } else if (background.picture != nullptr || !background.transparent) {
+    canvas.fillRect(clip, background.colour);
+  }
+  if (box.ReadOnly() && !box.Animated()) {
+    canvas.hatchRect(clip, Hatch::forwardDiagonal, systemColour::buttonHighlight);
+    canvas.hatchRect(clip, Hatch::backwardDiagonal, systemColour::buttonShadow);
+  }
+}
+
+// The first paragraph whose band reaches down to y.
+int firstParagraphReaching(const TZEBbox& box, int y) {
+  int low = 0;
+  int high = box.paragraphCount();
+  while (low < high) {
+    const int middle = low + (high - low) / 2;
+    if (box.paragraph(middle).Bottom + 1 < y)
+      low = middle + 1;
+    else
+      high = middle;
+  }
+  return low;
+}
+
+}  // namespace
+
+void numberLists(TZEBbox& box) {
+  std::int32_t counter = 1;
+  for (const auto& paragraph : box.Paragraphs()) {
+    if (paragraph->Style.Numbering() == numbering::numbered) {
+      paragraph->ListNumber = counter++;
+    } else {
+      counter = 1;
+    }
+  }
+}
+
+void paintBox(TZEBbox& box, Canvas& canvas, ObjectPlacement* placement) {
+  if (box.UpdateLock() > 0) return;
+  const CanvasRect clip = canvas.clipRect();
+  if (clip.empty()) return;
+  paintBackground(box, canvas, clip);
+  if (box.isHosted() && box.Background().borderColour) {
+    canvas.frameRect({0, 0, box.Width(), box.Height()}, *box.Background().borderColour);
+  }
+  numberLists(box);
+
+  DrawingObjectPlacement drawing;
+  PaintContext context{box, canvas, placement != nullptr ? *placement : drawing, clip};
+  if (box.hasSelection() && box.selectionShown()) {
+    context.selection = true;
+    context.start = box.orderedStart();
+    context.end = box.orderedEnd();
+  }
+  const CanvasRect across{clip.left, 0, clip.right, 0};
+  for (int i = firstParagraphReaching(box, clip.top); i < box.paragraphCount(); ++i) {
+    TZEBparag& paragraph = box.paragraph(i);
+    if (paragraph.Top >= clip.bottom) break;
+    const CanvasRect band{across.left, paragraph.Top, across.right, paragraph.Bottom + 1};
+    if (band.intersects(clip)) paintParagraph(context, paragraph, i);
+  }
+  if (box.CaretControl().visibleNow()) canvas.fillRect(box.CaretControl().bar(), systemColour::windowText);
+}
+
+}  // namespace zeb

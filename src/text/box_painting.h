@@ -1,0 +1,21 @@
+// Painting a text box on a canvas: its background, list markers, text with runs, links and
+// the selection, the caret, and the placement of its embedded objects. Painting uses the
+// layout as it is and never lays out; it may store corrected character widths.
+#pragma once
+
+namespace zeb {
+
+class Canvas;
+class ObjectPlacement;
+class TZEBbox;
+
+// Paints what of the box meets the canvas's clip rectangle; the canvas's origin is the box's
+// top-left corner. Embedded objects are handed to the placement, by default one that draws
+// pictures and table cells on the canvas. Nothing is painted while the box is being rebuilt.
+void paintBox(TZEBbox& box, Canvas& canvas, ObjectPlacement* placement = nullptr);
+
+// Gives every paragraph its ListNumber: consecutive numbered paragraphs count 1, 2, 3, ...;
+// any other paragraph starts the count again.
+void numberLists(TZEBbox& box);
+
+}  // namespace zeb

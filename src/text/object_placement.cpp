@@ -1,0 +1,47 @@
+// Placing embedded objects while painting.
+#include "text/object_placement.h"
+
+#include "document/container.h"
+#include "document/image_cache.h"
+#include "text/box_painting.h"
+#include "text/embedded_object.h"
+#include "text/table_cells.h"
+#include "text/text_box.h"
+
+namespace zeb {
+
+PixelView firstImagePixels(const TZEBpicture& picture, RgbaImage& scratch) {
+  if (picture.empty()) return {};
+  const PictureFrame& first = picture.frames().front();
+  const bool covers = first.left == 0 && first.top == 0 && first.width == picture.width() &&
+                      first.height == picture.height() &&
+                      first.rgba.size() >= static_cast<std::size_t>(rgbaBytes(first.width, first.height));
+  if (covers) return {first.width, first.height, first.rgba.data()};
+  scratch = firstImageOf(picture);
+  if (scratch.pixels.size() < static_cast<std::size_t>(rgbaBytes(scratch.width, scratch.height))) return {};
+  return {scratch.width, scratch.height, scratch.pixels.data()};
+}
+
+void DrawingObjectPlacement::place(TZEBbox& box, EmbeddedObject& object, int left, int top, bool selected,
+                                   Canvas& canvas) {
+  object.placeAt(left, top, selected);
+  const CanvasRect area{left, top, left + object.width(), top + object.height()};
+  if (!area.intersects(canvas.clipRect())) return;
+  if (TableCells* table = object.tableCells()) {
+    for (const auto& cell : table->cells()) {
+      CanvasState state(canvas);
+      canvas.translate(left + cell->Left(), top + cell->Top());
+      canvas.intersectClip({0, 0, cell->Width(), cell->Height()});
+      paintBox(*cell, canvas, this);
+    }
+    return;
+  }
+  if (object.object().Kind() != TOggettiHel::immagineNew) return;
+  const TZEBpicture* picture = box.set().decodedPicture(object.object());
+  if (picture == nullptr) return;
+  RgbaImage scratch;
+  const PixelView pixels = firstImagePixels(*picture, scratch);
+  if (!pixels.empty()) canvas.drawPicture(area, pixels);
+}
+
+}  // namespace zeb

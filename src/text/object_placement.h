@@ -1,0 +1,34 @@
+// ObjectPlacement: where painting puts the embedded objects of a text. A window moves its
+// object controls there; images and printouts draw simple stand-ins on the canvas.
+#pragma once
+
+#include "platform/canvas.h"
+#include "platform/clipboard.h"
+
+namespace zeb {
+
+class EmbeddedObject;
+class TZEBbox;
+class TZEBpicture;
+
+class ObjectPlacement {
+ public:
+  virtual ~ObjectPlacement() = default;
+  // The object's cell has its top-left corner at (left, top) in the box: the object is
+  // placed there (given the box as parent, refreshed, shown, focused if it asked to be), and
+  // its border group follows `selected` (its character lies in the shown selection).
+  virtual void place(TZEBbox& box, EmbeddedObject& object, int left, int top, bool selected, Canvas& canvas) = 0;
+};
+
+// Records the position in the object, draws the picture of a picture placement stretched to
+// the object's size, and paints the cell boxes of a table.
+class DrawingObjectPlacement final : public ObjectPlacement {
+ public:
+  void place(TZEBbox& box, EmbeddedObject& object, int left, int top, bool selected, Canvas& canvas) override;
+};
+
+// The first image of a picture as pixels to draw: the first frame itself when it covers the
+// picture, else composed into the scratch image.
+PixelView firstImagePixels(const TZEBpicture& picture, RgbaImage& scratch);
+
+}  // namespace zeb

@@ -1,0 +1,37 @@
+// What painting a box hands from the box to its paragraphs.
+#pragma once
+
+#include "platform/canvas.h"
+#include "text/text_position.h"
+
+namespace zeb {
+
+class ObjectPlacement;
+class TZEBbox;
+class TZEBparag;
+
+struct PaintContext {
+  TZEBbox& box;
+  Canvas& canvas;
+  ObjectPlacement& placement;
+  CanvasRect clip;
+  // The shown selection in text order; none when nothing is selected or it is hidden.
+  bool selection = false;
+  TextPos start;
+  TextPos end;
+
+  bool selected(int paragraphIndex, int charIndex) const {
+    if (!selection) return false;
+    const bool afterStart = paragraphIndex > start.paragraphIndex ||
+                            (paragraphIndex == start.paragraphIndex && charIndex >= start.charIndex);
+    const bool beforeEnd =
+        paragraphIndex < end.paragraphIndex || (paragraphIndex == end.paragraphIndex && charIndex < end.charIndex);
+    return afterStart && beforeEnd;
+  }
+};
+
+// Paints one paragraph: the hatching of header and footer text, its list marker and the
+// lines that meet the clip.
+void paintParagraph(PaintContext& context, TZEBparag& paragraph, int paragraphIndex);
+
+}  // namespace zeb

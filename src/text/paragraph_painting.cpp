@@ -1,0 +1,309 @@
+// Painting a paragraph: hatching of header and footer text, the list marker, and its lines
+// with runs, links, the selection and embedded objects. Characters of one font, link and
+// selection state are drawn with one text output as long as the canvas agrees with their
+// stored widths; where it does not, they are drawn one by one and the widths corrected.
+#include <algorithm>
+#include <cstdlib>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "platform/system_colours.h"
+#include "text/effective_font.h"
+#include "text/line_layout.h"
+#include "text/measurement_cache.h"
+#include "text/object_placement.h"
+#include "text/paint_context.h"
+#include "text/style_object.h"
+#include "text/text_box.h"
+
+namespace zeb {
+namespace {
+
+// A batch is drawn with one text output when the canvas's width of it differs from the sum
+// of the stored widths by at most this much.
+constexpr int batchTolerance = 4;
+// Header and footer hatching reaches this far above and below a paragraph.
+constexpr int hatchAbove = 2;
+constexpr int hatchBelow = 1;
+// The bullet of a bulleted paragraph, and the room it takes when there is no indent for it.
+constexpr std::string_view bulletFace = "Wingdings";
+constexpr std::string_view bulletCharacter = "w";
+constexpr int bulletRoom = 10;
+
+class ParagraphPainter {
+ public:
+  ParagraphPainter(PaintContext& context, TZEBparag& paragraph, int index)
+      : context_(context), canvas_(context.canvas), paragraph_(paragraph), index_(index) {}
+
+  void paint();
+
+ private:
+  int contentTop() const {
+    return saturated(std::int64_t{paragraph_.Top} + clampedLength(paragraph_.Style.TopMargin()));
+  }
+  int baselineOf(const TZEBline& line) const {
+    return saturated(std::int64_t{contentTop()} + line.LineTop + line.LineAscent);
+  }
+  const CharCell& cell(int i) const { return paragraph_.Cells[static_cast<std::size_t>(i)]; }
+
+  void hatchHeaderOrFooter();
+  void drawMarker();
+  void startAt(int index);
+  void apply(int i);
+  void useFont(const TMyFont& font);
+  void prepare(bool selected);
+  void highlightLine(const TZEBline& line);
+  void paintLine(const TZEBline& line);
+  bool joinsBatch(int i, bool selected) const;
+  void drawBatch(int from, int to, std::int64_t x, int top);
+  int widthOnCanvas(const TMyFont& font, std::string_view text);
+
+  PaintContext& context_;
+  Canvas& canvas_;
+  TZEBparag& paragraph_;
+  int index_;
+  // The state in force: the font the characters are drawn in, how far they are moved down
+  // (subscript), and the link.
+  TMyFont font_;
+  int offset_ = 0;
+  std::int32_t link_ = noLink;
+  // What the canvas was last given.
+  std::optional<TMyFont> canvasFont_;
+  bool clearBackground_ = false;
+};
+
+void ParagraphPainter::useFont(const TMyFont& font) {
+  font_ = font;
+  offset_ = 0;
+  if (font.Position == fontPosition::subscript) {
+    offset_ = context_.box.measures().select(font).metrics().height / 2;
+  }
+}
+
+void ParagraphPainter::prepare(bool selected) {
+  TMyFont wanted = font_;
+  if (selected) wanted.Color = systemColour::highlightText;
+  if (!canvasFont_ || *canvasFont_ != wanted) {
+    canvas_.setFont(wanted);
+    canvasFont_ = wanted;
+  }
+  if (!clearBackground_) {
+    canvas_.setTextBackground(TextBackground::clear, systemColour::highlight);
+    clearBackground_ = true;
+  }
+}
+
+// The highlight goes behind the whole line before any text is drawn: drawn with each piece
+// of text, it would cover the overhang of the text before it wherever the canvas's widths
+// differ a little from the stored ones.
+void ParagraphPainter::highlightLine(const TZEBline& line) {
+  const int end = std::min(line.FirstChar + line.CharCount, paragraph_.length());
+  if (index_ < context_.start.paragraphIndex || index_ > context_.end.paragraphIndex) return;
+  const int top = saturated(std::int64_t{contentTop()} + line.LineTop);
+  const int bottom = saturated(std::int64_t{top} + line.LineHeight);
+  std::int64_t x = std::int64_t{line.AlignOffset} + line.Indent;
+  std::int64_t spanStart = -1;
+  for (int i = line.FirstChar; i <= end; ++i) {
+    const bool selected = i < end && context_.selected(index_, i);
+    if (selected && spanStart < 0) spanStart = x;
+    if (!selected && spanStart >= 0) {
+      canvas_.fillRect({saturated(spanStart), top, saturated(x), bottom}, systemColour::highlight);
+      spanStart = -1;
+    }
+    if (i < end) x += cell(i).DrawWidth;
+  }
+}
+
+int ParagraphPainter::widthOnCanvas(const TMyFont& font, std::string_view text) {
+  if (canvas_.measuresText()) return canvas_.textWidth(text);
+  return context_.box.measures().measurer().extent(font, text);
+}
+
+void ParagraphPainter::hatchHeaderOrFooter() {
+  const TZEBbox& box = context_.box;
+  if (box.Animated() || box.isHosted() || paragraph_.Origin == paragraphOrigin::body) return;
+  const CanvasRect area{0, paragraph_.Top - hatchAbove, box.paintWidth(), paragraph_.Bottom + hatchBelow + 1};
+  canvas_.hatchRect(area, Hatch::forwardDiagonal, systemColour::buttonHighlight);
+  canvas_.hatchRect(area, Hatch::backwardDiagonal, systemColour::buttonShadow);
+}
+
+void ParagraphPainter::drawMarker() {
+  const std::uint8_t kind = paragraph_.Style.Numbering();
+  if ((kind != numbering::numbered && kind != numbering::bulleted) || paragraph_.Lines.empty()) return;
+  const int left = indentsOf(context_.box, paragraph_).left;
+  const int firstLine = clampedLength(paragraph_.Style.FirstLineIndent());
+  TMyFont font = runFont(paragraph_.Style, nullptr);
+  std::string text;
+  int x = left;
+  if (kind == numbering::numbered) {
+    text = std::to_string(paragraph_.ListNumber) + ". ";
+    canvas_.setFont(font);
+    const int width = widthOnCanvas(font, text);
+    if (firstLine < 0)
+      x = left + firstLine;
+    else if (firstLine < width)
+      x = left - width;
+  } else {
+    font.Name = bulletFace;
+    text = bulletCharacter;
+    canvas_.setFont(font);
+    if (firstLine < 0)
+      x = left + firstLine;
+    else if (firstLine <= 9)
+      x = left - bulletRoom;
+  }
+  canvasFont_ = font;
+  if (!clearBackground_) {
+    canvas_.setTextBackground(TextBackground::clear, systemColour::highlight);
+    clearBackground_ = true;
+  }
+  // On the first line's baseline, moved like the paragraph's own characters.
+  const int offset =
+      font.Position == fontPosition::subscript ? context_.box.measures().select(font).metrics().height / 2 : 0;
+  const int ascent = context_.box.measures().select(font).metrics().ascent;
+  canvas_.textOut(x, baselineOf(paragraph_.Lines.front()) + offset - ascent, text);
+}
+
+// The state before character `index`: outside a link it follows from the run in force;
+// inside one it is found by going over the link from its start.
+void ParagraphPainter::startAt(int index) {
+  int start = index;
+  while (start > 0 && cell(start - 1).LinkCode != noLink) --start;
+  useFont(runFont(paragraph_.Style, start > 0 ? paragraph_.runAt(start - 1) : nullptr));
+  link_ = noLink;
+  for (int i = start; i < index; ++i) apply(i);
+}
+
+// A run start and a change of link at character i change the state.
+void ParagraphPainter::apply(int i) {
+  const CharCell& current = cell(i);
+  const TZEBParaStyle& style = paragraph_.Style;
+  const bool startsRun =
+      current.RunStyle >= 0 && current.RunStyle < static_cast<std::int32_t>(paragraph_.RunStyles.size());
+  if (startsRun && (link_ == noLink || style.LinkSize() < 0)) {
+    TMyFont font = runFont(style, paragraph_.RunStyles[static_cast<std::size_t>(current.RunStyle)].get());
+    if (link_ != noLink && current.LinkCode == link_) {
+      // Inside a link the run gives face, size and style; the link keeps its look.
+      const Colour linkColour = font_.Color;
+      applyLinkLook(font, style);
+      font.Color = linkColour;
+    }
+    useFont(font);
+  }
+  if (current.LinkCode != link_) {
+    link_ = current.LinkCode;
+    TMyFont font = runFont(style, paragraph_.runAt(i));
+    if (link_ != noLink) {
+      const Colour runColour = font.Color;
+      applyLinkLook(font, style);
+      // A link that starts where a run starts takes that run's colour.
+      if (startsRun) font.Color = runColour;
+    }
+    useFont(font);
+  }
+}
+
+bool ParagraphPainter::joinsBatch(int i, bool selected) const {
+  const CharCell& current = cell(i);
+  return current.RunStyle < 0 && current.LinkCode == link_ && current.ObjectIndex < 0 &&
+         paragraph_.Text[static_cast<std::size_t>(i)] != ' ' && context_.selected(index_, i) == selected;
+}
+
+void ParagraphPainter::drawBatch(int from, int to, std::int64_t x, int top) {
+  const std::string_view text(paragraph_.Text.data() + from, static_cast<std::size_t>(to - from));
+  std::int64_t stored = 0;
+  for (int i = from; i < to; ++i) stored += cell(i).DrawWidth;
+  if (!canvas_.measuresText() || std::llabs(canvas_.textWidth(text) - stored) <= batchTolerance) {
+    canvas_.textOut(saturated(x), top, text);
+    return;
+  }
+  // The canvas disagrees: each character at the pair width the canvas gives it, stored so
+  // that the next paint can batch again. The character before the batch is in the same
+  // font unless it is an object or the batch starts the paragraph.
+  int previous =
+      from > 0 && cell(from - 1).ObjectIndex < 0 ? static_cast<unsigned char>(paragraph_.Text[from - 1]) : -1;
+  for (int i = from; i < to; ++i) {
+    const char character = paragraph_.Text[static_cast<std::size_t>(i)];
+    int width = 0;
+    if (previous >= 0) {
+      const char pair[2] = {static_cast<char>(previous), character};
+      width = canvas_.textWidth(std::string_view(pair, 2)) - canvas_.textWidth(std::string_view(pair, 1));
+    } else {
+      width = canvas_.textWidth(std::string_view(&character, 1));
+    }
+    width = std::clamp(width, 0, limits::maxLength);
+    canvas_.textOut(saturated(x), top, std::string_view(&character, 1));
+    x += width;
+    CharCell& corrected = paragraph_.Cells[static_cast<std::size_t>(i)];
+    corrected.Advance = corrected.DrawWidth = width;
+    previous = static_cast<unsigned char>(character);
+  }
+}
+
+void ParagraphPainter::paintLine(const TZEBline& line) {
+  if (context_.selection) highlightLine(line);
+  const int baseline = baselineOf(line);
+  std::int64_t x = std::int64_t{line.AlignOffset} + line.Indent;
+  const int end = std::min(line.FirstChar + line.CharCount, paragraph_.length());
+  int i = line.FirstChar;
+  while (i < end) {
+    const bool selected = context_.selected(index_, i);
+    if (joinsBatch(i, selected)) {
+      int to = i + 1;
+      while (to < end && joinsBatch(to, selected)) ++to;
+      std::int64_t width = 0;
+      for (int k = i; k < to; ++k) width += cell(k).DrawWidth;
+      prepare(selected);
+      drawBatch(i, to, x, baseline + offset_ - cell(i).Ascent);
+      x += width;
+      i = to;
+      continue;
+    }
+    apply(i);
+    const CharCell& current = cell(i);
+    const int top = saturated(std::int64_t{baseline} + offset_ - current.Ascent);
+    if (current.ObjectIndex >= 0 && current.ObjectIndex < static_cast<std::int32_t>(paragraph_.Objects.size())) {
+      const EmbeddedRef& object = paragraph_.Objects[static_cast<std::size_t>(current.ObjectIndex)];
+      if (object.visual != nullptr) {
+        context_.placement.place(context_.box, *object.visual, saturated(x), baseline - current.Ascent, selected,
+                                 canvas_);
+      }
+    } else {
+      prepare(selected);
+      canvas_.textOut(saturated(x), top, std::string_view(&paragraph_.Text[static_cast<std::size_t>(i)], 1));
+    }
+    x += current.DrawWidth;
+    ++i;
+  }
+}
+
+void ParagraphPainter::paint() {
+  hatchHeaderOrFooter();
+  useFont(runFont(paragraph_.Style, nullptr));
+  drawMarker();
+  if (paragraph_.Lines.empty()) return;
+
+  const int top = contentTop();
+  const CanvasRect& clip = context_.clip;
+  // The first line that reaches into the clip (the last line when none does).
+  const auto lines = std::span<const TZEBline>(paragraph_.Lines).first(paragraph_.Lines.size() - 1);
+  const auto first = std::partition_point(lines.begin(), lines.end(), [&](const TZEBline& line) {
+    return std::int64_t{top} + line.LineTop + line.LineHeight <= clip.top;
+  });
+  auto k = static_cast<std::size_t>(first - lines.begin());
+  startAt(paragraph_.Lines[k].FirstChar);
+  for (; k < paragraph_.Lines.size(); ++k) {
+    const TZEBline& line = paragraph_.Lines[k];
+    if (std::int64_t{top} + line.LineTop >= clip.bottom) break;
+    paintLine(line);
+  }
+}
+
+}  // namespace
+
+void paintParagraph(PaintContext& context, TZEBparag& paragraph, int paragraphIndex) {
+  ParagraphPainter(context, paragraph, paragraphIndex).paint();
+}
+
+}  // namespace zeb

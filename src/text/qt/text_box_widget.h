@@ -1,0 +1,69 @@
+// TextBoxWidget: the window of a text box. It forwards its input to the box, paints the box
+// through a QtCanvas, and shows the cursor, hint and popup menus the box asks for.
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "text/box_surface.h"
+
+class QMenu;
+
+namespace zeb {
+
+class ObjectPlacement;
+class TZEBbox;
+
+class TextBoxWidget : public QWidget, public BoxSurface {
+  Q_OBJECT
+
+ public:
+  // The box is not owned and must outlive the widget. The widget becomes the box's surface;
+  // its coordinates are the box's.
+  explicit TextBoxWidget(TZEBbox& box, QWidget* parent = nullptr);
+  ~TextBoxWidget() override;
+
+  TZEBbox& box() const { return *box_; }
+  // Where painting puts embedded objects; by default they are drawn on the canvas.
+  void setObjectPlacement(ObjectPlacement* placement) { placement_ = placement; }
+  // The box's own popup menu (the page's); not owned.
+  void setOwnPopupMenu(QMenu* menu);
+
+  QSize sizeHint() const override;
+
+  // BoxSurface.
+  void invalidate(const CanvasRect& area) override;
+  void setMouseCursor(MouseCursor cursor) override;
+  void hintChanged(std::string_view hint) override;
+  bool hasFocus() const override;
+  bool canFocus() const override;
+  void takeFocus() override;
+  void showPopup(PopupMenuChoice choice, int x, int y) override;
+
+ signals:
+  // A popup menu of the frame set is asked for at the global position (the box's own menu
+  // pops up by itself when one is set).
+  void popupRequested(zeb::PopupMenuChoice choice, QPoint globalPosition);
+  // The box's hint, "short|long" or empty; the tooltip shows the short part.
+  void hintTextChanged(const QString& hint);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  TZEBbox* box_;
+  ObjectPlacement* placement_ = nullptr;
+  QPointer<QMenu> ownMenu_;
+};
+
+}  // namespace zeb

@@ -1,0 +1,122 @@
+// The Qt canvas, clipboard and event queue under the offscreen platform.
+#include <gtest/gtest.h>
+
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QImage>
+#include <QMimeData>
+#include <QPainter>
+
+#include "platform/qt/qt_canvas.h"
+#include "platform/qt/qt_clipboard.h"
+#include "platform/qt/qt_event_queue.h"
+#include "platform/qt/qt_text_measurer.h"
+#include "platform/system_colours.h"
+
+namespace zeb {
+namespace {
+
+QImage blank(int width, int height) {
+  QImage image(width, height, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  return image;
+}
+
+// Pixels of the area darker than mid grey.
+int inkIn(const QImage& image, const QRect& area) {
+  int count = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int x = area.left(); x <= area.right(); ++x) count += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
+  }
+  return count;
+}
+
+TEST(QtCanvas, FillsClipsTranslatesAndDrawsPictures) {
+  QImage image = blank(40, 30);
+  {
+    QPainter painter(&image);
+    QtCanvas canvas(painter, QRect(0, 0, 30, 30), 96);
+    canvas.fillRect({0, 0, 40, 30}, 0x0000FF);  // red, clipped at x 30
+    CanvasState state(canvas);
+    canvas.translate(5, 5);
+    canvas.intersectClip({0, 0, 10, 10});
+    EXPECT_EQ(canvas.clipRect(), (CanvasRect{0, 0, 10, 10}));
+    const std::uint8_t pixels[] = {0, 255, 0, 255, 0, 0, 255, 255};  // green, blue
+    canvas.drawPicture({0, 0, 10, 10}, {2, 1, pixels});
+  }
+  EXPECT_EQ(image.pixel(2, 2), qRgb(255, 0, 0));
+  EXPECT_EQ(image.pixel(35, 2), qRgb(255, 255, 255));
+  EXPECT_EQ(image.pixel(7, 7), qRgb(0, 255, 0));
+  EXPECT_EQ(image.pixel(12, 12), qRgb(0, 0, 255));
+  EXPECT_EQ(image.pixel(16, 16), qRgb(255, 0, 0));  // outside the narrowed clip
+}
+
+TEST(QtCanvas, TextSitsOnItsMeasuredBaselineAndMeasuresLikeTheMeasurer) {
+  QtTextMeasurer measurer(96);
+  const TMyFont font{"Arial", 0, 0x000000, 20, 0};
+  const FontMetrics metrics = measurer.metrics(font);
+  QImage image = blank(200, 60);
+  QPainter painter(&image);
+  QtCanvas canvas(painter, image.rect(), 96);
+  canvas.setFont(font);
+  EXPECT_EQ(canvas.textWidth("Hello"), measurer.extent(font, "Hello"));
+  canvas.setTextBackground(TextBackground::solid, 0x00FF00);
+  canvas.textOut(10, 10, "Hello");
+  painter.end();
+  // Ink lies between the cell's top and the baseline; the solid background spans the advance.
+  EXPECT_GT(inkIn(image, QRect(10, 10, canvas.textWidth("Hello"), metrics.ascent)), 20);
+  EXPECT_EQ(inkIn(image, QRect(0, 0, 200, 9)), 0);
+  EXPECT_EQ(image.pixel(10 + measurer.extent(font, "Hello") - 1, 10 + metrics.height - 1), qRgb(0, 255, 0));
+}
+
+TEST(QtCanvas, SystemColoursComeFromThePalette) {
+  QPalette palette;
+  palette.setColor(QPalette::Active, QPalette::Highlight, QColor(1, 2, 3));
+  QImage image = blank(4, 4);
+  QPainter painter(&image);
+  QtCanvas canvas(painter, image.rect(), 96, palette);
+  EXPECT_EQ(canvas.colourOf(systemColour::highlight), QColor(1, 2, 3));
+  EXPECT_EQ(canvas.colourOf(0x00336699), QColor(0x99, 0x66, 0x33));
+}
+
+TEST(QtClipboard, NamedFormatsTravelAsMimeTypesBesideRtfTextAndPicture) {
+  EXPECT_EQ(mimeTypeOfFormat("Nexo30 objects"), QStringLiteral("application/x-nexo30-objects"));
+  QtClipboard clipboard;
+  clipboard.clear();
+  const std::uint8_t stream[] = {1, 0, 0, 0, 0};
+  clipboard.setFormat(objectsFormat, stream);
+  const std::string rtf = "{\\rtf1 x}";
+  clipboard.setRtf({reinterpret_cast<const std::uint8_t*>(rtf.data()), rtf.size()});
+  clipboard.setPlainText("caf\xe9");
+  RgbaImage picture{1, 1, {10, 20, 30, 255}};
+  clipboard.setPicture(picture);
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  ASSERT_NE(data, nullptr);
+  EXPECT_EQ(data->data(QStringLiteral("application/x-nexo30-objects")), QByteArray("\x01\0\0\0\0", 5));
+  EXPECT_EQ(data->data(QStringLiteral("text/rtf")), QByteArray("{\\rtf1 x}"));
+  EXPECT_EQ(data->text(), QString::fromUtf8("caf\xc3\xa9"));
+  EXPECT_EQ(qvariant_cast<QImage>(data->imageData()).pixel(0, 0), qRgb(10, 20, 30));
+}
+
+TEST(QtEventQueue, PostedWorkRunsLaterOnTheEventLoopAndTimersFire) {
+  QtEventQueue queue;
+  int ran = 0;
+  queue.post([&] { ++ran; });
+  EXPECT_EQ(ran, 0);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(ran, 1);
+
+  int fired = 0;
+  auto timer = queue.createTimer();
+  timer->start(5, TimerMode::singleShot, [&] { ++fired; });
+  QElapsedTimer clock;
+  clock.start();
+  while (fired == 0 && clock.elapsed() < 5000) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+  EXPECT_EQ(fired, 1);
+  EXPECT_FALSE(timer->active());
+}
+
+}  // namespace
+}  // namespace zeb

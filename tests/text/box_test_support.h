@@ -1,0 +1,161 @@
+// Doubles around a text box for the tests of its input, painting and copying: a page host, a
+// window surface and a frame set that write down what the box asks of them, and helpers that
+// make link objects and pictures.
+#pragma once
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "document/container.h"
+#include "document/image_cache.h"
+#include "document/page_object.h"
+#include "tests/text/text_test_support.h"
+#include "text/box_host.h"
+#include "text/box_surface.h"
+#include "text/frame_set_link.h"
+#include "text/picture_placement.h"
+#include "tools/zebmake/picture_maker.h"
+
+namespace zeb::testing {
+
+class RecordingFrameSet final : public FrameSetLink {
+ public:
+  bool Enabled() const override { return enabled; }
+  bool Wrapper() const override { return wrapper; }
+  void SetCurrentControl(TZEBbox&) override { ++currentControlCalls; }
+  void SetActiveBox(TZEBbox&) override { ++activeBoxCalls; }
+  void RulerPosChanged(TZEBbox&) override { ++rulerCalls; }
+  void DropFile(const std::vector<std::string>& files, TZEBbox* caller) override {
+    dropped.push_back(files);
+    dropCallers.push_back(caller);
+  }
+  void Click(TZEBbox&) override { ++clicks; }
+  void FollowLink(TZEBbox&, TZEBoggetto& link) override { followed.push_back(&link); }
+  void RememberObject(TZEBoggetto& object) override { remembered.push_back(&object); }
+  void TakeFocus() override { ++focusTaken; }
+
+  bool enabled = true;
+  bool wrapper = false;
+  int currentControlCalls = 0;
+  int activeBoxCalls = 0;
+  int rulerCalls = 0;
+  int clicks = 0;
+  int focusTaken = 0;
+  std::vector<std::vector<std::string>> dropped;
+  std::vector<TZEBbox*> dropCallers;
+  std::vector<TZEBoggetto*> followed;
+  std::vector<TZEBoggetto*> remembered;
+};
+
+class TestHost final : public BoxHost {
+ public:
+  int clientWidth() const override { return width; }
+  int clientHeight() const override { return height; }
+  void scrolled(TZEBbox&) override { ++scrolls; }
+  void leaveBox(TZEBbox&, LeaveDirection direction) override { left.push_back(direction); }
+  FrameSetLink* frameSet() const override { return frames; }
+
+  int width = 200;
+  int height = 300;
+  int scrolls = 0;
+  std::vector<LeaveDirection> left;
+  FrameSetLink* frames = nullptr;
+};
+
+struct ShownPopup {
+  PopupMenuChoice choice;
+  int x;
+  int y;
+  bool operator==(const ShownPopup&) const = default;
+};
+
+class RecordingSurface final : public BoxSurface {
+ public:
+  void invalidate(const CanvasRect& area) override { invalidated.push_back(area); }
+  void setMouseCursor(MouseCursor shown) override { cursor = shown; }
+  void hintChanged(std::string_view text) override { hints.emplace_back(text); }
+  bool hasFocus() const override { return focused; }
+  void takeFocus() override { focused = true; }
+  void showPopup(PopupMenuChoice choice, int x, int y) override { popups.push_back({choice, x, y}); }
+
+  bool focused = false;
+  MouseCursor cursor = MouseCursor::standard;
+  std::vector<std::string> hints;
+  std::vector<ShownPopup> popups;
+  std::vector<CanvasRect> invalidated;
+};
+
+// A box on a page in a frame set, with fixed metrics: style plainStyle has 10-pixel
+// characters on 20-pixel lines, and the first paragraph starts at y 8.
+class BoxTest : public TextTest {
+ protected:
+  BoxTest() { host.frames = &frames; }
+
+  TZEBbox& show(std::string_view markup, int width = 200) {
+    std::string text(markup);
+    text.push_back('\0');
+    setText(text);
+    box = std::make_unique<TZEBbox>(set, measures);
+    box->setHost(&host);
+    box->setSurface(&surface);
+    box->setBounds(0, 0, width, 300);
+    host.width = width;
+    box->LoadFrom(*page);
+    return *box;
+  }
+
+  // A hyperlink local to the page, and its link tag.
+  std::string localLink(std::string_view target, TOggettiHel kind = TOggettiHel::internetLink) {
+    auto link = set.makeObject(kind);
+    link->Activate();
+    if (kind == TOggettiHel::internetLink) link->setName(target);
+    const std::uint32_t reference = page->registerLocal(std::move(link));
+    return linkTag(reference);
+  }
+  static std::string linkTag(std::uint32_t code) {
+    char tag[16];
+    std::snprintf(tag, sizeof tag, "<$%08x>", code);
+    return tag;
+  }
+
+  // A picture object of the size, filled with one colour (0xRRGGBB), decoded in the cache.
+  TZEBoggetto& pictureObject(int width, int height, std::uint32_t rgb) {
+    TZEBoggetto& picture = zebmake::addObject(set, TOggettiHel::immagine);
+    zebmake::BmpPicture bitmap;
+    bitmap.width = width;
+    bitmap.height = height;
+    bitmap.pixels.assign(static_cast<std::size_t>(width * height), 0xFF000000u | rgb);
+    auto decoded = std::make_unique<TZEBpicture>();
+    const std::vector<std::uint8_t> bytes = zebmake::makeBmp(bitmap);
+    decoded->loadFromBytes(bytes, PictureFormat::bitmap);
+    picture.record().setI16(field::pictureWidth, static_cast<std::int16_t>(width));
+    picture.record().setI16(field::pictureHeight, static_cast<std::int16_t>(height));
+    set.imageCache().add(picture, std::move(decoded), 20, set.messages());
+    return picture;
+  }
+
+  // A placement of the picture embedded in the page; its tag.
+  std::string embeddedPicture(TZEBoggetto& picture, int width, int height) {
+    auto placement = set.makeObject(TOggettiHel::immagineNew);
+    placement->Release();
+    placement->record().setI32(field::placementPicture, picture.Index());
+    placement->record().setI16(field::placementDisplayWidth, static_cast<std::int16_t>(width));
+    placement->record().setI16(field::placementDisplayHeight, static_cast<std::int16_t>(height));
+    placement->record().setI16(field::placementNaturalWidth, static_cast<std::int16_t>(width));
+    placement->record().setI16(field::placementNaturalHeight, static_cast<std::int16_t>(height));
+    const std::uint32_t reference = page->addEmbedded(std::move(placement), 0);
+    return linkTag(reference);
+  }
+
+  std::string tag(std::string_view attributes) const {
+    return "<Z S" + std::to_string(plainStyle) + " " + std::string(attributes) + ">";
+  }
+
+  RecordingFrameSet frames;
+  TestHost host;
+  RecordingSurface surface;
+};
+
+}  // namespace zeb::testing
