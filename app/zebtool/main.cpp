@@ -9,8 +9,8 @@
 namespace {
 
 const std::vector<const std::vector<zeb::tool::Command>*>& commandGroups() {
-  static const std::vector<const std::vector<zeb::tool::Command>*> groups = {&zeb::tool::bookCommands(),
-                                                                                &zeb::tool::serviceCommands()};
+  static const std::vector<const std::vector<zeb::tool::Command>*> groups = {
+      &zeb::tool::bookCommands(), &zeb::tool::serviceCommands(), &zeb::tool::renderCommands()};
   return groups;
 }
 

@@ -33,5 +33,7 @@ struct Command {
 // The commands of each group, defined beside their code.
 const std::vector<Command>& bookCommands();
 const std::vector<Command>& serviceCommands();
+// Only in builds with the Qt front; empty otherwise.
+const std::vector<Command>& renderCommands();
 
 }  // namespace zeb::tool

@@ -59,7 +59,13 @@ TZEBtesto& TZEBpage::ShowText(TZEBtesto* page) {
 
   box_ = std::make_unique<TZEBbox>(set_, measures_);
   box_->setHost(this);
+  box_->setAnimated(animated_);
+  box_->setReadOnly(readOnly_);
   box_->setBounds(0, 0, clientWidth_, clientHeight_);
+  // The box fills the page with the page's background colour and picture.
+  box_->Background().colour = background_.Colour();
+  box_->Background().picture = background_.Picture();
+  box_->Background().fixed = shownPage_ != nullptr && shownPage_->record().i32(field::pageFixedBackground) == 1;
   box_->LoadFrom(*working_, working_->headerText(), working_->footerText());
   collectPanels(*box_);
   modified_ = false;
@@ -102,10 +108,14 @@ void TZEBpage::collectPanels(TZEBbox& box) {
 
 void TZEBpage::setReadOnly(bool readOnly) {
   readOnly_ = readOnly;
+  if (box_) box_->setReadOnly(readOnly);
   applyScrollBarRule();
 }
 
-void TZEBpage::setAnimated(bool animated) { animated_ = animated; }
+void TZEBpage::setAnimated(bool animated) {
+  animated_ = animated;
+  if (box_) box_->setAnimated(animated);
+}
 
 void TZEBpage::setScrollBarMode(int mode) {
   scrollBarMode_ = mode;
@@ -171,9 +181,8 @@ bool TZEBpage::GoToAnchor(std::int32_t number) {
   if (number < 0) return false;
   for (const PagePanel& anchor : anchors_) {
     if (anchor.object->record().i32(field::panelReference) != number) continue;
-    const TextPos at = anchor.box->positionOf(anchor.paragraph, anchor.character);
-    anchor.box->setCaret(at);
-    anchor.box->setSelection(at, at);
+    anchor.box->SelectRange(anchor.paragraph, anchor.character, anchor.paragraph, anchor.character);
+    anchor.box->scrollToCaret();
     activeBox_ = anchor.box;
     return true;
   }
@@ -209,9 +218,8 @@ bool TZEBpage::FindNext(std::string_view text) {
     if (!match) continue;
     const int start = static_cast<int>(*match);
     const int end = start + static_cast<int>(text.size());
-    const TextPos from = place->box->positionOf(place->paragraph, start);
-    place->box->setSelection(from, place->box->positionOf(place->paragraph, end));
-    place->box->setCaret(from);
+    place->box->SelectRange(place->paragraph, start, place->paragraph, end);
+    place->box->scrollToCaretWithContext();
     activeBox_ = place->box;
     return true;
   }

@@ -12,6 +12,7 @@
 
 namespace zeb {
 
+class FrameSetLink;
 class MeasurementCache;
 class TZEBbox;
 class TZEBoggetto;
@@ -30,6 +31,8 @@ class PageOwner {
   virtual void followObject(TZEBoggetto&) {}
   // A click on a page that shows only its frame's name.
   virtual void activateFrameOf(class TZEBpage&) {}
+  // What the page's text boxes tell the frame set; none outside a frame set.
+  virtual FrameSetLink* frameSetLink() const { return nullptr; }
 };
 
 // An anchor or preview panel: a panel element in one of the page's text boxes.
@@ -48,10 +51,13 @@ class TZEBpage final : public BoxHost {
   TZEBpage(const TZEBpage&) = delete;
   TZEBpage& operator=(const TZEBpage&) = delete;
 
+  TZEBset& set() const { return set_; }
+
   // The size of the page's client area.
   void setClientSize(int width, int height);
   int clientWidth() const override { return clientWidth_; }
-  int clientHeight() const { return clientHeight_; }
+  int clientHeight() const override { return clientHeight_; }
+  FrameSetLink* frameSet() const override { return owner_.frameSetLink(); }
 
   // Shows a page of the book (registered in it), or, with none, a fresh blank text that is
   // not part of the book. Returns the working text.

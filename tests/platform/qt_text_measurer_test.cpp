@@ -51,7 +51,7 @@ TEST(QtTextMeasurer, MeasuresLikeTheFontsMetrics) {
   EXPECT_EQ(measurer.extent(mono, "iiii"), measurer.extent(mono, "MMMM"));
   const TMyFont sans = font("Arial");
   EXPECT_LT(measurer.extent(sans, "iiii"), measurer.extent(sans, "MMMM"));
-  EXPECT_GT(measurer.extent(font("Arial", 12, fontStyle::bold), "wwww"), measurer.extent(sans, "wwww"));
+  EXPECT_GT(measurer.extent(font("Arial", 24, fontStyle::bold), "wwww"), measurer.extent(font("Arial", 24), "wwww"));
   EXPECT_EQ(measurer.extent(font("Arial", 24), "x"), 2 * measurer.extent(sans, "x"));
   EXPECT_GT(measurer.extent(font("Wingdings"), "w"), 0);
   EXPECT_EQ(measurer.extent(sans, ""), 0);

@@ -22,6 +22,9 @@ QFont qtFontFor(const TMyFont& font, int pixelsPerInch) {
   result.setUnderline((font.Style & fontStyle::underline) != 0);
   result.setStrikeOut((font.Style & fontStyle::strikeOut) != 0);
   result.setKerning(true);
+  // Whole-pixel glyph advances, as the books were laid out with: widths measured in pairs
+  // then add up to what the painter draws, and words keep even spacing.
+  result.setHintingPreference(QFont::PreferFullHinting);
   if ((face.pitchAndFamily & 0xF0) == pitchFamily::familyModern)
     result.setStyleHint(QFont::Monospace);
   else if ((face.pitchAndFamily & 0xF0) == pitchFamily::familySwiss)
