@@ -9,7 +9,7 @@
 namespace zeb {
 class TZEBset;
 struct PlatformServices;
-}
+}  // namespace zeb
 
 namespace zeb::tool {
 
@@ -33,5 +33,6 @@ struct Command {
 // The commands of each group, defined beside their code.
 const std::vector<Command>& bookCommands();
 const std::vector<Command>& serviceCommands();
+const std::vector<Command>& exportCommands();
 
 }  // namespace zeb::tool
