@@ -2,9 +2,10 @@
 //
 // Paragraphs end with "\par" when the next one starts, except where a cell mark ended them
 // already: a "\par" right after "\cell" or "\row" would put an empty paragraph at the top of
-// the next cell, or after the row. When the outermost table ends, its last cell's paragraph
-// format (with "\intbl") is still in force, so the paragraph the table stood in is resumed
-// with its own format before any further content.
+// the next cell, or after the row. The paragraph a table stands in ends before the table's
+// first row. When the outermost table ends, its last cell's paragraph format (with "\intbl")
+// is still in force, so the paragraph the table stood in is resumed with its own format
+// before any further content.
 #include "export/rtf_body.h"
 
 #include <algorithm>
@@ -123,6 +124,12 @@ std::size_t RtfBodyWriter::reference(std::uint32_t code, std::size_t after) {
 // Only the outermost table writes rows and cells; the tables inside its cells give their text.
 void RtfBodyWriter::startTable(TZEBoggetto& table) {
   beforeContent();
+  // The paragraph the table stands in ends before the first row: readers would otherwise
+  // take its text into the table's first cell.
+  if (paragraphOpen_) {
+    body_ += "\\par \r\n";
+    paragraphOpen_ = false;
+  }
   tableParagraph_ = paragraph_;
   rows_ = std::make_unique<RtfTableRows>(table, tables_, units_);
   rows_->writeDefinition(body_, 0);

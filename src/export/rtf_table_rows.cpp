@@ -123,9 +123,10 @@ void RtfTableRows::writeDefinition(std::string& out, int row) const {
   for (int c = 0; c < columns(); ++c) {
     const std::uint32_t colour = cellColour(std::int64_t{row} * columns() + c);
     if (colour < firstNonColour) {
-      out += "\\clcfpat";
+      // The cell's background colour. A foreground colour shaded to 100 percent means the
+      // same, but LibreOffice shows such cells black, hiding their text.
+      out += "\\clcbpat";
       appendNumber(out, tables_.colour(colour));
-      out += "\\clshdng10000";
     }
     if (!border_.empty()) {
       for (const std::string_view side : cellBorders) {

@@ -44,8 +44,9 @@ class RtfTableRows {
   int rows() const { return rows_; }
   int columns() const { return static_cast<int>(rightEdges_.size()); }
 
-  // "\trowd\trleft0\trgaph" + the cell spacing, the row's borders, and per cell its colour
-  // (codes below 0x2000000), its borders and "\cellx" + its right edge; then a blank.
+  // "\trowd\trleft0\trgaph" + the cell spacing, the row's borders, and per cell its background
+  // colour ("\clcbpat", for codes below 0x2000000), its borders and "\cellx" + its right
+  // edge; then a blank.
   void writeDefinition(std::string& out, int row) const;
 
  private:

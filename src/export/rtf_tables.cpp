@@ -1,8 +1,6 @@
 // RTF font, colour and style tables.
 #include "export/rtf_tables.h"
 
-#include <algorithm>
-
 #include "export/rtf_text.h"
 #include "platform/text_measurer.h"
 
@@ -11,12 +9,12 @@ namespace {
 
 constexpr Colour rgbBits = 0xFFFFFF;
 
-template <typename List, typename Value>
-int indexIn(List& list, const Value& value) {
-  const auto found = std::find(list.begin(), list.end(), value);
-  if (found != list.end()) return static_cast<int>(found - list.begin());
-  list.push_back(typename List::value_type(value));
-  return static_cast<int>(list.size() - 1);
+// The value's index in the list, appending it when it is new.
+template <typename Value, typename Key>
+int indexIn(std::vector<Value>& list, std::unordered_map<Key, int>& indexes, const Key& key) {
+  const auto [found, added] = indexes.try_emplace(key, static_cast<int>(list.size()));
+  if (added) list.push_back(key);
+  return found->second;
 }
 
 std::string_view familyWord(std::uint8_t pitchAndFamily) {
@@ -38,11 +36,11 @@ std::string_view pitchWord(std::uint8_t pitchAndFamily) {
 
 }  // namespace
 
-int RtfTables::font(std::string_view face) { return indexIn(fonts_, face); }
+int RtfTables::font(std::string_view face) { return indexIn(fonts_, fontIndexes_, std::string(face)); }
 
-int RtfTables::colour(Colour colour) { return indexIn(colours_, colour & rgbBits) + 1; }
+int RtfTables::colour(Colour colour) { return indexIn(colours_, colourIndexes_, colour & rgbBits) + 1; }
 
-int RtfTables::style(TZEBoggetto* style) { return indexIn(styles_, style) + 1; }
+int RtfTables::style(TZEBoggetto* style) { return indexIn(styles_, styleIndexes_, style) + 1; }
 
 void writeFontTable(std::string& out, const RtfTables& tables, TextMeasurer* measurer) {
   out += "{\\fonttbl";

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/font.h"
@@ -14,6 +15,7 @@ namespace zeb {
 class TextMeasurer;
 class TZEBoggetto;
 
+// Lookups are hashed: a damaged markup may name a new face in every run.
 class RtfTables {
  public:
   // "\f" index of the face: 0, 1, 2, ... in order of first use.
@@ -33,6 +35,9 @@ class RtfTables {
   std::vector<std::string> fonts_;
   std::vector<Colour> colours_;
   std::vector<TZEBoggetto*> styles_;
+  std::unordered_map<std::string, int> fontIndexes_;
+  std::unordered_map<Colour, int> colourIndexes_;
+  std::unordered_map<TZEBoggetto*, int> styleIndexes_;
 };
 
 // "{\fonttbl" and an entry per font, each with the family and pitch the measurer gives the

@@ -23,7 +23,7 @@ TEST_F(ClipboardConversion, GivesBothPayloadsEachEndingWithOneZeroByte) {
   EXPECT_EQ(payloads.rtf.back(), '\0');
   const std::string rtf = payloads.rtf.substr(0, payloads.rtf.size() - 1);
   testing::expectSoundRtf(rtf);
-  EXPECT_NE(rtf.find("see here\\trowd"), std::string::npos) << rtf;
+  EXPECT_NE(rtf.find("see here\\par \r\n\\trowd"), std::string::npos) << rtf;
   EXPECT_NE(rtf.find("b\\cell \\row "), std::string::npos) << rtf;
 
   // An empty selection.

@@ -12,16 +12,16 @@ namespace zeb::testing {
 namespace {
 
 constexpr std::string_view knownWords[] = {
-    "rtf",      "ansi",      "deff",     "fonttbl", "f",      "froman",    "fswiss",     "fmodern", "fscript",
-    "fdecor",   "fprq",      "colortbl", "red",     "green",  "blue",      "stylesheet", "s",       "widctlpar",
-    "paperw",   "paperh",    "margt",    "margb",   "margl",  "margr",     "par",        "pard",    "plain",
-    "intbl",    "fs",        "cf",       "i",       "b",      "ul",        "strike",     "up",      "dn",
-    "ql",       "qr",        "qc",       "qj",      "pn",     "pnlvlbody", "pndec",      "pnstart", "pnhang",
-    "pnindent", "pntxta",    "pnlvlblt", "pnf",     "pntxtb", "pntext",    "tab",        "sl",      "fi",
-    "li",       "ri",        "sb",       "sa",      "trowd",  "trleft",    "trgaph",     "trbrdrt", "trbrdrl",
-    "trbrdrb",  "trbrdrr",   "trbrdrh",  "trbrdrv", "brdrs",  "brdrth",    "brdrw",      "clcfpat", "clshdng",
-    "clbrdrb",  "clbrdrt",   "clbrdrl",  "clbrdrr", "cellx",  "cell",      "row",        "atnid",   "atnauthor",
-    "chatn",    "annotation"};
+    "rtf",       "ansi",    "deff",     "fonttbl", "f",      "froman",    "fswiss",     "fmodern",   "fscript",
+    "fdecor",    "fprq",    "colortbl", "red",     "green",  "blue",      "stylesheet", "s",         "widctlpar",
+    "paperw",    "paperh",  "margt",    "margb",   "margl",  "margr",     "par",        "pard",      "plain",
+    "intbl",     "fs",      "cf",       "i",       "b",      "ul",        "strike",     "up",        "dn",
+    "ql",        "qr",      "qc",       "qj",      "pn",     "pnlvlbody", "pndec",      "pnstart",   "pnhang",
+    "pnindent",  "pntxta",  "pnlvlblt", "pnf",     "pntxtb", "pntext",    "tab",        "sl",        "fi",
+    "li",        "ri",      "sb",       "sa",      "trowd",  "trleft",    "trgaph",     "trbrdrt",   "trbrdrl",
+    "trbrdrb",   "trbrdrr", "trbrdrh",  "trbrdrv", "brdrs",  "brdrth",    "brdrw",      "clcbpat",   "clbrdrb",
+    "clbrdrt",   "clbrdrl", "clbrdrr",  "cellx",   "cell",   "row",       "atnid",      "atnauthor", "chatn",
+    "annotation"};
 
 struct Token {
   enum Kind { open, close, word, symbol, text } kind;
@@ -162,7 +162,7 @@ std::vector<std::string> rtfFaults(std::string_view rtf) {
     const long long n = *token.param;
     const std::string named = "\\" + token.name + std::to_string(n);
     if ((token.name == "f" || token.name == "pnf") && (n < 0 || n >= fonts)) faults.push_back(named + " names no font");
-    if ((token.name == "cf" || token.name == "clcfpat") && (n < 1 || n >= colours))
+    if ((token.name == "cf" || token.name == "clcbpat") && (n < 1 || n >= colours))
       faults.push_back(named + " names no colour");
     if (token.name == "s" && (n < 1 || n > styles)) faults.push_back(named + " names no style");
   }

@@ -45,7 +45,7 @@ TEST_F(RtfTable, ATwoByTwoTableHasTwoRowsOfTwoCells) {
   const std::string row = "\\trowd\\trleft0\\trgaph30\\cellx1500\\cellx3000 ";
   const std::string cell = std::string(inTable);
   EXPECT_EQ(bodyOf("<Z S0 >" + table.tag + cells({"a", "b", "c", "d"})),
-            std::string(plainParagraph) + row + std::string(paragraphEnd) + cell + "a\\cell " + cell +
+            std::string(plainParagraph) + std::string(paragraphEnd) + row + cell + "a\\cell " + cell +
                 "b\\cell \\row " + row + cell + "c\\cell " + cell + "d\\cell \\row " + std::string(plainParagraph) +
                 std::string(paragraphEnd));
 }
@@ -54,7 +54,7 @@ TEST_F(RtfTable, TheParagraphATableStandsInGoesOnAfterIt) {
   const auto table = fixedTable(1, 1);
   const std::string row = "\\trowd\\trleft0\\trgaph30\\cellx3000 ";
   EXPECT_EQ(bodyOf("<Z S0 >before" + table.tag + cells({"a"}) + "after<Z S0 >next"),
-            std::string(plainParagraph) + "before" + row + std::string(paragraphEnd) + std::string(inTable) +
+            std::string(plainParagraph) + "before" + std::string(paragraphEnd) + row + std::string(inTable) +
                 "a\\cell \\row " + std::string(plainParagraph) + "after" + std::string(paragraphEnd) +
                 std::string(plainParagraph) + "next" + std::string(paragraphEnd));
 }
@@ -79,9 +79,9 @@ TEST_F(RtfTable, TablesWithoutCellTextsWriteNothingAndUnfinishedOnesCloseTheirRo
   EXPECT_EQ(bodyOf("<Z S0 >a" + table.tag + "<@>b" + empty.tag + "c"),
             std::string(plainParagraph) + "abc" + std::string(paragraphEnd));
   EXPECT_EQ(bodyOf("<Z S0 >" + table.tag + "<Z S1 >a<T><Z S1 >b"),
-            std::string(plainParagraph) + "\\trowd\\trleft0\\trgaph30\\cellx1500\\cellx3000 " +
-                std::string(paragraphEnd) + std::string(inTable) + "a\\cell " + std::string(inTable) +
-                "b\\cell \\row " + std::string(plainParagraph) + std::string(paragraphEnd));
+            std::string(plainParagraph) + std::string(paragraphEnd) +
+                "\\trowd\\trleft0\\trgaph30\\cellx1500\\cellx3000 " + std::string(inTable) + "a\\cell " +
+                std::string(inTable) + "b\\cell \\row " + std::string(plainParagraph) + std::string(paragraphEnd));
 }
 
 TEST_F(RtfTable, BordersAndCellColoursAreWrittenPerCell) {
@@ -96,9 +96,8 @@ TEST_F(RtfTable, BordersAndCellColoursAreWrittenPerCell) {
   const std::string rowStart = "\\trowd\\trleft0\\trgaph30\\trbrdrt" + border + "\\trbrdrl" + border + "\\trbrdrb" +
                                border + "\\trbrdrr" + border + "\\trbrdrh" + border + "\\trbrdrv" + border + " ";
   const std::string body = bodyOf("<Z S0 >" + table.tag + cells({"a", "b", "c", "d"}));
-  EXPECT_NE(
-      body.find(rowStart + "\\clcfpat2\\clshdng10000" + cellBorders + "\\cellx1500" + cellBorders + "\\cellx3000 "),
-      std::string::npos)
+  EXPECT_NE(body.find(rowStart + "\\clcbpat2" + cellBorders + "\\cellx1500" + cellBorders + "\\cellx3000 "),
+            std::string::npos)
       << body;
   EXPECT_NE(body.find("\\row " + rowStart + cellBorders + "\\cellx1500" + cellBorders + "\\cellx3000 "),
             std::string::npos)
