@@ -11,7 +11,9 @@
 #include "document/container.h"
 #include "document/page_object.h"
 #include "platform/headless/fixed_metrics_measurer.h"
+#include "platform/headless/memory_clipboard.h"
 #include "platform/headless/memory_settings_store.h"
+#include "platform/headless/recording_desktop_shell.h"
 #include "platform/headless/recording_message_boxes.h"
 #include "platform/headless/system_environment.h"
 #include "text/markup_writer.h"
@@ -45,8 +47,10 @@ struct Fixture {
   zeb::RecordingMessageBoxes messages;
   zeb::SystemEnvironment environment;
   zeb::MemorySettingsStore settings;
+  zeb::RecordingDesktopShell shell;
+  zeb::MemoryClipboard clipboard;
   zeb::FixedMetricsMeasurer measurer;
-  zeb::PlatformServices services{&messages, &environment, &settings, &measurer};
+  zeb::PlatformServices services{&messages, &environment, &settings, &shell, &clipboard, &measurer};
   std::unique_ptr<zeb::TZEBset> set = std::make_unique<zeb::TZEBset>(services);
   zeb::MeasurementCache cache{measurer};
   zeb::TZEBtesto page;

@@ -10,14 +10,16 @@ namespace {
 
 const std::vector<const std::vector<zeb::tool::Command>*>& commandGroups() {
   static const std::vector<const std::vector<zeb::tool::Command>*> groups = {
-      &zeb::tool::bookCommands(), &zeb::tool::serviceCommands(), &zeb::tool::renderCommands()};
+      &zeb::tool::bookCommands(), &zeb::tool::serviceCommands(), &zeb::tool::exportCommands(),
+      &zeb::tool::renderCommands()};
   return groups;
 }
 
 int printUsage() {
   std::fputs("usage: zebtool COMMAND ARGUMENTS\ncommands:\n", stderr);
   for (const auto* group : commandGroups())
-    for (const auto& command : *group) std::fprintf(stderr, "  zebtool %.*s\n", int(command.usage.size()), command.usage.data());
+    for (const auto& command : *group)
+      std::fprintf(stderr, "  zebtool %.*s\n", int(command.usage.size()), command.usage.data());
   return zeb::tool::usageError;
 }
 

@@ -9,7 +9,7 @@
 namespace zeb {
 class TZEBset;
 struct PlatformServices;
-}
+}  // namespace zeb
 
 namespace zeb::tool {
 
@@ -33,6 +33,7 @@ struct Command {
 // The commands of each group, defined beside their code.
 const std::vector<Command>& bookCommands();
 const std::vector<Command>& serviceCommands();
+const std::vector<Command>& exportCommands();
 // Only in builds with the Qt front; empty otherwise.
 const std::vector<Command>& renderCommands();
 

@@ -46,7 +46,12 @@ double UnitConverter::convert(double value, LengthUnit from, LengthUnit to) cons
 }
 
 std::int32_t UnitConverter::twipsOfPixels(double pixels) const {
-  return static_cast<std::int32_t>(std::lround(pixels / pixelsPerInch_ * 72.0 * 20.0));
+  // Lengths of damaged texts can be any 32-bit value; their twips stay within 32 bits.
+  const double twips = std::round(pixels / pixelsPerInch_ * 72.0 * 20.0);
+  if (std::isnan(twips)) return 0;
+  if (twips < -2147483648.0) return INT32_MIN;
+  if (twips > 2147483647.0) return INT32_MAX;
+  return static_cast<std::int32_t>(twips);
 }
 
 }  // namespace zeb

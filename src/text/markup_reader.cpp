@@ -3,6 +3,7 @@
 // and no tag, value or entity can lead the reader past the buffer.
 #include "text/markup_reader.h"
 
+#include <algorithm>
 #include <optional>
 #include <string_view>
 
@@ -13,17 +14,13 @@
 #include "text/markup_entities.h"
 #include "text/markup_values.h"
 #include "text/measurement_cache.h"
-#include "text/messages.h"
 #include "text/style_object.h"
 #include "text/table_cells.h"
+#include "text/tag_attributes.h"
 #include "text/text_box.h"
 
 namespace zeb {
 namespace {
-
-// The paragraph tag's face is cut to this many characters.
-constexpr std::size_t paragraphFaceMax = 20;
-constexpr std::int32_t sevenBits = 0x7F;
 
 class ParagraphReader {
  public:
@@ -57,20 +54,9 @@ class ParagraphReader {
     if (at(pos_) == '>') ++pos_;
   }
   void skipBlock(char closing);
-  bool letter(char expected) {
-    if (at(pos_) != static_cast<std::uint8_t>(expected)) return false;
-    ++pos_;
-    return true;
-  }
-  std::optional<std::string_view> value();
-  std::optional<std::string> face();
-  std::optional<std::int32_t> number() {
-    const auto text = value();
-    return text ? std::optional<std::int32_t>(parseDecimal(*text)) : std::nullopt;
-  }
+  TagAttributeReader tagReader() const { return TagAttributeReader(stream_.bytes, pos_, &box_.set().messages()); }
 
   void startParagraph(TZEBoggetto* style);
-  void readParagraphAttributes();
   bool readContent();
   void readRunTag();
   void readReference();
@@ -99,42 +85,6 @@ class ParagraphReader {
   int previous_ = -1;
   TZEBFontStyle scratch_;
 };
-
-std::optional<std::string_view> ParagraphReader::value() {
-  std::size_t end = pos_;
-  while (at(end) != ' ' && at(end) != 0) ++end;
-  if (at(end) == 0) {
-    box_.set().messages().error(messages::truncatedLine);
-    pos_ = end;
-    return std::nullopt;
-  }
-  const std::string_view text = view(pos_, std::min(end - pos_, maxAttributeValue));
-  pos_ = end + 1;
-  return text;
-}
-
-// A face is normally quoted. An unquoted one runs to the next blank like any value, and
-// loses any quote in it, since no stored face can contain one.
-std::optional<std::string> ParagraphReader::face() {
-  if (at(pos_) != '"') {
-    const auto text = value();
-    if (!text) return std::nullopt;
-    std::string name(*text);
-    std::erase(name, '"');
-    return name;
-  }
-  std::size_t end = pos_ + 1;
-  while (at(end) != '"' && at(end) != 0) ++end;
-  if (at(end) == 0) {
-    box_.set().messages().information(messages::truncatedLine);
-    pos_ = end;
-    return std::nullopt;
-  }
-  std::string name(view(pos_ + 1, end - pos_ - 1));
-  pos_ = end + 1;
-  if (at(pos_) == ' ') ++pos_;
-  return name;
-}
 
 void ParagraphReader::skipBlock(char closing) {
   std::size_t i = pos_ + 2;
@@ -174,71 +124,18 @@ bool ParagraphReader::read() {
     return finish(true);
   }
   skip(3);
-  std::optional<std::int32_t> styleNumber;
-  if (letter('S')) styleNumber = number();
+  TagAttributeReader attributes = tagReader();
+  const std::optional<std::int32_t> styleNumber = attributes.styleNumber();
   if (!styleNumber) {
     pos_ = findClose(tag);
     startParagraph(defaultStyle);
     return finish(at(pos_) == 0);
   }
   startParagraph(findParagraphStyle(box_.set(), *styleNumber));
-  readParagraphAttributes();
-  skipPastClose();
+  attributes.readParagraphAttributes(paragraph_.Style);
+  attributes.skipPastClose();
+  pos_ = attributes.position();
   return finish(readContent());
-}
-
-void ParagraphReader::readParagraphAttributes() {
-  TZEBParaStyle& style = paragraph_.Style;
-  // The stored form holds these bytes in 7 bits: a larger value is taken as the writer would
-  // store it, so that a paragraph reads back as it was.
-  const auto byte = [](std::int32_t value) { return static_cast<std::uint8_t>(value & sevenBits); };
-  const auto lowBits = [](std::uint8_t current, std::int32_t value) {
-    return static_cast<std::uint8_t>((current & ~fontStyle::storedBits) | (value & fontStyle::storedBits));
-  };
-  if (letter('c')) {
-    if (const auto text = value()) style.setColor(parseColour(*text));
-  }
-  if (letter('F')) {
-    if (const auto name = face()) style.setFontName(name->substr(0, paragraphFaceMax));
-  }
-  if (letter('s')) {
-    if (const auto v = number()) style.setSize(*v);
-  }
-  if (letter('y')) {
-    if (const auto v = number()) style.setStyle(lowBits(style.Style(), *v));
-  }
-  if (letter('p')) {
-    if (const auto v = number()) style.setPosition(byte(*v));
-  }
-  if (letter('P')) {
-    if (const auto v = number()) style.setParaOption(byte(*v));
-  }
-  if (letter('A')) {
-    if (const auto v = number()) style.setAlignment(byte(*v));
-  }
-  if (letter('N')) {
-    if (const auto v = number()) style.setNumbering(byte(*v));
-  }
-  if (letter('M')) {
-    if (const auto v = number()) style.setMeasureUnit(byte(*v));
-  }
-  constexpr std::pair<char, ParaLength> lengths[] = {{'L', ParaLength::lineHeight}, {'I', ParaLength::firstLineIndent},
-                                                     {'l', ParaLength::leftMargin}, {'r', ParaLength::rightMargin},
-                                                     {'t', ParaLength::topMargin},  {'b', ParaLength::bottomMargin}};
-  for (const auto& [name, which] : lengths) {
-    if (letter(name)) {
-      if (const auto v = number()) style.setLength(which, *v);
-    }
-  }
-  if (letter('C')) {
-    if (const auto text = value()) style.setLinkColor(parseColour(*text));
-  }
-  if (letter('S')) {
-    if (const auto v = number()) style.setLinkSize(*v);
-  }
-  if (letter('Y')) {
-    if (const auto v = number()) style.setLinkStyle(lowBits(style.LinkStyle(), *v));
-  }
 }
 
 bool ParagraphReader::finish(bool end) {
@@ -307,44 +204,19 @@ bool ParagraphReader::readContent() {
 
 void ParagraphReader::readRunTag() {
   skip(3);
+  TagAttributeReader attributes = tagReader();
+  const RunTag tag = attributes.readRunAttributes();
+  attributes.skipPastClose();
+  pos_ = attributes.position();
+
   TZEBFontStyle& run = scratch_;
   run.setBaseStyle(paragraph_.Style.BaseStyle());
-  run.clearOverrides();
-  std::optional<bool> italic;
-  std::optional<bool> bold;
-  std::optional<std::int32_t> bits;
-  if (letter('c')) {
-    if (const auto text = value()) run.setColor(parseColour(*text));
-  }
-  if (letter('F')) {
-    if (const auto name = face()) run.setFontName(*name);
-  }
-  if (letter('s')) {
-    if (const auto v = number()) run.setSize(*v);
-  }
-  if (letter('i')) {
-    if (const auto v = number()) italic = *v == 1;
-  }
-  if (letter('g')) {
-    if (const auto v = number()) bold = *v == 1;
-  }
-  if (letter('y')) bits = number();
-  if (letter('p')) {
-    if (const auto v = number()) run.setPosition(static_cast<std::uint8_t>(*v & sevenBits));
-  }
-  skipPastClose();
-
-  // Bold or italic alone keep the style bits in force before the tag and change only their
-  // own bit; "y" replaces the four bits of the style object's value.
-  std::uint8_t style = run.Style();
-  if ((italic || bold) && !bits) {
+  std::uint8_t styleBefore = 0;
+  if (tag.keepsStyleBefore()) {
     const TZEBFontStyle* before = paragraph_.runAt(paragraph_.length());
-    style = before != nullptr ? before->Style() : paragraph_.Style.Style();
+    styleBefore = before != nullptr ? before->Style() : paragraph_.Style.Style();
   }
-  if (italic) style = *italic ? style | fontStyle::italic : style & ~fontStyle::italic;
-  if (bold) style = *bold ? style | fontStyle::bold : style & ~fontStyle::bold;
-  if (bits) style = static_cast<std::uint8_t>((style & ~fontStyle::storedBits) | (*bits & fontStyle::storedBits));
-  run.setStyle(style);
+  applyRunTag(tag, run, styleBefore);
 
   // A run tag right after another one, with no character between, replaces it.
   CharCell& cell = paragraph_.Cells.back();
@@ -361,19 +233,9 @@ void ParagraphReader::readRunTag() {
 }
 
 void ParagraphReader::readReference() {
-  std::uint32_t code = 0;
-  for (std::size_t i = pos_ + 2; i < pos_ + 10; ++i) {
-    const std::uint8_t digit = at(i);
-    int value = -1;
-    if (digit >= '0' && digit <= '9')
-      value = digit - '0';
-    else if (digit >= 'a' && digit <= 'f')
-      value = digit - 'a' + 10;
-    else if (digit >= 'A' && digit <= 'F')
-      value = digit - 'A' + 10;
-    if (value < 0) break;
-    code = (code << 4) | static_cast<std::uint32_t>(value);
-  }
+  // The tag's "<$" lies inside the bytes, so its digits start at most at their end.
+  const std::size_t digits = pos_ + 2;
+  const std::uint32_t code = parseReference(view(digits, std::min<std::size_t>(8, size_ - digits)));
   skipPastClose();
   const std::uint32_t top = code >> 24;
   if (top == 0xFF)

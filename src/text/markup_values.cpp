@@ -33,6 +33,16 @@ Colour parseColour(std::string_view text) {
   return ((rgb >> 16) & 0xFFu) | (rgb & 0xFF00u) | ((rgb & 0xFFu) << 16);
 }
 
+std::uint32_t parseReference(std::string_view text) {
+  std::uint32_t value = 0;
+  for (std::size_t i = 0; i < text.size() && i < 8; ++i) {
+    const int digit = hexDigit(text[i]);
+    if (digit < 0) break;
+    value = (value << 4) | static_cast<std::uint32_t>(digit);
+  }
+  return value;
+}
+
 void appendColour(std::string& out, Colour colour) {
   static constexpr char digits[] = "0123456789ABCDEF";
   for (const std::uint32_t part : {colour & 0xFFu, (colour >> 8) & 0xFFu, (colour >> 16) & 0xFFu}) {

@@ -20,6 +20,10 @@ std::int32_t parseDecimal(std::string_view text);
 // first character that is no digit.
 Colour parseColour(std::string_view text);
 
+// Up to eight hexadecimal digits, either case, as the 32-bit value of an object or link tag;
+// reading stops at the first character that is no digit.
+std::uint32_t parseReference(std::string_view text);
+
 // RRGGBB in upper case.
 void appendColour(std::string& out, Colour colour);
 

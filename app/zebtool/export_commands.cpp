@@ -1,0 +1,70 @@
+// zebtool text and rtf: the clipboard conversions of a page's whole text.
+#include <charconv>
+#include <cstdio>
+#include <optional>
+
+#include "app/zebtool/tool.h"
+#include "document/container.h"
+#include "document/page_object.h"
+#include "export/plain_text_converter.h"
+#include "export/rtf_converter.h"
+#include "platform/windows1252.h"
+#include "text/format_one.h"
+
+namespace zeb::tool {
+namespace {
+
+std::optional<std::int32_t> parsePageNumber(std::string_view text) {
+  std::int32_t value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size() || value < 0) return std::nullopt;
+  return value;
+}
+
+enum class Output { utf8Text, bytes };
+
+// Converts the whole text of the page that the book (first argument) and the number (second)
+// name, and writes the payload without its closing zero byte.
+int convertPage(const PlatformServices& services, const Arguments& arguments, TZEBconv& converter, Output output) {
+  if (arguments.size() != 2) return usageError;
+  const auto number = parsePageNumber(arguments[1]);
+  if (!number) return usageError;
+  const auto set = loadBook(services, arguments[0]);
+  if (!set) return failure;
+  auto* page = dynamic_cast<TZEBtesto*>(set->slot(TOggettiHel::testoHtml, *number));
+  if (page == nullptr || page->isReleased()) {
+    std::fprintf(stderr, "zebtool: the book has no page %d\n", *number);
+    return failure;
+  }
+  if (page->textFormat() == 1) upgradeTextFormat(*page);
+  converter.setLinkedZEBset(set.get());
+  converter.setTextObject(page);
+  std::string payload = converter.convert(page->textView());
+  payload.pop_back();  // the zero byte the clipboard needs
+  if (output == Output::utf8Text) payload = windows1252ToUtf8(payload);
+  std::fwrite(payload.data(), 1, payload.size(), stdout);
+  return success;
+}
+
+int text(const PlatformServices& services, const Arguments& arguments) {
+  TZEBtoTxt converter;
+  return convertPage(services, arguments, converter, Output::utf8Text);
+}
+
+// RTF is 7-bit, with "\'xx" escapes for every other byte, so its bytes are written unchanged.
+int rtf(const PlatformServices& services, const Arguments& arguments) {
+  TZEBtortf converter;
+  return convertPage(services, arguments, converter, Output::bytes);
+}
+
+}  // namespace
+
+const std::vector<Command>& exportCommands() {
+  static const std::vector<Command> commands = {
+      {"text", "text BOOK PAGE", text},
+      {"rtf", "rtf BOOK PAGE", rtf},
+  };
+  return commands;
+}
+
+}  // namespace zeb::tool

@@ -1,0 +1,101 @@
+// The plain-text converter.
+#include "export/plain_text_converter.h"
+
+#include <vector>
+
+#include "document/book_object.h"
+#include "export/export_objects.h"
+#include "export/markup_scanner.h"
+#include "export/messages.h"
+#include "text/markup_stream.h"
+
+namespace zeb {
+namespace {
+
+class PlainTextWriter {
+ public:
+  PlainTextWriter(const TZEBconv& converter, const MarkupText& markup, std::string& out)
+      : converter_(converter), markup_(markup), out_(out) {}
+
+  void text(const std::uint8_t* bytes, std::size_t count) { out_.append(reinterpret_cast<const char*>(bytes), count); }
+  void character(std::uint8_t code) { out_.push_back(static_cast<char>(code)); }
+  std::size_t paragraphTag(std::size_t tag) {
+    if (!firstParagraph_ && tables_.empty()) out_ += "\r\n";
+    firstParagraph_ = false;
+    return markup_.pastClose(tag);
+  }
+  std::size_t runTag(std::size_t tag) { return markup_.pastClose(tag); }
+  void linkEnd() {}
+  std::size_t reference(std::uint32_t code, std::size_t after);
+  void cellEnd();
+
+ private:
+  // A table whose cell texts are being read.
+  struct Table {
+    int columns;
+    std::int64_t cells;
+    std::int64_t done = 0;
+  };
+
+  void writeField(TZEBoggetto& object);
+
+  const TZEBconv& converter_;
+  const MarkupText& markup_;
+  std::string& out_;
+  bool firstParagraph_ = true;
+  std::vector<Table> tables_;
+};
+
+std::size_t PlainTextWriter::reference(std::uint32_t code, std::size_t after) {
+  TZEBoggetto* object = converter_.findObject(code);
+  if (object == nullptr) return after;
+  switch (exportKindOf(*object)) {
+    case ExportObjectKind::table: {
+      if (markup_.noCellTextsAt(after)) return after + 3;
+      const int columns = tableColumns(*object);
+      const std::int64_t cells = std::int64_t{tableRows(*object)} * columns;
+      // A table without cells has no cell texts; one nested too deep is read by the text
+      // box as ordinary paragraphs, and so it is here.
+      if (cells > 0 && tables_.size() < static_cast<std::size_t>(limits::maxTableNesting))
+        tables_.push_back({columns, cells});
+      break;
+    }
+    case ExportObjectKind::field:
+    case ExportObjectKind::storedTextField: writeField(*object); break;
+    case ExportObjectKind::note:
+    case ExportObjectKind::nothing: break;
+  }
+  return after;
+}
+
+void PlainTextWriter::writeField(TZEBoggetto& object) {
+  if (exportKindOf(object) == ExportObjectKind::storedTextField) {
+    out_ += messages::storedTextField;
+    out_ += objectText(object);
+    out_ += messages::storedTextFieldEnd;
+    return;
+  }
+  static constexpr char digits[] = "0123456789ABCDEF";
+  out_ += fieldMarker(object);
+  const std::uint32_t value = fieldValue(object);
+  for (int shift = 28; shift >= 0; shift -= 4) out_ += digits[(value >> shift) & 0xF];
+}
+
+void PlainTextWriter::cellEnd() {
+  if (tables_.empty()) return;
+  Table& table = tables_.back();
+  ++table.done;
+  out_ += table.done % table.columns == 0 ? "\r\n" : "\t";
+  if (table.done == table.cells) tables_.pop_back();
+}
+
+}  // namespace
+
+void TZEBtoTxt::writePayload(std::span<const std::uint8_t> markup, std::string& out) {
+  const MarkupText text(markup);
+  PlainTextWriter writer(*this, text, out);
+  scanMarkup(text, writer);
+  out.push_back('\0');
+}
+
+}  // namespace zeb
