@@ -3,20 +3,39 @@
 
 #include "export/plain_text_converter.h"
 #include "export/rtf_converter.h"
+#include "text/clipboard_converters.h"
 
 namespace zeb {
+namespace {
 
-ClipboardPayloads convertForClipboard(TZEBset& set, TZEBtesto* text, std::string_view markup) {
-  ClipboardPayloads payloads;
+std::string plainTextOf(TZEBset& set, TZEBtesto* text, std::string_view markup) {
   TZEBtoTxt plain;
   plain.setLinkedZEBset(&set);
   plain.setTextObject(text);
-  payloads.plainText = plain.convert(markup);
+  return plain.convert(markup);
+}
+
+std::string rtfOf(TZEBset& set, TZEBtesto* text, std::string_view markup) {
   TZEBtortf rtf;
   rtf.setLinkedZEBset(&set);
   rtf.setTextObject(text);
-  payloads.rtf = rtf.convert(markup);
-  return payloads;
+  return rtf.convert(markup);
+}
+
+}  // namespace
+
+ClipboardPayloads convertForClipboard(TZEBset& set, TZEBtesto* text, std::string_view markup) {
+  return {plainTextOf(set, text, markup), rtfOf(set, text, markup)};
+}
+
+void installClipboardConverters() {
+  ClipboardConverters& converters = clipboardConverters();
+  converters.toPlainText = [](const ConversionSource& source, std::string_view markup) {
+    return plainTextOf(*source.set, source.text, markup);
+  };
+  converters.toRtf = [](const ConversionSource& source, std::string_view markup) -> std::optional<std::string> {
+    return rtfOf(*source.set, source.text, markup);
+  };
 }
 
 }  // namespace zeb

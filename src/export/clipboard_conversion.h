@@ -21,4 +21,8 @@ struct ClipboardPayloads {
 // closing zero byte where it wants none.
 ClipboardPayloads convertForClipboard(TZEBset& set, TZEBtesto* text, std::string_view markup);
 
+// Makes every copy of a text box offer these conversions (the text engine cannot reach the
+// converters itself: they are built on it). The reader and the tools call it at start-up.
+void installClipboardConverters();
+
 }  // namespace zeb

@@ -1,7 +1,11 @@
 // The copy's conversions: both payloads, with the working text's own objects.
 #include "export/clipboard_conversion.h"
 
+#include "platform/clipboard.h"
 #include "tests/export/export_test_support.h"
+#include "text/clipboard_converters.h"
+#include "text/measurement_cache.h"
+#include "text/text_box.h"
 
 namespace zeb {
 namespace {
@@ -30,6 +34,28 @@ TEST_F(ClipboardConversion, GivesBothPayloadsEachEndingWithOneZeroByte) {
   const ClipboardPayloads none = convertForClipboard(set, nullptr, "");
   EXPECT_EQ(none.plainText, std::string(1, '\0'));
   EXPECT_EQ(none.rtf.back(), '\0');
+}
+
+TEST_F(ClipboardConversion, ACopyFromATextBoxOffersBothConversions) {
+  const ClipboardConverters standIn = clipboardConverters();
+  installClipboardConverters();
+  MeasurementCache measures(platform.measurer);
+  TZEBbox box(set, measures);
+  text.setContainer(&set);
+  text.setText(std::string("<Z S0 >{curly} caf\xE9<Z S0 >second") + '\0');
+  box.setBounds(0, 0, 400, 300);
+  box.LoadFrom(text);
+  box.SelectAll();
+  box.CopySelection();
+
+  ASSERT_TRUE(platform.clipboard.plainText().has_value());
+  EXPECT_EQ(*platform.clipboard.plainText(), "{curly} caf\xE9\r\nsecond");
+  ASSERT_TRUE(platform.clipboard.rtf().has_value());
+  const std::string rtf(platform.clipboard.rtf()->begin(), platform.clipboard.rtf()->end());
+  testing::expectSoundRtf(rtf);
+  EXPECT_NE(rtf.find("\\{curly\\} caf\\'e9"), std::string::npos) << rtf;
+  EXPECT_TRUE(platform.clipboard.format(objectsFormat).has_value());
+  clipboardConverters() = standIn;
 }
 
 }  // namespace
