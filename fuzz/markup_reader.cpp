@@ -10,12 +10,7 @@
 
 #include "document/container.h"
 #include "document/page_object.h"
-#include "platform/headless/fixed_metrics_measurer.h"
-#include "platform/headless/memory_clipboard.h"
-#include "platform/headless/memory_settings_store.h"
-#include "platform/headless/recording_desktop_shell.h"
-#include "platform/headless/recording_message_boxes.h"
-#include "platform/headless/system_environment.h"
+#include "platform/headless/quiet_platform.h"
 #include "text/markup_writer.h"
 #include "text/measurement_cache.h"
 #include "text/named_objects.h"
@@ -44,15 +39,9 @@ struct Fixture {
     page.addEmbedded(set->makeObject(zeb::TOggettiHel::bottoneCGI), 0);
   }
 
-  zeb::RecordingMessageBoxes messages;
-  zeb::SystemEnvironment environment;
-  zeb::MemorySettingsStore settings;
-  zeb::RecordingDesktopShell shell;
-  zeb::MemoryClipboard clipboard;
-  zeb::FixedMetricsMeasurer measurer;
-  zeb::PlatformServices services{&messages, &environment, &settings, &shell, &clipboard, &measurer};
-  std::unique_ptr<zeb::TZEBset> set = std::make_unique<zeb::TZEBset>(services);
-  zeb::MeasurementCache cache{measurer};
+  zeb::QuietPlatform platform;
+  std::unique_ptr<zeb::TZEBset> set = std::make_unique<zeb::TZEBset>(platform.services());
+  zeb::MeasurementCache cache{platform.measurer};
   zeb::TZEBtesto page;
 };
 
@@ -84,7 +73,7 @@ std::string readAndWrite(Fixture& fixture, std::span<const std::uint8_t> bytes, 
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static Fixture fixture;
-  fixture.messages.clear();
+  fixture.platform.messages.clear();
   auto exact = std::make_unique<std::uint8_t[]>(size);
   if (size > 0) std::memcpy(exact.get(), data, size);
   const int width = 20 + static_cast<int>(size % 300);
