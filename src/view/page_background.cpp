@@ -3,8 +3,8 @@
 
 namespace zeb {
 
-std::vector<PixelRect> tilesCovering(const PixelRect& area, int tileWidth, int tileHeight) {
-  std::vector<PixelRect> tiles;
+std::vector<CanvasRect> tilesCovering(const CanvasRect& area, int tileWidth, int tileHeight) {
+  std::vector<CanvasRect> tiles;
   if (tileWidth <= 0 || tileHeight <= 0 || area.width() <= 0 || area.height() <= 0) return tiles;
   auto floorTo = [](int value, int step) { return value >= 0 ? value / step * step : -((-value + step - 1) / step) * step; };
   for (int y = floorTo(area.top, tileHeight); y < area.bottom; y += tileHeight) {

@@ -5,24 +5,16 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/canvas.h"
+
 namespace zeb {
 
 class TZEBoggetto;
 
-struct PixelRect {
-  int left = 0;
-  int top = 0;
-  int right = 0;
-  int bottom = 0;
-  int width() const { return right - left; }
-  int height() const { return bottom - top; }
-  bool operator==(const PixelRect&) const = default;
-};
-
 // The tiles of a width × height grid anchored at (0, 0) that cover the area: starting at
 // the largest multiples of the tile size not above the area's left and top, stepping until
 // the area's right and bottom edges are passed. None when either size is not positive.
-std::vector<PixelRect> tilesCovering(const PixelRect& area, int tileWidth, int tileHeight);
+std::vector<CanvasRect> tilesCovering(const CanvasRect& area, int tileWidth, int tileHeight);
 
 class TZEBsfondo {
  public:

@@ -25,8 +25,7 @@ void paintPageBackground(const TZEBsfondo& background, TZEBset& set, Canvas& can
   const PixelView pixels = firstImagePixels(*picture, scratch);
   const int width = pictureObject->record().i16(field::pictureWidth);
   const int height = pictureObject->record().i16(field::pictureHeight);
-  for (const PixelRect& tile : tilesCovering({clip.left, clip.top, clip.right, clip.bottom}, width, height))
-    canvas.drawPicture({tile.left, tile.top, tile.right, tile.bottom}, pixels);
+  for (const CanvasRect& tile : tilesCovering(clip, width, height)) canvas.drawPicture(tile, pixels);
 }
 
 void paintPage(TZEBpage& page, Canvas& canvas) {

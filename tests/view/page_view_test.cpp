@@ -273,8 +273,8 @@ TEST(PageBackground, TilesStartOnTheGridOfThePage) {
   EXPECT_TRUE(tilesCovering({0, 0, 100, 100}, 0, 20).empty());
   const auto tiles = tilesCovering({25, 35, 70, 50}, 30, 20);
   ASSERT_EQ(tiles.size(), 6u);
-  EXPECT_EQ(tiles.front(), (PixelRect{0, 20, 30, 40}));
-  EXPECT_EQ(tiles.back(), (PixelRect{60, 40, 90, 60}));
+  EXPECT_EQ(tiles.front(), (CanvasRect{0, 20, 30, 40}));
+  EXPECT_EQ(tiles.back(), (CanvasRect{60, 40, 90, 60}));
 }
 
 }  // namespace
