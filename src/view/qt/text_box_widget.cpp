@@ -1,5 +1,5 @@
 // The text box window.
-#include "text/qt/text_box_widget.h"
+#include "view/qt/text_box_widget.h"
 
 #include <QMenu>
 #include <QMimeData>
@@ -11,7 +11,7 @@
 #include "platform/windows1252.h"
 #include "text/box_painting.h"
 #include "text/measurement_cache.h"
-#include "text/qt/qt_box_input.h"
+#include "view/qt/qt_box_input.h"
 #include "text/text_box.h"
 
 namespace zeb {

@@ -1,5 +1,5 @@
 // Converting Qt input for the text box.
-#include "text/qt/qt_box_input.h"
+#include "view/qt/qt_box_input.h"
 
 namespace zeb {
 namespace {

@@ -1,6 +1,6 @@
 // The text box hosted in its widget, driven with QTest's mouse and keys under the offscreen
 // platform. The box measures with Qt, as it paints, so points are taken from its layout.
-#include "text/qt/text_box_widget.h"
+#include "view/qt/text_box_widget.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Rendering a text box into an image.
-#include "text/qt/box_rendering.h"
+#include "view/qt/box_rendering.h"
 
 #include <QPainter>
 

@@ -16,7 +16,7 @@
 #include "platform/qt/qt_text_measurer.h"
 #include "tests/text/box_test_support.h"
 #include "text/measurement_cache.h"
-#include "text/qt/box_rendering.h"
+#include "view/qt/box_rendering.h"
 
 namespace zeb {
 namespace {
