@@ -30,7 +30,9 @@ TZEBpage::~TZEBpage() = default;
 void TZEBpage::setClientSize(int width, int height) {
   clientWidth_ = width;
   clientHeight_ = height;
-  if (box_) box_->Resize(std::max(width, box_->Width()), std::max(height, box_->Height()));
+  // The box lays itself out again to the new client width and stays at least as large as
+  // the client area and its text.
+  if (box_) box_->Resize(width, height);
 }
 
 TZEBtesto& TZEBpage::ShowText(TZEBtesto* page) {

@@ -141,6 +141,17 @@ TEST_F(PageView, BlankPageIsAFreshTextOutsideTheBook) {
   EXPECT_FALSE(page.ErasesBackground());
 }
 
+TEST_F(PageView, ResizingTheClientAreaLaysTheTextOutAgain) {
+  page.setClientSize(100, 300);
+  page.ShowText(&addPage("<Z S0 >" + std::string(30, 'x') + " " + std::string(30, 'y')));
+  const int narrowLines = static_cast<int>(page.TextBox()->paragraph(0).Lines.size());
+  page.setClientSize(1000, 300);
+  EXPECT_LT(static_cast<int>(page.TextBox()->paragraph(0).Lines.size()), narrowLines);
+  EXPECT_EQ(page.TextBox()->LayoutWidth(), 1000);
+  page.setClientSize(100, 300);
+  EXPECT_EQ(static_cast<int>(page.TextBox()->paragraph(0).Lines.size()), narrowLines);
+}
+
 TEST_F(PageView, ScrollBarsFollowModeAndReadOnly) {
   EXPECT_TRUE(page.verticalBarVisible());
   page.setScrollBarMode(1);
