@@ -168,6 +168,12 @@ TZEBoggetto& TZEBset::namedFileList() {
   return registered;
 }
 
+FontMetrics TZEBset::textMetrics(std::string_view fontName) const {
+  TMyFont font;
+  font.Name = std::string(fontName);
+  return services_.measurer->metrics(font);
+}
+
 TZEBoggetto& TZEBset::contentsHolder(int headerField) {
   TZEBoggetto* holder = nullptr;
   if (const std::int32_t id = header_.i32(headerField); id > 0) holder = objectById(static_cast<std::uint32_t>(id));

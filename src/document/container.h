@@ -17,6 +17,7 @@
 #include "document/image_cache.h"
 #include "document/object_kinds.h"
 #include "platform/platform_services.h"
+#include "platform/text_measurer.h"
 
 namespace zeb {
 
@@ -117,6 +118,11 @@ class TZEBset {
   TZEBpicture* decodedPicture(TZEBoggetto& object);
   // Drops the cached picture of an object that is released or freed.
   void forgetPicture(const TZEBoggetto& object) { imageCache_.remove(object); }
+
+  // --- Text metrics.
+  // The metrics of a face at the container's own font size (10 points), through the
+  // platform's measurer.
+  FontMetrics textMetrics(std::string_view fontName) const;
 
   // --- Contents trees.
   // The kind-11 holders of the contents trees of pages and of prototypes, made when the

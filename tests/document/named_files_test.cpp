@@ -1,4 +1,4 @@
-// The named-file list and the contents-tree holders.
+// The named-file list, the contents-tree holders and text metrics: the container's small services.
 #include <gtest/gtest.h>
 
 #include "document/container.h"
@@ -51,6 +51,16 @@ TEST(ContentsHolders, AreMadeOnceAndRememberedInTheHeader) {
   EXPECT_EQ(static_cast<std::uint32_t>(set.header().i32(1732)), prototypes.ID());
   set.header().setI32(1342, 0x0BFFFFFF);  // names no object: a new holder
   EXPECT_NE(&set.contentsHolderForPages(), &pages);
+}
+
+TEST(TextMetrics, AreTheMeasurersForTheFaceAtTenPoints) {
+  testing::TestPlatform platform;
+  TZEBset set(platform.services());
+  const FontMetrics metrics = set.textMetrics("Courier New");
+  TMyFont font;
+  font.Name = "Courier New";
+  EXPECT_EQ(metrics, platform.measurer.metrics(font));
+  EXPECT_GT(metrics.height, 0);
 }
 
 }  // namespace
