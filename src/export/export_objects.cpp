@@ -5,6 +5,7 @@
 
 #include "document/book_object.h"
 #include "export/messages.h"
+#include "text/markup_stream.h"
 
 namespace zeb {
 namespace {
@@ -59,5 +60,10 @@ NoteParts splitNote(std::string_view note) {
 
 int tableRows(const TZEBoggetto& table) { return table.record().u8(field::tableRows); }
 int tableColumns(const TZEBoggetto& table) { return table.record().u8(field::tableColumns); }
+
+std::int64_t tableCellsToRead(const TZEBoggetto& table, std::size_t openTables) {
+  if (openTables >= static_cast<std::size_t>(limits::maxTableNesting)) return 0;
+  return std::int64_t{tableRows(table)} * tableColumns(table);
+}
 
 }  // namespace zeb

@@ -18,6 +18,7 @@
 //                             words as formatted text; pictures and controls have no text
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -48,5 +49,10 @@ NoteParts splitNote(std::string_view note);
 // A table's rows x columns, from its record.
 int tableRows(const TZEBoggetto& table);
 int tableColumns(const TZEBoggetto& table);
+
+// How many cell texts follow a table that opens inside `openTables` others: 0 when it has no
+// cells, or when it lies deeper than the text box follows tables, whose cell texts it then
+// reads as ordinary paragraphs; the converters do the same.
+std::int64_t tableCellsToRead(const TZEBoggetto& table, std::size_t openTables);
 
 }  // namespace zeb

@@ -52,12 +52,8 @@ std::size_t PlainTextWriter::reference(std::uint32_t code, std::size_t after) {
   switch (exportKindOf(*object)) {
     case ExportObjectKind::table: {
       if (markup_.noCellTextsAt(after)) return after + 3;
-      const int columns = tableColumns(*object);
-      const std::int64_t cells = std::int64_t{tableRows(*object)} * columns;
-      // A table without cells has no cell texts; one nested too deep is read by the text
-      // box as ordinary paragraphs, and so it is here.
-      if (cells > 0 && tables_.size() < static_cast<std::size_t>(limits::maxTableNesting))
-        tables_.push_back({columns, cells});
+      const std::int64_t cells = tableCellsToRead(*object, tables_.size());
+      if (cells > 0) tables_.push_back({tableColumns(*object), cells});
       break;
     }
     case ExportObjectKind::field:

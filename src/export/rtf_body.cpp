@@ -102,11 +102,9 @@ std::size_t RtfBodyWriter::reference(std::uint32_t code, std::size_t after) {
   switch (exportKindOf(*object)) {
     case ExportObjectKind::table: {
       if (markup_.noCellTextsAt(after)) return after + 3;
-      const int columns = tableColumns(*object);
-      const std::int64_t cells = std::int64_t{tableRows(*object)} * columns;
-      // As in the plain text: no cells, no cell texts; too deep, ordinary paragraphs.
-      if (cells == 0 || tableStack_.size() >= static_cast<std::size_t>(limits::maxTableNesting)) return after;
-      tableStack_.push_back({columns, cells});
+      const std::int64_t cells = tableCellsToRead(*object, tableStack_.size());
+      if (cells == 0) return after;
+      tableStack_.push_back({tableColumns(*object), cells});
       if (tableStack_.size() == 1) startTable(*object);
       break;
     }

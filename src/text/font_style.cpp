@@ -6,12 +6,8 @@
 
 namespace zeb {
 
-Colour TZEBFontStyle::Color() const { return isSet(CharAttribute::color) ? color_ : styleOf::Color(baseStyle_); }
-void TZEBFontStyle::setColor(Colour color) {
-  const bool differs = color != styleOf::Color(baseStyle_);
-  mark(CharAttribute::color, differs);
-  if (differs) color_ = color;
-}
+Colour TZEBFontStyle::Color() const { return get(CharAttribute::color, color_, styleOf::Color(baseStyle_)); }
+void TZEBFontStyle::setColor(Colour color) { put(CharAttribute::color, color_, color, styleOf::Color(baseStyle_)); }
 
 std::string TZEBFontStyle::FontName() const {
   return isSet(CharAttribute::fontName) ? fontName_ : styleOf::FontName(baseStyle_);
@@ -22,27 +18,19 @@ void TZEBFontStyle::setFontName(std::string_view name) {
   if (differs) fontName_ = name;
 }
 
-std::int32_t TZEBFontStyle::Size() const { return isSet(CharAttribute::size) ? size_ : styleOf::Size(baseStyle_); }
-void TZEBFontStyle::setSize(std::int32_t size) {
-  const bool differs = size != styleOf::Size(baseStyle_);
-  mark(CharAttribute::size, differs);
-  if (differs) size_ = size;
-}
+std::int32_t TZEBFontStyle::Size() const { return get(CharAttribute::size, size_, styleOf::Size(baseStyle_)); }
+void TZEBFontStyle::setSize(std::int32_t size) { put(CharAttribute::size, size_, size, styleOf::Size(baseStyle_)); }
 
-std::uint8_t TZEBFontStyle::Style() const { return isSet(CharAttribute::style) ? style_ : styleOf::Style(baseStyle_); }
+std::uint8_t TZEBFontStyle::Style() const { return get(CharAttribute::style, style_, styleOf::Style(baseStyle_)); }
 void TZEBFontStyle::setStyle(std::uint8_t style) {
-  const bool differs = style != styleOf::Style(baseStyle_);
-  mark(CharAttribute::style, differs);
-  if (differs) style_ = style;
+  put(CharAttribute::style, style_, style, styleOf::Style(baseStyle_));
 }
 
 std::uint8_t TZEBFontStyle::Position() const {
-  return isSet(CharAttribute::position) ? position_ : styleOf::Position(baseStyle_);
+  return get(CharAttribute::position, position_, styleOf::Position(baseStyle_));
 }
 void TZEBFontStyle::setPosition(std::uint8_t position) {
-  const bool differs = position != styleOf::Position(baseStyle_);
-  mark(CharAttribute::position, differs);
-  if (differs) position_ = position;
+  put(CharAttribute::position, position_, position, styleOf::Position(baseStyle_));
 }
 
 void TZEBFontStyle::Assign(const TZEBFontStyle& source) {

@@ -56,6 +56,15 @@ class TZEBFontStyle {
   void mark(CharAttribute attribute, bool differs) {
     flags_ = static_cast<std::uint8_t>(differs ? flags_ | bit(attribute) : flags_ & ~bit(attribute));
   }
+  template <typename T>
+  void put(CharAttribute attribute, T& field, T value, T baseValue) {
+    mark(attribute, value != baseValue);
+    if (value != baseValue) field = value;
+  }
+  template <typename T>
+  T get(CharAttribute attribute, const T& field, T baseValue) const {
+    return isSet(attribute) ? field : baseValue;
+  }
 
   Colour color_ = 0;
   std::string fontName_;
