@@ -1,7 +1,5 @@
 // zebtool text and rtf: the clipboard conversions of a page's whole text.
-#include <charconv>
 #include <cstdio>
-#include <optional>
 
 #include "app/zebtool/tool.h"
 #include "document/container.h"
@@ -14,28 +12,18 @@
 namespace zeb::tool {
 namespace {
 
-std::optional<std::int32_t> parsePageNumber(std::string_view text) {
-  std::int32_t value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || error != std::errc() || end != text.data() + text.size() || value < 0) return std::nullopt;
-  return value;
-}
-
 enum class Output { utf8Text, bytes };
 
 // Converts the whole text of the page that the book (first argument) and the number (second)
 // name, and writes the payload without its closing zero byte.
 int convertPage(const PlatformServices& services, const Arguments& arguments, TZEBconv& converter, Output output) {
   if (arguments.size() != 2) return usageError;
-  const auto number = parsePageNumber(arguments[1]);
+  const auto number = parseNumber(arguments[1], 0, maxObjectIndex);
   if (!number) return usageError;
   const auto set = loadBook(services, arguments[0]);
   if (!set) return failure;
-  auto* page = dynamic_cast<TZEBtesto*>(set->slot(TOggettiHel::testoHtml, *number));
-  if (page == nullptr || page->isReleased()) {
-    std::fprintf(stderr, "zebtool: the book has no page %d\n", *number);
-    return failure;
-  }
+  TZEBtesto* page = livePage(*set, *number);
+  if (page == nullptr) return failure;
   if (page->textFormat() == 1) upgradeTextFormat(*page);
   converter.setLinkedZEBset(set.get());
   converter.setTextObject(page);

@@ -3,10 +3,8 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <charconv>
 #include <cstdio>
 #include <cstdlib>
-#include <optional>
 
 #include "app/zebtool/tool.h"
 #include "document/container.h"
@@ -24,14 +22,6 @@ namespace {
 // Renderings are made at the resolution the books were designed for, whatever the screen.
 constexpr int renderPixelsPerInch = 96;
 constexpr int maxRenderSide = 8192;
-
-std::optional<int> parseNumber(std::string_view text, int low, int high) {
-  int value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || error != std::errc() || end != text.data() + text.size() || value < low || value > high)
-    return std::nullopt;
-  return value;
-}
 
 // The reader's frame set as far as a rendering needs it: pages are read, not edited.
 class ReadingOwner final : public PageOwner {};
@@ -62,11 +52,8 @@ int render(const PlatformServices& services, const Arguments& arguments) {
   withQt.measurer = &measurer;
   const auto set = loadBook(withQt, arguments[0]);
   if (!set) return failure;
-  auto* page = dynamic_cast<TZEBtesto*>(set->objectByKindAndIndex(kindNumber(TOggettiHel::testoHtml), *pageIndex));
-  if (page == nullptr || page->isReleased()) {
-    std::fprintf(stderr, "zebtool: the book has no page %d\n", *pageIndex);
-    return failure;
-  }
+  TZEBtesto* page = livePage(*set, *pageIndex);
+  if (page == nullptr) return failure;
 
   MeasurementCache measures(measurer);
   ReadingOwner owner;

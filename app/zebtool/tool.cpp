@@ -1,9 +1,11 @@
 // Output and loading for zebtool.
 #include "app/zebtool/tool.h"
 
+#include <charconv>
 #include <cstdio>
 
 #include "document/container.h"
+#include "document/page_object.h"
 #include "platform/windows1252.h"
 
 namespace zeb::tool {
@@ -19,6 +21,23 @@ std::unique_ptr<TZEBset> loadBook(const PlatformServices& services, const std::s
   auto set = std::make_unique<TZEBset>(services);
   if (!set->Load(path)) return nullptr;
   return set;
+}
+
+std::optional<int> parseNumber(std::string_view text, int low, int high) {
+  int value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size() || value < low || value > high)
+    return std::nullopt;
+  return value;
+}
+
+TZEBtesto* livePage(TZEBset& set, int number) {
+  auto* page = dynamic_cast<TZEBtesto*>(set.slot(TOggettiHel::testoHtml, number));
+  if (page == nullptr || page->isReleased()) {
+    std::fprintf(stderr, "zebtool: the book has no page %d\n", number);
+    return nullptr;
+  }
+  return page;
 }
 
 }  // namespace zeb::tool

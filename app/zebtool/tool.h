@@ -2,12 +2,14 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace zeb {
 class TZEBset;
+class TZEBtesto;
 struct PlatformServices;
 }  // namespace zeb
 
@@ -22,6 +24,13 @@ void printUtf8Line(std::string_view utf8Text);
 // The book loaded from the path; nothing when it cannot be loaded (its messages have
 // then been written to stderr).
 std::unique_ptr<TZEBset> loadBook(const PlatformServices& services, const std::string& path);
+
+// The decimal number the whole text spells, when it lies within low..high.
+std::optional<int> parseNumber(std::string_view text, int low, int high);
+
+// The book's page of that number; none, after saying so on stderr, when the book has no such
+// page or it was released.
+TZEBtesto* livePage(TZEBset& set, int number);
 
 using Arguments = std::vector<std::string>;
 struct Command {
