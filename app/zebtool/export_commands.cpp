@@ -4,8 +4,7 @@
 #include "app/zebtool/tool.h"
 #include "document/container.h"
 #include "document/page_object.h"
-#include "export/plain_text_converter.h"
-#include "export/rtf_converter.h"
+#include "export/clipboard_conversion.h"
 #include "platform/windows1252.h"
 #include "text/format_one.h"
 
@@ -13,10 +12,11 @@ namespace zeb::tool {
 namespace {
 
 enum class Output { utf8Text, bytes };
+using Conversion = std::string (*)(TZEBset& set, TZEBtesto* text, std::string_view markup);
 
 // Converts the whole text of the page that the book (first argument) and the number (second)
 // name, and writes the payload without its closing zero byte.
-int convertPage(const PlatformServices& services, const Arguments& arguments, TZEBconv& converter, Output output) {
+int convertPage(const PlatformServices& services, const Arguments& arguments, Conversion convert, Output output) {
   if (arguments.size() != 2) return usageError;
   const auto number = parseNumber(arguments[1], 0, maxObjectIndex);
   if (!number) return usageError;
@@ -25,9 +25,7 @@ int convertPage(const PlatformServices& services, const Arguments& arguments, TZ
   TZEBtesto* page = livePage(*set, *number);
   if (page == nullptr) return failure;
   if (page->textFormat() == 1) upgradeTextFormat(*page);
-  converter.setLinkedZEBset(set.get());
-  converter.setTextObject(page);
-  std::string payload = converter.convert(page->textView());
+  std::string payload = convert(*set, page, page->textView());
   payload.pop_back();  // the zero byte the clipboard needs
   if (output == Output::utf8Text) payload = windows1252ToUtf8(payload);
   std::fwrite(payload.data(), 1, payload.size(), stdout);
@@ -35,14 +33,12 @@ int convertPage(const PlatformServices& services, const Arguments& arguments, TZ
 }
 
 int text(const PlatformServices& services, const Arguments& arguments) {
-  TZEBtoTxt converter;
-  return convertPage(services, arguments, converter, Output::utf8Text);
+  return convertPage(services, arguments, plainTextOf, Output::utf8Text);
 }
 
 // RTF is 7-bit, with "\'xx" escapes for every other byte, so its bytes are written unchanged.
 int rtf(const PlatformServices& services, const Arguments& arguments) {
-  TZEBtortf converter;
-  return convertPage(services, arguments, converter, Output::bytes);
+  return convertPage(services, arguments, rtfOf, Output::bytes);
 }
 
 }  // namespace

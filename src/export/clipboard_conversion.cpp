@@ -6,7 +6,6 @@
 #include "text/clipboard_converters.h"
 
 namespace zeb {
-namespace {
 
 std::string plainTextOf(TZEBset& set, TZEBtesto* text, std::string_view markup) {
   TZEBtoTxt plain;
@@ -21,8 +20,6 @@ std::string rtfOf(TZEBset& set, TZEBtesto* text, std::string_view markup) {
   rtf.setTextObject(text);
   return rtf.convert(markup);
 }
-
-}  // namespace
 
 ClipboardPayloads convertForClipboard(TZEBset& set, TZEBtesto* text, std::string_view markup) {
   return {plainTextOf(set, text, markup), rtfOf(set, text, markup)};

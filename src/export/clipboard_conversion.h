@@ -20,6 +20,9 @@ struct ClipboardPayloads {
 // IDs resolve in `set`. The clipboard takes the payloads as they are, each without its
 // closing zero byte where it wants none.
 ClipboardPayloads convertForClipboard(TZEBset& set, TZEBtesto* text, std::string_view markup);
+// Each of the two payloads on its own, from the same arguments.
+std::string plainTextOf(TZEBset& set, TZEBtesto* text, std::string_view markup);
+std::string rtfOf(TZEBset& set, TZEBtesto* text, std::string_view markup);
 
 // Makes every copy of a text box offer these conversions (the text engine cannot reach the
 // converters itself: they are built on it). The reader and the tools call it at start-up.
