@@ -30,8 +30,6 @@ namespace {
 constexpr int width = 800;
 constexpr int height = 600;
 
-class ReadingOwner final : public zeb::PageOwner {};
-
 void paint(zeb::TZEBpage& view, QImage& image, const QRect& area) {
   QPainter painter(&image);
   zeb::QtCanvas canvas(painter, area, 96);
@@ -51,7 +49,7 @@ void measure(const char* label, int pageBytes, int runs, zeb::QtTextMeasurer& me
   zeb::TZEBset set(services);
   if (!set.Load(zeb::bench::syntheticBook(3, pageBytes).string())) return;
   auto* page = static_cast<zeb::TZEBtesto*>(set.slot(zeb::TOggettiHel::testoHtml, 1));
-  ReadingOwner owner;
+  zeb::PageOwner owner;
   QImage image(width, height, QImage::Format_RGB32);
 
   zeb::MeasurementCache warm(measurer);

@@ -23,9 +23,6 @@ namespace {
 constexpr int renderPixelsPerInch = 96;
 constexpr int maxRenderSide = 8192;
 
-// The reader's frame set as far as a rendering needs it: pages are read, not edited.
-class ReadingOwner final : public PageOwner {};
-
 int render(const PlatformServices& services, const Arguments& arguments) {
   if (arguments.size() < 3 || arguments.size() % 2 == 0) return usageError;
   const auto pageIndex = parseNumber(arguments[1], 0, maxObjectIndex);
@@ -56,7 +53,7 @@ int render(const PlatformServices& services, const Arguments& arguments) {
   if (page == nullptr) return failure;
 
   MeasurementCache measures(measurer);
-  ReadingOwner owner;
+  PageOwner owner;  // no frame set: the page is only read
   TZEBpage view(*set, measures, owner);
   view.setReadOnly(true);
   view.setAnimated(true);
