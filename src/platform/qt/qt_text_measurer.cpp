@@ -35,21 +35,23 @@ QtTextMeasurer::QtTextMeasurer(int pixelsPerInch)
 QtTextMeasurer::~QtTextMeasurer() = default;
 
 QtTextMeasurer::Face& QtTextMeasurer::faceFor(const TMyFont& font) {
+  const std::uint8_t style = font.Style & fontStyle::storedBits;
+  if (last_ != nullptr && font.Size == lastSize_ && style == lastStyle_ && font.Name == lastName_) return *last_;
   std::string key = keyOf(font);
-  if (last_ != nullptr && key == lastKey_) return *last_;
   auto found = faces_.find(key);
   if (found == faces_.end()) {
     const FaceSubstitute substitute = substituteFace(font.Name);
-    QFont qtFont = qtFontFor(font, pixelsPerInch_);
+    const QFont qtFont = qtFontFor(font, pixelsPerInch_);
     std::uint8_t pitchAndFamily = substitute.pitchAndFamily;
     if (!substitute.known) {
       pitchAndFamily = QFontInfo(qtFont).fixedPitch() ? pitchFamily::fixedPitch : pitchFamily::variablePitch;
     }
-    auto face = std::make_unique<Face>(Face{qtFont, QFontMetrics(qtFont), substitute.encoding, pitchAndFamily});
-    found = faces_.emplace(key, std::move(face)).first;
+    found = faces_.try_emplace(std::move(key), Face{QFontMetrics(qtFont), substitute.encoding, pitchAndFamily}).first;
   }
-  lastKey_ = std::move(key);
-  last_ = found->second.get();
+  last_ = &found->second;
+  lastName_ = font.Name;
+  lastSize_ = font.Size;
+  lastStyle_ = style;
   return *last_;
 }
 

@@ -1,9 +1,8 @@
 // TextMeasurer through QFontMetrics, with the face substitutes of qt_fonts.h.
 #pragma once
 
-#include <QFont>
 #include <QFontMetrics>
-#include <memory>
+#include <cstdint>
 #include <string>
 #include <unordered_map>
 
@@ -26,7 +25,6 @@ class QtTextMeasurer final : public TextMeasurer {
 
  private:
   struct Face {
-    QFont font;
     QFontMetrics metrics;
     FaceEncoding encoding;
     std::uint8_t pitchAndFamily;
@@ -34,9 +32,13 @@ class QtTextMeasurer final : public TextMeasurer {
   Face& faceFor(const TMyFont& font);
 
   int pixelsPerInch_;
-  std::unordered_map<std::string, std::unique_ptr<Face>> faces_;
-  std::string lastKey_;
+  std::unordered_map<std::string, Face> faces_;
+  // The face last asked for, and the name, size and style bits that asked for it: layout
+  // measures run after run in one font.
   Face* last_ = nullptr;
+  std::string lastName_;
+  std::int32_t lastSize_ = 0;
+  std::uint8_t lastStyle_ = 0;
 };
 
 }  // namespace zeb
