@@ -71,6 +71,52 @@ TEST(QtCanvas, TextSitsOnItsMeasuredBaselineAndMeasuresLikeTheMeasurer) {
   EXPECT_EQ(image.pixel(10 + measurer.extent(font, "Hello") - 1, 10 + metrics.height - 1), qRgb(0, 255, 0));
 }
 
+TEST(QtCanvas, EveryFontChangeTakesEffectAndOutlastsARestore) {
+  QtTextMeasurer measurer(96);
+  const TMyFont black{"Arial", 0, 0x000000, 8, 0};
+  const TMyFont red{"Arial", 0, 0x0000FF, 8, 0};
+  const TMyFont bold{"Arial", fontStyle::bold, 0x0000FF, 8, 0};
+  const TMyFont big{"Arial", 0, 0x000000, 30, 0};
+  const TMyFont symbol{"Symbol", 0, 0x000000, 30, 0};
+  const TMyFont greenSymbol{"Symbol", 0, 0x00FF00, 30, 0};
+  QImage image = blank(200, 60);
+  QPainter painter(&image);
+  QtCanvas canvas(painter, image.rect(), 96);
+
+  canvas.setFont(black);
+  canvas.setFont(red);
+  EXPECT_EQ(canvas.textWidth("Hello"), measurer.extent(red, "Hello"));
+  canvas.textOut(0, 0, "HHHH");
+  canvas.setFont(bold);
+  EXPECT_EQ(canvas.textWidth("Hello"), measurer.extent(bold, "Hello"));
+  EXPECT_NE(measurer.extent(bold, "Hello"), measurer.extent(red, "Hello"));
+  canvas.setFont(symbol);
+  canvas.setFont(greenSymbol);
+  EXPECT_EQ(canvas.textWidth("abg"), measurer.extent(symbol, "abg"));
+  canvas.setFont(big);
+  EXPECT_EQ(canvas.textWidth("abg"), measurer.extent(big, "abg"));
+  {
+    CanvasState state(canvas);
+    canvas.setFont(black);
+  }
+  EXPECT_EQ(canvas.textWidth("abg"), measurer.extent(black, "abg"));
+  canvas.textOut(100, 30, "H");
+  painter.end();
+
+  int redPixels = 0;
+  for (int x = 0; x < 40; ++x) {
+    for (int y = 0; y < 12; ++y) {
+      const QRgb pixel = image.pixel(x, y);
+      redPixels += qRed(pixel) > 200 && qGreen(pixel) < 80 && qBlue(pixel) < 80 ? 1 : 0;
+    }
+  }
+  EXPECT_GT(redPixels, 8);
+  // The letter after the restore is drawn in the 8-point font chosen last, not in the 30-point
+  // one of the painter's restored state, which would reach high above its cap height.
+  EXPECT_GT(inkIn(image, QRect(100, 30, 20, 12)), 5);
+  EXPECT_EQ(inkIn(image, QRect(100, 14, 40, 14)), 0);
+}
+
 TEST(QtCanvas, SystemColoursComeFromThePalette) {
   QPalette palette;
   palette.setColor(QPalette::Active, QPalette::Highlight, QColor(1, 2, 3));

@@ -62,7 +62,7 @@ void QtCanvas::restore() {
   std::tie(dx_, dy_) = savedOrigins_.back();
   savedOrigins_.pop_back();
   // The painter's state held its font; ours stays the one last chosen.
-  if (metrics_) painter_->setFont(font_);
+  if (metrics_) painter_->setFont(qtFont_);
 }
 
 void QtCanvas::fillRect(const CanvasRect& rect, Colour colour) {
@@ -84,12 +84,17 @@ void QtCanvas::hatchRect(const CanvasRect& rect, Hatch hatch, Colour colour) {
   painter_->fillRect(toQRect(rect), QBrush(colourOf(colour), style));
 }
 
+// Painting sets a font for every change of colour, so the Qt font is only made again when
+// the face, the size or the style changed.
 void QtCanvas::setFont(const TMyFont& font) {
-  font_ = qtFontFor(font, pixelsPerInch_);
-  metrics_.emplace(font_);
-  encoding_ = substituteFace(font.Name).encoding;
   textColour_ = colourOf(font.Color);
-  painter_->setFont(font_);
+  if (metrics_ && font.Name == font_.Name && font.Size == font_.Size && font.Style == font_.Style) return;
+  const FaceSubstitute face = substituteFace(font.Name);
+  qtFont_ = qtFontFor(font, face, pixelsPerInch_);
+  metrics_.emplace(qtFont_);
+  encoding_ = face.encoding;
+  painter_->setFont(qtFont_);
+  font_ = font;
 }
 
 void QtCanvas::setTextBackground(TextBackground background, Colour colour) {

@@ -49,7 +49,8 @@ class QtCanvas final : public Canvas {
   int dx_ = 0;
   int dy_ = 0;
   std::vector<std::pair<int, int>> savedOrigins_;
-  QFont font_;
+  TMyFont font_;  // the last one set
+  QFont qtFont_;
   std::optional<QFontMetrics> metrics_;
   FaceEncoding encoding_ = FaceEncoding::windows1252;
   QColor textColour_;

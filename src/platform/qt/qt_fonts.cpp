@@ -14,7 +14,10 @@ int pixelSizeOfPoints(int points, int pixelsPerInch) {
 }
 
 QFont qtFontFor(const TMyFont& font, int pixelsPerInch) {
-  const FaceSubstitute face = substituteFace(font.Name);
+  return qtFontFor(font, substituteFace(font.Name), pixelsPerInch);
+}
+
+QFont qtFontFor(const TMyFont& font, const FaceSubstitute& face, int pixelsPerInch) {
   QFont result(QString::fromUtf8(face.family.data(), static_cast<qsizetype>(face.family.size())));
   result.setPixelSize(pixelSizeOfPoints(font.Size, pixelsPerInch));
   result.setBold((font.Style & fontStyle::bold) != 0);

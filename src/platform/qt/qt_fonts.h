@@ -17,6 +17,8 @@ int pixelSizeOfPoints(int points, int pixelsPerInch);
 // The Qt font that draws a book font: its substitute face at the pixel size, with the style
 // bits of the font and kerning on. Colour and vertical position are the painter's business.
 QFont qtFontFor(const TMyFont& font, int pixelsPerInch);
+// The same with the substitute of the font's face already looked up.
+QFont qtFontFor(const TMyFont& font, const FaceSubstitute& face, int pixelsPerInch);
 
 // The text as the face shows it: Windows-1252 bytes, or the glyphs of "Symbol" and
 // "Wingdings" for those faces.

@@ -41,7 +41,7 @@ QtTextMeasurer::Face& QtTextMeasurer::faceFor(const TMyFont& font) {
   auto found = faces_.find(key);
   if (found == faces_.end()) {
     const FaceSubstitute substitute = substituteFace(font.Name);
-    const QFont qtFont = qtFontFor(font, pixelsPerInch_);
+    const QFont qtFont = qtFontFor(font, substitute, pixelsPerInch_);
     std::uint8_t pitchAndFamily = substitute.pitchAndFamily;
     if (!substitute.known) {
       pitchAndFamily = QFontInfo(qtFont).fixedPitch() ? pitchFamily::fixedPitch : pitchFamily::variablePitch;
