@@ -22,7 +22,8 @@ struct FaceSubstitute {
 // treated as "Times New Roman".
 FaceSubstitute substituteFace(std::string_view windowsFace);
 
-// The character a byte stands for in a face of that encoding.
+// The character a byte stands for in a face of that encoding; always one of the Basic
+// Multilingual Plane (U+FFFF at most).
 char32_t unicodeOfFaceByte(FaceEncoding encoding, std::uint8_t byte);
 
 }  // namespace zeb

@@ -40,15 +40,9 @@ QFont qtFontFor(const TMyFont& font, const FaceSubstitute& face, int pixelsPerIn
 QString qtTextFor(FaceEncoding encoding, std::string_view bytes) {
   QString text;
   text.reserve(static_cast<qsizetype>(bytes.size()));
-  for (const char byte : bytes) {
-    const char32_t code = unicodeOfFaceByte(encoding, static_cast<std::uint8_t>(byte));
-    if (code > 0xFFFF) {
-      const char32_t both[1] = {code};
-      text += QString::fromUcs4(both, 1);
-    } else {
-      text += QChar(static_cast<char16_t>(code));
-    }
-  }
+  // Every face's characters lie in the Basic Multilingual Plane: one UTF-16 unit a byte.
+  for (const char byte : bytes)
+    text += QChar(static_cast<char16_t>(unicodeOfFaceByte(encoding, static_cast<std::uint8_t>(byte))));
   return text;
 }
 
