@@ -31,6 +31,13 @@ struct CanvasRect {
   bool operator==(const CanvasRect&) const = default;
 };
 
+// What Canvas::save keeps, for the canvases that follow the origin and the clip themselves.
+struct OriginAndClip {
+  int dx = 0;
+  int dy = 0;
+  CanvasRect clip;  // device coordinates
+};
+
 // Pixels to draw: rows from the top, four bytes each (red, green, blue, alpha, not
 // premultiplied; alpha 0 is see-through). The canvas only reads them while drawing.
 struct PixelView {

@@ -52,16 +52,11 @@ class RecordingCanvas final : public Canvas {
   const TMyFont& font() const { return font_; }
 
  private:
-  struct State {
-    int dx = 0;
-    int dy = 0;
-    CanvasRect clip;  // device coordinates
-  };
   std::string rect(const CanvasRect& rect) const;
 
   TextMeasurer* measurer_;
-  State state_;
-  std::vector<State> saved_;
+  OriginAndClip state_;
+  std::vector<OriginAndClip> saved_;
   TMyFont font_;
   std::vector<std::string> calls_;
 };

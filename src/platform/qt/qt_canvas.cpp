@@ -2,7 +2,6 @@
 #include "platform/qt/qt_canvas.h"
 
 #include <QImage>
-#include <tuple>
 
 #include "platform/qt/qt_fonts.h"
 #include "platform/system_colours.h"
@@ -15,7 +14,7 @@ QtCanvas::QtCanvas(QPainter& painter, const QRect& area, int pixelsPerInch, cons
     : painter_(&painter),
       pixelsPerInch_(pixelsPerInch > 0 ? pixelsPerInch : 96),
       palette_(palette),
-      clip_{area.left(), area.top(), area.left() + area.width(), area.top() + area.height()} {
+      state_{.clip = {area.left(), area.top(), area.left() + area.width(), area.top() + area.height()}} {
   painter_->setClipRect(area, Qt::IntersectClip);
   setFont(TMyFont{});
 }
@@ -35,34 +34,31 @@ QColor QtCanvas::colourOf(Colour colour) const {
   return QColor(redOf(rgb), greenOf(rgb), blueOf(rgb));
 }
 
-CanvasRect QtCanvas::clipRect() const { return clip_.translated(-dx_, -dy_); }
+CanvasRect QtCanvas::clipRect() const { return state_.clip.translated(-state_.dx, -state_.dy); }
 
 void QtCanvas::intersectClip(const CanvasRect& rect) {
-  clip_ = clip_.intersected(rect.translated(dx_, dy_));
+  state_.clip = state_.clip.intersected(rect.translated(state_.dx, state_.dy));
   painter_->setClipRect(toQRect(rect), Qt::IntersectClip);
 }
 
 void QtCanvas::translate(int dx, int dy) {
-  dx_ += dx;
-  dy_ += dy;
+  state_.dx += dx;
+  state_.dy += dy;
   painter_->translate(dx, dy);
 }
 
 void QtCanvas::save() {
   painter_->save();
-  savedClips_.push_back(clip_);
-  savedOrigins_.emplace_back(dx_, dy_);
+  saved_.push_back(state_);
 }
 
 void QtCanvas::restore() {
-  if (savedClips_.empty()) return;
+  if (saved_.empty()) return;
   painter_->restore();
-  clip_ = savedClips_.back();
-  savedClips_.pop_back();
-  std::tie(dx_, dy_) = savedOrigins_.back();
-  savedOrigins_.pop_back();
+  state_ = saved_.back();
+  saved_.pop_back();
   // The painter's state held its font; ours stays the one last chosen.
-  if (metrics_) painter_->setFont(qtFont_);
+  painter_->setFont(qtFont_);
 }
 
 void QtCanvas::fillRect(const CanvasRect& rect, Colour colour) {

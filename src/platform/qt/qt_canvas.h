@@ -44,11 +44,8 @@ class QtCanvas final : public Canvas {
   QPainter* painter_;
   int pixelsPerInch_;
   QPalette palette_;
-  CanvasRect clip_;
-  std::vector<CanvasRect> savedClips_;
-  int dx_ = 0;
-  int dy_ = 0;
-  std::vector<std::pair<int, int>> savedOrigins_;
+  OriginAndClip state_;
+  std::vector<OriginAndClip> saved_;
   TMyFont font_;  // the last one set
   QFont qtFont_;
   std::optional<QFontMetrics> metrics_;
