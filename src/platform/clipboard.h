@@ -19,7 +19,6 @@ struct RgbaImage {
 // The program's own clipboard formats.
 inline constexpr std::string_view objectsFormat = "Nexo30 objects";
 inline constexpr std::string_view pictureFormat = "Nexo30 picture";
-inline constexpr std::string_view zoneFormat = "Nexo30 zone";
 
 class Clipboard {
  public:

@@ -16,7 +16,6 @@ int usableSize(int size) { return std::clamp(size, 0, 100000); }
 }  // namespace
 
 FontMetrics FixedMetricsMeasurer::metrics(const TMyFont& font) {
-  ++metricsCalls_;
   const int size = usableSize(font.Size);
   FontMetrics metrics;
   metrics.height = 2 * size;

@@ -28,7 +28,6 @@ class FixedMetricsMeasurer final : public TextMeasurer {
 
   // How many times extent was asked, to check that measurements are cached.
   int extentCalls() const { return extentCalls_; }
-  int metricsCalls() const { return metricsCalls_; }
 
  private:
   int characterWidth(const TMyFont& font, std::uint8_t character) const;
@@ -37,7 +36,6 @@ class FixedMetricsMeasurer final : public TextMeasurer {
   std::map<std::uint8_t, int> widths_;
   std::map<std::pair<std::uint8_t, std::uint8_t>, int> kerning_;
   int extentCalls_ = 0;
-  int metricsCalls_ = 0;
 };
 
 }  // namespace zeb

@@ -7,7 +7,9 @@
 #include "platform/text_measurer.h"
 
 namespace zeb {
+namespace {
 
+// "#RRGGBB" for a plain colour, the scheme's name for a system colour.
 std::string colourName(Colour colour) {
   switch (colour) {
     case systemColour::window: return "window";
@@ -27,6 +29,8 @@ std::string colourName(Colour colour) {
   }
   return text;
 }
+
+}  // namespace
 
 RecordingCanvas::RecordingCanvas(const CanvasRect& area, TextMeasurer* measurer) : measurer_(measurer) {
   state_.clip = area;

@@ -48,8 +48,6 @@ class RecordingCanvas final : public Canvas {
   std::vector<std::string> calls(std::string_view word) const;
   // All calls, one per line.
   std::string dump() const;
-  void clearCalls() { calls_.clear(); }
-  const TMyFont& font() const { return font_; }
 
  private:
   std::string rect(const CanvasRect& rect) const;
@@ -60,8 +58,5 @@ class RecordingCanvas final : public Canvas {
   TMyFont font_;
   std::vector<std::string> calls_;
 };
-
-// "#RRGGBB" for a plain colour, the scheme's name for a system colour.
-std::string colourName(Colour colour);
 
 }  // namespace zeb
