@@ -11,10 +11,11 @@ cmake --build build -j 2
 book=build/samples/guide.zeb
 zebtool=build/app/zebtool/zebtool
 echo "== zebtool info $book"
-"$zebtool" info "$book"
+info=$("$zebtool" info "$book")
+echo "$info"
 echo "== zebtool pages $book"
 "$zebtool" pages "$book"
-cover=$("$zebtool" info "$book" | sed -n 's/^cover: //p')
+cover=$(sed -n 's/^cover: //p' <<<"$info")
 image=build/samples/guide-cover.png
 QT_QPA_PLATFORM=offscreen "$zebtool" render "$book" "$cover" "$image" 2>/dev/null
 echo "== the cover page, rendered: $image"
