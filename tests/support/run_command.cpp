@@ -6,9 +6,6 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "tests/support/temporary_folder.h"
 
 extern char** environ;
@@ -17,10 +14,8 @@ namespace zeb::testing {
 namespace {
 
 std::string contentsOf(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
+  const std::vector<std::uint8_t> bytes = readBytes(path);
+  return {bytes.begin(), bytes.end()};
 }
 
 }  // namespace
