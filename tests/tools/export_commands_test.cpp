@@ -1,24 +1,10 @@
 // zebtool text and rtf as programs: the conversions of a stored page, and their errors.
-#include <gtest/gtest.h>
-
-#include "tests/support/book_builder.h"
-#include "tests/support/run_command.h"
+#include "tests/tools/zebtool_fixture.h"
 
 namespace zeb {
 namespace {
 
-using testing::runCommand;
-
-class ExportCommands : public ::testing::Test {
- protected:
-  testing::CommandResult zebtool(const std::vector<std::string>& arguments) {
-    return runCommand(ZEBTOOL_PATH, arguments);
-  }
-  std::string writeBook(const testing::BookFiller& fill) {
-    return folder.write("book.zeb", testing::bookBytes(fill)).string();
-  }
-  testing::TemporaryFolder folder;
-};
+using ExportCommands = testing::Zebtool;
 
 TEST_F(ExportCommands, TextWritesThePageAsUtf8WithoutTheClosingZero) {
   const std::string book = writeBook(

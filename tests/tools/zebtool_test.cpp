@@ -1,24 +1,11 @@
 // zebtool and zebmake as programs: output, messages on stderr and exit statuses.
-#include <gtest/gtest.h>
-
-#include "tests/support/book_builder.h"
-#include "tests/support/run_command.h"
+#include "tests/tools/zebtool_fixture.h"
 
 namespace zeb {
 namespace {
 
 using testing::runCommand;
-
-class Zebtool : public ::testing::Test {
- protected:
-  testing::CommandResult zebtool(const std::vector<std::string>& arguments) {
-    return runCommand(ZEBTOOL_PATH, arguments);
-  }
-  std::string writeBook(const testing::BookFiller& fill, std::string_view name = "book.zeb") {
-    return folder.write(name, testing::bookBytes(fill)).string();
-  }
-  testing::TemporaryFolder folder;
-};
+using testing::Zebtool;
 
 TEST_F(Zebtool, InfoListsTheHeaderAndEveryKindThatHasObjects) {
   const std::string book = writeBook([](TZEBset& set) {
