@@ -11,6 +11,7 @@
 #include <chrono>
 #include <cstdio>
 #include <fstream>
+#include <utility>
 #include <vector>
 
 #include "tools/zebmake/book_model.h"
@@ -21,6 +22,11 @@ extern char** environ;
 
 namespace zeb::bench {
 
+double median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
 double medianSeconds(int runs, const std::function<void()>& work) {
   std::vector<double> times;
   for (int i = 0; i < runs; ++i) {
@@ -28,8 +34,7 @@ double medianSeconds(int runs, const std::function<void()>& work) {
     work();
     times.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
   }
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
+  return median(std::move(times));
 }
 
 double medianCommandSeconds(int runs, const std::string& commandLine) {

@@ -5,9 +5,12 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace zeb::bench {
 
+// The middle value (the upper of the two middle ones for an even count); there must be one.
+double median(std::vector<double> values);
 // Median wall-clock seconds of the work over the runs.
 double medianSeconds(int runs, const std::function<void()>& work);
 // Median wall-clock seconds of a shell command line over the runs.

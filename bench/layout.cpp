@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_support.h"
 #include "document/page_object.h"
 #include "platform/qt/qt_text_measurer.h"
 #include "text/measurement_cache.h"
@@ -27,6 +28,7 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
+using zeb::bench::median;
 
 constexpr const char* words[] = {"the",     "reader",  "book",     "page",     "chapter", "link",   "picture",
                                  "table",   "frame",   "river",    "mountain", "village", "garden", "window",
@@ -71,11 +73,6 @@ std::string syntheticPage(int characters, std::uint32_t linkId) {
 void flushCaches() {
   static std::vector<unsigned char> junk(64u << 20);
   for (std::size_t i = 0; i < junk.size(); i += 64) ++junk[i];
-}
-
-double median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
 }
 
 double nanoseconds(Clock::time_point from, Clock::time_point to) {
