@@ -67,7 +67,7 @@ void TZEBtortf::writePayload(std::span<const std::uint8_t> markup, std::string& 
 
   out.reserve(out.size() + body.size() + stylesheet.size() + 512);
   out += "{\\rtf1\\ansi\\deff0";
-  writeFontTable(out, tables, measurer);
+  writeFontTable(out, tables, LinkedZEBset());
   writeColourTable(out, tables);
   out += stylesheet;
   writeGeometry(out);

@@ -1,6 +1,7 @@
 // RTF font, colour and style tables.
 #include "export/rtf_tables.h"
 
+#include "document/container.h"
 #include "export/rtf_text.h"
 #include "platform/text_measurer.h"
 
@@ -42,13 +43,12 @@ int RtfTables::colour(Colour colour) { return indexIn(colours_, colourIndexes_, 
 
 int RtfTables::style(TZEBoggetto* style) { return indexIn(styles_, styleIndexes_, style) + 1; }
 
-void writeFontTable(std::string& out, const RtfTables& tables, TextMeasurer* measurer) {
+void writeFontTable(std::string& out, const RtfTables& tables, const TZEBset* set) {
+  const bool measured = set != nullptr && set->services().measurer != nullptr;
   out += "{\\fonttbl";
   for (std::size_t i = 0; i < tables.fonts().size(); ++i) {
     const std::string& face = tables.fonts()[i];
-    TMyFont font;
-    font.Name = face;
-    const std::uint8_t pitchAndFamily = measurer != nullptr ? measurer->metrics(font).pitchAndFamily : 0;
+    const std::uint8_t pitchAndFamily = measured ? set->textMetrics(face).pitchAndFamily : 0;
     out += "{\\f";
     appendNumber(out, static_cast<std::int64_t>(i));
     out += familyWord(pitchAndFamily);

@@ -12,8 +12,8 @@
 
 namespace zeb {
 
-class TextMeasurer;
 class TZEBoggetto;
+class TZEBset;
 
 // Lookups are hashed: a damaged markup may name a new face in every run.
 class RtfTables {
@@ -40,9 +40,9 @@ class RtfTables {
   std::unordered_map<TZEBoggetto*, int> styleIndexes_;
 };
 
-// "{\fonttbl" and an entry per font, each with the family and pitch the measurer gives the
-// face (none without a measurer), then "}".
-void writeFontTable(std::string& out, const RtfTables& tables, TextMeasurer* measurer);
+// "{\fonttbl" and an entry per font, each with the family and pitch of the face's text metrics
+// in the set (none without a set or without a measurer), then "}".
+void writeFontTable(std::string& out, const RtfTables& tables, const TZEBset* set);
 // "{\colortbl;" and "\redR\greenG\blueB;" per colour, then "}".
 void writeColourTable(std::string& out, const RtfTables& tables);
 
