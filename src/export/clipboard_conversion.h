@@ -25,7 +25,8 @@ std::string plainTextOf(TZEBset& set, TZEBtesto* text, std::string_view markup);
 std::string rtfOf(TZEBset& set, TZEBtesto* text, std::string_view markup);
 
 // Makes every copy of a text box offer these conversions (the text engine cannot reach the
-// converters itself: they are built on it). The reader and the tools call it at start-up.
+// converters itself: they are built on it). The reader must call it at start-up; the tools
+// convert directly and need not.
 void installClipboardConverters();
 
 }  // namespace zeb
