@@ -24,6 +24,16 @@ constexpr std::array<std::string_view, 7> fieldMarkers = {
 // A note's first line is looked for in this many bytes.
 constexpr std::size_t noteAuthorMax = 50;
 
+// A table's rows x columns, from its record.
+int tableRows(const TZEBoggetto& table) { return table.record().u8(field::tableRows); }
+int tableColumns(const TZEBoggetto& table) { return table.record().u8(field::tableColumns); }
+
+// How many cell texts follow a table that opens inside `openTables` others.
+std::int64_t tableCellsToRead(const TZEBoggetto& table, std::size_t openTables) {
+  if (openTables >= static_cast<std::size_t>(limits::maxTableNesting)) return 0;
+  return std::int64_t{tableRows(table)} * tableColumns(table);
+}
+
 }  // namespace
 
 ExportObjectKind exportKindOf(const TZEBoggetto& object) {
@@ -58,12 +68,10 @@ NoteParts splitNote(std::string_view note) {
   return {note.substr(0, lineEnd), note.substr(textStart)};
 }
 
-int tableRows(const TZEBoggetto& table) { return table.record().u8(field::tableRows); }
-int tableColumns(const TZEBoggetto& table) { return table.record().u8(field::tableColumns); }
-
-std::int64_t tableCellsToRead(const TZEBoggetto& table, std::size_t openTables) {
-  if (openTables >= static_cast<std::size_t>(limits::maxTableNesting)) return 0;
-  return std::int64_t{tableRows(table)} * tableColumns(table);
+std::optional<OpenTable> openTable(const TZEBoggetto& table, std::size_t openTables) {
+  const std::int64_t cells = tableCellsToRead(table, openTables);
+  if (cells == 0) return std::nullopt;
+  return OpenTable{tableColumns(table), cells};
 }
 
 }  // namespace zeb

@@ -20,6 +20,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace zeb {
@@ -46,13 +47,20 @@ struct NoteParts {
 };
 NoteParts splitNote(std::string_view note);
 
-// A table's rows x columns, from its record.
-int tableRows(const TZEBoggetto& table);
-int tableColumns(const TZEBoggetto& table);
+// A table whose cell texts are being read, row by row.
+struct OpenTable {
+  int columns;
+  std::int64_t cells;
+  std::int64_t done = 0;
 
-// How many cell texts follow a table that opens inside `openTables` others: 0 when it has no
-// cells, or when it lies deeper than the text box follows tables, whose cell texts it then
-// reads as ordinary paragraphs; the converters do the same.
-std::int64_t tableCellsToRead(const TZEBoggetto& table, std::size_t openTables);
+  // Counts the end of a cell; true when it also ends a row.
+  bool endCell() { return ++done % columns == 0; }
+  bool finished() const { return done == cells; }
+};
+
+// The table whose cell texts follow, when it opens inside `openTables` others: none when it
+// has no cells, or when it lies deeper than the text box follows tables, whose cell texts it
+// then reads as ordinary paragraphs; the converters do the same.
+std::optional<OpenTable> openTable(const TZEBoggetto& table, std::size_t openTables);
 
 }  // namespace zeb

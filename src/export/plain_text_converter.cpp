@@ -30,20 +30,13 @@ class PlainTextWriter {
   void cellEnd();
 
  private:
-  // A table whose cell texts are being read.
-  struct Table {
-    int columns;
-    std::int64_t cells;
-    std::int64_t done = 0;
-  };
-
   void writeField(TZEBoggetto& object);
 
   const TZEBconv& converter_;
   const MarkupText& markup_;
   std::string& out_;
   bool firstParagraph_ = true;
-  std::vector<Table> tables_;
+  std::vector<OpenTable> tables_;
 };
 
 std::size_t PlainTextWriter::reference(std::uint32_t code, std::size_t after) {
@@ -52,8 +45,7 @@ std::size_t PlainTextWriter::reference(std::uint32_t code, std::size_t after) {
   switch (exportKindOf(*object)) {
     case ExportObjectKind::table: {
       if (markup_.noCellTextsAt(after)) return after + 3;
-      const std::int64_t cells = tableCellsToRead(*object, tables_.size());
-      if (cells > 0) tables_.push_back({tableColumns(*object), cells});
+      if (const auto table = openTable(*object, tables_.size())) tables_.push_back(*table);
       break;
     }
     case ExportObjectKind::field:
@@ -79,10 +71,9 @@ void PlainTextWriter::writeField(TZEBoggetto& object) {
 
 void PlainTextWriter::cellEnd() {
   if (tables_.empty()) return;
-  Table& table = tables_.back();
-  ++table.done;
-  out_ += table.done % table.columns == 0 ? "\r\n" : "\t";
-  if (table.done == table.cells) tables_.pop_back();
+  OpenTable& table = tables_.back();
+  out_ += table.endCell() ? "\r\n" : "\t";
+  if (table.finished()) tables_.pop_back();
 }
 
 }  // namespace

@@ -102,9 +102,9 @@ std::size_t RtfBodyWriter::reference(std::uint32_t code, std::size_t after) {
   switch (exportKindOf(*object)) {
     case ExportObjectKind::table: {
       if (markup_.noCellTextsAt(after)) return after + 3;
-      const std::int64_t cells = tableCellsToRead(*object, tableStack_.size());
-      if (cells == 0) return after;
-      tableStack_.push_back({tableColumns(*object), cells});
+      const auto table = openTable(*object, tableStack_.size());
+      if (!table) return after;
+      tableStack_.push_back(*table);
       if (tableStack_.size() == 1) startTable(*object);
       break;
     }
@@ -135,17 +135,17 @@ void RtfBodyWriter::startTable(TZEBoggetto& table) {
 
 void RtfBodyWriter::cellEnd() {
   if (tableStack_.empty()) return;
-  Table& table = tableStack_.back();
-  ++table.done;
+  OpenTable& table = tableStack_.back();
+  const bool rowEnds = table.endCell();
   if (tableStack_.size() == 1) {
     body_ += "\\cell ";
     paragraphOpen_ = false;
-    if (table.done % table.columns == 0) {
+    if (rowEnds) {
       body_ += "\\row ";
-      if (table.done < table.cells) rows_->writeDefinition(body_, static_cast<int>(table.done / table.columns));
+      if (!table.finished()) rows_->writeDefinition(body_, static_cast<int>(table.done / table.columns));
     }
   }
-  if (table.done == table.cells) {
+  if (table.finished()) {
     tableStack_.pop_back();
     if (tableStack_.empty()) closeTable();
   }
@@ -181,7 +181,7 @@ void RtfBodyWriter::writeNote(TZEBoggetto& note) {
 void RtfBodyWriter::finish() {
   if (!tableStack_.empty()) {
     // The markup ended inside a table: its current row is completed with empty cells.
-    const Table& table = tableStack_.front();
+    const OpenTable& table = tableStack_.front();
     const std::int64_t missing = table.columns - table.done % table.columns;
     for (std::int64_t i = 0; i < missing; ++i) body_ += "\\cell ";
     body_ += "\\row ";

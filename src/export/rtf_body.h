@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "export/export_objects.h"
 #include "export/markup_scanner.h"
 #include "export/rtf_formats.h"
 #include "platform/font.h"
@@ -43,13 +44,6 @@ class RtfBodyWriter {
   void finish();
 
  private:
-  // A table whose cell texts are being read.
-  struct Table {
-    int columns;
-    std::int64_t cells;
-    std::int64_t done = 0;
-  };
-
   TZEBoggetto* styleObject(std::int32_t number) const;
   void startParagraph(ListText listText);
   void beforeContent();
@@ -71,7 +65,7 @@ class RtfBodyWriter {
   bool paragraphOpen_ = false;
   // The outermost table ended: the paragraph it stood in goes on when more content follows.
   bool resumePending_ = false;
-  std::vector<Table> tableStack_;
+  std::vector<OpenTable> tableStack_;
   std::unique_ptr<RtfTableRows> rows_;  // of the outermost table
   TZEBParaStyle tableParagraph_;        // the paragraph the outermost table stands in
 };
