@@ -78,8 +78,7 @@ std::size_t RtfBodyWriter::paragraphTag(std::size_t tag) {
 void RtfBodyWriter::startParagraph(ListText listText) {
   body_ += "\\s";
   appendNumber(body_, tables_.style(paragraph_.BaseStyle()));
-  formats_.writeParagraphFormat(body_, paragraph_, listText);
-  current_ = runFont(paragraph_, nullptr);
+  current_ = formats_.writeParagraphFormat(body_, paragraph_, listText);
 }
 
 // A run is stored relative to the style object, as the text box reads it: attributes the tag

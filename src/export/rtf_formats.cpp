@@ -63,8 +63,9 @@ void RtfFormats::writeCharacterFormat(std::string& out, const TMyFont& font, Com
   hasLast_ = true;
 }
 
-void RtfFormats::writeParagraphFormat(std::string& out, const TZEBParaStyle& style, ListText listText) {
-  writeCharacterFormat(out, runFont(style, nullptr), Completeness::everything);
+TMyFont RtfFormats::writeParagraphFormat(std::string& out, const TZEBParaStyle& style, ListText listText) {
+  TMyFont font = runFont(style, nullptr);
+  writeCharacterFormat(out, font, Completeness::everything);
   out += alignmentWord(style.Alignment());
   writeListNumbering(out, style, listText);
   if (style.LineHeight() >= lowestLineHeight) writeNumbered(out, "\\sl", twips(style.LineHeight()));
@@ -74,6 +75,7 @@ void RtfFormats::writeParagraphFormat(std::string& out, const TZEBParaStyle& sty
   writeNumbered(out, "\\sb", twips(style.TopMargin()));
   writeNumbered(out, "\\sa", twips(style.BottomMargin()));
   out += ' ';
+  return font;
 }
 
 void RtfFormats::writeListNumbering(std::string& out, const TZEBParaStyle& style, ListText listText) {

@@ -32,8 +32,9 @@ class RtfFormats {
 
   // The style's character format in full, its alignment, its list numbering, line spacing,
   // indents and spacing in twips, and a blank. Numbered paragraphs count the running number
-  // on when they write their list text; other list kinds begin the count again.
-  void writeParagraphFormat(std::string& out, const TZEBParaStyle& style, ListText listText);
+  // on when they write their list text; other list kinds begin the count again. Returns the
+  // character format written.
+  TMyFont writeParagraphFormat(std::string& out, const TZEBParaStyle& style, ListText listText);
 
   std::int32_t twips(std::int32_t pixels) const { return units_.twipsOfPixels(pixels); }
 
