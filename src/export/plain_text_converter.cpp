@@ -30,7 +30,8 @@ class PlainTextWriter {
   void cellEnd();
 
  private:
-  void writeField(TZEBoggetto& object);
+  void writeField(const TZEBoggetto& object);
+  void writeStoredText(TZEBoggetto& object);
 
   const TZEBconv& converter_;
   const MarkupText& markup_;
@@ -48,25 +49,25 @@ std::size_t PlainTextWriter::reference(std::uint32_t code, std::size_t after) {
       if (const auto table = openTable(*object, tables_.size())) tables_.push_back(*table);
       break;
     }
-    case ExportObjectKind::field:
-    case ExportObjectKind::storedTextField: writeField(*object); break;
+    case ExportObjectKind::field: writeField(*object); break;
+    case ExportObjectKind::storedTextField: writeStoredText(*object); break;
     case ExportObjectKind::note:
     case ExportObjectKind::nothing: break;
   }
   return after;
 }
 
-void PlainTextWriter::writeField(TZEBoggetto& object) {
-  if (exportKindOf(object) == ExportObjectKind::storedTextField) {
-    out_ += messages::storedTextField;
-    out_ += objectText(object);
-    out_ += messages::storedTextFieldEnd;
-    return;
-  }
+void PlainTextWriter::writeField(const TZEBoggetto& object) {
   static constexpr char digits[] = "0123456789ABCDEF";
   out_ += fieldMarker(object);
   const std::uint32_t value = fieldValue(object);
   for (int shift = 28; shift >= 0; shift -= 4) out_ += digits[(value >> shift) & 0xF];
+}
+
+void PlainTextWriter::writeStoredText(TZEBoggetto& object) {
+  out_ += messages::storedTextField;
+  out_ += objectText(object);
+  out_ += messages::storedTextFieldEnd;
 }
 
 void PlainTextWriter::cellEnd() {

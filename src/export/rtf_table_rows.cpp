@@ -92,7 +92,6 @@ std::string borderOf(std::int32_t width) {
 RtfTableRows::RtfTableRows(TZEBoggetto& table, RtfTables& tables, const UnitConverter& units)
     : tables_(tables),
       colours_(table.primaryData()),
-      rows_(table.record().u8(field::tableRows)),
       gap_(units.twipsOfPixels(table.record().u8(field::tableCellSpacing))),
       border_(borderOf(units.twipsOfPixels(table.record().u8(field::tableBorderWidth)))) {
   std::int64_t edge = 0;

@@ -41,7 +41,6 @@ class RtfTableRows {
  public:
   RtfTableRows(TZEBoggetto& table, RtfTables& tables, const UnitConverter& units);
 
-  int rows() const { return rows_; }
   int columns() const { return static_cast<int>(rightEdges_.size()); }
 
   // "\trowd\trleft0\trgaph" + the cell spacing, the row's borders, and per cell its background
@@ -54,7 +53,6 @@ class RtfTableRows {
 
   RtfTables& tables_;
   std::span<const std::uint8_t> colours_;  // one int32 per cell, row by row
-  int rows_;
   std::int32_t gap_;
   std::string border_;
   std::vector<std::int64_t> rightEdges_;
