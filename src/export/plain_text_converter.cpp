@@ -8,6 +8,7 @@
 #include "export/markup_scanner.h"
 #include "export/messages.h"
 #include "text/markup_stream.h"
+#include "text/markup_values.h"
 
 namespace zeb {
 namespace {
@@ -58,10 +59,8 @@ std::size_t PlainTextWriter::reference(std::uint32_t code, std::size_t after) {
 }
 
 void PlainTextWriter::writeField(const TZEBoggetto& object) {
-  static constexpr char digits[] = "0123456789ABCDEF";
   out_ += fieldMarker(object);
-  const std::uint32_t value = fieldValue(object);
-  for (int shift = 28; shift >= 0; shift -= 4) out_ += digits[(value >> shift) & 0xF];
+  appendHex(out_, fieldValue(object), 8, LetterCase::upper);
 }
 
 void PlainTextWriter::writeStoredText(TZEBoggetto& object) {

@@ -4,6 +4,8 @@
 #include <array>
 #include <charconv>
 
+#include "text/markup_values.h"
+
 namespace zeb {
 namespace {
 
@@ -25,18 +27,16 @@ constexpr std::array<Escape, 256> escapes = [] {
 }  // namespace
 
 void appendRtfCharacter(std::string& out, std::uint8_t code) {
-  static constexpr char digits[] = "0123456789abcdef";
   switch (escapes[code]) {
     case Escape::none: out += static_cast<char>(code); break;
     case Escape::backslash:
       out += '\\';
       out += static_cast<char>(code);
       break;
-    case Escape::hexadecimal: {
-      const char escaped[] = {'\\', '\'', digits[code >> 4], digits[code & 0xF]};
-      out.append(escaped, sizeof escaped);
+    case Escape::hexadecimal:
+      out += "\\'";
+      appendHex(out, code, 2);
       break;
-    }
     case Escape::dropped: break;
   }
 }

@@ -2,7 +2,6 @@
 #include "text/markup_values.h"
 
 namespace zeb {
-namespace {
 
 int hexDigit(char character) {
   if (character >= '0' && character <= '9') return character - '0';
@@ -10,8 +9,6 @@ int hexDigit(char character) {
   if (character >= 'A' && character <= 'F') return character - 'A' + 10;
   return -1;
 }
-
-}  // namespace
 
 std::int32_t parseDecimal(std::string_view text) {
   std::size_t i = 0;
@@ -51,8 +48,8 @@ void appendColour(std::string& out, Colour colour) {
   }
 }
 
-void appendHex(std::string& out, std::uint32_t value, int digits) {
-  static constexpr char hex[] = "0123456789abcdef";
+void appendHex(std::string& out, std::uint32_t value, int digits, LetterCase letters) {
+  const char* hex = letters == LetterCase::upper ? "0123456789ABCDEF" : "0123456789abcdef";
   for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4) out += hex[(value >> shift) & 0xF];
 }
 

@@ -12,6 +12,9 @@ namespace zeb {
 // Attribute values are at most this long; longer ones are cut.
 inline constexpr std::size_t maxAttributeValue = 11;
 
+// The value of a hexadecimal digit, either case; -1 for any other character.
+int hexDigit(char character);
+
 // An optional "-" and decimal digits, up to the first other character; 0 without digits.
 // Values beyond 32 bits wrap as they would in a 32-bit register.
 std::int32_t parseDecimal(std::string_view text);
@@ -27,7 +30,9 @@ std::uint32_t parseReference(std::string_view text);
 // RRGGBB in upper case.
 void appendColour(std::string& out, Colour colour);
 
-// Lower-case hexadecimal digits, zero-padded to the count.
-void appendHex(std::string& out, std::uint32_t value, int digits);
+enum class LetterCase : std::uint8_t { lower, upper };
+
+// Hexadecimal digits, zero-padded to the count.
+void appendHex(std::string& out, std::uint32_t value, int digits, LetterCase letters = LetterCase::lower);
 
 }  // namespace zeb
