@@ -1,7 +1,6 @@
 // Working texts of pages: opening (copying and rewriting object tags) and storing back.
 #include "view/page_text.h"
 
-#include <cstdio>
 #include <map>
 #include <string>
 
@@ -9,6 +8,7 @@
 #include "document/object_copy.h"
 #include "document/page_object.h"
 #include "text/format_one.h"
+#include "text/markup_values.h"
 
 namespace zeb {
 namespace {
@@ -38,19 +38,12 @@ bool isServedKind(TOggettiHel kind) {
   }
 }
 
-int hexValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
 // The reference of an object tag ("<$" and eight hexadecimal digits) at the position.
 std::optional<std::uint32_t> tagAt(const std::string& text, std::size_t at) {
   if (at + 2 + tagDigits > text.size() || text[at] != '<' || text[at + 1] != '$') return std::nullopt;
   std::uint32_t value = 0;
   for (std::size_t k = 0; k < tagDigits; ++k) {
-    const int digit = hexValue(text[at + 2 + k]);
+    const int digit = hexDigit(text[at + 2 + k]);
     if (digit < 0) return std::nullopt;
     value = value << 4 | static_cast<std::uint32_t>(digit);
   }
@@ -58,9 +51,9 @@ std::optional<std::uint32_t> tagAt(const std::string& text, std::size_t at) {
 }
 
 void writeTag(std::string& text, std::size_t at, std::uint32_t reference) {
-  char digits[tagDigits + 1];
-  std::snprintf(digits, sizeof digits, "%08x", reference);
-  text.replace(at + 2, tagDigits, digits, tagDigits);
+  std::string digits;
+  appendHex(digits, reference, tagDigits);
+  text.replace(at + 2, tagDigits, digits);
 }
 
 // The record fields through which objects refer to other objects that a text must hold
