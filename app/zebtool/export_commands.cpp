@@ -18,7 +18,7 @@ using Conversion = std::string (*)(TZEBset& set, TZEBtesto* text, std::string_vi
 // name, and writes the payload without its closing zero byte.
 int convertPage(const PlatformServices& services, const Arguments& arguments, Conversion convert, Output output) {
   if (arguments.size() != 2) return usageError;
-  const auto number = parseNumber(arguments[1], 0, maxObjectIndex);
+  const auto number = parsePageNumber(arguments[1]);
   if (!number) return usageError;
   const auto set = loadBook(services, arguments[0]);
   if (!set) return failure;

@@ -25,7 +25,7 @@ constexpr int maxRenderSide = 8192;
 
 int render(const PlatformServices& services, const Arguments& arguments) {
   if (arguments.size() < 3 || arguments.size() % 2 == 0) return usageError;
-  const auto pageIndex = parseNumber(arguments[1], 0, maxObjectIndex);
+  const auto pageIndex = parsePageNumber(arguments[1]);
   int width = 800;
   int height = 600;
   for (std::size_t i = 3; i + 1 < arguments.size(); i += 2) {

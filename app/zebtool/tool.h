@@ -1,6 +1,7 @@
 // Shared pieces of the zebtool commands: the exit statuses, output and book loading.
 #pragma once
 
+#include <limits>
 #include <memory>
 #include <optional>
 #include <string>
@@ -27,6 +28,12 @@ std::unique_ptr<TZEBset> loadBook(const PlatformServices& services, const std::s
 
 // The decimal number the whole text spells, when it lies within low..high.
 std::optional<int> parseNumber(std::string_view text, int low, int high);
+
+// A page number: any decimal from 0 up. A number no book can hold is still a page the book
+// lacks (exit 1), not a usage error.
+inline std::optional<int> parsePageNumber(std::string_view text) {
+  return parseNumber(text, 0, std::numeric_limits<int>::max());
+}
 
 // The book's page of that number; none, after saying so on stderr, when the book has no such
 // page or it was released.

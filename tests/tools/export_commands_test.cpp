@@ -48,7 +48,7 @@ TEST_F(ExportCommands, MissingPagesFailAndMalformedArgumentsAreUsageErrors) {
   });
   for (const std::string_view name : {"text", "rtf"}) {
     const std::string command(name);
-    for (const char* page : {"1", "7"}) {
+    for (const char* page : {"1", "7", "99999999"}) {
       const auto result = zebtool({command, book, page});
       EXPECT_EQ(result.exitStatus, 1) << command << " " << page;
       EXPECT_EQ(result.out, "");
