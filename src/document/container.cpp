@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <fstream>
 #include <system_error>
 
 #include "document/book_file.h"
