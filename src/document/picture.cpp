@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "document/bmp_decoder.h"
+#include "document/frame_compositor.h"
 #include "document/gif_decoder.h"
 #include "document/jpeg_decoder.h"
 #include "platform/windows1252.h"
@@ -66,11 +67,24 @@ void TZEBpicture::setImageNameL(const std::string& fileName) {
 void TZEBpicture::loadFromBytes(std::span<const std::uint8_t> bytes, PictureFormat format) {
   picture_ = decodePicture(bytes, format);
   format_ = picture_.empty() && !picture_.metafile ? PictureFormat::none : format;
+  firstImage_.reset();
 }
 
 void TZEBpicture::clear() {
   picture_ = {};
   format_ = PictureFormat::none;
+  firstImage_.reset();
+}
+
+const RgbaImage& TZEBpicture::firstImage() const {
+  if (firstImage_) return *firstImage_;
+  RgbaImage& image = firstImage_.emplace();
+  if (picture_.empty()) return image;
+  FrameCompositor compositor(picture_);
+  image.width = picture_.width;
+  image.height = picture_.height;
+  image.pixels = compositor.advance();
+  return image;
 }
 
 bool TZEBpicture::isOpaque() const {

@@ -2,12 +2,14 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "document/decoded_picture.h"
+#include "platform/clipboard.h"
 
 namespace zeb {
 
@@ -48,11 +50,15 @@ class TZEBpicture {
 
   const DecodedPicture& decoded() const { return picture_; }
   const std::vector<PictureFrame>& frames() const { return picture_.frames; }
+  // The first image as plain pixels (an animation's first canvas); empty for an empty
+  // picture. Composed when first asked for and kept until the picture changes.
+  const RgbaImage& firstImage() const;
 
  private:
   std::string imageName_;
   PictureFormat format_ = PictureFormat::none;
   DecodedPicture picture_;
+  mutable std::optional<RgbaImage> firstImage_;
 };
 
 }  // namespace zeb

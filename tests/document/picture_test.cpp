@@ -1,5 +1,5 @@
-// TZEBpicture: loading through ImageNameL by extension, the opaque rule, and composing
-// animation frames onto a canvas.
+// TZEBpicture: loading through ImageNameL by extension, the opaque rule, the first image,
+// and composing animation frames onto a canvas.
 #include "document/picture.h"
 
 #include <gtest/gtest.h>
@@ -136,6 +136,34 @@ TEST(PictureOpacity, OnlyAGifWithASeeThroughFirstImageIsTransparent) {
   picture.loadFromBytes(zebmake::makeBmp(bitmap), PictureFormat::bitmap);
   ASSERT_FALSE(picture.empty());
   EXPECT_TRUE(picture.isOpaque());
+}
+
+TEST(PictureFirstImage, IsTheFirstCanvasKeptUntilThePictureChanges) {
+  constexpr std::uint32_t red = 0xFF0000;
+  zebmake::GifPicture source;
+  source.width = 3;
+  source.height = 1;
+  source.colours = {red, 0};
+  zebmake::GifFrame frame;
+  frame.left = 1;  // the first frame leaves the left pixel see-through
+  frame.width = 2;
+  frame.indexes = {0, 0};
+  source.frames = {frame};
+  TZEBpicture picture;
+  picture.loadFromBytes(zebmake::makeGif(source), PictureFormat::gif);
+  const RgbaImage& first = picture.firstImage();
+  ASSERT_EQ(first.width, 3);
+  ASSERT_EQ(first.height, 1);
+  EXPECT_EQ(pixelOf(first.pixels, 3, 0, 0), seeThrough);
+  EXPECT_EQ(pixelOf(first.pixels, 3, 2, 0), opaque(red));
+  EXPECT_EQ(&picture.firstImage(), &first);  // composed once
+
+  picture.loadFromBytes(gifOfSize(2, 2), PictureFormat::gif);
+  EXPECT_EQ(picture.firstImage().width, 2);
+  EXPECT_EQ(pixelOf(picture.firstImage().pixels, 2, 0, 0), opaque(red));
+  picture.clear();
+  EXPECT_TRUE(picture.firstImage().empty());
+  EXPECT_TRUE(picture.firstImage().pixels.empty());
 }
 
 TEST(SamplePictures, EveryOneDecodesByItsExtension) {
