@@ -58,6 +58,8 @@ void TZEBoggetto::writeToStream(ByteWriter& out) const {
 }
 
 bool TZEBoggetto::readFromStream(ByteReader& in) {
+  // Whatever is read, a picture decoded from the old data no longer shows this object.
+  if (container_ != nullptr) container_->forgetPicture(*this);
   try {
     const std::int32_t index = in.readI32();
     const std::uint8_t kindByte = in.readU8();
