@@ -20,10 +20,7 @@ void makePlacementOf(const TZEBoggetto& picture, ObjectRecord& record) {
   record.setU8(13, source.u8(field::pictureDisplayOption));
   record.setU8(14, 0);
   record.setU8(23, 0);
-  record.setI16(15, source.i16(field::pictureWidth));
-  record.setI16(19, source.i16(field::pictureWidth));
-  record.setI16(17, source.i16(field::pictureHeight));
-  record.setI16(21, source.i16(field::pictureHeight));
+  setPlacementSize(record, source);
   record.setI32(24, 0xFF0000);
   record.setShortString(28, 32, picture.Name());
   record.setI32(5, -1);
@@ -82,9 +79,7 @@ bool TZEBoggetto::Matches(TZEBoggetto& other) const {
 }
 
 std::unique_ptr<TZEBoggetto> copyOf(TZEBoggetto& source) {
-  auto copy = createObject(source.Kind() == TOggettiHel::immagine || source.Kind() == TOggettiHel::mappaClic
-                               ? TOggettiHel::immagineNew
-                               : source.Kind());
+  auto copy = createObject(isPicture(source.Kind()) ? TOggettiHel::immagineNew : source.Kind());
   copy->CopyFrom(source);
   return copy;
 }

@@ -157,10 +157,7 @@ std::vector<std::uint8_t> pictureFragment(TZEBset& set, TZEBoggetto& object) {
     placement->record().setU8(field::state, 1);
     placement->record().setI32(field::placementPicture, object.Index());
     placement->setName(object.Name() + "=");
-    placement->record().setI16(15, object.record().i16(field::pictureWidth));
-    placement->record().setI16(19, object.record().i16(field::pictureWidth));
-    placement->record().setI16(17, object.record().i16(field::pictureHeight));
-    placement->record().setI16(21, object.record().i16(field::pictureHeight));
+    setPlacementSize(placement->record(), object.record());
     out.writeI32(1);
     out.writeI32(kindNumber(TOggettiHel::immagineNew));
     out.writeI32(1);
