@@ -1,10 +1,6 @@
 // The stream form of objects, and the picture fragment built from it.
 #include "document/object_stream.h"
 
-#include <fstream>
-#include <iterator>
-#include <system_error>
-
 #include "document/book_file.h"
 #include "document/byte_reader.h"
 #include "document/container.h"
@@ -23,11 +19,9 @@ std::vector<std::uint8_t> streamedPrimary(const TZEBoggetto& object) {
   data.clear();
   const auto kind = object.Kind();
   const std::string& external = object.externalFileName();
-  std::error_code error;
-  if (object.primaryBlob().empty() && !external.empty() && std::filesystem::is_regular_file(external, error) &&
+  if (object.primaryBlob().empty() && !external.empty() &&
       (kind == TOggettiHel::genLink || kind == TOggettiHel::immagine || kind == TOggettiHel::immagineNew)) {
-    std::ifstream in(external, std::ios::binary);
-    data.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (auto whole = readWholeFile(external)) data = std::move(*whole);
   }
   return data;
 }

@@ -16,7 +16,7 @@ namespace zeb {
 enum class PictureFormat { none, gif, jpeg, bitmap, metafile };
 
 // Picture files larger than this are not read at all.
-inline constexpr std::uintmax_t maxPictureFileBytes = std::uintmax_t{256} << 20;
+inline constexpr std::int64_t maxPictureFileBytes = std::int64_t{256} << 20;
 
 // The format a file name's extension selects, in any letter case: .gif; .jpg, .jpeg, .jpe,
 // .jfif; .bmp, .dib; .wmf, .emf. Anything else is none.

@@ -105,6 +105,27 @@ TEST_F(ObjectCopies, StreamFormRoundTripHoldsFileBackedBytesInMemory) {
             (std::vector<std::uint8_t>{9, 8, 7, 6}));
 }
 
+TEST_F(ObjectCopies, StreamFormTakesTheFileOnDiskForDataNoLongerHeld) {
+  TZEBoggetto& file = zebmake::addObject(set, TOggettiHel::genLink);
+  file.setExternalFileName(folder.write("extracted.bin", std::vector<std::uint8_t>{5, 6, 7}).string());
+  TZEBoggetto& keyword = zebmake::addObject(set, TOggettiHel::keyword);
+  keyword.setExternalFileName(file.externalFileName());  // only files, pictures and placements
+  TZEBoggetto& missing = zebmake::addObject(set, TOggettiHel::genLink);
+  missing.setExternalFileName((folder.path() / "gone.bin").string());
+  const struct {
+    const TZEBoggetto* object;
+    std::vector<std::uint8_t> primary;
+  } cases[] = {{&file, {5, 6, 7}}, {&keyword, {}}, {&missing, {}}};
+  for (const auto& each : cases) {
+    auto read = createObject(TOggettiHel::testoHtmlRtf);
+    const auto stream = streamOf(*each.object);
+    ByteReader in(stream);
+    ASSERT_TRUE(read->readFromStream(in));
+    EXPECT_EQ(std::vector<std::uint8_t>(read->primaryData().begin(), read->primaryData().end()), each.primary)
+        << each.object->externalFileName();
+  }
+}
+
 TEST_F(ObjectCopies, ARegisteredObjectTakesAnotherKindWithAnError) {
   TZEBoggetto& keyword = zebmake::addObject(set, TOggettiHel::keyword);
   keyword.setName("k");

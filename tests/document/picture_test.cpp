@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "document/book_file.h"
 #include "document/frame_compositor.h"
 #include "document/gif_decoder.h"
 #include "tests/document/picture_pixels.h"
@@ -104,6 +105,16 @@ TEST_F(PictureFile, UnreadableFilesLeaveThePictureEmpty) {
     EXPECT_EQ(picture.format(), PictureFormat::none);
     EXPECT_FALSE(picture.isMetafile());
   }
+}
+
+TEST_F(PictureFile, WholeFilesAreReadUpToALimit) {
+  const std::string path = write("four.bin", std::vector<std::uint8_t>{1, 2, 3, 4});
+  EXPECT_EQ(readWholeFile(path, 4), (std::vector<std::uint8_t>{1, 2, 3, 4}));
+  EXPECT_EQ(readWholeFile(path), (std::vector<std::uint8_t>{1, 2, 3, 4}));
+  EXPECT_FALSE(readWholeFile(path, 3).has_value());
+  EXPECT_FALSE(readWholeFile(folder.path()).has_value());
+  EXPECT_FALSE(readWholeFile(folder.path() / "missing.bin").has_value());
+  EXPECT_EQ(readWholeFile(write("empty.bin", {})), std::vector<std::uint8_t>{});
 }
 
 TEST_F(PictureFile, MetafilesAreEmptyAndNeverOpaque) {
