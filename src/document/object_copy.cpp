@@ -1,5 +1,5 @@
 // Copying objects in memory and telling equal ones apart.
-#include <algorithm>
+#include <vector>
 
 #include "document/book_object.h"
 #include "document/container.h"
@@ -59,10 +59,9 @@ bool TZEBoggetto::Matches(TZEBoggetto& other) const {
       return other.Kind() == kind_ && Name() == other.Name();
     case TOggettiHel::immagine: {
       if (other.Kind() != TOggettiHel::immagine || record_.i32(174) != other.record().i32(174)) return false;
-      std::vector<std::uint8_t> mine;
-      if (!readPrimary(mine)) return false;
-      const auto theirs = other.primaryBlob().bytes();
-      return std::equal(mine.begin(), mine.end(), theirs.begin(), theirs.end());
+      // Either side's bytes may still lie in the book file.
+      std::vector<std::uint8_t> mine, theirs;
+      return readPrimary(mine) && other.readPrimary(theirs) && mine == theirs;
     }
     case TOggettiHel::stileParagrafo: {
       if (other.Kind() != kind_) return false;

@@ -196,6 +196,26 @@ TEST_F(ObjectCopies, MatchesByKind) {
   EXPECT_FALSE(zebmake::addObject(set, TOggettiHel::genLink).Matches(keyword));
 }
 
+TEST_F(ObjectCopies, PicturesStillInTheBookFileMatchByTheirBytes) {
+  const auto bytes = testing::bookBytes([](TZEBset& book) {
+    for (const std::string_view data : {"same bytes", "same bytes", "other byte"}) {
+      TZEBoggetto& picture = zebmake::addObject(book, TOggettiHel::immagine);
+      picture.setFileName("p.gif");
+      picture.setPrimaryData({reinterpret_cast<const std::uint8_t*>(data.data()), data.size()});
+    }
+  });
+  ASSERT_TRUE(set.Load(folder.write("book.zeb", bytes).string()));
+  TZEBoggetto& one = *set.slot(TOggettiHel::immagine, 0);
+  TZEBoggetto& two = *set.slot(TOggettiHel::immagine, 1);
+  TZEBoggetto& other = *set.slot(TOggettiHel::immagine, 2);
+  ASSERT_TRUE(two.primaryBlob().isFileBacked());
+  EXPECT_TRUE(one.Matches(two));
+  EXPECT_TRUE(two.Matches(one));
+  EXPECT_FALSE(one.Matches(other));
+  EXPECT_EQ(findEqual(set, two), &one);
+  EXPECT_EQ(findEqual(set, other), nullptr);
+}
+
 TEST_F(ObjectCopies, PictureFragmentOfAPicture) {
   TZEBoggetto& source = picture("12345678901234567890123456789012");
   RgbaImage decoded{2, 1, {255, 0, 0, 255, 0, 255, 0, 255}};
