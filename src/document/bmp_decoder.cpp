@@ -246,11 +246,7 @@ DecodedPicture decodeBmp(std::span<const std::uint8_t> bytes) {
       decodeRunLength(layout, in, frame);
     else
       decodePlainRows(layout, in, frame);
-    DecodedPicture picture;
-    picture.width = frame.width;
-    picture.height = frame.height;
-    picture.frames.push_back(std::move(frame));
-    return picture;
+    return singleFramePicture(std::move(frame));
   } catch (const FormatError&) {
     return {};
   } catch (const std::bad_alloc&) {

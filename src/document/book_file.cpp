@@ -43,4 +43,10 @@ std::optional<std::vector<std::uint8_t>> BookFile::readVector(std::int64_t posit
   return bytes;
 }
 
+std::optional<std::vector<std::uint8_t>> readWholeFile(const std::filesystem::path& path, std::int64_t maxBytes) {
+  const auto file = BookFile::open(path);
+  if (!file || file->size() > maxBytes) return std::nullopt;
+  return file->readVector(0, file->size());
+}
+
 }  // namespace zeb

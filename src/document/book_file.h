@@ -1,8 +1,10 @@
-// A book file opened read-only, read at absolute positions with every read checked.
+// A book file opened read-only, read at absolute positions with every read checked; and
+// other files read whole the same way.
 #pragma once
 
 #include <cstdint>
 #include <filesystem>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <span>
@@ -36,5 +38,10 @@ class BookFile {
   int descriptor_;
   std::int64_t size_;
 };
+
+// The whole of a regular file, or nothing when it cannot be read or holds more than
+// maxBytes bytes.
+std::optional<std::vector<std::uint8_t>> readWholeFile(
+    const std::filesystem::path& path, std::int64_t maxBytes = std::numeric_limits<std::int64_t>::max());
 
 }  // namespace zeb

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <fstream>
 #include <system_error>
 
 #include "document/book_file.h"
@@ -489,6 +488,7 @@ TZEBoggetto& TZEBset::moveToKind(TZEBoggetto& object, TOggettiHel kind) {
   const auto index = static_cast<std::size_t>(object.Index());
   if (!object.isRegistered() || object.Index() < 0 || index >= list.size() || list[index].get() != &object)
     throw std::logic_error("moveToKind needs an object registered in this container");
+  forgetPicture(object);  // the decoded picture belonged to the old kind
   std::unique_ptr<TZEBoggetto> owned = std::move(list[index]);
   owned->setRegistered(false);
   owned->setKind(kind);

@@ -1,5 +1,7 @@
-// Size checks shared by the picture decoders.
+// Size checks and the one-frame picture shared by the picture decoders.
 #include "document/decoded_picture.h"
+
+#include <utility>
 
 namespace zeb {
 
@@ -7,6 +9,14 @@ std::int64_t DecodedPicture::decodedBytes() const {
   std::int64_t total = 0;
   for (const PictureFrame& frame : frames) total += static_cast<std::int64_t>(frame.rgba.size());
   return total;
+}
+
+DecodedPicture singleFramePicture(PictureFrame frame) {
+  DecodedPicture picture;
+  picture.width = frame.width;
+  picture.height = frame.height;
+  picture.frames.push_back(std::move(frame));
+  return picture;
 }
 
 bool pictureSizeAllowed(std::int64_t width, std::int64_t height) {

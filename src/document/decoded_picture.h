@@ -56,6 +56,9 @@ struct DecodedPicture {
   std::int64_t decodedBytes() const;
 };
 
+// A picture of one frame, its screen the frame's size.
+DecodedPicture singleFramePicture(PictureFrame frame);
+
 // Whether a screen of that size is within the limits above (and not empty).
 bool pictureSizeAllowed(std::int64_t width, std::int64_t height);
 

@@ -57,8 +57,12 @@ std::string describeAtDepth(TZEBset& set, const TZEBoggetto& object, int depth) 
     case TOggettiHel::immagine:
       return name;
     case TOggettiHel::speclink: {
-      std::vector<std::uint8_t> data;
-      const std::string text = object.readPrimary(data) ? std::string(data.begin(), data.end()) : std::string();
+      // Only the import and shopping-cart actions name something in their data, which may
+      // have to be read from the book file.
+      auto primaryText = [&] {
+        std::vector<std::uint8_t> data;
+        return object.readPrimary(data) ? std::string(data.begin(), data.end()) : std::string();
+      };
       switch (object.state()) {
         case 1: {
           if (object.record().u8(field::actionByte18) == 6 || depth >= maxDescriptionDepth) return {};
@@ -68,10 +72,13 @@ std::string describeAtDepth(TZEBset& set, const TZEBoggetto& object, int depth) 
         case 3: return std::string(messages::keywordsDescription);
         case 4: return std::string(messages::previousPageDescription);
         case 5: return std::string(messages::nextPageDescription);
-        case 6:
+        case 6: {
+          const std::string text = primaryText();
           if (text.empty()) return std::string(messages::autoImportAction);
           return text + "|" + std::string(messages::autoImportAction) + ":" + text;
+        }
         case 7: {
+          const std::string text = primaryText();
           if (text.empty()) return {};
           const std::string label = std::string(messages::shoppingCartAction) + text;
           return label + "|" + label;

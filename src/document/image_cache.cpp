@@ -4,9 +4,7 @@
 #include <algorithm>
 
 #include "document/book_object.h"
-#include "document/frame_compositor.h"
 #include "document/messages.h"
-#include "platform/clipboard.h"
 #include "platform/message_boxes.h"
 
 namespace zeb {
@@ -35,14 +33,6 @@ void ImageCache::remove(const TZEBoggetto& object) {
   std::erase_if(entries_, [&](const auto& entry) { return entry.first == &object; });
 }
 
-RgbaImage firstImageOf(const TZEBpicture& picture) {
-  RgbaImage image;
-  if (picture.empty()) return image;
-  FrameCompositor compositor(picture.decoded());
-  image.width = picture.width();
-  image.height = picture.height();
-  image.pixels = compositor.advance();
-  return image;
-}
+const RgbaImage& firstImageOf(const TZEBpicture& picture) { return picture.firstImage(); }
 
 }  // namespace zeb

@@ -11,7 +11,6 @@ namespace zeb {
 
 class TZEBoggetto;
 class MessageBoxes;
-struct RgbaImage;
 
 // Entries keep the order they were added in; finding one does not make it younger, so the
 // oldest added is the first to go when the cache is full.
@@ -34,7 +33,8 @@ class ImageCache {
 };
 
 // The first image of a picture as plain pixels (an animation's first canvas), for the
-// clipboard; empty for an empty picture.
-RgbaImage firstImageOf(const TZEBpicture& picture);
+// clipboard and for painting; empty for an empty picture. The picture keeps it, so it lasts
+// as long as the picture stays as it is.
+const RgbaImage& firstImageOf(const TZEBpicture& picture);
 
 }  // namespace zeb

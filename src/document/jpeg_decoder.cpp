@@ -138,11 +138,7 @@ DecodedPicture decode(std::span<const std::uint8_t> bytes) {
   }
   if (cmyk) cmykToRgba(frame.rgba, decompressor.saw_Adobe_marker);
 
-  DecodedPicture picture;
-  picture.width = frame.width;
-  picture.height = frame.height;
-  picture.frames.push_back(std::move(frame));
-  return picture;
+  return singleFramePicture(std::move(frame));
 }
 
 }  // namespace

@@ -6,8 +6,6 @@
 // so a match with such a block opened before it is left to the plain-text search.
 #include "document/markup_search.h"
 
-#include <cstring>
-
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -70,8 +68,6 @@ bool insideTag(const std::uint8_t* data, std::size_t position) {
   return false;
 }
 
-bool isBlockTag(std::uint8_t kind) { return kind == 'D' || kind == 'F' || kind == 'R'; }
-
 bool hasBlocks(const std::uint8_t* data, std::size_t size) {
   std::size_t i = 0;
 #if defined(__SSE2__)
@@ -93,6 +89,13 @@ bool hasBlocks(const std::uint8_t* data, std::size_t size) {
   return false;
 }
 
+// Kept out of line: inlined, its block loop would be set up on every call of markupHolds,
+// though a tag inside a match is rare.
+[[gnu::noinline]] std::size_t skipTagInMatch(const std::uint8_t* data, std::size_t size, std::size_t i,
+                                             int textFormat) {
+  return skipTag(data, size, i, textFormat);
+}
+
 // Whether the term's plain text starts at the position, tags being skipped in between. A
 // paragraph start would put CR LF in the plain text, which no term handled here holds.
 bool matchesAt(const std::uint8_t* data, std::size_t size, std::size_t position, std::string_view term,
@@ -103,18 +106,9 @@ bool matchesAt(const std::uint8_t* data, std::size_t size, std::size_t position,
     if (i >= size) return false;
     const std::uint8_t byte = data[i];
     if (byte == '<') {
-      const std::uint8_t kind = i + 1 < size ? data[i + 1] : 0;
-      if (textFormat != 1 && kind == 'Z') return false;
-      if (textFormat != 1 && isBlockTag(kind)) {
-        const char closing[3] = {'<', static_cast<char>(kind + ('a' - 'A')), '>'};
-        const void* end = memmem(data + i + 2, size - i - 2, closing, 3);
-        if (end == nullptr) return false;
-        i = static_cast<std::size_t>(static_cast<const std::uint8_t*>(end) - data) + 3;
-        continue;
-      }
-      const void* end = i + 1 < size ? std::memchr(data + i + 1, '>', size - i - 1) : nullptr;
-      if (end == nullptr) return false;
-      i = static_cast<std::size_t>(static_cast<const std::uint8_t*>(end) - data) + 1;
+      if (textFormat != 1 && i + 1 < size && data[i + 1] == 'Z') return false;
+      // A tag without its end runs to the end of the markup, where the term cannot fit.
+      i = skipTagInMatch(data, size, i, textFormat);
       continue;
     }
     const std::uint8_t folded = matchCase ? byte : lowerWindows1252(byte);

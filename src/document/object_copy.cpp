@@ -1,5 +1,5 @@
 // Copying objects in memory and telling equal ones apart.
-#include <algorithm>
+#include <vector>
 
 #include "document/book_object.h"
 #include "document/container.h"
@@ -20,10 +20,7 @@ void makePlacementOf(const TZEBoggetto& picture, ObjectRecord& record) {
   record.setU8(13, source.u8(field::pictureDisplayOption));
   record.setU8(14, 0);
   record.setU8(23, 0);
-  record.setI16(15, source.i16(field::pictureWidth));
-  record.setI16(19, source.i16(field::pictureWidth));
-  record.setI16(17, source.i16(field::pictureHeight));
-  record.setI16(21, source.i16(field::pictureHeight));
+  setPlacementSize(record, source);
   record.setI32(24, 0xFF0000);
   record.setShortString(28, 32, picture.Name());
   record.setI32(5, -1);
@@ -62,10 +59,9 @@ bool TZEBoggetto::Matches(TZEBoggetto& other) const {
       return other.Kind() == kind_ && Name() == other.Name();
     case TOggettiHel::immagine: {
       if (other.Kind() != TOggettiHel::immagine || record_.i32(174) != other.record().i32(174)) return false;
-      std::vector<std::uint8_t> mine;
-      if (!readPrimary(mine)) return false;
-      const auto theirs = other.primaryBlob().bytes();
-      return std::equal(mine.begin(), mine.end(), theirs.begin(), theirs.end());
+      // Either side's bytes may still lie in the book file.
+      std::vector<std::uint8_t> mine, theirs;
+      return readPrimary(mine) && other.readPrimary(theirs) && mine == theirs;
     }
     case TOggettiHel::stileParagrafo: {
       if (other.Kind() != kind_) return false;
@@ -82,9 +78,7 @@ bool TZEBoggetto::Matches(TZEBoggetto& other) const {
 }
 
 std::unique_ptr<TZEBoggetto> copyOf(TZEBoggetto& source) {
-  auto copy = createObject(source.Kind() == TOggettiHel::immagine || source.Kind() == TOggettiHel::mappaClic
-                               ? TOggettiHel::immagineNew
-                               : source.Kind());
+  auto copy = createObject(isPicture(source.Kind()) ? TOggettiHel::immagineNew : source.Kind());
   copy->CopyFrom(source);
   return copy;
 }

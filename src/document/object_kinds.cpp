@@ -3,6 +3,8 @@
 
 #include <array>
 
+#include "document/object_record.h"
+
 namespace zeb {
 namespace {
 
@@ -55,6 +57,15 @@ std::string_view kindName(TOggettiHel kind) {
 const KindLayout& layoutOf(TOggettiHel kind) {
   const auto number = static_cast<std::size_t>(kind);
   return layouts[number < layouts.size() ? number : layouts.size() - 1];
+}
+
+void setPlacementSize(ObjectRecord& placement, const ObjectRecord& picture) {
+  const std::int16_t width = picture.i16(field::pictureWidth);
+  const std::int16_t height = picture.i16(field::pictureHeight);
+  placement.setI16(15, width);  // display
+  placement.setI16(17, height);
+  placement.setI16(19, width);  // natural
+  placement.setI16(21, height);
 }
 
 }  // namespace zeb

@@ -174,4 +174,10 @@ inline constexpr int multimediaObject = 17;
 inline constexpr int styleFontName = 39;
 }  // namespace field
 
+class ObjectRecord;
+
+// Gives a placement (kind 16) the size of the picture (kind 5) it shows: the display size,
+// int16 width and height at 15 and 17, and the natural size at 19 and 21.
+void setPlacementSize(ObjectRecord& placement, const ObjectRecord& picture);
+
 }  // namespace zeb

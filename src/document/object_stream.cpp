@@ -1,10 +1,6 @@
 // The stream form of objects, and the picture fragment built from it.
 #include "document/object_stream.h"
 
-#include <fstream>
-#include <iterator>
-#include <system_error>
-
 #include "document/book_file.h"
 #include "document/byte_reader.h"
 #include "document/container.h"
@@ -23,11 +19,9 @@ std::vector<std::uint8_t> streamedPrimary(const TZEBoggetto& object) {
   data.clear();
   const auto kind = object.Kind();
   const std::string& external = object.externalFileName();
-  std::error_code error;
-  if (object.primaryBlob().empty() && !external.empty() && std::filesystem::is_regular_file(external, error) &&
+  if (object.primaryBlob().empty() && !external.empty() &&
       (kind == TOggettiHel::genLink || kind == TOggettiHel::immagine || kind == TOggettiHel::immagineNew)) {
-    std::ifstream in(external, std::ios::binary);
-    data.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (auto whole = readWholeFile(external)) data = std::move(*whole);
   }
   return data;
 }
@@ -58,6 +52,8 @@ void TZEBoggetto::writeToStream(ByteWriter& out) const {
 }
 
 bool TZEBoggetto::readFromStream(ByteReader& in) {
+  // Whatever is read, a picture decoded from the old data no longer shows this object.
+  if (container_ != nullptr) container_->forgetPicture(*this);
   try {
     const std::int32_t index = in.readI32();
     const std::uint8_t kindByte = in.readU8();
@@ -155,10 +151,7 @@ std::vector<std::uint8_t> pictureFragment(TZEBset& set, TZEBoggetto& object) {
     placement->record().setU8(field::state, 1);
     placement->record().setI32(field::placementPicture, object.Index());
     placement->setName(object.Name() + "=");
-    placement->record().setI16(15, object.record().i16(field::pictureWidth));
-    placement->record().setI16(19, object.record().i16(field::pictureWidth));
-    placement->record().setI16(17, object.record().i16(field::pictureHeight));
-    placement->record().setI16(21, object.record().i16(field::pictureHeight));
+    setPlacementSize(placement->record(), object.record());
     out.writeI32(1);
     out.writeI32(kindNumber(TOggettiHel::immagineNew));
     out.writeI32(1);

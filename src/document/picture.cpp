@@ -2,31 +2,15 @@
 #include "document/picture.h"
 
 #include <filesystem>
-#include <fstream>
-#include <optional>
 
 #include "document/bmp_decoder.h"
+#include "document/book_file.h"
+#include "document/frame_compositor.h"
 #include "document/gif_decoder.h"
 #include "document/jpeg_decoder.h"
 #include "platform/windows1252.h"
 
 namespace zeb {
-namespace {
-
-// The whole file, or nothing when it cannot be read or is beyond the size limit.
-std::optional<std::vector<std::uint8_t>> readPictureFile(const std::filesystem::path& path) {
-  std::error_code error;
-  const std::uintmax_t size = std::filesystem::file_size(path, error);
-  if (error || size > maxPictureFileBytes) return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
-  in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  if (in.gcount() != static_cast<std::streamsize>(bytes.size())) return std::nullopt;
-  return bytes;
-}
-
-}  // namespace
 
 PictureFormat pictureFormatOf(std::string_view fileName) {
   const std::string extension = lowerWindows1252(std::filesystem::path(fileName).extension().string());
@@ -60,17 +44,30 @@ void TZEBpicture::setImageNameL(const std::string& fileName) {
   if (fileName.empty()) return;
   const PictureFormat format = pictureFormatOf(fileName);
   if (format == PictureFormat::none) return;
-  if (const auto bytes = readPictureFile(fileName)) loadFromBytes(*bytes, format);
+  if (const auto bytes = readWholeFile(fileName, maxPictureFileBytes)) loadFromBytes(*bytes, format);
 }
 
 void TZEBpicture::loadFromBytes(std::span<const std::uint8_t> bytes, PictureFormat format) {
   picture_ = decodePicture(bytes, format);
   format_ = picture_.empty() && !picture_.metafile ? PictureFormat::none : format;
+  firstImage_.reset();
 }
 
 void TZEBpicture::clear() {
   picture_ = {};
   format_ = PictureFormat::none;
+  firstImage_.reset();
+}
+
+const RgbaImage& TZEBpicture::firstImage() const {
+  if (firstImage_) return *firstImage_;
+  RgbaImage& image = firstImage_.emplace();
+  if (picture_.empty()) return image;
+  FrameCompositor compositor(picture_);
+  image.width = picture_.width;
+  image.height = picture_.height;
+  image.pixels = compositor.advance();
+  return image;
 }
 
 bool TZEBpicture::isOpaque() const {

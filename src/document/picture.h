@@ -2,19 +2,21 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "document/decoded_picture.h"
+#include "platform/clipboard.h"
 
 namespace zeb {
 
 enum class PictureFormat { none, gif, jpeg, bitmap, metafile };
 
 // Picture files larger than this are not read at all.
-inline constexpr std::uintmax_t maxPictureFileBytes = std::uintmax_t{256} << 20;
+inline constexpr std::int64_t maxPictureFileBytes = std::int64_t{256} << 20;
 
 // The format a file name's extension selects, in any letter case: .gif; .jpg, .jpeg, .jpe,
 // .jfif; .bmp, .dib; .wmf, .emf. Anything else is none.
@@ -48,11 +50,15 @@ class TZEBpicture {
 
   const DecodedPicture& decoded() const { return picture_; }
   const std::vector<PictureFrame>& frames() const { return picture_.frames; }
+  // The first image as plain pixels (an animation's first canvas); empty for an empty
+  // picture. Composed when first asked for and kept until the picture changes.
+  const RgbaImage& firstImage() const;
 
  private:
   std::string imageName_;
   PictureFormat format_ = PictureFormat::none;
   DecodedPicture picture_;
+  mutable std::optional<RgbaImage> firstImage_;
 };
 
 }  // namespace zeb

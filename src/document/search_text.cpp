@@ -38,29 +38,6 @@ const CaseTables& caseTables() {
   return tables;
 }
 
-// Position just after the next occurrence of the needle at or after from; the end when none.
-std::size_t after(const std::uint8_t* data, std::size_t size, std::size_t from, std::string_view needle) {
-  if (from >= size) return size;
-  const void* found = memmem(data + from, size - from, needle.data(), needle.size());
-  return found == nullptr ? size : static_cast<std::size_t>(static_cast<const std::uint8_t*>(found) - data) + needle.size();
-}
-
-// Position just after the next ">" at or after from; the end when none. Tags are short, so
-// the first block nearly always holds it.
-inline std::size_t afterTagEnd(const std::uint8_t* data, std::size_t size, std::size_t from) {
-#if defined(__SSE2__)
-  const __m128i close = _mm_set1_epi8('>');
-  for (; from + 16 <= size; from += 16) {
-    const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + from));
-    const unsigned found = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, close)));
-    if (found != 0) return from + static_cast<unsigned>(__builtin_ctz(found)) + 1;
-  }
-#endif
-  for (; from < size; ++from)
-    if (data[from] == '>') return from + 1;
-  return size;
-}
-
 #if defined(__SSE2__)
 // Whether each byte lies in first..last, unsigned: flipping the top bit turns the unsigned
 // order into the signed one that SSE2 compares.
@@ -173,22 +150,23 @@ void PageQuery::buildPlainText(std::span<const std::uint8_t> markup, int textFor
   while (i < size) {
     i = copyRun(data, i, size, out, table, lowerCase);
     if (i >= size) break;
-    const std::uint8_t kind = i + 1 < size ? data[i + 1] : 0;
-    if (textFormat != 1 && (kind == 'D' || kind == 'F' || kind == 'R')) {
-      const char closing[3] = {'<', static_cast<char>(kind + ('a' - 'A')), '>'};
-      i = after(data, size, i + 2, std::string_view(closing, 3));
-      continue;
-    }
-    if (textFormat != 1 && kind == 'Z') {
+    if (textFormat != 1 && i + 1 < size && data[i + 1] == 'Z') {
       *out++ = '\r';
       *out++ = '\n';
     }
-    i = afterTagEnd(data, size, i + 1);
+    i = skipTag(data, size, i, textFormat);
   }
   plainLength_ = static_cast<std::size_t>(out - plain_.data());
 }
 
 bool PageQuery::contains(std::string_view term) const { return holds(plain_.data(), plainLength_, term); }
+
+template <typename Holds>
+std::string_view PageQuery::heldTerm(Holds holds) const {
+  if (!terms_.a.empty() && holds(terms_.a) && (terms_.b.empty() || holds(terms_.b))) return terms_.a;
+  if (!terms_.c.empty() && holds(terms_.c) && (terms_.d.empty() || holds(terms_.d))) return terms_.c;
+  return {};
+}
 
 std::string_view PageQuery::test(std::span<const std::uint8_t> markup, int textFormat) {
   if (!hasTerms() || markup.empty()) return {};
@@ -202,17 +180,13 @@ std::string_view PageQuery::test(std::span<const std::uint8_t> markup, int textF
     }
     return contains(term);
   };
-  if (!terms_.a.empty() && holdsTerm(terms_.a) && (terms_.b.empty() || holdsTerm(terms_.b))) return terms_.a;
-  if (!terms_.c.empty() && holdsTerm(terms_.c) && (terms_.d.empty() || holdsTerm(terms_.d))) return terms_.c;
-  return {};
+  return heldTerm(holdsTerm);
 }
 
 std::string_view PageQuery::testByPlainText(std::span<const std::uint8_t> markup, int textFormat) {
   if (!hasTerms() || markup.empty()) return {};
   buildPlainText(markup, textFormat);
-  if (!terms_.a.empty() && contains(terms_.a) && (terms_.b.empty() || contains(terms_.b))) return terms_.a;
-  if (!terms_.c.empty() && contains(terms_.c) && (terms_.d.empty() || contains(terms_.d))) return terms_.c;
-  return {};
+  return heldTerm([this](const std::string& term) { return contains(term); });
 }
 
 std::string plainTextSearch(TZEBtesto& page, const SearchTerms& terms, int options) {

@@ -39,6 +39,10 @@ class PageQuery {
  private:
   void buildPlainText(std::span<const std::uint8_t> markup, int textFormat);
   bool contains(std::string_view term) const;
+  // A when the page holds A and B, else C when it holds C and D, else empty; holds(term)
+  // tells whether the page holds one term.
+  template <typename Holds>
+  std::string_view heldTerm(Holds holds) const;
 
   SearchTerms terms_;
   bool matchCase_;

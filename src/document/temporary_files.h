@@ -22,7 +22,6 @@ class PrivateFolder {
 
   // The folder, made when first asked for; empty when it cannot be made.
   const std::filesystem::path& path();
-  std::filesystem::path name() const { return name_; }
   // Deletes the plain files in the folder, keeping its subfolders.
   void deleteFiles();
 

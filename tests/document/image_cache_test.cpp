@@ -1,6 +1,7 @@
 // Decoded pictures and the cache that keeps the most recent ones.
 #include <gtest/gtest.h>
 
+#include "document/byte_reader.h"
 #include "document/container.h"
 #include "document/image_cache.h"
 #include "document/object_stream.h"
@@ -77,6 +78,23 @@ TEST_F(ImageCacheTest, OnlyPicturesEnterAndReleasedPicturesLeave) {
   set->decodedPicture(another);
   set->Clear();
   EXPECT_EQ(set->imageCache().size(), 0u);
+}
+
+TEST_F(ImageCacheTest, NewDataOrAnotherKindDropsTheDecodedPicture) {
+  TZEBoggetto& object = picture(30, 20);
+  ASSERT_EQ(set->decodedPicture(object)->width(), 30);
+  ByteWriter stream;
+  picture(4, 3).writeToStream(stream);
+  const auto bytes = stream.take();
+  ByteReader in(bytes);
+  ASSERT_TRUE(object.readFromStream(in));
+  const TZEBpicture* decoded = set->decodedPicture(object);
+  ASSERT_NE(decoded, nullptr);
+  EXPECT_EQ(decoded->width(), 4);
+  EXPECT_EQ(decoded->height(), 3);
+
+  set->moveToKind(object, TOggettiHel::genLink);
+  EXPECT_EQ(set->imageCache().size(), 0u);  // no entry left for an object that is no picture
 }
 
 TEST_F(ImageCacheTest, TheClipboardGetsTheFirstImage) {

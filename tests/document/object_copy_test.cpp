@@ -105,6 +105,27 @@ TEST_F(ObjectCopies, StreamFormRoundTripHoldsFileBackedBytesInMemory) {
             (std::vector<std::uint8_t>{9, 8, 7, 6}));
 }
 
+TEST_F(ObjectCopies, StreamFormTakesTheFileOnDiskForDataNoLongerHeld) {
+  TZEBoggetto& file = zebmake::addObject(set, TOggettiHel::genLink);
+  file.setExternalFileName(folder.write("extracted.bin", std::vector<std::uint8_t>{5, 6, 7}).string());
+  TZEBoggetto& keyword = zebmake::addObject(set, TOggettiHel::keyword);
+  keyword.setExternalFileName(file.externalFileName());  // only files, pictures and placements
+  TZEBoggetto& missing = zebmake::addObject(set, TOggettiHel::genLink);
+  missing.setExternalFileName((folder.path() / "gone.bin").string());
+  const struct {
+    const TZEBoggetto* object;
+    std::vector<std::uint8_t> primary;
+  } cases[] = {{&file, {5, 6, 7}}, {&keyword, {}}, {&missing, {}}};
+  for (const auto& each : cases) {
+    auto read = createObject(TOggettiHel::testoHtmlRtf);
+    const auto stream = streamOf(*each.object);
+    ByteReader in(stream);
+    ASSERT_TRUE(read->readFromStream(in));
+    EXPECT_EQ(std::vector<std::uint8_t>(read->primaryData().begin(), read->primaryData().end()), each.primary)
+        << each.object->externalFileName();
+  }
+}
+
 TEST_F(ObjectCopies, ARegisteredObjectTakesAnotherKindWithAnError) {
   TZEBoggetto& keyword = zebmake::addObject(set, TOggettiHel::keyword);
   keyword.setName("k");
@@ -173,6 +194,26 @@ TEST_F(ObjectCopies, MatchesByKind) {
   sameWord.Release();
   EXPECT_FALSE(sameWord.Matches(keyword));
   EXPECT_FALSE(zebmake::addObject(set, TOggettiHel::genLink).Matches(keyword));
+}
+
+TEST_F(ObjectCopies, PicturesStillInTheBookFileMatchByTheirBytes) {
+  const auto bytes = testing::bookBytes([](TZEBset& book) {
+    for (const std::string_view data : {"same bytes", "same bytes", "other byte"}) {
+      TZEBoggetto& picture = zebmake::addObject(book, TOggettiHel::immagine);
+      picture.setFileName("p.gif");
+      picture.setPrimaryData({reinterpret_cast<const std::uint8_t*>(data.data()), data.size()});
+    }
+  });
+  ASSERT_TRUE(set.Load(folder.write("book.zeb", bytes).string()));
+  TZEBoggetto& one = *set.slot(TOggettiHel::immagine, 0);
+  TZEBoggetto& two = *set.slot(TOggettiHel::immagine, 1);
+  TZEBoggetto& other = *set.slot(TOggettiHel::immagine, 2);
+  ASSERT_TRUE(two.primaryBlob().isFileBacked());
+  EXPECT_TRUE(one.Matches(two));
+  EXPECT_TRUE(two.Matches(one));
+  EXPECT_FALSE(one.Matches(other));
+  EXPECT_EQ(findEqual(set, two), &one);
+  EXPECT_EQ(findEqual(set, other), nullptr);
 }
 
 TEST_F(ObjectCopies, PictureFragmentOfAPicture) {

@@ -1,9 +1,10 @@
-// TZEBpicture: loading through ImageNameL by extension, the opaque rule, and composing
-// animation frames onto a canvas.
+// TZEBpicture: loading through ImageNameL by extension, the opaque rule, the first image,
+// and composing animation frames onto a canvas.
 #include "document/picture.h"
 
 #include <gtest/gtest.h>
 
+#include "document/book_file.h"
 #include "document/frame_compositor.h"
 #include "document/gif_decoder.h"
 #include "tests/document/picture_pixels.h"
@@ -106,6 +107,16 @@ TEST_F(PictureFile, UnreadableFilesLeaveThePictureEmpty) {
   }
 }
 
+TEST_F(PictureFile, WholeFilesAreReadUpToALimit) {
+  const std::string path = write("four.bin", std::vector<std::uint8_t>{1, 2, 3, 4});
+  EXPECT_EQ(readWholeFile(path, 4), (std::vector<std::uint8_t>{1, 2, 3, 4}));
+  EXPECT_EQ(readWholeFile(path), (std::vector<std::uint8_t>{1, 2, 3, 4}));
+  EXPECT_FALSE(readWholeFile(path, 3).has_value());
+  EXPECT_FALSE(readWholeFile(folder.path()).has_value());
+  EXPECT_FALSE(readWholeFile(folder.path() / "missing.bin").has_value());
+  EXPECT_EQ(readWholeFile(write("empty.bin", {})), std::vector<std::uint8_t>{});
+}
+
 TEST_F(PictureFile, MetafilesAreEmptyAndNeverOpaque) {
   for (const char* name : {"m.wmf", "m.EMF"}) {
     picture.setImageNameL(write(name, std::vector<std::uint8_t>{1, 2, 3, 4}));
@@ -136,6 +147,34 @@ TEST(PictureOpacity, OnlyAGifWithASeeThroughFirstImageIsTransparent) {
   picture.loadFromBytes(zebmake::makeBmp(bitmap), PictureFormat::bitmap);
   ASSERT_FALSE(picture.empty());
   EXPECT_TRUE(picture.isOpaque());
+}
+
+TEST(PictureFirstImage, IsTheFirstCanvasKeptUntilThePictureChanges) {
+  constexpr std::uint32_t red = 0xFF0000;
+  zebmake::GifPicture source;
+  source.width = 3;
+  source.height = 1;
+  source.colours = {red, 0};
+  zebmake::GifFrame frame;
+  frame.left = 1;  // the first frame leaves the left pixel see-through
+  frame.width = 2;
+  frame.indexes = {0, 0};
+  source.frames = {frame};
+  TZEBpicture picture;
+  picture.loadFromBytes(zebmake::makeGif(source), PictureFormat::gif);
+  const RgbaImage& first = picture.firstImage();
+  ASSERT_EQ(first.width, 3);
+  ASSERT_EQ(first.height, 1);
+  EXPECT_EQ(pixelOf(first.pixels, 3, 0, 0), seeThrough);
+  EXPECT_EQ(pixelOf(first.pixels, 3, 2, 0), opaque(red));
+  EXPECT_EQ(&picture.firstImage(), &first);  // composed once
+
+  picture.loadFromBytes(gifOfSize(2, 2), PictureFormat::gif);
+  EXPECT_EQ(picture.firstImage().width, 2);
+  EXPECT_EQ(pixelOf(picture.firstImage().pixels, 2, 0, 0), opaque(red));
+  picture.clear();
+  EXPECT_TRUE(picture.firstImage().empty());
+  EXPECT_TRUE(picture.firstImage().pixels.empty());
 }
 
 TEST(SamplePictures, EveryOneDecodesByItsExtension) {

@@ -84,6 +84,23 @@ TEST_F(TemporaryFiles, TwoFilesOfOneNameGetTwoPaths) {
   EXPECT_EQ(contentsOf(thirdPath), "three");
 }
 
+TEST_F(TemporaryFiles, TemporaryFilePathNamesAFreeFileWithoutMakingIt) {
+  const auto folder = set->temporaryFolder();
+  const std::filesystem::path path = set->temporaryFilePath("C:\\books\\notes.txt");
+  EXPECT_EQ(path, folder / "notes.txt");
+  EXPECT_FALSE(std::filesystem::exists(path));
+  std::ofstream(path) << "taken";
+  const std::filesystem::path other = set->temporaryFilePath("notes.txt");
+  EXPECT_EQ(other.parent_path(), folder);
+  EXPECT_TRUE(std::regex_match(other.filename().string(), std::regex("re[0-9a-f]{6}\\.txt"))) << other;
+  EXPECT_FALSE(std::filesystem::exists(other));
+
+  // No private folder, no path.
+  platform.environment.temporary = systemTemp.path() / "missing" / "deeper";
+  TZEBset homeless(platform.services());
+  EXPECT_EQ(homeless.temporaryFilePath("notes.txt"), std::filesystem::path());
+}
+
 TEST_F(TemporaryFiles, ExtractedFileIsRememberedAndTheMemoryCopyDropped) {
   TZEBoggetto& object = file("notes.txt", "text");
   const std::string path = set->extractFileOfObject(object);

@@ -5,36 +5,6 @@
 
 namespace zeb::zebmake {
 
-std::vector<std::uint8_t> makeGradientBmp(int width, int height) {
-  const int rowBytes = (width * 3 + 3) / 4 * 4;
-  const int pixelBytes = rowBytes * height;
-  ByteWriter out;
-  out.writeText("BM");
-  out.writeI32(54 + pixelBytes);
-  out.writeI32(0);
-  out.writeI32(54);
-  out.writeI32(40);
-  out.writeI32(width);
-  out.writeI32(height);
-  out.writeI16(1);
-  out.writeI16(24);
-  out.writeI32(0);
-  out.writeI32(pixelBytes);
-  out.writeI32(2835);
-  out.writeI32(2835);
-  out.writeI32(0);
-  out.writeI32(0);
-  for (int y = 0; y < height; ++y) {  // rows are stored bottom-up
-    for (int x = 0; x < width; ++x) {
-      out.writeU8(static_cast<std::uint8_t>(255 * y / (height > 1 ? height - 1 : 1)));  // blue
-      out.writeU8(static_cast<std::uint8_t>(160));                                      // green
-      out.writeU8(static_cast<std::uint8_t>(255 * x / (width > 1 ? width - 1 : 1)));    // red
-    }
-    for (int pad = width * 3; pad < rowBytes; ++pad) out.writeU8(0);
-  }
-  return out.take();
-}
-
 namespace {
 
 std::uint32_t pixelAt(const BmpPicture& source, int x, int y) {
@@ -156,6 +126,21 @@ std::vector<std::uint8_t> makeBmp(const BmpPicture& source) {
   }
   out.writeBytes(pixels.bytes());
   return out.take();
+}
+
+std::vector<std::uint8_t> makeGradientBmp(int width, int height) {
+  BmpPicture source;
+  source.width = width;
+  source.height = height;
+  // Red grows to the right and blue to the top; green stays at 160.
+  for (int y = 0; y < height; ++y) {
+    const std::uint32_t blue = static_cast<std::uint32_t>(255 * (height - 1 - y) / (height > 1 ? height - 1 : 1));
+    for (int x = 0; x < width; ++x) {
+      const std::uint32_t red = static_cast<std::uint32_t>(255 * x / (width > 1 ? width - 1 : 1));
+      source.pixels.push_back(red << 16 | 160u << 8 | blue);
+    }
+  }
+  return makeBmp(source);
 }
 
 }  // namespace zeb::zebmake
