@@ -213,8 +213,8 @@ void ParagraphReader::readRunTag() {
   run.setBaseStyle(paragraph_.Style.BaseStyle());
   std::uint8_t styleBefore = 0;
   if (tag.keepsStyleBefore()) {
-    const TZEBFontStyle* before = paragraph_.runAt(paragraph_.length());
-    styleBefore = before != nullptr ? before->Style() : paragraph_.Style.Style();
+    // The runs are stored in the order of their cells: the last one is in force.
+    styleBefore = paragraph_.RunStyles.empty() ? paragraph_.Style.Style() : paragraph_.RunStyles.back()->Style();
   }
   applyRunTag(tag, run, styleBefore);
 

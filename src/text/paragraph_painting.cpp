@@ -64,10 +64,11 @@ class ParagraphPainter {
   TZEBparag& paragraph_;
   int index_;
   // The state in force: the font the characters are drawn in, how far they are moved down
-  // (subscript), and the link.
+  // (subscript), the link, and the run (none before the paragraph's first run).
   TMyFont font_;
   int offset_ = 0;
   std::int32_t link_ = noLink;
+  const TZEBFontStyle* run_ = nullptr;
   // What the canvas was last given.
   std::optional<TMyFont> canvasFont_;
   bool clearBackground_ = false;
@@ -170,19 +171,23 @@ void ParagraphPainter::drawMarker() {
 void ParagraphPainter::startAt(int index) {
   int start = index;
   while (start > 0 && cell(start - 1).LinkCode != noLink) --start;
-  useFont(runFont(paragraph_.Style, start > 0 ? paragraph_.runAt(start - 1) : nullptr));
+  run_ = start > 0 ? paragraph_.runAt(start - 1) : nullptr;
+  useFont(runFont(paragraph_.Style, run_));
   link_ = noLink;
   for (int i = start; i < index; ++i) apply(i);
 }
 
-// A run start and a change of link at character i change the state.
+// A run start and a change of link at character i change the state. Characters come here in
+// order from startAt, except those drawn in a batch, which neither start a run nor change
+// the link.
 void ParagraphPainter::apply(int i) {
   const CharCell& current = cell(i);
   const TZEBParaStyle& style = paragraph_.Style;
   const bool startsRun =
       current.RunStyle >= 0 && current.RunStyle < static_cast<std::int32_t>(paragraph_.RunStyles.size());
+  if (startsRun) run_ = paragraph_.RunStyles[static_cast<std::size_t>(current.RunStyle)].get();
   if (startsRun && (link_ == noLink || style.LinkSize() < 0)) {
-    TMyFont font = runFont(style, paragraph_.RunStyles[static_cast<std::size_t>(current.RunStyle)].get());
+    TMyFont font = runFont(style, run_);
     if (link_ != noLink && current.LinkCode == link_) {
       // Inside a link the run gives face, size and style; the link keeps its look.
       const Colour linkColour = font_.Color;
@@ -193,7 +198,7 @@ void ParagraphPainter::apply(int i) {
   }
   if (current.LinkCode != link_) {
     link_ = current.LinkCode;
-    TMyFont font = runFont(style, paragraph_.runAt(i));
+    TMyFont font = runFont(style, run_);
     if (link_ != noLink) {
       const Colour runColour = font.Color;
       applyLinkLook(font, style);

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -60,6 +61,16 @@ TEST_F(BoxPainting, LinksTakeTheLinkLookExceptTheColourOfARunTheyStartWith) {
             (Calls{font(), "back clear", "text 0,8 \"a\"", font(4, "#0000FF"), "text 10,8 \"b\"", "text 20,8 \"c\"",
                    font(), "text 30,8 \"d\"", "text 40,8 \" \"", font(4, "#00FF00"), "text 50,8 \"e\"",
                    "text 60,8 \"f\"", font(0, "#00FF00"), "text 70,8 \"g\""}));
+}
+
+TEST_F(BoxPainting, APaintFromALaterLineDrawsItInTheRunAndLinkInForceThere) {
+  // Lines "ab ", "cd " and "efg": a green run from "a", a link over "cd ef".
+  show(tag("") + "<Y c00FF00 >ab " + localLink("nexo:|3") + "cd ef<%>g", 50);
+  EXPECT_EQ(textCalls(paint({0, 48, 200, 68})),
+            (Calls{font(4, "#0000FF"), "back clear", "text 0,48 \"ef\"", font(0, "#00FF00"), "text 20,48 \"g\""}));
+  const Calls whole = paint().calls("text");
+  ASSERT_GE(whole.size(), 2u);
+  EXPECT_EQ(Calls(whole.end() - 2, whole.end()), (Calls{"text 0,48 \"ef\"", "text 20,48 \"g\""}));
 }
 
 TEST_F(BoxPainting, ASubscriptIsDrawnHalfItsFontHeightLower) {
