@@ -56,7 +56,7 @@ class ParagraphPainter {
   void highlightLine(const TZEBline& line);
   void paintLine(const TZEBline& line);
   bool joinsBatch(int i, bool selected) const;
-  void drawBatch(int from, int to, std::int64_t x, int top);
+  void drawBatch(int from, int to, std::int64_t stored, std::int64_t x, int top);
   int widthOnCanvas(const TMyFont& font, std::string_view text);
 
   PaintContext& context_;
@@ -215,10 +215,9 @@ bool ParagraphPainter::joinsBatch(int i, bool selected) const {
          paragraph_.Text[static_cast<std::size_t>(i)] != ' ' && context_.selected(index_, i) == selected;
 }
 
-void ParagraphPainter::drawBatch(int from, int to, std::int64_t x, int top) {
+// The characters [from, to), whose stored widths add up to stored, drawn from x.
+void ParagraphPainter::drawBatch(int from, int to, std::int64_t stored, std::int64_t x, int top) {
   const std::string_view text(paragraph_.Text.data() + from, static_cast<std::size_t>(to - from));
-  std::int64_t stored = 0;
-  for (int i = from; i < to; ++i) stored += cell(i).DrawWidth;
   if (!canvas_.measuresText() || std::llabs(canvas_.textWidth(text) - stored) <= batchTolerance) {
     canvas_.textOut(saturated(x), top, text);
     return;
@@ -256,11 +255,10 @@ void ParagraphPainter::paintLine(const TZEBline& line) {
     const bool selected = context_.selected(index_, i);
     if (joinsBatch(i, selected)) {
       int to = i + 1;
-      while (to < end && joinsBatch(to, selected)) ++to;
-      std::int64_t width = 0;
-      for (int k = i; k < to; ++k) width += cell(k).DrawWidth;
+      std::int64_t width = cell(i).DrawWidth;
+      for (; to < end && joinsBatch(to, selected); ++to) width += cell(to).DrawWidth;
       prepare(selected);
-      drawBatch(i, to, x, baseline + offset_ - cell(i).Ascent);
+      drawBatch(i, to, width, x, baseline + offset_ - cell(i).Ascent);
       x += width;
       i = to;
       continue;
