@@ -1,4 +1,4 @@
-// Painting a box: background, outline, list numbers, the paragraphs that meet the clip and
+// Painting a box: background, outline, the paragraphs that meet the clip and
 // the caret.
 #include "text/box_painting.h"
 
@@ -7,7 +7,6 @@
 #include "text/line_layout.h"
 #include "text/object_placement.h"
 #include "text/paint_context.h"
-#include "text/style_object.h"
 #include "text/text_box.h"
 
 namespace zeb {
@@ -81,17 +80,6 @@ int firstParagraphReaching(const TZEBbox& box, int y) {
 
 }  // namespace
 
-void numberLists(TZEBbox& box) {
-  std::int32_t counter = 1;
-  for (const auto& paragraph : box.Paragraphs()) {
-    if (paragraph->Style.Numbering() == numbering::numbered) {
-      paragraph->ListNumber = counter++;
-    } else {
-      counter = 1;
-    }
-  }
-}
-
 void paintBox(TZEBbox& box, Canvas& canvas, ObjectPlacement* placement) {
   if (box.UpdateLock() > 0) return;
   const CanvasRect clip = canvas.clipRect();
@@ -100,7 +88,6 @@ void paintBox(TZEBbox& box, Canvas& canvas, ObjectPlacement* placement) {
   if (box.isHosted() && box.Background().borderColour) {
     canvas.frameRect({0, 0, box.Width(), box.Height()}, *box.Background().borderColour);
   }
-  numberLists(box);
 
   DrawingObjectPlacement drawing;
   PaintContext context{box, canvas, placement != nullptr ? *placement : drawing, clip};

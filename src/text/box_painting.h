@@ -14,8 +14,4 @@ class TZEBbox;
 // pictures and table cells on the canvas. Nothing is painted while the box is being rebuilt.
 void paintBox(TZEBbox& box, Canvas& canvas, ObjectPlacement* placement = nullptr);
 
-// Gives every paragraph its ListNumber: consecutive numbered paragraphs count 1, 2, 3, ...;
-// any other paragraph starts the count again.
-void numberLists(TZEBbox& box);
-
 }  // namespace zeb

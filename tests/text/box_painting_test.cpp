@@ -125,6 +125,9 @@ TEST_F(BoxPainting, AJustifiedBlankInTheSelectionIsHighlightedOverItsWholeWidth)
 TEST_F(BoxPainting, ListsAreNumberedOnlyAcrossConsecutiveNumberedParagraphs) {
   const std::string numbered = tag("N6 I-20 l30 ");
   show(numbered + "a" + numbered + "b" + numbered + "c" + tag("") + "plain" + numbered + "d" + numbered + "e");
+  // The numbers are given when the paragraphs are read.
+  EXPECT_EQ(paragraph(2).ListNumber, 3);
+  EXPECT_EQ(paragraph(4).ListNumber, 1);
   const Calls texts = paint().calls("text");
   const Calls numbers{"text 10,8 \"1. \"", "text 10,28 \"2. \"", "text 10,48 \"3. \"", "text 10,88 \"1. \"",
                       "text 10,108 \"2. \""};
