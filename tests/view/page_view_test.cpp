@@ -6,6 +6,7 @@
 #include "document/page_object.h"
 #include "document/search_text.h"
 #include "tests/support/test_platform.h"
+#include "text/box_painting.h"
 #include "text/measurement_cache.h"
 #include "text/paragraph.h"
 #include "text/text_box.h"
@@ -286,6 +287,9 @@ TEST(PageBackground, TilesStartOnTheGridOfThePage) {
   ASSERT_EQ(tiles.size(), 6u);
   EXPECT_EQ(tiles.front(), (CanvasRect{0, 20, 30, 40}));
   EXPECT_EQ(tiles.back(), (CanvasRect{60, 40, 90, 60}));
+  // A grid through another origin, reaching left of and above it.
+  EXPECT_EQ(tilesCovering({-5, 3, 10, 4}, 10, 10, 3, 7), (std::vector<CanvasRect>{{-7, -3, 3, 7}, {3, -3, 13, 7}}));
+  EXPECT_TRUE(tilesCovering({5, 5, 5, 50}, 10, 10).empty());
 }
 
 }  // namespace
