@@ -101,7 +101,7 @@ bool TZEBbox::editingKey(const KeyEvent& event) {
     if (event.shift()) {
       if (!hasSelection_) selStart_ = selEnd_ = Caret();
       extendSelectionTo(*target);
-      hasSelection_ = target->paragraphIndex != selStart_.paragraphIndex || target->charIndex != selStart_.charIndex;
+      hasSelection_ = !samePlace(*target, selStart_);
       selectionShown_ = hasSelection_;
     }
     moveCaret(*target);

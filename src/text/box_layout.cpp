@@ -126,8 +126,8 @@ TextPos TZEBbox::positionOf(int paragraphIndex, int charIndex) const {
   position.paragraph = &owner;
   position.paragraphIndex = paragraphIndex;
   position.charIndex = charIndex;
-  const int contentTop = saturated(std::int64_t{owner.Top} + clampedLength(owner.Style.TopMargin()));
-  position.Y = contentTop;
+  const int top = contentTop(owner);
+  position.Y = top;
   if (owner.Lines.empty()) return position;
 
   int lineIndex = 0;
@@ -141,7 +141,7 @@ TextPos TZEBbox::positionOf(int paragraphIndex, int charIndex) const {
     x += owner.Cells[static_cast<std::size_t>(i)].DrawWidth;
   }
   position.lineIndex = lineIndex;
-  position.Y = saturated(std::int64_t{contentTop} + line.LineTop);
+  position.Y = saturated(std::int64_t{top} + line.LineTop);
   position.LineHeight = line.LineHeight;
   position.X = saturated(x);
   position.XEnd = charIndex < owner.length() ? saturated(x + owner.Cells[static_cast<std::size_t>(charIndex)].DrawWidth)

@@ -9,10 +9,6 @@
 namespace zeb {
 namespace {
 
-int contentTop(const TZEBparag& paragraph) {
-  return saturated(std::int64_t{paragraph.Top} + clampedLength(paragraph.Style.TopMargin()));
-}
-
 int contentBottom(const TZEBparag& paragraph) {
   return saturated(std::int64_t{paragraph.Bottom} + clampedLength(paragraph.Style.TopMargin()));
 }

@@ -216,6 +216,10 @@ ParagraphIndents indentsOf(const TZEBbox& box, const TZEBparag& paragraph) {
   return indents;
 }
 
+int contentTop(const TZEBparag& paragraph) {
+  return saturated(std::int64_t{paragraph.Top} + clampedLength(paragraph.Style.TopMargin()));
+}
+
 int layoutParagraph(TZEBbox& box, TZEBparag& paragraph, int y) {
   box.beginUpdate();
   paragraph.Top = paragraph.Bottom = y;

@@ -39,11 +39,8 @@ class ParagraphPainter {
   void paint();
 
  private:
-  int contentTop() const {
-    return saturated(std::int64_t{paragraph_.Top} + clampedLength(paragraph_.Style.TopMargin()));
-  }
   int baselineOf(const TZEBline& line) const {
-    return saturated(std::int64_t{contentTop()} + line.LineTop + line.LineAscent);
+    return saturated(std::int64_t{contentTop(paragraph_)} + line.LineTop + line.LineAscent);
   }
   const CharCell& cell(int i) const { return paragraph_.Cells[static_cast<std::size_t>(i)]; }
 
@@ -101,7 +98,7 @@ void ParagraphPainter::prepare(bool selected) {
 void ParagraphPainter::highlightLine(const TZEBline& line) {
   const int end = std::min(line.FirstChar + line.CharCount, paragraph_.length());
   if (index_ < context_.start.paragraphIndex || index_ > context_.end.paragraphIndex) return;
-  const int top = saturated(std::int64_t{contentTop()} + line.LineTop);
+  const int top = saturated(std::int64_t{contentTop(paragraph_)} + line.LineTop);
   const int bottom = saturated(std::int64_t{top} + line.LineHeight);
   std::int64_t x = std::int64_t{line.AlignOffset} + line.Indent;
   std::int64_t spanStart = -1;
@@ -287,7 +284,7 @@ void ParagraphPainter::paint() {
   drawMarker();
   if (paragraph_.Lines.empty()) return;
 
-  const int top = contentTop();
+  const int top = contentTop(paragraph_);
   const CanvasRect& clip = context_.clip;
   // The first line that reaches into the clip (the last line when none does).
   const auto lines = std::span<const TZEBline>(paragraph_.Lines).first(paragraph_.Lines.size() - 1);

@@ -273,6 +273,8 @@ class TZEBbox {
   int layoutParagraphs(int y);
   void setExtents();
   void setVerticalRange(int range);
+  // Asks for a repaint of the paragraphs the selection spans.
+  void invalidateSelection() const;
   // The vertical extent of the text: the last paragraph's Bottom + 1 - its BottomMargin.
   int textRange() const;
   // Input steps (box_mouse.cpp, box_keys.cpp).
