@@ -3,6 +3,8 @@
 // lines 20 pixels high, and the first paragraph starts at y 8.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "tests/text/box_test_support.h"
 #include "text/caret_movement.h"
 #include "text/hit_test.h"
@@ -52,6 +54,19 @@ TEST_F(BoxKeys, HitTestingFindsTheParagraphLineAndCharacterUnderAPoint) {
   EXPECT_FALSE(hitTest(*box, 5, 2, HitScope::all));
   EXPECT_FALSE(hitTest(*box, 5, 5000, HitScope::all));
   EXPECT_EQ(at(hitTestNearest(*box, 5, 2, HitScope::all)), std::make_pair(0, 0));
+}
+
+TEST_F(BoxKeys, AHitGivesTheEdgesOfItsCharacterAsLaidOut) {
+  show(tag("A3 ") + "ab cd efgh", 70);  // "ab cd " justified: its inner blank is 20 wide
+  const std::optional<TextPos> blank = hitTest(*box, 25, 10, HitScope::all);
+  ASSERT_TRUE(blank);
+  EXPECT_EQ(std::make_tuple(blank->lineIndex, blank->charIndex, blank->Y, blank->LineHeight, blank->X, blank->XEnd),
+            std::make_tuple(0, 2, 8, 20, 20, 40));
+  const std::optional<TextPos> end = hitTest(*box, 1000, 30, HitScope::all);
+  ASSERT_TRUE(end);
+  EXPECT_EQ(std::make_tuple(end->lineIndex, end->charIndex, end->Y, end->X, end->XEnd),
+            std::make_tuple(1, 10, 28, 40, 40));
+  EXPECT_EQ(end->paragraph, &paragraph(0));
 }
 
 TEST_F(BoxKeys, WordBoundariesStopAtSeparators) {
