@@ -149,9 +149,6 @@ TextPos TZEBbox::positionOf(int paragraphIndex, int charIndex) const {
   return position;
 }
 
-TextPos TZEBbox::firstTextPosition() const {
-  const int bodyEnd = paragraphCount() - footerCount_;
-  return positionOf(headerCount_ < bodyEnd ? headerCount_ : 0, 0);
-}
+TextPos TZEBbox::firstTextPosition() const { return positionOf(headerCount_ < bodyEnd() ? headerCount_ : 0, 0); }
 
 }  // namespace zeb

@@ -66,7 +66,6 @@ void TZEBbox::LoadFrom(TZEBtesto& text, TZEBtesto* header, TZEBtesto* footer) {
   }
   if (!isHosted()) {
     setLayoutWidth(Width());
-    setContentWidth(Width());
     layoutAll();
   }
   caret_.setPosition(firstTextPosition());
