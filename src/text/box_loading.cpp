@@ -44,7 +44,7 @@ int TZEBbox::readParagraphs(MarkupStream& stream, std::uint8_t origin, TZEBtesto
 }
 
 void TZEBbox::LoadFrom(TZEBtesto& text, TZEBtesto* header, TZEBtesto* footer) {
-  if (text.textFormat() == 1) {
+  if (text.textFormat() == markupFormat::older) {
     set().messages().error(messages::oldVersionText);
     return;
   }

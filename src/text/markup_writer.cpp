@@ -150,7 +150,7 @@ std::string TZEBbox::bodyMarkup() const {
 
 void TZEBbox::SaveTo(TZEBtesto& text) const {
   text.setText(bodyMarkup());
-  text.record().setU8(field::pageTextFormat, 2);
+  text.setTextFormat(markupFormat::current);
 }
 
 }  // namespace zeb

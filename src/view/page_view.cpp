@@ -241,7 +241,7 @@ void TZEBpage::Commit() {
   shownPage_->Release();
   box_->SaveTo(*working_);
   storeWorkingText(set_, *working_);
-  working_->record().setU8(field::pageTextFormat, 2);
+  working_->setTextFormat(markupFormat::current);
   if (modified_) working_->record().setI32(field::pageRevision, set_.revision());
   working_->clearWorkingObjects();
   box_.reset();
