@@ -9,6 +9,8 @@
 
 namespace zeb {
 
+class TZEBset;
+
 // The markup of a page's text, as its text-format byte names it.
 namespace markupFormat {
 inline constexpr std::uint8_t older = 1;  // converted into the current markup on first use
@@ -64,5 +66,9 @@ class TZEBtesto : public TZEBoggetto {
   Parts& parts();
   std::unique_ptr<Parts> parts_;
 };
+
+// The object a link code in the text names: one of the text's local objects for 0x6Fnnnnnn
+// (none without a text), otherwise the container's object with that ID.
+TZEBoggetto* linkTarget(const TZEBset& set, const TZEBtesto* text, std::uint32_t code);
 
 }  // namespace zeb

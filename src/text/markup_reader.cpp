@@ -245,11 +245,8 @@ void ParagraphReader::readReference() {
 }
 
 void ParagraphReader::startLink(std::int32_t code) {
-  const auto reference = static_cast<std::uint32_t>(code);
-  const TZEBoggetto* target = isLocalReference(reference)
-                                  ? (source_ != nullptr ? source_->localObject(reference) : nullptr)
-                                  : box_.set().objectById(reference);
-  if (target == nullptr) return;  // a link to a missing object is skipped
+  // A link to a missing object is skipped.
+  if (linkTarget(box_.set(), source_, static_cast<std::uint32_t>(code)) == nullptr) return;
   link_ = code;
   paragraph_.Cells.back().LinkCode = code;
   TMyFont linked = runFont_;

@@ -224,8 +224,8 @@ class TZEBbox {
   // --- Links (box_links.cpp).
   // The LinkCode at a position (of the last character at a paragraph end); -1 for none.
   std::int32_t linkAt(const TextPos& position) const;
-  // The link object of a code: from the container below 0x08000000, from the paragraph's text
-  // object's local links for 0x6Fnnnnnn; none otherwise.
+  // The link object of a code: the local link of the paragraph's text object for 0x6Fnnnnnn,
+  // the container's object with that ID otherwise (linkTarget).
   TZEBoggetto* linkObject(std::int32_t code, const TZEBparag& paragraph) const;
   // Clears the selection, hides the caret and, when the frame set is enabled, posts the
   // follow-link request with the link object. The box itself never navigates.
