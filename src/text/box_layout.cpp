@@ -16,8 +16,6 @@ int TZEBbox::firstParagraphStart() const {
   return topMargin != 0 ? 0 : pageTopStart;
 }
 
-int TZEBbox::contentBottom() const { return paragraphs_.empty() ? 0 : paragraphs_.back()->Bottom + 1; }
-
 void TZEBbox::setVerticalRange(int range) {
   rangeCapped_ = range > limits::maxVerticalRange;
   verticalRange_ = std::min(range, limits::maxVerticalRange);

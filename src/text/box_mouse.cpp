@@ -102,7 +102,6 @@ void TZEBbox::mouseUp(const MouseEvent& event) {
     releaseWithoutSelection(event);
   }
   if (!hasSelection_) showCaret();
-  clearPendingAttributes();
   if (FrameSetLink* frames = frameSet()) frames->SetActiveBox(*this);
   selectionChanged();
 }

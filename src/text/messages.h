@@ -15,15 +15,4 @@ inline constexpr std::string_view bookScheme = "nexo:";
 inline constexpr std::string_view programScheme = "prog:";
 inline constexpr std::string_view runScheme = "run:";
 
-// The resource names of the program's mouse cursors.
-inline constexpr std::string_view cursorHandPoint = "HANDPNT";
-inline constexpr std::string_view cursorHandPoint2 = "HANDPNT2";
-inline constexpr std::string_view cursorEditHand = "EDITHAND";
-inline constexpr std::string_view cursorOpenHand = "DEFMANO";
-inline constexpr std::string_view cursorGrab = "GRABBR";
-inline constexpr std::string_view cursorFist = "FIST";
-inline constexpr std::string_view cursorOpenHandZoom = "DEFMANOZ";
-inline constexpr std::string_view cursorZoom = "ZOOM";
-inline constexpr std::string_view cursorAnchor = "ANCORA";
-
 }  // namespace zeb::messages

@@ -143,8 +143,6 @@ class TZEBbox {
   void Resize(int width, int height);
   // Lays a hosted box out again and gives it the size of its content at the position.
   void FitHosted(int left, int top);
-  // The next y after the last paragraph (0 without paragraphs).
-  int contentBottom() const;
 
   // A position with the coordinates of its character (the caret's, a hit's).
   TextPos positionOf(int paragraphIndex, int charIndex) const;
@@ -177,8 +175,6 @@ class TZEBbox {
   CanvasRect paragraphBand(int index) const;
   // The width painting and invalidation span: the box's width, at least its layout width.
   int paintWidth() const;
-  // Sets the pending attribute flags of TextAttributes to false.
-  void clearPendingAttributes();
   BoxBackground& Background() { return background_; }
   const BoxBackground& Background() const { return background_; }
 
@@ -246,7 +242,6 @@ class TZEBbox {
   // The cursor the mouse shows over the box now, and the one it shows over text.
   MouseCursor mouseCursor() const { return mouseCursor_; }
   MouseCursor TextCursor() const { return textCursor_; }
-  void setTextCursor(MouseCursor cursor) { textCursor_ = cursor; }
 
   // --- Scrolling (box_scrolling.cpp).
   // Scrolls the page just enough to show the area (box coordinates); a hosted box asks its
