@@ -20,6 +20,13 @@ constexpr int maxPanelDepth = 8;
 constexpr std::uint8_t previewSubtype = 13;
 constexpr std::uint8_t anchorSubtype = 14;
 
+// Adds the panel unless its object is listed already.
+void addOnce(std::vector<PagePanel>& panels, const PagePanel& panel) {
+  const bool known =
+      std::any_of(panels.begin(), panels.end(), [&](const PagePanel& p) { return p.object == panel.object; });
+  if (!known) panels.push_back(panel);
+}
+
 }  // namespace
 
 TZEBpage::TZEBpage(TZEBset& set, MeasurementCache& measures, PageOwner& owner)
@@ -94,8 +101,8 @@ void TZEBpage::collectPanels(TZEBbox& box) {
         const EmbeddedRef& ref = paragraph.Objects[static_cast<std::size_t>(objectIndex)];
         if (ref.object != nullptr && ref.object->Kind() == TOggettiHel::shortObj) {
           const PagePanel panel{ref.object, current, p, c};
-          if (ref.object->state() == anchorSubtype) registerAnchor(panel);
-          if (ref.object->state() == previewSubtype) registerPreview(panel);
+          if (ref.object->state() == anchorSubtype) addOnce(anchors_, panel);
+          if (ref.object->state() == previewSubtype) addOnce(previews_, panel);
         }
         TableCells* table = ref.visual != nullptr ? ref.visual->tableCells() : nullptr;
         if (table == nullptr || depth >= maxPanelDepth) continue;
@@ -147,37 +154,7 @@ void TZEBpage::Click() {
   if (framesOnly_) owner_.activateFrameOf(*this);
 }
 
-// --- Panels and frame sets.
-
-void TZEBpage::registerAnchor(const PagePanel& panel) {
-  const bool known = std::any_of(anchors_.begin(), anchors_.end(), [&](const PagePanel& p) { return p.object == panel.object; });
-  if (!known) anchors_.push_back(panel);
-}
-
-void TZEBpage::registerPreview(const PagePanel& panel) {
-  const bool known = std::any_of(previews_.begin(), previews_.end(), [&](const PagePanel& p) { return p.object == panel.object; });
-  if (!known) previews_.push_back(panel);
-}
-
-void TZEBpage::unregisterPanel(const TZEBoggetto& object) {
-  std::erase_if(anchors_, [&](const PagePanel& p) { return p.object == &object; });
-  std::erase_if(previews_, [&](const PagePanel& p) { return p.object == &object; });
-}
-
-void TZEBpage::registerFrameSet(const void* frameSet, std::vector<std::string> frameNames) {
-  const bool known = std::any_of(frameSets_.begin(), frameSets_.end(), [&](const auto& entry) { return entry.first == frameSet; });
-  if (!known) frameSets_.emplace_back(frameSet, std::move(frameNames));
-}
-
-void TZEBpage::unregisterFrameSet(const void* frameSet) {
-  std::erase_if(frameSets_, [&](const auto& entry) { return entry.first == frameSet; });
-}
-
-const void* TZEBpage::FindFrameByName(std::string_view name) const {
-  for (const auto& [frameSet, names] : frameSets_)
-    if (std::find(names.begin(), names.end(), name) != names.end()) return frameSet;
-  return nullptr;
-}
+// --- Panels.
 
 bool TZEBpage::GoToAnchor(std::int32_t number) {
   if (number < 0) return false;
