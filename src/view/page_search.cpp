@@ -3,17 +3,12 @@
 
 #include "document/search_text.h"
 #include "platform/windows1252.h"
+#include "text/markup_stream.h"
 #include "text/paragraph.h"
 #include "text/table_cells.h"
 #include "text/text_box.h"
 
 namespace zeb {
-namespace {
-
-// Tables in tables are read at most this deep, and so are they walked.
-constexpr int maxTableDepth = 8;
-
-}  // namespace
 
 TZEBpar::TZEBpar(TZEBbox& root) { collect(root, 0); }
 
@@ -21,7 +16,8 @@ void TZEBpar::collect(TZEBbox& box, int depth) {
   for (int i = 0; i < box.paragraphCount(); ++i) {
     TZEBparag& paragraph = box.paragraph(i);
     if (paragraph.Origin == paragraphOrigin::body) places_.push_back({&box, i});
-    if (depth >= maxTableDepth) continue;
+    // Tables in tables are read at most this deep, and so are they walked.
+    if (depth >= limits::maxTableNesting) continue;
     for (const EmbeddedRef& object : paragraph.Objects) {
       TableCells* table = object.visual != nullptr ? object.visual->tableCells() : nullptr;
       if (table == nullptr) continue;

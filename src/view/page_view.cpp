@@ -6,6 +6,7 @@
 #include "document/container.h"
 #include "document/page_object.h"
 #include "platform/message_boxes.h"
+#include "text/markup_stream.h"
 #include "text/paragraph.h"
 #include "text/table_cells.h"
 #include "text/text_box.h"
@@ -16,7 +17,6 @@
 namespace zeb {
 namespace {
 
-constexpr int maxPanelDepth = 8;
 constexpr std::uint8_t previewSubtype = 13;
 constexpr std::uint8_t anchorSubtype = 14;
 
@@ -105,7 +105,7 @@ void TZEBpage::collectPanels(TZEBbox& box) {
           if (ref.object->state() == previewSubtype) addOnce(previews_, panel);
         }
         TableCells* table = ref.visual != nullptr ? ref.visual->tableCells() : nullptr;
-        if (table == nullptr || depth >= maxPanelDepth) continue;
+        if (table == nullptr || depth >= limits::maxTableNesting) continue;
         for (const auto& cell : table->cells())
           if (cell) boxes.emplace_back(cell.get(), depth + 1);
       }
