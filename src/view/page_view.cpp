@@ -88,11 +88,11 @@ void TZEBpage::boxChanged(TZEBbox& box) {
 
 void TZEBpage::collectPanels(TZEBbox& box) {
   // Until the visual controls of panel elements exist, the page finds its anchors and
-  // preview panels itself, in text order, table cells included.
+  // preview panels itself: breadth first, each box in text order before the boxes of the
+  // table cells it holds, level by level.
   std::vector<std::pair<TZEBbox*, int>> boxes = {{&box, 0}};
-  while (!boxes.empty()) {
-    auto [current, depth] = boxes.front();
-    boxes.erase(boxes.begin());
+  for (std::size_t next = 0; next < boxes.size(); ++next) {
+    const auto [current, depth] = boxes[next];  // a copy: the list grows below
     for (int p = 0; p < current->paragraphCount(); ++p) {
       const TZEBparag& paragraph = current->paragraph(p);
       for (int c = 0; c < paragraph.length(); ++c) {
