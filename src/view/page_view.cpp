@@ -180,7 +180,7 @@ void TZEBpage::StartSearch(bool fromCaret) { searchFromCaret_ = fromCaret; }
 
 bool TZEBpage::FindNext(std::string_view text) {
   if (!box_) return false;
-  const int options = owner_.SearchOptions();
+  const SearchPattern pattern(text, owner_.SearchOptions());
   TZEBpar walker(*box_);
   bool first = true;
   std::size_t firstFrom = 0;
@@ -192,7 +192,7 @@ bool TZEBpage::FindNext(std::string_view text) {
   searchFromCaret_ = false;
   while (const auto place = walker.next()) {
     const TZEBparag& paragraph = place->box->paragraph(place->paragraph);
-    const auto match = findInParagraph(paragraph.Text, text, first ? firstFrom : 0, options);
+    const auto match = findInParagraph(paragraph.Text, pattern, first ? firstFrom : 0);
     first = false;
     if (!match) continue;
     const int start = static_cast<int>(*match);
