@@ -129,6 +129,12 @@ TEST_F(PageView, OlderMarkupIsConvertedBeforeItIsShown) {
   page.ShowText(&old);
   EXPECT_EQ(old.textFormat(), 2);
   ASSERT_GE(page.TextBox()->paragraphCount(), 1);
+  // The last paragraph holds the text, with "<B>" turned into a bold run.
+  const TZEBparag& converted = page.TextBox()->paragraph(page.TextBox()->paragraphCount() - 1);
+  EXPECT_EQ(converted.Text, "Old bold text");
+  ASSERT_NE(converted.runAt(4), nullptr);
+  EXPECT_NE(converted.runAt(4)->Style() & fontStyle::bold, 0);
+  EXPECT_EQ(converted.runAt(8)->Style() & fontStyle::bold, 0);
   EXPECT_TRUE(platform.messages.shown().empty());
 }
 
@@ -208,7 +214,7 @@ TEST_F(PageView, AnchorsAndPreviewPanels) {
 
 TEST(PageSearch, WholeWordsAndDelimiters) {
   const int whole = searchWholeWords;
-  EXPECT_FALSE(findInParagraph("of", "of", 0, 0) == std::nullopt);
+  EXPECT_EQ(findInParagraph("of", "of", 0, 0), 0u);
   EXPECT_EQ(findInParagraph("xof of", "of", 0, whole), 4u);
   EXPECT_EQ(findInParagraph("of\xE9 (of)", "of", 0, whole), 5u);  // an accented letter joins the word
   EXPECT_EQ(findInParagraph("of9 of", "of", 0, whole), 4u);
@@ -264,6 +270,7 @@ TEST_F(PageView, CommitKeepsEditsAndDiscardLeavesTheBookAlone) {
 
   page.ShowText(&shown);
   page.Discard();
+  page.Commit();  // nothing left to keep
   EXPECT_EQ(set.slot(TOggettiHel::testoHtml, index), &shown);
 
   TZEBpage editor(set, measures, owner);
