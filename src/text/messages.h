@@ -10,9 +10,4 @@ inline constexpr std::string_view truncatedLine = "Truncated line!";
 // A text box asked to read a text of the older markup, which must be converted first.
 inline constexpr std::string_view oldVersionText = "baco; testo ver 1 ancora pres in zebBox!";
 
-// Targets of hyperlinks that the program follows itself; others F2 hands to the desktop.
-inline constexpr std::string_view bookScheme = "nexo:";
-inline constexpr std::string_view programScheme = "prog:";
-inline constexpr std::string_view runScheme = "run:";
-
 }  // namespace zeb::messages

@@ -188,15 +188,20 @@ TEST_F(BoxKeys, ShiftExtendsTheSelectionAndPlainKeysCollapseItFirst) {
 }
 
 TEST_F(BoxKeys, F2FollowsTheLinkAtTheCaretOrHandsAWebAddressToTheDesktop) {
-  show(tag("") + localLink("http://web.example") + "web<%> " + localLink("nexo:|4") + "book<%>");
+  show(tag("") + localLink("http://web.example") + "web<%> " + localLink("nexo:|4") + "book<%> " +
+       localLink("prog:calc") + "p<%> " + localLink("run:x") + "r<%>");
   surface.focused = true;
   box->moveCaret(box->positionOf(0, 1));
   box->keyDown(key(Key::f2));
   EXPECT_EQ(platform.shell.openedDocuments, (std::vector<std::string>{"http://web.example"}));
-  box->moveCaret(box->positionOf(0, 5));
-  box->keyDown(key(Key::f2));
+  // Book links and programs to start are the program's own to follow.
+  for (const int character : {5, 9, 11}) {
+    box->moveCaret(box->positionOf(0, character));
+    box->keyDown(key(Key::f2));
+  }
   platform.events.runPending();
-  EXPECT_EQ(frames.followed.size(), 1u);
+  EXPECT_EQ(frames.followed.size(), 3u);
+  EXPECT_EQ(platform.shell.openedDocuments.size(), 1u);
 }
 
 TEST_F(BoxKeys, TheCaretIsBroughtIntoViewMinimallyOrWithContext) {
