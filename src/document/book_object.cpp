@@ -157,7 +157,7 @@ void TZEBoggetto::completeOlderRecord(const RecordSource& source) {
     case TOggettiHel::testoHtml:
       if (size <= 242) {
         record_.setI16(field::pageLanguage, 1033);
-        record_.setU8(field::pageTextFormat, 1);
+        record_.setU8(field::pageTextFormat, markupFormat::older);
         record_.setI32(field::pageRevision, previousRevision);
         record_.setU8(field::pageByte200, 0);
         record_.setI16(field::pageTimedLinkDelay, 5);
@@ -337,7 +337,7 @@ void TZEBoggetto::setReleasedValues() {
         record_.setI32(field::pageColour3, 0x0000FF);
       }
       record_.setU8(field::pageByte200, 0);
-      record_.setU8(field::pageTextFormat, 2);
+      record_.setU8(field::pageTextFormat, markupFormat::current);
       record_.setI32(field::pageRevision, revision);
       record_.setI16(field::pageLanguage, 1033);
       record_.setU8(field::pageByte189, 1);

@@ -47,7 +47,7 @@ std::string describeAtDepth(TZEBset& set, const TZEBoggetto& object, int depth) 
         const std::string address = name.substr(7);
         return labelled(address, messages::linkToEmail, address);
       }
-      if (name.starts_with("prog:") || name.starts_with("run:")) return {};
+      if (followedByProgram(name)) return {};  // a program to start
       return labelled(name, messages::linkTo, name);
     }
     case TOggettiHel::genLink: {

@@ -16,6 +16,8 @@ namespace {
 
 constexpr std::string_view scheme = "nexo:";
 constexpr std::string_view schemeWithSlashes = "nexo://";
+constexpr std::string_view programScheme = "prog:";
+constexpr std::string_view runScheme = "run:";
 constexpr std::string_view cdDrivePrefix = "cddrive:";
 constexpr std::string_view cdFolderKey = "\\SOFTWARE\\KX\\zoVeKa\\";
 constexpr std::string_view cdFolderValue = "cddrive";
@@ -32,6 +34,10 @@ std::int64_t idAfterBar(std::string_view text) {
 }
 
 }  // namespace
+
+bool followedByProgram(std::string_view target) {
+  return target.starts_with(scheme) || target.starts_with(programScheme) || target.starts_with(runScheme);
+}
 
 std::string cdFolder(TZEBset& set, AskForCdFolder ask) {
   SettingsStore& settings = *set.services().settings;

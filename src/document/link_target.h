@@ -29,6 +29,10 @@ enum class AskForCdFolder { no, yes };
 void parseLinkTarget(TZEBset& set, std::string_view text, AskForCdFolder ask, LinkTarget& target);
 LinkTarget parseLinkTarget(TZEBset& set, std::string_view text, AskForCdFolder ask = AskForCdFolder::no);
 
+// Whether the program follows a hyperlink's target itself: a book link ("nexo:") or a program
+// to start ("prog:", "run:"). Other targets are handed to the desktop.
+bool followedByProgram(std::string_view target);
+
 // The folder that "cddrive:" paths start from, as stored for the user. When none is stored
 // and the caller asks for it, the user picks one ("Select CD path:"), which is stored.
 std::string cdFolder(TZEBset& set, AskForCdFolder ask);

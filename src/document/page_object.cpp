@@ -1,6 +1,8 @@
 // Pages and their local objects.
 #include "document/page_object.h"
 
+#include "document/container.h"
+
 namespace zeb {
 
 struct TZEBtesto::Parts {
@@ -70,6 +72,11 @@ void TZEBtesto::clearWorkingObjects() { parts_.reset(); }
 void TZEBtesto::Release() {
   TZEBoggetto::Release();
   parts_.reset();
+}
+
+TZEBoggetto* linkTarget(const TZEBset& set, const TZEBtesto* text, std::uint32_t code) {
+  if (isLocalReference(code)) return text != nullptr ? text->localObject(code) : nullptr;
+  return set.objectById(code);
 }
 
 }  // namespace zeb

@@ -9,6 +9,14 @@
 
 namespace zeb {
 
+class TZEBset;
+
+// The markup of a page's text, as its text-format byte names it.
+namespace markupFormat {
+inline constexpr std::uint8_t older = 1;  // converted into the current markup on first use
+inline constexpr std::uint8_t current = 2;
+}  // namespace markupFormat
+
 class TZEBtesto : public TZEBoggetto {
  public:
   TZEBtesto();
@@ -21,8 +29,9 @@ class TZEBtesto : public TZEBoggetto {
     return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
   }
   void setText(std::string_view text);
-  // 2 for the current markup, 1 for the older one that is converted on first use.
+  // A markupFormat value.
   int textFormat() const { return record().u8(field::pageTextFormat); }
+  void setTextFormat(std::uint8_t format) { record().setU8(field::pageTextFormat, format); }
 
   // Objects local to this text (hyperlinks and link actions), addressed as 0x6F000000 + n.
   // Registering one appends it, sets its local number and makes this text its owner.
@@ -57,5 +66,9 @@ class TZEBtesto : public TZEBoggetto {
   Parts& parts();
   std::unique_ptr<Parts> parts_;
 };
+
+// The object a link code in the text names: one of the text's local objects for 0x6Fnnnnnn
+// (none without a text), otherwise the container's object with that ID.
+TZEBoggetto* linkTarget(const TZEBset& set, const TZEBtesto* text, std::uint32_t code);
 
 }  // namespace zeb

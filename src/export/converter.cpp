@@ -29,7 +29,7 @@ std::string TZEBconv::convert(std::string_view markup) {
 
 TZEBoggetto* TZEBconv::findObject(std::uint32_t reference) const {
   if (isLocalReference(reference)) return text_ != nullptr ? text_->localObject(reference) : nullptr;
-  if (isEmbeddedReference(reference)) return text_ != nullptr ? text_->embeddedObject(reference & 0xFFFFFFu) : nullptr;
+  if (isEmbeddedReference(reference)) return text_ != nullptr ? text_->embeddedObject(reference) : nullptr;
   // A stored ID may name a released slot: the object no longer exists.
   TZEBoggetto* object = linkedSet_ != nullptr ? linkedSet_->objectById(reference) : nullptr;
   return object != nullptr && !object->isReleased() ? object : nullptr;

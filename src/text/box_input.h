@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string_view>
 
 namespace zeb {
 
@@ -65,8 +64,5 @@ enum class MouseCursor : std::int8_t {
   zoom = 10,
   anchor = 11,
 };
-
-// The resource name of a program cursor ("HANDPNT", ...); empty for the standard ones.
-std::string_view cursorResourceName(MouseCursor cursor);
 
 }  // namespace zeb

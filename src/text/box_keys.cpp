@@ -1,10 +1,10 @@
 // Key input of a box: scrolling the page in reading modes, caret and selection movement in
 // editing mode.
 #include "document/container.h"
+#include "document/link_target.h"
 #include "platform/desktop_shell.h"
 #include "text/box_host.h"
 #include "text/caret_movement.h"
-#include "text/messages.h"
 #include "text/text_box.h"
 
 namespace zeb {
@@ -47,8 +47,6 @@ bool movesBackward(CaretMove move) {
     default: return false;
   }
 }
-
-bool startsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
 
 }  // namespace
 
@@ -101,7 +99,7 @@ bool TZEBbox::editingKey(const KeyEvent& event) {
     if (event.shift()) {
       if (!hasSelection_) selStart_ = selEnd_ = Caret();
       extendSelectionTo(*target);
-      hasSelection_ = target->paragraphIndex != selStart_.paragraphIndex || target->charIndex != selStart_.charIndex;
+      hasSelection_ = !samePlace(*target, selStart_);
       selectionShown_ = hasSelection_;
     }
     moveCaret(*target);
@@ -121,8 +119,7 @@ void TZEBbox::followLinkAtCaret() {
   if (object == nullptr) return;
   if (object->Kind() == TOggettiHel::internetLink) {
     const std::string target = object->Name();
-    if (!startsWith(target, messages::bookScheme) && !startsWith(target, messages::programScheme) &&
-        !startsWith(target, messages::runScheme)) {
+    if (!followedByProgram(target)) {
       set().services().shell->openDocument(target);
       return;
     }

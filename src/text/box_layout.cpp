@@ -16,8 +16,6 @@ int TZEBbox::firstParagraphStart() const {
   return topMargin != 0 ? 0 : pageTopStart;
 }
 
-int TZEBbox::contentBottom() const { return paragraphs_.empty() ? 0 : paragraphs_.back()->Bottom + 1; }
-
 void TZEBbox::setVerticalRange(int range) {
   rangeCapped_ = range > limits::maxVerticalRange;
   verticalRange_ = std::min(range, limits::maxVerticalRange);
@@ -126,8 +124,8 @@ TextPos TZEBbox::positionOf(int paragraphIndex, int charIndex) const {
   position.paragraph = &owner;
   position.paragraphIndex = paragraphIndex;
   position.charIndex = charIndex;
-  const int contentTop = saturated(std::int64_t{owner.Top} + clampedLength(owner.Style.TopMargin()));
-  position.Y = contentTop;
+  const int top = contentTop(owner);
+  position.Y = top;
   if (owner.Lines.empty()) return position;
 
   int lineIndex = 0;
@@ -141,7 +139,7 @@ TextPos TZEBbox::positionOf(int paragraphIndex, int charIndex) const {
     x += owner.Cells[static_cast<std::size_t>(i)].DrawWidth;
   }
   position.lineIndex = lineIndex;
-  position.Y = saturated(std::int64_t{contentTop} + line.LineTop);
+  position.Y = saturated(std::int64_t{top} + line.LineTop);
   position.LineHeight = line.LineHeight;
   position.X = saturated(x);
   position.XEnd = charIndex < owner.length() ? saturated(x + owner.Cells[static_cast<std::size_t>(charIndex)].DrawWidth)
@@ -149,9 +147,6 @@ TextPos TZEBbox::positionOf(int paragraphIndex, int charIndex) const {
   return position;
 }
 
-TextPos TZEBbox::firstTextPosition() const {
-  const int bodyEnd = paragraphCount() - footerCount_;
-  return positionOf(headerCount_ < bodyEnd ? headerCount_ : 0, 0);
-}
+TextPos TZEBbox::firstTextPosition() const { return positionOf(headerCount_ < bodyEnd() ? headerCount_ : 0, 0); }
 
 }  // namespace zeb

@@ -10,12 +10,6 @@
 #include "text/text_box.h"
 
 namespace zeb {
-namespace {
-
-// Codes below this name container objects by their ID.
-constexpr std::uint32_t firstNonIdCode = 0x08000000u;
-
-}  // namespace
 
 std::int32_t TZEBbox::linkAt(const TextPos& position) const {
   if (position.paragraphIndex < 0 || position.paragraphIndex >= paragraphCount()) return noLink;
@@ -27,13 +21,7 @@ std::int32_t TZEBbox::linkAt(const TextPos& position) const {
 
 TZEBoggetto* TZEBbox::linkObject(std::int32_t code, const TZEBparag& owner) const {
   if (code == noLink) return nullptr;
-  const auto reference = static_cast<std::uint32_t>(code);
-  if (reference < firstNonIdCode) return set().objectById(reference);
-  if (isLocalReference(reference)) {
-    const TZEBtesto* text = textOf(owner.Origin);
-    return text != nullptr ? text->localObject(reference) : nullptr;
-  }
-  return nullptr;
+  return linkTarget(set(), textOf(owner.Origin), static_cast<std::uint32_t>(code));
 }
 
 void TZEBbox::followLink(TZEBoggetto& link) {

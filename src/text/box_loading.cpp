@@ -6,12 +6,27 @@
 #include "text/frame_set_link.h"
 #include "text/markup_reader.h"
 #include "text/messages.h"
+#include "text/style_object.h"
 #include "text/text_box.h"
 
 namespace zeb {
 namespace {
 
 MarkupStream streamOf(TZEBtesto& text) { return MarkupStream{text.text(), 0}; }
+
+// Gives every paragraph its ListNumber: consecutive numbered paragraphs count 1, 2, 3, ...;
+// any other paragraph starts the count again. Paragraphs and their styles change only when
+// they are read, so the numbers are given then and not at every paint.
+void numberLists(TZEBbox& box) {
+  std::int32_t counter = 1;
+  for (const auto& paragraph : box.Paragraphs()) {
+    if (paragraph->Style.Numbering() == numbering::numbered) {
+      paragraph->ListNumber = counter++;
+    } else {
+      counter = 1;
+    }
+  }
+}
 
 }  // namespace
 
@@ -22,12 +37,14 @@ int TZEBbox::readParagraphs(MarkupStream& stream, std::uint8_t origin, TZEBtesto
     const std::size_t before = stream.position;
     const bool end = readParagraph(*this, *paragraphs_.back(), stream, source, budget);
     ++count;
-    if (end || stream.position == before || stream.position >= stream.size()) return count;
+    if (end || stream.position == before || stream.position >= stream.size()) break;
   }
+  numberLists(*this);
+  return count;
 }
 
 void TZEBbox::LoadFrom(TZEBtesto& text, TZEBtesto* header, TZEBtesto* footer) {
-  if (text.textFormat() == 1) {
+  if (text.textFormat() == markupFormat::older) {
     set().messages().error(messages::oldVersionText);
     return;
   }
@@ -49,7 +66,6 @@ void TZEBbox::LoadFrom(TZEBtesto& text, TZEBtesto* header, TZEBtesto* footer) {
   }
   if (!isHosted()) {
     setLayoutWidth(Width());
-    setContentWidth(Width());
     layoutAll();
   }
   caret_.setPosition(firstTextPosition());

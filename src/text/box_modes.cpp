@@ -5,7 +5,6 @@
 #include "text/box_surface.h"
 #include "text/frame_set_link.h"
 #include "text/table_cells.h"
-#include "text/text_attributes.h"
 #include "text/text_box.h"
 
 namespace zeb {
@@ -53,11 +52,6 @@ void TZEBbox::invalidate(const CanvasRect& area) const {
 }
 
 void TZEBbox::invalidateParagraph(int index) const { invalidate(paragraphBand(index)); }
-
-void TZEBbox::clearPendingAttributes() {
-  textAttributes_->fontPending = false;
-  textAttributes_->paragraphPending = false;
-}
 
 void TZEBbox::focusGained() {
   if (updateLock_ > 0) return;

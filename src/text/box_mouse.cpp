@@ -17,10 +17,6 @@ namespace {
 // The pointer must move further than this from the press point, either way, to start a selection.
 constexpr int selectionThreshold = 4;
 
-bool differ(const TextPos& a, const TextPos& b) {
-  return a.paragraphIndex != b.paragraphIndex || a.charIndex != b.charIndex;
-}
-
 HitScope scopeOfOrigin(std::uint8_t origin) { return origin == paragraphOrigin::body ? HitScope::body : HitScope::all; }
 
 }  // namespace
@@ -96,7 +92,7 @@ void TZEBbox::mouseUp(const MouseEvent& event) {
   const bool selected = press_.selecting;
   press_.pressed = press_.selecting = press_.dragCandidate = false;
   if (selected) {
-    hasSelection_ = differ(selStart_, selEnd_);
+    hasSelection_ = !samePlace(selStart_, selEnd_);
     if (!hasSelection_) ClearSelection();
   }
   if (press_.doubleClick) {
@@ -106,7 +102,6 @@ void TZEBbox::mouseUp(const MouseEvent& event) {
     releaseWithoutSelection(event);
   }
   if (!hasSelection_) showCaret();
-  clearPendingAttributes();
   if (FrameSetLink* frames = frameSet()) frames->SetActiveBox(*this);
   selectionChanged();
 }

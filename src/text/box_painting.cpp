@@ -1,4 +1,4 @@
-// Painting a box: background, outline, list numbers, the paragraphs that meet the clip and
+// Painting a box: background, outline, the paragraphs that meet the clip and
 // the caret.
 #include "text/box_painting.h"
 
@@ -7,19 +7,10 @@
 #include "text/line_layout.h"
 #include "text/object_placement.h"
 #include "text/paint_context.h"
-#include "text/style_object.h"
 #include "text/text_box.h"
 
 namespace zeb {
 namespace {
-
-// The first tile edge at or before the position, on a grid through the origin.
-int gridStart(int position, int origin, int size) {
-  const std::int64_t offset = std::int64_t{position} - origin;
-  std::int64_t steps = offset / size;
-  if (offset % size < 0) --steps;
-  return saturated(origin + steps * size);
-}
 
 // Where the tiling of the box's background picture starts.
 void tileOrigin(const TZEBbox& box, int& x, int& y) {
@@ -39,11 +30,7 @@ void tile(const TZEBbox& box, Canvas& canvas, const CanvasRect& clip, const Pixe
   int originX = 0;
   int originY = 0;
   tileOrigin(box, originX, originY);
-  for (std::int64_t y = gridStart(clip.top, originY, height); y < clip.bottom; y += height) {
-    for (std::int64_t x = gridStart(clip.left, originX, width); x < clip.right; x += width) {
-      canvas.drawPicture({saturated(x), saturated(y), saturated(x + width), saturated(y + height)}, pixels);
-    }
-  }
+  for (const CanvasRect& area : tilesCovering(clip, width, height, originX, originY)) canvas.drawPicture(area, pixels);
 }
 
 void paintBackground(TZEBbox& box, Canvas& canvas, const CanvasRect& clip) {
@@ -79,17 +66,24 @@ int firstParagraphReaching(const TZEBbox& box, int y) {
   return low;
 }
 
+// The first tile edge at or before the position, on a grid through the origin.
+int gridStart(int position, int origin, int size) {
+  const std::int64_t offset = std::int64_t{position} - origin;
+  std::int64_t steps = offset / size;
+  if (offset % size < 0) --steps;
+  return saturated(origin + steps * size);
+}
+
 }  // namespace
 
-void numberLists(TZEBbox& box) {
-  std::int32_t counter = 1;
-  for (const auto& paragraph : box.Paragraphs()) {
-    if (paragraph->Style.Numbering() == numbering::numbered) {
-      paragraph->ListNumber = counter++;
-    } else {
-      counter = 1;
-    }
+std::vector<CanvasRect> tilesCovering(const CanvasRect& area, int tileWidth, int tileHeight, int originX, int originY) {
+  std::vector<CanvasRect> tiles;
+  if (tileWidth <= 0 || tileHeight <= 0 || area.empty()) return tiles;
+  for (std::int64_t y = gridStart(area.top, originY, tileHeight); y < area.bottom; y += tileHeight) {
+    for (std::int64_t x = gridStart(area.left, originX, tileWidth); x < area.right; x += tileWidth)
+      tiles.push_back({saturated(x), saturated(y), saturated(x + tileWidth), saturated(y + tileHeight)});
   }
+  return tiles;
 }
 
 void paintBox(TZEBbox& box, Canvas& canvas, ObjectPlacement* placement) {
@@ -100,7 +94,6 @@ void paintBox(TZEBbox& box, Canvas& canvas, ObjectPlacement* placement) {
   if (box.isHosted() && box.Background().borderColour) {
     canvas.frameRect({0, 0, box.Width(), box.Height()}, *box.Background().borderColour);
   }
-  numberLists(box);
 
   DrawingObjectPlacement drawing;
   PaintContext context{box, canvas, placement != nullptr ? *placement : drawing, clip};

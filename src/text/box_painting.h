@@ -3,9 +3,12 @@
 // layout as it is and never lays out; it may store corrected character widths.
 #pragma once
 
+#include <vector>
+
+#include "platform/canvas.h"
+
 namespace zeb {
 
-class Canvas;
 class ObjectPlacement;
 class TZEBbox;
 
@@ -14,8 +17,10 @@ class TZEBbox;
 // pictures and table cells on the canvas. Nothing is painted while the box is being rebuilt.
 void paintBox(TZEBbox& box, Canvas& canvas, ObjectPlacement* placement = nullptr);
 
-// Gives every paragraph its ListNumber: consecutive numbered paragraphs count 1, 2, 3, ...;
-// any other paragraph starts the count again.
-void numberLists(TZEBbox& box);
+// The tiles of a width × height grid through (originX, originY) that cover the area: from
+// the last grid lines at or before its left and top edges until its right and bottom edges
+// are passed. None when either size is not positive or the area is empty.
+std::vector<CanvasRect> tilesCovering(const CanvasRect& area, int tileWidth, int tileHeight, int originX = 0,
+                                      int originY = 0);
 
 }  // namespace zeb

@@ -7,13 +7,6 @@
 #include "text/text_box.h"
 
 namespace zeb {
-namespace {
-
-bool before(const TextPos& a, const TextPos& b) {
-  return a.paragraphIndex != b.paragraphIndex ? a.paragraphIndex < b.paragraphIndex : a.charIndex < b.charIndex;
-}
-
-}  // namespace
 
 void TZEBbox::moveCaret(const TextPos& position) {
   const bool visible = caret_.visibleNow();
@@ -34,18 +27,20 @@ void TZEBbox::hideCaret() {
   caret_.hide();
 }
 
-const TextPos& TZEBbox::orderedStart() const { return before(selEnd_, selStart_) ? selEnd_ : selStart_; }
-const TextPos& TZEBbox::orderedEnd() const { return before(selEnd_, selStart_) ? selStart_ : selEnd_; }
+const TextPos& TZEBbox::orderedStart() const { return comesBefore(selEnd_, selStart_) ? selEnd_ : selStart_; }
+const TextPos& TZEBbox::orderedEnd() const { return comesBefore(selEnd_, selStart_) ? selStart_ : selEnd_; }
 
 bool TZEBbox::selectionContains(const TextPos& position) const {
   if (!hasSelection_) return false;
-  return !before(position, orderedStart()) && !before(orderedEnd(), position);
+  return !comesBefore(position, orderedStart()) && !comesBefore(orderedEnd(), position);
+}
+
+void TZEBbox::invalidateSelection() const {
+  for (int i = orderedStart().paragraphIndex; i <= orderedEnd().paragraphIndex; ++i) invalidateParagraph(i);
 }
 
 void TZEBbox::ClearSelection() {
-  if (hasSelection_ && selectionShown_) {
-    for (int i = orderedStart().paragraphIndex; i <= orderedEnd().paragraphIndex; ++i) invalidateParagraph(i);
-  }
+  if (hasSelection_ && selectionShown_) invalidateSelection();
   hasSelection_ = false;
   selectionShown_ = false;
   selStart_ = selEnd_ = Caret();
@@ -54,17 +49,13 @@ void TZEBbox::ClearSelection() {
 void TZEBbox::HideSelection() {
   if (!selectionShown_) return;
   selectionShown_ = false;
-  if (hasSelection_) {
-    for (int i = orderedStart().paragraphIndex; i <= orderedEnd().paragraphIndex; ++i) invalidateParagraph(i);
-  }
+  if (hasSelection_) invalidateSelection();
 }
 
 void TZEBbox::ShowSelection() {
   if (selectionShown_) return;
   selectionShown_ = true;
-  if (hasSelection_) {
-    for (int i = orderedStart().paragraphIndex; i <= orderedEnd().paragraphIndex; ++i) invalidateParagraph(i);
-  }
+  if (hasSelection_) invalidateSelection();
 }
 
 void TZEBbox::selectionChanged() {
@@ -77,7 +68,7 @@ void TZEBbox::SelectRange(int startParagraph, int startChar, int endParagraph, i
   selStart_ = positionOf(startParagraph, startChar);
   selEnd_ = positionOf(endParagraph, endChar);
   caret_.setPosition(orderedStart());
-  hasSelection_ = before(selStart_, selEnd_) || before(selEnd_, selStart_);
+  hasSelection_ = !samePlace(selStart_, selEnd_);
   if (hasSelection_) hideCaret();
   selectionShown_ = false;
   ShowSelection();

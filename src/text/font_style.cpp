@@ -33,8 +33,8 @@ void TZEBFontStyle::setPosition(std::uint8_t position) {
   put(CharAttribute::position, position_, position, styleOf::Position(baseStyle_));
 }
 
-void TZEBFontStyle::Assign(const TZEBFontStyle& source) {
-  if (&source == this) return;
+template <typename Source>
+void TZEBFontStyle::assignStyle(const Source& source) {
   setBaseStyle(source.BaseStyle());
   setColor(source.Color());
   setFontName(source.FontName());
@@ -43,14 +43,11 @@ void TZEBFontStyle::Assign(const TZEBFontStyle& source) {
   setSize(source.Size());
 }
 
-void TZEBFontStyle::Assign(const TZEBParaStyle& source) {
-  setBaseStyle(source.BaseStyle());
-  setColor(source.Color());
-  setFontName(source.FontName());
-  setStyle(source.Style());
-  setPosition(source.Position());
-  setSize(source.Size());
+void TZEBFontStyle::Assign(const TZEBFontStyle& source) {
+  if (&source != this) assignStyle(source);
 }
+
+void TZEBFontStyle::Assign(const TZEBParaStyle& source) { assignStyle(source); }
 
 void TZEBFontStyle::Assign(const TMyFont& source) {
   setColor(source.Color);

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "platform/font.h"
+#include "text/attribute_overrides.h"
 
 namespace zeb {
 
@@ -16,10 +17,8 @@ class TZEBParaStyle;
 // The five character attributes, as flags.
 enum class CharAttribute : std::uint8_t { color, fontName, size, style, position };
 
-// Reading an attribute gives the override when its flag is set and the style object's value
-// otherwise; writing one sets the flag only when the value differs from the style object's,
-// so a run equal to its style stores nothing and follows later edits of the style.
-class TZEBFontStyle {
+// Each attribute is stored only where it differs from the style object (AttributeOverrides).
+class TZEBFontStyle : private AttributeOverrides<CharAttribute, std::uint8_t> {
  public:
   TZEBoggetto* BaseStyle() const { return baseStyle_; }
   void setBaseStyle(TZEBoggetto* style) { baseStyle_ = style; }
@@ -36,9 +35,9 @@ class TZEBFontStyle {
   std::uint8_t Position() const;
   void setPosition(std::uint8_t position);
 
-  bool isSet(CharAttribute attribute) const { return (flags_ & bit(attribute)) != 0; }
-  bool hasOverrides() const { return flags_ != 0; }
-  void clearOverrides() { flags_ = 0; }
+  using AttributeOverrides::isSet;
+  bool hasOverrides() const { return anySet(); }
+  void clearOverrides() { clearFlags(); }
 
   // From a run: its base style, then its effective values through the setters.
   void Assign(const TZEBFontStyle& source);
@@ -50,21 +49,9 @@ class TZEBFontStyle {
   void AssignTo(SystemFont& target) const;
 
  private:
-  static constexpr std::uint8_t bit(CharAttribute attribute) {
-    return static_cast<std::uint8_t>(1u << static_cast<unsigned>(attribute));
-  }
-  void mark(CharAttribute attribute, bool differs) {
-    flags_ = static_cast<std::uint8_t>(differs ? flags_ | bit(attribute) : flags_ & ~bit(attribute));
-  }
-  template <typename T>
-  void put(CharAttribute attribute, T& field, T value, T baseValue) {
-    mark(attribute, value != baseValue);
-    if (value != baseValue) field = value;
-  }
-  template <typename T>
-  T get(CharAttribute attribute, const T& field, T baseValue) const {
-    return isSet(attribute) ? field : baseValue;
-  }
+  // The base style, then the effective values of a run or a paragraph style.
+  template <typename Source>
+  void assignStyle(const Source& source);
 
   Colour color_ = 0;
   std::string fontName_;
@@ -72,7 +59,6 @@ class TZEBFontStyle {
   std::uint8_t style_ = 0;
   std::uint8_t position_ = 0;
   TZEBoggetto* baseStyle_ = nullptr;  // not owned
-  std::uint8_t flags_ = 0;
 };
 
 }  // namespace zeb

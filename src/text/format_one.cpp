@@ -265,11 +265,11 @@ std::string convertFormatOneText(std::string_view text, Colour textColour) {
 }
 
 void upgradeTextFormat(TZEBtesto& page) {
-  if (page.textFormat() != 1) return;
-  std::string converted = convertFormatOneText(page.textView(), page.record().u32(field::pageTextColour));
+  if (page.textFormat() != markupFormat::older) return;
+  std::string converted = convertFormatOneText(page.textView(), page.record().u32(field::pageColour1));
   converted += '\0';
   page.setText(converted);
-  page.record().setU8(field::pageTextFormat, 2);
+  page.setTextFormat(markupFormat::current);
 }
 
 }  // namespace zeb

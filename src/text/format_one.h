@@ -10,12 +10,8 @@ namespace zeb {
 
 class TZEBtesto;
 
-namespace field {
-// The page colour used for text (kind 0).
-inline constexpr int pageTextColour = 89;
-}  // namespace field
-
-// The current markup for a format-1 text; textColour is the page's text colour. The rules
+// The current markup for a format-1 text; textColour is the page's text colour (its first
+// colour). The rules
 // are listed with the implementation.
 std::string convertFormatOneText(std::string_view text, Colour textColour);
 

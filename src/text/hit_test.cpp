@@ -9,10 +9,6 @@
 namespace zeb {
 namespace {
 
-int contentTop(const TZEBparag& paragraph) {
-  return saturated(std::int64_t{paragraph.Top} + clampedLength(paragraph.Style.TopMargin()));
-}
-
 int contentBottom(const TZEBparag& paragraph) {
   return saturated(std::int64_t{paragraph.Bottom} + clampedLength(paragraph.Style.TopMargin()));
 }
@@ -32,15 +28,11 @@ int lastStartingAbove(const TZEBbox& box, ParagraphSpan span, int y) {
   return low - 1;
 }
 
+// The position of the character the walk over the line at y stops on.
 TextPos walkLine(const TZEBbox& box, int paragraphIndex, int x, int y) {
-  TZEBparag& paragraph = box.paragraph(paragraphIndex);
-  TextPos position;
-  position.paragraph = &paragraph;
-  position.paragraphIndex = paragraphIndex;
+  const TZEBparag& paragraph = box.paragraph(paragraphIndex);
+  if (paragraph.Lines.empty()) return box.positionOf(paragraphIndex, 0);
   const int top = contentTop(paragraph);
-  position.Y = top;
-  if (paragraph.Lines.empty()) return position;
-
   const auto lineCount = static_cast<int>(paragraph.Lines.size());
   int lineIndex = 0;
   while (lineIndex + 1 < lineCount &&
@@ -54,25 +46,13 @@ TextPos walkLine(const TZEBbox& box, int paragraphIndex, int x, int y) {
   const int limit = lastLine ? paragraph.length() + 1 : lineEnd;
 
   std::int64_t running = std::int64_t{line.Indent} + line.AlignOffset;
-  std::int64_t left = running;
   int index = line.FirstChar;
-  bool stepped = false;
   for (int i = line.FirstChar; i < limit && running < x; ++i) {
-    left = running;
     running += paragraph.Cells[static_cast<std::size_t>(i)].DrawWidth;
     index = i;
-    stepped = true;
   }
-  if (!stepped) left = running;
-  position.lineIndex = lineIndex;
-  position.charIndex = index;
-  position.Y = saturated(std::int64_t{top} + line.LineTop);
-  position.LineHeight = line.LineHeight;
-  position.X = saturated(left);
-  position.XEnd = index < paragraph.length()
-                      ? saturated(left + paragraph.Cells[static_cast<std::size_t>(index)].DrawWidth)
-                      : position.X;
-  return position;
+  // Every line but the last holds characters, so the character's position is on this line.
+  return box.positionOf(paragraphIndex, index);
 }
 
 }  // namespace

@@ -216,8 +216,11 @@ ParagraphIndents indentsOf(const TZEBbox& box, const TZEBparag& paragraph) {
   return indents;
 }
 
+int contentTop(const TZEBparag& paragraph) {
+  return saturated(std::int64_t{paragraph.Top} + clampedLength(paragraph.Style.TopMargin()));
+}
+
 int layoutParagraph(TZEBbox& box, TZEBparag& paragraph, int y) {
-  box.beginUpdate();
   paragraph.Top = paragraph.Bottom = y;
   paragraph.LayoutWidth = box.LayoutWidth();
   LineFiller filler(box, paragraph);
@@ -227,7 +230,6 @@ int layoutParagraph(TZEBbox& box, TZEBparag& paragraph, int y) {
   const int next = saturated(std::int64_t{y} + clampedLength(paragraph.Style.TopMargin()) + last.LineTop +
                              last.LineHeight + clampedLength(paragraph.Style.BottomMargin()));
   paragraph.Bottom = next - 1;
-  box.endUpdate();
   return next;
 }
 

@@ -35,9 +35,13 @@ struct ParagraphIndents {
 // list paragraph with a hanging indent leaves to its marker (0).
 ParagraphIndents indentsOf(const TZEBbox& box, const TZEBparag& paragraph);
 
+// Where the paragraph's lines start: its Top + TopMargin.
+int contentTop(const TZEBparag& paragraph);
+
 // Lays the paragraph out to the box's LayoutWidth with its top at y, replacing its lines,
 // and returns the y where the next paragraph starts. Widens the box's ContentWidth where a
-// line overflows. Embedded objects are sized for the width their line offers.
+// line overflows. Embedded objects are sized for the width their line offers. The caller
+// holds the box's update lock.
 int layoutParagraph(TZEBbox& box, TZEBparag& paragraph, int y);
 
 }  // namespace zeb

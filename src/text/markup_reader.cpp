@@ -213,8 +213,8 @@ void ParagraphReader::readRunTag() {
   run.setBaseStyle(paragraph_.Style.BaseStyle());
   std::uint8_t styleBefore = 0;
   if (tag.keepsStyleBefore()) {
-    const TZEBFontStyle* before = paragraph_.runAt(paragraph_.length());
-    styleBefore = before != nullptr ? before->Style() : paragraph_.Style.Style();
+    // The runs are stored in the order of their cells: the last one is in force.
+    styleBefore = paragraph_.RunStyles.empty() ? paragraph_.Style.Style() : paragraph_.RunStyles.back()->Style();
   }
   applyRunTag(tag, run, styleBefore);
 
@@ -245,11 +245,8 @@ void ParagraphReader::readReference() {
 }
 
 void ParagraphReader::startLink(std::int32_t code) {
-  const auto reference = static_cast<std::uint32_t>(code);
-  const TZEBoggetto* target = isLocalReference(reference)
-                                  ? (source_ != nullptr ? source_->localObject(reference) : nullptr)
-                                  : box_.set().objectById(reference);
-  if (target == nullptr) return;  // a link to a missing object is skipped
+  // A link to a missing object is skipped.
+  if (linkTarget(box_.set(), source_, static_cast<std::uint32_t>(code)) == nullptr) return;
   link_ = code;
   paragraph_.Cells.back().LinkCode = code;
   TMyFont linked = runFont_;

@@ -143,15 +143,14 @@ void writeParagraph(const TZEBparag& paragraph, std::string& out, int from, int 
 
 std::string TZEBbox::bodyMarkup() const {
   std::string out;
-  const int end = paragraphCount() - footerCount_;
-  for (int i = headerCount_; i < end; ++i) writeParagraph(paragraph(i), out);
+  for (int i = headerCount_; i < bodyEnd(); ++i) writeParagraph(paragraph(i), out);
   out += '\0';
   return out;
 }
 
 void TZEBbox::SaveTo(TZEBtesto& text) const {
   text.setText(bodyMarkup());
-  text.record().setU8(field::pageTextFormat, 2);
+  text.setTextFormat(markupFormat::current);
 }
 
 }  // namespace zeb

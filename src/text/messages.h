@@ -10,20 +10,4 @@ inline constexpr std::string_view truncatedLine = "Truncated line!";
 // A text box asked to read a text of the older markup, which must be converted first.
 inline constexpr std::string_view oldVersionText = "baco; testo ver 1 ancora pres in zebBox!";
 
-// Targets of hyperlinks that the program follows itself; others F2 hands to the desktop.
-inline constexpr std::string_view bookScheme = "nexo:";
-inline constexpr std::string_view programScheme = "prog:";
-inline constexpr std::string_view runScheme = "run:";
-
-// The resource names of the program's mouse cursors.
-inline constexpr std::string_view cursorHandPoint = "HANDPNT";
-inline constexpr std::string_view cursorHandPoint2 = "HANDPNT2";
-inline constexpr std::string_view cursorEditHand = "EDITHAND";
-inline constexpr std::string_view cursorOpenHand = "DEFMANO";
-inline constexpr std::string_view cursorGrab = "GRABBR";
-inline constexpr std::string_view cursorFist = "FIST";
-inline constexpr std::string_view cursorOpenHandZoom = "DEFMANOZ";
-inline constexpr std::string_view cursorZoom = "ZOOM";
-inline constexpr std::string_view cursorAnchor = "ANCORA";
-
 }  // namespace zeb::messages

@@ -66,14 +66,12 @@ class TZEBparag {
   TZEBparag& operator=(const TZEBparag&) = delete;
 
   std::uint8_t Origin;
-  std::uint8_t Flag = 0;  // kept for editing; the reader leaves it clear
   TZEBbox* Box;           // not owned
   std::int32_t LayoutWidth = 0;
   std::int32_t Top = 0;
   std::int32_t Bottom = 0;
   std::int32_t BaseHeight = 0;
-  std::int32_t ListNumber = 1;
-  std::string Marks;  // one mark per character; the reader leaves it empty
+  std::int32_t ListNumber = 1;  // given when the box's paragraphs are read
   std::string Text;   // Windows-1252, one byte per character; an object is one blank
   TZEBParaStyle Style;
   std::vector<CharCell> Cells;  // Text.size() + 1 cells once read
@@ -82,7 +80,6 @@ class TZEBparag {
   std::vector<TZEBline> Lines;
 
   int length() const { return static_cast<int>(Text.size()); }
-  bool isObject(int index) const { return Cells[static_cast<std::size_t>(index)].ObjectIndex >= 0; }
   // The run in force at a character: that of the nearest cell at or before it that starts a
   // run; none (the paragraph's own style applies) before the first run.
   const TZEBFontStyle* runAt(int index) const;

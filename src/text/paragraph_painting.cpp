@@ -39,11 +39,8 @@ class ParagraphPainter {
   void paint();
 
  private:
-  int contentTop() const {
-    return saturated(std::int64_t{paragraph_.Top} + clampedLength(paragraph_.Style.TopMargin()));
-  }
   int baselineOf(const TZEBline& line) const {
-    return saturated(std::int64_t{contentTop()} + line.LineTop + line.LineAscent);
+    return saturated(std::int64_t{contentTop(paragraph_)} + line.LineTop + line.LineAscent);
   }
   const CharCell& cell(int i) const { return paragraph_.Cells[static_cast<std::size_t>(i)]; }
 
@@ -56,7 +53,7 @@ class ParagraphPainter {
   void highlightLine(const TZEBline& line);
   void paintLine(const TZEBline& line);
   bool joinsBatch(int i, bool selected) const;
-  void drawBatch(int from, int to, std::int64_t x, int top);
+  void drawBatch(int from, int to, std::int64_t stored, std::int64_t x, int top);
   int widthOnCanvas(const TMyFont& font, std::string_view text);
 
   PaintContext& context_;
@@ -64,10 +61,11 @@ class ParagraphPainter {
   TZEBparag& paragraph_;
   int index_;
   // The state in force: the font the characters are drawn in, how far they are moved down
-  // (subscript), and the link.
+  // (subscript), the link, and the run (none before the paragraph's first run).
   TMyFont font_;
   int offset_ = 0;
   std::int32_t link_ = noLink;
+  const TZEBFontStyle* run_ = nullptr;
   // What the canvas was last given.
   std::optional<TMyFont> canvasFont_;
   bool clearBackground_ = false;
@@ -100,7 +98,7 @@ void ParagraphPainter::prepare(bool selected) {
 void ParagraphPainter::highlightLine(const TZEBline& line) {
   const int end = std::min(line.FirstChar + line.CharCount, paragraph_.length());
   if (index_ < context_.start.paragraphIndex || index_ > context_.end.paragraphIndex) return;
-  const int top = saturated(std::int64_t{contentTop()} + line.LineTop);
+  const int top = saturated(std::int64_t{contentTop(paragraph_)} + line.LineTop);
   const int bottom = saturated(std::int64_t{top} + line.LineHeight);
   std::int64_t x = std::int64_t{line.AlignOffset} + line.Indent;
   std::int64_t spanStart = -1;
@@ -170,19 +168,23 @@ void ParagraphPainter::drawMarker() {
 void ParagraphPainter::startAt(int index) {
   int start = index;
   while (start > 0 && cell(start - 1).LinkCode != noLink) --start;
-  useFont(runFont(paragraph_.Style, start > 0 ? paragraph_.runAt(start - 1) : nullptr));
+  run_ = start > 0 ? paragraph_.runAt(start - 1) : nullptr;
+  useFont(runFont(paragraph_.Style, run_));
   link_ = noLink;
   for (int i = start; i < index; ++i) apply(i);
 }
 
-// A run start and a change of link at character i change the state.
+// A run start and a change of link at character i change the state. Characters come here in
+// order from startAt, except those drawn in a batch, which neither start a run nor change
+// the link.
 void ParagraphPainter::apply(int i) {
   const CharCell& current = cell(i);
   const TZEBParaStyle& style = paragraph_.Style;
   const bool startsRun =
       current.RunStyle >= 0 && current.RunStyle < static_cast<std::int32_t>(paragraph_.RunStyles.size());
+  if (startsRun) run_ = paragraph_.RunStyles[static_cast<std::size_t>(current.RunStyle)].get();
   if (startsRun && (link_ == noLink || style.LinkSize() < 0)) {
-    TMyFont font = runFont(style, paragraph_.RunStyles[static_cast<std::size_t>(current.RunStyle)].get());
+    TMyFont font = runFont(style, run_);
     if (link_ != noLink && current.LinkCode == link_) {
       // Inside a link the run gives face, size and style; the link keeps its look.
       const Colour linkColour = font_.Color;
@@ -193,7 +195,7 @@ void ParagraphPainter::apply(int i) {
   }
   if (current.LinkCode != link_) {
     link_ = current.LinkCode;
-    TMyFont font = runFont(style, paragraph_.runAt(i));
+    TMyFont font = runFont(style, run_);
     if (link_ != noLink) {
       const Colour runColour = font.Color;
       applyLinkLook(font, style);
@@ -210,10 +212,9 @@ bool ParagraphPainter::joinsBatch(int i, bool selected) const {
          paragraph_.Text[static_cast<std::size_t>(i)] != ' ' && context_.selected(index_, i) == selected;
 }
 
-void ParagraphPainter::drawBatch(int from, int to, std::int64_t x, int top) {
+// The characters [from, to), whose stored widths add up to stored, drawn from x.
+void ParagraphPainter::drawBatch(int from, int to, std::int64_t stored, std::int64_t x, int top) {
   const std::string_view text(paragraph_.Text.data() + from, static_cast<std::size_t>(to - from));
-  std::int64_t stored = 0;
-  for (int i = from; i < to; ++i) stored += cell(i).DrawWidth;
   if (!canvas_.measuresText() || std::llabs(canvas_.textWidth(text) - stored) <= batchTolerance) {
     canvas_.textOut(saturated(x), top, text);
     return;
@@ -251,11 +252,10 @@ void ParagraphPainter::paintLine(const TZEBline& line) {
     const bool selected = context_.selected(index_, i);
     if (joinsBatch(i, selected)) {
       int to = i + 1;
-      while (to < end && joinsBatch(to, selected)) ++to;
-      std::int64_t width = 0;
-      for (int k = i; k < to; ++k) width += cell(k).DrawWidth;
+      std::int64_t width = cell(i).DrawWidth;
+      for (; to < end && joinsBatch(to, selected); ++to) width += cell(to).DrawWidth;
       prepare(selected);
-      drawBatch(i, to, x, baseline + offset_ - cell(i).Ascent);
+      drawBatch(i, to, width, x, baseline + offset_ - cell(i).Ascent);
       x += width;
       i = to;
       continue;
@@ -284,7 +284,7 @@ void ParagraphPainter::paint() {
   drawMarker();
   if (paragraph_.Lines.empty()) return;
 
-  const int top = contentTop();
+  const int top = contentTop(paragraph_);
   const CanvasRect& clip = context_.clip;
   // The first line that reaches into the clip (the last line when none does).
   const auto lines = std::span<const TZEBline>(paragraph_.Lines).first(paragraph_.Lines.size() - 1);

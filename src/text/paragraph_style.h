@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "platform/font.h"
+#include "text/attribute_overrides.h"
 #include "text/font_style.h"
 
 namespace zeb {
@@ -40,7 +41,7 @@ inline constexpr int paraAttributeCount = 18;
 // The six lengths, all in whole screen pixels.
 enum class ParaLength : std::uint8_t { lineHeight, firstLineIndent, leftMargin, rightMargin, topMargin, bottomMargin };
 
-class TZEBParaStyle {
+class TZEBParaStyle : private AttributeOverrides<ParaAttribute, std::uint32_t> {
  public:
   TZEBoggetto* BaseStyle() const { return baseStyle_; }
   // Also the base of the paragraph's own font style.
@@ -90,9 +91,9 @@ class TZEBParaStyle {
   double lengthInUnit(ParaLength which, const UnitConverter& units) const;
   void setLengthInUnit(ParaLength which, double value, const UnitConverter& units);
 
-  bool isSet(ParaAttribute attribute) const { return (flags_ & bit(attribute)) != 0; }
+  using AttributeOverrides::isSet;
   // Resets all eighteen flags; the stored values stay but are no longer in force.
-  void clearOverrides() { flags_ = 0; }
+  void clearOverrides() { clearFlags(); }
 
   // The paragraph's character defaults; the text reader also assembles runs in it.
   TZEBFontStyle& FontStyle() { return fontStyle_; }
@@ -107,19 +108,6 @@ class TZEBParaStyle {
   void AssignTo(SystemFont& target) const;
 
  private:
-  static constexpr std::uint32_t bit(ParaAttribute attribute) { return 1u << static_cast<unsigned>(attribute); }
-  void mark(ParaAttribute attribute, bool differs) {
-    flags_ = differs ? flags_ | bit(attribute) : flags_ & ~bit(attribute);
-  }
-  template <typename T>
-  void put(ParaAttribute attribute, T& field, T value, T baseValue) {
-    mark(attribute, value != baseValue);
-    if (value != baseValue) field = value;
-  }
-  template <typename T>
-  T get(ParaAttribute attribute, const T& field, T baseValue) const {
-    return isSet(attribute) ? field : baseValue;
-  }
   void assignCharacterAttributes(Colour color, std::string_view face, std::uint8_t style, std::int32_t size);
 
   Colour color_ = 0;
@@ -135,7 +123,6 @@ class TZEBParaStyle {
   std::uint8_t linkStyle_ = 0;
   Colour linkColor_ = 0;
   std::int32_t linkSize_ = 0;
-  std::uint32_t flags_ = 0;
   TZEBoggetto* baseStyle_ = nullptr;  // not owned
   TZEBFontStyle fontStyle_;
 };

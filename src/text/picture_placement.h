@@ -25,9 +25,8 @@ class PicturePlacement final : public EmbeddedObject {
   void fitWidth(int offeredWidth) override;
   int width() const override { return width_; }
   int height() const override { return height_; }
-  int placement() const override { return placement_; }
-  // The vertical placement; baseline until the image control reads its own.
-  void setPlacement(int placement) { placement_ = placement; }
+  // Baseline until the image control reads its own vertical placement.
+  int placement() const override { return verticalPlacement::baseline; }
 
  private:
   int naturalWidth_;
@@ -36,7 +35,6 @@ class PicturePlacement final : public EmbeddedObject {
   int displayHeight_;
   int width_ = sizeWhenUnset;
   int height_ = sizeWhenUnset;
-  int placement_ = verticalPlacement::baseline;
 };
 
 }  // namespace zeb

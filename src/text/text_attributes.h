@@ -31,22 +31,14 @@ struct AttributesAt {
 
 class TZEBTextAttributes {
  public:
-  explicit TZEBTextAttributes(TZEBbox& box, int tag = 0) : box_(&box), tag_(tag) {}
+  explicit TZEBTextAttributes(TZEBbox& box) : box_(&box) {}
 
   // Fills the target from the paragraph's style, then from the run in force at the selected
   // character (found by walking back from it, clamped to the paragraph's last character).
   AttributesAt attributesAt(AttributeSelector selector, TMyFont& target) const;
 
-  TMyFont& Font() { return font_; }
-  int tag() const { return tag_; }
-  // Attribute changes waiting for the next typed character; a completed click clears them.
-  bool fontPending = false;
-  bool paragraphPending = false;
-
  private:
   TZEBbox* box_;
-  TMyFont font_;
-  int tag_;
 };
 
 // The attributes of the paragraph under the caret.

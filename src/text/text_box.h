@@ -143,8 +143,6 @@ class TZEBbox {
   void Resize(int width, int height);
   // Lays a hosted box out again and gives it the size of its content at the position.
   void FitHosted(int left, int top);
-  // The next y after the last paragraph (0 without paragraphs).
-  int contentBottom() const;
 
   // A position with the coordinates of its character (the caret's, a hit's).
   TextPos positionOf(int paragraphIndex, int charIndex) const;
@@ -177,8 +175,6 @@ class TZEBbox {
   CanvasRect paragraphBand(int index) const;
   // The width painting and invalidation span: the box's width, at least its layout width.
   int paintWidth() const;
-  // Sets the pending attribute flags of TextAttributes to false.
-  void clearPendingAttributes();
   BoxBackground& Background() { return background_; }
   const BoxBackground& Background() const { return background_; }
 
@@ -224,8 +220,8 @@ class TZEBbox {
   // --- Links (box_links.cpp).
   // The LinkCode at a position (of the last character at a paragraph end); -1 for none.
   std::int32_t linkAt(const TextPos& position) const;
-  // The link object of a code: from the container below 0x08000000, from the paragraph's text
-  // object's local links for 0x6Fnnnnnn; none otherwise.
+  // The link object of a code: the local link of the paragraph's text object for 0x6Fnnnnnn,
+  // the container's object with that ID otherwise (linkTarget).
   TZEBoggetto* linkObject(std::int32_t code, const TZEBparag& paragraph) const;
   // Clears the selection, hides the caret and, when the frame set is enabled, posts the
   // follow-link request with the link object. The box itself never navigates.
@@ -246,7 +242,6 @@ class TZEBbox {
   // The cursor the mouse shows over the box now, and the one it shows over text.
   MouseCursor mouseCursor() const { return mouseCursor_; }
   MouseCursor TextCursor() const { return textCursor_; }
-  void setTextCursor(MouseCursor cursor) { textCursor_ = cursor; }
 
   // --- Scrolling (box_scrolling.cpp).
   // Scrolls the page just enough to show the area (box coordinates); a hosted box asks its
@@ -273,6 +268,8 @@ class TZEBbox {
   int layoutParagraphs(int y);
   void setExtents();
   void setVerticalRange(int range);
+  // Asks for a repaint of the paragraphs the selection spans.
+  void invalidateSelection() const;
   // The vertical extent of the text: the last paragraph's Bottom + 1 - its BottomMargin.
   int textRange() const;
   // Input steps (box_mouse.cpp, box_keys.cpp).

@@ -18,4 +18,12 @@ struct TextPos {
   std::int32_t XEnd = 0;  // right edge of the character
 };
 
+// Positions compared by their place in the text: paragraph, then character.
+inline bool samePlace(const TextPos& a, const TextPos& b) {
+  return a.paragraphIndex == b.paragraphIndex && a.charIndex == b.charIndex;
+}
+inline bool comesBefore(const TextPos& a, const TextPos& b) {
+  return a.paragraphIndex != b.paragraphIndex ? a.paragraphIndex < b.paragraphIndex : a.charIndex < b.charIndex;
+}
+
 }  // namespace zeb

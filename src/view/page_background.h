@@ -3,18 +3,10 @@
 #pragma once
 
 #include <cstdint>
-#include <vector>
-
-#include "platform/canvas.h"
 
 namespace zeb {
 
 class TZEBoggetto;
-
-// The tiles of a width × height grid anchored at (0, 0) that cover the area: starting at
-// the largest multiples of the tile size not above the area's left and top, stepping until
-// the area's right and bottom edges are passed. None when either size is not positive.
-std::vector<CanvasRect> tilesCovering(const CanvasRect& area, int tileWidth, int tileHeight);
 
 class TZEBsfondo {
  public:

@@ -3,17 +3,12 @@
 
 #include "document/search_text.h"
 #include "platform/windows1252.h"
+#include "text/markup_stream.h"
 #include "text/paragraph.h"
 #include "text/table_cells.h"
 #include "text/text_box.h"
 
 namespace zeb {
-namespace {
-
-// Tables in tables are read at most this deep, and so are they walked.
-constexpr int maxTableDepth = 8;
-
-}  // namespace
 
 TZEBpar::TZEBpar(TZEBbox& root) { collect(root, 0); }
 
@@ -21,7 +16,8 @@ void TZEBpar::collect(TZEBbox& box, int depth) {
   for (int i = 0; i < box.paragraphCount(); ++i) {
     TZEBparag& paragraph = box.paragraph(i);
     if (paragraph.Origin == paragraphOrigin::body) places_.push_back({&box, i});
-    if (depth >= maxTableDepth) continue;
+    // Tables in tables are read at most this deep, and so are they walked.
+    if (depth >= limits::maxTableNesting) continue;
     for (const EmbeddedRef& object : paragraph.Objects) {
       TableCells* table = object.visual != nullptr ? object.visual->tableCells() : nullptr;
       if (table == nullptr) continue;
@@ -51,15 +47,28 @@ bool isSearchDelimiter(unsigned char byte) {
          (byte >= 123 && byte <= 126);
 }
 
+SearchPattern::SearchPattern(std::string_view pattern, int options)
+    : needle((options & searchMatchCase) != 0 ? std::string(pattern) : lowerWindows1252(pattern)),
+      matchCase((options & searchMatchCase) != 0),
+      wholeWords((options & searchWholeWords) != 0) {}
+
 std::optional<std::size_t> findInParagraph(std::string_view text, std::string_view pattern, std::size_t from,
                                            int options) {
-  if (pattern.empty() || pattern.size() > text.size()) return std::nullopt;
-  const bool matchCase = (options & searchMatchCase) != 0;
-  const bool wholeWords = (options & searchWholeWords) != 0;
-  const std::string haystack = matchCase ? std::string(text) : lowerWindows1252(text);
-  const std::string needle = matchCase ? std::string(pattern) : lowerWindows1252(pattern);
-  for (std::size_t at = haystack.find(needle, from); at != std::string::npos; at = haystack.find(needle, at + 1)) {
-    if (!wholeWords) return at;
+  return findInParagraph(text, SearchPattern(pattern, options), from);
+}
+
+std::optional<std::size_t> findInParagraph(std::string_view text, const SearchPattern& pattern, std::size_t from) {
+  const std::string_view needle = pattern.needle;
+  if (needle.empty() || needle.size() > text.size()) return std::nullopt;
+  // Lower case changes no length: positions in the lowered text are those of the text.
+  std::string lowered;
+  std::string_view haystack = text;
+  if (!pattern.matchCase) {
+    lowered = lowerWindows1252(text);
+    haystack = lowered;
+  }
+  for (std::size_t at = haystack.find(needle, from); at != std::string_view::npos; at = haystack.find(needle, at + 1)) {
+    if (!pattern.wholeWords) return at;
     const bool startsWord = at == 0 || isSearchDelimiter(static_cast<unsigned char>(text[at - 1]));
     const std::size_t end = at + needle.size();
     const bool endsWord = end >= text.size() || isSearchDelimiter(static_cast<unsigned char>(text[end]));

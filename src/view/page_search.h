@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -43,5 +44,14 @@ bool isSearchDelimiter(unsigned char byte);
 // Without match case both are compared in Windows-1252 lower case.
 std::optional<std::size_t> findInParagraph(std::string_view text, std::string_view pattern, std::size_t from,
                                            int options);
+
+// A pattern with its search options, prepared once for the paragraphs of a search.
+struct SearchPattern {
+  SearchPattern(std::string_view pattern, int options);
+  std::string needle;  // in Windows-1252 lower case unless the case must match
+  bool matchCase;
+  bool wholeWords;
+};
+std::optional<std::size_t> findInParagraph(std::string_view text, const SearchPattern& pattern, std::size_t from);
 
 }  // namespace zeb

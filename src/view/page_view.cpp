@@ -6,6 +6,7 @@
 #include "document/container.h"
 #include "document/page_object.h"
 #include "platform/message_boxes.h"
+#include "text/markup_stream.h"
 #include "text/paragraph.h"
 #include "text/table_cells.h"
 #include "text/text_box.h"
@@ -16,9 +17,15 @@
 namespace zeb {
 namespace {
 
-constexpr int maxPanelDepth = 8;
 constexpr std::uint8_t previewSubtype = 13;
 constexpr std::uint8_t anchorSubtype = 14;
+
+// Adds the panel unless its object is listed already.
+void addOnce(std::vector<PagePanel>& panels, const PagePanel& panel) {
+  const bool known =
+      std::any_of(panels.begin(), panels.end(), [&](const PagePanel& p) { return p.object == panel.object; });
+  if (!known) panels.push_back(panel);
+}
 
 }  // namespace
 
@@ -81,11 +88,11 @@ void TZEBpage::boxChanged(TZEBbox& box) {
 
 void TZEBpage::collectPanels(TZEBbox& box) {
   // Until the visual controls of panel elements exist, the page finds its anchors and
-  // preview panels itself, in text order, table cells included.
+  // preview panels itself: breadth first, each box in text order before the boxes of the
+  // table cells it holds, level by level.
   std::vector<std::pair<TZEBbox*, int>> boxes = {{&box, 0}};
-  while (!boxes.empty()) {
-    auto [current, depth] = boxes.front();
-    boxes.erase(boxes.begin());
+  for (std::size_t next = 0; next < boxes.size(); ++next) {
+    const auto [current, depth] = boxes[next];  // a copy: the list grows below
     for (int p = 0; p < current->paragraphCount(); ++p) {
       const TZEBparag& paragraph = current->paragraph(p);
       for (int c = 0; c < paragraph.length(); ++c) {
@@ -94,11 +101,11 @@ void TZEBpage::collectPanels(TZEBbox& box) {
         const EmbeddedRef& ref = paragraph.Objects[static_cast<std::size_t>(objectIndex)];
         if (ref.object != nullptr && ref.object->Kind() == TOggettiHel::shortObj) {
           const PagePanel panel{ref.object, current, p, c};
-          if (ref.object->state() == anchorSubtype) registerAnchor(panel);
-          if (ref.object->state() == previewSubtype) registerPreview(panel);
+          if (ref.object->state() == anchorSubtype) addOnce(anchors_, panel);
+          if (ref.object->state() == previewSubtype) addOnce(previews_, panel);
         }
         TableCells* table = ref.visual != nullptr ? ref.visual->tableCells() : nullptr;
-        if (table == nullptr || depth >= maxPanelDepth) continue;
+        if (table == nullptr || depth >= limits::maxTableNesting) continue;
         for (const auto& cell : table->cells())
           if (cell) boxes.emplace_back(cell.get(), depth + 1);
       }
@@ -147,37 +154,7 @@ void TZEBpage::Click() {
   if (framesOnly_) owner_.activateFrameOf(*this);
 }
 
-// --- Panels and frame sets.
-
-void TZEBpage::registerAnchor(const PagePanel& panel) {
-  const bool known = std::any_of(anchors_.begin(), anchors_.end(), [&](const PagePanel& p) { return p.object == panel.object; });
-  if (!known) anchors_.push_back(panel);
-}
-
-void TZEBpage::registerPreview(const PagePanel& panel) {
-  const bool known = std::any_of(previews_.begin(), previews_.end(), [&](const PagePanel& p) { return p.object == panel.object; });
-  if (!known) previews_.push_back(panel);
-}
-
-void TZEBpage::unregisterPanel(const TZEBoggetto& object) {
-  std::erase_if(anchors_, [&](const PagePanel& p) { return p.object == &object; });
-  std::erase_if(previews_, [&](const PagePanel& p) { return p.object == &object; });
-}
-
-void TZEBpage::registerFrameSet(const void* frameSet, std::vector<std::string> frameNames) {
-  const bool known = std::any_of(frameSets_.begin(), frameSets_.end(), [&](const auto& entry) { return entry.first == frameSet; });
-  if (!known) frameSets_.emplace_back(frameSet, std::move(frameNames));
-}
-
-void TZEBpage::unregisterFrameSet(const void* frameSet) {
-  std::erase_if(frameSets_, [&](const auto& entry) { return entry.first == frameSet; });
-}
-
-const void* TZEBpage::FindFrameByName(std::string_view name) const {
-  for (const auto& [frameSet, names] : frameSets_)
-    if (std::find(names.begin(), names.end(), name) != names.end()) return frameSet;
-  return nullptr;
-}
+// --- Panels.
 
 bool TZEBpage::GoToAnchor(std::int32_t number) {
   if (number < 0) return false;
@@ -203,7 +180,7 @@ void TZEBpage::StartSearch(bool fromCaret) { searchFromCaret_ = fromCaret; }
 
 bool TZEBpage::FindNext(std::string_view text) {
   if (!box_) return false;
-  const int options = owner_.SearchOptions();
+  const SearchPattern pattern(text, owner_.SearchOptions());
   TZEBpar walker(*box_);
   bool first = true;
   std::size_t firstFrom = 0;
@@ -215,7 +192,7 @@ bool TZEBpage::FindNext(std::string_view text) {
   searchFromCaret_ = false;
   while (const auto place = walker.next()) {
     const TZEBparag& paragraph = place->box->paragraph(place->paragraph);
-    const auto match = findInParagraph(paragraph.Text, text, first ? firstFrom : 0, options);
+    const auto match = findInParagraph(paragraph.Text, pattern, first ? firstFrom : 0);
     first = false;
     if (!match) continue;
     const int start = static_cast<int>(*match);
@@ -241,7 +218,7 @@ void TZEBpage::Commit() {
   shownPage_->Release();
   box_->SaveTo(*working_);
   storeWorkingText(set_, *working_);
-  working_->record().setU8(field::pageTextFormat, 2);
+  working_->setTextFormat(markupFormat::current);
   if (modified_) working_->record().setI32(field::pageRevision, set_.revision());
   working_->clearWorkingObjects();
   box_.reset();

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 #include <memory>
-#include <string>
+#include <string_view>
 #include <vector>
 
 #include "text/box_host.h"
@@ -83,20 +83,11 @@ class TZEBpage final : public BoxHost {
   void setFramesOnly(bool framesOnly);
   bool HasBorder() const { return border_; }
   int VerticalRange() const { return verticalRange_; }
-  static constexpr int scrollStep = 10;
   // In frames-only mode a click asks the frame set to activate the page's frame.
   void Click();
 
-  // Panels: anchors (panel elements of subtype 14) and preview panels (subtype 13).
-  void registerAnchor(const PagePanel& panel);
-  void registerPreview(const PagePanel& panel);
-  void unregisterPanel(const TZEBoggetto& object);
+  // The anchors: panel elements of subtype 14 in the page's boxes, table cells included.
   const std::vector<PagePanel>& anchors() const { return anchors_; }
-  const std::vector<PagePanel>& previews() const { return previews_; }
-  // Embedded frame sets placed on this page, by an opaque handle and their frame names.
-  void registerFrameSet(const void* frameSet, std::vector<std::string> frameNames);
-  void unregisterFrameSet(const void* frameSet);
-  const void* FindFrameByName(std::string_view name) const;
 
   // Puts the caret at the anchor numbered n; false (with a warning when the page is not
   // read-only) when there is none.
@@ -109,7 +100,6 @@ class TZEBpage final : public BoxHost {
   bool FindNext(std::string_view text);
   // The box the caret is in (a table cell's box or the page's own); the search starts there.
   TZEBbox* ActiveBox() const { return activeBox_ != nullptr ? activeBox_ : box_.get(); }
-  void setActiveBox(TZEBbox* box) { activeBox_ = box; }
 
   // The background behind the text.
   TZEBsfondo& Background() { return background_; }
@@ -135,7 +125,6 @@ class TZEBpage final : public BoxHost {
   TZEBsfondo background_;
   std::vector<PagePanel> anchors_;
   std::vector<PagePanel> previews_;
-  std::vector<std::pair<const void*, std::vector<std::string>>> frameSets_;
   TZEBoggetto* shownPage_ = nullptr;
   TZEBbox* activeBox_ = nullptr;
   std::int32_t pageIndex_ = -1;

@@ -3,6 +3,8 @@
 // lines 20 pixels high, and the first paragraph starts at y 8.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "tests/text/box_test_support.h"
 #include "text/caret_movement.h"
 #include "text/hit_test.h"
@@ -52,6 +54,19 @@ TEST_F(BoxKeys, HitTestingFindsTheParagraphLineAndCharacterUnderAPoint) {
   EXPECT_FALSE(hitTest(*box, 5, 2, HitScope::all));
   EXPECT_FALSE(hitTest(*box, 5, 5000, HitScope::all));
   EXPECT_EQ(at(hitTestNearest(*box, 5, 2, HitScope::all)), std::make_pair(0, 0));
+}
+
+TEST_F(BoxKeys, AHitGivesTheEdgesOfItsCharacterAsLaidOut) {
+  show(tag("A3 ") + "ab cd efgh", 70);  // "ab cd " justified: its inner blank is 20 wide
+  const std::optional<TextPos> blank = hitTest(*box, 25, 10, HitScope::all);
+  ASSERT_TRUE(blank);
+  EXPECT_EQ(std::make_tuple(blank->lineIndex, blank->charIndex, blank->Y, blank->LineHeight, blank->X, blank->XEnd),
+            std::make_tuple(0, 2, 8, 20, 20, 40));
+  const std::optional<TextPos> end = hitTest(*box, 1000, 30, HitScope::all);
+  ASSERT_TRUE(end);
+  EXPECT_EQ(std::make_tuple(end->lineIndex, end->charIndex, end->Y, end->X, end->XEnd),
+            std::make_tuple(1, 10, 28, 40, 40));
+  EXPECT_EQ(end->paragraph, &paragraph(0));
 }
 
 TEST_F(BoxKeys, WordBoundariesStopAtSeparators) {
@@ -173,15 +188,20 @@ TEST_F(BoxKeys, ShiftExtendsTheSelectionAndPlainKeysCollapseItFirst) {
 }
 
 TEST_F(BoxKeys, F2FollowsTheLinkAtTheCaretOrHandsAWebAddressToTheDesktop) {
-  show(tag("") + localLink("http://web.example") + "web<%> " + localLink("nexo:|4") + "book<%>");
+  show(tag("") + localLink("http://web.example") + "web<%> " + localLink("nexo:|4") + "book<%> " +
+       localLink("prog:calc") + "p<%> " + localLink("run:x") + "r<%>");
   surface.focused = true;
   box->moveCaret(box->positionOf(0, 1));
   box->keyDown(key(Key::f2));
   EXPECT_EQ(platform.shell.openedDocuments, (std::vector<std::string>{"http://web.example"}));
-  box->moveCaret(box->positionOf(0, 5));
-  box->keyDown(key(Key::f2));
+  // Book links and programs to start are the program's own to follow.
+  for (const int character : {5, 9, 11}) {
+    box->moveCaret(box->positionOf(0, character));
+    box->keyDown(key(Key::f2));
+  }
   platform.events.runPending();
-  EXPECT_EQ(frames.followed.size(), 1u);
+  EXPECT_EQ(frames.followed.size(), 3u);
+  EXPECT_EQ(platform.shell.openedDocuments.size(), 1u);
 }
 
 TEST_F(BoxKeys, TheCaretIsBroughtIntoViewMinimallyOrWithContext) {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -62,6 +63,16 @@ TEST_F(BoxPainting, LinksTakeTheLinkLookExceptTheColourOfARunTheyStartWith) {
                    "text 60,8 \"f\"", font(0, "#00FF00"), "text 70,8 \"g\""}));
 }
 
+TEST_F(BoxPainting, APaintFromALaterLineDrawsItInTheRunAndLinkInForceThere) {
+  // Lines "ab ", "cd " and "efg": a green run from "a", a link over "cd ef".
+  show(tag("") + "<Y c00FF00 >ab " + localLink("nexo:|3") + "cd ef<%>g", 50);
+  EXPECT_EQ(textCalls(paint({0, 48, 200, 68})),
+            (Calls{font(4, "#0000FF"), "back clear", "text 0,48 \"ef\"", font(0, "#00FF00"), "text 20,48 \"g\""}));
+  const Calls whole = paint().calls("text");
+  ASSERT_GE(whole.size(), 2u);
+  EXPECT_EQ(Calls(whole.end() - 2, whole.end()), (Calls{"text 0,48 \"ef\"", "text 20,48 \"g\""}));
+}
+
 TEST_F(BoxPainting, ASubscriptIsDrawnHalfItsFontHeightLower) {
   show(tag("") + "a<Y p1 >b<Y p0 >c<Y p2 >d");
   const Calls texts = paint().calls("text");
@@ -114,6 +125,9 @@ TEST_F(BoxPainting, AJustifiedBlankInTheSelectionIsHighlightedOverItsWholeWidth)
 TEST_F(BoxPainting, ListsAreNumberedOnlyAcrossConsecutiveNumberedParagraphs) {
   const std::string numbered = tag("N6 I-20 l30 ");
   show(numbered + "a" + numbered + "b" + numbered + "c" + tag("") + "plain" + numbered + "d" + numbered + "e");
+  // The numbers are given when the paragraphs are read.
+  EXPECT_EQ(paragraph(2).ListNumber, 3);
+  EXPECT_EQ(paragraph(4).ListNumber, 1);
   const Calls texts = paint().calls("text");
   const Calls numbers{"text 10,8 \"1. \"", "text 10,28 \"2. \"", "text 10,48 \"3. \"", "text 10,88 \"1. \"",
                       "text 10,108 \"2. \""};

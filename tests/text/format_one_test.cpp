@@ -52,7 +52,7 @@ class FormatOneUpgrade : public TextTest {};
 TEST_F(FormatOneUpgrade, APageIsConvertedOnceAndThenReads) {
   page->setText("one<P>two <B>bold</B>\0"sv);
   page->record().setU8(field::pageTextFormat, 1);
-  page->record().setU32(field::pageTextColour, 0x0000FF);
+  page->record().setU32(field::pageColour1, 0x0000FF);
   upgradeTextFormat(*page);
   EXPECT_EQ(page->textFormat(), 2);
   constexpr auto converted = "<Z S0 cFF0000 >one<Z S0 cFF0000 >two <Y cFF0000 y1 >bold\0"sv;

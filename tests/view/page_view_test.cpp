@@ -6,6 +6,7 @@
 #include "document/page_object.h"
 #include "document/search_text.h"
 #include "tests/support/test_platform.h"
+#include "text/box_painting.h"
 #include "text/measurement_cache.h"
 #include "text/paragraph.h"
 #include "text/text_box.h"
@@ -128,6 +129,12 @@ TEST_F(PageView, OlderMarkupIsConvertedBeforeItIsShown) {
   page.ShowText(&old);
   EXPECT_EQ(old.textFormat(), 2);
   ASSERT_GE(page.TextBox()->paragraphCount(), 1);
+  // The last paragraph holds the text, with "<B>" turned into a bold run.
+  const TZEBparag& converted = page.TextBox()->paragraph(page.TextBox()->paragraphCount() - 1);
+  EXPECT_EQ(converted.Text, "Old bold text");
+  ASSERT_NE(converted.runAt(4), nullptr);
+  EXPECT_NE(converted.runAt(4)->Style() & fontStyle::bold, 0);
+  EXPECT_EQ(converted.runAt(8)->Style() & fontStyle::bold, 0);
   EXPECT_TRUE(platform.messages.shown().empty());
 }
 
@@ -207,7 +214,7 @@ TEST_F(PageView, AnchorsAndPreviewPanels) {
 
 TEST(PageSearch, WholeWordsAndDelimiters) {
   const int whole = searchWholeWords;
-  EXPECT_FALSE(findInParagraph("of", "of", 0, 0) == std::nullopt);
+  EXPECT_EQ(findInParagraph("of", "of", 0, 0), 0u);
   EXPECT_EQ(findInParagraph("xof of", "of", 0, whole), 4u);
   EXPECT_EQ(findInParagraph("of\xE9 (of)", "of", 0, whole), 5u);  // an accented letter joins the word
   EXPECT_EQ(findInParagraph("of9 of", "of", 0, whole), 4u);
@@ -263,6 +270,7 @@ TEST_F(PageView, CommitKeepsEditsAndDiscardLeavesTheBookAlone) {
 
   page.ShowText(&shown);
   page.Discard();
+  page.Commit();  // nothing left to keep
   EXPECT_EQ(set.slot(TOggettiHel::testoHtml, index), &shown);
 
   TZEBpage editor(set, measures, owner);
@@ -286,6 +294,9 @@ TEST(PageBackground, TilesStartOnTheGridOfThePage) {
   ASSERT_EQ(tiles.size(), 6u);
   EXPECT_EQ(tiles.front(), (CanvasRect{0, 20, 30, 40}));
   EXPECT_EQ(tiles.back(), (CanvasRect{60, 40, 90, 60}));
+  // A grid through another origin, reaching left of and above it.
+  EXPECT_EQ(tilesCovering({-5, 3, 10, 4}, 10, 10, 3, 7), (std::vector<CanvasRect>{{-7, -3, 3, 7}, {3, -3, 13, 7}}));
+  EXPECT_TRUE(tilesCovering({5, 5, 5, 50}, 10, 10).empty());
 }
 
 }  // namespace
