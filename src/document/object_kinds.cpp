@@ -62,10 +62,10 @@ const KindLayout& layoutOf(TOggettiHel kind) {
 void setPlacementSize(ObjectRecord& placement, const ObjectRecord& picture) {
   const std::int16_t width = picture.i16(field::pictureWidth);
   const std::int16_t height = picture.i16(field::pictureHeight);
-  placement.setI16(15, width);  // display
-  placement.setI16(17, height);
-  placement.setI16(19, width);  // natural
-  placement.setI16(21, height);
+  placement.setI16(field::placementDisplayWidth, width);
+  placement.setI16(field::placementDisplayHeight, height);
+  placement.setI16(field::placementNaturalWidth, width);
+  placement.setI16(field::placementNaturalHeight, height);
 }
 
 }  // namespace zeb

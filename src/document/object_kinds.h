@@ -161,6 +161,10 @@ inline constexpr int dataSetVariant = 46;
 inline constexpr int dataSetActions = 51;
 // placements (kind 16)
 inline constexpr int placementPicture = 0;
+inline constexpr int placementDisplayWidth = 15;  // int16 each
+inline constexpr int placementDisplayHeight = 17;
+inline constexpr int placementNaturalWidth = 19;
+inline constexpr int placementNaturalHeight = 21;
 inline constexpr int placementZones = 73;
 inline constexpr int zoneCount = 30;
 inline constexpr int zoneSize = 16;
@@ -176,8 +180,8 @@ inline constexpr int styleFontName = 39;
 
 class ObjectRecord;
 
-// Gives a placement (kind 16) the size of the picture (kind 5) it shows: the display size,
-// int16 width and height at 15 and 17, and the natural size at 19 and 21.
+// Gives a placement (kind 16) the size of the picture (kind 5) it shows, as both its display
+// and its natural size.
 void setPlacementSize(ObjectRecord& placement, const ObjectRecord& picture);
 
 }  // namespace zeb

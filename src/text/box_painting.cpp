@@ -40,8 +40,7 @@ void paintBackground(TZEBbox& box, Canvas& canvas, const CanvasRect& clip) {
     if (!picture->isOpaque() && !box.isHosted()) canvas.fillRect(clip, background.colour);
     const int width = background.picture->record().i16(field::pictureWidth);
     const int height = background.picture->record().i16(field::pictureHeight);
-    RgbaImage scratch;
-    const PixelView pixels = firstImagePixels(*picture, scratch);
+    const PixelView pixels = firstImagePixels(*picture);
     if (width > 0 && height > 0 && !pixels.empty()) tile(box, canvas, clip, pixels, width, height);
   } else if (background.picture != nullptr || !background.transparent) {
     canvas.fillRect(clip, background.colour);

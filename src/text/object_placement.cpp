@@ -10,16 +10,16 @@
 
 namespace zeb {
 
-PixelView firstImagePixels(const TZEBpicture& picture, RgbaImage& scratch) {
+PixelView firstImagePixels(const TZEBpicture& picture) {
   if (picture.empty()) return {};
   const PictureFrame& first = picture.frames().front();
   const bool covers = first.left == 0 && first.top == 0 && first.width == picture.width() &&
                       first.height == picture.height() &&
                       first.rgba.size() >= static_cast<std::size_t>(rgbaBytes(first.width, first.height));
   if (covers) return {first.width, first.height, first.rgba.data()};
-  scratch = firstImageOf(picture);
-  if (scratch.pixels.size() < static_cast<std::size_t>(rgbaBytes(scratch.width, scratch.height))) return {};
-  return {scratch.width, scratch.height, scratch.pixels.data()};
+  const RgbaImage& composed = firstImageOf(picture);
+  if (composed.pixels.size() < static_cast<std::size_t>(rgbaBytes(composed.width, composed.height))) return {};
+  return {composed.width, composed.height, composed.pixels.data()};
 }
 
 void DrawingObjectPlacement::place(TZEBbox& box, EmbeddedObject& object, int left, int top, bool selected,
@@ -39,8 +39,7 @@ void DrawingObjectPlacement::place(TZEBbox& box, EmbeddedObject& object, int lef
   if (object.object().Kind() != TOggettiHel::immagineNew) return;
   const TZEBpicture* picture = box.set().decodedPicture(object.object());
   if (picture == nullptr) return;
-  RgbaImage scratch;
-  const PixelView pixels = firstImagePixels(*picture, scratch);
+  const PixelView pixels = firstImagePixels(*picture);
   if (!pixels.empty()) canvas.drawPicture(area, pixels);
 }
 

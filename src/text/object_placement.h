@@ -28,7 +28,7 @@ class DrawingObjectPlacement final : public ObjectPlacement {
 };
 
 // The first image of a picture as pixels to draw: the first frame itself when it covers the
-// picture, else composed into the scratch image.
-PixelView firstImagePixels(const TZEBpicture& picture, RgbaImage& scratch);
+// picture, else the composed first image the picture keeps. Valid while the picture is unchanged.
+PixelView firstImagePixels(const TZEBpicture& picture);
 
 }  // namespace zeb

@@ -2,16 +2,10 @@
 // the picture it shows.
 #pragma once
 
+#include "document/object_kinds.h"
 #include "text/embedded_object.h"
 
 namespace zeb {
-
-namespace field {
-inline constexpr int placementDisplayWidth = 15;  // int16 each
-inline constexpr int placementDisplayHeight = 17;
-inline constexpr int placementNaturalWidth = 19;
-inline constexpr int placementNaturalHeight = 21;
-}  // namespace field
 
 // The display size of the record, each side 100 when it is 0 or less. When the placement
 // shows a picture whose decoded size is known and differs from the natural size the

@@ -21,8 +21,7 @@ void paintPageBackground(const TZEBsfondo& background, TZEBset& set, Canvas& can
     return;
   }
   if (!picture->isOpaque()) canvas.fillRect(clip, background.Colour());
-  RgbaImage scratch;
-  const PixelView pixels = firstImagePixels(*picture, scratch);
+  const PixelView pixels = firstImagePixels(*picture);
   const int width = pictureObject->record().i16(field::pictureWidth);
   const int height = pictureObject->record().i16(field::pictureHeight);
   for (const CanvasRect& tile : tilesCovering(clip, width, height)) canvas.drawPicture(tile, pixels);
