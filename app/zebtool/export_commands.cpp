@@ -24,7 +24,7 @@ int convertPage(const PlatformServices& services, const Arguments& arguments, Co
   if (!set) return failure;
   TZEBtesto* page = livePage(*set, *number);
   if (page == nullptr) return failure;
-  if (page->textFormat() == 1) upgradeTextFormat(*page);
+  if (page->textFormat() == markupFormat::older) upgradeTextFormat(*page);
   std::string payload = convert(*set, page, page->textView());
   payload.pop_back();  // the zero byte the clipboard needs
   if (output == Output::utf8Text) payload = windows1252ToUtf8(payload);

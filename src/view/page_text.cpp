@@ -137,7 +137,7 @@ std::unique_ptr<TZEBtesto> openHeaderOrFooter(TZEBset& set, std::int32_t ownInde
 }  // namespace
 
 std::unique_ptr<TZEBtesto> openPageText(TZEBset& set, TZEBtesto& page) {
-  if (page.isRegistered() && page.textFormat() == 1 && !page.primaryBlob().empty()) upgradeTextFormat(page);
+  if (page.isRegistered() && page.textFormat() == markupFormat::older && !page.primaryBlob().empty()) upgradeTextFormat(page);
   auto copy = copyOf(page);
   auto working = std::unique_ptr<TZEBtesto>(static_cast<TZEBtesto*>(copy.release()));
 
