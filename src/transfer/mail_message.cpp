@@ -61,7 +61,8 @@ std::string mailDate(const std::tm& localTime, long secondsEastOfUtc) {
 std::string messageIdentifier(std::uint64_t unique, std::int64_t secondsSinceEpoch, std::string_view hostName) {
   std::string host;
   for (const char c : hostName) {
-    const bool kept = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '.';
+    const bool kept =
+        (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '.';
     if (kept) host += c;
   }
   if (host.empty()) host = "localhost";

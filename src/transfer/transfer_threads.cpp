@@ -14,8 +14,8 @@ namespace zeb {
 void TVoWebThread::start(TransferRegistry& registry, std::string address, std::optional<std::string> data,
                          std::function<void()> callback) {
   WebRequest request{std::move(address), std::move(data)};
-  registry.start(std::unique_ptr<TransferThread>(
-      new TVoWebThread(std::move(request), std::move(callback), registry.messages())));
+  registry.start(
+      std::unique_ptr<TransferThread>(new TVoWebThread(std::move(request), std::move(callback), registry.messages())));
 }
 
 TVoWebThread::TVoWebThread(WebRequest request, std::function<void()> callback, MessageBoxes& messages)
@@ -79,8 +79,8 @@ void TransferRegistry::start(std::unique_ptr<TransferThread> transfer) {
 }
 
 void TransferRegistry::finish(std::uint64_t id, std::function<void()> ending) {
-  const auto found =
-      std::find_if(running_.begin(), running_.end(), [id](const std::unique_ptr<Running>& entry) { return entry->id == id; });
+  const auto found = std::find_if(running_.begin(), running_.end(),
+                                  [id](const std::unique_ptr<Running>& entry) { return entry->id == id; });
   if (found == running_.end()) return;
   // The thread posted its ending as its last act; joining it waits no longer than its return.
   if ((*found)->thread.joinable()) (*found)->thread.join();

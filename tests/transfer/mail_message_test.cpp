@@ -40,8 +40,8 @@ TEST(MailMessage, ALoneDotLineIsSentAsACommaAndOtherDotsStay) {
 }
 
 TEST(MailMessage, LineBreaksInHeaderValuesCannotStartAnotherHeader) {
-  MailRequest request{"anna@example.com\r\nBcc: all@example.com", "orders@example.com\n", "", "Hi\r\nBcc: x@example.com",
-                      ""};
+  MailRequest request{"anna@example.com\r\nBcc: all@example.com", "orders@example.com\n", "",
+                      "Hi\r\nBcc: x@example.com", ""};
   EXPECT_EQ(composeMailData(request, fixedStamp),
             "To: orders@example.com\r\n"
             "From: anna@example.comBcc: all@example.com\r\n"
@@ -81,9 +81,9 @@ TEST(MailServer, HostPortAndIpv6FormsBecomeAddresses) {
 }
 
 TEST(MailServer, AnythingButAHostAndAPortIsRefused) {
-  for (const char* server : {"", "   ", "host:", "host:0", "host:65536", "host:25x", "host:-1", "user@host",
-                             "host/path", "smtp://host", "host:25/x", "ho st", "[::1", "[::1]x", "[]", "[::g]",
-                             "host\r\nRCPT TO:<x>", "h\xE9te"}) {
+  for (const char* server :
+       {"", "   ", "host:", "host:0", "host:65536", "host:25x", "host:-1", "user@host", "host/path", "smtp://host",
+        "host:25/x", "ho st", "[::1", "[::1]x", "[]", "[::g]", "host\r\nRCPT TO:<x>", "h\xE9te"}) {
     EXPECT_EQ(smtpAddressFor(server), std::nullopt) << server;
   }
   EXPECT_EQ(smtpAddressFor(std::string(maximumHostNameLength + 1, 'a')), std::nullopt);

@@ -1,7 +1,6 @@
 // Mail sent by forms, against a loopback SMTP server that records every byte it receives.
-#include <unistd.h>
-
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <array>
 #include <regex>
@@ -25,7 +24,9 @@ std::string withStableStamps(std::string session) {
   session = std::regex_replace(session, std::regex("\r\nMessage-ID: <[0-9a-f]{16}\\.[0-9a-f]+@[-.a-zA-Z0-9]+>\r\n"),
                                "\r\nMessage-ID: <ID>\r\n");
   return std::regex_replace(
-      session, std::regex("\r\nDate: [A-Z][a-z]{2}, [0-9]{2} [A-Z][a-z]{2} [0-9]{4} [0-9]{2}:[0-9]{2}:[0-9]{2} [-+][0-9]{4}\r\n"),
+      session,
+      std::regex(
+          "\r\nDate: [A-Z][a-z]{2}, [0-9]{2} [A-Z][a-z]{2} [0-9]{4} [0-9]{2}:[0-9]{2}:[0-9]{2} [-+][0-9]{4}\r\n"),
       "\r\nDate: DATE\r\n");
 }
 
@@ -64,7 +65,8 @@ TEST_F(MailTransfer, AMailedFormReachesTheServerByteForByte) {
             "QUIT\r\n");
   // As stored by the server: the "." line arrived as ",", the line starting with a dot intact.
   const std::string message = server.messages().at(0);
-  EXPECT_TRUE(message.ends_with("\r\n\r\nname=Anna Rossi%0dcomment=pay %26 ship%0dorder=A1\r\n,\r\n.B2%0dsend=Send%0d\r\n"))
+  EXPECT_TRUE(
+      message.ends_with("\r\n\r\nname=Anna Rossi%0dcomment=pay %26 ship%0dorder=A1\r\n,\r\n.B2%0dsend=Send%0d\r\n"))
       << message;
 }
 
@@ -132,8 +134,8 @@ TEST_F(MailTransfer, RefusalsAndBadServersEndQuietlyWithTheCallback) {
   const auto countEnd = [&] { ++ended; };
   TVoMailThread::start(*registry, plainRequest(refusing), countEnd);
   TVoMailThread::start(*registry, plainRequest(silent), countEnd);
-  for (const std::string& server : {"127.0.0.1:" + std::to_string(closedLoopbackPort()), std::string("127.0.0.1/x"),
-                                   std::string()}) {
+  for (const std::string& server :
+       {"127.0.0.1:" + std::to_string(closedLoopbackPort()), std::string("127.0.0.1/x"), std::string()}) {
     MailRequest request = plainRequest(refusing);
     request.server = server;
     TVoMailThread::start(*registry, request, countEnd);

@@ -14,13 +14,9 @@ namespace zeb::testing {
 // Patience for things that happen at once unless something is broken; never a measured time.
 inline constexpr std::chrono::seconds generousWait{60};
 
-inline TransferLimits testLimits() {
-  TransferLimits limits;
-  limits.connect = std::chrono::seconds(10);
-  limits.web = std::chrono::seconds(20);
-  limits.mail = std::chrono::seconds(20);
-  return limits;
-}
+// The same limit for connecting and for each kind of transfer.
+inline TransferLimits limitsOf(std::chrono::milliseconds limit) { return TransferLimits{limit, limit, limit}; }
+inline TransferLimits testLimits() { return limitsOf(std::chrono::seconds(20)); }
 
 class TransferTest : public ::testing::Test {
  protected:

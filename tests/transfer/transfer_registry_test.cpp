@@ -34,10 +34,7 @@ TEST_F(TransferRegistryTest, ASilentServerIsLeftWhenTheTimeOutPasses) {
   TestHttpServer web;
   web.neverAnswer("/slow");
   TestSmtpServer mail(SmtpServerOptions{.neverGreet = true});
-  TransferLimits limits = testLimits();
-  limits.web = std::chrono::seconds(1);
-  limits.mail = std::chrono::seconds(1);
-  useLimits(limits);
+  useLimits(limitsOf(std::chrono::seconds(1)));
   bool webCalled = false;
   bool mailEnded = false;
   TVoWebThread::start(*registry, web.url("/slow"), std::string("a=1"), [&] { webCalled = true; });
@@ -54,32 +51,25 @@ TEST_F(TransferRegistryTest, ASilentServerIsLeftWhenTheTimeOutPasses) {
 // time-outs far longer than any test, must neither wait for them nor run their endings.
 TEST_F(TransferRegistryTest, ClosingTheOwnerDuringSlowTransfersEndsThemWithoutTheirEndings) {
   struct Reader {
-    Reader(EventQueue& events, MessageBoxes& messages) : transfers(events, messages, longLimits()) {}
-    static TransferLimits longLimits() {
-      TransferLimits limits;
-      limits.connect = std::chrono::hours(1);
-      limits.web = std::chrono::hours(1);
-      limits.mail = std::chrono::hours(1);
-      return limits;
-    }
-    std::vector<std::string> endings;
+    Reader(EventQueue& events, MessageBoxes& messages) : transfers(events, messages, limitsOf(std::chrono::hours(1))) {}
     TransferRegistry transfers;
   };
   TestHttpServer web;
   web.neverAnswer("/slow");
   TestSmtpServer mail(SmtpServerOptions{.neverGreet = true});
   auto reader = std::make_unique<Reader>(platform.events, platform.messages);
-  Reader* raw = reader.get();
-  TVoWebThread::start(reader->transfers, web.url("/slow"), std::string("a=1"), [raw] { raw->endings.push_back("web"); });
+  std::vector<std::string> endings;
+  TVoWebThread::start(reader->transfers, web.url("/slow"), std::string("a=1"), [&] { endings.push_back("web"); });
   TVoWebThread::start(reader->transfers, web.url("/slow"), std::nullopt, nullptr);
   TVoMailThread::start(reader->transfers, MailRequest{"a@example.com", "b@example.com", mail.hostAndPort(), "s", "b"},
-                       [raw] { raw->endings.push_back("mail"); });
+                       [&] { endings.push_back("mail"); });
   ASSERT_TRUE(web.waitForRequests(2, generousWait));
   ASSERT_TRUE(mail.waitForConnections(1, generousWait));
 
   reader.reset();
   // Whatever the threads posted while being stopped finds its registry gone and does nothing.
   platform.events.runPending();
+  EXPECT_TRUE(endings.empty());
   EXPECT_TRUE(platform.messages.shown().empty());
   ASSERT_TRUE(mail.waitForSessions(1, generousWait));
   EXPECT_EQ(mail.sessions().at(0), "");

@@ -42,9 +42,9 @@ TFemail::TFemail(SettingsStore& settings, QWidget* parent) : QDialog(parent), se
   Button1_ = new QPushButton(this);
   Button1_->setObjectName("Button1");
   Button1_->setDefault(true);
-  for (QWidget* control : {static_cast<QWidget*>(Label1_), static_cast<QWidget*>(Esmtp_),
-                           static_cast<QWidget*>(Label2_), static_cast<QWidget*>(Email_),
-                           static_cast<QWidget*>(Label3_)})
+  for (QWidget* control :
+       {static_cast<QWidget*>(Label1_), static_cast<QWidget*>(Esmtp_), static_cast<QWidget*>(Label2_),
+        static_cast<QWidget*>(Email_), static_cast<QWidget*>(Label3_)})
     layout->addWidget(control);
   layout->addWidget(Button1_, 0, Qt::AlignHCenter);
   connect(Button1_, &QPushButton::clicked, this, [this] { Button1Click(); });

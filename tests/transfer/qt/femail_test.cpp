@@ -99,7 +99,8 @@ TEST(FormTransferInQt, EndingsRunOnTheUserInterfaceThreadAndAWebFormReportsItsSt
   forms.sendByWeb(server.url("/missing"), "a=x+y&b=1%262&");
   ASSERT_TRUE(QTest::qWaitFor([&] { return registry.runningCount() == 0; }, generousWaitMilliseconds));
   EXPECT_EQ(ranOn, (std::vector<QThread*>{qApp->thread(), qApp->thread()}));
-  EXPECT_EQ(messages.shown(), (std::vector<ShownMessage>{{MessageKind::information, server.url("/missing") + " [404]"}}));
+  EXPECT_EQ(messages.shown(),
+            (std::vector<ShownMessage>{{MessageKind::information, server.url("/missing") + " [404]"}}));
   EXPECT_EQ(server.requests().back().body, "a=x+y&b=1%262&");
 }
 
