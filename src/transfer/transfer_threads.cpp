@@ -52,12 +52,13 @@ TransferRegistry::~TransferRegistry() { shutDown(); }
 
 void TransferRegistry::start(std::unique_ptr<TransferThread> transfer) {
   if (!alive_ || !transfer || running_.size() >= maximumRunningTransfers) return;
-  auto running = std::make_unique<Running>();
-  running->id = ++nextId_;
-  running->transfer = std::move(transfer);
-  TransferThread* work = running->transfer.get();
+  running_.push_back(std::make_unique<Running>());
+  Running& running = *running_.back();
+  running.id = ++nextId_;
+  running.transfer = std::move(transfer);
+  TransferThread* work = running.transfer.get();
   try {
-    running->thread = std::thread([this, work, id = running->id, alive = std::weak_ptr<int>(alive_)] {
+    running.thread = std::thread([this, work, id = running.id, alive = std::weak_ptr<int>(alive_)] {
       std::function<void()> ending;
       try {
         ending = work->run(limits_, aborting_);
@@ -73,9 +74,8 @@ void TransferRegistry::start(std::unique_ptr<TransferThread> transfer) {
       }
     });
   } catch (const std::system_error&) {
-    return;
+    running_.pop_back();
   }
-  running_.push_back(std::move(running));
 }
 
 void TransferRegistry::finish(std::uint64_t id, std::function<void()> ending) {
