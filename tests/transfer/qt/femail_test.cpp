@@ -101,7 +101,12 @@ TEST(FormTransferInQt, EndingsRunOnTheUserInterfaceThreadAndAWebFormReportsItsSt
   EXPECT_EQ(ranOn, (std::vector<QThread*>{qApp->thread(), qApp->thread()}));
   EXPECT_EQ(messages.shown(),
             (std::vector<ShownMessage>{{MessageKind::information, server.url("/missing") + " [404]"}}));
-  EXPECT_EQ(server.requests().back().body, "a=x+y&b=1%262&");
+  const std::vector<testing::SeenHttpRequest> requests = server.requests();
+  const auto posted = std::find_if(requests.begin(), requests.end(), [](const testing::SeenHttpRequest& request) {
+    return request.target == "/missing";
+  });
+  ASSERT_NE(posted, requests.end());
+  EXPECT_EQ(posted->method + " " + posted->body, "POST a=x+y&b=1%262&");
 }
 
 }  // namespace
