@@ -59,7 +59,9 @@ std::optional<int> believableNumber(const std::optional<std::string>& text) {
 }
 
 std::string keyOf(std::string_view formsKey, std::string_view windowName) {
-  return std::string(formsKey) + "\\" + std::string(windowName);
+  std::string key(formsKey);
+  if (!key.ends_with('\\')) key.push_back('\\');
+  return key + std::string(windowName);
 }
 
 }  // namespace
