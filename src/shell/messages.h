@@ -30,4 +30,14 @@ inline constexpr std::string_view pleaseReinstall = " Please reinstall.";
 // The type name books are registered with on the desktop.
 inline constexpr std::string_view bookTypeComment = "Nexo hypertext/ebook";
 
+// The about box (TFabout).
+namespace about {
+inline constexpr std::string_view caption = "About Brightfold";
+inline constexpr std::string_view programName = "Brightfold";
+inline constexpr std::string_view versionPrefix = "Version ";
+inline constexpr std::string_view description = "A reader for .zeb hypertext ebooks";
+inline constexpr std::string_view copyright = "Free software, for reading ebooks on any desktop.";
+inline constexpr std::string_view ok = "OK";
+}  // namespace about
+
 }  // namespace zeb::shell::messages
