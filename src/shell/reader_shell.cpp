@@ -33,7 +33,9 @@ ReaderShell::ReaderShell(const PlatformServices& services, ReaderView& view)
     : services_(services), view_(view), mainZEBset_(services), timer1_(services.events->createTimer()) {
   history_.OnChanged = [this] { view_.historyChanged(history_); };
   recent_.load(*services_.settings);
-  view_.recentFilesChanged({}, recent_.separatorVisible());
+  std::vector<RecentMenuChange> items;
+  for (const std::string& path : recent_.entries()) items.push_back({RecentMenuChange::Kind::append, path});
+  recentChanged(items);
   if (const auto cache = readStartSettings(*services_.settings).maxCachedImages) mainZEBset_.setMaxCacheImg(*cache);
 }
 

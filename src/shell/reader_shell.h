@@ -31,7 +31,8 @@ inline constexpr int switchDelayMilliseconds = 400;
 
 class ReaderShell {
  public:
-  // The creation of the window: the recent-file list and "maxCacheImg" are read.
+  // The creation of the window: "maxCacheImg" is read, and the recent-file list, whose
+  // entries reach the view as menu items appended.
   ReaderShell(const PlatformServices& services, ReaderView& view);
   ~ReaderShell();
   ReaderShell(const ReaderShell&) = delete;

@@ -179,7 +179,8 @@ TEST_F(Reader, ADamagedBookLeavesTheRecentList) {
   EXPECT_TRUE(view.separator);
   EXPECT_FALSE(shell->OpenEbook(damaged));
   EXPECT_EQ(shell->recentFiles().entries(), std::vector<std::string>{guide});
-  EXPECT_EQ(view.menuChanges, (std::vector<RecentMenuChange>{{RecentMenuChange::Kind::remove, damaged}}));
+  using enum RecentMenuChange::Kind;
+  EXPECT_EQ(view.menuChanges, (std::vector<RecentMenuChange>{{append, damaged}, {append, guide}, {remove, damaged}}));
   EXPECT_EQ(view.caption, "Untitled - Brightfold - hypertext ebook reader");
 }
 
