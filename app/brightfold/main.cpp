@@ -31,14 +31,16 @@ bool runSetup(const std::vector<std::string>& arguments, const zeb::PlatformServ
   if (setupSwitch == zeb::shell::SetupSwitch::none) return true;
   zeb::FreedesktopIntegration desktop(zeb::FreedesktopFolders::fromEnvironment(), zeb::DesktopTools{});
   const QString program = QCoreApplication::applicationFilePath();
-  zeb::shell::SetupContext context{
-      services, desktop, program.toStdString(), QDir::homePath().toStdString(),
-      [program](const std::vector<std::string>& words) {
-        QStringList list;
-        for (const std::string& word : words) list << QString::fromStdString(word);
-        return QProcess::startDetached(program, list);
-      },
-      [] { QThread::msleep(pauseBeforeDeletingMilliseconds); }};
+  zeb::shell::SetupContext context{services,
+                                   desktop,
+                                   program.toStdString(),
+                                   QDir::homePath().toStdString(),
+                                   [program](const std::vector<std::string>& words) {
+                                     QStringList list;
+                                     for (const std::string& word : words) list << QString::fromStdString(word);
+                                     return QProcess::startDetached(program, list);
+                                   },
+                                   [] { QThread::msleep(pauseBeforeDeletingMilliseconds); }};
   return zeb::shell::runSetupSwitch(setupSwitch, arguments, context) == zeb::shell::AfterSetup::continueStart;
 }
 

@@ -161,9 +161,7 @@ void PlaceholderWindow::clearView() {
   page_ = -1;
 }
 
-void PlaceholderWindow::showCover() {
-  showPage(std::max(shell_->mainZEBset().header().i32(header::coverPage), 0));
-}
+void PlaceholderWindow::showCover() { showPage(std::max(shell_->mainZEBset().header().i32(header::coverPage), 0)); }
 
 // As the frame set, the page shown already is not shown again.
 void PlaceholderWindow::setMainPageNumber(std::int32_t page) {
@@ -190,8 +188,7 @@ QAction* PlaceholderWindow::recentAction(const std::string& path) const {
   return nullptr;
 }
 
-void PlaceholderWindow::recentFilesChanged(const std::vector<shell::RecentMenuChange>& changes,
-                                           bool separatorVisible) {
+void PlaceholderWindow::recentFilesChanged(const std::vector<shell::RecentMenuChange>& changes, bool separatorVisible) {
   for (const shell::RecentMenuChange& change : changes) {
     QAction* action = recentAction(change.path);
     if (change.kind == shell::RecentMenuChange::Kind::remove) {
@@ -203,7 +200,8 @@ void PlaceholderWindow::recentFilesChanged(const std::vector<shell::RecentMenuCh
       QString caption = QString::fromStdString(change.path);
       auto* item = new QAction(caption.replace('&', "&&"), fileMenu_);
       item->setData(QString::fromStdString(change.path));
-      connect(item, &QAction::triggered, this, [this, item] { shell_->OpenEbook(item->data().toString().toStdString()); });
+      connect(item, &QAction::triggered, this,
+              [this, item] { shell_->OpenEbook(item->data().toString().toStdString()); });
       fileMenu_->addAction(item);
     }
   }

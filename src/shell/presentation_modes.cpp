@@ -35,12 +35,13 @@ std::vector<WindowChange> windowChangesForMode(int mode) {
   switch (mode) {
     case 1: return {hide, removeBorder, systemMenuIconOnly, moveLeftEdgeToZero, maximise, show};
     case 2: return {hide, hideStatusBar, hideToolbars, removeMainMenu, removeBorder, maximise, show};
-    case 3: return {hide, hideStatusBar, hideToolbars, removeMainMenu, removeBorder, systemMenuIconOnly, maximise, show};
+    case 3:
+      return {hide, hideStatusBar, hideToolbars, removeMainMenu, removeBorder, systemMenuIconOnly, maximise, show};
     // The book moved the window off the screen when it was opened; the normal window comes
     // back where it can be seen.
     case restoringMode:
-      return {hide,           showToolbars, showStatusBar, restoreMainMenu, sizeableBorder, allBorderIcons,
-              normalState,    moveOntoScreen, show};
+      return {hide,        showToolbars,   showStatusBar, restoreMainMenu, sizeableBorder, allBorderIcons,
+              normalState, moveOntoScreen, show};
     default: return {};
   }
 }

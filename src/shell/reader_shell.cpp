@@ -83,10 +83,14 @@ void ReaderShell::NewBlank() {
 void ReaderShell::GoToTarget(std::string_view target) {
   const auto plan = planGoToTarget(mainZEBset_, target);
   if (!plan) return;
-  if (plan->book == TargetPlan::Book::open) OpenEbook(plan->path);
-  else if (plan->book == TargetPlan::Book::blank) NewBlank();
-  if (plan->page == TargetPlan::Page::show) view_.setMainPageNumber(plan->number);
-  else if (plan->page == TargetPlan::Page::cover) view_.showCover();
+  if (plan->book == TargetPlan::Book::open)
+    OpenEbook(plan->path);
+  else if (plan->book == TargetPlan::Book::blank)
+    NewBlank();
+  if (plan->page == TargetPlan::Page::show)
+    view_.setMainPageNumber(plan->number);
+  else if (plan->page == TargetPlan::Page::cover)
+    view_.showCover();
 }
 
 void ReaderShell::SetCaption(std::string_view name) { view_.setCaption(windowCaption(name)); }

@@ -19,8 +19,8 @@ namespace zeb::shell {
 namespace {
 
 // Folders that belong to the system with everything in them ("lib" covers lib32, lib64...).
-constexpr std::array<std::string_view, 12> systemTrees = {"bin", "boot", "dev", "etc",  "lib",  "proc",
-                                                          "root", "run", "sbin", "sys", "usr", "var"};
+constexpr std::array<std::string_view, 12> systemTrees = {"bin",  "boot", "dev",  "etc", "lib", "proc",
+                                                          "root", "run",  "sbin", "sys", "usr", "var"};
 // Folders whose content may belong to a user or a program, but never the folder itself.
 constexpr std::array<std::string_view, 7> sharedFolders = {"home", "media", "mnt", "opt", "srv", "tmp", "snap"};
 // The folders the Windows setup always refused.
@@ -139,8 +139,8 @@ AfterSetup runSetupSwitch(SetupSwitch setupSwitch, const std::vector<std::string
       registration.applicationName = windows1252ToUtf8(messages::applicationTitle);
       registration.typeComment = windows1252ToUtf8(messages::bookTypeComment);
       if (const SetupOutcome outcome = context.desktop.install(registration); !outcome.succeeded)
-        context.services.messages->error(std::string(messages::setupFailed) + utf8ToWindows1252(outcome.problem) +
-                                         "." + std::string(messages::pleaseReinstall));
+        context.services.messages->error(std::string(messages::setupFailed) + utf8ToWindows1252(outcome.problem) + "." +
+                                         std::string(messages::pleaseReinstall));
       SettingsStore& settings = *context.services.settings;
       settings.writeString(settings::optionsKey, settings::installCount, std::to_string(storedCount(settings, 0) + 1));
       return AfterSetup::continueStart;

@@ -1,6 +1,8 @@
 // The reader as a program under a real X server: "--show" from a second process reaches the
 // running reader, and after the reader was killed (its socket left behind) a new one starts
 // showing the target.
+#include "tests/support/reader_process.h"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -8,7 +10,6 @@
 
 #include "platform/ipc.h"
 #include "tests/support/book_builder.h"
-#include "tests/support/reader_process.h"
 #include "tests/support/run_command.h"
 
 namespace zeb::testing {
@@ -31,19 +32,22 @@ class ReaderProgram : public ::testing::Test {
     second = folder.write("second.zeb", bytes).string();
   }
   void TearDown() override {
-    if (savedRuntime) ::setenv("XDG_RUNTIME_DIR", savedRuntime->c_str(), 1);
-    else ::unsetenv("XDG_RUNTIME_DIR");
+    if (savedRuntime)
+      ::setenv("XDG_RUNTIME_DIR", savedRuntime->c_str(), 1);
+    else
+      ::unsetenv("XDG_RUNTIME_DIR");
   }
   std::unique_ptr<ReaderProcess> startReader(std::vector<std::string> arguments, std::string_view name) {
     const std::filesystem::path output = folder.path() / name;
     std::filesystem::create_directories(output);
-    return std::make_unique<ReaderProcess>(ReaderRun{
-        BRIGHTFOLD_PATH, std::move(arguments), output,
-        {{"XDG_RUNTIME_DIR", runtime.string()},
-         {"XDG_CONFIG_HOME", (folder.path() / "config").string()},
-         {"XDG_DATA_HOME", (folder.path() / "data").string()},
-         {"BRIGHTFOLD_REPORT_PAGES", "1"},
-         {"QT_QPA_PLATFORM", std::nullopt}}});
+    return std::make_unique<ReaderProcess>(ReaderRun{BRIGHTFOLD_PATH,
+                                                     std::move(arguments),
+                                                     output,
+                                                     {{"XDG_RUNTIME_DIR", runtime.string()},
+                                                      {"XDG_CONFIG_HOME", (folder.path() / "config").string()},
+                                                      {"XDG_DATA_HOME", (folder.path() / "data").string()},
+                                                      {"BRIGHTFOLD_REPORT_PAGES", "1"},
+                                                      {"QT_QPA_PLATFORM", std::nullopt}}});
   }
   CommandResult show(const std::string& target) { return runCommand(BRIGHTFOLD_PATH, {"--show", target}); }
 

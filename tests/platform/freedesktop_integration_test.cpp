@@ -1,12 +1,13 @@
 // Registering the reader with the desktop: the files written, the tools run, and the
 // default application, in folders of the test's own.
+#include "platform/headless/freedesktop_integration.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <iterator>
 
 #include "platform/headless/freedesktop_files.h"
-#include "platform/headless/freedesktop_integration.h"
 #include "tests/support/temporary_folder.h"
 
 namespace zeb {

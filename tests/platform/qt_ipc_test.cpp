@@ -1,6 +1,8 @@
 // Inter-process commands over local sockets: handing a macro over, one reader per name,
 // stale sockets and oversized messages. Clients block, so they run on threads of their own
 // while the test's thread runs the server's event loop.
+#include "platform/qt/qt_ipc.h"
+
 #include <gtest/gtest.h>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -11,7 +13,6 @@
 #include <QLocalSocket>
 #include <future>
 
-#include "platform/qt/qt_ipc.h"
 #include "tests/support/temporary_folder.h"
 
 namespace zeb {
@@ -40,7 +41,8 @@ class QtIpc : public ::testing::Test {
     while (clock.elapsed() < milliseconds) QCoreApplication::processEvents();
   }
   bool handOver(const std::string& macro) {
-    return whileServing(std::async(std::launch::async, [macro] { return QtIpcClient("reader-7", 2000).handOver(macro); }));
+    return whileServing(
+        std::async(std::launch::async, [macro] { return QtIpcClient("reader-7", 2000).handOver(macro); }));
   }
 
   testing::TemporaryFolder folder;

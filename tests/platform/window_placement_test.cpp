@@ -1,8 +1,9 @@
 // Window placements: kept in the settings, and brought back onto a screen.
+#include "platform/window_placement.h"
+
 #include <gtest/gtest.h>
 
 #include "platform/headless/memory_settings_store.h"
-#include "platform/window_placement.h"
 
 namespace zeb {
 namespace {

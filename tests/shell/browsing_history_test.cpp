@@ -1,7 +1,7 @@
 // The history of pages shown: insertion, the current entry, recording and click suppression.
-#include <gtest/gtest.h>
-
 #include "shell/browsing_history.h"
+
+#include <gtest/gtest.h>
 
 namespace zeb::shell {
 namespace {

@@ -1,8 +1,9 @@
 // GoToTarget's decisions: resolution through the container, other books, the cover, the CD
 // folder.
+#include "shell/go_to_target.h"
+
 #include <gtest/gtest.h>
 
-#include "shell/go_to_target.h"
 #include "tests/support/book_builder.h"
 #include "tests/support/test_platform.h"
 
@@ -50,8 +51,9 @@ TEST_F(GoToTarget, MissingBooksAndOtherTextsAreIgnoredSilently) {
 
 TEST_F(GoToTarget, TheCdFolderIsAskedForAndForgottenWhenItIsGone) {
   platform.shell.folderAnswers.push_back(folder.path() / "cd");
-  EXPECT_EQ(plan("nexo:cddrive:\\disc.zeb|2"),
-            (TargetPlan{TargetPlan::Book::open, (folder.path() / "cd" / "disc.zeb").string(), TargetPlan::Page::show, 2}));
+  EXPECT_EQ(
+      plan("nexo:cddrive:\\disc.zeb|2"),
+      (TargetPlan{TargetPlan::Book::open, (folder.path() / "cd" / "disc.zeb").string(), TargetPlan::Page::show, 2}));
   EXPECT_EQ(platform.shell.folderPrompts, std::vector<std::string>{"Select CD path:"});
   EXPECT_EQ(platform.settings.readString(cdKey, "cddrive"), (folder.path() / "cd").string());
 

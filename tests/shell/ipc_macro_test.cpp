@@ -1,7 +1,8 @@
 // Inter-process macros: the verb in any case, the first line, the length of the target.
+#include "shell/ipc_macro.h"
+
 #include <gtest/gtest.h>
 
-#include "shell/ipc_macro.h"
 #include "tests/support/temporary_folder.h"
 
 namespace zeb::shell {

@@ -1,8 +1,9 @@
 // Presentation modes: the mode a book asks for, the window changes of each mode, "&Resize".
+#include "shell/presentation_modes.h"
+
 #include <gtest/gtest.h>
 
 #include "document/book_header.h"
-#include "shell/presentation_modes.h"
 
 namespace zeb::shell {
 namespace {
@@ -45,8 +46,10 @@ TEST(PresentationModes, OpeningABookWithFlagsMovesTheWindowAwayUntilTheSwitch) {
 
 TEST(PresentationModes, EachModeChangesTheWindowInItsOrder) {
   EXPECT_EQ(windowChangesForMode(0), Changes{});
-  EXPECT_EQ(windowChangesForMode(1), (Changes{hide, removeBorder, systemMenuIconOnly, moveLeftEdgeToZero, maximise, show}));
-  EXPECT_EQ(windowChangesForMode(2), (Changes{hide, hideStatusBar, hideToolbars, removeMainMenu, removeBorder, maximise, show}));
+  EXPECT_EQ(windowChangesForMode(1),
+            (Changes{hide, removeBorder, systemMenuIconOnly, moveLeftEdgeToZero, maximise, show}));
+  EXPECT_EQ(windowChangesForMode(2),
+            (Changes{hide, hideStatusBar, hideToolbars, removeMainMenu, removeBorder, maximise, show}));
   EXPECT_EQ(windowChangesForMode(3), (Changes{hide, hideStatusBar, hideToolbars, removeMainMenu, removeBorder,
                                               systemMenuIconOnly, maximise, show}));
   // Restoring also brings back onto the screen the window that opening moved off it.

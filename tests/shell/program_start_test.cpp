@@ -1,8 +1,9 @@
 // Start-up decisions: which argument names the book, the page switch, the last book.
+#include "shell/program_start.h"
+
 #include <gtest/gtest.h>
 
 #include "platform/headless/memory_settings_store.h"
-#include "shell/program_start.h"
 #include "shell/settings_keys.h"
 #include "tests/support/temporary_folder.h"
 

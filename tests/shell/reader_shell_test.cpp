@@ -1,9 +1,10 @@
 // The main window's logic with a view that stands in for the window and its frame set:
 // start-up, opening books, the recent-file list, the history, macros and presentation modes.
+#include "shell/reader_shell.h"
+
 #include <gtest/gtest.h>
 
 #include "document/book_header.h"
-#include "shell/reader_shell.h"
 #include "shell/reader_view.h"
 #include "shell/settings_keys.h"
 #include "tests/support/book_builder.h"

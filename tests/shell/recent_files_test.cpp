@@ -1,8 +1,9 @@
 // The recent-file list: five entries, oldest first, kept in the settings.
+#include "shell/recent_files.h"
+
 #include <gtest/gtest.h>
 
 #include "platform/headless/memory_settings_store.h"
-#include "shell/recent_files.h"
 #include "shell/settings_keys.h"
 
 namespace zeb::shell {

@@ -1,9 +1,10 @@
 // The setup switches: which one is asked for, what "/DELETE" refuses, and their steps.
+#include "shell/setup_switches.h"
+
 #include <gtest/gtest.h>
 
 #include "platform/headless/recording_desktop_integration.h"
 #include "shell/settings_keys.h"
-#include "shell/setup_switches.h"
 #include "tests/support/temporary_folder.h"
 #include "tests/support/test_platform.h"
 
@@ -28,11 +29,41 @@ TEST(SetupSwitches, DeleteRefusesTheRootTheHomeAndSystemFolders) {
   std::filesystem::create_directory_symlink("/usr", folder.path() / "link-to-usr");
   std::filesystem::create_directory_symlink(home, folder.path() / "link-to-home");
 
-  for (const std::string refused :
-       {"", "/", "//", "/.", "/usr/..", "c:\\", "C:", "c:\\windows\\", "C:\\WINDOWS\\SYSTEMS\\", "relative/folder",
-        "/bin", "/boot", "/dev", "/etc", "/etc/", "/lib", "/lib64", "/libx32", "/opt", "/proc", "/root", "/run", "/sbin",
-        "/srv", "/sys", "/tmp", "/tmp/", "/usr", "/usr/lib/brightfold", "/usr/local", "/var", "/var/tmp/x", "/home",
-        "/media", "/mnt"}) {
+  for (const std::string refused : {"",
+                                    "/",
+                                    "//",
+                                    "/.",
+                                    "/usr/..",
+                                    "c:\\",
+                                    "C:",
+                                    "c:\\windows\\",
+                                    "C:\\WINDOWS\\SYSTEMS\\",
+                                    "relative/folder",
+                                    "/bin",
+                                    "/boot",
+                                    "/dev",
+                                    "/etc",
+                                    "/etc/",
+                                    "/lib",
+                                    "/lib64",
+                                    "/libx32",
+                                    "/opt",
+                                    "/proc",
+                                    "/root",
+                                    "/run",
+                                    "/sbin",
+                                    "/srv",
+                                    "/sys",
+                                    "/tmp",
+                                    "/tmp/",
+                                    "/usr",
+                                    "/usr/lib/brightfold",
+                                    "/usr/local",
+                                    "/var",
+                                    "/var/tmp/x",
+                                    "/home",
+                                    "/media",
+                                    "/mnt"}) {
     EXPECT_FALSE(mayDeleteFolder(refused, home)) << refused;
   }
   for (const std::filesystem::path& refused :
@@ -63,8 +94,11 @@ class SetupSteps : public ::testing::Test {
     std::filesystem::create_directories(platform.environment.program);
   }
   AfterSetup run(const std::vector<std::string>& arguments) {
-    SetupContext context{platform.services(), desktop, platform.environment.program / "brightfold",
-                         folder.path() / "home", [this](const std::vector<std::string>& arguments) {
+    SetupContext context{platform.services(),
+                         desktop,
+                         platform.environment.program / "brightfold",
+                         folder.path() / "home",
+                         [this](const std::vector<std::string>& arguments) {
                            startedAgain.push_back(arguments);
                            return canStartAgain;
                          },
@@ -113,8 +147,7 @@ TEST_F(SetupSteps, DeinstallingTheLastRegistrationOffersToDeleteTheProgramFolder
   EXPECT_EQ(desktop.uninstalls, 1);
   EXPECT_EQ(option("LastFile"), "guide.zeb");
   EXPECT_EQ(option("inst"), "0");
-  EXPECT_EQ(startedAgain,
-            (std::vector<std::vector<std::string>>{{"/DELETE", platform.environment.program.string()}}));
+  EXPECT_EQ(startedAgain, (std::vector<std::vector<std::string>>{{"/DELETE", platform.environment.program.string()}}));
 
   canStartAgain = false;
   run({"/DEINST"});

@@ -1,7 +1,8 @@
 // The window caption and the dropped file that opens.
+#include "shell/window_caption.h"
+
 #include <gtest/gtest.h>
 
-#include "shell/window_caption.h"
 #include "tests/support/temporary_folder.h"
 
 namespace zeb::shell {

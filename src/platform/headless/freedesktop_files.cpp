@@ -29,11 +29,16 @@ std::string joined(const std::vector<std::string>& lines) {
 std::string xmlEscaped(std::string_view text) {
   std::string out;
   for (char c : text) {
-    if (c == '&') out += "&amp;";
-    else if (c == '<') out += "&lt;";
-    else if (c == '>') out += "&gt;";
-    else if (c == '"') out += "&quot;";
-    else out.push_back(c);
+    if (c == '&')
+      out += "&amp;";
+    else if (c == '<')
+      out += "&lt;";
+    else if (c == '>')
+      out += "&gt;";
+    else if (c == '"')
+      out += "&quot;";
+    else
+      out.push_back(c);
   }
   return out;
 }
@@ -54,33 +59,36 @@ std::optional<std::string> execLine(const std::filesystem::path& program) {
     if (c == '\n' || c == '\r') return std::nullopt;
     // Inside quotes these four take a backslash, and every backslash of the value is
     // itself written twice in the file.
-    if (c == '\\') quoted += "\\\\\\\\";
-    else if (c == '"' || c == '`' || c == '$') quoted += std::string("\\\\") + c;
-    else if (c == '%') quoted += "%%";
-    else quoted.push_back(c);
+    if (c == '\\')
+      quoted += "\\\\\\\\";
+    else if (c == '"' || c == '`' || c == '$')
+      quoted += std::string("\\\\") + c;
+    else if (c == '%')
+      quoted += "%%";
+    else
+      quoted.push_back(c);
   }
   return quoted + "\" %f";
 }
 
 std::string desktopEntry(std::string_view name, std::string_view exec, std::string_view mimeType) {
-  return "[Desktop Entry]\n"
-         "Type=Application\n"
-         "Name=" + std::string(name) + "\n"
-         "GenericName=Ebook reader\n"
-         "Exec=" + std::string(exec) + "\n"
-         "Terminal=false\n"
-         "Categories=Office;Viewer;\n"
-         "MimeType=" + std::string(mimeType) + ";\n";
+  std::string entry = "[Desktop Entry]\nType=Application\n";
+  entry += "Name=" + std::string(name) + "\n";
+  entry += "GenericName=Ebook reader\n";
+  entry += "Exec=" + std::string(exec) + "\n";
+  entry += "Terminal=false\nCategories=Office;Viewer;\n";
+  entry += "MimeType=" + std::string(mimeType) + ";\n";
+  return entry;
 }
 
 std::string mimePackage(std::string_view mimeType, std::string_view comment, std::string_view glob) {
-  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-         "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-         "  <mime-type type=\"" + xmlEscaped(mimeType) + "\">\n"
-         "    <comment>" + xmlEscaped(comment) + "</comment>\n"
-         "    <glob pattern=\"" + xmlEscaped(glob) + "\"/>\n"
-         "  </mime-type>\n"
-         "</mime-info>\n";
+  std::string package = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+  package += "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n";
+  package += "  <mime-type type=\"" + xmlEscaped(mimeType) + "\">\n";
+  package += "    <comment>" + xmlEscaped(comment) + "</comment>\n";
+  package += "    <glob pattern=\"" + xmlEscaped(glob) + "\"/>\n";
+  package += "  </mime-type>\n</mime-info>\n";
+  return package;
 }
 
 std::optional<std::string> typeOfGlob(std::string_view globs2, std::string_view glob) {
@@ -90,7 +98,8 @@ std::optional<std::string> typeOfGlob(std::string_view globs2, std::string_view 
     const auto second = line.find(':', first == std::string::npos ? first : first + 1);
     if (first == std::string::npos || second == std::string::npos) continue;
     const std::string_view pattern = std::string_view(line).substr(second + 1);
-    if (equalsIgnoringCase(pattern.substr(0, pattern.find(':')), glob)) return line.substr(first + 1, second - first - 1);
+    if (equalsIgnoringCase(pattern.substr(0, pattern.find(':')), glob))
+      return line.substr(first + 1, second - first - 1);
   }
   return std::nullopt;
 }

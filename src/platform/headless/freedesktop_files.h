@@ -27,7 +27,6 @@ std::optional<std::string> typeOfGlob(std::string_view globs2, std::string_view 
 // its "[Default Applications]" group; every other line is kept.
 std::string withDefaultApplication(std::string_view mimeapps, std::string_view mimeType, std::string_view desktopId);
 // The text with the desktop entry no longer the default of the type (other defaults stay).
-std::string withoutDefaultApplication(std::string_view mimeapps, std::string_view mimeType,
-                                      std::string_view desktopId);
+std::string withoutDefaultApplication(std::string_view mimeapps, std::string_view mimeType, std::string_view desktopId);
 
 }  // namespace zeb::freedesktop

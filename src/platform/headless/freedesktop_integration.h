@@ -18,8 +18,8 @@ namespace zeb {
 // The user's data and configuration folders and the system's data folders, as the XDG base
 // directory variables name them.
 struct FreedesktopFolders {
-  std::filesystem::path dataHome;    // $XDG_DATA_HOME or ~/.local/share
-  std::filesystem::path configHome;  // $XDG_CONFIG_HOME or ~/.config
+  std::filesystem::path dataHome;               // $XDG_DATA_HOME or ~/.local/share
+  std::filesystem::path configHome;             // $XDG_CONFIG_HOME or ~/.config
   std::vector<std::filesystem::path> dataDirs;  // $XDG_DATA_DIRS or /usr/local/share:/usr/share
   static FreedesktopFolders fromEnvironment();
 };

@@ -26,8 +26,7 @@ std::filesystem::path findProgram(std::string_view name) {
     if (folder.empty()) continue;
     const std::filesystem::path candidate = std::filesystem::path(folder) / name;
     std::error_code error;
-    if (std::filesystem::is_regular_file(candidate, error) && ::access(candidate.c_str(), X_OK) == 0)
-      return candidate;
+    if (std::filesystem::is_regular_file(candidate, error) && ::access(candidate.c_str(), X_OK) == 0) return candidate;
   }
   return {};
 }

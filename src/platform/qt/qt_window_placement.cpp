@@ -29,9 +29,8 @@ void restorePlacement(QWidget& window, const SettingsStore& settings, std::strin
 
 void savePlacement(const QWidget& window, SettingsStore& settings, std::string_view formsKey,
                    std::string_view windowName) {
-  const QRect normal = window.isMaximized() || window.isMinimized() || window.isFullScreen()
-                           ? window.normalGeometry()
-                           : window.geometry();
+  const QRect normal = window.isMaximized() || window.isMinimized() || window.isFullScreen() ? window.normalGeometry()
+                                                                                             : window.geometry();
   if (normal.isValid()) writePlacement(settings, formsKey, windowName, rectOf(normal));
 }
 

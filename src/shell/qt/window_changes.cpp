@@ -61,7 +61,8 @@ void applyWindowChanges(QMainWindow& window, const std::vector<WindowChange>& ch
         window.setWindowState((window.windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
         break;
       case WindowChange::normalState:
-        window.setWindowState(window.windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+        window.setWindowState(window.windowState() &
+                              ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
         break;
       case WindowChange::hideStatusBar: setStatusBarVisible(window, false); break;
       case WindowChange::hideToolbars: setBarsVisible(window, false); break;

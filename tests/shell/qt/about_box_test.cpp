@@ -1,12 +1,12 @@
 // The about box: its controls are found by name and read by their texts, as a splash and
 // as a dialog.
+#include "shell/qt/about_box.h"
+
 #include <gtest/gtest.h>
 
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
-
-#include "shell/qt/about_box.h"
 
 namespace zeb::shell {
 namespace {

@@ -1,4 +1,6 @@
 // Presentation changes on a real main window: bars, border, icons, state and position.
+#include "shell/qt/window_changes.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -7,8 +9,6 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
-
-#include "shell/qt/window_changes.h"
 
 namespace zeb::shell {
 namespace {
@@ -24,7 +24,8 @@ class WindowChanges : public ::testing::Test {
     window.show();
   }
   bool barsVisible() const {
-    return window.menuBar()->isVisible() && main->isVisible() && browsed->isVisible() && window.statusBar()->isVisible();
+    return window.menuBar()->isVisible() && main->isVisible() && browsed->isVisible() &&
+           window.statusBar()->isVisible();
   }
   bool barsHidden() const {
     return !window.menuBar()->isVisible() && !main->isVisible() && !browsed->isVisible() &&
