@@ -70,7 +70,7 @@ class Registration : public ::testing::Test {
     tools.run = [this](const ProcessRun& run) {
       std::string line = run.program.filename().string();
       for (const auto& argument : run.arguments) line += " " + argument;
-      for (const auto& [name, value] : run.environment) line += " " + name + "=" + value;
+      for (const auto& [name, value] : run.environment) line += " " + name + "=" + value.value_or("(removed)");
       runs.push_back(line);
       return toolsSucceed;
     };

@@ -15,8 +15,6 @@
 #include <sstream>
 #include <thread>
 
-extern char** environ;
-
 namespace zeb::testing {
 namespace {
 
@@ -69,25 +67,11 @@ ReaderProcess::ReaderProcess(ReaderRun run)
     : program_(std::filesystem::canonical(run.program)),
       outPath_(run.folder / "reader-out.txt"),
       errPath_(run.folder / "reader-err.txt") {
-  std::vector<std::string> variables;
-  for (char** entry = environ; *entry != nullptr; ++entry) {
-    const std::string_view variable = *entry;
-    bool replaced = false;
-    for (const auto& [name, value] : run.environment)
-      replaced = replaced || (variable.starts_with(name) && variable.substr(name.size()).starts_with('='));
-    if (!replaced) variables.emplace_back(variable);
-  }
-  for (const auto& [name, value] : run.environment)
-    if (value) variables.push_back(name + "=" + *value);
-
+  std::vector<std::string> variables = environmentWith(run.environment);
   std::vector<std::string> words{xvfbRun().string(), "-a", program_.string()};
   words.insert(words.end(), run.arguments.begin(), run.arguments.end());
-  std::vector<char*> argv;
-  for (std::string& word : words) argv.push_back(word.data());
-  argv.push_back(nullptr);
-  std::vector<char*> envp;
-  for (std::string& variable : variables) envp.push_back(variable.data());
-  envp.push_back(nullptr);
+  const std::vector<char*> argv = execList(words);
+  const std::vector<char*> envp = execList(variables);
 
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);

@@ -13,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/headless/process_runner.h"
+
 namespace zeb::testing {
 
 struct ReaderRun {
@@ -20,8 +22,8 @@ struct ReaderRun {
   std::vector<std::string> arguments;
   // Where its output files go.
   std::filesystem::path folder;
-  // Variables set for the program, or removed when they have no value.
-  std::vector<std::pair<std::string, std::optional<std::string>>> environment;
+  // Changes to the test's environment for the program.
+  EnvironmentChanges environment;
 };
 
 class ReaderProcess {

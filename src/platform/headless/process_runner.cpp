@@ -31,25 +31,33 @@ std::filesystem::path findProgram(std::string_view name) {
   return {};
 }
 
-bool runAndWait(const ProcessRun& run) {
+std::vector<std::string> environmentWith(const EnvironmentChanges& changes) {
   std::vector<std::string> variables;
   for (char** entry = environ; entry != nullptr && *entry != nullptr; ++entry) {
     const std::string_view variable = *entry;
-    bool overridden = false;
-    for (const auto& [name, value] : run.environment)
-      overridden = overridden || (variable.starts_with(name) && variable.substr(name.size()).starts_with('='));
-    if (!overridden) variables.emplace_back(variable);
+    bool changed = false;
+    for (const auto& [name, value] : changes)
+      changed = changed || (variable.starts_with(name) && variable.substr(name.size()).starts_with('='));
+    if (!changed) variables.emplace_back(variable);
   }
-  for (const auto& [name, value] : run.environment) variables.push_back(name + "=" + value);
+  for (const auto& [name, value] : changes)
+    if (value) variables.push_back(name + "=" + *value);
+  return variables;
+}
 
+std::vector<char*> execList(std::vector<std::string>& words) {
+  std::vector<char*> list;
+  for (std::string& word : words) list.push_back(word.data());
+  list.push_back(nullptr);
+  return list;
+}
+
+bool runAndWait(const ProcessRun& run) {
+  std::vector<std::string> variables = environmentWith(run.environment);
   std::vector<std::string> words{run.program.string()};
   words.insert(words.end(), run.arguments.begin(), run.arguments.end());
-  std::vector<char*> argv;
-  for (std::string& word : words) argv.push_back(word.data());
-  argv.push_back(nullptr);
-  std::vector<char*> envp;
-  for (std::string& variable : variables) envp.push_back(variable.data());
-  envp.push_back(nullptr);
+  const std::vector<char*> argv = execList(words);
+  const std::vector<char*> envp = execList(variables);
 
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);

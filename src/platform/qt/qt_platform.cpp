@@ -3,14 +3,7 @@
 
 namespace zeb {
 
-QtPlatform::QtPlatform() {
-  services_.messages = &messages;
-  services_.environment = &environment;
-  services_.settings = &settings;
-  services_.shell = &shell;
-  services_.clipboard = &clipboard;
-  services_.measurer = &measurer;
-  services_.events = &events;
-}
+QtPlatform::QtPlatform()
+    : services_{&messages, &environment, &settings, &shell, &clipboard, &measurer, &events} {}
 
 }  // namespace zeb
