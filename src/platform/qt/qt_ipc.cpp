@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalSocket>
+#include <QLockFile>
 #include <QTimer>
 #include <QtEndian>
 
@@ -16,6 +17,7 @@ namespace {
 constexpr int headerBytes = 4;
 constexpr int connectionLifetimeMilliseconds = 5000;
 constexpr int probeMilliseconds = 500;
+constexpr int lockMilliseconds = 2000;
 const QByteArray answer = "OK\n";
 
 // Whether the process at the other end of the socket runs as this process's user.
@@ -43,6 +45,11 @@ QtIpcServer::~QtIpcServer() { server_.close(); }
 
 bool QtIpcServer::listen(std::function<void(const std::string& macro)> onMacro) {
   if (server_.isListening()) return true;
+  // Two readers starting together must not both take the name, the second removing the
+  // first one's socket: the probe and the listening happen under a lock.
+  const QFileInfo socketFile(path_);
+  QLockFile lock((socketFile.isAbsolute() ? path_ : QDir::temp().filePath(path_)) + ".lock");
+  if (!lock.tryLock(lockMilliseconds)) return false;
   {
     QLocalSocket probe;
     probe.connectToServer(path_);
