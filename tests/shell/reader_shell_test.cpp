@@ -237,6 +237,19 @@ TEST_F(Reader, ABookAskingForAPresentationModeGetsItFromTheTimer) {
   EXPECT_EQ(view.windowChanges.size(), 1u);
 }
 
+TEST_F(Reader, AMacroArrivingDuringASwitchIsDeliveredAfterIt) {
+  const std::string other = book("other.zeb");
+  start();
+  shell->windowShown({book("bars.zeb", 0, 1)});
+  shell->macroReceived("SHOW " + other + "|4");
+  platform.events.advance(switchDelayMilliseconds);
+  EXPECT_EQ(view.windowChanges, std::vector<std::vector<WindowChange>>{windowChangesForMode(2)});
+  EXPECT_TRUE(shell->targetPending());
+  platform.events.advance(switchDelayMilliseconds);
+  EXPECT_EQ(shell->mainZEBset().ZEBFileName(), other);
+  EXPECT_EQ(view.page, 4);
+}
+
 TEST_F(Reader, ResizeRestoresTheNormalWindowAndGoesBack) {
   start();
   shell->windowShown({book("bars.zeb", 0, 1)});
