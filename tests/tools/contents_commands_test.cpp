@@ -1,5 +1,6 @@
 // zebtool contents and keywords as programs.
 #include "document/book_object.h"
+#include "tests/support/test_platform.h"
 #include "tests/tools/zebtool_fixture.h"
 
 namespace zeb {
@@ -29,10 +30,12 @@ TEST_F(Zebtool, ContentsPrintsTheTreeAsTheReaderLoadsIt) {
 }
 
 TEST_F(Zebtool, ContentsOfABookWithoutTreeIsTheDefaultTreeAndDamageIsReported) {
-  std::string book = writeBook([](TZEBset& set) {
-    zebmake::addPage(set, "Cover", "<Z S0 >");
-    zebmake::addPage(set, "End", "<Z S0 >");
-  }, "plain.zeb");
+  std::string book = writeBook(
+      [](TZEBset& set) {
+        zebmake::addPage(set, "Cover", "<Z S0 >");
+        zebmake::addPage(set, "End", "<Z S0 >");
+      },
+      "plain.zeb");
   auto result = zebtool({"contents", book});
   EXPECT_EQ(result.out, "0\tbook\t-2\tplain.zeb\n1\tobject\t0\tCover\n1\tobject\t1\tEnd\n");
 
@@ -64,6 +67,30 @@ TEST_F(Zebtool, KeywordsPrintsTheListWithThePagesOfEachKeyword) {
   EXPECT_EQ(zebtool({"keywords"}).exitStatus, 2);
   EXPECT_EQ(zebtool({"keywords", book, "a", "b"}).exitStatus, 2);
   EXPECT_EQ(zebtool({"contents", book, "x"}).exitStatus, 2);
+}
+
+TEST_F(Zebtool, ZebmakeStoresContentsStreamsAndTheSampleHasOne) {
+  const auto description = folder.write("book.json", std::string(R"({
+      "objects": [{"name": "Only", "text": "<Z S0 >"}, {"kind": "custom", "name": "Card"}],
+      "contents": ["a0,-2,Caf\u00e9", "a1,0,x"],
+      "prototype_contents": "a0,-2,p\na1,201326592,x"
+    })"));
+  const std::string book = (folder.path() / "made.zeb").string();
+  ASSERT_EQ(testing::runCommand(ZEBMAKE_PATH, {description.string(), book}).exitStatus, 0);
+  EXPECT_EQ(zebtool({"contents", book}).out, "0\tbook\t-2\tCaf\xC3\xA9\n1\tobject\t0\tOnly\n");
+  testing::TestPlatform platform;
+  const auto set = std::make_unique<TZEBset>(platform.services());
+  ASSERT_TRUE(set->Load(book));
+  const auto stream = set->contentsHolderForPrototypes().primaryData();
+  EXPECT_EQ(std::string(stream.begin(), stream.end()), "a0,-2,p\na1,201326592,x");
+
+  const std::string guide = (folder.path() / "guide.zeb").string();
+  ASSERT_EQ(testing::runCommand(ZEBMAKE_PATH, {BRIGHTFOLD_SOURCE_DIR "/samples/guide.json", guide}).exitStatus, 0);
+  EXPECT_EQ(zebtool({"contents", guide}).out,
+            "0\tbook\t-2\tA Guide to Brightfold\n1\tobject\t0\tWelcome\n1\tchapter\t-3\tFinding your way\n"
+            "2\tobject\t1\tContents\n2\tobject\t2\tLinks\n1\tchapter\t-3\tWhat a page holds\n"
+            "2\tobject\t3\tPictures\n");
+  EXPECT_EQ(zebtool({"keywords", guide, "li"}).out, "Linking books\t2\nlinks\t2\n");
 }
 
 }  // namespace
