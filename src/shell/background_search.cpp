@@ -1,18 +1,29 @@
 // Running a book search on a worker thread and delivering its events on the owner's thread.
 #include "shell/background_search.h"
 
+#include <algorithm>
 #include <atomic>
+#include <deque>
 #include <mutex>
 #include <optional>
 #include <vector>
 
 namespace zeb {
 
+namespace {
+
+// Hits handed to the owner per turn of its event loop, so that a search with thousands of
+// hits never holds the owner's thread long; the rest follow in the next turns.
+constexpr std::size_t hitsPerDelivery = 128;
+
+}  // namespace
+
 // What the worker has found and the owner has not yet been told. The worker adds under the
-// lock and posts one delivery whenever none is waiting; the delivery takes everything.
-struct BackgroundBookSearch::Channel {
+// lock and posts one delivery whenever none is waiting; a delivery takes a share of the hits
+// and posts the next one while hits are left.
+struct BackgroundBookSearch::Channel : std::enable_shared_from_this<Channel> {
   std::mutex mutex;
-  std::vector<FoundPage> hits;
+  std::deque<FoundPage> hits;
   std::optional<SearchProgress> progress;
   std::optional<SearchEnd> end;
   bool deliveryPosted = false;
@@ -24,8 +35,9 @@ struct BackgroundBookSearch::Channel {
   Events events;
   Poster post;
 
+  // Called on the worker's thread.
   template <typename Change>
-  void add(Change change, const std::shared_ptr<Channel>& self) {
+  void add(Change change) {
     bool mustPost = false;
     {
       std::lock_guard lock(mutex);
@@ -33,32 +45,45 @@ struct BackgroundBookSearch::Channel {
       mustPost = !deliveryPosted;
       deliveryPosted = true;
     }
-    if (mustPost)
-      post([weak = std::weak_ptr<Channel>(self)] {
-        if (const auto channel = weak.lock()) channel->deliver();
-      });
+    if (mustPost) postDelivery();
+  }
+
+  void postDelivery() {
+    post([weak = weak_from_this()] {
+      if (const auto channel = weak.lock()) channel->deliver();
+    });
   }
 
   void deliver() {
-    std::vector<FoundPage> newHits;
+    std::vector<FoundPage> batch;
     std::optional<SearchProgress> newProgress;
     std::optional<SearchEnd> newEnd;
+    bool more = false;
     {
       std::lock_guard lock(mutex);
-      newHits.swap(hits);
-      newProgress = progress;
-      newEnd = end;
-      progress.reset();
-      end.reset();
-      deliveryPosted = false;
+      const auto count = static_cast<std::ptrdiff_t>(std::min(hits.size(), hitsPerDelivery));
+      batch.assign(std::make_move_iterator(hits.begin()), std::make_move_iterator(hits.begin() + count));
+      hits.erase(hits.begin(), hits.begin() + count);
+      more = !hits.empty();
+      if (!more) {
+        newProgress = progress;
+        newEnd = end;
+        progress.reset();
+        end.reset();
+        deliveryPosted = false;
+      }
     }
     // A handler may cancel this search or start another one: stop at once then.
-    for (const FoundPage& hit : newHits) {
+    for (const FoundPage& hit : batch) {
       if (cancelled) return;
       ++delivered;
       if (events.onHit) events.onHit(hit);
     }
     if (cancelled) return;
+    if (more) {
+      postDelivery();
+      return;
+    }
     if (newProgress && events.onProgress) events.onProgress(*newProgress);
     if (cancelled || !newEnd) return;
     finished = true;
@@ -79,12 +104,10 @@ void BackgroundBookSearch::start(TZEBset& set, BookSearchRequest request, Events
   channel_ = channel;
   worker_ = std::jthread([channel, job = std::move(job)](std::stop_token stop) {
     BookSearchJob::Observer observer;
-    observer.onHit = [&](const FoundPage& hit) { channel->add([&] { channel->hits.push_back(hit); }, channel); };
-    observer.onProgress = [&](const SearchProgress& progress) {
-      channel->add([&] { channel->progress = progress; }, channel);
-    };
+    observer.onHit = [&](const FoundPage& hit) { channel->add([&] { channel->hits.push_back(hit); }); };
+    observer.onProgress = [&](const SearchProgress& progress) { channel->add([&] { channel->progress = progress; }); };
     const SearchEnd end = job.run(observer, stop);
-    if (end != SearchEnd::cancelled) channel->add([&] { channel->end = end; }, channel);
+    if (end != SearchEnd::cancelled) channel->add([&] { channel->end = end; });
   });
 }
 
