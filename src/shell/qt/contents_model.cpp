@@ -3,13 +3,11 @@
 
 #include <QMimeData>
 
-#include "platform/windows1252.h"
+#include "platform/qt/book_text.h"
 #include "shell/qt/file_type_icons.h"
 
 namespace zeb {
 namespace {
-
-QString toQString(const std::string& windows1252) { return QString::fromStdString(windows1252ToUtf8(windows1252)); }
 
 // Ends the bracket even when the change throws.
 template <typename Begin, typename End>
@@ -63,7 +61,7 @@ QVariant ContentsModel::data(const QModelIndex& index, int role) const {
   if (node == nullptr) return {};
   switch (role) {
     case Qt::DisplayRole:
-    case Qt::EditRole: return toQString(node->title());
+    case Qt::EditRole: return fromBookText(node->title());
     case Qt::DecorationRole: {
       const QIcon icon = iconOf(tree_.iconOf(*node));
       return icon.isNull() ? QVariant() : QVariant(icon);
@@ -75,7 +73,7 @@ QVariant ContentsModel::data(const QModelIndex& index, int role) const {
 bool ContentsModel::setData(const QModelIndex& index, const QVariant& value, int role) {
   ContentsNode* node = nodeAt(index);
   if (role != Qt::EditRole || !tree_.canRename(node)) return false;
-  const bool intoObject = tree_.rename(node, utf8ToWindows1252(value.toString().toStdString()));
+  const bool intoObject = tree_.rename(node, toBookText(value.toString()));
   emit dataChanged(index, index);
   if (intoObject) emit objectRenamed();
   return true;

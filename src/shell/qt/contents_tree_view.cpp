@@ -15,6 +15,7 @@ namespace zeb {
 TZEBorderedTree::TZEBorderedTree(QWidget* parent) : QTreeView(parent), model_(new ContentsModel(tree_, this)) {
   setModel(model_);
   setHeaderHidden(true);
+  setUniformRowHeights(true);
   setSelectionMode(QAbstractItemView::SingleSelection);
   setDragDropMode(QAbstractItemView::DragDrop);
   setDefaultDropAction(Qt::MoveAction);

@@ -5,18 +5,12 @@
 #include <QHash>
 #include <QMimeDatabase>
 
-#include "platform/windows1252.h"
+#include "platform/qt/book_text.h"
 
 namespace zeb {
-namespace {
-
-QString toQString(std::string_view windows1252) { return QString::fromStdString(windows1252ToUtf8(windows1252)); }
-
-}  // namespace
-
 QIcon fileTypeIcon(std::string_view fileName) {
   // Keyed by extension in lower case: every file of a type shows the same icon.
-  const QString name = toQString(fileName);
+  const QString name = fromBookText(fileName);
   const qsizetype dot = name.lastIndexOf('.');
   const QString extension = dot < 0 ? QString() : name.mid(dot).toLower();
   static QHash<QString, QIcon> cache;

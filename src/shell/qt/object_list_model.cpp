@@ -1,17 +1,11 @@
 // Object list items as a Qt table model.
 #include "shell/qt/object_list_model.h"
 
-#include "platform/windows1252.h"
+#include "platform/qt/book_text.h"
 #include "shell/messages.h"
 #include "shell/qt/file_type_icons.h"
 
 namespace zeb {
-namespace {
-
-QString toQString(std::string_view windows1252) { return QString::fromStdString(windows1252ToUtf8(windows1252)); }
-
-}  // namespace
-
 ObjectListModel::ObjectListModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 int ObjectListModel::rowCount(const QModelIndex& parent) const {
@@ -25,9 +19,9 @@ QVariant ObjectListModel::data(const QModelIndex& index, int role) const {
   const ObjectListItem& item = items_[static_cast<std::size_t>(index.row())];
   const int column = index.column();
   if (role == Qt::DisplayRole) {
-    if (column == 0) return toQString(item.caption);
+    if (column == 0) return fromBookText(item.caption);
     const auto sub = static_cast<std::size_t>(column - 1);
-    return sub < item.subItems.size() ? toQString(item.subItems[sub]) : QVariant();
+    return sub < item.subItems.size() ? fromBookText(item.subItems[sub]) : QVariant();
   }
   if (role == Qt::DecorationRole && column == 0) {
     const QIcon icon = iconOf(item.icon);
@@ -40,10 +34,10 @@ QVariant ObjectListModel::data(const QModelIndex& index, int role) const {
 QVariant ObjectListModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
   switch (section) {
-    case 0: return toQString(messages::titleColumn);
-    case 1: return toQString(messages::sizeColumn);
-    case 2: return toQString(messages::fileNameColumn);
-    case 3: return toQString(messages::pageColumn);
+    case 0: return fromBookText(messages::titleColumn);
+    case 1: return fromBookText(messages::sizeColumn);
+    case 2: return fromBookText(messages::fileNameColumn);
+    case 3: return fromBookText(messages::pageColumn);
     default: return QString();
   }
 }
