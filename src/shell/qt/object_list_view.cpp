@@ -23,8 +23,8 @@ TZEBListView::TZEBListView(QWidget* parent) : QTreeView(parent), model_(new Obje
   setDragDropMode(QAbstractItemView::DragOnly);
   header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   header()->setSectionsClickable(true);
-  header()->setStretchLastSection(false);
-  // Every column starts as wide as its caption.
+  // Every column starts as wide as its caption; the last one takes the rest of the width.
+  header()->setStretchLastSection(true);
   for (int column = 0; column < objectListColumns; ++column) {
     const QString caption = model_->headerData(column, Qt::Horizontal).toString();
     header()->resizeSection(column,
