@@ -141,45 +141,48 @@ void TZEBorderedTree::keyPressEvent(QKeyEvent* event) {
   QTreeView::keyPressEvent(event);
 }
 
-bool TZEBorderedTree::acceptsDragAt(const QDropEvent& event) const {
-  if (!tree_.Editable() || readOnly_ || qobject_cast<QAbstractItemView*>(event.source()) == nullptr) return false;
-  const ContentsNode* target = model_->nodeAt(indexAt(event.position().toPoint()));
-  return target != nullptr && target->carriesData();
+bool TZEBorderedTree::acceptsDragFrom(const QDropEvent& event) const {
+  return tree_.Editable() && !readOnly_ && qobject_cast<QAbstractItemView*>(event.source()) != nullptr;
+}
+
+ContentsNode* TZEBorderedTree::dropTarget(const QDropEvent& event) const {
+  ContentsNode* target = model_->nodeAt(indexAt(event.position().toPoint()));
+  return acceptsDragFrom(event) && target != nullptr && target->carriesData() ? target : nullptr;
 }
 
 void TZEBorderedTree::dragEnterEvent(QDragEnterEvent* event) {
-  if (qobject_cast<QAbstractItemView*>(event->source()) == nullptr || !tree_.Editable() || readOnly_) {
+  if (acceptsDragFrom(*event))
+    event->acceptProposedAction();
+  else
     event->ignore();
-    return;
-  }
-  event->acceptProposedAction();
 }
 
 void TZEBorderedTree::dragMoveEvent(QDragMoveEvent* event) {
   QTreeView::dragMoveEvent(event);  // autoscroll and the drop indicator
-  if (acceptsDragAt(*event))
+  if (dropTarget(*event) != nullptr)
     event->acceptProposedAction();
   else
     event->ignore();
 }
 
 void TZEBorderedTree::dropEvent(QDropEvent* event) {
-  if (!acceptsDragAt(*event)) {
+  stopAutoScroll();
+  setState(NoState);
+  viewport()->update();
+  ContentsNode* target = dropTarget(*event);
+  if (target == nullptr) {
     event->ignore();
     return;
   }
-  ContentsNode* target = model_->nodeAt(indexAt(event->position().toPoint()));
-  event->setDropAction(Qt::MoveAction);
+  // The move is made here (or by the owner): the dragging view must not remove rows itself.
+  event->setDropAction(Qt::CopyAction);
   event->accept();
-  setState(NoState);
   if (event->source() != this) {
     emit OnForeignDrop(event->source(), target);
     return;
   }
   ContentsNode* dragged = selectedNode();
   if (model_->editWith([&] { return tree_.drop(dragged, target); })) selectNode(dragged);
-  // The move is done here: the view must not remove the dragged rows as well.
-  event->setDropAction(Qt::CopyAction);
 }
 
 }  // namespace zeb

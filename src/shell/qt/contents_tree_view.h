@@ -82,7 +82,10 @@ class TZEBorderedTree : public QTreeView {
   void dropEvent(QDropEvent* event) override;
 
  private:
-  bool acceptsDragAt(const QDropEvent& event) const;
+  // Drags come from a tree or list view, into an editable tree that is not read-only.
+  bool acceptsDragFrom(const QDropEvent& event) const;
+  // The node a drag may drop on: one that carries data; none otherwise.
+  ContentsNode* dropTarget(const QDropEvent& event) const;
   void applyEditTriggers();
 
   ContentsTree tree_;
