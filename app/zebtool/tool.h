@@ -52,6 +52,7 @@ const std::vector<Command>& serviceCommands();
 const std::vector<Command>& exportCommands();
 const std::vector<Command>& transferCommands();
 const std::vector<Command>& shellCommands();
+const std::vector<Command>& contentsCommands();
 // Only in builds with the Qt front; empty otherwise.
 const std::vector<Command>& renderCommands();
 

@@ -159,6 +159,17 @@ void addDescribedObject(TZEBset& set, const Json& item, const std::filesystem::p
   if (item.contains("fields")) applyFields(record, item["fields"]);
 }
 
+// A contents stream: an array of lines, each stored with CR LF, or one string stored as it is.
+void setContents(TZEBoggetto& holder, const Json& contents) {
+  std::string stream;
+  if (contents.is_string()) {
+    stream = bookText(contents);
+  } else {
+    for (const Json& line : contents) stream += bookText(line) + "\r\n";
+  }
+  holder.setPrimaryData(bytesOf(stream));
+}
+
 void applyDamage(std::vector<std::uint8_t>& bytes, const Json& broken) {
   if (broken.contains("patches")) {
     for (const Json& patch : broken["patches"]) {
@@ -207,6 +218,10 @@ std::vector<std::uint8_t> buildBookFromJson(std::string_view json, const std::fi
     if (description.contains("summary")) header.setI32(header::summaryPage, description["summary"].get<std::int32_t>());
 
     for (const Json& item : description.value("objects", Json::array())) addDescribedObject(set, item, baseFolder);
+    // The holders are made after the described objects, so that those keep their indexes.
+    if (description.contains("contents")) setContents(set.contentsHolderForPages(), description["contents"]);
+    if (description.contains("prototype_contents"))
+      setContents(set.contentsHolderForPrototypes(), description["prototype_contents"]);
 
     // The version word is set last: objects are made the current way whatever it says.
     if (description.contains("version")) header.setI16(header::version, static_cast<std::int16_t>(description["version"].get<int>()));
