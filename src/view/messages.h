@@ -6,5 +6,6 @@
 namespace zeb::messages {
 
 inline constexpr std::string_view anchorNotFound = "Anchor not found: a";
+inline constexpr std::string_view mapProblem = "Map problem.";
 
 }  // namespace zeb::messages
