@@ -90,7 +90,7 @@ class TreeReader {
 
   void readChildren(FrameNode& frame, int depth) {
     const FrameReadPlace childPlace{false, -1};
-    for (int i = 0; data_.size() - position_ >= length_; ++i) {
+    for (int i = 0; !limited_ && data_.size() - position_ >= length_; ++i) {
       // A new frame attached to this one, and the next record read over it to see whose
       // child it is.
       FrameRecord fresh = newFrameRecord(framesMade_);
