@@ -68,6 +68,8 @@ struct FrameReadPlace {
   // only its identity, kind, has-children flag, page, splitter thickness and size mode.
   bool frameSetRoot = true;
   std::int32_t pageNumber = -1;  // the frame set's page, naming its root
+  // How deep the frame already is in its tree: the depth limit counts from the tree's root.
+  int frameDepth = 0;
 };
 
 // Reads the tree of a stored frame map into the frame, replacing its children: its own record from the start of
