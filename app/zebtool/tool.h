@@ -53,6 +53,7 @@ const std::vector<Command>& exportCommands();
 const std::vector<Command>& transferCommands();
 const std::vector<Command>& shellCommands();
 const std::vector<Command>& contentsCommands();
+const std::vector<Command>& frameCommands();
 // Only in builds with the Qt front; empty otherwise.
 const std::vector<Command>& renderCommands();
 
