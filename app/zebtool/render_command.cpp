@@ -6,15 +6,11 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/zebtool/shown_page.h"
 #include "app/zebtool/tool.h"
-#include "document/container.h"
-#include "document/page_object.h"
-#include "platform/platform_services.h"
 #include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_text_measurer.h"
-#include "text/measurement_cache.h"
 #include "view/page_painting.h"
-#include "view/page_view.h"
 
 namespace zeb::tool {
 
@@ -36,27 +32,15 @@ constexpr int maxRenderSide = 8192;
 
 int renderPage(const PlatformServices& services, TextMeasurer& measurer, const Arguments& arguments, int pageNumber,
                int width, int height) {
-  PlatformServices withQt = services;
-  withQt.measurer = &measurer;
-  const auto set = loadBook(withQt, arguments[0]);
-  if (!set) return failure;
-  TZEBtesto* page = livePage(*set, pageNumber);
-  if (page == nullptr) return failure;
-
-  MeasurementCache measures(measurer);
-  PageOwner owner;  // no frame set: the page is only read
-  TZEBpage view(*set, measures, owner);
-  view.setReadOnly(true);
-  view.setAnimated(true);
-  view.setClientSize(width, height);
-  view.ShowText(page);
+  const auto shown = showPage(services, measurer, arguments[0], pageNumber, width, height);
+  if (!shown) return failure;
 
   QImage image(width, height, QImage::Format_RGB32);
   image.fill(Qt::white);
   {
     QPainter painter(&image);
     QtCanvas canvas(painter, QRect(0, 0, width, height), pagePixelsPerInch);
-    paintPage(view, canvas);
+    paintPage(*shown->view, canvas);
   }
   if (!image.save(QString::fromStdString(arguments[2]), "PNG")) {
     std::fprintf(stderr, "zebtool: cannot write %s\n", arguments[2].c_str());
