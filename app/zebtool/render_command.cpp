@@ -1,5 +1,5 @@
 // zebtool render: draws a page as the reader shows it into a PNG image, through Qt on the
-// offscreen platform, so that a page can be looked at without a desktop.
+// offscreen platform; and the Qt session in which rendering and Qt metrics measure.
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -17,39 +17,30 @@
 #include "view/page_view.h"
 
 namespace zeb::tool {
-namespace {
 
-// Renderings are made at the resolution the books were designed for, whatever the screen.
-constexpr int renderPixelsPerInch = 96;
-constexpr int maxRenderSide = 8192;
-
-int render(const PlatformServices& services, const Arguments& arguments) {
-  if (arguments.size() < 3 || arguments.size() % 2 == 0) return usageError;
-  const auto pageIndex = parsePageNumber(arguments[1]);
-  int width = 800;
-  int height = 600;
-  for (std::size_t i = 3; i + 1 < arguments.size(); i += 2) {
-    const auto value = parseNumber(arguments[i + 1], 1, maxRenderSide);
-    if (!value) return usageError;
-    if (arguments[i] == "--width") width = *value;
-    else if (arguments[i] == "--height") height = *value;
-    else return usageError;
-  }
-  if (!pageIndex) return usageError;
-
-  // Qt draws without a display when no platform is asked for.
+bool withQtMeasurer(const std::function<void(TextMeasurer&)>& work) {
+  // Qt draws and measures without a display when no platform is asked for.
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   int argc = 1;
   char name[] = "zebtool";
   char* argv[] = {name, nullptr};
   QGuiApplication application(argc, argv);
+  QtTextMeasurer measurer(pagePixelsPerInch);
+  work(measurer);
+  return true;
+}
 
-  QtTextMeasurer measurer(renderPixelsPerInch);
+namespace {
+
+constexpr int maxRenderSide = 8192;
+
+int renderPage(const PlatformServices& services, TextMeasurer& measurer, const Arguments& arguments, int pageNumber,
+               int width, int height) {
   PlatformServices withQt = services;
   withQt.measurer = &measurer;
   const auto set = loadBook(withQt, arguments[0]);
   if (!set) return failure;
-  TZEBtesto* page = livePage(*set, *pageIndex);
+  TZEBtesto* page = livePage(*set, pageNumber);
   if (page == nullptr) return failure;
 
   MeasurementCache measures(measurer);
@@ -64,7 +55,7 @@ int render(const PlatformServices& services, const Arguments& arguments) {
   image.fill(Qt::white);
   {
     QPainter painter(&image);
-    QtCanvas canvas(painter, QRect(0, 0, width, height), renderPixelsPerInch);
+    QtCanvas canvas(painter, QRect(0, 0, width, height), pagePixelsPerInch);
     paintPage(view, canvas);
   }
   if (!image.save(QString::fromStdString(arguments[2]), "PNG")) {
@@ -72,6 +63,26 @@ int render(const PlatformServices& services, const Arguments& arguments) {
     return failure;
   }
   return success;
+}
+
+int render(const PlatformServices& services, const Arguments& arguments) {
+  if (arguments.size() < 3 || arguments.size() % 2 == 0) return usageError;
+  const auto pageIndex = parsePageNumber(arguments[1]);
+  int width = defaultPageWidth;
+  int height = defaultPageHeight;
+  for (std::size_t i = 3; i + 1 < arguments.size(); i += 2) {
+    const auto value = parseNumber(arguments[i + 1], 1, maxRenderSide);
+    if (!value) return usageError;
+    if (arguments[i] == "--width") width = *value;
+    else if (arguments[i] == "--height") height = *value;
+    else return usageError;
+  }
+  if (!pageIndex) return usageError;
+  int status = failure;
+  withQtMeasurer([&](TextMeasurer& measurer) {
+    status = renderPage(services, measurer, arguments, *pageIndex, width, height);
+  });
+  return status;
 }
 
 }  // namespace

@@ -43,6 +43,10 @@ TEST(SearchText, TermsMoveUpWhenTheFirstAreEmpty) {
   EXPECT_EQ(test({"", "", "plums", "apples"}), "");     // C and D become A and B
   EXPECT_EQ(test({"", "", "pears", "apples"}), "pears");
   EXPECT_EQ(test({"plums", "", "", "apples"}), "apples");  // D alone becomes C
+  // D alone moves to C, and then C to A: it is the single term.
+  EXPECT_EQ(test({"", "", "", "pears"}), "pears");
+  EXPECT_EQ(test({"", "", "", "plums"}), "");
+  EXPECT_EQ(test({"", "plums", "", "pears"}), "pears");
   EXPECT_EQ(test({"APPLES", "Pears", "", ""}), "apples");  // lower-cased unless the case matters
   EXPECT_EQ(test({"APPLES", "", "", ""}, searchMatchCase), "");
   EXPECT_EQ(test({"apples", "plums", "and", ""}), "and");

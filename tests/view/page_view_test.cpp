@@ -5,6 +5,7 @@
 #include "document/container.h"
 #include "document/page_object.h"
 #include "document/search_text.h"
+#include "platform/headless/recording_canvas.h"
 #include "tests/support/test_platform.h"
 #include "text/box_painting.h"
 #include "text/measurement_cache.h"
@@ -12,6 +13,7 @@
 #include "text/text_box.h"
 #include "tools/zebmake/book_model.h"
 #include "view/page_background.h"
+#include "view/page_painting.h"
 #include "view/page_search.h"
 #include "view/page_text.h"
 #include "view/page_view.h"
@@ -243,6 +245,42 @@ TEST_F(PageView, FindNextStartsFromTheTopOrJustAfterTheCaret) {
   EXPECT_EQ(box.SelStart().charIndex, 0);
   page.StartSearch(true);
   EXPECT_FALSE(page.FindNext("two"));
+}
+
+TEST_F(PageView, APageIsAsLongAsItsText) {
+  std::string text;
+  for (int i = 0; i < 5000; ++i) text += "<Z S0 >line " + std::to_string(i);
+  text += "<Z S0 >the end: omega";
+  page.ShowText(&addPage(text));
+  TZEBbox& box = *page.TextBox();
+  const TZEBparag& last = box.paragraph(box.paragraphCount() - 1);
+  const int lastTop = last.Top;
+  ASSERT_GT(lastTop, 100000);
+  ScrollWindow window = box.scrollWindow();
+  EXPECT_EQ(window.contentHeight, last.Bottom + 1);
+  EXPECT_EQ(page.VerticalRange(), window.contentHeight);
+  EXPECT_EQ(window.height, 300);
+  EXPECT_FALSE(box.RangeCapped());
+
+  // Scrolled to the end, the last line is painted at the foot of the page.
+  box.setScrollPosition(0, INT64_MAX);
+  window = box.scrollWindow();
+  EXPECT_EQ(window.top, window.contentHeight - 300);
+  RecordingCanvas canvas({0, 0, 400, 300}, &platform.measurer);
+  paintPage(page, canvas);
+  const auto texts = canvas.calls("text");
+  ASSERT_FALSE(texts.empty());
+  const int omegaX = box.positionOf(box.paragraphCount() - 1, 9).X;
+  EXPECT_EQ(texts.back(), "text " + std::to_string(omegaX) + "," + std::to_string(lastTop - window.top) + " \"omega\"");
+
+  // From the top, the in-page search finds it and brings it into view.
+  box.setScrollPosition(0, 0);
+  page.StartSearch(false);
+  ASSERT_TRUE(page.FindNext("omega"));
+  EXPECT_EQ(box.SelStart().paragraphIndex, box.paragraphCount() - 1);
+  window = box.scrollWindow();
+  EXPECT_LE(window.top, lastTop);
+  EXPECT_GE(window.top + window.height, last.Bottom);
 }
 
 TEST_F(PageView, MatchesInsideTableCellsAreSelectedInTheCellBox) {
