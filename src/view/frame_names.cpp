@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/windows1252.h"
+#include "view/frame_record.h"
 #include "view/page_view.h"
 
 namespace zeb {
@@ -12,9 +13,9 @@ bool sameFrameName(std::string_view first, std::string_view second) {
   return lowerWindows1252(first) == lowerWindows1252(second);
 }
 
-std::string frameNameOf(std::string_view name) { return std::string(name.substr(0, maxFrameNameLength)); }
-
-std::string rootFrameName(std::int32_t page) { return frameNameOf("Pag" + std::to_string(page)); }
+std::string frameNameOf(std::string_view name) {
+  return std::string(name.substr(0, static_cast<std::size_t>(maxFrameNameLength)));
+}
 
 NamedFrame* findFrameByName(NamedFrame& root, std::string_view name) {
   const std::string wanted = lowerWindows1252(name);

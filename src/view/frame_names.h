@@ -1,5 +1,4 @@
-// Frames found by name: the names frames take and the depth-first search that finds the
-// frame a link names.
+// Frames found by name: the depth-first search that finds the frame a link names.
 #pragma once
 
 #include <cstdint>
@@ -9,9 +8,6 @@
 namespace zeb {
 
 class TZEBpage;
-
-// A frame name holds at most this many characters.
-inline constexpr std::size_t maxFrameNameLength = 19;
 
 // What the search by name needs of a frame.
 class NamedFrame {
@@ -29,9 +25,6 @@ bool sameFrameName(std::string_view first, std::string_view second);
 
 // The name cut to the length a frame name holds.
 std::string frameNameOf(std::string_view name);
-
-// The name of a frame set's root frame: "Pag" and the page number.
-std::string rootFrameName(std::int32_t page);
 
 // The first frame called `name`, depth first: a frame before its children, the children in
 // order, and after a leaf the frame sets of its page's floating objects.
