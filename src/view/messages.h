@@ -16,5 +16,8 @@ inline constexpr std::string_view leftPageMissing =
 inline constexpr std::string_view mapProblem = "Map problem.";
 // The text a frame shows for an object that is not a page, before the link to it.
 inline constexpr std::string_view objectPlaceholder = "Here an object will be shown. Click here to display:";
+// A splitter refuses a target that is aligned to no side.
+inline constexpr std::string_view targetAlignMustDiffer = "L'allineamento del target deve essere diverso!";
+inline constexpr std::string_view targetAlignMustBeSide = "TargetControl's align must be left, right, top or bottom";
 
 }  // namespace zeb::messages
