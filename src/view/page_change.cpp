@@ -7,7 +7,7 @@
 namespace zeb {
 
 bool PageChangeGate::change(std::int32_t current, std::int32_t requested, bool showingTemporaryFrames,
-                            MessageBoxes& boxes, const PageChangeSteps& steps) {
+                            MessageBoxes* boxes, const PageChangeSteps& steps) {
   if (latched_) return false;
   if (requested == current && !showingTemporaryFrames) {
     steps.focusCurrentBox();
@@ -33,7 +33,7 @@ bool PageChangeGate::change(std::int32_t current, std::int32_t requested, bool s
     // cleared so that focusing still works on what is shown.
     busy_ = false;
     latched_ = true;
-    boxes.error(messages::pageChangeFailed);
+    if (boxes != nullptr) boxes->error(messages::pageChangeFailed);
     return false;
   }
 }

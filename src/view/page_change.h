@@ -27,8 +27,9 @@ class PageChangeGate {
   // The page already shown only takes the focus back (no event), unless frames of another
   // page are shown in it (showingTemporaryFrames). Otherwise the view is built with busy
   // set, the box focused and OnPageChanged raised; any exception from these steps sets the
-  // latch and shows the error message "Unknown error...". False when nothing was built.
-  bool change(std::int32_t current, std::int32_t requested, bool showingTemporaryFrames, MessageBoxes& boxes,
+  // latch and shows the error message "Unknown error..." (when there are boxes to show it
+  // in). False when nothing was built.
+  bool change(std::int32_t current, std::int32_t requested, bool showingTemporaryFrames, MessageBoxes* boxes,
               const PageChangeSteps& steps);
 
   // Set by a failed page change, for the life of the frame set.

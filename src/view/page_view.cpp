@@ -43,26 +43,44 @@ void TZEBpage::setClientSize(int width, int height) {
 }
 
 TZEBtesto& TZEBpage::ShowText(TZEBtesto* page) {
-  anchors_.clear();
-  previews_.clear();
-  activeBox_ = nullptr;
-  box_.reset();
+  forgetShown();
   if (page != nullptr && page->isRegistered()) {
     pageIndex_ = page->Index();
     shownPage_ = page;
     blank_ = false;
-    working_ = openPageWithHeaderAndFooter(set_, *page);
-  } else {
-    // A fresh text that is not part of the book.
-    pageIndex_ = -1;
-    shownPage_ = nullptr;
-    blank_ = true;
-    working_.reset(static_cast<TZEBtesto*>(set_.makeObject(TOggettiHel::testoHtml).release()));
-    working_->Release();
-    working_->Activate();
+    ShowBackground(page);
+    return showWorkingText(openPageWithHeaderAndFooter(set_, *page));
   }
-  ShowBackground(shownPage_ != nullptr ? page : nullptr);
+  // A fresh text that is not part of the book.
+  blank_ = true;
+  std::unique_ptr<TZEBtesto> fresh(static_cast<TZEBtesto*>(set_.makeObject(TOggettiHel::testoHtml).release()));
+  fresh->Release();
+  fresh->Activate();
+  ShowBackground(nullptr);
+  return showWorkingText(std::move(fresh));
+}
 
+TZEBtesto& TZEBpage::ShowTemporaryText(std::unique_ptr<TZEBtesto> text) {
+  forgetShown();
+  blank_ = false;
+  temporary_ = std::move(text);
+  ShowBackground(nullptr);
+  return showWorkingText(openPageText(set_, *temporary_));
+}
+
+void TZEBpage::forgetShown() {
+  anchors_.clear();
+  previews_.clear();
+  activeBox_ = nullptr;
+  box_.reset();
+  working_.reset();
+  temporary_.reset();
+  pageIndex_ = -1;
+  shownPage_ = nullptr;
+}
+
+TZEBtesto& TZEBpage::showWorkingText(std::unique_ptr<TZEBtesto> working) {
+  working_ = std::move(working);
   box_ = std::make_unique<TZEBbox>(set_, measures_);
   box_->setHost(this);
   box_->setAnimated(animated_);
@@ -221,7 +239,7 @@ bool TZEBpage::GoToAnchor(std::int32_t number) {
 
 void TZEBpage::FollowPreviewPanels() {
   if (!owner_.ActivePreview()) return;
-  for (const PagePanel& preview : previews_) owner_.followObject(*preview.object);
+  for (const PagePanel& preview : previews_) owner_.followObject(*this, *preview.object);
 }
 
 // --- Search.

@@ -15,6 +15,7 @@ namespace zeb {
 class FrameSetLink;
 class MeasurementCache;
 class NamedFrame;
+class TZEBpage;
 class TZEBbox;
 class TZEBoggetto;
 class TZEBset;
@@ -28,15 +29,15 @@ class PageOwner {
   virtual int SearchOptions() const { return 0; }
   virtual bool ActivePreview() const { return false; }
   virtual bool SaveOnExit() const { return false; }
-  // Follows an object of a preview panel (a link target, a page).
-  virtual void followObject(TZEBoggetto&) {}
+  // Follows the object of one of the page's preview panels.
+  virtual void followObject(TZEBpage&, TZEBoggetto&) {}
   // A click on a page that shows only its frame's name.
-  virtual void activateFrameOf(class TZEBpage&) {}
+  virtual void activateFrameOf(TZEBpage&) {}
   // What the page's text boxes tell the frame set; none outside a frame set.
   virtual FrameSetLink* frameSetLink() const { return nullptr; }
   // The page registers itself when it has loaded a text, and leaves when it is destroyed.
-  virtual void pageLoaded(class TZEBpage&) {}
-  virtual void pageClosing(class TZEBpage&) {}
+  virtual void pageLoaded(TZEBpage&) {}
+  virtual void pageClosing(TZEBpage&) {}
 };
 
 // The window a page is shown in: told when the box's extents or scroll positions change,
@@ -89,6 +90,9 @@ class TZEBpage final : public BoxHost {
   // Shows a page of the book (registered in it), or, with none, a fresh blank text that is
   // not part of the book. Returns the working text.
   TZEBtesto& ShowText(TZEBtesto* page);
+  // Shows a text that is not part of the book (the frame's placeholder for an object), as a
+  // page shows its text; the page keeps the text object and never commits it.
+  TZEBtesto& ShowTemporaryText(std::unique_ptr<TZEBtesto> text);
   // Takes the background colour and picture of the page (the book's default colour for
   // none) before its text is loaded, so that a frame shows its background first.
   void ShowBackground(TZEBtesto* page);
@@ -159,6 +163,8 @@ class TZEBpage final : public BoxHost {
 
  private:
   void collectPanels();
+  void forgetShown();
+  TZEBtesto& showWorkingText(std::unique_ptr<TZEBtesto> working);
   // Every box of the page: its own, then the cells of its tables, level by level.
   std::vector<TZEBbox*> allBoxes() const;
   void applyScrollBarRule();
@@ -167,6 +173,8 @@ class TZEBpage final : public BoxHost {
   MeasurementCache& measures_;
   PageOwner& owner_;
   PageWindow* window_ = nullptr;
+  // A placeholder text outlives the working copy made of it.
+  std::unique_ptr<TZEBtesto> temporary_;
   std::unique_ptr<TZEBtesto> working_;
   std::unique_ptr<TZEBbox> box_;
   TZEBsfondo background_;

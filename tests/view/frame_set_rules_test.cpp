@@ -50,24 +50,24 @@ TEST(PageChange, BuildsFocusesAndRaisesTheEventOnceAndTheSamePageOnlyTakesTheFoc
   PageChangeGate gate;
   ChangeLog log;
   log.gate = &gate;
-  EXPECT_TRUE(gate.change(-2, 5, false, platform.messages, log.steps_()));
+  EXPECT_TRUE(gate.change(-2, 5, false, &platform.messages, log.steps_()));
   EXPECT_EQ(log.steps, (std::vector<std::string>{"forget", "build", "forget", "focus", "changed"}));
   EXPECT_TRUE(log.busyDuringBuild);
   EXPECT_FALSE(gate.busy());
 
   log.steps.clear();
-  EXPECT_FALSE(gate.change(5, 5, false, platform.messages, log.steps_()));
+  EXPECT_FALSE(gate.change(5, 5, false, &platform.messages, log.steps_()));
   EXPECT_EQ(log.steps, (std::vector<std::string>{"focus"}));
 
   // Frames of another page shown in it: the same number builds again.
   log.steps.clear();
-  EXPECT_TRUE(gate.change(5, 5, true, platform.messages, log.steps_()));
+  EXPECT_TRUE(gate.change(5, 5, true, &platform.messages, log.steps_()));
   EXPECT_EQ(log.steps.back(), "changed");
 
   // Showing nothing (-1) builds no page, focuses nothing and still raises the event.
   log.steps.clear();
   log.buildResult = false;
-  EXPECT_TRUE(gate.change(5, -1, false, platform.messages, log.steps_()));
+  EXPECT_TRUE(gate.change(5, -1, false, &platform.messages, log.steps_()));
   EXPECT_EQ(log.steps, (std::vector<std::string>{"forget", "build", "changed"}));
   EXPECT_TRUE(platform.messages.shown().empty());
 }
@@ -78,7 +78,7 @@ TEST(PageChange, AFailedChangeLatchesAndLaterChangesDoNothing) {
   ChangeLog log;
   log.gate = &gate;
   log.throwInBuild = true;
-  EXPECT_FALSE(gate.change(1, 2, false, platform.messages, log.steps_()));
+  EXPECT_FALSE(gate.change(1, 2, false, &platform.messages, log.steps_()));
   EXPECT_TRUE(gate.latched());
   EXPECT_FALSE(gate.busy());
   EXPECT_EQ(platform.messages.shown(),
@@ -87,8 +87,8 @@ TEST(PageChange, AFailedChangeLatchesAndLaterChangesDoNothing) {
 
   log.throwInBuild = false;
   log.steps.clear();
-  EXPECT_FALSE(gate.change(1, 3, false, platform.messages, log.steps_()));
-  EXPECT_FALSE(gate.change(1, 1, false, platform.messages, log.steps_()));
+  EXPECT_FALSE(gate.change(1, 3, false, &platform.messages, log.steps_()));
+  EXPECT_FALSE(gate.change(1, 1, false, &platform.messages, log.steps_()));
   EXPECT_TRUE(log.steps.empty());
   EXPECT_EQ(platform.messages.shown().size(), 1u);
 }
@@ -98,11 +98,11 @@ TEST(PageChange, AnEventHandlerThatThrowsLatchesTooButAFocusFailureDoesNot) {
   PageChangeGate gate;
   PageChangeSteps steps{[] {}, [] { return true; }, [] { throw std::runtime_error("no focus"); },
                         [] {}};
-  EXPECT_TRUE(gate.change(1, 2, false, platform.messages, steps));
+  EXPECT_TRUE(gate.change(1, 2, false, &platform.messages, steps));
   EXPECT_FALSE(gate.latched());
   steps.pageChanged = [] { throw std::runtime_error("handler"); };
   steps.focusCurrentBox = [] {};
-  EXPECT_FALSE(gate.change(2, 3, false, platform.messages, steps));
+  EXPECT_FALSE(gate.change(2, 3, false, &platform.messages, steps));
   EXPECT_TRUE(gate.latched());
 }
 

@@ -19,20 +19,22 @@ QtCanvas::QtCanvas(QPainter& painter, const QRect& area, int pixelsPerInch, cons
   setFont(TMyFont{});
 }
 
-QColor QtCanvas::colourOf(Colour colour) const {
+QColor qtColourOf(Colour colour, const QPalette& palette) {
   switch (colour) {
-    case systemColour::highlight: return palette_.color(QPalette::Active, QPalette::Highlight);
-    case systemColour::highlightText: return palette_.color(QPalette::Active, QPalette::HighlightedText);
-    case systemColour::buttonFace: return palette_.color(QPalette::Button);
-    case systemColour::buttonShadow: return palette_.color(QPalette::Dark);
-    case systemColour::buttonHighlight: return palette_.color(QPalette::Light);
-    case systemColour::window: return palette_.color(QPalette::Base);
-    case systemColour::windowText: return palette_.color(QPalette::Text);
+    case systemColour::highlight: return palette.color(QPalette::Active, QPalette::Highlight);
+    case systemColour::highlightText: return palette.color(QPalette::Active, QPalette::HighlightedText);
+    case systemColour::buttonFace: return palette.color(QPalette::Button);
+    case systemColour::buttonShadow: return palette.color(QPalette::Dark);
+    case systemColour::buttonHighlight: return palette.color(QPalette::Light);
+    case systemColour::window: return palette.color(QPalette::Base);
+    case systemColour::windowText: return palette.color(QPalette::Text);
     default: break;
   }
   const Colour rgb = classicRgbOf(colour);
   return QColor(redOf(rgb), greenOf(rgb), blueOf(rgb));
 }
+
+QColor QtCanvas::colourOf(Colour colour) const { return qtColourOf(colour, palette_); }
 
 CanvasRect QtCanvas::clipRect() const { return state_.clip.translated(-state_.dx, -state_.dy); }
 

@@ -57,4 +57,7 @@ class QtCanvas final : public Canvas {
 
 QRect toQRect(const CanvasRect& rect);
 
+// The colour a book names (system colours from the palette, the classic scheme for others).
+QColor qtColourOf(Colour colour, const QPalette& palette);
+
 }  // namespace zeb

@@ -1,6 +1,7 @@
 // The page control's scrolling window.
 #include "view/qt/page_widget.h"
 
+#include <QMenu>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -8,8 +9,10 @@
 #include <QStyle>
 #include <QWheelEvent>
 #include <algorithm>
+#include <limits>
 
 #include "document/container.h"
+#include "document/page_object.h"
 #include "platform/qt/qt_canvas.h"
 #include "text/measurement_cache.h"
 #include "text/text_box.h"
@@ -25,6 +28,11 @@ constexpr int stepsPerNotch = 3;
 // Arranging the bars settles within this many passes: showing one bar can only make room
 // for the other to be needed.
 constexpr int arrangePasses = 3;
+
+// A bar's range and position; a text longer than a bar can count stops there.
+int barValue(std::int64_t value) {
+  return static_cast<int>(std::clamp<std::int64_t>(value, 0, std::numeric_limits<int>::max()));
+}
 
 }  // namespace
 
@@ -62,15 +70,26 @@ void PageWidget::ShowBackground(TZEBtesto* page) {
 }
 
 void PageWidget::ShowText(TZEBtesto* page) {
+  load([&] { page_->ShowText(page); });
+}
+
+void PageWidget::ShowTemporaryText(std::unique_ptr<TZEBtesto> text) {
+  load([&] { page_->ShowTemporaryText(std::move(text)); });
+}
+
+void PageWidget::load(const std::function<void()>& showText) {
   dropViewport();
+  // The page tells its window of the layout while it loads; the bars are arranged after.
   loading_ = true;
   struct Loaded {
     bool& flag;
     ~Loaded() { flag = false; }
   } loaded{loading_};
-  page_->ShowText(page);
+  showText();
   if (TZEBbox* box = page_->TextBox()) {
     viewport_ = new TextBoxWidget(*box, this);
+    viewport_->setOwnPopupMenu(ownMenu_);
+    connect(viewport_, &TextBoxWidget::popupRequested, this, &PageWidget::popupRequested);
     viewport_->show();
   }
   loading_ = false;
@@ -83,6 +102,11 @@ void PageWidget::leave(bool keepEdits) {
     page_->Commit();
   else
     page_->Discard();
+}
+
+void PageWidget::setOwnPopupMenu(QMenu* menu) {
+  ownMenu_ = menu;
+  if (viewport_ != nullptr) viewport_->setOwnPopupMenu(menu);
 }
 
 void PageWidget::setReadOnly(bool readOnly) {
@@ -141,8 +165,9 @@ void PageWidget::arrange() {
     width = std::max(0, inner.width() - (showVertical ? extent : 0));
     height = std::max(0, inner.height() - (showHorizontal ? extent : 0));
     if (width != page_->clientWidth() || height != page_->clientHeight()) page_->setClientSize(width, height);
-    const bool vertical = box != nullptr && page_->verticalBarVisible() && box->VerticalRange() > height;
-    const bool horizontal = box != nullptr && page_->horizontalBarVisible() && box->HorizontalRange() > width;
+    const ScrollWindow window = box != nullptr ? box->scrollWindow() : ScrollWindow{};
+    const bool vertical = page_->verticalBarVisible() && window.contentHeight > height;
+    const bool horizontal = page_->horizontalBarVisible() && window.contentWidth > width;
     if (vertical == showVertical && horizontal == showHorizontal) break;
     showVertical = vertical;
     showHorizontal = horizontal;
@@ -167,13 +192,14 @@ void PageWidget::syncBars() {
     horizontal_->setRange(0, 0);
     return;
   }
-  vertical_->setRange(0, std::max(0, box->VerticalRange() - client_.height()));
+  const ScrollWindow window = box->scrollWindow();
+  vertical_->setRange(0, barValue(window.maxTop()));
   vertical_->setPageStep(std::max(1, client_.height()));
-  vertical_->setValue(box->VerticalPosition());
-  horizontal_->setRange(0, std::max(0, box->HorizontalRange() - client_.width()));
+  vertical_->setValue(barValue(window.top));
+  horizontal_->setRange(0, barValue(window.maxLeft()));
   horizontal_->setPageStep(std::max(1, client_.width()));
-  horizontal_->setValue(box->HorizontalPosition());
-  if (viewport_ != nullptr) viewport_->setOrigin(QPoint(box->HorizontalPosition(), box->VerticalPosition()));
+  horizontal_->setValue(barValue(window.left));
+  if (viewport_ != nullptr) viewport_->setOrigin(QPoint(barValue(window.left), barValue(window.top)));
 }
 
 void PageWidget::barsMoved() {

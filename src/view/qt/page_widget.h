@@ -4,11 +4,15 @@
 // view through the box; a resize lays the text out again to the new width.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
+#include "text/box_surface.h"
 #include "view/page_view.h"
 
+class QMenu;
 class QScrollBar;
 
 namespace zeb {
@@ -34,6 +38,8 @@ class PageWidget : public QWidget, public PageWindow {
   void ShowBackground(TZEBtesto* page);
   // Loads the page (a blank text for none) and shows it from its top.
   void ShowText(TZEBtesto* page);
+  // Shows a text that is not part of the book (see TZEBpage::ShowTemporaryText).
+  void ShowTemporaryText(std::unique_ptr<TZEBtesto> text);
   // Before the page is freed: keeps the edits in the book, or drops them.
   void leave(bool keepEdits);
 
@@ -45,6 +51,9 @@ class PageWidget : public QWidget, public PageWindow {
   // A single-line border around the page, or none.
   bool hasBorder() const { return border_; }
   void setBorder(bool border);
+
+  // The page's popup menu, which its text box shows as its own; not owned.
+  void setOwnPopupMenu(QMenu* menu);
 
   // Scrolls the page's view (keys of the frame set).
   void scrollBy(int dx, int dy);
@@ -60,12 +69,18 @@ class PageWidget : public QWidget, public PageWindow {
   void pageLaidOut() override;
   void pageScrolled() override;
 
+ signals:
+  // The text box asks for one of the frame set's popup menus at the global position.
+  void popupRequested(zeb::PopupMenuChoice choice, QPoint globalPosition);
+
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
 
  private:
+  // Loads a text into the page and makes the viewport of its box.
+  void load(const std::function<void()>& showText);
   void arrange();
   void syncBars();
   void barsMoved();
@@ -73,6 +88,7 @@ class PageWidget : public QWidget, public PageWindow {
 
   std::unique_ptr<TZEBpage> page_;
   int pixelsPerInch_;
+  QPointer<QMenu> ownMenu_;
   TextBoxWidget* viewport_ = nullptr;
   QScrollBar* vertical_;
   QScrollBar* horizontal_;
