@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include "tests/text/box_test_support.h"
+#include "text/paragraph.h"
 #include "view/qt/text_box_widget.h"
 
 namespace zeb {
@@ -164,6 +165,24 @@ TEST_F(PageWidgetTest, FoundTextAndAnchorsAreBroughtIntoView) {
   EXPECT_LE(position, caret.Y);
   EXPECT_GE(position + 300, caret.Y + caret.LineHeight);
   EXPECT_EQ(position, box().VerticalPosition());
+}
+
+TEST_F(PageWidgetTest, APageLongerThanThirtyTwoThousandPixelsScrollsToItsEnd) {
+  show(pageOf(numberedLines(2000)), 200, 100);
+  const ScrollWindow window = box().scrollWindow();
+  ASSERT_GT(window.contentHeight, 40000);
+  QScrollBar& bar = *widget->verticalBar();
+  EXPECT_EQ(bar.maximum(), window.contentHeight - 100);
+  bar.setValue(bar.maximum());
+  EXPECT_EQ(box().VerticalPosition(), window.contentHeight - 100);
+  // The last line is at the foot of the view, where a click finds it.
+  const TZEBparag& last = box().paragraph(1999);
+  const int lastInView = last.Top - box().VerticalPosition();
+  EXPECT_GT(lastInView, 60);
+  EXPECT_LT(lastInView, 100);
+  widget->viewport()->setFocus();
+  QTest::keyClick(widget->viewport(), Qt::Key_PageDown);
+  EXPECT_EQ(bar.value(), bar.maximum());
 }
 
 TEST_F(PageWidgetTest, DraggingASelectionPastTheBottomScrollsTheView) {
