@@ -63,6 +63,7 @@ const std::vector<Command>& bookCommands();
 const std::vector<Command>& serviceCommands();
 const std::vector<Command>& exportCommands();
 const std::vector<Command>& layoutCommands();
+const std::vector<Command>& frameCommands();
 // Only in builds with the Qt front; empty otherwise.
 const std::vector<Command>& renderCommands();
 

@@ -89,8 +89,8 @@ class TreeReader {
   std::span<const std::uint8_t> next(std::size_t count) const { return data_.subspan(position_, count); }
 
   void readChildren(FrameNode& frame, int depth) {
-    const FrameReadPlace childPlace{false, -1};
-    for (int i = 0; data_.size() - position_ >= length_; ++i) {
+    const FrameReadPlace childPlace{false, -1, depth + 1};
+    for (int i = 0; !limited_ && data_.size() - position_ >= length_; ++i) {
       // A new frame attached to this one, and the next record read over it to see whose
       // child it is.
       FrameRecord fresh = newFrameRecord(framesMade_);
@@ -145,7 +145,7 @@ FrameMapReading readFrameTree(FrameNode& frame, std::span<const std::uint8_t> da
   if (data.empty() || !isReadableFrameRecordLength(recordLength)) return FrameMapReading::unreadable;
   frame.children.clear();
   TreeReader reader(data, static_cast<std::size_t>(recordLength));
-  reader.read(frame, 0, place);
+  reader.read(frame, std::max(0, place.frameDepth), place);
   return reader.limited() ? FrameMapReading::limited : FrameMapReading::complete;
 }
 

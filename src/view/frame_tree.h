@@ -12,8 +12,9 @@
 namespace zeb {
 
 // Limits on what one frame map may build. A map beyond them is read as far as they allow:
-// records that would make a frame deeper than maxFrameDepth, or a frame after the
-// maxFramesPerMap-th, end the reading there, and the reading says it was limited.
+// the first record that would make a frame deeper than maxFrameDepth, or a frame after the
+// maxFramesPerMap-th, ends the whole reading there (the frames read so far stay), and the
+// reading says it was limited.
 inline constexpr int maxFrameDepth = 32;     // the root frame is at depth 0
 inline constexpr int maxFramesPerMap = 256;  // the root included
 
@@ -67,6 +68,8 @@ struct FrameReadPlace {
   // only its identity, kind, has-children flag, page, splitter thickness and size mode.
   bool frameSetRoot = true;
   std::int32_t pageNumber = -1;  // the frame set's page, naming its root
+  // How deep the frame already is in its tree: the depth limit counts from the tree's root.
+  int frameDepth = 0;
 };
 
 // Reads the tree of a stored frame map into the frame, replacing its children: its own record from the start of

@@ -187,6 +187,13 @@ TEST(FrameTree, AMapReadIntoAFrameOfAnotherTreeKeepsThatFramesPlace) {
   EXPECT_EQ(side.record.splitterThickness, 6);
   EXPECT_EQ(side.record.sizeMode, frameSizeMode::equal);
   EXPECT_EQ(side.children.size(), 2u);
+
+  // The depth limit counts from the root of the tree the frame belongs to.
+  FrameNode deep;
+  EXPECT_EQ(readFrameTree(deep, mapOf({top, record(2, 1), record(3, 2)}), frameRecordSize,
+                          FrameReadPlace{false, -1, maxFrameDepth - 1}),
+            FrameMapReading::limited);
+  EXPECT_EQ(depthOf(deep), 1);
 }
 
 TEST(FrameTree, WritingNumbersFramesInPreOrderAndReadsBackTheSameTree) {
