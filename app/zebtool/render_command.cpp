@@ -79,9 +79,8 @@ int render(const PlatformServices& services, const Arguments& arguments) {
   }
   if (!pageIndex) return usageError;
   int status = failure;
-  withQtMeasurer([&](TextMeasurer& measurer) {
-    status = renderPage(services, measurer, arguments, *pageIndex, width, height);
-  });
+  withQtMeasurer(
+      [&](TextMeasurer& measurer) { status = renderPage(services, measurer, arguments, *pageIndex, width, height); });
   return status;
 }
 

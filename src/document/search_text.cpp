@@ -134,7 +134,8 @@ void normaliseTerms(SearchTerms& terms) {
   }
 }
 
-PageQuery::PageQuery(SearchTerms terms, int options) : terms_(std::move(terms)), matchCase_((options & searchMatchCase) != 0) {
+PageQuery::PageQuery(SearchTerms terms, int options)
+    : terms_(std::move(terms)), matchCase_((options & searchMatchCase) != 0) {
   normaliseTerms(terms_);
   if (!matchCase_) {
     for (std::string* term : {&terms_.a, &terms_.b, &terms_.c, &terms_.d}) *term = lowerWindows1252(*term);

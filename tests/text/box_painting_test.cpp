@@ -78,8 +78,8 @@ TEST_F(BoxPainting, TextInsideLinksIsDrawnInTheFontAndAtThePlaceItWasMeasuredWit
       if (call.starts_with("font ")) font = call.substr(0, call.rfind(' '));  // the colour aside
       if (!call.starts_with("text ")) continue;
       const TMyFont measured = effectiveFont(drawn, index);
-      const std::string expectedFont =
-          "font \"" + measured.Name + "\" " + std::to_string(measured.Size) + " style=" + std::to_string(measured.Style);
+      const std::string expectedFont = "font \"" + measured.Name + "\" " + std::to_string(measured.Size) +
+                                       " style=" + std::to_string(measured.Style);
       const std::string expectedPlace = "text " + std::to_string(box->positionOf(0, index).X) + ",";
       EXPECT_EQ(font, expectedFont) << linkSize << call;
       EXPECT_TRUE(call.starts_with(expectedPlace)) << linkSize << call << " expected at " << expectedPlace;

@@ -9,8 +9,7 @@ class LayoutCommand : public testing::Zebtool {
   // Page 0 has page 1 as its header. Style 0 is 12 points with side margins of 10 pixels.
   std::string book() {
     return writeBook([](TZEBset& set) {
-      TZEBtesto& body =
-          zebmake::addPage(set, "Body", "<Z S0 >one two three<Z S0 A3 ><Y g1 >ab<Y > cd ef gh \xE9t\xE9");
+      TZEBtesto& body = zebmake::addPage(set, "Body", "<Z S0 >one two three<Z S0 A3 ><Y g1 >ab<Y > cd ef gh \xE9t\xE9");
       zebmake::addPage(set, "Head", "<Z S0 >head");
       body.record().setI32(field::pageHeaderPage, 1);
       body.record().setI32(field::pageFooterPage, -1);
@@ -61,14 +60,14 @@ TEST_F(LayoutCommand, MissingPagesFailAndMalformedArgumentsAreUsageErrors) {
   const auto missing = zebtool({"layout", path, "5"});
   EXPECT_EQ(missing.exitStatus, 1);
   EXPECT_EQ(missing.err, "zebtool: the book has no page 5\n");
-  for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{
-           {"layout", path},
-           {"layout", path, "x"},
-           {"layout", path, "0", "--width"},
-           {"layout", path, "0", "--width", "0"},
-           {"layout", path, "0", "--width", "-5"},
-           {"layout", path, "0", "--metrics", "screen"},
-           {"layout", path, "0", "--height", "100"}}) {
+  for (const std::vector<std::string>& arguments :
+       std::vector<std::vector<std::string>>{{"layout", path},
+                                             {"layout", path, "x"},
+                                             {"layout", path, "0", "--width"},
+                                             {"layout", path, "0", "--width", "0"},
+                                             {"layout", path, "0", "--width", "-5"},
+                                             {"layout", path, "0", "--metrics", "screen"},
+                                             {"layout", path, "0", "--height", "100"}}) {
     EXPECT_EQ(zebtool(arguments).exitStatus, 2) << arguments.back();
   }
 }

@@ -326,6 +326,24 @@ TEST_F(PageView, CommitKeepsEditsAndDiscardLeavesTheBookAlone) {
   EXPECT_EQ(stored->textFormat(), 2);
 }
 
+TEST_F(PageView, ACommittedPageTakesTheBooksRevisionOnlyWhenModified) {
+  set.header().setI32(header::revision, 9);
+  TZEBtesto& edited = addPage("<Z S0 >edited");
+  TZEBtesto& read = addPage("<Z S0 >only read");
+  edited.record().setI32(field::pageRevision, 4);
+  read.record().setI32(field::pageRevision, 4);
+  for (TZEBtesto* shown : {&edited, &read}) {
+    const std::int32_t index = shown->Index();
+    const bool modified = shown == &edited;
+    TZEBpage view(set, measures, owner);
+    view.ShowText(shown);
+    view.setModified(modified);
+    view.Commit();  // the working text takes the shown page's place
+    const std::int32_t revision = set.slot(TOggettiHel::testoHtml, index)->record().i32(field::pageRevision);
+    EXPECT_EQ(revision, modified ? 9 : 4);
+  }
+}
+
 TEST(PageBackground, TilesStartOnTheGridOfThePage) {
   EXPECT_TRUE(tilesCovering({0, 0, 100, 100}, 0, 20).empty());
   const auto tiles = tilesCovering({25, 35, 70, 50}, 30, 20);
