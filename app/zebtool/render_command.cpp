@@ -1,6 +1,7 @@
 // zebtool render: draws a page as the reader shows it into a PNG image, through Qt on the
-// offscreen platform; and the Qt session in which rendering and Qt metrics measure.
-#include <QGuiApplication>
+// offscreen platform (a page with a frame map in the reader's frame set, frames and splitters
+// included); and the Qt session in which rendering and Qt metrics measure.
+#include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <cstdio>
@@ -15,6 +16,7 @@
 #include "text/measurement_cache.h"
 #include "view/page_painting.h"
 #include "view/page_view.h"
+#include "view/qt/frame_set.h"
 
 namespace zeb::tool {
 
@@ -24,7 +26,7 @@ bool withQtMeasurer(const std::function<void(TextMeasurer&)>& work) {
   int argc = 1;
   char name[] = "zebtool";
   char* argv[] = {name, nullptr};
-  QGuiApplication application(argc, argv);
+  QApplication application(argc, argv);
   QtTextMeasurer measurer(pagePixelsPerInch);
   work(measurer);
   return true;
@@ -33,6 +35,43 @@ bool withQtMeasurer(const std::function<void(TextMeasurer&)>& work) {
 namespace {
 
 constexpr int maxRenderSide = 8192;
+
+QImage renderSinglePage(TZEBset& set, TZEBtesto& page, TextMeasurer& measurer, int width, int height) {
+  MeasurementCache measures(measurer);
+  PageOwner owner;  // no frame set: the page is only read
+  TZEBpage view(set, measures, owner);
+  view.setReadOnly(true);
+  view.setAnimated(true);
+  view.setClientSize(width, height);
+  view.ShowText(&page);
+
+  QImage image(width, height, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  {
+    QPainter painter(&image);
+    QtCanvas canvas(painter, QRect(0, 0, width, height), pagePixelsPerInch);
+    paintPage(view, canvas);
+  }
+  return image;
+}
+
+// A page that names a frame map is drawn as the reader's frame set shows it: its frames, each
+// with its page, and the splitters between them (a map that cannot be read gives the warning
+// and one frame).
+QImage renderFrames(TZEBset& set, int pageNumber, int width, int height) {
+  TInsiemeCornici frames;
+  frames.setAttribute(Qt::WA_DontShowOnScreen);
+  frames.resize(width, height);
+  frames.setReadOnly(true);
+  frames.setAutoJump(false);
+  frames.setLinkedZEBset(&set);
+  frames.show();
+  frames.setMainPageNumber(pageNumber);
+  QImage image(width, height, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  frames.render(&image);
+  return image;
+}
 
 int renderPage(const PlatformServices& services, TextMeasurer& measurer, const Arguments& arguments, int pageNumber,
                int width, int height) {
@@ -43,21 +82,8 @@ int renderPage(const PlatformServices& services, TextMeasurer& measurer, const A
   TZEBtesto* page = livePage(*set, pageNumber);
   if (page == nullptr) return failure;
 
-  MeasurementCache measures(measurer);
-  PageOwner owner;  // no frame set: the page is only read
-  TZEBpage view(*set, measures, owner);
-  view.setReadOnly(true);
-  view.setAnimated(true);
-  view.setClientSize(width, height);
-  view.ShowText(page);
-
-  QImage image(width, height, QImage::Format_RGB32);
-  image.fill(Qt::white);
-  {
-    QPainter painter(&image);
-    QtCanvas canvas(painter, QRect(0, 0, width, height), pagePixelsPerInch);
-    paintPage(view, canvas);
-  }
+  const QImage image = page->record().i32(field::pageFrameMap) >= 0 ? renderFrames(*set, pageNumber, width, height)
+                                                                      : renderSinglePage(*set, *page, measurer, width, height);
   if (!image.save(QString::fromStdString(arguments[2]), "PNG")) {
     std::fprintf(stderr, "zebtool: cannot write %s\n", arguments[2].c_str());
     return failure;

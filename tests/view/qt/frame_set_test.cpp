@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QSignalSpy>
 #include <QTest>
 #include <stdexcept>
@@ -182,6 +183,25 @@ TEST_F(FrameSetTest, APageWithAMapShowsItsFramesAndSplittersAndShowNestedOffOneF
   frames.setShowNested(true);
   frames.resize(500, 300);
   EXPECT_EQ(frames.rootFrame()->childFrames()[0]->geometry(), QRect(0, 0, 500, 60));
+}
+
+TEST_F(FrameSetTest, TheFramesOfAMapAreDrawnWithTheirPagesAndSplitters) {
+  TZEBtesto& title = addPage("");
+  TZEBtesto& contents = addPage("");
+  TZEBtesto& right = addPage("");
+  title.record().setU32(field::pageBackgroundColour, 0x000080);     // dark red
+  contents.record().setU32(field::pageBackgroundColour, 0x00FF00);  // green
+  right.record().setU32(field::pageBackgroundColour, 0xFF0000);     // blue
+  frames.setMainPageNumber(threeFramePage(title, contents, right).Index());
+  QImage image(400, 300, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  frames.render(&image);
+  EXPECT_EQ(image.pixelColor(200, 30), QColor(0x80, 0, 0));
+  const QColor face = frames.palette().color(QPalette::Button);
+  EXPECT_EQ(image.pixelColor(200, 61), face);   // the splitter under the title
+  EXPECT_EQ(image.pixelColor(120, 200), face);  // the splitter between contents and the rest
+  EXPECT_EQ(image.pixelColor(60, 200), QColor(0, 0xFF, 0));
+  EXPECT_EQ(image.pixelColor(300, 200), QColor(0, 0, 0xFF));
 }
 
 TEST_F(FrameSetTest, TimedLinksWaitTheirDelayAndRunOnlyInReadOnlyPreview) {
