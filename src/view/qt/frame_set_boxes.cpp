@@ -135,7 +135,8 @@ void TZEBCustomFrameSet::pageClosing(TZEBpage& page) {
   std::erase(registry_, &page);
   if (currentControl_ != nullptr && page.holdsBox(*currentControl_)) currentControl_ = nullptr;
   if (activeBox_ != nullptr && page.holdsBox(*activeBox_)) activeBox_ = nullptr;
-  if (remembered_ != nullptr) remembered_ = nullptr;
+  // The object remembered from a click may be one of the page's working copies.
+  remembered_ = nullptr;
 }
 
 }  // namespace zeb

@@ -158,7 +158,8 @@ TZEBFrame* TZEBCustomFrameSet::FindFrame(std::string_view name) {
   if (root_ == nullptr) return nullptr;
   // Inside a floating object, the root frame goes by the object's name.
   if (!floatingName_.empty()) frames_->root.record.name = frameNameOf(floatingName_);
-  return static_cast<TZEBFrame*>(findFrameByName(*root_, name));
+  // Frame sets of floating objects are frame sets too: every frame found is a TZEBFrame.
+  return dynamic_cast<TZEBFrame*>(findFrameByName(*root_, name));
 }
 
 NamedFrame* TZEBCustomFrameSet::findFrameNamed(std::string_view name) { return FindFrame(name); }

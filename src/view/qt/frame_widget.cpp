@@ -3,6 +3,7 @@
 #include "view/qt/frame_widget.h"
 
 #include <QMenu>
+#include <QMouseEvent>
 #include <QResizeEvent>
 #include <algorithm>
 
@@ -215,10 +216,21 @@ void TZEBFrame::passSettingsDown() {
 
 void TZEBFrame::resizeEvent(QResizeEvent* event) {
   TZEBFramePanel::resizeEvent(event);
+  placeInnerPanel();
+}
+
+void TZEBFrame::setFrameMargin(bool margin) {
+  TZEBFramePanel::setFrameMargin(margin);
+  placeInnerPanel();
+}
+
+void TZEBFrame::placeInnerPanel() {
   const int margin = FrameMargin() ? frameMarginWidth : 0;
   inner_->setGeometry(rect().adjusted(margin, margin, -margin, -margin));
   if (page_ != nullptr) page_->setGeometry(inner_->clientRect());
 }
+
+void TZEBFrame::mousePressEvent(QMouseEvent* event) { event->accept(); }
 
 // --- Splitter drags.
 

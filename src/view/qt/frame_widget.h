@@ -80,11 +80,16 @@ class TZEBFrame : public TZEBFramePanel, public NamedFrame {
   NamedFrame& childFrame(int index) const override { return *children_[static_cast<std::size_t>(index)]; }
   TZEBpage* framePage() const override;
 
+  // The inner panel keeps a 10-pixel margin while the flag is set.
+  void setFrameMargin(bool margin) override;
   // The splitter after a child was pressed: the caret stops blinking during the drag.
   void splitterDragStarted() override;
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  // A press on the frame (its panel passes its presses on) goes no further: the frames
+  // around it are not clicked too.
+  void mousePressEvent(QMouseEvent* event) override;
   void passSettingsDown() override;
 
  private:
@@ -93,6 +98,7 @@ class TZEBFrame : public TZEBFramePanel, public NamedFrame {
   // Deletes a child frame that a drag made smaller than a bar width.
   void deleteChild(TZEBFrame& child);
   int thickness() const;
+  void placeInnerPanel();
 
   TZEBCustomFrameSet* frameSet_;
   FrameNode* node_;

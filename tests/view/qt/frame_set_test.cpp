@@ -419,6 +419,52 @@ TEST_F(FrameSetTest, DraggingASplitterResizesTheFramesAndStopsAtHalfABarWidth) {
   EXPECT_EQ(left.width(), 5);
 }
 
+TEST_F(FrameSetTest, WithFrameNamesShownAClickPicksAFrameAndAFrameDraggedSmallGoes) {
+  TZEBtesto& title = addPage("title");
+  TZEBtesto& contents = addPage("contents");
+  TZEBtesto& right = addPage("right");
+  frames.setMainPageNumber(threeFramePage(title, contents, right).Index());
+  frames.setShowFramesOnly(true);
+  QSignalSpy clicked(&frames, &TZEBCustomFrameSet::OnClickFrame);
+  TZEBFrame& body = *frames.rootFrame()->childFrames()[1];
+  TZEBFrame& left = *body.childFrames()[0];
+  EXPECT_FALSE(left.page()->isVisible());
+  EXPECT_FALSE(left.innerPanel().Transparent());
+  EXPECT_EQ(left.innerPanel().Caption(), QStringLiteral("Contents"));
+  QTest::mouseClick(&left.innerPanel(), Qt::LeftButton, {}, QPoint(20, 20));
+  ASSERT_EQ(clicked.count(), 1);
+  EXPECT_EQ(frames.clickedFrame(), &left);
+  EXPECT_EQ(left.innerPanel().Color(), frames.palette().color(QPalette::Dark));
+
+  // Narrower than a bar width, the frame is deleted once the drag is over.
+  TZEBSplit* splitter = left.splitterAfter();
+  const int toLeft = splitter->x() - 2;
+  QTest::mousePress(splitter, Qt::LeftButton, {}, QPoint(1, 100));
+  QTest::mouseMove(splitter, QPoint(1 - toLeft, 100));
+  QTest::mouseRelease(splitter, Qt::LeftButton, {}, QPoint(1 - toLeft, 100));
+  ASSERT_EQ(body.childFrames().size(), 2u);
+  platform.events.runPending();
+  ASSERT_EQ(body.childFrames().size(), 1u);
+  EXPECT_EQ(body.childFrames()[0]->frameName(), "Right");
+  EXPECT_EQ(body.childFrames()[0]->geometry(), QRect(0, 0, 400, 237));
+  EXPECT_EQ(frames.clickedFrame(), nullptr);
+
+  // Pages show again, their texts loaded.
+  frames.setShowFramesOnly(false);
+  EXPECT_EQ(firstParagraphOf(*body.childFrames()[0]), "right");
+}
+
+TEST_F(FrameSetTest, AReloadClearsTheViewAndShowsTheCurrentPageAgain) {
+  TZEBtesto& page = addPage();
+  frames.setMainPageNumber(page.Index());
+  TZEBFrame* before = frames.rootFrame();
+  frames.PostReload(-1);
+  EXPECT_EQ(frames.rootFrame(), before);
+  platform.events.runPending();
+  EXPECT_EQ(frames.MainPageNumber(), page.Index());
+  EXPECT_EQ(pageChanges, 3);  // the page, nothing, the page again
+}
+
 TEST_F(FrameSetTest, PreviewPanelsOfAPageAreFollowedWhenActivePreviewIsOn) {
   TZEBtesto& target = addPage();
   TZEBoggetto& preview = zebmake::addObject(set, TOggettiHel::shortObj);
