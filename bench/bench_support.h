@@ -27,4 +27,9 @@ std::filesystem::path syntheticBook(int pages, int pageBytes);
 
 std::string megabytes(std::int64_t bytes);
 
+// The N of "--runs N" on the command line (at least 1), else the default.
+int runsArgument(int argc, char** argv, int defaultRuns);
+// Qt draws and measures on the offscreen platform unless another platform is asked for.
+void preferOffscreenPlatform();
+
 }  // namespace zeb::bench

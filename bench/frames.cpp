@@ -9,8 +9,6 @@
 #include <QImage>
 #include <ctime>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <vector>
 
 #include "bench/bench_support.h"
@@ -78,12 +76,7 @@ double threadSeconds() {
 // A frame set of the size, shown off screen, reading the book.
 struct ShownFrameSet {
   explicit ShownFrameSet(zeb::TZEBset& set, int frameWidth, int frameHeight) : image(frameWidth, frameHeight, QImage::Format_RGB32) {
-    frames.setAttribute(Qt::WA_DontShowOnScreen);
-    frames.resize(frameWidth, frameHeight);
-    frames.setReadOnly(true);
-    frames.setAutoJump(false);
-    frames.setLinkedZEBset(&set);
-    frames.show();
+    zeb::readOffscreen(frames, set, QSize(frameWidth, frameHeight));
   }
   // Builds the view of the page and paints it; the view before is cleared outside the time.
   double show(std::int32_t page) {
@@ -100,10 +93,8 @@ struct ShownFrameSet {
 }  // namespace
 
 int main(int argc, char** argv) {
-  int runs = 15;
-  for (int i = 1; i + 1 < argc; i += 2)
-    if (std::strcmp(argv[i], "--runs") == 0) runs = std::max(1, std::atoi(argv[i + 1]));
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  const int runs = zeb::bench::runsArgument(argc, argv, 15);
+  zeb::bench::preferOffscreenPlatform();
   QApplication application(argc, argv);
   zeb::QtTextMeasurer measurer(96);
   zeb::QuietPlatform platform;

@@ -9,8 +9,6 @@
 #include <QImage>
 #include <QPainter>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <string>
 
 #include "bench/bench_support.h"
@@ -86,10 +84,8 @@ void measure(const char* label, int pageBytes, int runs, zeb::QtTextMeasurer& me
 }  // namespace
 
 int main(int argc, char** argv) {
-  int runs = 15;
-  for (int i = 1; i + 1 < argc; i += 2)
-    if (std::strcmp(argv[i], "--runs") == 0) runs = std::max(1, std::atoi(argv[i + 1]));
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  const int runs = zeb::bench::runsArgument(argc, argv, 15);
+  zeb::bench::preferOffscreenPlatform();
   QGuiApplication application(argc, argv);
   zeb::QtTextMeasurer measurer(96);
   measure("typical", 5900, runs, measurer);

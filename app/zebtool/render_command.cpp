@@ -60,12 +60,7 @@ QImage renderSinglePage(TZEBset& set, TZEBtesto& page, TextMeasurer& measurer, i
 // and one frame).
 QImage renderFrames(TZEBset& set, int pageNumber, int width, int height) {
   TInsiemeCornici frames;
-  frames.setAttribute(Qt::WA_DontShowOnScreen);
-  frames.resize(width, height);
-  frames.setReadOnly(true);
-  frames.setAutoJump(false);
-  frames.setLinkedZEBset(&set);
-  frames.show();
+  readOffscreen(frames, set, QSize(width, height));
   frames.setMainPageNumber(pageNumber);
   QImage image(width, height, QImage::Format_RGB32);
   image.fill(Qt::white);

@@ -123,11 +123,6 @@ TEST(PageHistory, KeepsTheLatestEntryAfterGoingBackAndDropsTheOldestBeyondItsLim
 class FrameSetRules : public ::testing::Test {
  protected:
   TZEBtesto& addPage(std::string_view text = "<Z S0 >page") { return zebmake::addPage(set, "page", text); }
-  static std::string tag(std::uint32_t code) {
-    char text[16];
-    std::snprintf(text, sizeof text, "<$%08x>", code);
-    return text;
-  }
 
   testing::TestPlatform platform;
   TZEBset set{platform.services()};

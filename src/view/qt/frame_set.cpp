@@ -151,4 +151,13 @@ void TZEBCustomFrameSet::post(std::function<void()> work) {
 
 bool TZEBCustomFrameSet::timedLinkArmed() const { return timer_ != nullptr && timer_->active(); }
 
+void readOffscreen(TZEBCustomFrameSet& frames, TZEBset& set, QSize size) {
+  frames.setAttribute(Qt::WA_DontShowOnScreen);
+  frames.resize(size);
+  frames.setReadOnly(true);
+  frames.setAutoJump(false);
+  frames.setLinkedZEBset(&set);
+  frames.show();
+}
+
 }  // namespace zeb

@@ -291,6 +291,10 @@ class TZEBCustomFrameSet : public TZEBFramePanel,
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
+// Readies the frame set to show the book's pages off screen at the size, read-only and
+// following no link itself: how pages are drawn without a desktop.
+void readOffscreen(TZEBCustomFrameSet& frames, TZEBset& set, QSize size);
+
 // The frame set as windows place it; it adds nothing.
 class TInsiemeCornici : public TZEBCustomFrameSet {
   Q_OBJECT

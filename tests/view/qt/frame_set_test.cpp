@@ -290,9 +290,7 @@ TEST_F(FrameSetTest, LinksClickedInABoxArePostedAndFollowedAfterTheClick) {
   auto link = set.makeObject(TOggettiHel::internetLink);
   link->Activate();
   link->setName("nexo:|1");
-  char tag[16];
-  std::snprintf(tag, sizeof tag, "<$%08x>", set.Register(std::move(link)).ID());
-  TZEBtesto& page = addPage(std::string(tag) + "go<%> on");
+  TZEBtesto& page = addPage(testing::objectTag(set.Register(std::move(link)).ID()) + "go<%> on");
   frames.setMainPageNumber(page.Index());
   frames.setAutoJump(false);
   TextBoxWidget* viewport = frames.ShownPages()[0]->viewport();
@@ -470,9 +468,7 @@ TEST_F(FrameSetTest, PreviewPanelsOfAPageAreFollowedWhenActivePreviewIsOn) {
   TZEBoggetto& preview = zebmake::addObject(set, TOggettiHel::shortObj);
   preview.record().setU8(field::state, 13);
   preview.record().setI32(field::panelReference, static_cast<std::int32_t>(target.ID()));
-  char tag[16];
-  std::snprintf(tag, sizeof tag, "<$%08x>", preview.ID());
-  TZEBtesto& page = addPage(std::string("x") + tag);
+  TZEBtesto& page = addPage("x" + testing::objectTag(preview.ID()));
   frames.setActivePreview(true);
   frames.setAutoJump(false);
   frames.setMainPageNumber(page.Index());

@@ -33,11 +33,6 @@ class PageWidgetTest : public testing::TextTest {
     for (const std::string& line : lines) text += plainTag() + line;
     return zebmake::addPage(set, "page", text);
   }
-  static std::string objectTag(std::uint32_t id) {
-    char tag[16];
-    std::snprintf(tag, sizeof tag, "<$%08x>", id);
-    return tag;
-  }
   static std::vector<std::string> numberedLines(int count) {
     std::vector<std::string> lines;
     for (int i = 0; i < count; ++i) lines.push_back("line " + std::to_string(i));
@@ -112,7 +107,7 @@ TEST_F(PageWidgetTest, MovingTheBarScrollsAndClicksLandOnTheTextShown) {
     auto object = set.makeObject(TOggettiHel::internetLink);
     object->Activate();
     object->setName("nexo:|3");
-    return objectTag(set.Register(std::move(object)).ID());
+    return testing::objectTag(set.Register(std::move(object)).ID());
   }();
   std::vector<std::string> lines = numberedLines(40);
   lines[30] = link + "linked<%>";
@@ -149,7 +144,7 @@ TEST_F(PageWidgetTest, FoundTextAndAnchorsAreBroughtIntoView) {
   anchor.record().setI32(field::panelReference, 4);
   std::vector<std::string> lines = numberedLines(60);
   lines[25] = "the needle";
-  lines[50] = "here " + objectTag(anchor.ID()) + " anchored";
+  lines[50] = "here " + testing::objectTag(anchor.ID()) + " anchored";
   show(pageOf(lines), 200, 300);
 
   widget->page().StartSearch(false);
