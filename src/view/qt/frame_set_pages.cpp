@@ -189,9 +189,16 @@ bool TZEBCustomFrameSet::ShowInFrameOf(TZEBpage* page, TZEBoggetto* object, std:
   return true;
 }
 
-void TZEBCustomFrameSet::showObjectIn(TZEBFrame& frame, TZEBoggetto& object, std::int32_t anchor, int mode) {
+void TZEBCustomFrameSet::showObjectIn(TZEBFrame& target, TZEBoggetto& object, std::int32_t anchor, int mode) {
   if (set_ == nullptr) return;
+  // Entering the state shows the kept page again when authoring: the frame is then found
+  // again by its name in the new tree.
+  const std::string name = target.frameName();
+  const QPointer<TZEBFrame> kept(&target);
   setIsShowingTmpFrameSet(true);
+  TZEBFrame* found = kept ? kept.data() : FindFrame(name);
+  if (found == nullptr) return;
+  TZEBFrame& frame = *found;
   FrameNode& node = frame.node();
   if (!frame.childFrames().empty()) {
     frame.freeChildren();

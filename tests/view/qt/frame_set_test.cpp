@@ -357,6 +357,28 @@ TEST_F(FrameSetTest, NamedFramesShowPagesAndObjectsAndTheSamePageThenRebuilds) {
   EXPECT_EQ(firstParagraphOf(*frames.FindFrame("Right")), "right");
 }
 
+TEST_F(FrameSetTest, ANamedFrameShownWhileAuthoringTurnsReadOnlyUntilSaveOnExitEndsIt) {
+  TZEBtesto& title = addPage("title");
+  TZEBtesto& contents = addPage("contents");
+  TZEBtesto& right = addPage("right");
+  TZEBtesto& other = addPage("other");
+  TZEBtesto& page = threeFramePage(title, contents, right);
+  frames.setReadOnly(false);
+  frames.setMainPageNumber(page.Index());
+  EXPECT_TRUE(frames.ShowInNamedFrame("Right", &other, -1, showInOneFrame));
+  EXPECT_TRUE(frames.ReadOnly());
+  EXPECT_FALSE(frames.SaveOnExit());
+  EXPECT_EQ(firstParagraphOf(*frames.FindFrame("Right")), "other");
+
+  // Keeping edits again leaves the state: the kept page, mode and setting come back.
+  frames.setSaveOnExit(true);
+  EXPECT_FALSE(frames.IsShowingTmpFrameSet());
+  EXPECT_FALSE(frames.ReadOnly());
+  EXPECT_FALSE(frames.SaveOnExit());
+  EXPECT_EQ(frames.MainPageNumber(), page.Index());
+  EXPECT_EQ(firstParagraphOf(*frames.FindFrame("Right")), "right");
+}
+
 TEST_F(FrameSetTest, PageDownOnAPageTwentyFivePixelsHighScrollsByTen) {
   std::string text;
   for (int i = 0; i < 30; ++i) text += plainTag() + "line";
