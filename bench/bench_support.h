@@ -13,6 +13,8 @@ namespace zeb::bench {
 double median(std::vector<double> values);
 // Median wall-clock seconds of the work over the runs.
 double medianSeconds(int runs, const std::function<void()>& work);
+// Processor seconds this thread has used: what else runs on the machine does not count.
+double threadSeconds();
 // Median wall-clock seconds of a shell command line over the runs.
 double medianCommandSeconds(int runs, const std::string& commandLine);
 

@@ -7,7 +7,6 @@
 //   build/bench/frames [--runs N]
 #include <QApplication>
 #include <QImage>
-#include <ctime>
 #include <cstdio>
 #include <vector>
 
@@ -65,14 +64,6 @@ std::int32_t addGridPage(zeb::TZEBset& set) {
   return page.Index();
 }
 
-// The processor time of this thread: the machine may be busy with other work, which the
-// wall clock would count.
-double threadSeconds() {
-  timespec now{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
-
 // A frame set of the size, shown off screen, reading the book.
 struct ShownFrameSet {
   explicit ShownFrameSet(zeb::TZEBset& set, int frameWidth, int frameHeight) : image(frameWidth, frameHeight, QImage::Format_RGB32) {
@@ -81,10 +72,10 @@ struct ShownFrameSet {
   // Builds the view of the page and paints it; the view before is cleared outside the time.
   double show(std::int32_t page) {
     frames.setMainPageNumber(-1);
-    const double start = threadSeconds();
+    const double start = zeb::bench::threadSeconds();
     frames.setMainPageNumber(page);
     frames.render(&image);
-    return threadSeconds() - start;
+    return zeb::bench::threadSeconds() - start;
   }
   zeb::TInsiemeCornici frames;
   QImage image;

@@ -2,38 +2,22 @@
 // box of a given width, as the layout dump prints it, with fixed or Qt metrics.
 #include <cstdio>
 
+#include "app/zebtool/shown_page.h"
 #include "app/zebtool/tool.h"
-#include "document/container.h"
-#include "document/page_object.h"
 #include "platform/headless/fixed_metrics_measurer.h"
-#include "platform/platform_services.h"
 #include "platform/windows1252.h"
 #include "text/layout_dump.h"
 #include "text/line_layout.h"
-#include "text/measurement_cache.h"
 #include "text/text_box.h"
-#include "view/page_view.h"
 
 namespace zeb::tool {
 namespace {
 
 int printLayout(const PlatformServices& services, TextMeasurer& measurer, const std::string& path, int pageNumber,
                 int width) {
-  PlatformServices measured = services;
-  measured.measurer = &measurer;
-  const auto set = loadBook(measured, path);
-  if (!set) return failure;
-  TZEBtesto* page = livePage(*set, pageNumber);
-  if (page == nullptr) return failure;
-
-  MeasurementCache measures(measurer);
-  PageOwner owner;  // no frame set: the page is only read
-  TZEBpage view(*set, measures, owner);
-  view.setReadOnly(true);
-  view.setAnimated(true);
-  view.setClientSize(width, defaultPageHeight);
-  view.ShowText(page);
-  const std::string dump = windows1252ToUtf8(dumpLayout(*view.TextBox()));
+  const auto shown = showPage(services, measurer, path, pageNumber, width, defaultPageHeight);
+  if (!shown) return failure;
+  const std::string dump = windows1252ToUtf8(dumpLayout(*shown->view->TextBox()));
   std::fwrite(dump.data(), 1, dump.size(), stdout);
   return success;
 }

@@ -7,15 +7,11 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/zebtool/shown_page.h"
 #include "app/zebtool/tool.h"
-#include "document/container.h"
-#include "document/page_object.h"
-#include "platform/platform_services.h"
 #include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_text_measurer.h"
-#include "text/measurement_cache.h"
 #include "view/page_painting.h"
-#include "view/page_view.h"
 #include "view/qt/frame_set.h"
 
 namespace zeb::tool {
@@ -36,15 +32,7 @@ namespace {
 
 constexpr int maxRenderSide = 8192;
 
-QImage renderSinglePage(TZEBset& set, TZEBtesto& page, TextMeasurer& measurer, int width, int height) {
-  MeasurementCache measures(measurer);
-  PageOwner owner;  // no frame set: the page is only read
-  TZEBpage view(set, measures, owner);
-  view.setReadOnly(true);
-  view.setAnimated(true);
-  view.setClientSize(width, height);
-  view.ShowText(&page);
-
+QImage renderSinglePage(TZEBpage& view, int width, int height) {
   QImage image(width, height, QImage::Format_RGB32);
   image.fill(Qt::white);
   {
@@ -70,15 +58,11 @@ QImage renderFrames(TZEBset& set, int pageNumber, int width, int height) {
 
 int renderPage(const PlatformServices& services, TextMeasurer& measurer, const Arguments& arguments, int pageNumber,
                int width, int height) {
-  PlatformServices withQt = services;
-  withQt.measurer = &measurer;
-  const auto set = loadBook(withQt, arguments[0]);
-  if (!set) return failure;
-  TZEBtesto* page = livePage(*set, pageNumber);
-  if (page == nullptr) return failure;
-
-  const QImage image = page->record().i32(field::pageFrameMap) >= 0 ? renderFrames(*set, pageNumber, width, height)
-                                                                      : renderSinglePage(*set, *page, measurer, width, height);
+  const auto shown = showPage(services, measurer, arguments[0], pageNumber, width, height);
+  if (!shown) return failure;
+  const bool framed = shown->view->ShownPage()->record().i32(field::pageFrameMap) >= 0;
+  const QImage image =
+      framed ? renderFrames(*shown->set, pageNumber, width, height) : renderSinglePage(*shown->view, width, height);
   if (!image.save(QString::fromStdString(arguments[2]), "PNG")) {
     std::fprintf(stderr, "zebtool: cannot write %s\n", arguments[2].c_str());
     return failure;

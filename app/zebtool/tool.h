@@ -62,6 +62,8 @@ bool withQtMeasurer(const std::function<void(TextMeasurer&)>& work);
 const std::vector<Command>& bookCommands();
 const std::vector<Command>& serviceCommands();
 const std::vector<Command>& exportCommands();
+const std::vector<Command>& transferCommands();
+const std::vector<Command>& shellCommands();
 const std::vector<Command>& layoutCommands();
 const std::vector<Command>& frameCommands();
 // Only in builds with the Qt front; empty otherwise.

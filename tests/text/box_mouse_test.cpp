@@ -133,14 +133,8 @@ TEST_F(BoxMouse, ADoubleClickSelectsTheWordWithTheBlanksAfterIt) {
 }
 
 TEST_F(BoxMouse, ASelectionDraggedFromTheBodyNeverReachesIntoTheFooter) {
-  const auto footer = std::make_unique<TZEBtesto>();
-  footer->setText(tag("") + "footer text" + '\0');
-  page->setText(tag("") + "first" + tag("") + "second" + '\0');
-  box = std::make_unique<TZEBbox>(set, measures);
-  box->setHost(&host);
-  box->setSurface(&surface);
-  box->setBounds(0, 0, 200, 300);
-  box->LoadFrom(*page, nullptr, footer.get());
+  const auto footer = textOf(tag("") + "footer text");
+  show(tag("") + "first" + tag("") + "second", 200, nullptr, footer.get());
   ASSERT_EQ(box->paragraphCount(), 3);
   drag(5, 15, 35, 55);  // into the footer's line at y 48 to 67
   EXPECT_TRUE(box->hasSelection());
@@ -172,16 +166,9 @@ TEST_F(BoxMouse, ARightPressCollapsesTheSelectionLikeALeftPress) {
 }
 
 TEST_F(BoxMouse, APressOnHeaderOrFooterTextPutsTheCaretInTheBody) {
-  const auto header = std::make_unique<TZEBtesto>();
-  const auto footer = std::make_unique<TZEBtesto>();
-  header->setText(tag("") + "header" + '\0');
-  footer->setText(tag("") + "footer text" + '\0');
-  page->setText(tag("") + "first" + tag("") + "second line" + '\0');
-  box = std::make_unique<TZEBbox>(set, measures);
-  box->setHost(&host);
-  box->setSurface(&surface);
-  box->setBounds(0, 0, 200, 300);
-  box->LoadFrom(*page, header.get(), footer.get());
+  const auto header = textOf(tag("") + "header");
+  const auto footer = textOf(tag("") + "footer text");
+  show(tag("") + "first" + tag("") + "second line", 200, header.get(), footer.get());
   ASSERT_EQ(box->paragraphCount(), 4);  // lines at y 8, 28, 48 and 68
   box->setAnimated(true);
 

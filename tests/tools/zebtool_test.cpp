@@ -158,5 +158,25 @@ TEST_F(Zebtool, ZebmakeBuildsTheSampleAndASyntheticBook) {
   EXPECT_EQ(runCommand(ZEBMAKE_PATH, {(folder.path() / "none.json").string(), synthetic}).exitStatus, 1);
 }
 
+TEST_F(Zebtool, PresentationNamesTheModeABookAsksForAndItsWindowChanges) {
+  const std::string plain = writeBook(nullptr, "plain.zeb");
+  auto result = zebtool({"presentation", plain});
+  EXPECT_EQ(result.exitStatus, 0);
+  EXPECT_EQ(result.out, "borderless: no\nhide-bars: no\nmode: 0\nswitch: none\n");
+
+  const std::string kiosk = writeBook(
+      [](TZEBset& set) {
+        set.header().setU8(1785, 1);
+        set.header().setU8(1786, 1);
+      },
+      "kiosk.zeb");
+  result = zebtool({"presentation", kiosk});
+  EXPECT_EQ(result.out,
+            "borderless: yes\nhide-bars: yes\nmode: 3\n"
+            "switch: hide hideStatusBar hideToolbars removeMainMenu removeBorder systemMenuIconOnly maximise show\n");
+  EXPECT_EQ(zebtool({"presentation"}).exitStatus, 2);
+  EXPECT_EQ(zebtool({"presentation", (folder.path() / "missing.zeb").string()}).exitStatus, 1);
+}
+
 }  // namespace
 }  // namespace zeb
