@@ -2,6 +2,7 @@
 #include "platform/qt/qt_canvas.h"
 
 #include <QImage>
+#include <cmath>
 
 #include "platform/qt/qt_fonts.h"
 #include "platform/system_colours.h"
@@ -111,6 +112,31 @@ void QtCanvas::textOut(int x, int y, std::string_view text) {
   }
   const QPointF baseline(x, y + shaping_.ascent);
   for (const QGlyphRun& glyphs : shaped.glyphs) painter_->drawGlyphRun(baseline, glyphs);
+  drawLines(baseline, shaped.width);
+}
+
+void QtCanvas::drawLines(QPointF baseline, int width) {
+  const bool underline = shaping_.font.underline();
+  const bool strikeOut = shaping_.font.strikeOut();
+  if (!underline && !strikeOut) return;
+  // Placed as Qt places the lines of a text item: the underline a whole pixel or more below
+  // the baseline but inside the descent, the strike-out a third of the ascent above it.
+  QPen pen(textColour_);
+  pen.setWidthF(shaping_.lineThickness);
+  pen.setCapStyle(Qt::FlatCap);
+  painter_->setPen(pen);
+  penColour_.reset();
+  const qreal left = std::floor(baseline.x());
+  const qreal right = std::floor(baseline.x() + width);
+  if (underline) {
+    qreal offset = std::ceil(shaping_.underlineOffset) + 0.5;
+    if (shaping_.underlineOffset <= shaping_.descent) offset = std::min(offset, shaping_.descent - 0.5);
+    painter_->drawLine(QLineF(left, baseline.y() + offset, right, baseline.y() + offset));
+  }
+  if (strikeOut) {
+    const qreal y = baseline.y() - shaping_.strikeOutOffset;
+    painter_->drawLine(QLineF(left, y, right, y));
+  }
 }
 
 int QtCanvas::textWidth(std::string_view text) {

@@ -41,6 +41,8 @@ class QtCanvas final : public Canvas {
   QColor colourOf(Colour colour) const;
 
  private:
+  // The underline and strike-out of the current font under a text of the width.
+  void drawLines(QPointF baseline, int width);
   QPainter* painter_;
   int pixelsPerInch_;
   QPalette palette_;

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTest>
@@ -121,6 +122,32 @@ TEST_F(PageWidgetTest, MovingTheBarScrollsAndClicksLandOnTheTextShown) {
   platform.events.runPending();
   ASSERT_EQ(frames.followed.size(), 1u);
   EXPECT_EQ(frames.followed[0]->Name(), "nexo:|3");
+}
+
+TEST_F(PageWidgetTest, LinksOfAScrolledPageAreUnderlinedUnderTheirText) {
+  auto object = set.makeObject(TOggettiHel::internetLink);
+  object->Activate();
+  object->setName("nexo:|3");
+  std::vector<std::string> lines = numberedLines(40);
+  lines[30] = testing::objectTag(set.Register(std::move(object)).ID()) + "a long linked text<%>";
+  show(pageOf(lines), 300, 100);
+  widget->verticalBar()->setValue(560);
+  const QImage image = widget->viewport()->grab().toImage();
+  // Only an underline draws a long unbroken run of ink: it lies in line 30's band (48 to 68).
+  std::vector<int> underlined;
+  for (int y = 0; y < image.height(); ++y) {
+    const QRgb background = image.pixel(image.width() - 1, y);
+    int run = 0;
+    int longest = 0;
+    for (int x = 0; x < image.width(); ++x) {
+      run = image.pixel(x, y) != background ? run + 1 : 0;
+      longest = std::max(longest, run);
+    }
+    if (longest >= 20) underlined.push_back(y);
+  }
+  ASSERT_FALSE(underlined.empty());
+  EXPECT_GE(underlined.front(), 48);
+  EXPECT_LT(underlined.back(), 68);
 }
 
 TEST_F(PageWidgetTest, AResizeLaysTheTextOutAgainToTheNewWidth) {
