@@ -12,14 +12,18 @@
 #include <string>
 #include <vector>
 
-#include "app/brightfold/placeholder_window.h"
 #include "export/clipboard_conversion.h"
 #include "platform/headless/freedesktop_integration.h"
 #include "platform/qt/qt_ipc.h"
 #include "platform/qt/qt_platform.h"
 #include "shell/ipc_macro.h"
 #include "shell/qt/about_box.h"
+#include "shell/qt/main_form.h"
 #include "shell/setup_switches.h"
+#include "transfer/curl_session.h"
+#include "transfer/form_transfer.h"
+#include "transfer/qt/femail.h"
+#include "transfer/transfer_threads.h"
 
 namespace {
 
@@ -74,6 +78,7 @@ int main(int argc, char** argv) {
   // Numbers are written and read with "." as the decimal separator.
   QLocale::setDefault(QLocale::c());
   zeb::installClipboardConverters();
+  zeb::initialiseTransfers();
 
   zeb::QtPlatform platform;
   if (!runSetup(arguments, platform.services())) return 0;
@@ -84,13 +89,24 @@ int main(int argc, char** argv) {
 
   int status = 0;
   {
-    zeb::PlaceholderWindow window(platform.services(), arguments);
+    // Transfers end before the event queue and the message boxes they report through.
+    zeb::TransferRegistry transfers(platform.events, platform.messages);
+    zeb::TMainForm window(platform.services(), arguments);
     window.setSplash(splash);
+    // The e-mail settings window is made with the main window; form transfers show it
+    // when no sender address is set.
+    QPointer<zeb::TFemail> mailSettings = new zeb::TFemail(platform.settings, &window);
+    zeb::FormTransferService formTransfers(transfers, platform.settings, [mailSettings] {
+      if (mailSettings) mailSettings->exec();
+    });
+    window.setFormTransfer(&formTransfers);
     zeb::QtIpcServer server(serverName());
-    server.listen([&window](const std::string& macro) { window.readerShell().macroReceived(macro); });
-    if (showMacro) window.readerShell().macroReceived(*showMacro);
+    server.listen([&window](const std::string& macro) { window.NeedHelpExecuteMacro(macro); });
+    if (showMacro) window.NeedHelpExecuteMacro(*showMacro);
     window.show();
     status = QApplication::exec();
+    window.setFormTransfer(nullptr);
+    transfers.shutDown();
   }
   delete splash;
   return status;

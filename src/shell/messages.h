@@ -15,6 +15,11 @@ inline constexpr std::string_view untitled = "Untitled";
 // The status bar's last panel while a book is read.
 inline constexpr std::string_view statusLine = "Brightfold reads .zeb ebooks";
 
+// What the main window's creation changes after its table: the book menu's caption and the
+// command that searches the whole book.
+inline constexpr std::string_view ebookMenu = "&Ebook";
+inline constexpr std::string_view searchAgainInEbook = "Search again in the ebook...";
+
 // Opening books and presentation modes.
 inline constexpr std::string_view fileNotFound = "File not found: ";
 inline constexpr std::string_view disabledByAuthor = "This function was disabled by the ebook author.";
@@ -31,15 +36,6 @@ inline constexpr std::string_view pleaseReinstall = " Please reinstall.";
 // The type name books are registered with on the desktop.
 inline constexpr std::string_view bookTypeComment = "Nexo hypertext/ebook";
 
-// The about box (TFabout).
-namespace about {
-inline constexpr std::string_view caption = "About Brightfold";
-inline constexpr std::string_view programName = "Brightfold";
-inline constexpr std::string_view versionPrefix = "Version ";
-inline constexpr std::string_view description = "A reader for .zeb hypertext ebooks";
-inline constexpr std::string_view copyright = "Free software, for reading ebooks on any desktop.";
-inline constexpr std::string_view ok = "OK";
-}  // namespace about
 
 }  // namespace zeb::shell::messages
 

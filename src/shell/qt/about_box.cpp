@@ -6,13 +6,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "platform/windows1252.h"
-#include "shell/messages.h"
+#include "texts/qt/window_texts.h"
 
 namespace zeb::shell {
 namespace {
-
-QString unicodeOf(std::string_view windows1252) { return QString::fromStdString(windows1252ToUtf8(windows1252)); }
 
 QLabel* namedLabel(const char* name, QWidget* parent) {
   auto* label = new QLabel(parent);
@@ -51,13 +48,15 @@ TFabout::TFabout(QWidget* parent)
   applyTexts();
 }
 
+// The box is designed in Italian; its English table gives the texts shown.
 void TFabout::applyTexts() {
-  setWindowTitle(unicodeOf(messages::about::caption));
-  programName_->setText(unicodeOf(messages::about::programName));
-  version_->setText(unicodeOf(messages::about::versionPrefix) + QStringLiteral(BRIGHTFOLD_VERSION));
-  description_->setText(unicodeOf(messages::about::description));
-  copyright_->setText(unicodeOf(messages::about::copyright));
-  ok_->setText(unicodeOf(messages::about::ok));
+  setWindowTitle(QStringLiteral("Informazioni su Brightfold"));
+  programName_->setText(QStringLiteral("Brightfold"));
+  version_->setText(QStringLiteral("Versione " BRIGHTFOLD_VERSION));
+  description_->setText(QStringLiteral("Un lettore di ipertesti .zeb"));
+  copyright_->setText(QStringLiteral("Software libero, per leggere ebook su ogni desktop."));
+  ok_->setText(QStringLiteral("OK"));
+  applyEnglishTable(*this, WindowTable::about);
   for (QLabel* label : {programName_, version_, description_, copyright_}) label->setAccessibleName(label->text());
   ok_->setAccessibleName(ok_->text());
 }
