@@ -19,8 +19,8 @@
 #include "shell/ipc_macro.h"
 #include "shell/qt/about_box.h"
 #include "shell/qt/main_form.h"
+#include "shell/qt/toolbar_icons.h"
 #include "shell/setup_switches.h"
-#include "transfer/curl_session.h"
 #include "transfer/form_transfer.h"
 #include "transfer/qt/femail.h"
 #include "transfer/transfer_threads.h"
@@ -74,11 +74,11 @@ int main(int argc, char** argv) {
   }
 
   QApplication application(argc, argv);
+  QApplication::setStyle(new zeb::ReaderStyle);
   QApplication::setApplicationName("Brightfold");
   // Numbers are written and read with "." as the decimal separator.
   QLocale::setDefault(QLocale::c());
   zeb::installClipboardConverters();
-  zeb::initialiseTransfers();
 
   zeb::QtPlatform platform;
   if (!runSetup(arguments, platform.services())) return 0;

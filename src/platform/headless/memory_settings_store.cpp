@@ -42,7 +42,7 @@ void MemorySettingsStore::writeString(std::string_view key, std::string_view nam
   const std::string lowered = lowerWindows1252(name);
   entry.values[lowered] = std::string(value);
   entry.names.try_emplace(lowered, std::string(name));
-  changed();
+  noteChange();
 }
 
 void MemorySettingsStore::deleteValue(std::string_view key, std::string_view name) {
@@ -51,7 +51,7 @@ void MemorySettingsStore::deleteValue(std::string_view key, std::string_view nam
   const std::string lowered = lowerWindows1252(name);
   found->second.values.erase(lowered);
   found->second.names.erase(lowered);
-  changed();
+  noteChange();
 }
 
 void MemorySettingsStore::deleteKey(std::string_view key) {
@@ -63,7 +63,7 @@ void MemorySettingsStore::deleteKey(std::string_view key) {
     else
       ++it;
   }
-  changed();
+  noteChange();
 }
 
 std::vector<std::string> MemorySettingsStore::subkeys(std::string_view key) const {
@@ -75,6 +75,19 @@ std::vector<std::string> MemorySettingsStore::subkeys(std::string_view key) cons
     if (names.empty() || names.back() != rest) names.push_back(rest);
   }
   return names;
+}
+
+void MemorySettingsStore::noteChange() {
+  if (batchDepth_ > 0)
+    changedInBatch_ = true;
+  else
+    changed();
+}
+
+void MemorySettingsStore::endBatch() {
+  if (batchDepth_ == 0 || --batchDepth_ > 0 || !changedInBatch_) return;
+  changedInBatch_ = false;
+  changed();
 }
 
 }  // namespace zeb

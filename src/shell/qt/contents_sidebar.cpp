@@ -1,6 +1,9 @@
 // The contents sidebar.
 #include "shell/qt/contents_sidebar.h"
 
+#include <QTimer>
+#include <utility>
+
 #include "document/book_object.h"
 #include "document/container.h"
 #include "shell/qt/contents_tree_view.h"
@@ -29,7 +32,26 @@ void ContentsSidebar::bookOpened(bool storesContents) {
   loaded_ = false;
   tree_->setLinkedZEBset(tree_->LinkedZEBset());
   setVisible(storesContents);
-  if (isVisible()) load();
+  if (isVisible()) scheduleLoad();
+}
+
+// The tree is read once the page has been shown: the page comes first.
+void ContentsSidebar::scheduleLoad() {
+  if (held_) {
+    loadWanted_ = true;
+    return;
+  }
+  if (loadScheduled_) return;
+  loadScheduled_ = true;
+  QTimer::singleShot(0, this, [this] {
+    loadScheduled_ = false;
+    if (!loaded_ && isVisible()) load();
+  });
+}
+
+void ContentsSidebar::setLoadingHeld(bool held) {
+  held_ = held;
+  if (!held_ && std::exchange(loadWanted_, false)) scheduleLoad();
 }
 
 void ContentsSidebar::load() {
@@ -58,7 +80,7 @@ void ContentsSidebar::containerResetting() {
 
 void ContentsSidebar::showEvent(QShowEvent* event) {
   QDockWidget::showEvent(event);
-  if (!loaded_) load();
+  if (!loaded_) scheduleLoad();
 }
 
 void ContentsSidebar::nodeActivated(const QModelIndex&) {

@@ -1,7 +1,8 @@
 // The contents sidebar: a dock beside the page view showing the book's contents tree. It
 // selects the node of the page shown, and a click (or Enter) on a page's node shows that
 // page. A book that stores a contents tree shows it when opened; for others the tree is
-// built when the sidebar is first shown.
+// built when the sidebar is first shown. The tree is read once the events of the moment are
+// handled, and never before the window has been painted: the page shows first.
 #pragma once
 
 #include <QDockWidget>
@@ -28,8 +29,11 @@ class ContentsSidebar final : public QDockWidget, public shell::ContainerListene
   bool loaded() const { return loaded_; }
 
   // A book was opened: the sidebar shows when the book stores a contents tree, and hides
-  // otherwise; a shown sidebar reads the tree at once.
+  // otherwise.
   void bookOpened(bool storesContents);
+  // While held, the tree is not read: the window holds it until it has first been painted,
+  // so that the page shows before anything else is done.
+  void setLoadingHeld(bool held);
   // Selects the first node of the page (none for a page the tree lacks or -1).
   void showPage(std::int32_t page);
 
@@ -43,12 +47,16 @@ class ContentsSidebar final : public QDockWidget, public shell::ContainerListene
   void showEvent(QShowEvent* event) override;
 
  private:
+  void scheduleLoad();
   void load();
   void nodeActivated(const QModelIndex& index);
 
   TZEBorderedTree* tree_;
   std::int32_t shownPage_ = -1;
   bool loaded_ = false;
+  bool loadScheduled_ = false;
+  bool held_ = false;
+  bool loadWanted_ = false;
 };
 
 }  // namespace zeb

@@ -16,6 +16,7 @@
 
 #include "document/container.h"
 #include "platform/qt/qt_window_placement.h"
+#include "platform/settings_store.h"
 #include "platform/windows1252.h"
 #include "shell/browsing_history.h"
 #include "shell/contents_tree.h"
@@ -35,7 +36,7 @@ namespace {
 constexpr std::string_view windowName = "MainForm";
 constexpr int splashMilliseconds = 1000;
 constexpr int minimumTrackingSize = 100;
-constexpr QSize designedSize(800, 600);
+constexpr QSize designedSize(960, 680);
 // The container's stored defaults.
 constexpr int undoDepth = 20;
 // The frame set's stored settings.
@@ -71,6 +72,7 @@ TMainForm::TMainForm(const PlatformServices& services, std::vector<std::string> 
   sidebar_ = new ContentsSidebar(this);
   addDockWidget(Qt::LeftDockWidgetArea, sidebar_);
   sidebar_->hide();
+  sidebar_->setLoadingHeld(true);
 
   // FormCreate.
   applyEnglishTable(*this, WindowTable::mainWindow);
@@ -103,6 +105,8 @@ TMainForm::TMainForm(const PlatformServices& services, std::vector<std::string> 
 }
 
 TMainForm::~TMainForm() {
+  // One save of the settings file for all of it.
+  const SettingsBatch batch(*services_.settings);
   savePlacement(*this, *services_.settings, shell::settings::formsKey, windowName);
   shell_->saveSettings();
   // The views let go of the container before it goes with the shell.

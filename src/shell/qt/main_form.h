@@ -223,6 +223,7 @@ class TMainForm final : public QMainWindow, public shell::ReaderView {
   bool quitAfterFirstPaint_ = false;
   bool reportPages_ = false;
   bool pagePaintPending_ = false;
+  bool windowPainted_ = false;
 };
 
 }  // namespace zeb

@@ -6,11 +6,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
-#include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 
 #include "shell/qt/main_form.h"
+#include "shell/qt/toolbar_icons.h"
 #include "view/popup_target.h"
 #include "view/qt/frame_set.h"
 
@@ -142,36 +142,36 @@ void TMainForm::buildMenus() {
 void TMainForm::buildToolbars() {
   toolbarFile_ = addToolBar(QStringLiteral("Principale"));
   toolbarFile_->setObjectName("ToolbarFile");
-  toolbarFile_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  toolbarFile_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
   struct ButtonDesign {
     const char* name;
     const char* text;
     const char* hint;
-    QStyle::StandardPixmap icon;
+    ToolbarGlyph icon;
     void (TMainForm::*handler)();
   };
   for (const ButtonDesign& design : {
-           ButtonDesign{"BPrecedente", "Indietro", "Pagina precedente", QStyle::SP_ArrowBack,
+           ButtonDesign{"BPrecedente", "Indietro", "Pagina precedente", ToolbarGlyph::back,
                         &TMainForm::BPrecedenteClick},
-           ButtonDesign{"Bseguente", "Avanti", "Pagina successiva", QStyle::SP_ArrowForward,
+           ButtonDesign{"Bseguente", "Avanti", "Pagina successiva", ToolbarGlyph::forward,
                         &TMainForm::BseguenteClick},
-           ButtonDesign{"BFileOpen", "Apri", "Apri un ipertesto", QStyle::SP_DialogOpenButton, &TMainForm::FileOpen},
-           ButtonDesign{"PrintButton", "Stampa", "Stampa", QStyle::SP_FileIcon, &TMainForm::FilePrint},
-           ButtonDesign{"CoverButton", "Copertina", "Copertina", QStyle::SP_DirHomeIcon,
+           ButtonDesign{"BFileOpen", "Apri", "Apri un ipertesto", ToolbarGlyph::open, &TMainForm::FileOpen},
+           ButtonDesign{"PrintButton", "Stampa", "Stampa", ToolbarGlyph::print, &TMainForm::FilePrint},
+           ButtonDesign{"CoverButton", "Copertina", "Copertina", ToolbarGlyph::cover,
                         &TMainForm::CoverButtonClick},
-           ButtonDesign{"SummaryButton", "Sommario", "Sommario", QStyle::SP_FileDialogDetailedView,
+           ButtonDesign{"SummaryButton", "Sommario", "Sommario", ToolbarGlyph::contents,
                         &TMainForm::SummaryButtonClick},
-           ButtonDesign{"CercaKeyButton", "Cerca", "Cerca per parola chiave", QStyle::SP_FileDialogContentsView,
+           ButtonDesign{"CercaKeyButton", "Cerca", "Cerca per parola chiave", ToolbarGlyph::search,
                         &TMainForm::CercaKeyButtonClick},
-           ButtonDesign{"NestedButton", "Mostra cornici", "Mostra cornici", QStyle::SP_TitleBarNormalButton,
+           ButtonDesign{"NestedButton", "Mostra cornici", "Mostra cornici", ToolbarGlyph::frames,
                         &TMainForm::NestedButtonClick},
        }) {
     auto* button = new QToolButton(toolbarFile_);
     button->setObjectName(design.name);
     button->setText(QString::fromUtf8(design.text));
     button->setToolTip(QString::fromUtf8(design.hint));
-    button->setIcon(style()->standardIcon(design.icon));
-    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    button->setIcon(toolbarIcon(design.icon));
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setAutoRaise(true);
     // Reachable with the Tab key, as every control of the window.
     button->setFocusPolicy(Qt::TabFocus);

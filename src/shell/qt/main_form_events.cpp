@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "shell/qt/contents_sidebar.h"
 #include "shell/qt/main_form.h"
 #include "view/program_metrics.h"
 #include "view/qt/frame_set.h"
@@ -105,9 +106,14 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
       return true;
     }
     if (FormKeyDown(watched, key)) return true;
-  } else if (event->type() == QEvent::Paint && pagePaintPending_) {
+  } else if (event->type() == QEvent::Paint) {
     auto* widget = qobject_cast<QWidget*>(watched);
-    if (widget != nullptr && (widget == editor_ || editor_->isAncestorOf(widget))) {
+    if (widget != nullptr && widget->window() == this && !windowPainted_) {
+      windowPainted_ = true;
+      // After this paint: the page is on the screen before the contents are read.
+      QTimer::singleShot(0, sidebar_, [this] { sidebar_->setLoadingHeld(false); });
+    }
+    if (pagePaintPending_ && widget != nullptr && (widget == editor_ || editor_->isAncestorOf(widget))) {
       pagePaintPending_ = false;
       // After the paint in progress has ended.
       QTimer::singleShot(0, this, &TMainForm::pagePainted);

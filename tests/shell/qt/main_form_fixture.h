@@ -8,7 +8,9 @@
 #include <QAction>
 #include <QComboBox>
 #include <QMenu>
+#include <QTest>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <memory>
 #include <string>
@@ -59,6 +61,12 @@ class MainFormTest : public ::testing::Test {
     window->resize(800, 600);
     window->show();
     return *window;
+  }
+  // Lets the window be painted and handle what follows, until the condition holds (at most
+  // a few seconds); whether it holds.
+  bool settled(const std::function<bool()>& condition) {
+    for (int i = 0; i < 300 && !condition(); ++i) QTest::qWait(10);
+    return condition();
   }
   // Work posted by the frame set (followed links) runs.
   void runPosted() { platform.events.runPending(); }

@@ -261,6 +261,9 @@ TEST_F(MainFormControls, TheContentsSidebarShowsStoredContentsAndFollowsThePages
   ContentsSidebar& sidebar = *window->contentsSidebar();
   EXPECT_TRUE(sidebar.isVisible());
   EXPECT_TRUE(window->item("Alberoindice1")->isChecked());
+  // The page shows first: the tree is read once the window has been painted.
+  EXPECT_FALSE(sidebar.loaded());
+  ASSERT_TRUE(settled([&sidebar] { return sidebar.loaded(); }));
   TZEBorderedTree& tree = *sidebar.tree();
   ASSERT_NE(tree.SelectedObject(), nullptr);
   EXPECT_EQ(tree.SelectedObject()->Index(), 0);
@@ -282,6 +285,7 @@ TEST_F(MainFormControls, TheContentsSidebarShowsStoredContentsAndFollowsThePages
   EXPECT_EQ(tree.tree().nodeCount(), 0u);
   window->item("Alberoindice1")->trigger();
   EXPECT_TRUE(sidebar.isVisible());
+  ASSERT_TRUE(settled([&sidebar] { return sidebar.loaded(); }));
   EXPECT_EQ(tree.tree().nodeCount(), 4u);  // the book and its three pages
   EXPECT_EQ(tree.SelectedObject()->Index(), 0);
 
