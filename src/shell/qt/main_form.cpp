@@ -159,6 +159,12 @@ QToolButton* TMainForm::button(const char* name) const { return findChild<QToolB
 QAction* TMainForm::item(const char* name) const { return findChild<QAction*>(QString::fromUtf8(name)); }
 QMenu* TMainForm::popup(const char* name) const { return findChild<QMenu*>(QString::fromUtf8(name)); }
 
+// A toolbar follows the action that places a button: the button takes its state.
+void TMainForm::setButtonEnabled(const char* name, bool enabled) {
+  item((std::string(name) + "Place").c_str())->setEnabled(enabled);
+  button(name)->setEnabled(enabled);
+}
+
 void TMainForm::setStatusBarSimple(bool simple) {
   statusSimple_ = simple;
   statusSimpleText_->setVisible(simple);
@@ -187,13 +193,13 @@ void TMainForm::updateCommandStates() {
        {"Cercasostituisci1", "Ripetiultimaricerca1", "Ripetinellipertesto1", "Cercaperparolachiave1",
         "Cercaconoperatori1"})
     item(name)->setEnabled(searching);
-  button("CercaKeyButton")->setEnabled(searching);
+  setButtonEnabled("CercaKeyButton", searching);
 
   // The print commands wait for printing and for a book.
   const bool printing = print_ != nullptr && bookOpenedOnce_;
   for (const char* name : {"Impostastampante1", "Impostamargini1", "FilePrintItem", "Stampacorrente1", "Stampatutte1"})
     item(name)->setEnabled(printing);
-  button("PrintButton")->setEnabled(printing);
+  setButtonEnabled("PrintButton", printing);
   item("PrintButtonPlace")->setVisible(bookOpenedOnce_);
 }
 
@@ -261,8 +267,8 @@ void TMainForm::historyChanged(const shell::BrowsingHistory& history) {
   historyCombo_->clear();
   for (const std::string& entry : history.entries()) historyCombo_->addItem(unicodeOf(entry));
   historyCombo_->setCurrentIndex(history.ItemIndex());
-  button("BPrecedente")->setEnabled(history.previousEnabled());
-  button("Bseguente")->setEnabled(history.nextEnabled());
+  setButtonEnabled("BPrecedente", history.previousEnabled());
+  setButtonEnabled("Bseguente", history.nextEnabled());
   item("Paginaprecedente1")->setEnabled(history.previousEnabled());
   item("Paginasuccessiva1")->setEnabled(history.nextEnabled());
 }

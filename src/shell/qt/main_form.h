@@ -177,6 +177,7 @@ class TMainForm final : public QMainWindow, public shell::ReaderView {
   // The creation handler's steps after the table (FormCreate).
   void setUpEditor();
   void publishPrototypeMetrics();
+  void setButtonEnabled(const char* name, bool enabled);
   // Enables the commands that need an installed service or an opened book.
   void updateCommandStates();
   // FormClose: the view lets go of its pages before the window goes.

@@ -179,8 +179,8 @@ void TMainForm::buildToolbars() {
     // A hidden button leaves the toolbar through its action.
     toolbarFile_->addWidget(button)->setObjectName(QString::fromUtf8(design.name) + QStringLiteral("Place"));
   }
-  button("BPrecedente")->setEnabled(false);
-  button("Bseguente")->setEnabled(false);
+  setButtonEnabled("BPrecedente", false);
+  setButtonEnabled("Bseguente", false);
   nestedButton_ = button("NestedButton");
   nestedButton_->setCheckable(true);
   nestedButton_->setChecked(true);

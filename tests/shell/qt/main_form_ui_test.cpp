@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+#include <set>
 
 #include "shell/messages.h"
 #include "shell/qt/contents_sidebar.h"
@@ -19,6 +20,7 @@
 #include "texts/english_tables.h"
 #include "texts/language_table.h"
 #include "view/qt/page_widget.h"
+#include "view/qt/text_box_widget.h"
 
 namespace zeb::testing {
 namespace {
@@ -236,6 +238,18 @@ TEST_F(MainFormControls, CopyAndSelectAllActOnThePageText) {
             (std::vector<ShownMessage>{{MessageKind::error, "Allowed only for immagine"}}));
 }
 
+TEST_F(MainFormControls, ResizeFromAnyPopupChecksAllFiveItems) {
+  start({book("guide.zeb")});
+  const std::vector<std::string> items = {"Ridimensiona1", "Ridimensiona2", "Ridimensiona3", "Ridimensiona6",
+                                          "Ridimensiona8"};
+  window->item("Ridimensiona6")->trigger();
+  for (const std::string& name : items) EXPECT_TRUE(window->item(name.c_str())->isChecked()) << name;
+  EXPECT_TRUE(window->isVisible());
+  window->item("Ridimensiona2")->trigger();
+  for (const std::string& name : items) EXPECT_FALSE(window->item(name.c_str())->isChecked()) << name;
+  EXPECT_TRUE(platform.messages.shown().empty());
+}
+
 class CountingListener final : public shell::ContainerListener {
  public:
   void containerResetting() override { ++resetting; }
@@ -291,6 +305,29 @@ TEST_F(MainFormControls, TheContentsSidebarShowsStoredContentsAndFollowsThePages
 
   window->readerShell().NewBlank();
   EXPECT_EQ(tree.tree().nodeCount(), 0u);
+}
+
+TEST_F(MainFormControls, TabReachesThePageTheContentsTheToolbarAndTheHistory) {
+  start({sampleBook()});
+  window->resize(1000, 700);
+  QApplication::setActiveWindow(window.get());
+  ASSERT_TRUE(settled([this] { return window->contentsSidebar()->loaded(); }));
+  window->HistoryCombo()->setFocus();
+  std::set<std::string> reached;
+  bool pageReached = false;
+  for (int i = 0; i < 20; ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    reached.insert(focus->objectName().toStdString());
+    pageReached = pageReached || qobject_cast<TextBoxWidget*>(focus) != nullptr;
+  }
+  EXPECT_TRUE(pageReached);
+  for (const char* name : {"HistoryCombo", "ContentsTree", "BFileOpen", "CoverButton", "SummaryButton", "NestedButton"})
+    EXPECT_TRUE(reached.contains(name)) << name;
+  // Disabled commands are passed over.
+  for (const char* name : {"BPrecedente", "Bseguente", "PrintButton", "CercaKeyButton"})
+    EXPECT_FALSE(reached.contains(name)) << name;
 }
 
 TEST_F(MainFormControls, AnOpenedPageStartsAtItsTop) {
