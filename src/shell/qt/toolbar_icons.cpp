@@ -44,18 +44,6 @@ class GlyphEngine final : public QIconEngine {
     switch (glyph_) {
       case ToolbarGlyph::back: arrow(painter, 1); break;
       case ToolbarGlyph::forward: arrow(painter, -1); break;
-      case ToolbarGlyph::open: {
-        QPainterPath folder;
-        folder.moveTo(1.5, 4);
-        folder.lineTo(6, 4);
-        folder.lineTo(7.5, 5.5);
-        folder.lineTo(14.5, 5.5);
-        folder.lineTo(14.5, 13.5);
-        folder.lineTo(1.5, 13.5);
-        folder.closeSubpath();
-        painter.drawPath(folder);
-        break;
-      }
       case ToolbarGlyph::print:
         painter.drawRect(QRectF(4.5, 1.5, 7, 4));
         painter.drawRoundedRect(QRectF(1.5, 5.5, 13, 6), 1, 1);
@@ -103,6 +91,7 @@ class GlyphEngine final : public QIconEngine {
         painter.drawPath(sheet);
         break;
       }
+      case ToolbarGlyph::open:
       case ToolbarGlyph::folder: {
         QPainterPath folder;
         folder.moveTo(1.5, 3.5);
