@@ -173,12 +173,12 @@ void TMainForm::setStatusBarSimple(bool simple) {
 
 // --- What is installed from outside.
 
-void TMainForm::setSearchCommands(std::unique_ptr<shell::SearchCommands> search) {
+void TMainForm::setSearchService(std::unique_ptr<shell::SearchService> search) {
   search_ = std::move(search);
   updateCommandStates();
 }
 
-void TMainForm::setPrintCommands(std::unique_ptr<shell::PrintCommands> print) {
+void TMainForm::setPrintingService(std::unique_ptr<shell::PrintingService> print) {
   print_ = std::move(print);
   updateCommandStates();
 }

@@ -18,10 +18,10 @@
 
 #include "shell/container_listeners.h"
 #include "shell/link_dispatcher.h"
-#include "shell/print_commands.h"
+#include "shell/printing_service.h"
 #include "shell/reader_shell.h"
 #include "shell/reader_view.h"
-#include "shell/search_commands.h"
+#include "shell/search_service.h"
 
 class QAction;
 class QComboBox;
@@ -86,11 +86,11 @@ class TMainForm final : public QMainWindow, public shell::ReaderView {
 
   // --- What is installed from outside. The window owns the search, printing and link
   // following it is given; the form transfers and the splash belong to the program.
-  void setSearchCommands(std::unique_ptr<shell::SearchCommands> search);
-  void setPrintCommands(std::unique_ptr<shell::PrintCommands> print);
+  void setSearchService(std::unique_ptr<shell::SearchService> search);
+  void setPrintingService(std::unique_ptr<shell::PrintingService> print);
   void setLinkDispatcher(std::unique_ptr<shell::LinkDispatcher> dispatcher);
-  shell::SearchCommands* searchCommands() const { return search_.get(); }
-  shell::PrintCommands* printCommands() const { return print_.get(); }
+  shell::SearchService* searchService() const { return search_.get(); }
+  shell::PrintingService* printingService() const { return print_.get(); }
   void setFormTransfer(FormTransfer* transfer) { formTransfer_ = transfer; }
   FormTransfer* formTransfer() const { return formTransfer_; }
   // Told before and after mainZEBset is reset (separate page windows join here).
@@ -197,8 +197,8 @@ class TMainForm final : public QMainWindow, public shell::ReaderView {
   std::vector<std::string> arguments_;
   std::unique_ptr<shell::ReaderShell> shell_;
   shell::ContainerListeners listeners_;
-  std::unique_ptr<shell::SearchCommands> search_;
-  std::unique_ptr<shell::PrintCommands> print_;
+  std::unique_ptr<shell::SearchService> search_;
+  std::unique_ptr<shell::PrintingService> print_;
   std::unique_ptr<shell::LinkDispatcher> linkDispatcher_;
   FormTransfer* formTransfer_ = nullptr;
 

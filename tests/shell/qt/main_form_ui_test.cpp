@@ -94,7 +94,7 @@ TEST_F(MainFormControls, TheMainControlsAreFoundByNameAndByAccessibleName) {
 }
 
 // A search dialog that writes down what the window asks of it.
-class RecordingSearch final : public shell::SearchCommands {
+class RecordingSearch final : public shell::SearchService {
  public:
   explicit RecordingSearch(std::vector<std::string>& log) : log_(log) {}
   void showWordPage() override { log_.push_back("word"); }
@@ -120,7 +120,7 @@ TEST_F(MainFormControls, SearchCommandsWaitForTheDialogAndThenReachIt) {
   EXPECT_FALSE(window->button("CercaKeyButton")->isEnabled());
 
   std::vector<std::string> log;
-  window->setSearchCommands(std::make_unique<RecordingSearch>(log));
+  window->setSearchService(std::make_unique<RecordingSearch>(log));
   for (const char* name : {"Cercasostituisci1", "Ripetiultimaricerca1", "Ripetinellipertesto1",
                            "Cercaperparolachiave1", "Cercaconoperatori1"}) {
     EXPECT_TRUE(window->item(name)->isEnabled()) << name;
@@ -139,7 +139,7 @@ TEST_F(MainFormControls, SearchCommandsWaitForTheDialogAndThenReachIt) {
   EXPECT_EQ(window->item("Cercaperparolachiave1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F3));
 }
 
-class RecordingPrint final : public shell::PrintCommands {
+class RecordingPrint final : public shell::PrintingService {
  public:
   explicit RecordingPrint(std::vector<std::string>& log) : log_(log) {}
   void printDialog() override { log_.push_back("dialog"); }
@@ -157,7 +157,7 @@ TEST_F(MainFormControls, PrintCommandsWaitForPrintingAndForABook) {
   setOption(shell::settings::atStartBlank, "1");
   start();
   std::vector<std::string> log;
-  window->setPrintCommands(std::make_unique<RecordingPrint>(log));
+  window->setPrintingService(std::make_unique<RecordingPrint>(log));
   EXPECT_FALSE(window->item("FilePrintItem")->isEnabled());
   window->readerShell().OpenEbook(book("guide.zeb"));
   EXPECT_TRUE(window->item("PrintButtonPlace")->isVisible());

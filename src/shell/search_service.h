@@ -4,9 +4,9 @@
 
 namespace zeb::shell {
 
-class SearchCommands {
+class SearchService {
  public:
-  virtual ~SearchCommands() = default;
+  virtual ~SearchService() = default;
 
   // "&Search...", "&Boolean search...": the dialog (made on first use) on its word page.
   virtual void showWordPage() = 0;

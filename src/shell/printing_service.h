@@ -8,9 +8,9 @@ class TZEBbox;
 
 namespace zeb::shell {
 
-class PrintCommands {
+class PrintingService {
  public:
-  virtual ~PrintCommands() = default;
+  virtual ~PrintingService() = default;
 
   // "&Print...": the print dialog, modal.
   virtual void printDialog() = 0;
