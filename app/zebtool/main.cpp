@@ -10,8 +10,8 @@ namespace {
 
 const std::vector<const std::vector<zeb::tool::Command>*>& commandGroups() {
   static const std::vector<const std::vector<zeb::tool::Command>*> groups = {
-      &zeb::tool::bookCommands(), &zeb::tool::serviceCommands(), &zeb::tool::exportCommands(),
-      &zeb::tool::transferCommands(), &zeb::tool::renderCommands()};
+      &zeb::tool::bookCommands(),     &zeb::tool::serviceCommands(), &zeb::tool::exportCommands(),
+      &zeb::tool::transferCommands(), &zeb::tool::renderCommands(),  &zeb::tool::printCommands()};
   return groups;
 }
 

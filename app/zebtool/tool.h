@@ -53,5 +53,6 @@ const std::vector<Command>& exportCommands();
 const std::vector<Command>& transferCommands();
 // Only in builds with the Qt front; empty otherwise.
 const std::vector<Command>& renderCommands();
+const std::vector<Command>& printCommands();
 
 }  // namespace zeb::tool
