@@ -11,6 +11,7 @@
 
 #include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_fonts.h"
+#include "platform/qt/qt_picture_memo.h"
 #include "platform/qt/qt_text_measurer.h"
 
 namespace zeb {
@@ -69,6 +70,7 @@ bool QtPrinter::fail(std::string error) {
   canvas_.reset();
   painter_.reset();
   printer_.reset();
+  pictures_.reset();
   return false;
 }
 
@@ -107,6 +109,7 @@ bool QtPrinter::beginDocument(std::string_view title, const PageSetup& setup) {
   page_ = {static_cast<int>(pixels.width()), static_cast<int>(pixels.height()), millimetres.width(),
            millimetres.height()};
   measurer_ = std::make_unique<QtTextMeasurer>(printer_->resolution());
+  pictures_ = std::make_unique<PictureMemo>();
   makeCanvas();
   return true;
 }
@@ -114,6 +117,10 @@ bool QtPrinter::beginDocument(std::string_view title, const PageSetup& setup) {
 void QtPrinter::makeCanvas() {
   canvas_ = std::make_unique<QtCanvas>(*painter_, QRect(0, 0, page_.widthPixels, page_.heightPixels),
                                        printer_->resolution(), QGuiApplication::palette());
+  canvas_->setPictureMemo(pictures_.get());
+  // The paper's edges clip already; a clip of our own would be written out with every
+  // drawing a PDF holds.
+  painter_->setClipping(false);
 }
 
 bool QtPrinter::printing() const { return painter_ != nullptr && painter_->isActive(); }
@@ -134,6 +141,7 @@ bool QtPrinter::endDocument() {
   const bool ended = painter_->end();
   painter_.reset();
   printer_.reset();
+  pictures_.reset();
   if (!ended) error_ = jobNotFinished;
   return ended;
 }

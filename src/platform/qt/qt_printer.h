@@ -11,6 +11,7 @@ class QPrinter;
 
 namespace zeb {
 
+class PictureMemo;
 class QtCanvas;
 class QtTextMeasurer;
 
@@ -42,6 +43,8 @@ class QtPrinter final : public Printer {
   std::unique_ptr<QPainter> painter_;
   std::unique_ptr<QtCanvas> canvas_;
   std::unique_ptr<QtTextMeasurer> measurer_;
+  // For the whole job, so that a PDF holds each picture once.
+  std::unique_ptr<PictureMemo> pictures_;
   PrinterPage page_;
   std::string error_;
 };
