@@ -14,14 +14,13 @@
 #include <vector>
 
 #include "document/container.h"
-#include "document/image_cache.h"
 #include "document/page_object.h"
 #include "platform/headless/recording_printer.h"
 #include "shell/print/page_printer.h"
+#include "tests/support/picture_objects.h"
 #include "tests/support/test_platform.h"
 #include "text/style_object.h"
 #include "tools/zebmake/book_model.h"
-#include "tools/zebmake/picture_maker.h"
 
 namespace zeb::testing {
 
@@ -53,17 +52,7 @@ class PrintTest : public ::testing::Test {
 
   // A picture object of the size, one colour, decoded in the cache.
   TZEBoggetto& pictureObject(int width, int height, std::uint32_t rgb = 0x336699) {
-    TZEBoggetto& picture = zebmake::addObject(set, TOggettiHel::immagine);
-    zebmake::BmpPicture bitmap;
-    bitmap.width = width;
-    bitmap.height = height;
-    bitmap.pixels.assign(static_cast<std::size_t>(width * height), 0xFF000000u | rgb);
-    auto decoded = std::make_unique<TZEBpicture>();
-    decoded->loadFromBytes(zebmake::makeBmp(bitmap), PictureFormat::bitmap);
-    picture.record().setI16(field::pictureWidth, static_cast<std::int16_t>(width));
-    picture.record().setI16(field::pictureHeight, static_cast<std::int16_t>(height));
-    set.imageCache().add(picture, std::move(decoded), 20, set.messages());
-    return picture;
+    return addDecodedPicture(set, width, height, rgb);
   }
   // A placement showing the picture at the size; its tag.
   std::string placementTag(const TZEBoggetto& picture, int width, int height) {

@@ -2,21 +2,13 @@
 // 2.6458 printer pixels), compared call by call with the expected dump in print_dumps/; run
 // with BRIGHTFOLD_REWRITE_DUMPS=1 to rewrite it after a deliberate change.
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "document/byte_reader.h"
 #include "tests/shell/print/print_test_support.h"
+#include "tests/support/expected_dump.h"
 
 namespace zeb::testing {
 namespace {
-
-std::string readFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 class PrintedPage : public PrintTest {
  protected:
@@ -25,13 +17,7 @@ class PrintedPage : public PrintTest {
     for (std::size_t i = 0; i < printed.sheets().size(); ++i) {
       dump += "sheet " + std::to_string(i + 1) + "\n" + printed.sheets()[i]->dump();
     }
-    const std::filesystem::path path = std::filesystem::path(PRINT_DUMPS_DIR) / (name + ".txt");
-    const char* rewrite = std::getenv("BRIGHTFOLD_REWRITE_DUMPS");
-    if (rewrite != nullptr && std::string(rewrite) == "1") {
-      std::ofstream(path, std::ios::binary) << dump;
-      return;
-    }
-    EXPECT_EQ(dump, readFile(path)) << "print dump " << path;
+    expectSameAsDump(dump, std::filesystem::path(PRINT_DUMPS_DIR) / (name + ".txt"));
   }
 
   // A 2 x 2 table with borders, the cells coloured by its data: red, none, blue, picture.
