@@ -97,13 +97,15 @@ bool QtPrinter::beginDocument(std::string_view title, const PageSetup& setup) {
   } else {
     const std::string name = setup.device.empty() ? defaultPrinter() : setup.device;
     if (name.empty()) return fail(std::string(noPrinterInstalled));
+    if (QPrinterInfo::printerInfo(fromUtf8(name)).isNull()) return fail(std::string(printerMissing) + name);
     printer_->setPrinterName(fromUtf8(name));
-    if (!printer_->isValid()) return fail(std::string(printerMissing) + name);
   }
   printer_->setDocName(qtTextFor(FaceEncoding::windows1252, title));
   applySetup(setup);
   painter_ = std::make_unique<QPainter>();
   if (!painter_->begin(printer_.get())) return fail(std::string(jobNotStarted));
+  // Pictures keep every pixel: a PDF would otherwise hold them as JPEG.
+  painter_->setRenderHint(QPainter::LosslessImageRendering);
   const QRectF pixels = printer_->paperRect(QPrinter::DevicePixel);
   const QRectF millimetres = printer_->paperRect(QPrinter::Millimeter);
   page_ = {static_cast<int>(pixels.width()), static_cast<int>(pixels.height()), millimetres.width(),
