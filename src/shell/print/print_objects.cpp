@@ -2,8 +2,10 @@
 #include "shell/print/print_objects.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "document/book_object.h"
+#include "document/book_paths.h"
 #include "document/container.h"
 #include "document/image_cache.h"
 #include "shell/print/print_backgrounds.h"
@@ -14,6 +16,8 @@
 namespace zeb {
 namespace {
 
+// The attribute of a placement that names a picture file outside the book.
+constexpr std::string_view externalFileAttribute = "externalfile";
 // Marker icons are this many screen pixels square; some panel elements are wider.
 constexpr int markerSize = 18;
 constexpr int wideMarker = 36;
@@ -60,15 +64,38 @@ ScreenLook screenLookOf(const TZEBoggetto& object) {
   }
 }
 
+// The picture file a placement names instead of a picture of the book; none when it names
+// none, or no such file can be read.
+std::unique_ptr<TZEBpicture> externalPicture(const TZEBoggetto& placement) {
+  if (placement.record().i32(field::placementPicture) != -1) return nullptr;
+  const std::string stored = placement.attribute(externalFileAttribute);
+  if (stored.empty()) return nullptr;
+  std::filesystem::path bookFolder;
+  if (const TZEBset* set = placement.Container()) bookFolder = std::filesystem::path(set->ZEBFileName()).parent_path();
+  const std::filesystem::path path = resolveStoredPath(stored, bookFolder);
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) return nullptr;
+  auto picture = std::make_unique<TZEBpicture>();
+  picture->setImageNameL(path.string());
+  return picture->empty() ? nullptr : std::move(picture);
+}
+
 }  // namespace
 
-TMyyImageP::TMyyImageP(TZEBoggetto& placement, const PrintScale& scale) : TMyyPrintual(placement) {
+TMyyImageP::TMyyImageP(TZEBoggetto& placement, const PrintScale& scale)
+    : TMyyPrintual(placement), external_(externalPicture(placement)) {
+  if (external_) {
+    setSize(scale.pictureWidth(external_->width()), scale.pictureHeight(external_->height()));
+    return;
+  }
   const PicturePlacement shown(placement);
   setSize(scale.pictureWidth(shown.width()), scale.pictureHeight(shown.height()));
 }
 
+TMyyImageP::~TMyyImageP() = default;
+
 void TMyyImageP::Print(const PrintSheet& sheet, const CanvasRect&) {
-  const TZEBpicture* picture = sheet.set.decodedPicture(object());
+  const TZEBpicture* picture = external_ ? external_.get() : sheet.set.decodedPicture(object());
   if (picture == nullptr) return;
   const PixelView pixels = firstImagePixels(*picture);
   if (!pixels.empty()) sheet.canvas.drawPicture({0, 0, Width(), Height()}, pixels);

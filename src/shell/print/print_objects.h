@@ -10,14 +10,21 @@
 namespace zeb {
 
 class TZEBbox;
+class TZEBpicture;
 
-// A picture placement: its size as the screen shows it, times the image factor / 100.
+// A picture placement: its size as the screen shows it, times the image factor / 100. A
+// placement that shows no picture of the book but names a picture file ("externalfile")
+// prints that file when it exists, at the file's size.
 class TMyyImageP final : public TMyyPrintual {
  public:
   TMyyImageP(TZEBoggetto& placement, const PrintScale& scale);
+  ~TMyyImageP() override;
 
   // Draws the picture's first image stretched over the object, see-through pixels blended.
   void Print(const PrintSheet& sheet, const CanvasRect& window) override;
+
+ private:
+  std::unique_ptr<TZEBpicture> external_;
 };
 
 // Any other object: a rectangle of the size its control has on the screen. Controls that

@@ -3,6 +3,8 @@
 #include "shell/print/messages.h"
 #include "shell/print/print_job.h"
 #include "tests/shell/print/print_test_support.h"
+#include "tests/support/temporary_folder.h"
+#include "tools/zebmake/picture_maker.h"
 
 namespace zeb::testing {
 namespace {
@@ -101,6 +103,27 @@ TEST_F(PagePrinter, PicturesPrintAtTheImageScale) {
   // 200 shown pixels: 50 mm at the default scale, 100 mm at 5000.
   EXPECT_THAT(fine.jobs()[0].sheets[0]->calls("picture"), ElementsAre("picture 254,254,754,504 from 200x100"));
   EXPECT_THAT(fine.jobs()[1].sheets[0]->calls("picture"), ElementsAre("picture 254,254,1254,754 from 200x100"));
+}
+
+TEST_F(PagePrinter, APlacementOfAPictureFileOutsideTheBookPrintsTheFile) {
+  TemporaryFolder folder;
+  zebmake::BmpPicture bitmap;
+  bitmap.width = 40;
+  bitmap.height = 20;
+  bitmap.pixels.assign(40 * 20, 0xFF112233u);
+  const std::string file = folder.write("outside.bmp", zebmake::makeBmp(bitmap)).string();
+  std::string text = paragraph();
+  for (const std::string& named : {file, file + ".missing"}) {
+    TZEBoggetto& placement = zebmake::addObject(set, TOggettiHel::immagineNew);
+    placement.record().setI32(field::placementPicture, -1);
+    placement.setAttribute("externalfile", named);
+    text += idTag(placement.ID());
+  }
+  RecordingPrinter fine(254, 254, 127);
+  TZEBpageP(set, fine).PrintPage(&addPage(text), &setup);
+  // The file's 40 x 20 pixels at the image scale; the missing file leaves the placement's
+  // own size (100 x 100 shown pixels) empty; both stand on the baseline.
+  EXPECT_THAT(fine.sheets()[0]->calls("picture"), ElementsAre("picture 254,454,354,504 from 40x20"));
 }
 
 TEST_F(PagePrinter, ATableTallerThanTheSheetGoesOnOverTheNextOne) {
