@@ -1,8 +1,6 @@
 // zebtool print: prints pages of a book into a PDF file with the default page set-up, as
 // the reader prints them on paper.
-#include <QGuiApplication>
 #include <cstdio>
-#include <cstdlib>
 
 #include "app/zebtool/tool.h"
 #include "document/container.h"
@@ -41,16 +39,14 @@ int print(const PlatformServices& services, const Arguments& arguments) {
     return failure;
   }
 
-  // Qt prints without a display when no platform is asked for.
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  int argc = 1;
-  char name[] = "zebtool";
-  char* argv[] = {name, nullptr};
-  QGuiApplication application(argc, argv);
   request.setup.device = pdfPrinterName;
   request.setup.port = arguments[1];
-  QtPrinter printer;
-  const int sheets = printPages(*set, printer, request);
+  int sheets = 0;
+  // The printer measures text itself, at its own resolution.
+  withQtMeasurer([&](TextMeasurer&) {
+    QtPrinter printer;
+    sheets = printPages(*set, printer, request);
+  });
   if (sheets == 0) return failure;
   printUtf8Line("pages: " + std::to_string(request.pages.size()));
   printUtf8Line("sheets: " + std::to_string(sheets));

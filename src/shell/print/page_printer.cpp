@@ -11,7 +11,7 @@
 #include "document/page_object.h"
 #include "platform/message_boxes.h"
 #include "platform/text_measurer.h"
-#include "shell/print/messages.h"
+#include "shell/messages.h"
 #include "shell/print/print_box.h"
 #include "shell/print/print_job.h"
 #include "shell/print/print_objects.h"
@@ -83,7 +83,7 @@ int SheetPrinter::print() {
 }  // namespace
 
 std::string jobTitleOf(const TZEBtesto& page) {
-  return std::string(shell::messages::jobTitleProduct) + std::string(shell::messages::jobTitlePage) + page.Name();
+  return std::string(shell::messages::applicationTitle) + std::string(shell::messages::jobTitlePage) + page.Name();
 }
 
 TZEBpageP::TZEBpageP(TZEBset& set, Printer& printer) : set_(set), printer_(printer) {}

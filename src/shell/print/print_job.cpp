@@ -4,7 +4,8 @@
 #include "document/container.h"
 #include "document/page_object.h"
 #include "platform/message_boxes.h"
-#include "shell/print/messages.h"
+#include "shell/contents_tree.h"
+#include "shell/messages.h"
 #include "shell/print/page_printer.h"
 #include "text/measurement_cache.h"
 
@@ -106,10 +107,13 @@ std::vector<std::int32_t> pagesToPrint(const std::vector<std::int64_t>& listed, 
   return pages;
 }
 
-std::vector<std::int32_t> pagesInStoredOrder(const TZEBset& set) {
+std::vector<std::int32_t> pagesInStoredOrder(TZEBset& set) {
+  ContentsTree tree(TOggettiHel::testoHtml);
+  tree.setLinkedZEBset(&set);
+  tree.LoadContents();
   std::vector<std::int32_t> pages;
-  for (int number = 0; number < set.count(kindNumber(TOggettiHel::testoHtml)); ++number) {
-    if (livePage(set, number) != nullptr) pages.push_back(number);
+  for (const TZEBoggetto* object : tree.ListObjects()) {
+    if (object->Kind() == TOggettiHel::testoHtml) pages.push_back(object->Index());
   }
   return pages;
 }

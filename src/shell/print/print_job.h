@@ -76,8 +76,8 @@ int printPages(TZEBset& set, Printer& printer, const PrintRequest& request);
 // the list is empty.
 std::vector<std::int32_t> pagesToPrint(const std::vector<std::int64_t>& listed, std::int32_t previewPage);
 
-// Every live page of the book in the order the book stores its pages. Until the contents
-// tree is read, that is number order.
-std::vector<std::int32_t> pagesInStoredOrder(const TZEBset& set);
+// Every page of the book's contents tree, in tree order: the book's stored order of its pages
+// (number order when the book stores none). Loading the tree may report a damaged stream.
+std::vector<std::int32_t> pagesInStoredOrder(TZEBset& set);
 
 }  // namespace zeb

@@ -1,6 +1,6 @@
 // Printing a page: its layout on the sheets of a recording printer, sheets and windows,
 // list markers, pictures at the image scale, tables over several sheets, backgrounds.
-#include "shell/print/messages.h"
+#include "shell/messages.h"
 #include "shell/print/print_job.h"
 #include "tests/shell/print/print_test_support.h"
 #include "tests/support/temporary_folder.h"
