@@ -59,7 +59,10 @@ std::string joinCdPath(std::string_view folder, std::string_view rest) {
   const bool folderEnds = !folder.empty() && (folder.back() == '\\' || folder.back() == '/');
   const bool restStarts = !rest.empty() && (rest.front() == '\\' || rest.front() == '/');
   if (folderEnds && restStarts) rest.remove_prefix(1);
-  return std::string(folder) + std::string(rest);
+  // A drive's root ends with a separator; a folder chosen here does not, and "cddrive:x"
+  // still names x inside it.
+  const std::string_view separator = !folder.empty() && !rest.empty() && !folderEnds && !restStarts ? "\\" : "";
+  return std::string(folder) + std::string(separator) + std::string(rest);
 }
 
 void forgetMissingCdFolder(TZEBset& set) {

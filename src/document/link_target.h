@@ -42,7 +42,8 @@ inline constexpr std::string_view cdDrivePrefix = "cddrive:";
 bool startsWithCdDrive(std::string_view path);
 
 // A "cddrive:" path's rest put after the CD folder; when the folder ends with a separator
-// and the rest begins with one, one of the two is dropped.
+// and the rest begins with one, one of the two is dropped, and when neither has one, one is
+// put between them.
 std::string joinCdPath(std::string_view folder, std::string_view rest);
 
 // Empties the stored CD folder when it names no existing folder, so that the user is asked

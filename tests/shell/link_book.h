@@ -18,13 +18,19 @@
 
 namespace zeb::shell {
 
-class LinkBook : public ::testing::Test {
- protected:
-  void SetUp() override {
+// The platform doubles, with the system's temporary folder inside the test's own folder, so
+// that the books' private folders are the test's too. Made before any container.
+struct PlatformInFolder {
+  PlatformInFolder() {
     platform.environment.temporary = folder.path() / "tmp";
     std::filesystem::create_directories(platform.environment.temporary);
   }
+  testing::TemporaryFolder folder;
+  testing::TestPlatform platform;
+};
 
+class LinkBook : public ::testing::Test, protected PlatformInFolder {
+ protected:
   // Writes the book (four pages to begin with: 0 "Cover", then "One", "Two" and "Three" of
   // sequence group 1 numbered 1, 3 and 2) with what the filler adds, and loads it.
   void load(const testing::BookFiller& fill = {}, const std::string& name = "book.zeb") {
@@ -76,8 +82,6 @@ class LinkBook : public ::testing::Test {
     return texts;
   }
 
-  testing::TemporaryFolder folder;
-  testing::TestPlatform platform;
   TZEBset set{platform.services()};
   std::string path;
   RecordingConfirmation confirmation;
@@ -86,3 +90,12 @@ class LinkBook : public ::testing::Test {
 };
 
 }  // namespace zeb::shell
+
+namespace zeb {
+
+inline void PrintTo(const RecordingDesktopShell::Started& started, std::ostream* out) {
+  *out << (started.windowsProgram ? "windows " : "") << started.program;
+  for (const std::string& argument : started.arguments) *out << " [" << argument << "]";
+}
+
+}  // namespace zeb
