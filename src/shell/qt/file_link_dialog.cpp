@@ -1,0 +1,99 @@
+// The file-link dialog.
+#include "shell/qt/file_link_dialog.h"
+
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+#include "shell/messages.h"
+#include "shell/qt/qt_texts.h"
+
+namespace zeb::shell {
+namespace {
+
+namespace text = messages::fileLink;
+
+QPushButton* namedButton(const char* name, QWidget* parent) {
+  auto* button = new QPushButton(parent);
+  button->setObjectName(name);
+  return button;
+}
+
+}  // namespace
+
+TFFiles::TFFiles(TZEBoggetto* object, BookStarter& starter, QWidget* parent)
+    : QDialog(parent),
+      link_(object, starter),
+      pointsTo_(new QLabel(this)),
+      labelFile_(new QLabel(this)),
+      chooseAction_(new QLabel(this)),
+      execute_(namedButton("Besegui", this)),
+      save_(namedButton("Bsalva", this)),
+      advanced_(namedButton("Bavanzate", this)),
+      cancel_(namedButton("BAnnulla", this)) {
+  setObjectName("FFiles");
+  labelFile_->setObjectName("LabelFile");
+  labelFile_->setTextFormat(Qt::PlainText);
+  QFont bold = labelFile_->font();
+  bold.setBold(true);
+  labelFile_->setFont(bold);
+
+  connect(execute_, &QPushButton::clicked, this, [this] {
+    link_.open();
+    accept();
+  });
+  connect(save_, &QPushButton::clicked, this, [this] {
+    link_.save(*this);
+    accept();
+  });
+  connect(cancel_, &QPushButton::clicked, this, [this] {
+    link_.cancel();
+    reject();
+  });
+  execute_->setDefault(true);
+
+  auto* buttons = new QHBoxLayout;
+  for (QPushButton* button : {execute_, save_, advanced_, cancel_}) buttons->addWidget(button);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(pointsTo_);
+  layout->addWidget(labelFile_);
+  layout->addSpacing(8);
+  layout->addWidget(chooseAction_);
+  layout->addLayout(buttons);
+  applyTexts();
+  advanced_->hide();
+
+  chooseSaveFile = [this](const QString& proposedName) -> std::optional<std::filesystem::path> {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString chosen = QFileDialog::getSaveFileName(this, QString(), folder + "/" + proposedName);
+    if (chosen.isEmpty()) return std::nullopt;
+    return std::filesystem::path(chosen.toStdString());
+  };
+}
+
+void TFFiles::applyTexts() {
+  setWindowTitle(unicodeOf(text::caption));
+  pointsTo_->setText(unicodeOf(text::pointsTo));
+  chooseAction_->setText(unicodeOf(text::chooseAction));
+  execute_->setText(unicodeOf(text::execute));
+  save_->setText(unicodeOf(text::save));
+  advanced_->setText(unicodeOf(text::advanced));
+  cancel_->setText(unicodeOf(text::cancel));
+}
+
+void TFFiles::showEvent(QShowEvent* event) {
+  advanced_->hide();
+  labelFile_->setText(unicodeOf(link_.labelText()));
+  QDialog::showEvent(event);
+}
+
+void TFFiles::showModal() { exec(); }
+
+std::optional<std::filesystem::path> TFFiles::chooseSavePath(const std::string& proposedNameUtf8) {
+  return chooseSaveFile ? chooseSaveFile(QString::fromStdString(proposedNameUtf8)) : std::nullopt;
+}
+
+}  // namespace zeb::shell
