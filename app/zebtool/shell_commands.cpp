@@ -50,8 +50,7 @@ int follow(const PlatformServices& services, const Arguments& arguments) {
   }
   shell::LinkRequest request;
   request.link = link;
-  request.clicked =
-      link->Kind() == TOggettiHel::shortObj ? shell::ClickedKind::page : shell::ClickedKind::textBox;
+  request.clicked = link->Kind() == TOggettiHel::shortObj ? shell::ClickedKind::page : shell::ClickedKind::textBox;
   request.clickedText = page;
   request.clickedPage = *number;
   request.clickedBook = set.get();

@@ -74,7 +74,8 @@ bool FileLink::extract() {
 
 void FileLink::open() {
   if (object_ == nullptr) return;
-  if (extract()) starter_.confirmAndStart(*object_->Container(), {StartRequest::How::file, extracted_.string(), {}, false});
+  if (extract())
+    starter_.confirmAndStart(*object_->Container(), {StartRequest::How::file, extracted_.string(), {}, false});
   result_ = done;
 }
 
@@ -90,7 +91,8 @@ void FileLink::save(FileLinkWindow& window) {
 }
 
 void FileLink::openWithProgram(std::string_view program) {
-  if (extract()) starter_.confirmAndStart(*object_->Container(), fileProgramStart(program, bookFolderOf(*object_), extracted_));
+  if (extract())
+    starter_.confirmAndStart(*object_->Container(), fileProgramStart(program, bookFolderOf(*object_), extracted_));
   result_ = done;
 }
 

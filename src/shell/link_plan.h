@@ -28,16 +28,16 @@ namespace zeb::shell {
 inline constexpr int maxPlainLinkDepth = 8;
 
 enum class LinkStep {
-  nothing,           // ignored (see reason)
-  unsupported,       // "Undefined or unsupported."
-  openBook,          // the link's book is not the open one: it opens at its cover
-  showPage,          // a page of the view's book, then its anchor
-  goToTarget,        // a "nexo:" address
-  runTarget,         // "run:" or "prog:"
-  openOutside,       // an address or file handed to the desktop
-  fileLink,          // the file-link dialog
-  showInFrameOfLink, // the frame that holds the clicked box
-  showInWindow,      // a named frame or window
+  nothing,            // ignored (see reason)
+  unsupported,        // "Undefined or unsupported."
+  openBook,           // the link's book is not the open one: it opens at its cover
+  showPage,           // a page of the view's book, then its anchor
+  goToTarget,         // a "nexo:" address
+  runTarget,          // "run:" or "prog:"
+  openOutside,        // an address or file handed to the desktop
+  fileLink,           // the file-link dialog
+  showInFrameOfLink,  // the frame that holds the clicked box
+  showInWindow,       // a named frame or window
   showInNamedWindow,
   showInNewWindow,
   showInPopupWindow,

@@ -21,11 +21,15 @@ class Lines {
   Lines(const LinkPlan& plan, const SettingsStore& settings) : plan_(plan), settings_(settings) {}
 
   // UTF-8 details.
-  void add(std::string_view name, std::string_view value) { lines_.push_back(std::string(name) + ": " + std::string(value)); }
+  void add(std::string_view name, std::string_view value) {
+    lines_.push_back(std::string(name) + ": " + std::string(value));
+  }
   // Book texts are Windows-1252.
   void addText(std::string_view name, std::string_view text) { add(name, windows1252ToUtf8(text)); }
   void addNumber(std::string_view name, std::int64_t value) { add(name, std::to_string(value)); }
-  void addMessage(const PlannedMessage& message) { add("message", windows1252ToUtf8(oneLineMessage(message.kind, message.text))); }
+  void addMessage(const PlannedMessage& message) {
+    add("message", windows1252ToUtf8(oneLineMessage(message.kind, message.text)));
+  }
 
   // A path (or any UTF-8 text) with the book's private folder named as such.
   std::string shown(const std::string& text) const {
@@ -56,8 +60,8 @@ class Lines {
     add("description", "left " + std::to_string(d.left) + " top " + std::to_string(d.top) + " width " +
                            std::to_string(d.width) + " height " + std::to_string(d.height) + " maximised " +
                            yesNo(d.maximised) + " history-toolbar " + yesNo(d.historyToolbar) + " menu " +
-                           yesNo(d.mainMenu) + " sizeable " + yesNo(d.sizeable) + " status-bar " +
-                           yesNo(d.statusBar) + " main-toolbar " + yesNo(d.mainToolbar));
+                           yesNo(d.mainMenu) + " sizeable " + yesNo(d.sizeable) + " status-bar " + yesNo(d.statusBar) +
+                           " main-toolbar " + yesNo(d.mainToolbar));
   }
 
   void addStart(const StartRequest& start) {
@@ -116,7 +120,8 @@ class Lines {
     add("behaviour", behaviours[static_cast<int>(setting.behaviour)]);
     if (setting.behaviour != FileBehaviour::openWithProgram || plan_.book == nullptr) return;
     const std::filesystem::path extracted = plan_.book->temporaryFolder() / safeFileName(file.FileName());
-    addStart(fileProgramStart(setting.program, std::filesystem::path(plan_.book->ZEBFileName()).parent_path(), extracted));
+    addStart(
+        fileProgramStart(setting.program, std::filesystem::path(plan_.book->ZEBFileName()).parent_path(), extracted));
   }
 
   std::vector<std::string> take() { return std::move(lines_); }

@@ -59,7 +59,8 @@ StartRequest programRequest(std::string_view stored, const std::filesystem::path
 void planCommand(RunPlan& plan, TZEBset& book, std::string_view command, AskForCdFolder ask) {
   plan.kind = RunPlan::Kind::command;
   plan.command = std::string(command);
-  const CommandLine line = namesWindowsProgram(command) ? splitCommandLine(command) : CommandLine{std::string(command), {}};
+  const CommandLine line =
+      namesWindowsProgram(command) ? splitCommandLine(command) : CommandLine{std::string(command), {}};
   std::string stored = line.program;
   std::filesystem::path found;
   if (stored.find(':') != std::string::npos && startsWithCdDrive(stored)) {

@@ -25,9 +25,7 @@ bool ignoringErrors(Work&& work) {
 
 }  // namespace
 
-void SeparateWindows::remove(const SeparateWindow& window) {
-  std::erase(windows_, &window);
-}
+void SeparateWindows::remove(const SeparateWindow& window) { std::erase(windows_, &window); }
 
 SeparateWindow* SeparateWindows::find(std::string_view name, bool madeWithoutNameToo) const {
   for (SeparateWindow* window : windows_) {
@@ -92,14 +90,16 @@ bool SeparateWindows::closeWindowNamed(std::string_view name) {
 }
 
 void SeparateWindows::beforeMainReset() {
-  for (SeparateWindow* window : windows_) ignoringErrors([&] {
+  for (SeparateWindow* window : windows_)
+    ignoringErrors([&] {
       window->beforeMainReset();
       return true;
     });
 }
 
 void SeparateWindows::afterMainReset() {
-  for (SeparateWindow* window : windows_) ignoringErrors([&] {
+  for (SeparateWindow* window : windows_)
+    ignoringErrors([&] {
       window->afterMainReset();
       return true;
     });

@@ -18,8 +18,7 @@ namespace zeb::shell {
 namespace {
 
 bool isSchemeCharacter(char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '+' || c == '-' ||
-         c == '.';
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.';
 }
 
 // The settings value that stands for a book: its path and its size, hashed (FNV-1a, 64 bits)
@@ -87,8 +86,7 @@ StartRequest openRequestFor(TZEBset& book, std::string_view target) {
     request.asks = !opensWithoutAsking(target);
     return request;
   }
-  const std::filesystem::path file =
-      resolveStoredPath(target, std::filesystem::path(book.ZEBFileName()).parent_path());
+  const std::filesystem::path file = resolveStoredPath(target, std::filesystem::path(book.ZEBFileName()).parent_path());
   request.how = StartRequest::How::file;
   request.target = file.string();
   request.asks = !fileOpensWithoutAsking(book, file);

@@ -101,15 +101,15 @@ TEST_F(LinkDispatchTest, TheViewIsEnabledAgainWhenTheWindowFails) {
 TEST_F(LinkDispatchTest, ShowActionsByDestination) {
   const zebmake::WindowDescriptionFields described{10, 20, 300, 200, false, true, false, false, true, false};
   loadActions({
-      {1, 0, 2, 5, 1, "Side"},                  // 0: the frame of the clicked box
-      {1, 1, 2, 5, 1, "Side"},                  // 1: named frame or window
-      {1, 2, 3, 7, 0, "Info", described},       // 2: named window, described
-      {1, 3, 2, -1, 2, ""},                     // 3: new window
-      {1, 4, 3, 4, 0, "", described},           // 4: pop-up
-      {1, 6, 0x00FFFFFF, 9, 0, ""},             // 5: anchor, the target names nothing
-      {1, 1, 0x00FFFFFF, 9, 0, "Side"},         // 6: a missing target shows nothing
-      {1, 1, 0x10000002, 9, 0, "Side"},         // 7: kind 16 names no target of a link
-      {1, 9, 2, 9, 0, ""},                      // 8: no such destination
+      {1, 0, 2, 5, 1, "Side"},             // 0: the frame of the clicked box
+      {1, 1, 2, 5, 1, "Side"},             // 1: named frame or window
+      {1, 2, 3, 7, 0, "Info", described},  // 2: named window, described
+      {1, 3, 2, -1, 2, ""},                // 3: new window
+      {1, 4, 3, 4, 0, "", described},      // 4: pop-up
+      {1, 6, 0x00FFFFFF, 9, 0, ""},        // 5: anchor, the target names nothing
+      {1, 1, 0x00FFFFFF, 9, 0, "Side"},    // 6: a missing target shows nothing
+      {1, 1, 0x10000002, 9, 0, "Side"},    // 7: kind 16 names no target of a link
+      {1, 9, 2, 9, 0, ""},                 // 8: no such destination
   });
   for (int i = 0; i < 9; ++i) followAction(i);
   EXPECT_EQ(actions.operations(), (Lines{
@@ -164,7 +164,7 @@ TEST_F(LinkDispatchTest, ALocalTargetIsLookedUpInTheTextThatHoldsTheLink) {
 
 TEST_F(LinkDispatchTest, APlainLinkFollowsItsTargetWithTheAnchorAndEndlessChainsStop) {
   loadActions({
-      {1, 5, 2, 6, 0, ""},                   // 0: page 2 at anchor 6
+      {1, 5, 2, 6, 0, ""},                                    // 0: page 2 at anchor 6
       {1, 5, objectId(TOggettiHel::speclink, 2), -1, 0, ""},  // 1 -> 2
       {1, 5, objectId(TOggettiHel::speclink, 1), -1, 0, ""},  // 2 -> 1
   });

@@ -111,8 +111,8 @@ TEST_F(RunTarget, DocumentsOpenOnTheDesktopProgramsOfThisMachineRunAndMissingFil
   // Even a document a "run:" names is started only after the question; a missing one is
   // reported without asking.
   EXPECT_EQ(confirmation.requests.size(), 3u);
-  EXPECT_EQ(platform.messages.shown(), (std::vector<ShownMessage>{
-                                           {MessageKind::error, "Error in file opening: missing.pdf"}}));
+  EXPECT_EQ(platform.messages.shown(),
+            (std::vector<ShownMessage>{{MessageKind::error, "Error in file opening: missing.pdf"}}));
 }
 
 TEST_F(RunTarget, AnEmptySettingOpensTheParameterFileInTheTextEditor) {

@@ -21,7 +21,8 @@ TEST(WindowDescriptions, TwentyTwoBytesReadAtTheirOffsets) {
   bytes[8] = 0xAA;  // bytes the authoring tool keeps for itself
   bytes[19] = 0xBB;
   bytes.push_back(0x55);  // the data may go on after the description
-  EXPECT_EQ(readWindowDescription(bytes), (WindowDescription{-20000, 7, 500, 320, true, false, true, false, true, true}));
+  EXPECT_EQ(readWindowDescription(bytes),
+            (WindowDescription{-20000, 7, 500, 320, true, false, true, false, true, true}));
   bytes.resize(21);
   EXPECT_EQ(readWindowDescription(bytes), std::nullopt);
 }
@@ -191,7 +192,12 @@ TEST_F(SeparateWindowsTest, ShowInWindowTriesTheMainFramesThenEachWindowThenMake
   FakeWindow& first = add("Info");
   FakeWindow& second = add("Other", "side");
   first.fails = true;
-  windows.ShowInWindow([&] { log.push_back("main frames"); return false; }, "side", target, 3, 1);
+  windows.ShowInWindow(
+      [&] {
+        log.push_back("main frames");
+        return false;
+      },
+      "side", target, 3, 1);
   EXPECT_EQ(log, (Lines{"main frames", "w2 asked for frame side"}));
 
   log.clear();

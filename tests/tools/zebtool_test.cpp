@@ -183,15 +183,17 @@ TEST_F(Zebtool, FollowPrintsWhatALinkWouldDoWithoutDoingIt) {
   ASSERT_EQ(made.exitStatus, 0) << made.err;
   auto follow = [&](const std::string& id) { return zebtool({"follow", links, "1", id}).out; };
 
-  EXPECT_EQ(follow("0x01000003"), "action: run-target\ntarget: run:tools\\viewer.exe /page 3\n"
-                                  "command: tools\\viewer.exe /page 3\nstart: windows-program\nprogram: " +
-                                      (folder.path() / "tools" / "viewer.exe").string() +
-                                      "\nargument: /page\nargument: 3\nconfirmation: asked\n");
+  EXPECT_EQ(follow("0x01000003"),
+            "action: run-target\ntarget: run:tools\\viewer.exe /page 3\n"
+            "command: tools\\viewer.exe /page 3\nstart: windows-program\nprogram: " +
+                (folder.path() / "tools" / "viewer.exe").string() +
+                "\nargument: /page\nargument: 3\nconfirmation: asked\n");
   EXPECT_EQ(follow("0x01000006"),
             "action: run-target\ntarget: prog:notes.doc\nparameters: PRIVATE/params.doc\nstart: file\n"
             "open: PRIVATE/params.doc\nconfirmation: asked\n");
-  EXPECT_EQ(follow("0x01000001"), "action: open-outside\ntarget: http://example.org/brightfold\nstart: address\n"
-                                  "open: http://example.org/brightfold\nconfirmation: none\n");
+  EXPECT_EQ(follow("0x01000001"),
+            "action: open-outside\ntarget: http://example.org/brightfold\nstart: address\n"
+            "open: http://example.org/brightfold\nconfirmation: none\n");
   EXPECT_EQ(follow("0x0A000004"),
             "action: show-in-popup-window\ntarget: 0x00000003 testoHtml Notes\nanchor: -1\nflag: 0\n"
             "window: <<<pop\ndescription: left -20000 top 0 width 320 height 200 maximised no history-toolbar no "

@@ -32,7 +32,7 @@ struct LinkActionFields {
   std::uint32_t target = 0;      // an object ID, or 0x6F000000 + n
   std::int32_t anchor = -1;
   std::uint8_t flag = 0;
-  std::string window;            // Windows-1252
+  std::string window;  // Windows-1252
   std::optional<WindowDescriptionFields> description;
 };
 

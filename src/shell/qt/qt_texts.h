@@ -8,6 +8,8 @@
 
 namespace zeb::shell {
 
-inline QString unicodeOf(std::string_view windows1252) { return QString::fromStdString(windows1252ToUtf8(windows1252)); }
+inline QString unicodeOf(std::string_view windows1252) {
+  return QString::fromStdString(windows1252ToUtf8(windows1252));
+}
 
 }  // namespace zeb::shell

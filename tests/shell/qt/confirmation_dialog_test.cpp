@@ -3,13 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <cstdlib>
 
 namespace zeb::shell {
 namespace {
