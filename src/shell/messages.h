@@ -1,4 +1,5 @@
-// Every text the reader's main window and its start-up show or write, in one place
+// Every text the reader shell shows or writes, in one place: the main window and its start-up,
+// the contents tree, object lists and searches
 // (Windows-1252 bytes).
 #pragma once
 
@@ -88,3 +89,23 @@ inline constexpr std::string_view ok = "OK";
 }  // namespace about
 
 }  // namespace zeb::shell::messages
+
+namespace zeb::messages {
+
+// Reading a contents stream.
+inline constexpr std::string_view errorDecodingNodes = "error decoding nodes";
+inline constexpr std::string_view errorLoadingNodes = "error loading nodes";
+// The title the order editor gives a new chapter.
+inline constexpr std::string_view newChapter = "New chapter";
+
+// Column captions of an object list; the fifth column has none.
+inline constexpr std::string_view titleColumn = "Title";
+inline constexpr std::string_view sizeColumn = "Size";
+inline constexpr std::string_view fileNameColumn = "File name";
+inline constexpr std::string_view pageColumn = "# page";
+
+// Keyword search.
+inline constexpr std::string_view noKeywordsDefined = "No keywords defined.";
+inline constexpr std::string_view pagesContaining = "Pages containing ";
+
+}  // namespace zeb::messages

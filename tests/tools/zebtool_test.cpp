@@ -136,6 +136,7 @@ TEST_F(Zebtool, SearchListsMatchingPagesAndTheirTerm) {
   EXPECT_EQ(zebtool({"search", book, "caf\xC3\xA9"}).out, "0\tcaf\xC3\xA9\n2\tcaf\xC3\xA9\n");
   EXPECT_EQ(zebtool({"search", book, "caf\xC3\xA9", "lait", "tea"}).out, "1\ttea\n2\tcaf\xC3\xA9\n");
   EXPECT_EQ(zebtool({"search", book, "--match-case", "CAF\xC3\x89"}).out, "2\tCAF\xC3\x89\n");
+  EXPECT_EQ(zebtool({"search", book, "", "", "", "tea"}).out, "1\ttea\n");  // the fourth term alone
   EXPECT_EQ(zebtool({"search", book}).exitStatus, 2);
   EXPECT_EQ(zebtool({"search", book, "a", "b", "c", "d", "e"}).exitStatus, 2);
 }

@@ -55,10 +55,9 @@ void QtCanvas::save() {
 void QtCanvas::restore() {
   if (saved_.empty()) return;
   painter_->restore();
+  penColour_.reset();
   state_ = saved_.back();
   saved_.pop_back();
-  // The painter's state held its font; ours stays the one last chosen.
-  painter_->setFont(qtFont_);
 }
 
 void QtCanvas::fillRect(const CanvasRect& rect, Colour colour) {
@@ -80,17 +79,16 @@ void QtCanvas::hatchRect(const CanvasRect& rect, Hatch hatch, Colour colour) {
   painter_->fillRect(toQRect(rect), QBrush(colourOf(colour), style));
 }
 
-// Painting sets a font for every change of colour, so the Qt font is only made again when
+// Painting sets a font for every change of colour, so the font is only looked up again when
 // the face, the size or the style changed.
 void QtCanvas::setFont(const TMyFont& font) {
   textColour_ = colourOf(font.Color);
-  if (metrics_ && font.Name == font_.Name && font.Size == font_.Size && font.Style == font_.Style) return;
-  const FaceSubstitute face = substituteFace(font.Name);
-  qtFont_ = qtFontFor(font, face, pixelsPerInch_);
-  metrics_.emplace(qtFont_);
-  encoding_ = face.encoding;
-  painter_->setFont(qtFont_);
+  if (fontSet_ && font.Name == font_.Name && font.Size == font_.Size && font.Style == font_.Style) return;
+  shaping_ = ShapedTextCache::ofThisThread().font(font, pixelsPerInch_);
+  blanksShow_ =
+      shaping_.font.underline() || shaping_.font.strikeOut() || unicodeOfFaceByte(shaping_.encoding, ' ') != U' ';
   font_ = font;
+  fontSet_ = true;
 }
 
 void QtCanvas::setTextBackground(TextBackground background, Colour colour) {
@@ -100,15 +98,22 @@ void QtCanvas::setTextBackground(TextBackground background, Colour colour) {
 
 void QtCanvas::textOut(int x, int y, std::string_view text) {
   if (text.empty()) return;
-  const QString unicode = qtTextFor(encoding_, text);
-  if (solidBackground_) {
-    painter_->fillRect(QRect(x, y, metrics_->horizontalAdvance(unicode), metrics_->height()), backgroundColour_);
+  // Blanks on a clear background leave no mark: half the outputs of a line are single
+  // blanks.
+  if (!solidBackground_ && !blanksShow_ && text.find_first_not_of(' ') == std::string_view::npos) return;
+  const ShapedText& shaped = ShapedTextCache::ofThisThread().shape(shaping_, text);
+  if (solidBackground_) painter_->fillRect(QRect(x, y, shaped.width, shaping_.height), backgroundColour_);
+  if (penColour_ != textColour_) {
+    painter_->setPen(textColour_);
+    penColour_ = textColour_;
   }
-  painter_->setPen(textColour_);
-  painter_->drawText(QPoint(x, y + metrics_->ascent()), unicode);
+  const QPointF baseline(x, y + shaping_.ascent);
+  for (const QGlyphRun& glyphs : shaped.glyphs) painter_->drawGlyphRun(baseline, glyphs);
 }
 
-int QtCanvas::textWidth(std::string_view text) { return metrics_->horizontalAdvance(qtTextFor(encoding_, text)); }
+int QtCanvas::textWidth(std::string_view text) {
+  return text.empty() ? 0 : ShapedTextCache::ofThisThread().shape(shaping_, text).width;
+}
 
 void QtCanvas::drawPicture(const CanvasRect& target, const PixelView& pixels) {
   if (pixels.empty() || target.empty()) return;
