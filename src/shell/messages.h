@@ -51,17 +51,6 @@ inline constexpr std::string_view closeOtherWindows = "Chiudere le altre finestr
 inline constexpr std::string_view newWindowName = "<<<new";
 inline constexpr std::string_view popupWindowName = "<<<pop";
 
-// The file-link dialog (TFFiles).
-namespace fileLink {
-inline constexpr std::string_view caption = "Link to file";
-inline constexpr std::string_view pointsTo = "The link you have followed points to file:";
-inline constexpr std::string_view chooseAction = "Choose action:";
-inline constexpr std::string_view execute = "&Execute";
-inline constexpr std::string_view save = "&Save...";
-inline constexpr std::string_view advanced = "A&dvanced...";
-inline constexpr std::string_view cancel = "&Cancel";
-}  // namespace fileLink
-
 // The question asked before anything a book names is started or opened.
 namespace confirmation {
 inline constexpr std::string_view caption = "Brightfold - start a program?";

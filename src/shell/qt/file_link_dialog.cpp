@@ -8,18 +8,17 @@
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
-#include "shell/messages.h"
 #include "shell/qt/qt_texts.h"
+#include "texts/qt/window_texts.h"
 
 namespace zeb::shell {
 namespace {
 
-namespace text = messages::fileLink;
-
-QPushButton* namedButton(const char* name, QWidget* parent) {
-  auto* button = new QPushButton(parent);
-  button->setObjectName(name);
-  return button;
+template <typename Control>
+Control* named(const char* name, QWidget* parent) {
+  auto* control = new Control(parent);
+  control->setObjectName(name);
+  return control;
 }
 
 }  // namespace
@@ -27,15 +26,14 @@ QPushButton* namedButton(const char* name, QWidget* parent) {
 TFFiles::TFFiles(TZEBoggetto* object, BookStarter& starter, QWidget* parent)
     : QDialog(parent),
       link_(object, starter),
-      pointsTo_(new QLabel(this)),
-      labelFile_(new QLabel(this)),
-      chooseAction_(new QLabel(this)),
-      execute_(namedButton("Besegui", this)),
-      save_(namedButton("Bsalva", this)),
-      advanced_(namedButton("Bavanzate", this)),
-      cancel_(namedButton("BAnnulla", this)) {
+      pointsTo_(named<QLabel>("Label1", this)),
+      labelFile_(named<QLabel>("LabelFile", this)),
+      chooseAction_(named<QLabel>("Label2", this)),
+      execute_(named<QPushButton>("Besegui", this)),
+      save_(named<QPushButton>("Bsalva", this)),
+      advanced_(named<QPushButton>("Bavanzate", this)),
+      cancel_(named<QPushButton>("BAnnulla", this)) {
   setObjectName("FFiles");
-  labelFile_->setObjectName("LabelFile");
   labelFile_->setTextFormat(Qt::PlainText);
   QFont bold = labelFile_->font();
   bold.setBold(true);
@@ -63,7 +61,7 @@ TFFiles::TFFiles(TZEBoggetto* object, BookStarter& starter, QWidget* parent)
   layout->addSpacing(8);
   layout->addWidget(chooseAction_);
   layout->addLayout(buttons);
-  applyTexts();
+  applyEnglishTable(*this, WindowTable::fileLink);
   advanced_->hide();
 
   chooseSaveFile = [this](const QString& proposedName) -> std::optional<std::filesystem::path> {
@@ -72,16 +70,6 @@ TFFiles::TFFiles(TZEBoggetto* object, BookStarter& starter, QWidget* parent)
     if (chosen.isEmpty()) return std::nullopt;
     return std::filesystem::path(chosen.toStdString());
   };
-}
-
-void TFFiles::applyTexts() {
-  setWindowTitle(unicodeOf(text::caption));
-  pointsTo_->setText(unicodeOf(text::pointsTo));
-  chooseAction_->setText(unicodeOf(text::chooseAction));
-  execute_->setText(unicodeOf(text::execute));
-  save_->setText(unicodeOf(text::save));
-  advanced_->setText(unicodeOf(text::advanced));
-  cancel_->setText(unicodeOf(text::cancel));
 }
 
 void TFFiles::showEvent(QShowEvent* event) {

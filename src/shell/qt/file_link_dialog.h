@@ -34,8 +34,6 @@ class TFFiles final : public QDialog, public FileLinkWindow {
   void showEvent(QShowEvent* event) override;
 
  private:
-  void applyTexts();
-
   FileLink link_;
   QLabel* pointsTo_;
   QLabel* labelFile_;

@@ -42,6 +42,8 @@ TEST_F(FileLinkDialog, TheDialogNamesTheFileAndItsButtonsAct) {
   EXPECT_EQ(cancelled.findChild<QPushButton*>("Besegui")->text(), "&Execute");
   EXPECT_EQ(cancelled.findChild<QPushButton*>("Bsalva")->text(), "&Save...");
   EXPECT_EQ(cancelled.findChild<QPushButton*>("BAnnulla")->text(), "&Cancel");
+  EXPECT_EQ(cancelled.findChild<QLabel*>("Label1")->text(), "The link you have followed points to file:");
+  EXPECT_EQ(cancelled.findChild<QLabel*>("Label2")->text(), "Choose action:");
   clickWhenShown(cancelled, "BAnnulla");
   cancelled.Run();
   EXPECT_EQ(shownLabel, "Manual.PDF");
