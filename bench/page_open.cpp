@@ -13,9 +13,6 @@
 #include <QPainter>
 #include <QTextDocument>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <ctime>
 #include <functional>
 #include <string>
 #include <vector>
@@ -45,20 +42,14 @@ void paint(zeb::TZEBpage& view, QImage& image, const QRect& area) {
   zeb::paintPage(view, canvas);
 }
 
-// Processor seconds this thread has used: what else runs on the machine does not count, so
-// the two engines are compared fairly on a busy machine too.
-double threadSeconds() {
-  timespec now{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
-
+// Processor time (see threadSeconds), so that the two engines are compared fairly on a busy
+// machine too.
 double medianThreadSeconds(int runs, const std::function<void()>& work) {
   std::vector<double> times;
   for (int run = 0; run < runs; ++run) {
-    const double start = threadSeconds();
+    const double start = zeb::bench::threadSeconds();
     work();
-    times.push_back(threadSeconds() - start);
+    times.push_back(zeb::bench::threadSeconds() - start);
   }
   return zeb::bench::median(std::move(times));
 }
@@ -73,18 +64,18 @@ DocumentTimes qtDocumentTimes(const QString& html, int runs, QImage& image) {
   std::vector<double> reads;
   std::vector<double> layouts;
   for (int run = 0; run < runs; ++run) {
-    double start = threadSeconds();
+    double start = zeb::bench::threadSeconds();
     QTextDocument document;
     document.setDocumentMargin(0);
     document.setHtml(html);
-    reads.push_back(threadSeconds() - start);
-    start = threadSeconds();
+    reads.push_back(zeb::bench::threadSeconds() - start);
+    start = zeb::bench::threadSeconds();
     document.setTextWidth(width);
     (void)document.size();  // the whole page laid out, as the reader lays out the whole page
     QPainter painter(&image);
     document.drawContents(&painter, QRectF(0, 0, width, height));
     painter.end();
-    layouts.push_back(threadSeconds() - start);
+    layouts.push_back(zeb::bench::threadSeconds() - start);
   }
   return {zeb::bench::median(reads), zeb::bench::median(layouts)};
 }
@@ -146,10 +137,8 @@ void measure(const char* label, int pageBytes, int runs, zeb::QtTextMeasurer& me
 }  // namespace
 
 int main(int argc, char** argv) {
-  int runs = 15;
-  for (int i = 1; i + 1 < argc; i += 2)
-    if (std::strcmp(argv[i], "--runs") == 0) runs = std::max(1, std::atoi(argv[i + 1]));
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  const int runs = zeb::bench::runsArgument(argc, argv, 15);
+  zeb::bench::preferOffscreenPlatform();
   QGuiApplication application(argc, argv);
   zeb::QtTextMeasurer measurer(96);
   measure("typical", 5900, runs, measurer);

@@ -1,6 +1,7 @@
 // zebtool render: draws a page as the reader shows it into a PNG image, through Qt on the
-// offscreen platform; and the Qt session in which rendering and Qt metrics measure.
-#include <QGuiApplication>
+// offscreen platform (a page with a frame map in the reader's frame set, frames and splitters
+// included); and the Qt session in which rendering and Qt metrics measure.
+#include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <cstdio>
@@ -11,6 +12,7 @@
 #include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_text_measurer.h"
 #include "view/page_painting.h"
+#include "view/qt/frame_set.h"
 
 namespace zeb::tool {
 
@@ -20,7 +22,7 @@ bool withQtMeasurer(const std::function<void(TextMeasurer&)>& work) {
   int argc = 1;
   char name[] = "zebtool";
   char* argv[] = {name, nullptr};
-  QGuiApplication application(argc, argv);
+  QApplication application(argc, argv);
   QtTextMeasurer measurer(pagePixelsPerInch);
   work(measurer);
   return true;
@@ -30,18 +32,37 @@ namespace {
 
 constexpr int maxRenderSide = 8192;
 
-int renderPage(const PlatformServices& services, TextMeasurer& measurer, const Arguments& arguments, int pageNumber,
-               int width, int height) {
-  const auto shown = showPage(services, measurer, arguments[0], pageNumber, width, height);
-  if (!shown) return failure;
-
+QImage renderSinglePage(TZEBpage& view, int width, int height) {
   QImage image(width, height, QImage::Format_RGB32);
   image.fill(Qt::white);
   {
     QPainter painter(&image);
     QtCanvas canvas(painter, QRect(0, 0, width, height), pagePixelsPerInch);
-    paintPage(*shown->view, canvas);
+    paintPage(view, canvas);
   }
+  return image;
+}
+
+// A page that names a frame map is drawn as the reader's frame set shows it: its frames, each
+// with its page, and the splitters between them (a map that cannot be read gives the warning
+// and one frame).
+QImage renderFrames(TZEBset& set, int pageNumber, int width, int height) {
+  TInsiemeCornici frames;
+  readOffscreen(frames, set, QSize(width, height));
+  frames.setMainPageNumber(pageNumber);
+  QImage image(width, height, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  frames.render(&image);
+  return image;
+}
+
+int renderPage(const PlatformServices& services, TextMeasurer& measurer, const Arguments& arguments, int pageNumber,
+               int width, int height) {
+  const auto shown = showPage(services, measurer, arguments[0], pageNumber, width, height);
+  if (!shown) return failure;
+  const bool framed = shown->view->ShownPage()->record().i32(field::pageFrameMap) >= 0;
+  const QImage image =
+      framed ? renderFrames(*shown->set, pageNumber, width, height) : renderSinglePage(*shown->view, width, height);
   if (!image.save(QString::fromStdString(arguments[2]), "PNG")) {
     std::fprintf(stderr, "zebtool: cannot write %s\n", arguments[2].c_str());
     return failure;

@@ -120,11 +120,7 @@ class BoxTest : public TextTest {
     const std::uint32_t reference = page->registerLocal(std::move(link));
     return linkTag(reference);
   }
-  static std::string linkTag(std::uint32_t code) {
-    char tag[16];
-    std::snprintf(tag, sizeof tag, "<$%08x>", code);
-    return tag;
-  }
+  static std::string linkTag(std::uint32_t code) { return objectTag(code); }
 
   // A picture object of the size, filled with one colour (0xRRGGBB), decoded in the cache.
   TZEBoggetto& pictureObject(int width, int height, std::uint32_t rgb) {

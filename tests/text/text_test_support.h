@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -18,6 +19,13 @@
 #include "tools/zebmake/book_model.h"
 
 namespace zeb::testing {
+
+// The tag "<$xxxxxxxx>" that names an object (or a local link) in a text, in lower case.
+inline std::string objectTag(std::uint32_t code) {
+  char tag[16];
+  std::snprintf(tag, sizeof tag, "<$%08x>", code);
+  return tag;
+}
 
 class TextTest : public ::testing::Test {
  protected:

@@ -25,7 +25,7 @@ class RecordingOwner final : public PageOwner {
  public:
   int SearchOptions() const override { return options; }
   bool ActivePreview() const override { return activePreview; }
-  void followObject(TZEBoggetto& object) override { followed.push_back(&object); }
+  void followObject(TZEBpage&, TZEBoggetto& object) override { followed.push_back(&object); }
   void activateFrameOf(TZEBpage&) override { ++activations; }
   int options = 0;
   bool activePreview = false;

@@ -2,6 +2,7 @@
 #include "platform/qt/qt_canvas.h"
 
 #include <QImage>
+#include <cmath>
 
 #include "platform/qt/qt_fonts.h"
 #include "platform/system_colours.h"
@@ -19,20 +20,22 @@ QtCanvas::QtCanvas(QPainter& painter, const QRect& area, int pixelsPerInch, cons
   setFont(TMyFont{});
 }
 
-QColor QtCanvas::colourOf(Colour colour) const {
+QColor qtColourOf(Colour colour, const QPalette& palette) {
   switch (colour) {
-    case systemColour::highlight: return palette_.color(QPalette::Active, QPalette::Highlight);
-    case systemColour::highlightText: return palette_.color(QPalette::Active, QPalette::HighlightedText);
-    case systemColour::buttonFace: return palette_.color(QPalette::Button);
-    case systemColour::buttonShadow: return palette_.color(QPalette::Dark);
-    case systemColour::buttonHighlight: return palette_.color(QPalette::Light);
-    case systemColour::window: return palette_.color(QPalette::Base);
-    case systemColour::windowText: return palette_.color(QPalette::Text);
+    case systemColour::highlight: return palette.color(QPalette::Active, QPalette::Highlight);
+    case systemColour::highlightText: return palette.color(QPalette::Active, QPalette::HighlightedText);
+    case systemColour::buttonFace: return palette.color(QPalette::Button);
+    case systemColour::buttonShadow: return palette.color(QPalette::Dark);
+    case systemColour::buttonHighlight: return palette.color(QPalette::Light);
+    case systemColour::window: return palette.color(QPalette::Base);
+    case systemColour::windowText: return palette.color(QPalette::Text);
     default: break;
   }
   const Colour rgb = classicRgbOf(colour);
   return QColor(redOf(rgb), greenOf(rgb), blueOf(rgb));
 }
+
+QColor QtCanvas::colourOf(Colour colour) const { return qtColourOf(colour, palette_); }
 
 CanvasRect QtCanvas::clipRect() const { return state_.clip.translated(-state_.dx, -state_.dy); }
 
@@ -109,6 +112,31 @@ void QtCanvas::textOut(int x, int y, std::string_view text) {
   }
   const QPointF baseline(x, y + shaping_.ascent);
   for (const QGlyphRun& glyphs : shaped.glyphs) painter_->drawGlyphRun(baseline, glyphs);
+  drawLines(baseline, shaped.width);
+}
+
+void QtCanvas::drawLines(QPointF baseline, int width) {
+  const bool underline = shaping_.font.underline();
+  const bool strikeOut = shaping_.font.strikeOut();
+  if (!underline && !strikeOut) return;
+  // Placed as Qt places the lines of a text item: the underline a whole pixel or more below
+  // the baseline but inside the descent, the strike-out a third of the ascent above it.
+  QPen pen(textColour_);
+  pen.setWidthF(shaping_.lineThickness);
+  pen.setCapStyle(Qt::FlatCap);
+  painter_->setPen(pen);
+  penColour_.reset();
+  const qreal left = std::floor(baseline.x());
+  const qreal right = std::floor(baseline.x() + width);
+  if (underline) {
+    qreal offset = std::ceil(shaping_.underlineOffset) + 0.5;
+    if (shaping_.underlineOffset <= shaping_.descent) offset = std::min(offset, shaping_.descent - 0.5);
+    painter_->drawLine(QLineF(left, baseline.y() + offset, right, baseline.y() + offset));
+  }
+  if (strikeOut) {
+    const qreal y = baseline.y() - shaping_.strikeOutOffset;
+    painter_->drawLine(QLineF(left, y, right, y));
+  }
 }
 
 int QtCanvas::textWidth(std::string_view text) {

@@ -41,6 +41,8 @@ class QtCanvas final : public Canvas {
   QColor colourOf(Colour colour) const;
 
  private:
+  // The underline and strike-out of the current font under a text of the width.
+  void drawLines(QPointF baseline, int width);
   QPainter* painter_;
   int pixelsPerInch_;
   QPalette palette_;
@@ -60,5 +62,8 @@ class QtCanvas final : public Canvas {
 };
 
 QRect toQRect(const CanvasRect& rect);
+
+// The colour a book names (system colours from the palette, the classic scheme for others).
+QColor qtColourOf(Colour colour, const QPalette& palette);
 
 }  // namespace zeb

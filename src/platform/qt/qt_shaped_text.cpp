@@ -31,6 +31,9 @@ ShapedText shapeWith(const ShapingFont& font, std::string_view text) {
     QList<QPointF> positions = run.positions();
     for (QPointF& position : positions) position.ry() -= baseline;
     run.setPositions(positions);
+    run.setUnderline(false);
+    run.setStrikeOut(false);
+    run.setOverline(false);
   }
   return shaped;
 }
@@ -74,6 +77,11 @@ const ShapingFont& ShapedTextCache::font(const TMyFont& font, int pixelsPerInch)
   made.ascent = metrics.ascent();
   made.height = metrics.height();
   made.encoding = face.encoding;
+  const QFontMetricsF exact(made.font);
+  made.underlineOffset = exact.underlinePos();
+  made.strikeOutOffset = exact.ascent() / 3;
+  made.lineThickness = exact.lineWidth();
+  made.descent = exact.descent();
   return fonts_.emplace(key_, std::move(made)).first->second;
 }
 

@@ -30,10 +30,18 @@ struct ShapingFont {
   int ascent = 0;
   int height = 0;
   FaceEncoding encoding = FaceEncoding::windows1252;
+  // Where the underline and strike-out lines go and how thick they are, as Qt places them.
+  qreal underlineOffset = 0;  // below the baseline
+  qreal strikeOutOffset = 0;  // above the baseline
+  qreal lineThickness = 1;
+  qreal descent = 0;
 };
 
 // The text as Qt shapes it in one font: the glyphs with their positions from the text's
 // origin on the baseline, and its advance rounded as QFontMetrics::horizontalAdvance rounds it.
+// The glyphs carry no underline or strike-out: Qt draws those lines of glyph runs translated
+// twice in a painter that is translated (a widget painted inside a window, a scrolled page),
+// so the canvas draws them itself.
 struct ShapedText {
   QList<QGlyphRun> glyphs;
   int width = 0;
