@@ -118,8 +118,10 @@ class Lines {
     const FileLinkSetting setting = fileLinkSetting(settings_, file.FileName());
     static constexpr std::string_view behaviours[] = {"dialog", "save", "open", "program"};
     add("behaviour", behaviours[static_cast<int>(setting.behaviour)]);
-    if (setting.behaviour != FileBehaviour::openWithProgram || plan_.book == nullptr) return;
+    if (plan_.book == nullptr) return;
     const std::filesystem::path extracted = plan_.book->temporaryFolder() / safeFileName(file.FileName());
+    if (setting.behaviour == FileBehaviour::open) addStart({StartRequest::How::file, extracted.string(), {}, false});
+    if (setting.behaviour != FileBehaviour::openWithProgram) return;
     addStart(
         fileProgramStart(setting.program, std::filesystem::path(plan_.book->ZEBFileName()).parent_path(), extracted));
   }

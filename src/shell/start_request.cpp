@@ -89,7 +89,8 @@ StartRequest openRequestFor(TZEBset& book, std::string_view target) {
   const std::filesystem::path file = resolveStoredPath(target, std::filesystem::path(book.ZEBFileName()).parent_path());
   request.how = StartRequest::How::file;
   request.target = file.string();
-  request.asks = !fileOpensWithoutAsking(book, file);
+  // A program is never opened without asking, wherever it lies.
+  request.asks = !fileOpensWithoutAsking(book, file) || isNativeProgram(file);
   return request;
 }
 

@@ -52,7 +52,7 @@ bool fileOpensWithoutAsking(TZEBset& book, const std::filesystem::path& file);
 
 // What the book asks the desktop to open for a hyperlink's target (Windows-1252) that is no
 // book link and no program: an address with a scheme, or else a file named as a stored path
-// relative to the book's folder.
+// relative to the book's folder. A file the user may execute always asks.
 StartRequest openRequestFor(TZEBset& book, std::string_view target);
 
 // The user's answer.

@@ -2,6 +2,8 @@
 // not leave.
 #include "shell/start_request.h"
 
+#include <sys/stat.h>
+
 #include "tests/shell/link_book.h"
 
 namespace zeb::shell {
@@ -30,6 +32,9 @@ TEST_F(OpeningFiles, FilesBesideTheBookOrInItsPrivateFolderOpenWithoutAsking) {
   const StartRequest beside = openRequestFor(set, "docs\\guide.pdf");
   EXPECT_EQ(beside, (StartRequest{StartRequest::How::file, (bookFolder / "docs" / "guide.pdf").string(), {}, false}));
   EXPECT_FALSE(openRequestFor(set, "missing.doc").asks);
+  const auto script = folder.write("docs/run.sh", "#!/bin/sh\n");
+  ::chmod(script.c_str(), 0700);
+  EXPECT_TRUE(openRequestFor(set, "docs\\run.sh").asks);
   EXPECT_TRUE(openRequestFor(set, "..\\..\\etc\\passwd").asks);
   EXPECT_TRUE(openRequestFor(set, "/etc/passwd").asks);
   EXPECT_TRUE(openRequestFor(set, "smb://server/share").asks);
