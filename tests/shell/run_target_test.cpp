@@ -154,6 +154,19 @@ TEST_F(RunTarget, ASettingNamesTheProgramThatGetsTheParameterFile) {
   EXPECT_EQ(platform.shell.openedFiles, std::vector<std::filesystem::path>{privateFile("params.DOC")});
 }
 
+TEST_F(RunTarget, AProgramIsFoundBesideTheBookThatNamesItNotBesideTheMainBook) {
+  // A separate window shows a book of another folder and hands its "run:" on.
+  std::filesystem::create_directories(folder.path() / "main");
+  TZEBset main{platform.services()};
+  ASSERT_TRUE(main.Load(folder.write("main/main.zeb", testing::bookBytes({})).string()));
+  folder.write("readme.txt", "text");
+  folder.write("main/readme.txt", "other text");
+  loadTargets({"run:readme.txt"});
+  confirmation.answers = {Consent::once};
+  dispatch.followLink(clickOn(hyperlink(0)), {LinkHandler::separateWindow, &main, true});
+  EXPECT_EQ(platform.shell.openedFiles, std::vector<std::filesystem::path>{bookFolder / "readme.txt"});
+}
+
 TEST_F(RunTarget, AlwaysAllowHoldsForTheBookUntilItChanges) {
   loadTargets({"run:setup.exe", "javascript:void(0)"});
   confirmation.answers = {Consent::always};
