@@ -14,19 +14,6 @@
 namespace zeb::tool {
 namespace {
 
-// An object ID in decimal or, after "0x", in hexadecimal.
-std::optional<std::uint32_t> parseId(std::string_view text) {
-  int base = 10;
-  if (text.starts_with("0x") || text.starts_with("0X")) {
-    text.remove_prefix(2);
-    base = 16;
-  }
-  std::uint32_t value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
-  if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return value;
-}
-
 const char* yesNo(bool value) { return value ? "yes" : "no"; }
 
 int link(const PlatformServices& services, const Arguments& arguments) {

@@ -31,6 +31,42 @@ inline constexpr std::string_view pleaseReinstall = " Please reinstall.";
 // The type name books are registered with on the desktop.
 inline constexpr std::string_view bookTypeComment = "Nexo hypertext/ebook";
 
+// Following links.
+inline constexpr std::string_view undefinedOrUnsupported = "Undefined or unsupported.";
+inline constexpr std::string_view errorInFileOpening = "Error in file opening: ";
+inline constexpr std::string_view keyNotFound = "Key not found in registry:";
+inline constexpr std::string_view keyNotFoundValue = ", (string \"";
+inline constexpr std::string_view keyNotFoundEnd = "\")";
+inline constexpr std::string_view registryKeyEmpty = "The registry key is empty! (";
+inline constexpr std::string_view registryKeyEmptyEnd = ")";
+// The program an empty "prog:" setting falls back to: the desktop's text editor here.
+inline constexpr std::string_view notepad = "c:\\windows\\notepad.exe";
+inline constexpr std::string_view parameterFile = "params.txt";
+inline constexpr std::string_view parameterFilePrefix = "params";
+inline constexpr std::string_view windowsProgramsUnavailable =
+    "Nothing on this computer is set up to run Windows programs: ";
+
+// Separate page windows.
+inline constexpr std::string_view closeOtherWindows = "Chiudere le altre finestre attive e riprovare!";
+inline constexpr std::string_view newWindowName = "<<<new";
+inline constexpr std::string_view popupWindowName = "<<<pop";
+
+// The question asked before anything a book names is started or opened.
+namespace confirmation {
+inline constexpr std::string_view caption = "Brightfold - start a program?";
+inline constexpr std::string_view startQuestion = "This ebook asks to start a program:";
+inline constexpr std::string_view openQuestion = "This ebook asks to open:";
+inline constexpr std::string_view textEditorQuestion = "This ebook asks to open in the text editor:";
+inline constexpr std::string_view windowsQuestion = "This ebook asks to start a Windows program:";
+inline constexpr std::string_view arguments = "Arguments:";
+inline constexpr std::string_view noArguments = "(none)";
+inline constexpr std::string_view book = "Ebook:";
+inline constexpr std::string_view warning = "Only allow this if you trust the ebook and its author.";
+inline constexpr std::string_view alwaysAllow = "&Always allow for this ebook";
+inline constexpr std::string_view allow = "&Allow";
+inline constexpr std::string_view refuse = "&Don't allow";
+}  // namespace confirmation
+
 // The about box (TFabout).
 namespace about {
 inline constexpr std::string_view caption = "About Brightfold";

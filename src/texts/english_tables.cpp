@@ -35,7 +35,14 @@ std::string englishTable(WindowTable window) {
     // The separate page window's caption is set by the window itself; its key alone leaves
     // the caption as it is.
     case WindowTable::separatePage: return std::string(tableKeyPrefix) + "fseparato_caption";
-    case WindowTable::fileLink: return tableOf({{"ffiles_caption", "Link to file"}});
+    case WindowTable::fileLink:
+      return tableOf({{"ffiles_caption", "Link to file"},
+                      {"label1_caption", "The link you have followed points to file:"},
+                      {"label2_caption", "Choose action:"},
+                      {"besegui_caption", "&Execute"},
+                      {"bsalva_caption", "&Save..."},
+                      {"bavanzate_caption", "A&dvanced..."},
+                      {"bannulla_caption", "&Cancel"}});
     case WindowTable::userData: return tableOf({{"faskname_caption", "User data"}});
     case WindowTable::email: return tableOf({{"femail_caption", "Email configuration"}});
   }

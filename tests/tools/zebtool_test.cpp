@@ -178,5 +178,37 @@ TEST_F(Zebtool, PresentationNamesTheModeABookAsksForAndItsWindowChanges) {
   EXPECT_EQ(zebtool({"presentation", (folder.path() / "missing.zeb").string()}).exitStatus, 1);
 }
 
+TEST_F(Zebtool, FollowPrintsWhatALinkWouldDoWithoutDoingIt) {
+  const std::string links = (folder.path() / "links.zeb").string();
+  const auto made = runCommand(ZEBMAKE_PATH, {BRIGHTFOLD_SOURCE_DIR "/samples/links.json", links});
+  ASSERT_EQ(made.exitStatus, 0) << made.err;
+  auto follow = [&](const std::string& id) { return zebtool({"follow", links, "1", id}).out; };
+
+  EXPECT_EQ(follow("0x01000003"),
+            "action: run-target\ntarget: run:tools\\viewer.exe /page 3\n"
+            "command: tools\\viewer.exe /page 3\nstart: windows-program\nprogram: " +
+                (folder.path() / "tools" / "viewer.exe").string() +
+                "\nargument: /page\nargument: 3\nconfirmation: asked\n");
+  EXPECT_EQ(follow("0x01000006"),
+            "action: run-target\ntarget: prog:notes.doc\nparameters: PRIVATE/params.doc\nstart: file\n"
+            "open: PRIVATE/params.doc\nconfirmation: asked\n");
+  EXPECT_EQ(follow("0x01000001"),
+            "action: open-outside\ntarget: http://example.org/brightfold\nstart: address\n"
+            "open: http://example.org/brightfold\nconfirmation: none\n");
+  EXPECT_EQ(follow("0x0A000004"),
+            "action: show-in-popup-window\ntarget: 0x00000003 testoHtml Notes\nanchor: -1\nflag: 0\n"
+            "window: <<<pop\ndescription: left -20000 top 0 width 320 height 200 maximised no history-toolbar no "
+            "menu no sizeable yes status-bar no main-toolbar no\n");
+  EXPECT_EQ(follow("0x0A000005"), "action: show-page\nthrough: plain link\npage: 2\nframe: main page\nanchor: 1\n");
+  EXPECT_EQ(follow("0x0A000007"), "action: hide-main-window\n");
+  EXPECT_EQ(follow("0x0B000000"), "action: go-to-anchor\nanchor: 1\n");
+  EXPECT_EQ(follow("0x05000000"), "action: unsupported\nmessage: Information: Undefined or unsupported.\n");
+  EXPECT_EQ(follow("0x02000000"), "action: nothing\nreason: a linked file of the first format does nothing\n");
+
+  EXPECT_EQ(zebtool({"follow", links, "1"}).exitStatus, 2);
+  EXPECT_EQ(zebtool({"follow", links, "9", "0"}).exitStatus, 1);
+  EXPECT_EQ(zebtool({"follow", links, "1", "0x0F000000"}).exitStatus, 1);
+}
+
 }  // namespace
 }  // namespace zeb

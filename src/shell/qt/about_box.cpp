@@ -6,13 +6,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "platform/windows1252.h"
 #include "shell/messages.h"
+#include "shell/qt/qt_texts.h"
 
 namespace zeb::shell {
 namespace {
-
-QString unicodeOf(std::string_view windows1252) { return QString::fromStdString(windows1252ToUtf8(windows1252)); }
 
 QLabel* namedLabel(const char* name, QWidget* parent) {
   auto* label = new QLabel(parent);
