@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -125,7 +126,9 @@ PrinterSettingsDialog::PrinterSettingsDialog(const PageSetup& setup, const Print
   file->addWidget(browse_);
   auto* form = new QFormLayout;
   form->addRow(text(texts::printer), printers_);
-  form->addRow(text(texts::pdfFile), file);
+  auto* fileLabel = new QLabel(text(texts::pdfFile), this);
+  fileLabel->setBuddy(pdfFile_);
+  form->addRow(fileLabel, file);
   form->addRow(text(texts::copies), copies_);
   form->addRow(text(texts::duplex), duplex_);
   form->addRow(colour_);
