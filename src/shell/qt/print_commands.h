@@ -50,7 +50,8 @@ class PrintCommands {
   bool marginSettings();
 
   // Print-on-click: the page holding the box in the frame set prints after the printer
-  // settings are confirmed; the focus then goes back to the frame set's current box.
+  // settings are confirmed; the focus then goes back to the frame set's current box. A box
+  // that shows no page of the book prints nothing.
   void printOnClick(TZEBCustomFrameSet& frames, TZEBbox& box);
   // Gives the frame set print-on-click through these commands, which must outlive it.
   void installPrintOnClick(TZEBCustomFrameSet& frames);

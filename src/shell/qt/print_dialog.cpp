@@ -2,11 +2,9 @@
 // preview's navigation.
 #include "shell/qt/print_dialog.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTabWidget>
