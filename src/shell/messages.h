@@ -89,6 +89,39 @@ inline constexpr std::string_view noPrinterBefore =
 inline constexpr std::string_view noPrinterAfter = ")";
 inline constexpr std::string_view jobTitlePage = ", pag: ";
 
+// The printer and margin settings dialogs.
+namespace printSetup {
+inline constexpr std::string_view printerCaption = "Printer settings";
+inline constexpr std::string_view marginCaption = "Margin settings";
+inline constexpr std::string_view printer = "&Printer:";
+inline constexpr std::string_view pdfFile = "PDF &file:";
+inline constexpr std::string_view browse = "&Browse...";
+inline constexpr std::string_view pdfFileTitle = "Print into the PDF file";
+inline constexpr std::string_view pdfFileFilter = "PDF files (*.pdf)";
+inline constexpr std::string_view paper = "Paper &size:";
+inline constexpr std::string_view a4Paper = "A4";
+inline constexpr std::string_view letterPaper = "Letter";
+inline constexpr std::string_view legalPaper = "Legal";
+inline constexpr std::string_view a3Paper = "A3";
+inline constexpr std::string_view a5Paper = "A5";
+inline constexpr std::string_view ownPaperSize = "Own size";
+inline constexpr std::string_view paperGroup = "Paper";
+inline constexpr std::string_view orientation = "Orientation:";
+inline constexpr std::string_view portrait = "P&ortrait";
+inline constexpr std::string_view landscape = "&Landscape";
+inline constexpr std::string_view copies = "&Copies:";
+inline constexpr std::string_view colour = "Colo&ur";
+inline constexpr std::string_view duplex = "&Two-sided:";
+inline constexpr std::string_view oneSided = "Off";
+inline constexpr std::string_view longEdge = "Long edge";
+inline constexpr std::string_view shortEdge = "Short edge";
+inline constexpr std::string_view margins = "Margins (millimetres)";
+inline constexpr std::string_view leftMargin = "L&eft:";
+inline constexpr std::string_view topMargin = "&Top:";
+inline constexpr std::string_view rightMargin = "&Right:";
+inline constexpr std::string_view bottomMargin = "&Bottom:";
+}  // namespace printSetup
+
 }  // namespace zeb::shell::messages
 
 namespace zeb::messages {

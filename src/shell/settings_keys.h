@@ -11,6 +11,10 @@ inline constexpr std::string_view atStartBlank = "AtStartBlank";
 inline constexpr std::string_view maxCacheImg = "maxCacheImg";
 // How many times the setup registered the program, less the times it removed it.
 inline constexpr std::string_view installCount = "inst";
+// The print dialog: a click on a page of its list, or on a node of its order tree, shows the
+// page in its preview (on unless "0").
+inline constexpr std::string_view previewOnListClick = "clicprintprev";
+inline constexpr std::string_view previewOnTreeClick = "anteprintprev";
 
 // Per-extension answers of the file-link dialog: a subkey per extension (".pdf") under this
 // one, with the values "comp" and "appPath".

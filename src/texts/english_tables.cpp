@@ -31,7 +31,34 @@ std::string englishTable(WindowTable window) {
   switch (window) {
     case WindowTable::mainWindow: return tableOf({{"mainform_caption", "Brightfold - loading"}});
     case WindowTable::search: return tableOf({{"fcerca_caption", "Search:"}});
-    case WindowTable::print: return tableOf({{"fprint_caption", "Print"}});
+    case WindowTable::print:
+      return tableOf({
+          {"fprint_caption", "Print"},
+          {"pagecontrol1_tabs", "Print pages\xA7!Put in order hypertext\xA7!Options"},
+          {"label1_caption", "Pages to print:"},
+          {"pagscelte_columns", "Name"},
+          {"baggiungipagina_caption", "Add page from right"},
+          {"btutte_caption", "All, with default order"},
+          {"bcorrente_caption", "Current"},
+          {"bup_hint", "Move up"},
+          {"bdown_hint", "Move down"},
+          {"bdelpage_hint", "Delete selected"},
+          {"cbsegna_caption", "Add pages in list when browsing"},
+          {"cbprev_caption", "preview on list item click"},
+          {"bscegli_caption", "Choose..."},
+          {"btuttenum_caption", "All"},
+          {"cbanteprima_caption", "preview on tree item click"},
+          {"cbsfondo_caption", "background"},
+          {"cbsfondotab_caption", "tables background"},
+          {"label2_caption", "Images scale:"},
+          {"bindietro_hint", "Back"},
+          {"bcurpag_hint", "Page of the main window"},
+          {"bsummary_hint", "Contents"},
+          {"bcover_hint", "Cover"},
+          {"nextslide1_caption", "Next slide..."},
+          {"bok_caption", "&Print"},
+          {"bannulla_caption", "&Cancel"},
+      });
     // The separate page window's caption is set by the window itself; its key alone leaves
     // the caption as it is.
     case WindowTable::separatePage: return std::string(tableKeyPrefix) + "fseparato_caption";

@@ -10,17 +10,12 @@
 #include "text/measurement_cache.h"
 
 namespace zeb {
-namespace {
 
-// List items from this value up name objects that are not pages.
-constexpr std::int64_t firstNonPageItem = 16777216;
-
-TZEBtesto* livePage(const TZEBset& set, std::int32_t number) {
+TZEBtesto* findLivePage(const TZEBset& set, std::int64_t number) {
+  if (number < 0 || number >= firstNonPageItem) return nullptr;
   TZEBoggetto* object = set.objectByKindAndIndex(kindNumber(TOggettiHel::testoHtml), number);
   return object != nullptr && !object->isReleased() ? static_cast<TZEBtesto*>(object) : nullptr;
 }
-
-}  // namespace
 
 PrintJob::PrintJob(Printer& printer, MessageBoxes& messages) : printer_(printer), messages_(messages) {}
 
@@ -77,7 +72,7 @@ MeasurementCache& PrintJob::measures() { return *measures_; }
 int printPages(TZEBset& set, Printer& printer, const PrintRequest& request) {
   std::vector<TZEBtesto*> pages;
   for (const std::int32_t number : request.pages) {
-    if (TZEBtesto* page = livePage(set, number)) pages.push_back(page);
+    if (TZEBtesto* page = findLivePage(set, number)) pages.push_back(page);
   }
   if (pages.empty()) return 0;
   PrintJob job(printer, set.messages());

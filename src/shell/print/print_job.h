@@ -16,6 +16,13 @@ namespace zeb {
 class MeasurementCache;
 class MessageBoxes;
 class TZEBset;
+class TZEBtesto;
+
+// Items of the print dialog's list from this value up name objects that are not pages.
+inline constexpr std::int64_t firstNonPageItem = 16777216;
+
+// The book's page with that number, when it holds one that is not released.
+TZEBtesto* findLivePage(const TZEBset& set, std::int64_t number);
 
 namespace limits {
 // A page prints on at most this many sheets; a damaged page that asks for more stops there.
