@@ -211,6 +211,31 @@ TEST_F(SearchDialogTest, TheSearchInThePageCyclesItsButtonAndStartsAgainAtTheTop
   EXPECT_TRUE(status.empty());
 }
 
+TEST_F(SearchDialogTest, F3AndF4ActOnTheWordPageOnly) {
+  addPage("cover with a word");
+  addPage("another word");
+  frames.setMainPageNumber(0);
+  dialog->showOnKeywordPage();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+  setTerms("word");
+  QTest::keyClick(dialog.get(), Qt::Key_F3);
+  QTest::keyClick(dialog.get(), Qt::Key_F4);
+  EXPECT_FALSE(dialog->searchRunning());
+  EXPECT_EQ(selectedText(), "");
+
+  dialog->showOnWordPage();
+  QTest::keyClick(dialog.get(), Qt::Key_F3);
+  EXPECT_EQ(selectedText(), "word");
+  QSignalSpy finished(dialog.get(), &TFcerca::searchFinished);
+  QTest::keyClick(dialog.get(), Qt::Key_F4);
+  ASSERT_TRUE(finished.wait(60'000));
+  EXPECT_EQ(frames.MainPageNumber(), 1);
+  EXPECT_EQ(selectedText(), "word");
+  // The main window's F3 reaches the same search: the page holds the word once.
+  dialog->searchAgainInPage();
+  EXPECT_EQ(caption("BCNellaPagina"), "Page search complete");
+}
+
 class SearchDialogKeywordTest : public SearchDialogTest {
  protected:
   void SetUp() override {
