@@ -16,6 +16,7 @@
 #include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -91,6 +92,7 @@ TFcerca::TFcerca(SearchDialogHost host, QWidget* parent)
         // Any thread may post; the work runs on the dialog's thread, never after it is gone.
         QMetaObject::invokeMethod(this, std::move(work), Qt::QueuedConnection);
       }),
+      flushTimer_(new QTimer(this)),
       PageControl1_(named(new QTabWidget(this), "PageControl1")),
       TSkey_(named(new QWidget, "TSkey")),
       TSparola_(named(new QWidget, "TSparola")),
@@ -257,6 +259,8 @@ void TFcerca::connectComponents() {
   for (TZEBListView* list : {ZEBListViewKW_, ZEBListViewPag_, ZEBListViewPagPar_}) list->installEventFilter(this);
 
   connect(progress_.data(), &SearchProgressIndicator::cancelRequested, this, &TFcerca::cancelSearch);
+  flushTimer_->setSingleShot(true);
+  connect(flushTimer_, &QTimer::timeout, this, &TFcerca::flushResults);
 
   // The dialog sees F3 and F4 before its components do; they act on the word page only.
   auto* f3 = new QShortcut(QKeySequence(Qt::Key_F3), this);

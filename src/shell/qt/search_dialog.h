@@ -6,8 +6,10 @@
 #pragma once
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QPointer>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <optional>
 #include <string>
@@ -26,6 +28,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
+class QTimer;
 class QToolButton;
 
 namespace zeb {
@@ -125,6 +128,7 @@ class TFcerca : public QDialog {
   void hitArrived(const FoundPage& hit);
   void flushResults();
   void searchEnded(SearchEnd end);
+  void finishSearch();
   void showResult();
 
   SearchDialogHost host_;
@@ -133,8 +137,13 @@ class TFcerca : public QDialog {
   BackgroundBookSearch search_;
   Running running_ = Running::none;
   BookSearchRequest request_;
-  std::vector<FoundPage> pendingResults_;
-  bool flushPosted_ = false;
+  std::deque<FoundPage> pendingResults_;
+  // The worker is done; the search ends once its results are listed.
+  bool searchOver_ = false;
+  // Results go into the list at most every listInterval, so that a search with thousands
+  // of results re-sorts the list a few times rather than once per delivery.
+  QTimer* flushTimer_;
+  QElapsedTimer sinceFlush_;
   std::optional<FoundPage> bookHit_;
   FindOptions storedOptions_;
   std::int32_t keywordFilter_ = -2;

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QCheckBox>
 #include <QAbstractItemView>
+#include <QTimer>
+#include <algorithm>
 
 #include "document/book_object.h"
 #include "document/container.h"
@@ -16,6 +18,14 @@
 #include "view/qt/frame_set.h"
 
 namespace zeb {
+namespace {
+
+// The pause in milliseconds between two additions of results to the list, and the most
+// results one addition takes: each addition merges into the whole list.
+constexpr qint64 listInterval = 100;
+constexpr std::size_t resultsPerAddition = 1000;
+
+}  // namespace
 
 std::string TFcerca::term(const QComboBox& box) const { return toBookText(box.currentText()); }
 
@@ -86,8 +96,11 @@ void TFcerca::startSearch(Running kind, BookSearchRequest request) {
   stopSearch();
   running_ = kind;
   request_ = request;
+  sinceFlush_.invalidate();
   if (kind == Running::book) BContinuaNellIpertesto_->setEnabled(false);
-  if (progress_) progress_->started();
+  // The pages the search examines at most, until it says how many it will.
+  const int pages = host_.mainZEBset->count(kindNumber(TOggettiHel::testoHtml));
+  if (progress_) progress_->started(static_cast<std::size_t>(std::max(0, pages - request.firstPage)));
   BackgroundBookSearch::Events events;
   events.onHit = [this](const FoundPage& hit) { hitArrived(hit); };
   events.onProgress = [this](const SearchProgress& progress) {
@@ -99,8 +112,10 @@ void TFcerca::startSearch(Running kind, BookSearchRequest request) {
 
 void TFcerca::stopSearch() {
   search_.cancel();
-  // What arrived stays listed.
-  flushResults();
+  flushTimer_->stop();
+  // Results not listed yet go with the search; what is listed stays.
+  pendingResults_.clear();
+  searchOver_ = false;
   if (running_ == Running::book) BContinuaNellIpertesto_->setEnabled(true);
   running_ = Running::none;
   bookHit_.reset();
@@ -115,34 +130,48 @@ void TFcerca::hitArrived(const FoundPage& hit) {
     return;
   }
   pendingResults_.push_back(hit);
-  // The hits of one delivery go into the list together, after the delivery.
-  if (!flushPosted_) {
-    flushPosted_ = true;
-    QMetaObject::invokeMethod(this, [this] { flushResults(); }, Qt::QueuedConnection);
+  // The first results go into the list once their delivery is over, later ones after a
+  // pause since the last time.
+  if (!flushTimer_->isActive()) {
+    const qint64 since = sinceFlush_.isValid() ? sinceFlush_.elapsed() : listInterval;
+    flushTimer_->start(static_cast<int>(std::max<qint64>(0, listInterval - since)));
   }
 }
 
 void TFcerca::flushResults() {
-  flushPosted_ = false;
-  if (pendingResults_.empty()) return;
-  std::vector<ObjectListItem> items;
-  items.reserve(pendingResults_.size());
-  for (FoundPage& hit : pendingResults_) {
-    TZEBoggetto* page = host_.mainZEBset->slot(TOggettiHel::testoHtml, hit.page);
-    if (page == nullptr || page->isReleased()) continue;
-    ObjectListItem item = objectListItem(*page);
-    item.subItems.push_back(std::move(hit.snippet));
-    items.push_back(std::move(item));
+  flushTimer_->stop();
+  if (!pendingResults_.empty()) {
+    sinceFlush_.start();
+    const auto count = static_cast<std::ptrdiff_t>(std::min(pendingResults_.size(), resultsPerAddition));
+    std::vector<ObjectListItem> items;
+    items.reserve(static_cast<std::size_t>(count));
+    for (auto hit = pendingResults_.begin(); hit != pendingResults_.begin() + count; ++hit) {
+      TZEBoggetto* page = host_.mainZEBset->slot(TOggettiHel::testoHtml, hit->page);
+      if (page == nullptr || page->isReleased()) continue;
+      ObjectListItem item = objectListItem(*page);
+      item.subItems.push_back(std::move(hit->snippet));
+      items.push_back(std::move(item));
+    }
+    pendingResults_.erase(pendingResults_.begin(), pendingResults_.begin() + count);
+    ZEBListViewPagPar_->addItems(std::move(items));
   }
-  pendingResults_.clear();
-  ZEBListViewPagPar_->addItems(std::move(items));
+  // A long backlog goes in by parts, each after the window's other events.
+  if (!pendingResults_.empty())
+    flushTimer_->start(0);
+  else if (searchOver_)
+    finishSearch();
 }
 
 void TFcerca::searchEnded(SearchEnd end) {
   // A book whose file cannot be opened again is still read by the container.
   if (end == SearchEnd::bookUnreadable)
     searchInContainer(*host_.mainZEBset, request_, [this](const FoundPage& hit) { hitArrived(hit); });
+  searchOver_ = true;
   flushResults();
+}
+
+void TFcerca::finishSearch() {
+  searchOver_ = false;
   const Running kind = running_;
   running_ = Running::none;
   if (progress_) progress_->finished();

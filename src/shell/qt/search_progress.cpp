@@ -38,8 +38,8 @@ SearchProgressIndicator::SearchProgressIndicator(QWidget* parent)
   hide();
 }
 
-void SearchProgressIndicator::started() {
-  bar_->setRange(0, 0);
+void SearchProgressIndicator::started(std::size_t pages) {
+  bar_->setRange(0, std::max(1, barValue(pages)));
   bar_->setValue(0);
   show();
 }

@@ -16,8 +16,8 @@ class SearchProgressIndicator : public QWidget {
  public:
   explicit SearchProgressIndicator(QWidget* parent = nullptr);
 
-  // Shown, moving without a measure until the first progress arrives.
-  void started();
+  // Shown, empty, for a search of about that many pages.
+  void started(std::size_t pages);
   void advanced(std::size_t examined, std::size_t pages);
   // Hidden again.
   void finished();
