@@ -75,8 +75,8 @@ int main(int argc, char** argv) {
 
   const zeb::SearchTerms twoTerms{zeb::zebmake::commonWord, zeb::zebmake::occasionalWord, "", ""};
   const double job = zeb::bench::medianSeconds(runs, [&] { zeb::BookSearchJob(set, {twoTerms, 0}).run({}); });
-  const double grep = zeb::bench::medianCommandSeconds(
-      runs, std::string("grep -c -F ") + zeb::zebmake::occasionalWord + " '" + path + "' > /dev/null");
+  const double grep =
+      zeb::bench::medianCommandSeconds(runs, zeb::bench::grepCountCommand(zeb::zebmake::occasionalWord, path));
   std::printf("book: %s (%d pages)\n", path.c_str(), pages);
   std::printf("job, \"%s\" and \"%s\" (median of %d): %.2f ms\n", twoTerms.a.c_str(), twoTerms.b.c_str(), runs,
               job * 1e3);

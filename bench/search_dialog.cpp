@@ -125,7 +125,7 @@ int screenshot(const char* out, const std::string& book, const char* term) {
   zeb::readOffscreen(frames, set, QSize(800, 600));
   frames.setMainPageNumber(0);
   zeb::TFcerca dialog(hostFor(frames, set, platform));
-  dialog.resize(560, 560);
+  dialog.resize(760, 560);
   dialog.showOnWordPage();
   setFirstTerm(dialog, term);
   measure(dialog, "SpeedButton1");

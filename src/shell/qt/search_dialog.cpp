@@ -191,6 +191,11 @@ void TFcerca::buildWordPage() {
   ZEBListViewPagPar_->setObjects(TOggettiHel::testoHtml);
   ZEBListViewPagPar_->setLinkedZEBset(host_.mainZEBset);
   ZEBListViewPagPar_->setSnippetColumn(true);
+  // Results are read by their titles and snippets: the title gets room for a few words and
+  // the hexadecimal page number for its six digits; the snippet takes the rest.
+  const QFontMetrics metrics = ZEBListViewPagPar_->fontMetrics();
+  ZEBListViewPagPar_->header()->resizeSection(0, 16 * metrics.averageCharWidth() + 24);
+  ZEBListViewPagPar_->header()->resizeSection(4, metrics.horizontalAdvance(QStringLiteral("000000")) + 12);
 
   auto* terms = new QGridLayout;
   terms->addWidget(label("Label5", "e:", TSparola_), 0, 0);
