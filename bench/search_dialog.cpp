@@ -14,13 +14,13 @@
 #include <QElapsedTimer>
 #include <QScreen>
 #include <QTabWidget>
-#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "bench/bench_support.h"
+#include "bench/timer_lateness.h"
 #include "document/container.h"
 #include "platform/headless/quiet_platform.h"
 #include "shell/qt/object_list_view.h"
@@ -82,14 +82,7 @@ Figures measure(zeb::TFcerca& dialog, const char* button) {
   auto* results = dialog.findChild<zeb::TZEBListView*>("ZEBListViewPagPar");
   bool done = false;
   QElapsedTimer clock;
-  QElapsedTimer sinceTick;
-  QTimer timer;
-  timer.setTimerType(Qt::PreciseTimer);
-  constexpr int tickMs = 10;
-  QObject::connect(&timer, &QTimer::timeout, [&] {
-    figures.worstLateMs = std::max(figures.worstLateMs, sinceTick.nsecsElapsed() / 1e6 - tickMs);
-    sinceTick.restart();
-  });
+  zeb::bench::TimerLateness lateness;
   const auto rowsAdded = QObject::connect(results->model(), &QAbstractItemModel::rowsInserted, [&] {
     if (figures.firstResultMs < 0) figures.firstResultMs = clock.nsecsElapsed() / 1e6;
   });
@@ -98,14 +91,14 @@ Figures measure(zeb::TFcerca& dialog, const char* button) {
     done = true;
   });
   clock.start();
-  sinceTick.start();
-  timer.start(tickMs);
+  lateness.start();
   const double busyBefore = zeb::bench::threadSeconds();
   application->longest = 0;
   dialog.findChild<QAbstractButton*>(button)->click();
   while (!done) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   figures.windowThreadMs = (zeb::bench::threadSeconds() - busyBefore) * 1e3;
   figures.longestEventMs = application->longest * 1e3;
+  figures.worstLateMs = lateness.worstLateMs();
   // The list is painted with what it holds at the end, as the window would be.
   results->repaint();
   figures.rows = results->model()->rowCount();
