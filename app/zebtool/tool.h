@@ -69,5 +69,6 @@ const std::vector<Command>& frameCommands();
 const std::vector<Command>& layoutCommands();
 // Only in builds with the Qt front; empty otherwise.
 const std::vector<Command>& renderCommands();
+const std::vector<Command>& printCommands();
 
 }  // namespace zeb::tool

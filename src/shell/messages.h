@@ -1,5 +1,5 @@
 // Every text the reader shell shows or writes, in one place: the main window and its start-up,
-// the contents tree, object lists and searches
+// the contents tree, object lists, searches and printing
 // (Windows-1252 bytes).
 #pragma once
 
@@ -40,6 +40,18 @@ inline constexpr std::string_view description = "A reader for .zeb hypertext ebo
 inline constexpr std::string_view copyright = "Free software, for reading ebooks on any desktop.";
 inline constexpr std::string_view ok = "OK";
 }  // namespace about
+
+// Printing: asked to print without a page set-up, or without a page; a text still in the
+// older markup; the printer failed (these two around the printer's own error text); a print
+// job's title (the product, this, and the page's title).
+inline constexpr std::string_view noPageSetup = "pagesetupdialog=NIL";
+inline constexpr std::string_view noPageToPrint = "Invalid use of TZEBpageP.Riempi";
+inline constexpr std::string_view oldVersionTextForPrinting = "baco; testo ver 1 ancora pres in zebBox P!";
+inline constexpr std::string_view noPrinterBefore =
+    "No printers available in Windows.\rPlease exit from the application and use Control Panel in order to add "
+    "printers. (";
+inline constexpr std::string_view noPrinterAfter = ")";
+inline constexpr std::string_view jobTitlePage = ", pag: ";
 
 }  // namespace zeb::shell::messages
 
