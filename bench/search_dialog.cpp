@@ -8,6 +8,8 @@
 // With --screenshot OUT.png [BOOK TERM] it shows the dialog instead, on the session's own
 // platform (run it under xvfb-run), with the pages of BOOK (the sample guide by default) that
 // hold TERM listed, and saves the window's image.
+#include "shell/qt/search_dialog.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
@@ -24,7 +26,6 @@
 #include "document/container.h"
 #include "platform/headless/quiet_platform.h"
 #include "shell/qt/object_list_view.h"
-#include "shell/qt/search_dialog.h"
 #include "tools/zebmake/synthetic_book.h"
 #include "view/qt/frame_set.h"
 
@@ -123,8 +124,7 @@ int screenshot(const char* out, const std::string& book, const char* term) {
   setFirstTerm(dialog, term);
   measure(dialog, "SpeedButton1");
   auto* results = dialog.findChild<zeb::TZEBListView*>("ZEBListViewPagPar");
-  if (results->model()->rowCount() > 0)
-    results->selectIdentifier(results->items().front().identifier);
+  if (results->model()->rowCount() > 0) results->selectIdentifier(results->items().front().identifier);
   // Let the window system show the final state before it is taken.
   QElapsedTimer settle;
   settle.start();

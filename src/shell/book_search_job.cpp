@@ -146,7 +146,8 @@ void searchInContainer(TZEBset& set, const BookSearchRequest& request,
                        const std::function<void(const FoundPage&)>& onHit) {
   const bool matchCase = (request.options & searchMatchCase) != 0;
   forEachMatchingPage(set, request.terms, request.options, request.firstPage, [&](const PageMatch& match) {
-    if (onHit) onHit({match.page, std::string(match.term), pageSnippet(match.text, match.textFormat, match.term, matchCase)});
+    if (onHit)
+      onHit({match.page, std::string(match.term), pageSnippet(match.text, match.textFormat, match.term, matchCase)});
     return !request.stopAtFirstHit;
   });
 }

@@ -11,8 +11,7 @@ int searchOptionsFromBoxes(bool ignoreCaps, bool wholeWord) {
   return (wholeWord ? searchWholeWords : 0) | (ignoreCaps ? 0 : searchMatchCase);
 }
 
-std::optional<TermBox> termMoveTarget(TermBox typedInto, std::string_view typedText, bool edit2Empty,
-                                      bool edit5Empty) {
+std::optional<TermBox> termMoveTarget(TermBox typedInto, std::string_view typedText, bool edit2Empty, bool edit5Empty) {
   if (typedInto == TermBox::edit2 || typedText.empty()) return std::nullopt;
   if (edit2Empty) return TermBox::edit2;
   if (typedInto == TermBox::edit6 && edit5Empty) return TermBox::edit5;

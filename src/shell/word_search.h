@@ -42,8 +42,7 @@ enum class TermBox { edit2, edit3, edit5, edit6 };
 // Where text typed into a box moves: into an empty Edit2 from Edit3, Edit5 or Edit6, else
 // from Edit6 into an empty Edit5; nowhere for Edit2, for an empty text, or when the box to
 // take it holds text.
-std::optional<TermBox> termMoveTarget(TermBox typedInto, std::string_view typedText, bool edit2Empty,
-                                      bool edit5Empty);
+std::optional<TermBox> termMoveTarget(TermBox typedInto, std::string_view typedText, bool edit2Empty, bool edit5Empty);
 
 // The search in the e-book starts after the page shown, at page 0 when none is.
 std::int32_t firstPageAfter(std::int32_t shownPage);

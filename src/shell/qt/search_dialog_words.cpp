@@ -1,11 +1,11 @@
 // The search dialog's word page: the search in the page, the searches through the pages on a
 // worker thread (the e-book search and the list of all matching pages), the term boxes, and
 // what an opened or closing book does to the dialog.
+#include <QAbstractItemView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QCheckBox>
-#include <QAbstractItemView>
 #include <QTimer>
 #include <algorithm>
 
@@ -46,7 +46,8 @@ void TFcerca::rememberTerm(QComboBox& box) {
 void TFcerca::termTyped(QComboBox& box) {
   if (box.view()->isVisible()) return;  // choosing from the drop-down list
   const TermBox typed = &box == Edit3_ ? TermBox::edit3 : &box == Edit5_ ? TermBox::edit5 : TermBox::edit6;
-  const auto target = termMoveTarget(typed, term(box), Edit2_->currentText().isEmpty(), Edit5_->currentText().isEmpty());
+  const auto target =
+      termMoveTarget(typed, term(box), Edit2_->currentText().isEmpty(), Edit5_->currentText().isEmpty());
   if (!target) return;
   QComboBox& into = *target == TermBox::edit2 ? *Edit2_ : *Edit5_;
   into.setEditText(box.currentText());

@@ -78,7 +78,8 @@ class SearchDialogTest : public TextTest {
     const TextPos& end = box->orderedEnd();
     if (start.paragraphIndex != end.paragraphIndex) return "<more than a paragraph>";
     return box->paragraph(start.paragraphIndex)
-        .Text.substr(static_cast<std::size_t>(start.charIndex), static_cast<std::size_t>(end.charIndex - start.charIndex));
+        .Text.substr(static_cast<std::size_t>(start.charIndex),
+                     static_cast<std::size_t>(end.charIndex - start.charIndex));
   }
   std::string caption(const char* name) const { return child<QAbstractButton>(name).text().toStdString(); }
 

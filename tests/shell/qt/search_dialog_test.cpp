@@ -289,8 +289,7 @@ TEST_F(SearchDialogTest, ABookWithoutKeywordsSaysSo) {
   dialog->showOnKeywordPage();
   child<QLineEdit>("Edit1").setText("a");
   click("BCerca");
-  EXPECT_EQ(platform.messages.shown(),
-            (std::vector<ShownMessage>{{MessageKind::information, "No keywords defined."}}));
+  EXPECT_EQ(platform.messages.shown(), (std::vector<ShownMessage>{{MessageKind::information, "No keywords defined."}}));
 }
 
 TEST_F(SearchDialogTest, OptionsAreReadOnShowWrittenOnCloseAndAppliedToEverySearch) {
