@@ -336,7 +336,6 @@ void TFcerca::showEvent(QShowEvent* event) {
     placed_ = true;
   }
   QDialog::showEvent(event);
-  PageControl1_->setCurrentWidget(PageControl1_->currentWidget());
   if (PageControl1_->currentWidget() == TSkey_)
     Edit1_->setFocus();
   else
