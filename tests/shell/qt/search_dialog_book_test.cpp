@@ -82,7 +82,7 @@ TEST_F(SearchDialogBookTest, AClosingBookStopsTheSearchAndEmptiesTheLists) {
 TEST_F(SearchDialogBookTest, ResultsStreamIntoTheListWhileTheSearchStillRuns) {
   testing::TemporaryFolder folder;
   const auto path = folder.write("synthetic.zeb", testing::bookBytes([](TZEBset& book) {
-                                   zebmake::fillSyntheticBook(book, {20000, 400, 1});
+                                   zebmake::fillSyntheticBook(book, {5000, 400, 1});
                                  }));
   ASSERT_TRUE(set.Load(path.string()));
   dialog->bookOpened();
@@ -102,11 +102,11 @@ TEST_F(SearchDialogBookTest, ResultsStreamIntoTheListWhileTheSearchStillRuns) {
   EXPECT_TRUE(firstRowsWhileRunning);
   EXPECT_TRUE(indicatorShownWithFirstRows);
   EXPECT_GT(rowsAtFirstInsert, 0);
-  EXPECT_EQ(results().model()->rowCount(), 200);
+  EXPECT_EQ(results().model()->rowCount(), 50);
   EXPECT_FALSE(dialog->progressIndicator().isVisible());
   EXPECT_EQ(dialog->progressIndicator().bar().value(), dialog->progressIndicator().bar().maximum());
   // Every row carries the word in its snippet, in the page's own case.
-  for (int row = 0; row < 200; ++row) ASSERT_NE(snippetOf(row).find(zebmake::rareWord), std::string::npos) << row;
+  for (int row = 0; row < 50; ++row) ASSERT_NE(snippetOf(row).find(zebmake::rareWord), std::string::npos) << row;
 }
 
 TEST_F(SearchDialogBookTest, ABookWhoseFileHasGoneIsSearchedThroughTheContainer) {
