@@ -40,15 +40,48 @@ double medianSeconds(int runs, const std::function<void()>& work) {
   return median(std::move(times));
 }
 
+namespace {
+
+void runCommand(const std::string& commandLine) {
+  const char* argv[] = {"/bin/sh", "-c", commandLine.c_str(), nullptr};
+  pid_t child = 0;
+  if (posix_spawn(&child, "/bin/sh", nullptr, nullptr, const_cast<char**>(argv), environ) == 0) {
+    int status = 0;
+    waitpid(child, &status, 0);
+  }
+}
+
+double childrenSeconds() {
+  rusage usage{};
+  getrusage(RUSAGE_CHILDREN, &usage);
+  auto seconds = [](const timeval& time) { return static_cast<double>(time.tv_sec) + time.tv_usec * 1e-6; };
+  return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+}  // namespace
+
 double medianCommandSeconds(int runs, const std::string& commandLine) {
-  return medianSeconds(runs, [&] {
-    const char* argv[] = {"/bin/sh", "-c", commandLine.c_str(), nullptr};
-    pid_t child = 0;
-    if (posix_spawn(&child, "/bin/sh", nullptr, nullptr, const_cast<char**>(argv), environ) == 0) {
-      int status = 0;
-      waitpid(child, &status, 0);
-    }
-  });
+  return medianSeconds(runs, [&] { runCommand(commandLine); });
+}
+
+double medianCommandProcessorSeconds(int runs, const std::string& commandLine) {
+  std::vector<double> times;
+  for (int i = 0; i < runs; ++i) {
+    const double start = childrenSeconds();
+    runCommand(commandLine);
+    times.push_back(childrenSeconds() - start);
+  }
+  return median(std::move(times));
+}
+
+double medianThreadSeconds(int runs, const std::function<void()>& work) {
+  std::vector<double> times;
+  for (int run = 0; run < runs; ++run) {
+    const double start = threadSeconds();
+    work();
+    times.push_back(threadSeconds() - start);
+  }
+  return median(std::move(times));
 }
 
 std::int64_t heapBytesInUse() {
@@ -86,6 +119,10 @@ std::filesystem::path syntheticBook(int pages, int pageBytes) {
     std::filesystem::rename(partial, book);
   }
   return book;
+}
+
+std::string grepCountCommand(const std::string& term, const std::filesystem::path& book) {
+  return "grep -c -F '" + term + "' '" + book.string() + "' > '" + book.string() + ".grep-count'";
 }
 
 std::string megabytes(std::int64_t bytes) {

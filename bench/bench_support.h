@@ -15,8 +15,18 @@ double median(std::vector<double> values);
 double medianSeconds(int runs, const std::function<void()>& work);
 // Processor seconds this thread has used: what else runs on the machine does not count.
 double threadSeconds();
+// Median processor seconds this thread spends on the work over the runs.
+double medianThreadSeconds(int runs, const std::function<void()>& work);
 // Median wall-clock seconds of a shell command line over the runs.
 double medianCommandSeconds(int runs, const std::string& commandLine);
+// Median processor seconds (user and system) of a shell command line over the runs: the
+// shell and the programs it ran.
+double medianCommandProcessorSeconds(int runs, const std::string& commandLine);
+
+// The shell command line that counts the lines of the book holding the term: grep -c -F, its
+// count written to a file beside the book. GNU grep stops at the first match when its output
+// goes to /dev/null, so a baseline written there would read next to nothing.
+std::string grepCountCommand(const std::string& term, const std::filesystem::path& book);
 
 // Bytes the C++ heap holds right now, and the process's peak resident set.
 std::int64_t heapBytesInUse();

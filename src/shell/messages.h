@@ -142,4 +142,18 @@ inline constexpr std::string_view pageColumn = "# page";
 inline constexpr std::string_view noKeywordsDefined = "No keywords defined.";
 inline constexpr std::string_view pagesContaining = "Pages containing ";
 
+// The search dialog's word page.
+inline constexpr std::string_view searchInPageReady = "&Search in page  F3";
+inline constexpr std::string_view continueInPage = "&Continue in page  F3";
+inline constexpr std::string_view pageSearchComplete = "Page search complete";
+inline constexpr std::string_view hypertextSearchComplete = "Hypertext search complete";
+inline constexpr std::string_view searchInTheEbook = "In the Ebook  F4";
+// The result list's column of the matched term with the words around it.
+inline constexpr std::string_view snippetColumn = "Context";
+// The progress indicator of a search through the pages: Qt's %v (pages examined) and %m
+// (pages to examine) are filled in.
+inline constexpr std::string_view searchProgress = "Searching: %v of %m pages";
+inline constexpr std::string_view cancelSearch = "Cancel";
+inline constexpr std::string_view cancelSearchHint = "Stop the search";
+
 }  // namespace zeb::messages

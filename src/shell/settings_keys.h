@@ -29,4 +29,12 @@ inline constexpr std::string_view allowedBooksKey = "\\SOFTWARE\\KX\\Quillmark_E
 inline constexpr std::string_view recentFilesKey = "\\SOFTWARE\\KX\\Quillmark_E\\RecentFile\\";
 inline constexpr std::string_view formsKey = "\\SOFTWARE\\KX\\Quillmark_E\\forms\\";
 
+// The search dialog's options.
+inline constexpr std::string_view findsKey = "\\SOFTWARE\\KX\\Quillmark_E\\finds\\";
+inline constexpr std::string_view wholeWord = "wholeword";
+inline constexpr std::string_view ignoreCaps = "ignorecaps";
+inline constexpr std::string_view confirmOne = "conf1";
+inline constexpr std::string_view confirmAll = "confAll";
+inline constexpr std::string_view startFrom = "startFrom";
+
 }  // namespace zeb::shell::settings

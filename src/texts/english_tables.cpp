@@ -25,12 +25,47 @@ std::string tableOf(std::initializer_list<Entry> entries) {
   return table;
 }
 
+// The search dialog: its keyword and word pages, and the replace page the reader keeps hidden.
+// The button of the search in the e-book gets its text from the dialog itself.
+std::string searchTable() {
+  return tableOf({
+      {"fcerca_caption", "Search:"},
+      {"tskey_caption", "Page for keyword"},
+      {"label1_caption", "Search by keyword:"},
+      {"bcerca_hint", "Search"},
+      {"label2_caption", "Available keywords:"},
+      {"label3_caption", "Pages containing selected keyword:"},
+      {"tsparola_caption", "Word"},
+      {"label4_caption", "Search word (from cursor pos):"},
+      {"label5_caption", "and:"},
+      {"label6_caption", "Or:"},
+      {"label7_caption", "and:"},
+      {"speedbutton1_caption", "All pages that meet criteria"},
+      {"speedbutton1_hint", "Search"},
+      {"bcnellapagina_caption", "Search in &page..."},
+      {"bcancel_caption", "<"},
+      {"bcancel_hint", "Reset"},
+      {"cbcaps1_caption", "ignore caps"},
+      {"cbcomp1_caption", "whole word only"},
+      {"tssost_caption", "Replace"},
+      {"cbcaps_caption", "ignore caps"},
+      {"cbcomp_caption", "whole word only"},
+      {"cbconferma_caption", "confirm each replacement"},
+      {"cbconft_caption", "confirm replace all"},
+      {"rgparti_caption", "Start from:"},
+      {"rbpage0_caption", "Page 0"},
+      {"rbpresentpage_caption", "present page"},
+      {"tsdove_caption", "Where"},
+      {"tslista_caption", "Where"},
+  });
+}
+
 }  // namespace
 
 std::string englishTable(WindowTable window) {
   switch (window) {
     case WindowTable::mainWindow: return tableOf({{"mainform_caption", "Brightfold - loading"}});
-    case WindowTable::search: return tableOf({{"fcerca_caption", "Search:"}});
+    case WindowTable::search: return searchTable();
     case WindowTable::print:
       return tableOf({
           {"fprint_caption", "Print"},

@@ -139,6 +139,15 @@ TEST_F(Zebtool, SearchListsMatchingPagesAndTheirTerm) {
   EXPECT_EQ(zebtool({"search", book, "", "", "", "tea"}).out, "1\ttea\n");  // the fourth term alone
   EXPECT_EQ(zebtool({"search", book}).exitStatus, 2);
   EXPECT_EQ(zebtool({"search", book, "a", "b", "c", "d", "e"}).exitStatus, 2);
+
+  // As the search dialog lists the pages, and as its search in the e-book goes on from a page.
+  EXPECT_EQ(zebtool({"search", book, "--snippets", "lait"}).out, "2\tlait\tCAF\xC3\x89 au lait\n");
+  EXPECT_EQ(zebtool({"search", book, "--after", "0", "caf\xC3\xA9"}).out, "2\tcaf\xC3\xA9\n");
+  EXPECT_EQ(zebtool({"search", book, "--first", "--after", "-1", "caf\xC3\xA9"}).out, "0\tcaf\xC3\xA9\n");
+  EXPECT_EQ(zebtool({"search", book, "--after", "2", "--first", "caf\xC3\xA9"}).out, "");
+  EXPECT_EQ(zebtool({"search", book, "--after", "x", "tea"}).exitStatus, 2);
+  EXPECT_EQ(zebtool({"search", book, "--after"}).exitStatus, 2);
+  EXPECT_EQ(zebtool({"search", book, "--colour", "tea"}).exitStatus, 2);
 }
 
 TEST_F(Zebtool, ZebmakeBuildsTheSampleAndASyntheticBook) {
