@@ -234,6 +234,29 @@ TEST_F(ContainerLoad, KindWithoutRecordsHasAnEmptyList) {
   EXPECT_EQ(set.count(26), 0);
 }
 
+TEST_F(ContainerLoad, RecordsSpanningManyReadsAreAllRead) {
+  // 3,500 records of 668 bytes take two reads and part of a third; records longer than a
+  // read are each read alone, only their first 668 bytes.
+  constexpr int keywords = 3500;
+  auto fill = [](TZEBset& book) {
+    for (int i = 0; i < keywords; ++i) zebmake::addObject(book, TOggettiHel::keyword).setName("k" + std::to_string(i));
+  };
+  ASSERT_TRUE(set.Load(write(bookBytes(fill), "many.zeb")));
+  ASSERT_EQ(set.count(kindNumber(TOggettiHel::keyword)), keywords);
+  for (const int i : {0, 1568, 1569, 3137, 3138, keywords - 1})
+    EXPECT_EQ(set.objectByKindAndIndex(kindNumber(TOggettiHel::keyword), i)->Name(), "k" + std::to_string(i));
+
+  zebmake::WriteOptions longRecords;
+  longRecords.recordSizes[kindNumber(TOggettiHel::keyword)] = (1 << 20) + 4;
+  auto fillLong = [](TZEBset& book) {
+    for (int i = 0; i < 3; ++i) zebmake::addObject(book, TOggettiHel::keyword).setName("long" + std::to_string(i));
+  };
+  ASSERT_TRUE(set.Load(write(bookBytes(fillLong, longRecords), "long.zeb")));
+  ASSERT_EQ(set.count(kindNumber(TOggettiHel::keyword)), 3);
+  EXPECT_EQ(set.objectByKindAndIndex(kindNumber(TOggettiHel::keyword), 2)->Name(), "long2");
+  EXPECT_TRUE(messages().empty());
+}
+
 TEST_F(ContainerLoad, BookWithOneStyleRecordFailsAndWithNoneGetsTheDefaults) {
   auto bytes = bookBytes(nullptr);
   const std::size_t styles = testing::kindTableEntry(17);
