@@ -1,6 +1,7 @@
 // Opening books: the header check and its messages, empty files, version-1 upgrades,
 // style records, and the state a failed load leaves behind.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "document/book_file.h"
 #include "document/container.h"
@@ -255,6 +256,15 @@ TEST_F(ContainerLoad, RecordsSpanningManyReadsAreAllRead) {
   ASSERT_EQ(set.count(kindNumber(TOggettiHel::keyword)), 3);
   EXPECT_EQ(set.objectByKindAndIndex(kindNumber(TOggettiHel::keyword), 2)->Name(), "long2");
   EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(ContainerLoad, AFifoIsNoBookAndIsNotWaitedOn) {
+  // A link can name any path; opening a FIFO that nobody writes to would wait for ever.
+  const std::filesystem::path fifo = folder.path() / "pipe.zeb";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_EQ(TZEBset::PageNameFromFile(fifo, 0), "");
+  EXPECT_FALSE(set.Load(fifo.string()));
+  EXPECT_EQ(messages(), std::vector<ShownMessage>{errorReading(fifo.string())});
 }
 
 TEST_F(ContainerLoad, BookWithOneStyleRecordFailsAndWithNoneGetsTheDefaults) {
