@@ -6,12 +6,12 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <string>
 
 #include "bench/bench_support.h"
+#include "bench/timer_lateness.h"
 #include "document/container.h"
 #include "platform/headless/quiet_platform.h"
 #include "platform/qt/qt_event_queue.h"
@@ -34,14 +34,7 @@ Responsiveness backgroundRun(zeb::TZEBset& set, const zeb::SearchTerms& terms) {
   Responsiveness figures;
   bool done = false;
   QElapsedTimer clock;
-  QElapsedTimer sinceTick;
-  QTimer timer;
-  timer.setTimerType(Qt::PreciseTimer);
-  constexpr int tickMs = 10;
-  QObject::connect(&timer, &QTimer::timeout, [&] {
-    figures.worstLateMs = std::max(figures.worstLateMs, sinceTick.nsecsElapsed() / 1e6 - tickMs);
-    sinceTick.restart();
-  });
+  zeb::bench::TimerLateness lateness;
   zeb::BackgroundBookSearch::Events events;
   events.onHit = [&](const zeb::FoundPage&) {
     if (figures.firstHitMs < 0) figures.firstHitMs = clock.nsecsElapsed() / 1e6;
@@ -52,10 +45,10 @@ Responsiveness backgroundRun(zeb::TZEBset& set, const zeb::SearchTerms& terms) {
     done = true;
   };
   clock.start();
-  sinceTick.start();
-  timer.start(tickMs);
+  lateness.start();
   search.start(set, {terms, 0}, events);
   while (!done) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  figures.worstLateMs = lateness.worstLateMs();
   return figures;
 }
 
@@ -75,8 +68,8 @@ int main(int argc, char** argv) {
 
   const zeb::SearchTerms twoTerms{zeb::zebmake::commonWord, zeb::zebmake::occasionalWord, "", ""};
   const double job = zeb::bench::medianSeconds(runs, [&] { zeb::BookSearchJob(set, {twoTerms, 0}).run({}); });
-  const double grep = zeb::bench::medianCommandSeconds(
-      runs, std::string("grep -c -F ") + zeb::zebmake::occasionalWord + " '" + path + "' > /dev/null");
+  const double grep =
+      zeb::bench::medianCommandSeconds(runs, zeb::bench::grepCountCommand(zeb::zebmake::occasionalWord, path));
   std::printf("book: %s (%d pages)\n", path.c_str(), pages);
   std::printf("job, \"%s\" and \"%s\" (median of %d): %.2f ms\n", twoTerms.a.c_str(), twoTerms.b.c_str(), runs,
               job * 1e3);

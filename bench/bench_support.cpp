@@ -17,8 +17,6 @@
 #include <utility>
 #include <vector>
 
-#include "tools/zebmake/book_model.h"
-#include "tools/zebmake/book_writer.h"
 #include "tools/zebmake/synthetic_book.h"
 
 extern char** environ;
@@ -30,25 +28,82 @@ double median(std::vector<double> values) {
   return values[values.size() / 2];
 }
 
+namespace {
+
+double processorSeconds() {
+  timespec now{};
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+}  // namespace
+
+Seconds secondsOf(const std::function<void()>& work) {
+  const auto start = std::chrono::steady_clock::now();
+  const double processorStart = processorSeconds();
+  work();
+  return {std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(),
+          processorSeconds() - processorStart};
+}
+
+Seconds median(const std::vector<Seconds>& values) {
+  std::vector<double> wall;
+  std::vector<double> processor;
+  for (const Seconds& value : values) {
+    wall.push_back(value.wall);
+    processor.push_back(value.processor);
+  }
+  return {median(std::move(wall)), median(std::move(processor))};
+}
+
 double medianSeconds(int runs, const std::function<void()>& work) {
   std::vector<double> times;
+  for (int i = 0; i < runs; ++i) times.push_back(secondsOf(work).wall);
+  return median(std::move(times));
+}
+
+namespace {
+
+void runCommand(const std::string& commandLine) {
+  const char* argv[] = {"/bin/sh", "-c", commandLine.c_str(), nullptr};
+  pid_t child = 0;
+  if (posix_spawn(&child, "/bin/sh", nullptr, nullptr, const_cast<char**>(argv), environ) == 0) {
+    int status = 0;
+    waitpid(child, &status, 0);
+  }
+}
+
+double childrenSeconds() {
+  rusage usage{};
+  getrusage(RUSAGE_CHILDREN, &usage);
+  auto seconds = [](const timeval& time) { return static_cast<double>(time.tv_sec) + time.tv_usec * 1e-6; };
+  return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+}  // namespace
+
+double medianCommandSeconds(int runs, const std::string& commandLine) {
+  return medianSeconds(runs, [&] { runCommand(commandLine); });
+}
+
+double medianCommandProcessorSeconds(int runs, const std::string& commandLine) {
+  std::vector<double> times;
   for (int i = 0; i < runs; ++i) {
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    times.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    const double start = childrenSeconds();
+    runCommand(commandLine);
+    times.push_back(childrenSeconds() - start);
   }
   return median(std::move(times));
 }
 
-double medianCommandSeconds(int runs, const std::string& commandLine) {
-  return medianSeconds(runs, [&] {
-    const char* argv[] = {"/bin/sh", "-c", commandLine.c_str(), nullptr};
-    pid_t child = 0;
-    if (posix_spawn(&child, "/bin/sh", nullptr, nullptr, const_cast<char**>(argv), environ) == 0) {
-      int status = 0;
-      waitpid(child, &status, 0);
-    }
-  });
+double medianThreadSeconds(int runs, const std::function<void()>& work) {
+  std::vector<double> times;
+  for (int run = 0; run < runs; ++run) {
+    const double start = threadSeconds();
+    work();
+    times.push_back(threadSeconds() - start);
+  }
+  return median(std::move(times));
 }
 
 std::int64_t heapBytesInUse() {
@@ -77,15 +132,18 @@ std::filesystem::path syntheticBook(int pages, int pageBytes) {
       folder / ("synthetic-" + std::to_string(pages) + "x" + std::to_string(pageBytes) + ".zeb");
   if (!std::filesystem::exists(book)) {
     std::fprintf(stderr, "making %s ...\n", book.c_str());
-    zebmake::BookModel model;
-    zebmake::fillSyntheticBook(model.set(), {.pages = pages, .pageBytes = pageBytes, .seed = 1});
-    const std::vector<std::uint8_t> bytes = zebmake::writeBook(model.set());
     const std::filesystem::path partial = book.string() + ".part";
-    std::ofstream(partial, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                   static_cast<std::streamsize>(bytes.size()));
+    if (!zebmake::writeSyntheticBook(partial, {.pages = pages, .pageBytes = pageBytes, .seed = 1})) {
+      std::fprintf(stderr, "cannot write %s\n", partial.c_str());
+      std::exit(1);
+    }
     std::filesystem::rename(partial, book);
   }
   return book;
+}
+
+std::string grepCountCommand(const std::string& term, const std::filesystem::path& book) {
+  return "grep -c -F '" + term + "' '" + book.string() + "' > '" + book.string() + ".grep-count'";
 }
 
 std::string megabytes(std::int64_t bytes) {
@@ -109,6 +167,32 @@ int runsArgument(int argc, char** argv, int defaultRuns) {
 
 void preferOffscreenPlatform() {
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+}
+
+std::vector<int> pageCounts(int argc, char** argv, std::vector<int> defaults) {
+  std::vector<int> counts;
+  for (int i = 1; i < argc; ++i) counts.push_back(std::max(1, std::atoi(argv[i])));
+  if (counts.empty()) counts = std::move(defaults);
+  std::sort(counts.begin(), counts.end());
+  return counts;
+}
+
+void printPerPage(const std::vector<SizeFigures>& sizes, const char* memoryName) {
+  for (const SizeFigures& size : sizes) {
+    std::printf("%7d pages, per page: %.3f us (processor %.3f us), %.0f bytes of %s\n", size.pages,
+                size.seconds.wall / size.pages * 1e6, size.seconds.processor / size.pages * 1e6,
+                static_cast<double>(size.bytes) / size.pages, memoryName);
+  }
+  if (sizes.size() < 2) return;
+  const SizeFigures& small = sizes.front();
+  const SizeFigures& large = sizes.back();
+  auto ratio = [&](double largeValue, double smallValue) {
+    return (largeValue / large.pages) / (smallValue / small.pages);
+  };
+  std::printf("per page, %d against %d pages: time %.2f (processor %.2f), %s %.2f (target at most 1.2)\n", large.pages,
+              small.pages, ratio(large.seconds.wall, small.seconds.wall),
+              ratio(large.seconds.processor, small.seconds.processor), memoryName,
+              ratio(static_cast<double>(large.bytes), static_cast<double>(small.bytes)));
 }
 
 }  // namespace zeb::bench

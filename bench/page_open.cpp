@@ -44,15 +44,7 @@ void paint(zeb::TZEBpage& view, QImage& image, const QRect& area) {
 
 // Processor time (see threadSeconds), so that the two engines are compared fairly on a busy
 // machine too.
-double medianThreadSeconds(int runs, const std::function<void()>& work) {
-  std::vector<double> times;
-  for (int run = 0; run < runs; ++run) {
-    const double start = zeb::bench::threadSeconds();
-    work();
-    times.push_back(zeb::bench::threadSeconds() - start);
-  }
-  return zeb::bench::median(std::move(times));
-}
+using zeb::bench::medianThreadSeconds;
 
 // Median seconds QTextDocument takes for the page: reading its HTML, and laying out all of
 // it and painting the visible area.

@@ -20,6 +20,8 @@ if(FUZZ)
     message(FATAL_ERROR "FUZZ=ON needs clang: configure with CC=clang CXX=clang++")
   endif()
   # Everything is instrumented for coverage; only the harnesses link the libFuzzer main.
-  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  # Undefined behaviour is fatal, so that a fuzz run stops at its first report.
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+                      -fno-sanitize-recover=undefined)
   add_link_options(-fsanitize=address,undefined)
 endif()

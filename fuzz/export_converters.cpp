@@ -2,12 +2,16 @@
 // size with no closing zero byte, so that AddressSanitizer catches any read past the end. The
 // working text embeds tables of several shapes (bordered, coloured, empty, wider than the
 // record describes), a note, fields and a stored-text field, and has a local link; the
-// container has links and styles with lists. Each payload must end with its one zero byte
-// and hold no other, and the RTF must be 7-bit with its groups balanced.
+// container has links and styles with lists. When the input holds a zero byte, the markup
+// ends there and the bytes after it are the cell colour codes of the two coloured tables.
+// Each payload must end with its one zero byte and hold no other, and the RTF must be 7-bit
+// with its groups balanced.
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "document/container.h"
 #include "document/page_object.h"
@@ -63,16 +67,22 @@ struct Fixture {
     table.record().setU8(zeb::field::tableColumns, static_cast<std::uint8_t>(columns));
     table.record().setU8(zeb::field::tableBorderWidth, static_cast<std::uint8_t>(border));
     for (int c = 0; c < 50; ++c) table.record().setU8(zeb::field::tableColumnModes + c, static_cast<std::uint8_t>(c % 3));
-    if (coloured) {
-      const std::uint8_t colours[] = {0x10, 0x20, 0x30, 0, 1, 0, 0, 3, 0xFF, 0xFF, 0xFF, 0xFF, 0x40};
-      table.setPrimaryData(colours);
-    }
+    if (coloured) colouredTables.push_back(&table);
+  }
+
+  void setColours(std::span<const std::uint8_t> colours) {
+    for (zeb::TZEBoggetto* table : colouredTables) table->setPrimaryData(colours);
   }
 
   zeb::QuietPlatform platform;
   zeb::TZEBset set{platform.services()};
   zeb::TZEBtesto text;
+  std::vector<zeb::TZEBoggetto*> colouredTables;
 };
+
+// Colour codes of a few cells when the input gives none: a colour, a picture, transparent,
+// and a code cut short.
+constexpr std::uint8_t fixedColours[] = {0x10, 0x20, 0x30, 0, 1, 0, 0, 3, 0xFF, 0xFF, 0xFF, 0xFF, 0x40};
 
 void checkPayload(const std::string& payload) {
   if (payload.empty() || payload.back() != '\0' || payload.find('\0') != payload.size() - 1) __builtin_trap();
@@ -102,10 +112,16 @@ void checkRtf(const std::string& rtf) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static Fixture fixture;
   fixture.platform.messages.clear();
-  auto exact = std::make_unique<char[]>(size);
-  if (size > 0) std::memcpy(exact.get(), data, size);
+  const auto* zero = static_cast<const std::uint8_t*>(std::memchr(data, 0, size));
+  const std::size_t markupSize = zero != nullptr ? static_cast<std::size_t>(zero - data) : size;
+  if (zero != nullptr)
+    fixture.setColours({zero + 1, data + size});
+  else
+    fixture.setColours(fixedColours);
+  auto exact = std::make_unique<char[]>(markupSize);
+  if (markupSize > 0) std::memcpy(exact.get(), data, markupSize);
   const zeb::ClipboardPayloads payloads =
-      zeb::convertForClipboard(fixture.set, &fixture.text, std::string_view(exact.get(), size));
+      zeb::convertForClipboard(fixture.set, &fixture.text, std::string_view(exact.get(), markupSize));
   checkPayload(payloads.plainText);
   checkPayload(payloads.rtf);
   checkRtf(payloads.rtf);

@@ -1,29 +1,16 @@
 // Fuzzes book loading: any bytes as a book file, then every name, size and blob of it.
-#include <unistd.h>
-
 #include <cstdint>
-#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "document/container.h"
+#include "fuzz/scratch_files.h"
 #include "platform/headless/quiet_platform.h"
-
-namespace {
-
-std::string bookPath() {
-  return "/tmp/fuzz-load-book-" + std::to_string(getpid()) + ".zeb";
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static zeb::QuietPlatform platform;
-  static const std::string path = bookPath();
-  if (FILE* file = std::fopen(path.c_str(), "wb")) {
-    std::fwrite(data, 1, size, file);
-    std::fclose(file);
-  }
+  static const zeb::fuzzing::ScratchFolder folder("load-book");
+  const std::string path = folder.write("book.zeb", data, size).string();
   zeb::TZEBset set(platform.services());
   set.Load(path);
   std::vector<std::uint8_t> bytes;

@@ -1,4 +1,4 @@
-// zebtool without the Qt front: no page rendering and no Qt metrics.
+// zebtool without the Qt front: no page rendering, no printing and no Qt metrics.
 #include "app/zebtool/tool.h"
 
 namespace zeb::tool {
@@ -6,6 +6,11 @@ namespace zeb::tool {
 bool withQtMeasurer(const std::function<void(TextMeasurer&)>&) { return false; }
 
 const std::vector<Command>& renderCommands() {
+  static const std::vector<Command> none;
+  return none;
+}
+
+const std::vector<Command>& printCommands() {
   static const std::vector<Command> none;
   return none;
 }

@@ -78,9 +78,12 @@ int render(const PlatformServices& services, const Arguments& arguments) {
   for (std::size_t i = 3; i + 1 < arguments.size(); i += 2) {
     const auto value = parseNumber(arguments[i + 1], 1, maxRenderSide);
     if (!value) return usageError;
-    if (arguments[i] == "--width") width = *value;
-    else if (arguments[i] == "--height") height = *value;
-    else return usageError;
+    if (arguments[i] == "--width")
+      width = *value;
+    else if (arguments[i] == "--height")
+      height = *value;
+    else
+      return usageError;
   }
   if (!pageIndex) return usageError;
   int status = failure;

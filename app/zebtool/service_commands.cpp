@@ -2,6 +2,7 @@
 #include <charconv>
 #include <cstdio>
 #include <functional>
+#include <limits>
 #include <optional>
 
 #include "app/zebtool/tool.h"
@@ -10,22 +11,11 @@
 #include "document/describe_object.h"
 #include "document/link_target.h"
 #include "platform/windows1252.h"
+#include "shell/search_snippet.h"
+#include "shell/word_search.h"
 
 namespace zeb::tool {
 namespace {
-
-// An object ID in decimal or, after "0x", in hexadecimal.
-std::optional<std::uint32_t> parseId(std::string_view text) {
-  int base = 10;
-  if (text.starts_with("0x") || text.starts_with("0X")) {
-    text.remove_prefix(2);
-    base = 16;
-  }
-  std::uint32_t value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
-  if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return value;
-}
 
 const char* yesNo(bool value) { return value ? "yes" : "no"; }
 
@@ -78,20 +68,45 @@ int extract(const PlatformServices& services, const Arguments& arguments) {
   });
 }
 
+// search BOOK [--match-case] [--snippets] [--after PAGE] [--first] T1 [T2 [T3 [T4]]]
 int search(const PlatformServices& services, const Arguments& arguments) {
-  Arguments rest(arguments.begin() + (arguments.empty() ? 0 : 1), arguments.end());
+  if (arguments.empty()) return usageError;
+  Arguments rest(arguments.begin() + 1, arguments.end());
   int options = 0;
-  if (!rest.empty() && rest.front() == "--match-case") {
-    options |= searchMatchCase;
+  bool snippets = false;
+  bool firstOnly = false;
+  std::int32_t firstPage = 0;
+  while (!rest.empty() && rest.front().starts_with("--")) {
+    const std::string flag = rest.front();
     rest.erase(rest.begin());
+    if (flag == "--match-case") {
+      options |= searchMatchCase;
+    } else if (flag == "--snippets") {
+      snippets = true;
+    } else if (flag == "--first") {
+      firstOnly = true;
+    } else if (flag == "--after" && !rest.empty()) {
+      const std::optional<int> shown = parseNumber(rest.front(), -1, std::numeric_limits<int>::max() - 1);
+      if (!shown) return usageError;
+      firstPage = firstPageAfter(*shown);
+      rest.erase(rest.begin());
+    } else {
+      return usageError;
+    }
   }
-  if (arguments.empty() || rest.empty() || rest.size() > 4) return usageError;
+  if (rest.empty() || rest.size() > 4) return usageError;
   const auto set = loadBook(services, arguments[0]);
   if (!set) return failure;
   SearchTerms terms;
   std::string* slots[] = {&terms.a, &terms.b, &terms.c, &terms.d};
   for (std::size_t i = 0; i < rest.size(); ++i) *slots[i] = utf8ToWindows1252(rest[i]);
-  for (const PageHit& hit : searchBook(*set, terms, options)) printLine(std::to_string(hit.page) + "\t" + hit.term);
+  const bool matchCase = (options & searchMatchCase) != 0;
+  forEachMatchingPage(*set, terms, options, firstPage, [&](const PageMatch& match) {
+    std::string line = std::to_string(match.page) + "\t" + std::string(match.term);
+    if (snippets) line += "\t" + pageSnippet(match.text, match.textFormat, match.term, matchCase);
+    printLine(line);
+    return !firstOnly;
+  });
   return success;
 }
 
@@ -102,7 +117,7 @@ const std::vector<Command>& serviceCommands() {
       {"link", "link BOOK TARGET", link},
       {"describe", "describe BOOK ID", describe},
       {"extract", "extract BOOK ID DIR", extract},
-      {"search", "search BOOK [--match-case] T1 [T2 [T3 [T4]]]", search},
+      {"search", "search BOOK [--match-case] [--snippets] [--after PAGE] [--first] T1 [T2 [T3 [T4]]]", search},
   };
   return commands;
 }

@@ -1,8 +1,13 @@
-// zebtool presentation: how the reader's main window frames itself for a book.
+// zebtool presentation and follow: how the reader's main window frames itself for a book,
+// and what following a link does.
+#include <cstdio>
 #include <string>
 
 #include "app/zebtool/tool.h"
 #include "document/container.h"
+#include "document/page_object.h"
+#include "platform/platform_services.h"
+#include "shell/link_plan.h"
 #include "shell/presentation_modes.h"
 
 namespace zeb::tool {
@@ -26,11 +31,41 @@ int presentation(const PlatformServices& services, const Arguments& arguments) {
   return success;
 }
 
+// What following the link object from page PAGE would do, without doing it: clicked on
+// linked text of that page in the main view of a reader showing the book (a short link, by
+// the page that shows its panel).
+int follow(const PlatformServices& services, const Arguments& arguments) {
+  if (arguments.size() != 3) return usageError;
+  const auto number = parsePageNumber(arguments[1]);
+  const auto id = parseId(arguments[2]);
+  if (!number || !id) return usageError;
+  const auto set = loadBook(services, arguments[0]);
+  if (!set) return failure;
+  TZEBtesto* page = livePage(*set, *number);
+  if (page == nullptr) return failure;
+  TZEBoggetto* link = set->objectById(*id);
+  if (link == nullptr) {
+    std::fprintf(stderr, "zebtool: the book has no object 0x%08x\n", *id);
+    return failure;
+  }
+  shell::LinkRequest request;
+  request.link = link;
+  request.clicked = link->Kind() == TOggettiHel::shortObj ? shell::ClickedKind::page : shell::ClickedKind::textBox;
+  request.clickedText = page;
+  request.clickedPage = *number;
+  request.clickedBook = set.get();
+  const shell::LinkContext context{shell::LinkHandler::mainWindow, set.get(), true};
+  const shell::LinkPlan plan = shell::planLink(request, context, AskForCdFolder::no);
+  for (const std::string& line : shell::describePlan(plan, *services.settings)) printUtf8Line(line);
+  return success;
+}
+
 }  // namespace
 
 const std::vector<Command>& shellCommands() {
   static const std::vector<Command> commands = {
       {"presentation", "presentation BOOK", presentation},
+      {"follow", "follow BOOK PAGE LINKID", follow},
   };
   return commands;
 }

@@ -1,6 +1,7 @@
 // Shared pieces of the zebtool commands: the exit statuses, output and book loading.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <limits>
 #include <memory>
@@ -37,6 +38,9 @@ std::unique_ptr<TZEBset> loadBook(const PlatformServices& services, const std::s
 // The decimal number the whole text spells, when it lies within low..high.
 std::optional<int> parseNumber(std::string_view text, int low, int high);
 
+// An object ID in decimal or, after "0x", in hexadecimal.
+std::optional<std::uint32_t> parseId(std::string_view text);
+
 // A page number: any decimal from 0 up. A number no book can hold is still a page the book
 // lacks (exit 1), not a usage error.
 inline std::optional<int> parsePageNumber(std::string_view text) {
@@ -69,5 +73,6 @@ const std::vector<Command>& frameCommands();
 const std::vector<Command>& layoutCommands();
 // Only in builds with the Qt front; empty otherwise.
 const std::vector<Command>& renderCommands();
+const std::vector<Command>& printCommands();
 
 }  // namespace zeb::tool

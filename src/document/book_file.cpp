@@ -10,7 +10,12 @@
 namespace zeb {
 
 std::unique_ptr<BookFile> BookFile::open(const std::filesystem::path& path) {
-  const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Only regular files are opened: a path that a book names may lead to a FIFO or a device,
+  // whose opening can wait for ever or act on the device. The type is checked before
+  // opening, and again on what was opened.
+  struct stat named {};
+  if (::stat(path.c_str(), &named) != 0 || !S_ISREG(named.st_mode)) return nullptr;
+  const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
   if (descriptor < 0) return nullptr;
   struct stat status {};
   if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {

@@ -14,7 +14,8 @@ namespace zeb {
 
 class BookFile {
  public:
-  // Opens the file for reading; nothing when it cannot be opened.
+  // Opens a regular file for reading; nothing when it cannot be opened or is not a regular
+  // file (a folder, a FIFO, a device).
   static std::unique_ptr<BookFile> open(const std::filesystem::path& path);
   ~BookFile();
   BookFile(const BookFile&) = delete;

@@ -46,26 +46,34 @@ class WindowReader {
 
 }  // namespace
 
-std::vector<PageHit> searchBook(TZEBset& set, const SearchTerms& terms, int options) {
-  std::vector<PageHit> hits;
+void forEachMatchingPage(TZEBset& set, const SearchTerms& terms, int options, std::int32_t firstPage,
+                         const std::function<bool(const PageMatch&)>& onMatch) {
   PageQuery query(terms, options);
-  if (!query.hasTerms()) return hits;
+  if (!query.hasTerms()) return;
   std::optional<WindowReader> window;
   if (set.bookFile() != nullptr) window.emplace(*set.bookFile());
 
   const int count = set.count(kindNumber(TOggettiHel::testoHtml));
-  for (std::int32_t i = 0; i < count; ++i) {
+  for (std::int32_t i = std::max<std::int32_t>(firstPage, 0); i < count; ++i) {
     auto* page = static_cast<TZEBtesto*>(set.slot(TOggettiHel::testoHtml, i));
     if (page == nullptr || page->isReleased()) continue;
     const Blob& blob = page->primaryBlob();
     std::span<const std::uint8_t> text;
     if (blob.source() == Blob::Source::memory)
       text = blob.bytes();
-    else if (blob.source() == Blob::Source::pending && window)
+    else if ((blob.source() == Blob::Source::pending || blob.source() == Blob::Source::bookFile) && window)
       text = window->read(blob.position(), blob.size());
     const std::string_view term = query.test(text, page->textFormat());
-    if (!term.empty()) hits.push_back({i, std::string(term)});
+    if (!term.empty() && !onMatch({i, term, text, page->textFormat()})) return;
   }
+}
+
+std::vector<PageHit> searchBook(TZEBset& set, const SearchTerms& terms, int options) {
+  std::vector<PageHit> hits;
+  forEachMatchingPage(set, terms, options, 0, [&hits](const PageMatch& match) {
+    hits.push_back({match.page, std::string(match.term)});
+    return true;
+  });
   return hits;
 }
 

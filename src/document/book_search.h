@@ -3,7 +3,9 @@
 
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "document/search_text.h"
@@ -16,6 +18,20 @@ struct PageHit {
   std::int32_t page = -1;  // kind-0 index
   std::string term;        // the term the page satisfied
 };
+
+// A page that satisfies a query, with its stored text (valid only during the call it is
+// handed to).
+struct PageMatch {
+  std::int32_t page = -1;
+  std::string_view term;
+  std::span<const std::uint8_t> text;
+  int textFormat = 0;
+};
+
+// The live pages from firstPage on that satisfy the query, handed to onMatch in number order
+// until it returns false.
+void forEachMatchingPage(TZEBset& set, const SearchTerms& terms, int options, std::int32_t firstPage,
+                         const std::function<bool(const PageMatch&)>& onMatch);
 
 // The live pages that satisfy the query, in number order. Page texts that are still in the
 // book file are read through one sliding window instead of one read per page, and are not

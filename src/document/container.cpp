@@ -53,6 +53,9 @@ KindTable readKindTable(const BookFile& file, int kinds) {
   return table;
 }
 
+// Records are read this many bytes at a time.
+constexpr std::int32_t recordSliceBytes = 1 << 20;
+
 std::atomic<int> untitledCounter{0};
 std::atomic<std::uint32_t> containerCounter{0};
 
@@ -354,27 +357,16 @@ void TZEBset::readObjects(const BookFile& file) {
   constexpr auto styles = static_cast<std::size_t>(TOggettiHel::stileParagrafo);
   if (table.entries.size() <= styles || table.entries[styles].count <= 0) createDefaultStyles();
 
-  // Find the span of the file that holds every record, so that it is read in one go.
-  std::int64_t first = file.size();
-  std::int64_t last = 0;
   std::int64_t objects = 0;
   for (const KindTableEntry& entry : table.entries) {
     if (entry.count <= 0) continue;
     if (entry.size <= 0) throw FormatError("records without a size");
     const std::int64_t start = recordAreaBase_ + entry.offset;
-    const std::int64_t end = start + std::int64_t{entry.size} * entry.count;
-    if (!file.contains(start, end - start)) throw FormatError("records outside the file");
+    if (!file.contains(start, std::int64_t{entry.size} * entry.count)) throw FormatError("records outside the file");
     if (entry.count > maxObjectIndex + 1) throw FormatError("more records than indexes");
     objects += entry.count;
-    first = std::min(first, start);
-    last = std::max(last, end);
   }
   if (objects > limits::maxObjectsPerBook) throw FormatError("too many records");
-  std::vector<std::uint8_t> area;
-  if (objects > 0) {
-    area.resize(static_cast<std::size_t>(last - first));
-    if (!file.readAt(first, area)) throw FormatError("cannot read the records");
-  }
 
   std::mt19937& randomSource = random_;
   FileNameRegistry fileNames(randomSource);
@@ -384,23 +376,33 @@ void TZEBset::readObjects(const BookFile& file) {
   source.bookRevision = header_.revision();
   source.fileNames = &fileNames;
 
+  // Records are read a slice of many records at a time: few reads, and memory that does
+  // not grow with the book.
+  std::vector<std::uint8_t> slice;
   for (int k = 0; k < std::min(kinds, kindCount); ++k) {
     const KindTableEntry& entry = table.entries[static_cast<std::size_t>(k)];
     if (entry.count <= 0) continue;
     const auto kind = kindOf(k);
     ObjectList& list = lists_[static_cast<std::size_t>(k)];
     list.reserve(list.size() + static_cast<std::size_t>(entry.count));
-    const std::int64_t start = recordAreaBase_ + entry.offset - first;
-    const std::size_t stored = static_cast<std::size_t>(std::min(entry.size, recordSize));
+    const std::int64_t start = recordAreaBase_ + entry.offset;
+    const auto stored = static_cast<std::size_t>(std::min(entry.size, recordSize));
+    const std::int32_t perSlice = std::max<std::int32_t>(1, recordSliceBytes / entry.size);
     source.storedSize = entry.size;
-    for (std::int32_t j = 0; j < entry.count; ++j) {
-      const auto at = static_cast<std::size_t>(start + std::int64_t{j} * entry.size);
-      source.stored = std::span<const std::uint8_t>(area).subspan(at, stored);
-      auto object = createObject(kind);
-      object->setContainer(this);
-      object->setIndex(static_cast<std::int32_t>(list.size()));
-      object->readFromBook(source);
-      list.push_back(std::move(object));
+    for (std::int32_t j = 0; j < entry.count; j += perSlice) {
+      const std::int32_t inSlice = std::min(perSlice, entry.count - j);
+      // Of the last record only its stored part is needed (records may be longer than 668).
+      slice.resize(static_cast<std::size_t>(std::int64_t{inSlice - 1} * entry.size) + stored);
+      if (!file.readAt(start + std::int64_t{j} * entry.size, slice)) throw FormatError("cannot read the records");
+      for (std::int32_t r = 0; r < inSlice; ++r) {
+        const auto at = static_cast<std::size_t>(std::int64_t{r} * entry.size);
+        source.stored = std::span<const std::uint8_t>(slice).subspan(at, stored);
+        auto object = createObject(kind);
+        object->setContainer(this);
+        object->setIndex(static_cast<std::int32_t>(list.size()));
+        object->readFromBook(source);
+        list.push_back(std::move(object));
+      }
     }
   }
 }

@@ -18,7 +18,6 @@ constexpr std::string_view scheme = "nexo:";
 constexpr std::string_view schemeWithSlashes = "nexo://";
 constexpr std::string_view programScheme = "prog:";
 constexpr std::string_view runScheme = "run:";
-constexpr std::string_view cdDrivePrefix = "cddrive:";
 constexpr std::string_view cdFolderKey = "\\SOFTWARE\\KX\\zoVeKa\\";
 constexpr std::string_view cdFolderValue = "cddrive";
 
@@ -52,6 +51,20 @@ std::string cdFolder(TZEBset& set, AskForCdFolder ask) {
   return folder;
 }
 
+bool startsWithCdDrive(std::string_view path) {
+  return lowerWindows1252(path.substr(0, cdDrivePrefix.size())) == cdDrivePrefix;
+}
+
+std::string joinCdPath(std::string_view folder, std::string_view rest) {
+  const bool folderEnds = !folder.empty() && (folder.back() == '\\' || folder.back() == '/');
+  const bool restStarts = !rest.empty() && (rest.front() == '\\' || rest.front() == '/');
+  if (folderEnds && restStarts) rest.remove_prefix(1);
+  // A drive's root ends with a separator; a folder chosen here does not, and "cddrive:x"
+  // still names x inside it.
+  const std::string_view separator = !folder.empty() && !rest.empty() && !folderEnds && !restStarts ? "\\" : "";
+  return std::string(folder) + std::string(separator) + std::string(rest);
+}
+
 void forgetMissingCdFolder(TZEBset& set) {
   SettingsStore& settings = *set.services().settings;
   const std::string folder = settings.readString(cdFolderKey, cdFolderValue).value_or("");
@@ -72,13 +85,8 @@ void parseLinkTarget(TZEBset& set, std::string_view text, AskForCdFolder ask, Li
   std::string stored(text.substr(0, bar));
 
   bool fromCd = false;
-  if (lowerWindows1252(std::string_view(stored).substr(0, cdDrivePrefix.size())) == cdDrivePrefix) {
-    std::string folder = cdFolder(set, ask);
-    std::string rest = stored.substr(cdDrivePrefix.size());
-    const bool folderEnds = !folder.empty() && (folder.back() == '\\' || folder.back() == '/');
-    const bool restStarts = !rest.empty() && (rest.front() == '\\' || rest.front() == '/');
-    if (folderEnds && restStarts) rest.erase(0, 1);
-    stored = folder + rest;
+  if (startsWithCdDrive(stored)) {
+    stored = joinCdPath(cdFolder(set, ask), std::string_view(stored).substr(cdDrivePrefix.size()));
     fromCd = true;
   }
 

@@ -37,6 +37,15 @@ bool followedByProgram(std::string_view target);
 // and the caller asks for it, the user picks one ("Select CD path:"), which is stored.
 std::string cdFolder(TZEBset& set, AskForCdFolder ask);
 
+// Paths on the CD begin with this, in any letter case.
+inline constexpr std::string_view cdDrivePrefix = "cddrive:";
+bool startsWithCdDrive(std::string_view path);
+
+// A "cddrive:" path's rest put after the CD folder; when the folder ends with a separator
+// and the rest begins with one, one of the two is dropped, and when neither has one, one is
+// put between them.
+std::string joinCdPath(std::string_view folder, std::string_view rest);
+
 // Empties the stored CD folder when it names no existing folder, so that the user is asked
 // again the next time a "cddrive:" path is followed.
 void forgetMissingCdFolder(TZEBset& set);

@@ -153,9 +153,13 @@ inline constexpr int tableHighlightColour = 211;
 inline constexpr int tableShadowColour = 215;
 inline constexpr int tableByte219 = 219;
 // link actions (kind 10)
+inline constexpr int actionAnchor = 9;  // int32 anchor or page number; -1 none, -2 (close) the main window
 inline constexpr int actionTarget = 13;
+inline constexpr int actionFrameFlag = 17;  // uint8 handed to the frame that shows the target
 inline constexpr int actionByte18 = 18;
+inline constexpr int actionDestination = actionByte18;  // uint8 where a "go to" action shows its target
 inline constexpr int actionWindowName = 19;
+inline constexpr int actionWindowNameMax = 19;
 // panel elements (kind 11)
 inline constexpr int panelReference = 5;
 // data sets (kind 13)

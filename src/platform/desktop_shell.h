@@ -19,8 +19,16 @@ class DesktopShell {
   virtual std::optional<std::filesystem::path> chooseFolder(std::string_view prompt) = 0;
   // Opens a document or an address with the program the desktop associates with it.
   virtual bool openDocument(std::string_view pathOrAddress) = 0;
-  // Runs a program with its arguments.
+  // Opens a file on this machine with the program the desktop associates with its type.
+  virtual bool openFile(const std::filesystem::path& file) = 0;
+  // Opens a file with the desktop's text editor.
+  virtual bool openInTextEditor(const std::filesystem::path& file) = 0;
+  // Runs a program with its arguments (UTF-8), as a list: nothing passes through a shell.
   virtual bool runProgram(const std::filesystem::path& program, const std::vector<std::string>& arguments) = 0;
+  // Hands a Windows program (".exe", ".com") to whatever the desktop has set up to run
+  // such programs; false when nothing can run them. The program is a path on this machine,
+  // or the Windows path the book gave when no such file exists here.
+  virtual bool runWindowsProgram(std::string_view program, const std::vector<std::string>& arguments) = 0;
   virtual void addRecentDocument(const std::filesystem::path& path) = 0;
 };
 

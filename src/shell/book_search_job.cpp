@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "document/book_file.h"
+#include "document/book_search.h"
 #include "document/container.h"
 #include "document/page_object.h"
 #include "shell/search_snippet.h"
@@ -139,6 +140,16 @@ SearchEnd BookSearchJob::run(const Observer& observer, std::stop_token stop) con
   }
   reportProgress();
   return SearchEnd::completed;
+}
+
+void searchInContainer(TZEBset& set, const BookSearchRequest& request,
+                       const std::function<void(const FoundPage&)>& onHit) {
+  const bool matchCase = (request.options & searchMatchCase) != 0;
+  forEachMatchingPage(set, request.terms, request.options, request.firstPage, [&](const PageMatch& match) {
+    if (onHit)
+      onHit({match.page, std::string(match.term), pageSnippet(match.text, match.textFormat, match.term, matchCase)});
+    return !request.stopAtFirstHit;
+  });
 }
 
 }  // namespace zeb

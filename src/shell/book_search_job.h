@@ -77,4 +77,9 @@ class BookSearchJob {
   BookSearchRequest request_;
 };
 
+// The same search on the calling thread, through the container's own reading of the book:
+// for a book whose file could not be opened again. Hits are handed over as they are found.
+void searchInContainer(TZEBset& set, const BookSearchRequest& request,
+                       const std::function<void(const FoundPage&)>& onHit);
+
 }  // namespace zeb

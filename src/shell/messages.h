@@ -1,5 +1,5 @@
 // Every text the reader shell shows or writes, in one place: the main window and its start-up,
-// the contents tree, object lists and searches
+// the contents tree, object lists, searches and printing
 // (Windows-1252 bytes).
 #pragma once
 
@@ -36,6 +36,87 @@ inline constexpr std::string_view pleaseReinstall = " Please reinstall.";
 // The type name books are registered with on the desktop.
 inline constexpr std::string_view bookTypeComment = "Nexo hypertext/ebook";
 
+// Following links.
+inline constexpr std::string_view undefinedOrUnsupported = "Undefined or unsupported.";
+inline constexpr std::string_view errorInFileOpening = "Error in file opening: ";
+inline constexpr std::string_view keyNotFound = "Key not found in registry:";
+inline constexpr std::string_view keyNotFoundValue = ", (string \"";
+inline constexpr std::string_view keyNotFoundEnd = "\")";
+inline constexpr std::string_view registryKeyEmpty = "The registry key is empty! (";
+inline constexpr std::string_view registryKeyEmptyEnd = ")";
+// The program an empty "prog:" setting falls back to: the desktop's text editor here.
+inline constexpr std::string_view notepad = "c:\\windows\\notepad.exe";
+inline constexpr std::string_view parameterFile = "params.txt";
+inline constexpr std::string_view parameterFilePrefix = "params";
+inline constexpr std::string_view windowsProgramsUnavailable =
+    "Nothing on this computer is set up to run Windows programs: ";
+
+// Separate page windows.
+inline constexpr std::string_view closeOtherWindows = "Chiudere le altre finestre attive e riprovare!";
+inline constexpr std::string_view newWindowName = "<<<new";
+inline constexpr std::string_view popupWindowName = "<<<pop";
+
+// The question asked before anything a book names is started or opened.
+namespace confirmation {
+inline constexpr std::string_view caption = "Brightfold - start a program?";
+inline constexpr std::string_view startQuestion = "This ebook asks to start a program:";
+inline constexpr std::string_view openQuestion = "This ebook asks to open:";
+inline constexpr std::string_view textEditorQuestion = "This ebook asks to open in the text editor:";
+inline constexpr std::string_view windowsQuestion = "This ebook asks to start a Windows program:";
+inline constexpr std::string_view arguments = "Arguments:";
+inline constexpr std::string_view noArguments = "(none)";
+inline constexpr std::string_view book = "Ebook:";
+inline constexpr std::string_view warning = "Only allow this if you trust the ebook and its author.";
+inline constexpr std::string_view alwaysAllow = "&Always allow for this ebook";
+inline constexpr std::string_view allow = "&Allow";
+inline constexpr std::string_view refuse = "&Don't allow";
+}  // namespace confirmation
+
+
+// Printing: asked to print without a page set-up, or without a page; a text still in the
+// older markup; the printer failed (these two around the printer's own error text); a print
+// job's title (the product, this, and the page's title).
+inline constexpr std::string_view noPageSetup = "pagesetupdialog=NIL";
+inline constexpr std::string_view noPageToPrint = "Invalid use of TZEBpageP.Riempi";
+inline constexpr std::string_view oldVersionTextForPrinting = "baco; testo ver 1 ancora pres in zebBox P!";
+inline constexpr std::string_view noPrinterBefore =
+    "No printers available in Windows.\rPlease exit from the application and use Control Panel in order to add "
+    "printers. (";
+inline constexpr std::string_view noPrinterAfter = ")";
+inline constexpr std::string_view jobTitlePage = ", pag: ";
+
+// The printer and margin settings dialogs.
+namespace printSetup {
+inline constexpr std::string_view printerCaption = "Printer settings";
+inline constexpr std::string_view marginCaption = "Margin settings";
+inline constexpr std::string_view printer = "&Printer:";
+inline constexpr std::string_view pdfFile = "PDF &file:";
+inline constexpr std::string_view browse = "&Browse...";
+inline constexpr std::string_view pdfFileTitle = "Print into the PDF file";
+inline constexpr std::string_view pdfFileFilter = "PDF files (*.pdf)";
+inline constexpr std::string_view paper = "Paper &size:";
+inline constexpr std::string_view a4Paper = "A4";
+inline constexpr std::string_view letterPaper = "Letter";
+inline constexpr std::string_view legalPaper = "Legal";
+inline constexpr std::string_view a3Paper = "A3";
+inline constexpr std::string_view a5Paper = "A5";
+inline constexpr std::string_view ownPaperSize = "Own size";
+inline constexpr std::string_view paperGroup = "Paper";
+inline constexpr std::string_view orientation = "Orientation:";
+inline constexpr std::string_view portrait = "P&ortrait";
+inline constexpr std::string_view landscape = "&Landscape";
+inline constexpr std::string_view copies = "&Copies:";
+inline constexpr std::string_view colour = "Colo&ur";
+inline constexpr std::string_view duplex = "&Two-sided:";
+inline constexpr std::string_view oneSided = "Off";
+inline constexpr std::string_view longEdge = "Long edge";
+inline constexpr std::string_view shortEdge = "Short edge";
+inline constexpr std::string_view margins = "Margins (millimetres)";
+inline constexpr std::string_view leftMargin = "L&eft:";
+inline constexpr std::string_view topMargin = "&Top:";
+inline constexpr std::string_view rightMargin = "&Right:";
+inline constexpr std::string_view bottomMargin = "&Bottom:";
+}  // namespace printSetup
 
 }  // namespace zeb::shell::messages
 
@@ -56,5 +137,19 @@ inline constexpr std::string_view pageColumn = "# page";
 // Keyword search.
 inline constexpr std::string_view noKeywordsDefined = "No keywords defined.";
 inline constexpr std::string_view pagesContaining = "Pages containing ";
+
+// The search dialog's word page.
+inline constexpr std::string_view searchInPageReady = "&Search in page  F3";
+inline constexpr std::string_view continueInPage = "&Continue in page  F3";
+inline constexpr std::string_view pageSearchComplete = "Page search complete";
+inline constexpr std::string_view hypertextSearchComplete = "Hypertext search complete";
+inline constexpr std::string_view searchInTheEbook = "In the Ebook  F4";
+// The result list's column of the matched term with the words around it.
+inline constexpr std::string_view snippetColumn = "Context";
+// The progress indicator of a search through the pages: Qt's %v (pages examined) and %m
+// (pages to examine) are filled in.
+inline constexpr std::string_view searchProgress = "Searching: %v of %m pages";
+inline constexpr std::string_view cancelSearch = "Cancel";
+inline constexpr std::string_view cancelSearchHint = "Stop the search";
 
 }  // namespace zeb::messages

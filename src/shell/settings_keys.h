@@ -11,8 +11,30 @@ inline constexpr std::string_view atStartBlank = "AtStartBlank";
 inline constexpr std::string_view maxCacheImg = "maxCacheImg";
 // How many times the setup registered the program, less the times it removed it.
 inline constexpr std::string_view installCount = "inst";
+// The print dialog: a click on a page of its list, or on a node of its order tree, shows the
+// page in its preview (on unless "0").
+inline constexpr std::string_view previewOnListClick = "clicprintprev";
+inline constexpr std::string_view previewOnTreeClick = "anteprintprev";
+
+// Per-extension answers of the file-link dialog: a subkey per extension (".pdf") under this
+// one, with the values "comp" and "appPath".
+inline constexpr std::string_view fileExtensionsKey = "\\SOFTWARE\\KX\\Quillmark_E\\options\\ext\\";
+inline constexpr std::string_view fileBehaviour = "comp";
+inline constexpr std::string_view fileProgram = "appPath";
+
+// Books whose programs and documents the user always allows: one value per book, named
+// after the book's path and size, holding the path.
+inline constexpr std::string_view allowedBooksKey = "\\SOFTWARE\\KX\\Quillmark_E\\allowedBooks\\";
 
 inline constexpr std::string_view recentFilesKey = "\\SOFTWARE\\KX\\Quillmark_E\\RecentFile\\";
 inline constexpr std::string_view formsKey = "\\SOFTWARE\\KX\\Quillmark_E\\forms\\";
+
+// The search dialog's options.
+inline constexpr std::string_view findsKey = "\\SOFTWARE\\KX\\Quillmark_E\\finds\\";
+inline constexpr std::string_view wholeWord = "wholeword";
+inline constexpr std::string_view ignoreCaps = "ignorecaps";
+inline constexpr std::string_view confirmOne = "conf1";
+inline constexpr std::string_view confirmAll = "confAll";
+inline constexpr std::string_view startFrom = "startFrom";
 
 }  // namespace zeb::shell::settings

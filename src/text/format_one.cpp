@@ -30,7 +30,7 @@
 //     texts in tables), and </TD> or </TH> ends it with "<T>". Text outside the cells of an
 //     open <TABLE> is dropped; <TR> and </TR> only structure the source.
 //  8. Object references "<$" + eight hexadecimal digits + ">" and link ends "<%>" are copied
-//     unchanged.
+//     unchanged; any other tag beginning "<$" is unknown.
 #include "text/format_one.h"
 
 #include <algorithm>
@@ -95,6 +95,14 @@ Tag parseTag(std::string_view body) {
     if (!name.empty()) tag.attributes.emplace_back(std::move(name), std::move(value));
   }
   return tag;
+}
+
+// "<$" + eight hexadecimal digits + ">": the only form of an object reference that the
+// current markup reads.
+bool isObjectReference(std::string_view tag) {
+  constexpr std::size_t digits = 8;
+  if (tag.size() != digits + 3 || !tag.starts_with("<$") || tag.back() != '>') return false;
+  return std::all_of(tag.begin() + 2, tag.end() - 1, [](char c) { return hexDigit(c) >= 0; });
 }
 
 class FormatOneConverter {
@@ -168,11 +176,15 @@ void FormatOneConverter::openFont(const Tag& tag) {
   if (!colour.empty()) state_.colour = parseColour(colour[0] == '#' ? std::string_view(colour).substr(1) : colour);
   const std::string size = tag.attribute("SIZE");
   if (!size.empty()) {
-    int step = parseDecimal(size[0] == '+' ? std::string_view(size).substr(1) : size);
+    // Wide enough for "+" and the largest number a value can hold.
+    std::int64_t step = parseDecimal(size[0] == '+' ? std::string_view(size).substr(1) : size);
     if (size[0] == '+' || size[0] == '-') step += 3;
-    state_.size = htmlSizes[static_cast<std::size_t>(std::clamp(step, 1, 7) - 1)];
+    state_.size = htmlSizes[static_cast<std::size_t>(std::clamp<std::int64_t>(step, 1, 7) - 1)];
   }
-  const std::string face = tag.attribute("FACE");
+  // The face is written between quotes inside a run tag, so it can hold neither a quote
+  // nor an angle bracket.
+  std::string face = tag.attribute("FACE");
+  std::erase_if(face, [](char c) { return c == '"' || c == '<' || c == '>'; });
   if (!face.empty()) state_.face = face;
 }
 
@@ -244,7 +256,7 @@ std::string FormatOneConverter::convert(std::string_view text) {
     const std::size_t close = text.find('>', i);
     const std::size_t end = close == std::string_view::npos ? text.size() : close + 1;
     const std::string_view whole = text.substr(i, end - i);
-    if (whole.starts_with("<$") || whole == "<%>") {
+    if (isObjectReference(whole) || whole == "<%>") {
       if (tableDepth_ == 0 || inCell_) out_ += whole;
     } else {
       std::string body;

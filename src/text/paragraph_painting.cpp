@@ -29,7 +29,6 @@ constexpr int hatchBelow = 1;
 // The bullet of a bulleted paragraph, and the room it takes when there is no indent for it.
 constexpr std::string_view bulletFace = "Wingdings";
 constexpr std::string_view bulletCharacter = "w";
-constexpr int bulletRoom = 10;
 
 class ParagraphPainter {
  public:
@@ -148,8 +147,8 @@ void ParagraphPainter::drawMarker() {
     canvas_.setFont(font);
     if (firstLine < 0)
       x = left + firstLine;
-    else if (firstLine <= 9)
-      x = left - bulletRoom;
+    else if (firstLine < context_.bulletRoom)
+      x = left - context_.bulletRoom;
   }
   canvasFont_ = font;
   if (!clearBackground_) {
@@ -282,21 +281,33 @@ void ParagraphPainter::paintLine(const TZEBline& line) {
 void ParagraphPainter::paint() {
   hatchHeaderOrFooter();
   useFont(runFont(paragraph_.Style, nullptr));
-  drawMarker();
   if (paragraph_.Lines.empty()) return;
 
   const int top = contentTop(paragraph_);
   const CanvasRect& clip = context_.clip;
-  // The first line that reaches into the clip (the last line when none does).
-  const auto lines = std::span<const TZEBline>(paragraph_.Lines).first(paragraph_.Lines.size() - 1);
-  const auto first = std::partition_point(lines.begin(), lines.end(), [&](const TZEBline& line) {
-    return std::int64_t{top} + line.LineTop + line.LineHeight <= clip.top;
-  });
-  auto k = static_cast<std::size_t>(first - lines.begin());
+  const auto lineTop = [&](const TZEBline& line) { return std::int64_t{top} + line.LineTop; };
+  std::size_t k = 0;
+  if (context_.linesByTop) {
+    // The first line whose top lies in the clip, if any.
+    const std::span<const TZEBline> lines(paragraph_.Lines);
+    k = static_cast<std::size_t>(std::partition_point(lines.begin(), lines.end(),
+                                                      [&](const TZEBline& line) { return lineTop(line) < clip.top; }) -
+                                 lines.begin());
+    if (k == lines.size() || lineTop(lines[k]) >= clip.bottom) return;
+    if (k == 0) drawMarker();
+  } else {
+    drawMarker();
+    // The first line that reaches into the clip (the last line when none does).
+    const auto lines = std::span<const TZEBline>(paragraph_.Lines).first(paragraph_.Lines.size() - 1);
+    k = static_cast<std::size_t>(
+        std::partition_point(lines.begin(), lines.end(),
+                             [&](const TZEBline& line) { return lineTop(line) + line.LineHeight <= clip.top; }) -
+        lines.begin());
+  }
   startAt(paragraph_.Lines[k].FirstChar);
   for (; k < paragraph_.Lines.size(); ++k) {
     const TZEBline& line = paragraph_.Lines[k];
-    if (std::int64_t{top} + line.LineTop >= clip.bottom) break;
+    if (lineTop(line) >= clip.bottom) break;
     paintLine(line);
   }
 }

@@ -8,17 +8,89 @@
 #include "texts/table_writer.h"
 
 namespace zeb {
+namespace {
+
+// The search dialog: its keyword and word pages, and the replace page the reader keeps hidden.
+// The button of the search in the e-book gets its text from the dialog itself.
+std::string searchTable() {
+  return writeTable({
+      {"fcerca_caption", "Search:"},
+      {"tskey_caption", "Page for keyword"},
+      {"label1_caption", "Search by keyword:"},
+      {"bcerca_hint", "Search"},
+      {"label2_caption", "Available keywords:"},
+      {"label3_caption", "Pages containing selected keyword:"},
+      {"tsparola_caption", "Word"},
+      {"label4_caption", "Search word (from cursor pos):"},
+      {"label5_caption", "and:"},
+      {"label6_caption", "Or:"},
+      {"label7_caption", "and:"},
+      {"speedbutton1_caption", "All pages that meet criteria"},
+      {"speedbutton1_hint", "Search"},
+      {"bcnellapagina_caption", "Search in &page..."},
+      {"bcancel_caption", "<"},
+      {"bcancel_hint", "Reset"},
+      {"cbcaps1_caption", "ignore caps"},
+      {"cbcomp1_caption", "whole word only"},
+      {"tssost_caption", "Replace"},
+      {"cbcaps_caption", "ignore caps"},
+      {"cbcomp_caption", "whole word only"},
+      {"cbconferma_caption", "confirm each replacement"},
+      {"cbconft_caption", "confirm replace all"},
+      {"rgparti_caption", "Start from:"},
+      {"rbpage0_caption", "Page 0"},
+      {"rbpresentpage_caption", "present page"},
+      {"tsdove_caption", "Where"},
+      {"tslista_caption", "Where"},
+  });
+}
+
+}  // namespace
 
 std::string englishTable(WindowTable window) {
   switch (window) {
     case WindowTable::mainWindow: return mainWindowTable();
     case WindowTable::about: return aboutBoxTable();
-    case WindowTable::search: return writeTable({{"fcerca_caption", "Search:"}});
-    case WindowTable::print: return writeTable({{"fprint_caption", "Print"}});
+    case WindowTable::search: return searchTable();
+    case WindowTable::print:
+      return writeTable({
+          {"fprint_caption", "Print"},
+          {"pagecontrol1_tabs", "Print pages\xA7!Put in order hypertext\xA7!Options"},
+          {"label1_caption", "Pages to print:"},
+          {"pagscelte_columns", "Name"},
+          {"baggiungipagina_caption", "Add page from right"},
+          {"btutte_caption", "All, with default order"},
+          {"bcorrente_caption", "Current"},
+          {"bup_hint", "Move up"},
+          {"bdown_hint", "Move down"},
+          {"bdelpage_hint", "Delete selected"},
+          {"cbsegna_caption", "Add pages in list when browsing"},
+          {"cbprev_caption", "preview on list item click"},
+          {"bscegli_caption", "Choose..."},
+          {"btuttenum_caption", "All"},
+          {"cbanteprima_caption", "preview on tree item click"},
+          {"cbsfondo_caption", "background"},
+          {"cbsfondotab_caption", "tables background"},
+          {"label2_caption", "Images scale:"},
+          {"bindietro_hint", "Back"},
+          {"bcurpag_hint", "Page of the main window"},
+          {"bsummary_hint", "Contents"},
+          {"bcover_hint", "Cover"},
+          {"nextslide1_caption", "Next slide..."},
+          {"bok_caption", "&Print"},
+          {"bannulla_caption", "&Cancel"},
+      });
     // The separate page window's caption is set by the window itself; its key alone leaves
     // the caption as it is.
     case WindowTable::separatePage: return std::string(tableKeyPrefix) + "fseparato_caption";
-    case WindowTable::fileLink: return writeTable({{"ffiles_caption", "Link to file"}});
+    case WindowTable::fileLink:
+      return writeTable({{"ffiles_caption", "Link to file"},
+                      {"label1_caption", "The link you have followed points to file:"},
+                      {"label2_caption", "Choose action:"},
+                      {"besegui_caption", "&Execute"},
+                      {"bsalva_caption", "&Save..."},
+                      {"bavanzate_caption", "A&dvanced..."},
+                      {"bannulla_caption", "&Cancel"}});
     case WindowTable::userData: return writeTable({{"faskname_caption", "User data"}});
     case WindowTable::email:
       return writeTable({{"femail_caption", "Email configuration"},

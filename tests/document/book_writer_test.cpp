@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "document/container.h"
@@ -9,6 +10,7 @@
 #include "tests/support/book_builder.h"
 #include "tests/support/test_platform.h"
 #include "tools/zebmake/book_description.h"
+#include "tools/zebmake/book_stream.h"
 #include "tools/zebmake/synthetic_book.h"
 
 namespace zeb {
@@ -108,6 +110,58 @@ TEST_F(BookWriter, SyntheticBooksHoldTheirSearchWordsAtKnownRates) {
     if (page->textView().find(zebmake::occasionalWord) != std::string_view::npos) ++zephyrs;
   }
   EXPECT_EQ(zephyrs, 3);  // pages 0, 7 and 14
+}
+
+TEST_F(BookWriter, SyntheticBookStreamedToAFileHasTheBytesOfTheOneBuiltInMemory) {
+  for (const zebmake::SyntheticOptions options :
+       {zebmake::SyntheticOptions{.pages = 1, .pageBytes = 0, .seed = 1},
+        zebmake::SyntheticOptions{.pages = 40, .pageBytes = 700, .seed = 5}}) {
+    SCOPED_TRACE(options.pages);
+    zebmake::BookModel model;
+    zebmake::fillSyntheticBook(model.set(), options);
+    const std::filesystem::path streamed = folder.path() / "streamed.zeb";
+    ASSERT_TRUE(zebmake::writeSyntheticBook(streamed, options));
+    EXPECT_EQ(testing::readBytes(streamed), zebmake::writeBook(model.set()));
+  }
+  EXPECT_FALSE(zebmake::writeSyntheticBook(folder.path() / "missing" / "book.zeb", {.pages = 1}));
+}
+
+TEST_F(BookWriter, StreamWriterTakesEverySlotInKindOrderOrFails) {
+  zebmake::BookModel model;
+  TZEBoggetto& keyword = zebmake::addObject(model.set(), TOggettiHel::keyword);
+  keyword.setName("word");
+  auto page = zebmake::makePage(model.set(), "P", "<Z S0 >x");
+  zebmake::KindCounts counts{};
+  counts[0] = 1;
+  counts[kindNumber(TOggettiHel::keyword)] = 1;
+
+  auto written = [&](const std::function<void(zebmake::BookStreamWriter&)>& writes) {
+    zebmake::MemorySink sink;
+    zebmake::BookStreamWriter writer(sink, model.set().header(), counts);
+    writes(writer);
+    return writer.finish();
+  };
+  EXPECT_FALSE(written([&](auto& writer) { writer.write(TOggettiHel::testoHtml, page.get()); }));
+  EXPECT_FALSE(written([&](auto& writer) {
+    writer.write(TOggettiHel::keyword, &keyword);
+    writer.write(TOggettiHel::testoHtml, page.get());
+  }));
+  EXPECT_FALSE(written([&](auto& writer) {
+    writer.write(TOggettiHel::testoHtml, page.get());
+    writer.write(TOggettiHel::testoHtml, page.get());
+    writer.write(TOggettiHel::keyword, &keyword);
+  }));
+
+  zebmake::MemorySink sink;
+  zebmake::BookStreamWriter writer(sink, model.set().header(), counts);
+  writer.write(TOggettiHel::testoHtml, page.get());
+  writer.write(TOggettiHel::keyword, &keyword);
+  ASSERT_TRUE(writer.finish());
+  load(sink.take());
+  EXPECT_EQ(static_cast<TZEBtesto*>(set.slot(TOggettiHel::testoHtml, 0))->textView(),
+            std::string_view("<Z S0 >x\0", 9));
+  EXPECT_EQ(set.slot(TOggettiHel::keyword, 0)->Name(), "word");
+  EXPECT_EQ(set.count(kindNumber(TOggettiHel::stileParagrafo)), 2);  // no style records: the defaults
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Opening books: the header check and its messages, empty files, version-1 upgrades,
 // style records, and the state a failed load leaves behind.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "document/book_file.h"
 #include "document/container.h"
@@ -232,6 +233,38 @@ TEST_F(ContainerLoad, KindWithoutRecordsHasAnEmptyList) {
   EXPECT_EQ(set.count(kindNumber(TOggettiHel::tabellaHtml)), 0);
   EXPECT_EQ(set.objectByKindAndIndex(8, 0), nullptr);
   EXPECT_EQ(set.count(26), 0);
+}
+
+TEST_F(ContainerLoad, RecordsSpanningManyReadsAreAllRead) {
+  // 3,500 records of 668 bytes take two reads and part of a third; records longer than a
+  // read are each read alone, only their first 668 bytes.
+  constexpr int keywords = 3500;
+  auto fill = [](TZEBset& book) {
+    for (int i = 0; i < keywords; ++i) zebmake::addObject(book, TOggettiHel::keyword).setName("k" + std::to_string(i));
+  };
+  ASSERT_TRUE(set.Load(write(bookBytes(fill), "many.zeb")));
+  ASSERT_EQ(set.count(kindNumber(TOggettiHel::keyword)), keywords);
+  for (const int i : {0, 1568, 1569, 3137, 3138, keywords - 1})
+    EXPECT_EQ(set.objectByKindAndIndex(kindNumber(TOggettiHel::keyword), i)->Name(), "k" + std::to_string(i));
+
+  zebmake::WriteOptions longRecords;
+  longRecords.recordSizes[kindNumber(TOggettiHel::keyword)] = (1 << 20) + 4;
+  auto fillLong = [](TZEBset& book) {
+    for (int i = 0; i < 3; ++i) zebmake::addObject(book, TOggettiHel::keyword).setName("long" + std::to_string(i));
+  };
+  ASSERT_TRUE(set.Load(write(bookBytes(fillLong, longRecords), "long.zeb")));
+  ASSERT_EQ(set.count(kindNumber(TOggettiHel::keyword)), 3);
+  EXPECT_EQ(set.objectByKindAndIndex(kindNumber(TOggettiHel::keyword), 2)->Name(), "long2");
+  EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(ContainerLoad, AFifoIsNoBookAndIsNotWaitedOn) {
+  // A link can name any path; opening a FIFO that nobody writes to would wait for ever.
+  const std::filesystem::path fifo = folder.path() / "pipe.zeb";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_EQ(TZEBset::PageNameFromFile(fifo, 0), "");
+  EXPECT_FALSE(set.Load(fifo.string()));
+  EXPECT_EQ(messages(), std::vector<ShownMessage>{errorReading(fifo.string())});
 }
 
 TEST_F(ContainerLoad, BookWithOneStyleRecordFailsAndWithNoneGetsTheDefaults) {

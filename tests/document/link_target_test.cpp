@@ -98,6 +98,9 @@ TEST_F(LinkTargets, CdDrivePathsStartFromTheStoredFolder) {
   platform.settings.writeString(cdKey, "cddrive", (folder.path() / "cd").string() + "\\");
   EXPECT_EQ(parse("nexo:CDDRIVE:\\disc\\vol.zeb|4").path, folder.path() / "cd" / "Disc" / "Vol.zeb");
   EXPECT_EQ(parse("nexo:cddrive:disc\\vol.zeb|4").path, folder.path() / "cd" / "Disc" / "Vol.zeb");
+  // A folder chosen on this system has no separator at its end.
+  platform.settings.writeString(cdKey, "cddrive", (folder.path() / "cd").string());
+  EXPECT_EQ(parse("nexo:cddrive:disc\\vol.zeb|4").path, folder.path() / "cd" / "Disc" / "Vol.zeb");
   EXPECT_TRUE(platform.shell.folderPrompts.empty());
 }
 

@@ -3,6 +3,7 @@
 #include "document/picture.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "document/book_file.h"
 #include "document/frame_compositor.h"
@@ -114,6 +115,9 @@ TEST_F(PictureFile, WholeFilesAreReadUpToALimit) {
   EXPECT_FALSE(readWholeFile(path, 3).has_value());
   EXPECT_FALSE(readWholeFile(folder.path()).has_value());
   EXPECT_FALSE(readWholeFile(folder.path() / "missing.bin").has_value());
+  const std::filesystem::path fifo = folder.path() / "pipe.gif";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_FALSE(readWholeFile(fifo).has_value());  // and it does not wait for a writer
   EXPECT_EQ(readWholeFile(write("empty.bin", {})), std::vector<std::uint8_t>{});
 }
 

@@ -64,5 +64,21 @@ TEST(IniSettingsStore, ABatchOfChangesIsSavedOnceAtItsEnd) {
   EXPECT_EQ(saved(), "3");
 }
 
+TEST(IniSettingsStore, NamesThatLookLikeSectionsOrCommentsSurviveBeingSaved) {
+  testing::TemporaryFolder folder;
+  // Escaped in the file, these names begin with "[" and ";".
+  const auto file = folder.write("brightfold.ini", "[Options]\n\\[x=y]\n\\;z=1\n");
+  {
+    IniSettingsStore store(file);
+    ASSERT_EQ(store.readString("options", "[x"), "y]");
+    ASSERT_EQ(store.readString("options", ";z"), "1");
+    store.writeString("options", "other", "saves the file");
+  }
+  IniSettingsStore reopened(file);
+  EXPECT_EQ(reopened.readString("options", "[x"), "y]");
+  EXPECT_EQ(reopened.readString("options", ";z"), "1");
+  EXPECT_FALSE(reopened.keyExists("x=y"));
+}
+
 }  // namespace
 }  // namespace zeb

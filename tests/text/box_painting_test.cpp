@@ -6,12 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "platform/headless/recording_canvas.h"
+#include "tests/support/expected_dump.h"
 #include "tests/text/box_test_support.h"
 #include "text/effective_font.h"
 #include "text/embedded_object.h"
@@ -22,6 +20,7 @@ namespace zeb {
 namespace {
 
 using testing::BoxTest;
+using testing::expectSameAsDump;
 
 using Calls = std::vector<std::string>;
 
@@ -285,17 +284,7 @@ TEST_F(BoxPainting, ThePaintingOfAPageMatchesItsDump) {
            "<Y s14 y1 >big<Y > and small",
        150);
   box->SelectRange(1, 4, 2, 2);
-  const std::string dump = paint({0, 0, 150, 120}).dump();
-  const std::filesystem::path path = std::filesystem::path(TEXT_DUMPS_DIR) / "painted_page.txt";
-  const char* rewrite = std::getenv("BRIGHTFOLD_REWRITE_DUMPS");
-  if (rewrite != nullptr && std::string(rewrite) == "1") {
-    std::ofstream(path, std::ios::binary) << dump;
-    return;
-  }
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream expected;
-  expected << in.rdbuf();
-  EXPECT_EQ(dump, expected.str()) << "painting dump " << path;
+  expectSameAsDump(paint({0, 0, 150, 120}).dump(), std::filesystem::path(TEXT_DUMPS_DIR) / "painted_page.txt");
 }
 
 }  // namespace

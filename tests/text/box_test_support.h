@@ -11,6 +11,7 @@
 #include "document/container.h"
 #include "document/image_cache.h"
 #include "document/page_object.h"
+#include "tests/support/picture_objects.h"
 #include "tests/text/text_test_support.h"
 #include "text/box_host.h"
 #include "text/box_surface.h"
@@ -124,18 +125,7 @@ class BoxTest : public TextTest {
 
   // A picture object of the size, filled with one colour (0xRRGGBB), decoded in the cache.
   TZEBoggetto& pictureObject(int width, int height, std::uint32_t rgb) {
-    TZEBoggetto& picture = zebmake::addObject(set, TOggettiHel::immagine);
-    zebmake::BmpPicture bitmap;
-    bitmap.width = width;
-    bitmap.height = height;
-    bitmap.pixels.assign(static_cast<std::size_t>(width * height), 0xFF000000u | rgb);
-    auto decoded = std::make_unique<TZEBpicture>();
-    const std::vector<std::uint8_t> bytes = zebmake::makeBmp(bitmap);
-    decoded->loadFromBytes(bytes, PictureFormat::bitmap);
-    picture.record().setI16(field::pictureWidth, static_cast<std::int16_t>(width));
-    picture.record().setI16(field::pictureHeight, static_cast<std::int16_t>(height));
-    set.imageCache().add(picture, std::move(decoded), 20, set.messages());
-    return picture;
+    return addDecodedPicture(set, width, height, rgb);
   }
 
   // A placement of the picture embedded in the page; its tag.

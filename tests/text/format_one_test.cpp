@@ -26,6 +26,11 @@ TEST(FormatOne, CharacterTagsBecomeRunTags) {
             "<Z S0 c000000 ><Y cFF0000 s18 y0 >red<Y c000000 y0 >back");
   EXPECT_EQ(convertFormatOneText("<font size=+1>a<font size=-2>b</font></font>", 0),
             "<Z S0 c000000 ><Y c000000 s14 y0 >a<Y c000000 s8 y0 >b");
+  EXPECT_EQ(convertFormatOneText("<FONT SIZE=+2147483647>a<FONT SIZE=-2147483648>b", 0),
+            "<Z S0 c000000 ><Y c000000 s36 y0 >a<Y c000000 s8 y0 >b");
+  // A face can hold neither a quote nor an angle bracket (here an unclosed quote ran on).
+  EXPECT_EQ(convertFormatOneText("<FONT FACE=\"Ar<b>x<FONT FACE=a\"b>y", 0),
+            "<Z S0 c000000 ><Y c000000 F\"Arb\" y0 >x<Y c000000 F\"ab\" y0 >y");
   // Tags that change nothing before the next character write nothing.
   EXPECT_EQ(convertFormatOneText("<B></B>x<unknown tag>y", 0), "<Z S0 c000000 >xy");
 }
@@ -45,6 +50,13 @@ TEST(FormatOne, TableCellsAndObjectReferences) {
                                  0),
             "<Z S0 c000000 >x<$08000001><Z S1 c000000 >a<T><Z S1 c000000 ><Y c000000 y1 >b<T>"
             "<Y c000000 y0 >y<$01000002>link<%>");
+}
+
+TEST(FormatOne, OnlyWholeObjectReferencesAreCopied) {
+  // Anything else beginning "<$" would leave a tag the current markup cannot read (here
+  // one holding the start of another), so it is dropped like any unknown tag.
+  EXPECT_EQ(convertFormatOneText("a<$0100</TR>b<$zz>c<$010000001>d<$01000000", 0), "<Z S0 c000000 >abcd");
+  EXPECT_EQ(convertFormatOneText("<$0A0000fF>x<%>", 0), "<Z S0 c000000 ><$0A0000fF>x<%>");
 }
 
 class FormatOneUpgrade : public TextTest {};

@@ -6,38 +6,23 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
+#include "tests/support/expected_dump.h"
 #include "tests/text/text_test_support.h"
 #include "text/layout_dump.h"
 
 namespace zeb {
 namespace {
 
+using testing::expectSameAsDump;
 using testing::TextTest;
-
-std::string readFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 class LineLayout : public TextTest {
  protected:
   // Compares the box's layout with layout_dumps/<name>.txt.
   void expectDump(const std::string& name) {
-    const std::filesystem::path path = std::filesystem::path(TEXT_DUMPS_DIR) / (name + ".txt");
-    const std::string dump = dumpLayout(*box);
-    const char* rewrite = std::getenv("BRIGHTFOLD_REWRITE_DUMPS");
-    if (rewrite != nullptr && std::string(rewrite) == "1") {
-      std::ofstream(path, std::ios::binary) << dump;
-      return;
-    }
-    EXPECT_EQ(dump, readFile(path)) << "layout dump " << path;
+    expectSameAsDump(dumpLayout(*box), std::filesystem::path(TEXT_DUMPS_DIR) / (name + ".txt"));
   }
   std::string tag(const std::string& attributes) const {
     return "<Z S" + std::to_string(plainStyle) + " " + attributes + ">";

@@ -139,6 +139,15 @@ TEST_F(Zebtool, SearchListsMatchingPagesAndTheirTerm) {
   EXPECT_EQ(zebtool({"search", book, "", "", "", "tea"}).out, "1\ttea\n");  // the fourth term alone
   EXPECT_EQ(zebtool({"search", book}).exitStatus, 2);
   EXPECT_EQ(zebtool({"search", book, "a", "b", "c", "d", "e"}).exitStatus, 2);
+
+  // As the search dialog lists the pages, and as its search in the e-book goes on from a page.
+  EXPECT_EQ(zebtool({"search", book, "--snippets", "lait"}).out, "2\tlait\tCAF\xC3\x89 au lait\n");
+  EXPECT_EQ(zebtool({"search", book, "--after", "0", "caf\xC3\xA9"}).out, "2\tcaf\xC3\xA9\n");
+  EXPECT_EQ(zebtool({"search", book, "--first", "--after", "-1", "caf\xC3\xA9"}).out, "0\tcaf\xC3\xA9\n");
+  EXPECT_EQ(zebtool({"search", book, "--after", "2", "--first", "caf\xC3\xA9"}).out, "");
+  EXPECT_EQ(zebtool({"search", book, "--after", "x", "tea"}).exitStatus, 2);
+  EXPECT_EQ(zebtool({"search", book, "--after"}).exitStatus, 2);
+  EXPECT_EQ(zebtool({"search", book, "--colour", "tea"}).exitStatus, 2);
 }
 
 TEST_F(Zebtool, ZebmakeBuildsTheSampleAndASyntheticBook) {
@@ -176,6 +185,38 @@ TEST_F(Zebtool, PresentationNamesTheModeABookAsksForAndItsWindowChanges) {
             "switch: hide hideStatusBar hideToolbars removeMainMenu removeBorder systemMenuIconOnly maximise show\n");
   EXPECT_EQ(zebtool({"presentation"}).exitStatus, 2);
   EXPECT_EQ(zebtool({"presentation", (folder.path() / "missing.zeb").string()}).exitStatus, 1);
+}
+
+TEST_F(Zebtool, FollowPrintsWhatALinkWouldDoWithoutDoingIt) {
+  const std::string links = (folder.path() / "links.zeb").string();
+  const auto made = runCommand(ZEBMAKE_PATH, {BRIGHTFOLD_SOURCE_DIR "/samples/links.json", links});
+  ASSERT_EQ(made.exitStatus, 0) << made.err;
+  auto follow = [&](const std::string& id) { return zebtool({"follow", links, "1", id}).out; };
+
+  EXPECT_EQ(follow("0x01000003"),
+            "action: run-target\ntarget: run:tools\\viewer.exe /page 3\n"
+            "command: tools\\viewer.exe /page 3\nstart: windows-program\nprogram: " +
+                (folder.path() / "tools" / "viewer.exe").string() +
+                "\nargument: /page\nargument: 3\nconfirmation: asked\n");
+  EXPECT_EQ(follow("0x01000006"),
+            "action: run-target\ntarget: prog:notes.doc\nparameters: PRIVATE/params.doc\nstart: file\n"
+            "open: PRIVATE/params.doc\nconfirmation: asked\n");
+  EXPECT_EQ(follow("0x01000001"),
+            "action: open-outside\ntarget: http://example.org/brightfold\nstart: address\n"
+            "open: http://example.org/brightfold\nconfirmation: none\n");
+  EXPECT_EQ(follow("0x0A000004"),
+            "action: show-in-popup-window\ntarget: 0x00000003 testoHtml Notes\nanchor: -1\nflag: 0\n"
+            "window: <<<pop\ndescription: left -20000 top 0 width 320 height 200 maximised no history-toolbar no "
+            "menu no sizeable yes status-bar no main-toolbar no\n");
+  EXPECT_EQ(follow("0x0A000005"), "action: show-page\nthrough: plain link\npage: 2\nframe: main page\nanchor: 1\n");
+  EXPECT_EQ(follow("0x0A000007"), "action: hide-main-window\n");
+  EXPECT_EQ(follow("0x0B000000"), "action: go-to-anchor\nanchor: 1\n");
+  EXPECT_EQ(follow("0x05000000"), "action: unsupported\nmessage: Information: Undefined or unsupported.\n");
+  EXPECT_EQ(follow("0x02000000"), "action: nothing\nreason: a linked file of the first format does nothing\n");
+
+  EXPECT_EQ(zebtool({"follow", links, "1"}).exitStatus, 2);
+  EXPECT_EQ(zebtool({"follow", links, "9", "0"}).exitStatus, 1);
+  EXPECT_EQ(zebtool({"follow", links, "1", "0x0F000000"}).exitStatus, 1);
 }
 
 }  // namespace

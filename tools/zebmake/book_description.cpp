@@ -10,6 +10,7 @@
 #include "platform/windows1252.h"
 #include "tools/zebmake/book_model.h"
 #include "tools/zebmake/book_writer.h"
+#include "tools/zebmake/link_actions.h"
 #include "tools/zebmake/picture_maker.h"
 #include "view/frame_record.h"
 
@@ -110,6 +111,34 @@ void applyPageFields(TZEBoggetto& page, const Json& item) {
   }
 }
 
+// {"action": 1, "destination": 4, "target": 5, "anchor": 2, "flag": 1, "window": "info",
+//  "description": {"left": 10, "width": 300, "height": 200, "sizeable": false, ...}}
+LinkActionFields linkActionFrom(const Json& item) {
+  LinkActionFields fields;
+  fields.action = static_cast<std::uint8_t>(item.value("action", 1));
+  fields.destination = static_cast<std::uint8_t>(item.value("destination", 0));
+  fields.target = static_cast<std::uint32_t>(item.value("target", std::int64_t{0}));
+  fields.anchor = item.value("anchor", -1);
+  fields.flag = static_cast<std::uint8_t>(item.value("flag", 0));
+  if (item.contains("window")) fields.window = bookText(item["window"]);
+  if (item.contains("description")) {
+    const Json& d = item["description"];
+    WindowDescriptionFields description;
+    description.left = static_cast<std::int16_t>(d.value("left", -20000));
+    description.top = static_cast<std::int16_t>(d.value("top", 0));
+    description.width = static_cast<std::int16_t>(d.value("width", -20000));
+    description.height = static_cast<std::int16_t>(d.value("height", 0));
+    description.maximised = d.value("maximised", false);
+    description.historyToolbar = d.value("history_toolbar", false);
+    description.mainMenu = d.value("menu", false);
+    description.sizeable = d.value("sizeable", true);
+    description.statusBar = d.value("status_bar", false);
+    description.mainToolbar = d.value("main_toolbar", false);
+    fields.description = description;
+  }
+  return fields;
+}
+
 // {"record_length": 58, "frames": [{"identity": 1, "parent": -1, "name": "Top", ...}, ...]}:
 // the records in stored order, each field at the value given or at a new frame's default.
 // Records are cut to the record length (or padded with zeros beyond 58 bytes; written
@@ -201,6 +230,7 @@ void addDescribedObject(TZEBset& set, const Json& item, const std::filesystem::p
     for (const auto& [name, value] : item["named_files"].items())
       setNamedFile(*object, utf8ToWindows1252(name), bookText(value));
   }
+  if (item.contains("link_action")) setLinkAction(*object, linkActionFrom(item["link_action"]));
   if (item.contains("fields")) applyFields(record, item["fields"]);
 }
 

@@ -19,20 +19,28 @@ BookModel::BookModel() : parts_(std::make_unique<Parts>()) {
 
 BookModel::~BookModel() = default;
 
-TZEBoggetto& addObject(TZEBset& set, TOggettiHel kind, std::int32_t index) {
+std::unique_ptr<TZEBoggetto> makeLiveObject(TZEBset& set, TOggettiHel kind) {
   auto object = set.makeObject(kind);
   object->Release();
   object->Activate();
-  return set.Register(std::move(object), index);
+  return object;
+}
+
+TZEBoggetto& addObject(TZEBset& set, TOggettiHel kind, std::int32_t index) {
+  return set.Register(makeLiveObject(set, kind), index);
+}
+
+std::unique_ptr<TZEBtesto> makePage(TZEBset& set, std::string_view name, std::string_view text) {
+  std::unique_ptr<TZEBtesto> page(static_cast<TZEBtesto*>(makeLiveObject(set, TOggettiHel::testoHtml).release()));
+  page->setName(name);
+  std::string stored(text);
+  stored.push_back('\0');
+  page->setText(stored);
+  return page;
 }
 
 TZEBtesto& addPage(TZEBset& set, std::string_view name, std::string_view text) {
-  auto& page = static_cast<TZEBtesto&>(addObject(set, TOggettiHel::testoHtml));
-  page.setName(name);
-  std::string stored(text);
-  stored.push_back('\0');
-  page.setText(stored);
-  return page;
+  return static_cast<TZEBtesto&>(set.Register(makePage(set, name, text)));
 }
 
 std::vector<std::uint8_t> attributeBlob(std::string_view block, std::string_view attributeText) {

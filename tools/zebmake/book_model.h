@@ -22,9 +22,14 @@ class BookModel {
   std::unique_ptr<TZEBset> set_;
 };
 
+// A live object of the kind with its defaults, bound to the container but not in it.
+std::unique_ptr<TZEBoggetto> makeLiveObject(TZEBset& set, TOggettiHel kind);
 // A live object of the kind with its defaults, registered at the index (-1: next free).
 TZEBoggetto& addObject(TZEBset& set, TOggettiHel kind, std::int32_t index = -1);
-// A live page with the name and the text (a zero byte is appended, as the writer stores it).
+// A live page with the name and the text (a zero byte is appended, as the writer stores it),
+// not yet in the container.
+std::unique_ptr<TZEBtesto> makePage(TZEBset& set, std::string_view name, std::string_view text);
+// The same page, registered at the next free index.
 TZEBtesto& addPage(TZEBset& set, std::string_view name, std::string_view text);
 // The secondary blob of attributes: an int32 length, that many bytes, then name="value"
 // lines separated by CR LF.

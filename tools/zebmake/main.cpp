@@ -58,9 +58,9 @@ int main(int argc, char** argv) {
         return 2;
       }
     }
-    zeb::zebmake::BookModel model;
-    zeb::zebmake::fillSyntheticBook(model.set(), options);
-    return writeFile(args[2], zeb::zebmake::writeBook(model.set()));
+    if (zeb::zebmake::writeSyntheticBook(args[2], options)) return 0;
+    std::cerr << "zebmake: cannot write " << args[2] << "\n";
+    return 1;
   }
   if (args.size() == 2 && args[0] == "--pictures") {
     for (const auto& picture : zeb::zebmake::samplePictures())

@@ -9,6 +9,7 @@
 
 #include "document/container.h"
 #include "tools/zebmake/book_model.h"
+#include "tools/zebmake/book_stream.h"
 #include "tools/zebmake/picture_maker.h"
 
 namespace zeb::zebmake {
@@ -66,12 +67,9 @@ std::string pageText(int pageIndex, int pageCount, int targetBytes, std::mt19937
   return text;
 }
 
-}  // namespace
-
-void fillSyntheticBook(TZEBset& set, const SyntheticOptions& options) {
-  std::mt19937 random(options.seed);
+// The objects every synthetic book holds besides its pages and their links.
+void addFixedObjects(TZEBset& set) {
   set.header().setShortString(header::title, header::titleMax, "Synthetic book");
-
   for (int k = 0; k < 10; ++k) addObject(set, TOggettiHel::keyword).setName("keyword" + std::to_string(k));
   for (int p = 0; p < 2; ++p) {
     TZEBoggetto& picture = addObject(set, TOggettiHel::immagine);
@@ -81,17 +79,77 @@ void fillSyntheticBook(TZEBset& set, const SyntheticOptions& options) {
     picture.record().setI16(field::pictureWidth, 32);
     picture.record().setI16(field::pictureHeight, 24);
   }
+}
 
-  for (int i = 0; i < options.pages; ++i) {
-    TZEBoggetto& link = addObject(set, TOggettiHel::internetLink);
-    link.setName("nexo:|" + std::to_string((i + 1) % options.pages));
-    link.record().setU8(field::state, 6);
+// The pages, made one at a time in page order (the generator's draws follow that order),
+// and the hyperlink of each page, which leads to the next one.
+class SyntheticPages {
+ public:
+  SyntheticPages(TZEBset& set, const SyntheticOptions& options) : set_(set), options_(options), random_(options.seed) {}
 
-    TZEBtesto& page = addPage(set, "Page " + std::to_string(i), pageText(i, options.pages, options.pageBytes, random));
-    page.record().setI16(field::pageSequenceGroup, 1);
-    page.record().setI16(field::pageSequenceNumber, static_cast<std::int16_t>(std::min(i + 1, 32767)));
-    page.record().setI32(field::pageKeywords, i % 10);
+  std::unique_ptr<TZEBtesto> nextPage() {
+    const int i = made_++;
+    auto page = makePage(set_, "Page " + std::to_string(i), pageText(i, options_.pages, options_.pageBytes, random_));
+    page->record().setI16(field::pageSequenceGroup, 1);
+    page->record().setI16(field::pageSequenceNumber, static_cast<std::int16_t>(std::min(i + 1, 32767)));
+    page->record().setI32(field::pageKeywords, i % 10);
+    return page;
   }
+
+  std::unique_ptr<TZEBoggetto> link(int i) const {
+    auto link = makeLiveObject(set_, TOggettiHel::internetLink);
+    link->setName("nexo:|" + std::to_string((i + 1) % options_.pages));
+    link->record().setU8(field::state, 6);
+    return link;
+  }
+
+ private:
+  TZEBset& set_;
+  const SyntheticOptions& options_;
+  std::mt19937 random_;
+  int made_ = 0;
+};
+
+// Appended at the end of its kind's list, without looking for a released slot to reuse.
+void append(TZEBset& set, std::unique_ptr<TZEBoggetto> object) {
+  const auto end = static_cast<std::int32_t>(set.slotCount(object->Kind()));
+  set.Register(std::move(object), end);
+}
+
+}  // namespace
+
+void fillSyntheticBook(TZEBset& set, const SyntheticOptions& options) {
+  addFixedObjects(set);
+  SyntheticPages pages(set, options);
+  for (int i = 0; i < options.pages; ++i) {
+    append(set, pages.link(i));
+    append(set, pages.nextPage());
+  }
+}
+
+bool writeSyntheticBook(const std::filesystem::path& path, const SyntheticOptions& options) {
+  BookModel model;
+  TZEBset& set = model.set();
+  addFixedObjects(set);
+  KindCounts counts{};
+  for (int k = 0; k < kindCount; ++k)
+    counts[static_cast<std::size_t>(k)] = static_cast<std::int32_t>(set.slotCount(kindOf(k)));
+  counts[kindNumber(TOggettiHel::testoHtml)] = options.pages;
+  counts[kindNumber(TOggettiHel::internetLink)] = options.pages;
+
+  FileSink file(path);
+  if (!file.isOpen()) return false;
+  BookStreamWriter writer(file, set.header(), counts);
+  // The model holds no pages or links: those are made as they are written.
+  SyntheticPages pages(set, options);
+  for (int i = 0; i < options.pages; ++i) writer.write(TOggettiHel::testoHtml, pages.nextPage().get());
+  for (int i = 0; i < options.pages; ++i) writer.write(TOggettiHel::internetLink, pages.link(i).get());
+  for (int k = kindNumber(TOggettiHel::internetLink) + 1; k < kindCount; ++k) {
+    const auto kind = kindOf(k);
+    for (std::int32_t i = 0; i < counts[static_cast<std::size_t>(k)]; ++i) writer.write(kind, set.slot(kind, i));
+  }
+  const bool written = writer.finish();
+  return file.close() && written;
 }
 
 }  // namespace zeb::zebmake

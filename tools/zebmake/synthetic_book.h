@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 
 namespace zeb {
 class TZEBset;
@@ -25,5 +26,10 @@ inline constexpr const char* rareWord = "quokka";
 // Adds the pages, a hyperlink to the next page for each page, ten keywords and two
 // pictures. The first page is the cover.
 void fillSyntheticBook(TZEBset& set, const SyntheticOptions& options);
+
+// Writes the book that fillSyntheticBook and writeBook make, byte for byte, straight to a
+// file: each page is made, written and dropped in turn, so the time grows with the number
+// of pages and the memory does not. False when the file cannot be written.
+bool writeSyntheticBook(const std::filesystem::path& path, const SyntheticOptions& options);
 
 }  // namespace zeb::zebmake

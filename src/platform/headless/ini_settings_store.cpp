@@ -21,6 +21,14 @@ std::string escape(std::string_view text) {
   return out;
 }
 
+// A name is escaped like a value, and a "[" or ";" that begins it too, so that its line is
+// read back as a value and not as a section or a comment.
+std::string escapeName(std::string_view name) {
+  std::string out = escape(name);
+  if (!out.empty() && (out.front() == '[' || out.front() == ';')) out.insert(out.begin(), '\\');
+  return out;
+}
+
 std::string unescape(std::string_view text) {
   std::string out;
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -81,7 +89,7 @@ void IniSettingsStore::changed() {
     text << '[' << key.displayPath << "]\n";
     for (const auto& [lowered, value] : key.values) {
       const auto name = key.names.find(lowered);
-      text << escape(name != key.names.end() ? name->second : lowered) << '=' << escape(value) << '\n';
+      text << escapeName(name != key.names.end() ? name->second : lowered) << '=' << escape(value) << '\n';
     }
     text << '\n';
   }

@@ -13,12 +13,29 @@ std::optional<std::filesystem::path> RecordingDesktopShell::chooseFolder(std::st
 
 bool RecordingDesktopShell::openDocument(std::string_view pathOrAddress) {
   openedDocuments.emplace_back(pathOrAddress);
-  return false;
+  return succeeds;
 }
 
-bool RecordingDesktopShell::runProgram(const std::filesystem::path& program, const std::vector<std::string>&) {
+bool RecordingDesktopShell::openFile(const std::filesystem::path& file) {
+  openedFiles.push_back(file);
+  return succeeds;
+}
+
+bool RecordingDesktopShell::openInTextEditor(const std::filesystem::path& file) {
+  editedFiles.push_back(file);
+  return succeeds;
+}
+
+bool RecordingDesktopShell::runProgram(const std::filesystem::path& program,
+                                       const std::vector<std::string>& arguments) {
   programsRun.push_back(program);
-  return false;
+  started.push_back({program.string(), arguments, false});
+  return succeeds;
+}
+
+bool RecordingDesktopShell::runWindowsProgram(std::string_view program, const std::vector<std::string>& arguments) {
+  started.push_back({std::string(program), arguments, true});
+  return succeeds;
 }
 
 void RecordingDesktopShell::addRecentDocument(const std::filesystem::path& path) { recentDocuments.push_back(path); }

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "platform/qt/qt_fonts.h"
+#include "platform/qt/qt_picture_memo.h"
 #include "platform/system_colours.h"
 
 namespace zeb {
@@ -145,6 +146,10 @@ int QtCanvas::textWidth(std::string_view text) {
 
 void QtCanvas::drawPicture(const CanvasRect& target, const PixelView& pixels) {
   if (pixels.empty() || target.empty()) return;
+  if (memo_ != nullptr) {
+    painter_->drawImage(toQRect(target), memo_->imageOf(pixels));
+    return;
+  }
   // Wraps the pixels without copying them; they outlive the call.
   const QImage image(pixels.rgba, pixels.width, pixels.height, pixels.width * 4, QImage::Format_RGBA8888);
   painter_->drawImage(toQRect(target), image);

@@ -12,6 +12,8 @@
 
 namespace zeb {
 
+class PictureMemo;
+
 // The painter must be active on its device for the canvas's life. System colours come from
 // the palette: highlight and highlighted text, the button face with its light and dark
 // shades, base and text for the window; others from the classic scheme. Text is shaped
@@ -39,6 +41,9 @@ class QtCanvas final : public Canvas {
   void drawPicture(const CanvasRect& target, const PixelView& pixels) override;
 
   QColor colourOf(Colour colour) const;
+  // Pictures drawn through the memo reach the painter as one image each (see PictureMemo);
+  // none draws every picture afresh.
+  void setPictureMemo(PictureMemo* memo) { memo_ = memo; }
 
  private:
   // The underline and strike-out of the current font under a text of the width.
@@ -59,6 +64,7 @@ class QtCanvas final : public Canvas {
   std::optional<QColor> penColour_;
   bool solidBackground_ = false;
   QColor backgroundColour_;
+  PictureMemo* memo_ = nullptr;
 };
 
 QRect toQRect(const CanvasRect& rect);

@@ -66,6 +66,8 @@ class TZEBorderedTree : public QTreeView {
   // Forgets every node (the container was cleared); the container stays linked.
   void containerCleared();
   const ContentsTree& tree() const { return tree_; }
+  // Whether a title is being edited in place.
+  bool editingTitle() const { return state() == QAbstractItemView::EditingState; }
 
  signals:
   void OnAfterDel();

@@ -23,19 +23,23 @@ TZEBListView::TZEBListView(QWidget* parent) : QTreeView(parent), model_(new Obje
   setDragDropMode(QAbstractItemView::DragOnly);
   header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   header()->setSectionsClickable(true);
-  // Every column starts as wide as its caption; the last one takes the rest of the width.
   header()->setStretchLastSection(true);
-  for (int column = 0; column < objectListColumns; ++column) {
-    const QString caption = model_->headerData(column, Qt::Horizontal).toString();
-    header()->resizeSection(column,
-                            fontMetrics().horizontalAdvance(caption) + 2 * fontMetrics().averageCharWidth() + 8);
-  }
+  fitColumnsToCaptions();
   connect(header(), &QHeaderView::sectionClicked, this, [this](int column) {
     if (column >= 0 && column <= 3) sortByListColumn(column);
   });
 }
 
 TZEBListView::~TZEBListView() = default;
+
+void TZEBListView::fitColumnsToCaptions() {
+  // Every column starts as wide as its caption; the last one takes the rest of the width.
+  for (int column = 0; column < model_->columnCount(); ++column) {
+    const QString caption = model_->headerData(column, Qt::Horizontal).toString();
+    header()->resizeSection(column,
+                            fontMetrics().horizontalAdvance(caption) + 2 * fontMetrics().averageCharWidth() + 8);
+  }
+}
 
 void TZEBListView::setLinkedZEBset(TZEBset* set) {
   set_ = set;
@@ -56,6 +60,13 @@ void TZEBListView::Reload() {
 }
 
 void TZEBListView::sortByListColumn(int column) { model_->sort(column); }
+
+void TZEBListView::addItems(std::vector<ObjectListItem> items) { model_->mergeItems(std::move(items)); }
+
+void TZEBListView::setSnippetColumn(bool shown) {
+  model_->setSnippetColumn(shown);
+  fitColumnsToCaptions();
+}
 
 int TZEBListView::selectedRow() const {
   const QModelIndexList selected = selectionModel()->selectedRows();

@@ -51,6 +51,12 @@ class TZEBListView : public QTreeView {
   const std::vector<ObjectListItem>& items() const;
   // Selects the item of the identifier and scrolls to it; false when the list lacks it.
   bool selectIdentifier(std::uint32_t identifier);
+  // Adds items found elsewhere (search results arriving one batch after another) in the
+  // order the list shows: by column 1 after a reload, else by the header clicked last.
+  void addItems(std::vector<ObjectListItem> items);
+  // A sixth column "Context" showing each item's fifth sub-item, as wide as the rest of
+  // the list.
+  void setSnippetColumn(bool shown);
 
  signals:
   void OnReload();
@@ -65,6 +71,7 @@ class TZEBListView : public QTreeView {
 
  private:
   int selectedRow() const;
+  void fitColumnsToCaptions();
 
   ObjectListModel* model_;
   TZEBset* set_ = nullptr;

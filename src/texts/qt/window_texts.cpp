@@ -105,6 +105,12 @@ void setCaption(QObject& object, const QString& caption, bool isWindow) {
     button->setText(caption);
   } else if (auto* label = qobject_cast<QLabel*>(&object)) {
     label->setText(caption);
+  } else if (auto* page = qobject_cast<QWidget*>(&object)) {
+    // A page of a tab widget: its caption is its tab's text.
+    QWidget* stack = page->parentWidget();
+    if (auto* tabs = stack != nullptr ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr) {
+      if (const int tab = tabs->indexOf(page); tab >= 0) tabs->setTabText(tab, caption);
+    }
   }
 }
 

@@ -17,7 +17,7 @@ namespace zeb {
 // windows of their own (dialogs and main windows other than file dialogs); objects without
 // a name, or with one of Qt's own ("qt_" ...), are never translated.
 //   caption: window title (windows, docks, toolbars), text (buttons, labels, menu items),
-//            title (group boxes, menus);
+//            title (group boxes, menus), tab text (the pages of tab widgets);
 //   hint:    "short|long": the tooltip gets the short part, the status tip the long one;
 //   text:    line edits and editable combo boxes;
 //   items, strings: the entries of list widgets and combo boxes, one per line;

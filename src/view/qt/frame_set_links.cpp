@@ -59,7 +59,11 @@ void TZEBCustomFrameSet::followLinkNow(LinkSource source, TZEBoggetto* link) {
 
 void TZEBCustomFrameSet::printFrom(const LinkSource& source) {
   if (!printOnClick) return;
-  TZEBbox* box = source.kind == LinkSourceKind::textBox ? source.box : CurrentBox();
+  // The box clicked; for a visual object the main box of its page; else the current box.
+  TZEBbox* box = nullptr;
+  if (source.kind == LinkSourceKind::textBox) box = source.box;
+  if (source.kind == LinkSourceKind::page && source.page != nullptr) box = source.page->TextBox();
+  if (box == nullptr) box = CurrentBox();
   if (box == nullptr) return;
   try {
     printOnClick(*box);

@@ -100,5 +100,31 @@ TEST_F(ObjectListViewTest, DeleteAsksTheOwnerFirst) {
   EXPECT_EQ(list.model()->rowCount(), 0);
 }
 
+TEST_F(ObjectListViewTest, AddedItemsJoinTheOrderShownAndTheSelectionStays) {
+  list.Reload();  // Alpha (5 bytes), gamma, beta by size
+  list.selectIdentifier(2);
+  auto item = [](const char* title, const char* size, std::uint32_t identifier) {
+    return ObjectListItem{title, {size, "", std::to_string(identifier), "", "snippet"}, identifier, {}};
+  };
+  list.addItems({item("zeta", "100", 9), item("eta", "1", 7), item("delta", "13", 8)});
+  EXPECT_EQ(titles(), (QStringList{"eta", "Alpha", "delta", "gamma", "beta", "zeta"}));
+  EXPECT_EQ(list.SelectedIdentifier(), 2);
+  EXPECT_EQ(list.model()->columnCount(), 5);
+
+  list.setSnippetColumn(true);
+  EXPECT_EQ(list.model()->columnCount(), 6);
+  EXPECT_EQ(list.model()->index(0, 5).data().toString(), "snippet");
+  list.sortByListColumn(0);
+  list.selectIdentifier(8);
+  list.addItems({item("carrot", "1", 10), item("Beet", "1", 11)});
+  EXPECT_EQ(titles(), (QStringList{"Alpha", "Beet", "beta", "carrot", "delta", "eta", "gamma", "zeta"}));
+  EXPECT_EQ(list.SelectedIdentifier(), -1);  // identifier 8 names no page of the book
+  EXPECT_EQ(list.currentIndex().row(), 4);
+  // A reload orders by size again, and so do the items added after it.
+  list.Reload();
+  list.addItems({item("last", "1000", 12)});
+  EXPECT_EQ(titles(), (QStringList{"Alpha", "gamma", "beta", "last"}));
+}
+
 }  // namespace
 }  // namespace zeb

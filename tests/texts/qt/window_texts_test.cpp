@@ -1,4 +1,4 @@
-// Applying a table to a Qt window: captions, hints and lists reach the widgets by name;
+// Applying a table to a Qt window: captions, hints, lists and tab texts reach the widgets by name;
 // menus keep their items, unnamed widgets and other windows keep their texts.
 #include "texts/qt/window_texts.h"
 
@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QTabWidget>
 
 namespace zeb {
 namespace {
@@ -37,6 +38,11 @@ TEST(WindowTexts, TheTableReachesTheWindowAndTheComponentsItOwns) {
   other->setObjectName("FPrint");
   auto* inOther = new QLabel("Stampa", other);
   inOther->setObjectName("BCerca");
+  auto* tabs = new QTabWidget(&window);
+  auto* page = new QWidget;
+  page->setObjectName("TSparola");
+  tabs->addTab(new QWidget, "Chiave");
+  tabs->addTab(page, "Parola");
 
   const std::string table =
       "*_*fcerca_caption\r\n Search:\r\n"
@@ -47,7 +53,8 @@ TEST(WindowTexts, TheTableReachesTheWindowAndTheComponentsItOwns) {
       "*_*popupmenu1_items\r\n PopupMenu1.\r\n"
       "*_*copia1_caption\r\n &Copy\r\n"
       "*_*n1_caption\r\n -\r\n"
-      "*_*fprint_caption\r\n Print\r\n";
+      "*_*fprint_caption\r\n Print\r\n"
+      "*_*tsparola_caption\r\n Word\r\n";
   QtWindowTexts texts(window);
   TVoLanguager languager(texts);
   languager.setLocalizationString(table);
@@ -66,6 +73,9 @@ TEST(WindowTexts, TheTableReachesTheWindowAndTheComponentsItOwns) {
   EXPECT_EQ(unnamed->text(), "Parola");
   EXPECT_EQ(other->windowTitle(), "");
   EXPECT_EQ(inOther->text(), "Stampa");
+  // A page of a tab widget is captioned on its tab.
+  EXPECT_EQ(tabs->tabText(1), "Word");
+  EXPECT_EQ(tabs->tabText(0), "Chiave");
 }
 
 TEST(WindowTexts, TheBuiltInTableCaptionsTheWindowInEnglish) {

@@ -303,6 +303,30 @@ TEST_F(FrameSetTest, LinksClickedInABoxArePostedAndFollowedAfterTheClick) {
   EXPECT_EQ(raised[0].link->Name(), "nexo:|1");
 }
 
+TEST_F(FrameSetTest, PrintOnClickPrintsTheBoxClickedOrTheMainBoxOfTheClickedObjectsPage) {
+  TZEBtesto& title = addPage("title");
+  TZEBtesto& contents = addPage("contents");
+  TZEBtesto& right = addPage("right");
+  frames.setMainPageNumber(threeFramePage(title, contents, right).Index());
+  TZEBoggetto& link = zebmake::addObject(set, TOggettiHel::internetLink);
+  link.setName("nexo:|1");
+  link.setSecondaryData(zebmake::attributeBlob("", "onclick=\"print(1)\""));
+  std::vector<TZEBbox*> printed;
+  frames.printOnClick = [&printed](TZEBbox& box) { printed.push_back(&box); };
+  const std::vector<PageWidget*> shown = frames.ShownPages();
+  ASSERT_EQ(shown.size(), 3u);
+  TZEBbox* titleBox = shown[0]->page().TextBox();
+  TZEBpage& contentsPage = shown[1]->page();
+
+  frames.PostFollowLink(LinkSource{LinkSourceKind::textBox, titleBox, nullptr}, &link);
+  // A visual object on the contents page prints that page's box, not the current box.
+  frames.PostFollowLink(LinkSource{LinkSourceKind::page, nullptr, &contentsPage}, &link);
+  frames.PostFollowLink(LinkSource{}, &link);
+  platform.events.runPending();
+  EXPECT_EQ(printed, (std::vector<TZEBbox*>{titleBox, contentsPage.TextBox(), frames.CurrentBox()}));
+  EXPECT_NE(frames.CurrentBox(), contentsPage.TextBox());
+}
+
 TEST_F(FrameSetTest, AFailedPageChangeLatchesAndLaterChangesDoNothing) {
   TZEBtesto& first = addPage();
   TZEBtesto& second = addPage();

@@ -1,0 +1,15 @@
+// Texts of the shell's windows: the program's own Windows-1252 texts as Qt strings.
+#pragma once
+
+#include <QString>
+#include <string_view>
+
+#include "platform/windows1252.h"
+
+namespace zeb::shell {
+
+inline QString unicodeOf(std::string_view windows1252) {
+  return QString::fromStdString(windows1252ToUtf8(windows1252));
+}
+
+}  // namespace zeb::shell
