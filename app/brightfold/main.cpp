@@ -19,6 +19,9 @@
 #include "shell/ipc_macro.h"
 #include "shell/qt/about_box.h"
 #include "shell/qt/main_form.h"
+#include "shell/qt/main_window_links.h"
+#include "shell/qt/main_window_printing.h"
+#include "shell/qt/main_window_search.h"
 #include "shell/qt/toolbar_icons.h"
 #include "shell/setup_switches.h"
 #include "transfer/form_transfer.h"
@@ -100,6 +103,9 @@ int main(int argc, char** argv) {
       if (mailSettings) mailSettings->exec();
     });
     window.setFormTransfer(&formTransfers);
+    window.setSearchService(std::make_unique<zeb::shell::MainWindowSearch>(window));
+    window.setPrintingService(std::make_unique<zeb::shell::MainWindowPrinting>(window));
+    window.setLinkDispatcher(std::make_unique<zeb::shell::MainWindowLinks>(window));
     zeb::QtIpcServer server(serverName());
     server.listen([&window](const std::string& macro) { window.NeedHelpExecuteMacro(macro); });
     if (showMacro) window.NeedHelpExecuteMacro(*showMacro);

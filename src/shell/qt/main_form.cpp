@@ -17,12 +17,12 @@
 #include "document/container.h"
 #include "platform/qt/qt_window_placement.h"
 #include "platform/settings_store.h"
-#include "platform/windows1252.h"
 #include "shell/browsing_history.h"
 #include "shell/contents_tree.h"
 #include "shell/messages.h"
 #include "shell/qt/accessible_names.h"
 #include "shell/qt/contents_sidebar.h"
+#include "shell/qt/qt_texts.h"
 #include "shell/qt/window_changes.h"
 #include "shell/settings_keys.h"
 #include "texts/qt/window_texts.h"
@@ -44,7 +44,7 @@ constexpr int lineStep = 10;
 constexpr int barWidth = 10;
 constexpr std::string_view hintMoveToCreate = "Muovi per creare cornici";
 
-QString unicodeOf(std::string_view windows1252) { return QString::fromStdString(windows1252ToUtf8(windows1252)); }
+using shell::unicodeOf;
 
 }  // namespace
 
@@ -163,6 +163,11 @@ QMenu* TMainForm::popup(const char* name) const { return findChild<QMenu*>(QStri
 void TMainForm::setButtonEnabled(const char* name, bool enabled) {
   item((std::string(name) + "Place").c_str())->setEnabled(enabled);
   button(name)->setEnabled(enabled);
+}
+
+void TMainForm::showStatusText(std::string_view text) {
+  setStatusBarSimple(true);
+  statusSimpleText_->setText(shell::unicodeOf(text));
 }
 
 void TMainForm::setStatusBarSimple(bool simple) {

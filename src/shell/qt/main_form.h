@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "shell/container_listeners.h"
@@ -83,6 +84,8 @@ class TMainForm final : public QMainWindow, public shell::ReaderView {
   QLabel* statusPanel(int index) const { return statusPanels_[static_cast<std::size_t>(index)]; }
   bool statusBarSimple() const { return statusSimple_; }
   void setStatusBarSimple(bool simple);
+  // The single-text form showing the text (Windows-1252).
+  void showStatusText(std::string_view text);
 
   // --- What is installed from outside. The window owns the search, printing and link
   // following it is given; the form transfers and the splash belong to the program.

@@ -9,11 +9,11 @@
 #include <filesystem>
 
 #include "document/container.h"
-#include "platform/windows1252.h"
 #include "shell/background_copy.h"
 #include "shell/messages.h"
 #include "shell/qt/about_box.h"
 #include "shell/qt/main_form.h"
+#include "shell/qt/qt_texts.h"
 #include "shell/reader_commands.h"
 #include "shell/reader_links.h"
 #include "text/text_box.h"
@@ -32,7 +32,7 @@ void TMainForm::FileOpen() {
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   // "Name (*.zeb)|*.zeb": the name already carries its pattern.
-  const QString filter = QString::fromStdString(windows1252ToUtf8(shell::messages::openFilter));
+  const QString filter = shell::unicodeOf(shell::messages::openFilter);
   dialog.setNameFilter(filter.section(QLatin1Char('|'), 0, 0));
   const std::filesystem::path open(mainZEBset().ZEBFileName());
   if (!open.empty()) dialog.setDirectory(QString::fromStdString(open.parent_path().string()));
