@@ -57,7 +57,8 @@ int main(int argc, char** argv) {
   std::filesystem::create_directories(data / "runtime");
   std::filesystem::permissions(data / "runtime", std::filesystem::perms::owner_all);
 
-  const std::string environment = "exec env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR='" + (data / "runtime").string() + "' ";
+  const std::string environment =
+      "exec env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR='" + (data / "runtime").string() + "' ";
   const std::string baseline = environment + "'" STARTUP_BASELINE_PATH "' 2>/dev/null";
   const std::string reader = environment + "BRIGHTFOLD_QUIT_AFTER_FIRST_PAINT=1 XDG_CONFIG_HOME='" +
                              (data / "config").string() + "' '" BRIGHTFOLD_PATH "' '" SAMPLE_BOOK_PATH "' 2>/dev/null";

@@ -11,8 +11,8 @@
 namespace zeb::shell {
 
 bool copyBackgroundPicture(TZEBset& set, TZEBoggetto* background) {
-  const bool picture = background != nullptr && (background->Kind() == TOggettiHel::immagine ||
-                                                  background->Kind() == TOggettiHel::immagineNew);
+  const bool picture = background != nullptr &&
+                       (background->Kind() == TOggettiHel::immagine || background->Kind() == TOggettiHel::immagineNew);
   if (!picture) {
     set.messages().error(messages::onlyForPictures);
     return false;

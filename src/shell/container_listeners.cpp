@@ -6,8 +6,7 @@
 namespace zeb::shell {
 
 void ContainerListeners::join(ContainerListener& listener) {
-  if (std::find(listeners_.begin(), listeners_.end(), &listener) == listeners_.end())
-    listeners_.push_back(&listener);
+  if (std::find(listeners_.begin(), listeners_.end(), &listener) == listeners_.end()) listeners_.push_back(&listener);
 }
 
 void ContainerListeners::leave(ContainerListener& listener) { std::erase(listeners_, &listener); }

@@ -72,7 +72,6 @@ inline constexpr std::string_view allow = "&Allow";
 inline constexpr std::string_view refuse = "&Don't allow";
 }  // namespace confirmation
 
-
 // Printing: asked to print without a page set-up, or without a page; a text still in the
 // older markup; the printer failed (these two around the printer's own error text); a print
 // job's title (the product, this, and the page's title).

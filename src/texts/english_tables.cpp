@@ -85,12 +85,12 @@ std::string englishTable(WindowTable window) {
     case WindowTable::separatePage: return std::string(tableKeyPrefix) + "fseparato_caption";
     case WindowTable::fileLink:
       return writeTable({{"ffiles_caption", "Link to file"},
-                      {"label1_caption", "The link you have followed points to file:"},
-                      {"label2_caption", "Choose action:"},
-                      {"besegui_caption", "&Execute"},
-                      {"bsalva_caption", "&Save..."},
-                      {"bavanzate_caption", "A&dvanced..."},
-                      {"bannulla_caption", "&Cancel"}});
+                         {"label1_caption", "The link you have followed points to file:"},
+                         {"label2_caption", "Choose action:"},
+                         {"besegui_caption", "&Execute"},
+                         {"bsalva_caption", "&Save..."},
+                         {"bavanzate_caption", "A&dvanced..."},
+                         {"bannulla_caption", "&Cancel"}});
     case WindowTable::userData: return writeTable({{"faskname_caption", "User data"}});
     case WindowTable::email:
       return writeTable({{"femail_caption", "Email configuration"},

@@ -87,14 +87,12 @@ std::string mainWindowTable() {
   caption("HelpSearchItem", "&Search help on...");
 
   caption("ToolbarFile", "Main");
-  for (const ButtonTexts& button : {ButtonTexts{"BPrecedente", "Previous", "Previous page"},
-                                    ButtonTexts{"Bseguente", "Next", "Next page"},
-                                    ButtonTexts{"BFileOpen", "Open", "Open an ebook"},
-                                    ButtonTexts{"PrintButton", "Print", "Print"},
-                                    ButtonTexts{"CoverButton", "Cover", "Cover"},
-                                    ButtonTexts{"SummaryButton", "Contents", "Contents"},
-                                    ButtonTexts{"CercaKeyButton", "Search", "Search by keyword"},
-                                    ButtonTexts{"NestedButton", "Show frames", "Show frames"}}) {
+  for (const ButtonTexts& button :
+       {ButtonTexts{"BPrecedente", "Previous", "Previous page"}, ButtonTexts{"Bseguente", "Next", "Next page"},
+        ButtonTexts{"BFileOpen", "Open", "Open an ebook"}, ButtonTexts{"PrintButton", "Print", "Print"},
+        ButtonTexts{"CoverButton", "Cover", "Cover"}, ButtonTexts{"SummaryButton", "Contents", "Contents"},
+        ButtonTexts{"CercaKeyButton", "Search", "Search by keyword"},
+        ButtonTexts{"NestedButton", "Show frames", "Show frames"}}) {
     caption(button.name, button.text);
     hint(button.name, button.hint);
   }
@@ -103,14 +101,15 @@ std::string mainWindowTable() {
   caption("ContentsDock", "Contents");
 
   for (const PopupItemTexts& item : {
-           PopupItemTexts{"Copia", "&Copy",
+           PopupItemTexts{"Copia",
+                          "&Copy",
                           {tableMenu, childFrameMenu, frameMenu, specialLinkMenu, zoneMenu, imageMenu, buttonMenu,
                            floatingMenu, fileLinkMenu, inactiveMenu, mediaMenu}},
-           PopupItemTexts{"Selezionatesto", "&Select text in cell",
-                          {tableMenu, childFrameMenu, frameMenu, specialLinkMenu}},
+           PopupItemTexts{
+               "Selezionatesto", "&Select text in cell", {tableMenu, childFrameMenu, frameMenu, specialLinkMenu}},
            PopupItemTexts{"Selezionatutto", "&Select all", {tableMenu, childFrameMenu, frameMenu, specialLinkMenu}},
-           PopupItemTexts{"CopiaSfondo", "Copy &background in clipboard",
-                          {tableMenu, childFrameMenu, frameMenu, specialLinkMenu}},
+           PopupItemTexts{
+               "CopiaSfondo", "Copy &background in clipboard", {tableMenu, childFrameMenu, frameMenu, specialLinkMenu}},
            PopupItemTexts{"SeguiCollZone", "&Follow link", {zoneMenu}},
            PopupItemTexts{"Segui", "&Follow link", {imageMenu}},
            PopupItemTexts{"SeguicollegamentoBtn", "&Follow link...", {buttonMenu}},
@@ -118,10 +117,11 @@ std::string mainWindowTable() {
            PopupItemTexts{"PrecedenteFloat", "P&revious...", {floatingMenu}},
            PopupItemTexts{"Ridimensiona", "&Resize", {tableMenu, childFrameMenu, frameMenu, imageMenu, floatingMenu}},
            PopupItemTexts{"Esci", "E&xit", {tableMenu, childFrameMenu, frameMenu, imageMenu, floatingMenu}},
-           PopupItemTexts{"Info", "&Info...", {tableMenu, childFrameMenu, frameMenu, specialLinkMenu, imageMenu,
-                                              floatingMenu}},
-           PopupItemTexts{"Brightfold", "Brightfold", {tableMenu, childFrameMenu, frameMenu, specialLinkMenu,
-                                                       imageMenu, floatingMenu}},
+           PopupItemTexts{
+               "Info", "&Info...", {tableMenu, childFrameMenu, frameMenu, specialLinkMenu, imageMenu, floatingMenu}},
+           PopupItemTexts{"Brightfold",
+                          "Brightfold",
+                          {tableMenu, childFrameMenu, frameMenu, specialLinkMenu, imageMenu, floatingMenu}},
        }) {
     for (const int menu : item.menus) caption(std::string(item.kind) + std::to_string(menu), item.text);
   }

@@ -1,6 +1,6 @@
 // Inter-process commands over local sockets: handing a macro over, one reader per name,
-// stale sockets, oversized messages, senders of other kinds and the socket removed at the end. Clients block, so they run on threads of their own
-// while the test's thread runs the server's event loop.
+// stale sockets, oversized messages, senders of other kinds and the socket removed at the end. Clients block, so they
+// run on threads of their own while the test's thread runs the server's event loop.
 #include "platform/qt/qt_ipc.h"
 
 #include <gtest/gtest.h>

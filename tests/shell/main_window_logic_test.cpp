@@ -44,9 +44,9 @@ TEST_F(MainWindowLogic, PageLinksAndNexoTargetsAreFollowedByTheWindowItself) {
 TEST_F(MainWindowLogic, APageOfAnotherBookOpensThatBook) {
   testing::TemporaryFolder folder;
   const auto path = folder.write("other.zeb", testing::bookBytes([](TZEBset& other) {
-    zebmake::addPage(other, "a", "<Z S0 >a");
-    zebmake::addPage(other, "b", "<Z S0 >b");
-  }));
+                                   zebmake::addPage(other, "a", "<Z S0 >a");
+                                   zebmake::addPage(other, "b", "<Z S0 >b");
+                                 }));
   TZEBset other(platform.services());
   ASSERT_TRUE(other.setZEBFileName(path.string()));
   const ReaderLinkPlan plan = planReaderLink(set, *other.objectByKindAndIndex(0, 1));

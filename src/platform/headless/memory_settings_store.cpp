@@ -20,8 +20,7 @@ bool MemorySettingsStore::keyExists(std::string_view key) const {
   return next != keys_.end() && next->first.starts_with(prefix);
 }
 
-std::optional<std::string> MemorySettingsStore::readString(std::string_view key,
-                                                           std::string_view name) const {
+std::optional<std::string> MemorySettingsStore::readString(std::string_view key, std::string_view name) const {
   const auto found = keys_.find(canonicalKeyPath(key));
   if (found == keys_.end()) return std::nullopt;
   const auto value = found->second.values.find(lowerWindows1252(name));
@@ -29,8 +28,7 @@ std::optional<std::string> MemorySettingsStore::readString(std::string_view key,
   return value->second;
 }
 
-void MemorySettingsStore::writeString(std::string_view key, std::string_view name,
-                                      std::string_view value) {
+void MemorySettingsStore::writeString(std::string_view key, std::string_view name, std::string_view value) {
   const std::string path = canonicalKeyPath(key);
   Key& entry = keys_[path];
   if (entry.displayPath.empty()) {

@@ -21,7 +21,7 @@ class MemorySettingsStore : public SettingsStore {
 
  protected:
   struct Key {
-    std::string displayPath;                   // as first written, for saving
+    std::string displayPath;                    // as first written, for saving
     std::map<std::string, std::string> values;  // by lower-cased name
     std::map<std::string, std::string> names;   // lower-cased name -> name as written
   };

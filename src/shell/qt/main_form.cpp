@@ -25,9 +25,9 @@
 #include "shell/qt/qt_texts.h"
 #include "shell/qt/window_changes.h"
 #include "shell/settings_keys.h"
+#include "text/text_box.h"
 #include "texts/qt/window_texts.h"
 #include "view/program_metrics.h"
-#include "text/text_box.h"
 #include "view/qt/frame_set.h"
 
 namespace zeb {
@@ -194,9 +194,8 @@ void TMainForm::setLinkDispatcher(std::unique_ptr<shell::LinkDispatcher> dispatc
 
 void TMainForm::updateCommandStates() {
   const bool searching = search_ != nullptr;
-  for (const char* name :
-       {"Cercasostituisci1", "Ripetiultimaricerca1", "Ripetinellipertesto1", "Cercaperparolachiave1",
-        "Cercaconoperatori1"})
+  for (const char* name : {"Cercasostituisci1", "Ripetiultimaricerca1", "Ripetinellipertesto1", "Cercaperparolachiave1",
+                           "Cercaconoperatori1"})
     item(name)->setEnabled(searching);
   setButtonEnabled("CercaKeyButton", searching);
 

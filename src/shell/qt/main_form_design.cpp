@@ -80,8 +80,8 @@ void TMainForm::buildMenus() {
   bar.setObjectName("MainMenu");
 
   fileMenu_ = addMenu(bar, "FileMenu", "&File");
-  QAction* open = addItem(*fileMenu_, this, "FileOpenItem", "&Apri...", &TMainForm::FileOpen,
-                          QKeySequence(Qt::CTRL | Qt::Key_F12));
+  QAction* open =
+      addItem(*fileMenu_, this, "FileOpenItem", "&Apri...", &TMainForm::FileOpen, QKeySequence(Qt::CTRL | Qt::Key_F12));
   open->setToolTip(QStringLiteral("Apri"));
   addSeparator(*fileMenu_, "N1");
   addItem(*fileMenu_, this, "Impostastampante1", "Impos&tazioni stampante...", &TMainForm::Impostastampante1Click);
@@ -153,12 +153,10 @@ void TMainForm::buildToolbars() {
   for (const ButtonDesign& design : {
            ButtonDesign{"BPrecedente", "Indietro", "Pagina precedente", ToolbarGlyph::back,
                         &TMainForm::BPrecedenteClick},
-           ButtonDesign{"Bseguente", "Avanti", "Pagina successiva", ToolbarGlyph::forward,
-                        &TMainForm::BseguenteClick},
+           ButtonDesign{"Bseguente", "Avanti", "Pagina successiva", ToolbarGlyph::forward, &TMainForm::BseguenteClick},
            ButtonDesign{"BFileOpen", "Apri", "Apri un ipertesto", ToolbarGlyph::open, &TMainForm::FileOpen},
            ButtonDesign{"PrintButton", "Stampa", "Stampa", ToolbarGlyph::print, &TMainForm::FilePrint},
-           ButtonDesign{"CoverButton", "Copertina", "Copertina", ToolbarGlyph::cover,
-                        &TMainForm::CoverButtonClick},
+           ButtonDesign{"CoverButton", "Copertina", "Copertina", ToolbarGlyph::cover, &TMainForm::CoverButtonClick},
            ButtonDesign{"SummaryButton", "Sommario", "Sommario", ToolbarGlyph::contents,
                         &TMainForm::SummaryButtonClick},
            ButtonDesign{"CercaKeyButton", "Cerca", "Cerca per parola chiave", ToolbarGlyph::search,
@@ -249,8 +247,8 @@ void TMainForm::buildPopups() {
   QMenu* childFrame = buildPopup(2, "PopupMenuCorniceFiglia", framed);
   QMenu* frame = buildPopup(3, "PopupMenuCornice", framed);
   QMenu* specialLink =
-      buildPopup(4, "PopupMenuSpecLink", {copy, selectTextInCell, selectAll, copyBackground, followSpecialLink, info,
-                                          programInfo});
+      buildPopup(4, "PopupMenuSpecLink",
+                 {copy, selectTextInCell, selectAll, copyBackground, followSpecialLink, info, programInfo});
   QMenu* zone = buildPopup(5, "PopupMenuZona", {copy, followZone});
   QMenu* image = buildPopup(6, "PopupMenuImmagine", {copy, followImage, resize, exit, info, programInfo});
   QMenu* buttonMenu = buildPopup(7, "PopupMenuBottone", {copy, followButton});

@@ -43,9 +43,7 @@ LinkRequest linkRequestOf(TMainForm& window, const LinkSource& source, TZEBogget
 }
 
 MainWindowLinks::MainWindowLinks(TMainForm& window)
-    : window_(window),
-      confirmation_(&window),
-      dispatch_(window.mainZEBset().services(), confirmation_, *this) {}
+    : window_(window), confirmation_(&window), dispatch_(window.mainZEBset().services(), confirmation_, *this) {}
 
 void MainWindowLinks::followLink(const LinkSource& source, TZEBoggetto& link) {
   clickedPage_ = pageOf(window_, source);

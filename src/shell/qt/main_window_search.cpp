@@ -11,9 +11,7 @@
 
 namespace zeb::shell {
 
-MainWindowSearch::MainWindowSearch(TMainForm& window) : window_(window) {
-  window_.containerListeners().join(*this);
-}
+MainWindowSearch::MainWindowSearch(TMainForm& window) : window_(window) { window_.containerListeners().join(*this); }
 
 MainWindowSearch::~MainWindowSearch() {
   window_.containerListeners().leave(*this);

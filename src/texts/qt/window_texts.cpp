@@ -149,7 +149,8 @@ namespace {
 // In the order QObject::findChild searches: the direct children first, then each child's own.
 void indexNames(const QObject& parent, QHash<QString, QObject*>& named) {
   for (QObject* child : parent.children())
-    if (!child->objectName().isEmpty() && !named.contains(child->objectName())) named.insert(child->objectName(), child);
+    if (!child->objectName().isEmpty() && !named.contains(child->objectName()))
+      named.insert(child->objectName(), child);
   for (const QObject* child : parent.children()) indexNames(*child, named);
 }
 

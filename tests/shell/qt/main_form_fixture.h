@@ -40,8 +40,8 @@ class MainFormTest : public ::testing::Test {
   std::string book(const std::string& name, int pages = 10) const {
     return folder
         .write(name, bookBytes([pages](TZEBset& set) {
-          for (int i = 0; i < pages; ++i) zebmake::addPage(set, "Page " + std::to_string(i), "<Z S0 >text");
-        }))
+                 for (int i = 0; i < pages; ++i) zebmake::addPage(set, "Page " + std::to_string(i), "<Z S0 >text");
+               }))
         .string();
   }
   // The sample book of the project, built from its description.
@@ -76,7 +76,8 @@ class MainFormTest : public ::testing::Test {
   std::vector<std::string> recentItems() const {
     std::vector<std::string> items;
     for (QAction* action : window->findChild<QMenu*>("FileMenu")->actions())
-      if (action->property("recentPath").isValid()) items.push_back(action->property("recentPath").toString().toStdString());
+      if (action->property("recentPath").isValid())
+        items.push_back(action->property("recentPath").toString().toStdString());
     return items;
   }
   std::vector<std::string> historyItems() const {
@@ -85,7 +86,9 @@ class MainFormTest : public ::testing::Test {
       items.push_back(window->HistoryCombo()->itemText(i).toStdString());
     return items;
   }
-  static std::string entry(const std::string& path, int number) { return "nexo://" + path + "|" + std::to_string(number); }
+  static std::string entry(const std::string& path, int number) {
+    return "nexo://" + path + "|" + std::to_string(number);
+  }
 
   TemporaryFolder folder;
   TestPlatform platform;

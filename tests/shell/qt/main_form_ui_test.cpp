@@ -111,9 +111,9 @@ class RecordingSearch final : public shell::SearchService {
 TEST_F(MainFormControls, SearchCommandsWaitForTheDialogAndThenReachIt) {
   const std::string path = folder
                                .write("keywords.zeb", bookBytes([](TZEBset& set) {
-                                 zebmake::addPage(set, "Page 0", "<Z S0 >text");
-                                 zebmake::addObject(set, TOggettiHel::keyword).setName("words");
-                               }))
+                                        zebmake::addPage(set, "Page 0", "<Z S0 >text");
+                                        zebmake::addObject(set, TOggettiHel::keyword).setName("words");
+                                      }))
                                .string();
   start({book("plain.zeb")});
   EXPECT_FALSE(window->item("Cercasostituisci1")->isEnabled());
@@ -121,8 +121,8 @@ TEST_F(MainFormControls, SearchCommandsWaitForTheDialogAndThenReachIt) {
 
   std::vector<std::string> log;
   window->setSearchService(std::make_unique<RecordingSearch>(log));
-  for (const char* name : {"Cercasostituisci1", "Ripetiultimaricerca1", "Ripetinellipertesto1",
-                           "Cercaperparolachiave1", "Cercaconoperatori1"}) {
+  for (const char* name : {"Cercasostituisci1", "Ripetiultimaricerca1", "Ripetinellipertesto1", "Cercaperparolachiave1",
+                           "Cercaconoperatori1"}) {
     EXPECT_TRUE(window->item(name)->isEnabled()) << name;
     window->item(name)->trigger();
   }
@@ -194,14 +194,13 @@ TEST_F(MainFormControls, AnInstalledDispatcherFollowsLinksWhileThePageViewIsDisa
 }
 
 TEST_F(MainFormControls, PageKeysScrollThePageWhereverTheFocusIs) {
-  const std::string path =
-      folder
-          .write("long.zeb", bookBytes([](TZEBset& set) {
-            std::string text;
-            for (int i = 0; i < 200; ++i) text += "<Z S0 >line " + std::to_string(i);
-            zebmake::addPage(set, "Long", text);
-          }))
-          .string();
+  const std::string path = folder
+                               .write("long.zeb", bookBytes([](TZEBset& set) {
+                                        std::string text;
+                                        for (int i = 0; i < 200; ++i) text += "<Z S0 >line " + std::to_string(i);
+                                        zebmake::addPage(set, "Long", text);
+                                      }))
+                               .string();
   start({path});
   QApplication::setActiveWindow(window.get());
   PageWidget* shown = window->Editor()->ShownPages().front();
@@ -234,8 +233,7 @@ TEST_F(MainFormControls, CopyAndSelectAllActOnThePageText) {
 
   // The sample's pages have a colour behind them, not a picture.
   window->item("CopiaSfondo3")->trigger();
-  EXPECT_EQ(platform.messages.shown(),
-            (std::vector<ShownMessage>{{MessageKind::error, "Allowed only for immagine"}}));
+  EXPECT_EQ(platform.messages.shown(), (std::vector<ShownMessage>{{MessageKind::error, "Allowed only for immagine"}}));
 }
 
 TEST_F(MainFormControls, ResizeFromAnyPopupChecksAllFiveItems) {

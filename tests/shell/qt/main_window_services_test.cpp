@@ -19,10 +19,10 @@ class MainWindowServices : public MainFormTest {
   std::string linkingBook() const {
     return folder
         .write("links.zeb", bookBytes([](TZEBset& set) {
-          for (int i = 0; i < 4; ++i) zebmake::addPage(set, "Page " + std::to_string(i), "<Z S0 >text");
-          zebmake::addObject(set, TOggettiHel::internetLink).setName("https://example.com/form");
-          zebmake::addObject(set, TOggettiHel::keyword).setName("words");
-        }))
+                 for (int i = 0; i < 4; ++i) zebmake::addPage(set, "Page " + std::to_string(i), "<Z S0 >text");
+                 zebmake::addObject(set, TOggettiHel::internetLink).setName("https://example.com/form");
+                 zebmake::addObject(set, TOggettiHel::keyword).setName("words");
+               }))
         .string();
   }
   LinkSource fromMainBox() const { return LinkSource{LinkSourceKind::textBox, window->Editor()->MainBox(), nullptr}; }
