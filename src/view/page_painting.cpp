@@ -9,6 +9,7 @@
 #include "text/text_box.h"
 #include "view/page_background.h"
 #include "view/page_view.h"
+#include "view/visual_painting.h"
 
 namespace zeb {
 
@@ -35,7 +36,8 @@ void paintPage(TZEBpage& page, Canvas& canvas) {
   if (box == nullptr) return;
   CanvasState state(canvas);
   canvas.translate(-box->HorizontalPosition(), -box->VerticalPosition());
-  paintBox(*box, canvas);
+  VisualObjectPlacement controls({page.ReadOnly(), page.AnchorPreview()}, page.controlMetrics());
+  paintBox(*box, canvas, &controls);
 }
 
 }  // namespace zeb

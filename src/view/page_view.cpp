@@ -7,12 +7,14 @@
 #include "document/page_object.h"
 #include "platform/message_boxes.h"
 #include "text/markup_stream.h"
+#include "text/measurement_cache.h"
 #include "text/paragraph.h"
 #include "text/table_cells.h"
 #include "text/text_box.h"
 #include "view/messages.h"
 #include "view/page_search.h"
 #include "view/page_text.h"
+#include "view/visual_object.h"
 
 namespace zeb {
 namespace {
@@ -30,9 +32,14 @@ void addOnce(std::vector<PagePanel>& panels, const PagePanel& panel) {
 }  // namespace
 
 TZEBpage::TZEBpage(TZEBset& set, MeasurementCache& measures, PageOwner& owner)
-    : set_(set), measures_(measures), owner_(owner) {}
+    : set_(set),
+      measures_(measures),
+      owner_(owner),
+      objects_(std::make_unique<VisualObjectFactory>(ControlMetrics::measuredWith(measures.measurer()))) {}
 
 TZEBpage::~TZEBpage() = default;
+
+const ControlMetrics& TZEBpage::controlMetrics() const { return objects_->metrics(); }
 
 void TZEBpage::setClientSize(int width, int height) {
   clientWidth_ = width;
@@ -68,6 +75,7 @@ TZEBtesto& TZEBpage::ShowText(TZEBtesto* page) {
 
   box_ = std::make_unique<TZEBbox>(set_, measures_);
   box_->setHost(this);
+  box_->setObjectFactory(objects_.get());
   box_->setAnimated(animated_);
   box_->setReadOnly(readOnly_);
   box_->setBounds(0, 0, clientWidth_, clientHeight_);

@@ -14,6 +14,8 @@ namespace zeb {
 
 class FrameSetLink;
 class MeasurementCache;
+struct ControlMetrics;
+class VisualObjectFactory;
 class TZEBbox;
 class TZEBoggetto;
 class TZEBset;
@@ -26,6 +28,8 @@ class PageOwner {
   // Search option bits: searchWholeWords, searchMatchCase.
   virtual int SearchOptions() const { return 0; }
   virtual bool ActivePreview() const { return false; }
+  // Anchors are shown in read-only mode too.
+  virtual bool AnchorPreview() const { return false; }
   virtual bool SaveOnExit() const { return false; }
   // Follows an object of a preview panel (a link target, a page).
   virtual void followObject(TZEBoggetto&) {}
@@ -52,6 +56,9 @@ class TZEBpage final : public BoxHost {
   TZEBpage& operator=(const TZEBpage&) = delete;
 
   TZEBset& set() const { return set_; }
+  bool AnchorPreview() const { return owner_.AnchorPreview(); }
+  // The metrics the controls of the page's objects are sized with.
+  const ControlMetrics& controlMetrics() const;
 
   // The size of the page's client area.
   void setClientSize(int width, int height);
@@ -120,6 +127,7 @@ class TZEBpage final : public BoxHost {
   TZEBset& set_;
   MeasurementCache& measures_;
   PageOwner& owner_;
+  std::unique_ptr<VisualObjectFactory> objects_;
   std::unique_ptr<TZEBtesto> working_;
   std::unique_ptr<TZEBbox> box_;
   TZEBsfondo background_;
