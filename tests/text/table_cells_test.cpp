@@ -112,6 +112,20 @@ TEST_F(TableInBox, CellAndTableColoursAndBordersArePainted) {
   EXPECT_EQ(canvas.calls("text"), (Calls{"text 5,13 \"x\"", "text 109,13 \"y\""}));
 }
 
+TEST_F(TableInBox, TextAfterATableIsDrawnInItsOwnFontWhateverTheCellsUsed) {
+  addTable();
+  const std::string large = "<Z S" + std::to_string(addStyle(20).Index()) + " >";
+  show(tag("") + "a<$FF000000>" + large + "x<T>" + large + "y<T>b", 400);
+  RecordingCanvas canvas({0, 0, 400, 300}, &platform.measurer);
+  paintBox(*box, canvas);
+  Calls drawn;
+  for (const std::string& call : canvas.calls())
+    if (call.starts_with("font ") || call.starts_with("text ")) drawn.push_back(call);
+  ASSERT_GE(drawn.size(), 2u);
+  EXPECT_EQ(drawn.back(), "text 220,41 \"b\"");
+  EXPECT_EQ(drawn[drawn.size() - 2], "font \"Times New Roman\" 10 style=0 #000000");
+}
+
 TEST_F(TableInBox, CellBoxesAreFoundFromTheBoxAroundAndKnowTheirPlaceInIt) {
   addTable(2);
   show(tag("") + "ab" + cellsOf({"x", "y", "z", "w"}), 300);
