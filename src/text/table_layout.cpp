@@ -43,6 +43,16 @@ class CellStates {
     return state.result;
   }
   std::int64_t layouts() const { return layouts_; }
+  // The width of each column's widest cell as the cells came out.
+  std::vector<int> widestPerColumn() const {
+    std::vector<int> widest(static_cast<std::size_t>(columns_), 0);
+    for (std::size_t i = 0; i < states_.size(); ++i) {
+      int& column = widest[i % static_cast<std::size_t>(columns_)];
+      column = std::max(column, states_[i].result.width);
+    }
+    return widest;
+  }
+  TableCellSizer& sizer() { return sizer_; }
 
  private:
   struct State {
@@ -64,6 +74,64 @@ class CellStates {
   std::vector<State> states_;
   std::int64_t layouts_ = 0;
 };
+
+// Gives each percent column (its width -1 so far) its share of what the other columns leave
+// of the free width, the remainders carried from column to column so that the shares add up
+// to it exactly. Percents that add up to nothing share equally.
+void sharePercentColumns(const TableDescription& table, int columns, std::int64_t free, std::vector<int>& widths) {
+  std::int64_t percentSum = 0;
+  std::int64_t othersSum = 0;
+  int percentColumns = 0;
+  for (int c = 0; c < columns; ++c) {
+    if (widths[static_cast<std::size_t>(c)] >= 0) {
+      othersSum += widths[static_cast<std::size_t>(c)];
+    } else {
+      percentSum += table.columnList[static_cast<std::size_t>(c)].value;
+      ++percentColumns;
+    }
+  }
+  const std::int64_t shared = std::max<std::int64_t>(free - othersSum, 0);
+  const std::int64_t divisor = percentSum > 0 ? percentSum : percentColumns;
+  std::int64_t carried = 0;
+  for (int c = 0; c < columns; ++c) {
+    if (widths[static_cast<std::size_t>(c)] >= 0) continue;
+    const std::int64_t value = percentSum > 0 ? table.columnList[static_cast<std::size_t>(c)].value : 1;
+    std::int64_t width = shared * value / divisor;
+    carried += shared * value % divisor;
+    if (carried >= divisor) {
+      ++width;
+      carried -= divisor;
+    }
+    widths[static_cast<std::size_t>(c)] = clampedWidth(width);
+  }
+}
+
+// Rows as high as their highest cell, cells placed with the spacing between them; the table
+// as large as the grid with the spacing around it.
+void placeRows(CellStates& cells, int rows, int columns, std::int64_t spacing, TableGeometry& geometry) {
+  geometry.rowHeights.assign(static_cast<std::size_t>(rows), 0);
+  geometry.cells.reserve(static_cast<std::size_t>(rows) * static_cast<std::size_t>(columns));
+  std::int64_t y = spacing;
+  std::int64_t x = spacing;
+  for (int r = 0; r < rows; ++r) {
+    int height = 0;
+    for (int c = 0; c < columns; ++c) height = std::max(height, cells.size(r, c).height);
+    geometry.rowHeights[static_cast<std::size_t>(r)] = height;
+    x = spacing;
+    for (int c = 0; c < columns; ++c) {
+      // A cell that came out narrower than its column (its content can come out wider at a
+      // wider width) still takes the column's width, so that the grid stays straight.
+      const int width = geometry.columnWidths[static_cast<std::size_t>(c)];
+      const CanvasRect bounds{saturated(x), saturated(y), saturated(x + width), saturated(y + height)};
+      cells.sizer().place(r, c, bounds);
+      geometry.cells.push_back(bounds);
+      x += width + spacing;
+    }
+    y += height + spacing;
+  }
+  geometry.width = saturated(x);
+  geometry.height = saturated(y);
+}
 
 }  // namespace
 
@@ -125,109 +193,51 @@ TableGeometry layOutTable(const TableDescription& table, int tableWidth, TableCe
   const int rows = std::max(table.rows, 0);
   const int columns = std::min(std::max(table.columns, 0), static_cast<int>(table.columnList.size()));
   const std::int64_t spacing = table.spacing;
-  TableGeometry geometry;
-  geometry.columnWidths.assign(static_cast<std::size_t>(columns), 0);
-  geometry.rowHeights.assign(static_cast<std::size_t>(rows), 0);
   CellStates cells(rows, columns, sizer);
+  // Cells are visited row by row: a row's cells lie together in memory.
+  auto giveEveryCell = [&](const std::vector<int>& widths) {
+    for (int r = 0; r < rows; ++r) {
+      for (int c = 0; c < columns; ++c)
+        if (widths[static_cast<std::size_t>(c)] >= 0) cells.give(r, c, widths[static_cast<std::size_t>(c)]);
+    }
+  };
 
   std::int64_t free = std::int64_t{clampedWidth(tableWidth)} - (columns + 1) * spacing;
   if (free < 0) free = freeWidthWhenNegative;
-
   int restColumn = -1;
-  std::vector<std::int64_t> values(static_cast<std::size_t>(columns));
+  for (int c = 0; c < columns && restColumn < 0; ++c)
+    if (table.columnList[static_cast<std::size_t>(c)].mode == ColumnMode::rest) restColumn = c;
+
+  // Pixel and "*" columns: laid out at the column's value (30 for "*"), they take the width
+  // of their widest cell.
+  std::vector<int> widths(static_cast<std::size_t>(columns), -1);
   for (int c = 0; c < columns; ++c) {
     const TableColumn& column = table.columnList[static_cast<std::size_t>(c)];
-    values[static_cast<std::size_t>(c)] = column.value;
-    if (column.mode == ColumnMode::rest && restColumn < 0) restColumn = c;
+    if (column.mode == ColumnMode::pixels) widths[static_cast<std::size_t>(c)] = clampedWidth(column.value);
+    if (column.mode == ColumnMode::rest) widths[static_cast<std::size_t>(c)] = restColumnStartWidth;
   }
-  auto isPercent = [&](int c) { return table.columnList[static_cast<std::size_t>(c)].mode == ColumnMode::percent; };
+  giveEveryCell(widths);
+  const std::vector<int> widest = cells.widestPerColumn();
+  for (int c = 0; c < columns; ++c)
+    if (widths[static_cast<std::size_t>(c)] >= 0)
+      widths[static_cast<std::size_t>(c)] = widest[static_cast<std::size_t>(c)];
 
-  // Pixel and "*" columns: as wide as their widest cell at the column's value.
-  for (int c = 0; c < columns; ++c) {
-    if (isPercent(c)) continue;
-    const bool rest = table.columnList[static_cast<std::size_t>(c)].mode == ColumnMode::rest;
-    const int start = rest ? restColumnStartWidth : clampedWidth(values[static_cast<std::size_t>(c)]);
-    int widest = 0;
-    for (int r = 0; r < rows; ++r) widest = std::max(widest, cells.give(r, c, start).width);
-    values[static_cast<std::size_t>(c)] = widest;
-  }
-
-  // Percent columns share what the others leave; the remainders are carried so that the
-  // shares add up to it exactly. Without any percent, the shares are equal.
-  std::int64_t percentSum = 0;
-  std::int64_t othersSum = 0;
-  int percentColumns = 0;
-  for (int c = 0; c < columns; ++c) {
-    if (isPercent(c)) {
-      percentSum += values[static_cast<std::size_t>(c)];
-      ++percentColumns;
-    } else {
-      othersSum += values[static_cast<std::size_t>(c)];
-    }
-  }
-  const std::int64_t shared = std::max<std::int64_t>(free - othersSum, 0);
-  std::vector<int> given(static_cast<std::size_t>(columns));
-  std::int64_t carried = 0;
-  for (int c = 0; c < columns; ++c) {
-    if (!isPercent(c)) {
-      given[static_cast<std::size_t>(c)] = clampedWidth(values[static_cast<std::size_t>(c)]);
-      continue;
-    }
-    const std::int64_t value = percentSum > 0 ? values[static_cast<std::size_t>(c)] : 1;
-    const std::int64_t divisor = percentSum > 0 ? percentSum : percentColumns;
-    std::int64_t width = shared * value / divisor;
-    carried += shared * value % divisor;
-    if (carried >= divisor) {
-      ++width;
-      carried -= divisor;
-    }
-    given[static_cast<std::size_t>(c)] = clampedWidth(width);
-  }
-  for (int r = 0; r < rows; ++r) {
-    for (int c = 0; c < columns; ++c) cells.give(r, c, given[static_cast<std::size_t>(c)]);
-  }
+  // Percent columns share what the others leave.
+  sharePercentColumns(table, columns, free, widths);
+  giveEveryCell(widths);
 
   // Every column as wide as its widest cell; the "*" column then takes the rest when more.
+  widths = cells.widestPerColumn();
   std::int64_t left = free;
-  for (int c = 0; c < columns; ++c) {
-    if (c == restColumn) continue;
-    int widest = 0;
-    for (int r = 0; r < rows; ++r) widest = std::max(widest, cells.size(r, c).width);
-    for (int r = 0; r < rows; ++r) cells.give(r, c, widest);
-    left -= widest;
-  }
-  if (restColumn >= 0) {
-    int widest = 0;
-    for (int r = 0; r < rows; ++r) widest = std::max(widest, cells.size(r, restColumn).width);
-    const int width = widest < left ? clampedWidth(left) : widest;
-    for (int r = 0; r < rows; ++r) cells.give(r, restColumn, width);
-  }
-  for (int c = 0; c < columns; ++c) {
-    int widest = 0;
-    for (int r = 0; r < rows; ++r) widest = std::max(widest, cells.size(r, c).width);
-    geometry.columnWidths[static_cast<std::size_t>(c)] = widest;
-  }
+  for (int c = 0; c < columns; ++c)
+    if (c != restColumn) left -= widths[static_cast<std::size_t>(c)];
+  if (restColumn >= 0 && widths[static_cast<std::size_t>(restColumn)] < left)
+    widths[static_cast<std::size_t>(restColumn)] = clampedWidth(left);
+  giveEveryCell(widths);
 
-  // Rows as high as their highest cell, cells placed with the spacing between them.
-  std::int64_t y = spacing;
-  std::int64_t x = spacing;
-  geometry.cells.reserve(static_cast<std::size_t>(rows) * static_cast<std::size_t>(columns));
-  for (int r = 0; r < rows; ++r) {
-    int height = 0;
-    for (int c = 0; c < columns; ++c) height = std::max(height, cells.size(r, c).height);
-    geometry.rowHeights[static_cast<std::size_t>(r)] = height;
-    x = spacing;
-    for (int c = 0; c < columns; ++c) {
-      const int width = cells.size(r, c).width;
-      const CanvasRect bounds{saturated(x), saturated(y), saturated(x + width), saturated(y + height)};
-      sizer.place(r, c, bounds);
-      geometry.cells.push_back(bounds);
-      x += width + spacing;
-    }
-    y += height + spacing;
-  }
-  geometry.width = saturated(x);
-  geometry.height = saturated(y);
+  TableGeometry geometry;
+  geometry.columnWidths = cells.widestPerColumn();
+  placeRows(cells, rows, columns, spacing, geometry);
   geometry.cellLayouts = cells.layouts();
   return geometry;
 }

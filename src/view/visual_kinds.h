@@ -48,7 +48,6 @@ inline constexpr std::string_view width = "width";        // pixels, or percent 
 inline constexpr std::string_view height = "height";
 inline constexpr std::string_view relative = "relative";      // "1": width and height are percents
 inline constexpr std::string_view background = "background";  // "1": media play with the bar hidden
-inline constexpr std::string_view repeat = "repeat";          // times media play again; -1 for ever
 inline constexpr std::string_view customType = "type";        // of custom objects (multimedia subtypes 6, 7)
 inline constexpr std::string_view iconCode = "icon";          // of custom objects of subtype 7
 inline constexpr std::string_view picture = "picture";        // kind-5 index a custom object's icon shows

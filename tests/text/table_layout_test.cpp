@@ -17,6 +17,10 @@ namespace {
 struct FakeCell {
   int widestWord = 10;
   int textWidth = 10;
+  // From this width on the cell comes out this much wider than it is asked to be (text
+  // whose lines break differently can overflow more at a wider width).
+  int overflowFrom = 0;
+  int overflow = 0;
 };
 
 class FakeCells final : public TableCellSizer {
@@ -26,7 +30,8 @@ class FakeCells final : public TableCellSizer {
 
   Size layOut(int row, int column, int width) override {
     const FakeCell& cell = at(row, column);
-    const int laidOut = std::max({width, cell.widestWord, 20});
+    int laidOut = std::max({width, cell.widestWord, 20});
+    if (cell.overflow > 0 && width >= cell.overflowFrom) laidOut += cell.overflow;
     ++layouts;
     return {laidOut, 20 * std::max(1, (cell.textWidth + laidOut - 1) / laidOut)};
   }
@@ -131,6 +136,20 @@ TEST(TableLayout, CellsThatKeepTheirWidthAreOnlyMoved) {
   FakeCells fixedCells(2, 1);
   fixedCells.at(0, 0) = {60, 60};
   EXPECT_EQ(layOutTable(tableOf(2, {pixels(40)}, 2), 210, fixedCells).cellLayouts, 3);
+}
+
+TEST(TableLayout, ACellThatComesOutWiderAtItsColumnsWidthWidensTheWholeColumn) {
+  // Both columns get 52. The lower cell of column 0 needs 56, so the upper one is laid out
+  // again at 56, where it comes out 64: the lower one, left at 56, takes the column's 64 too.
+  const TableDescription table = tableOf(2, {percent(50), percent(50)}, 2);
+  FakeCells cells(2, 2);
+  cells.at(0, 0) = {40, 40, 55, 8};
+  cells.at(1, 0) = {56, 56};
+  const TableGeometry geometry = layOutTable(table, 110, cells);
+  EXPECT_EQ(geometry.columnWidths, (std::vector<int>{64, 52}));
+  EXPECT_EQ(geometry.cells[2], (CanvasRect{2, 24, 66, 44}));
+  EXPECT_EQ(geometry.cells[3].left, geometry.cells[1].left);
+  EXPECT_EQ(geometry.width, 2 + 64 + 2 + 52 + 2);
 }
 
 TEST(TableLayout, AThousandColumnsAndHugeSizesStayWithinTheLimits) {
