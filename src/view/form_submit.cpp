@@ -2,18 +2,16 @@
 #include "view/form_submit.h"
 
 #include "document/book_object.h"
+#include "text/markup_values.h"
 #include "view/messages.h"
 #include "view/visual_kinds.h"
 
 namespace zeb {
 namespace {
 
-constexpr char hexDigits[] = "0123456789abcdef";
-
 void appendEscaped(std::string& out, unsigned char byte) {
   out += '%';
-  out += hexDigits[byte >> 4];
-  out += hexDigits[byte & 0x0F];
+  appendHex(out, byte, 2);
 }
 
 bool keptInQuery(unsigned char byte) {
