@@ -106,21 +106,25 @@ void sharePercentColumns(const TableDescription& table, int columns, std::int64_
   }
 }
 
-// Rows as high as their highest cell, cells placed with the spacing between them; the table
-// as large as the grid with the spacing around it.
-void placeRows(CellStates& cells, int rows, int columns, std::int64_t spacing, TableGeometry& geometry) {
+// Rows as high as their highest cell, cells placed with the spacing between them, each as
+// wide as its column; the table as large as the grid with the spacing around it. Each row is
+// first prepared (its cells given their widths), so that a row's cells are laid out and
+// placed while they are at hand.
+template <typename PrepareRow>
+void placeRows(CellStates& cells, int rows, int columns, std::int64_t spacing, TableGeometry& geometry,
+               PrepareRow prepareRow) {
   geometry.rowHeights.assign(static_cast<std::size_t>(rows), 0);
+  geometry.cells.clear();
   geometry.cells.reserve(static_cast<std::size_t>(rows) * static_cast<std::size_t>(columns));
   std::int64_t y = spacing;
   std::int64_t x = spacing;
   for (int r = 0; r < rows; ++r) {
+    prepareRow(r);
     int height = 0;
     for (int c = 0; c < columns; ++c) height = std::max(height, cells.size(r, c).height);
     geometry.rowHeights[static_cast<std::size_t>(r)] = height;
     x = spacing;
     for (int c = 0; c < columns; ++c) {
-      // A cell that came out narrower than its column (its content can come out wider at a
-      // wider width) still takes the column's width, so that the grid stays straight.
       const int width = geometry.columnWidths[static_cast<std::size_t>(c)];
       const CanvasRect bounds{saturated(x), saturated(y), saturated(x + width), saturated(y + height)};
       cells.sizer().place(r, c, bounds);
@@ -233,11 +237,18 @@ TableGeometry layOutTable(const TableDescription& table, int tableWidth, TableCe
     if (c != restColumn) left -= widths[static_cast<std::size_t>(c)];
   if (restColumn >= 0 && widths[static_cast<std::size_t>(restColumn)] < left)
     widths[static_cast<std::size_t>(restColumn)] = clampedWidth(left);
-  giveEveryCell(widths);
-
+  // The cells are given these widths row by row as the rows are placed. A cell laid out
+  // again can come out wider than before (its lines break differently): its column then
+  // takes its width, and the rows are placed again.
   TableGeometry geometry;
-  geometry.columnWidths = cells.widestPerColumn();
-  placeRows(cells, rows, columns, spacing, geometry);
+  geometry.columnWidths = widths;
+  placeRows(cells, rows, columns, spacing, geometry, [&](int r) {
+    for (int c = 0; c < columns; ++c) cells.give(r, c, widths[static_cast<std::size_t>(c)]);
+  });
+  if (const std::vector<int> widest = cells.widestPerColumn(); widest != geometry.columnWidths) {
+    geometry.columnWidths = widest;
+    placeRows(cells, rows, columns, spacing, geometry, [](int) {});
+  }
   geometry.cellLayouts = cells.layouts();
   return geometry;
 }
