@@ -241,12 +241,8 @@ TEST_F(BoxPainting, EmbeddedObjectsArePlacedOnTheBaselineAndPicturesDrawn) {
 TEST_F(BoxPainting, TableCellsArePaintedInsideTheirTableAndFollowTheBoxesMode) {
   auto table = set.makeObject(TOggettiHel::tabellaHtml);
   table->Release();  // spacing 2, inset 2
-  table->record().setU8(field::tableColumns, 2);
+  testing::halveColumns(table->record());
   table->record().setU8(field::tableWidthPercent, 50);
-  for (int column = 0; column < 2; ++column) {  // two percent columns of 50
-    table->record().setU8(field::tableColumnModes + column, 0);
-    table->record().setI16(field::tableColumnValues + 2 * column, 50);
-  }
   page->addEmbedded(std::move(table), 0);
   show(tag("") + "ab<$FF000000><Z S1 >x<T><Z S1 >y<T>", 220);
   // The table, 32 high, stands on the baseline at 20, 8; its columns of 52 start at 2 and 56,

@@ -25,13 +25,9 @@ class TableInBox : public testing::BoxTest {
     table->Release();
     ObjectRecord& record = table->record();
     record.setU8(field::tableRows, static_cast<std::uint8_t>(rows));
-    record.setU8(field::tableColumns, 2);
+    testing::halveColumns(record);
     record.setU8(field::tableRelativeWidth, 0);
     record.setI16(field::tableWidth, 210);
-    for (int column = 0; column < 2; ++column) {
-      record.setU8(field::tableColumnModes + column, 0);
-      record.setI16(field::tableColumnValues + 2 * column, 50);
-    }
     if (!colours.empty()) {
       std::vector<std::uint8_t> data;
       for (const std::uint32_t code : colours)

@@ -167,12 +167,8 @@ TEST_F(TextBox, AHostedBoxTakesTheSizeOfItsContent) {
 TEST_F(TextBox, ATableIsGivenTheWidthOfItsLine) {
   auto table = set.makeObject(TOggettiHel::tabellaHtml);
   table->Release();  // 1 x 1, relative width 100 %, spacing 2, inset 2
-  table->record().setU8(field::tableColumns, 2);
+  testing::halveColumns(table->record());
   table->record().setU8(field::tableWidthPercent, 50);
-  for (int column = 0; column < 2; ++column) {  // two percent columns of 50
-    table->record().setU8(field::tableColumnModes + column, 0);
-    table->record().setI16(field::tableColumnValues + 2 * column, 50);
-  }
   page->addEmbedded(std::move(table), 0);
   load(plainTag() + "ab<$FF000000><Z S1 >x<T><Z S1 >y z<T>", 220);
   const EmbeddedRef& object = paragraph(0).Objects.at(0);

@@ -181,13 +181,9 @@ TEST_F(RenderedPage, TableCellsShowTheirColoursInTheGridTheLayoutGaveThem) {
   auto table = set.makeObject(TOggettiHel::tabellaHtml);
   table->Release();
   ObjectRecord& record = table->record();
-  record.setU8(field::tableColumns, 2);
+  testing::halveColumns(record);
   record.setU8(field::tableRelativeWidth, 0);
   record.setI16(field::tableWidth, 210);
-  for (int column = 0; column < 2; ++column) {
-    record.setU8(field::tableColumnModes + column, 0);
-    record.setI16(field::tableColumnValues + 2 * column, 50);
-  }
   record.setU8(field::tableBorderWidth, 1);
   record.setU32(field::tableColour, 0x0000FF);
   const std::vector<std::uint8_t> codes = {0x00, 0xFF, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xFF};
