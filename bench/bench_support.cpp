@@ -10,6 +10,9 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
 #include <fstream>
 #include <utility>
 #include <vector>
@@ -89,6 +92,23 @@ std::string megabytes(std::int64_t bytes) {
   char text[32];
   std::snprintf(text, sizeof text, "%.1f MB", static_cast<double>(bytes) / 1e6);
   return text;
+}
+
+double threadSeconds() {
+  timespec now{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+int runsArgument(int argc, char** argv, int defaultRuns) {
+  int runs = defaultRuns;
+  for (int i = 1; i + 1 < argc; ++i)
+    if (std::strcmp(argv[i], "--runs") == 0) runs = std::max(1, std::atoi(argv[i + 1]));
+  return runs;
+}
+
+void preferOffscreenPlatform() {
+  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
 }
 
 }  // namespace zeb::bench

@@ -13,6 +13,8 @@ namespace zeb::bench {
 double median(std::vector<double> values);
 // Median wall-clock seconds of the work over the runs.
 double medianSeconds(int runs, const std::function<void()>& work);
+// Processor seconds this thread has used: what else runs on the machine does not count.
+double threadSeconds();
 // Median wall-clock seconds of a shell command line over the runs.
 double medianCommandSeconds(int runs, const std::string& commandLine);
 
@@ -26,5 +28,10 @@ std::int64_t residentBytes();
 std::filesystem::path syntheticBook(int pages, int pageBytes);
 
 std::string megabytes(std::int64_t bytes);
+
+// The N of "--runs N" on the command line (at least 1), else the default.
+int runsArgument(int argc, char** argv, int defaultRuns);
+// Qt draws and measures on the offscreen platform unless another platform is asked for.
+void preferOffscreenPlatform();
 
 }  // namespace zeb::bench

@@ -11,8 +11,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <random>
 #include <string>
@@ -125,12 +123,9 @@ void measureOnce(zeb::TZEBset& set, zeb::MeasurementCache& cache, Page& page, bo
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  zeb::bench::preferOffscreenPlatform();
   QGuiApplication application(argc, argv);
-  int runs = 11;
-  for (int i = 1; i + 1 < argc; ++i) {
-    if (std::strcmp(argv[i], "--runs") == 0) runs = std::max(1, std::atoi(argv[i + 1]));
-  }
+  const int runs = zeb::bench::runsArgument(argc, argv, 11);
 
   zeb::zebmake::BookModel model;
   const std::uint32_t linkId = zeb::zebmake::addObject(model.set(), zeb::TOggettiHel::internetLink).ID();

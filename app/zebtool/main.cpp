@@ -11,7 +11,8 @@ namespace {
 const std::vector<const std::vector<zeb::tool::Command>*>& commandGroups() {
   static const std::vector<const std::vector<zeb::tool::Command>*> groups = {
       &zeb::tool::bookCommands(), &zeb::tool::serviceCommands(), &zeb::tool::exportCommands(),
-      &zeb::tool::renderCommands()};
+      &zeb::tool::transferCommands(), &zeb::tool::shellCommands(), &zeb::tool::contentsCommands(),
+      &zeb::tool::frameCommands(), &zeb::tool::renderCommands(), &zeb::tool::layoutCommands()};
   return groups;
 }
 

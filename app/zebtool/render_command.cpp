@@ -1,33 +1,80 @@
 // zebtool render: draws a page as the reader shows it into a PNG image, through Qt on the
-// offscreen platform, so that a page can be looked at without a desktop.
-#include <QGuiApplication>
+// offscreen platform (a page with a frame map in the reader's frame set, frames and splitters
+// included); and the Qt session in which rendering and Qt metrics measure.
+#include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/zebtool/shown_page.h"
 #include "app/zebtool/tool.h"
-#include "document/container.h"
-#include "document/page_object.h"
-#include "platform/platform_services.h"
 #include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_text_measurer.h"
-#include "text/measurement_cache.h"
 #include "view/page_painting.h"
-#include "view/page_view.h"
+#include "view/qt/frame_set.h"
 
 namespace zeb::tool {
+
+bool withQtMeasurer(const std::function<void(TextMeasurer&)>& work) {
+  // Qt draws and measures without a display when no platform is asked for.
+  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  int argc = 1;
+  char name[] = "zebtool";
+  char* argv[] = {name, nullptr};
+  QApplication application(argc, argv);
+  QtTextMeasurer measurer(pagePixelsPerInch);
+  work(measurer);
+  return true;
+}
+
 namespace {
 
-// Renderings are made at the resolution the books were designed for, whatever the screen.
-constexpr int renderPixelsPerInch = 96;
 constexpr int maxRenderSide = 8192;
+
+QImage renderSinglePage(TZEBpage& view, int width, int height) {
+  QImage image(width, height, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  {
+    QPainter painter(&image);
+    QtCanvas canvas(painter, QRect(0, 0, width, height), pagePixelsPerInch);
+    paintPage(view, canvas);
+  }
+  return image;
+}
+
+// A page that names a frame map is drawn as the reader's frame set shows it: its frames, each
+// with its page, and the splitters between them (a map that cannot be read gives the warning
+// and one frame).
+QImage renderFrames(TZEBset& set, int pageNumber, int width, int height) {
+  TInsiemeCornici frames;
+  readOffscreen(frames, set, QSize(width, height));
+  frames.setMainPageNumber(pageNumber);
+  QImage image(width, height, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  frames.render(&image);
+  return image;
+}
+
+int renderPage(const PlatformServices& services, TextMeasurer& measurer, const Arguments& arguments, int pageNumber,
+               int width, int height) {
+  const auto shown = showPage(services, measurer, arguments[0], pageNumber, width, height);
+  if (!shown) return failure;
+  const bool framed = shown->view->ShownPage()->record().i32(field::pageFrameMap) >= 0;
+  const QImage image =
+      framed ? renderFrames(*shown->set, pageNumber, width, height) : renderSinglePage(*shown->view, width, height);
+  if (!image.save(QString::fromStdString(arguments[2]), "PNG")) {
+    std::fprintf(stderr, "zebtool: cannot write %s\n", arguments[2].c_str());
+    return failure;
+  }
+  return success;
+}
 
 int render(const PlatformServices& services, const Arguments& arguments) {
   if (arguments.size() < 3 || arguments.size() % 2 == 0) return usageError;
   const auto pageIndex = parsePageNumber(arguments[1]);
-  int width = 800;
-  int height = 600;
+  int width = defaultPageWidth;
+  int height = defaultPageHeight;
   for (std::size_t i = 3; i + 1 < arguments.size(); i += 2) {
     const auto value = parseNumber(arguments[i + 1], 1, maxRenderSide);
     if (!value) return usageError;
@@ -36,42 +83,10 @@ int render(const PlatformServices& services, const Arguments& arguments) {
     else return usageError;
   }
   if (!pageIndex) return usageError;
-
-  // Qt draws without a display when no platform is asked for.
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  int argc = 1;
-  char name[] = "zebtool";
-  char* argv[] = {name, nullptr};
-  QGuiApplication application(argc, argv);
-
-  QtTextMeasurer measurer(renderPixelsPerInch);
-  PlatformServices withQt = services;
-  withQt.measurer = &measurer;
-  const auto set = loadBook(withQt, arguments[0]);
-  if (!set) return failure;
-  TZEBtesto* page = livePage(*set, *pageIndex);
-  if (page == nullptr) return failure;
-
-  MeasurementCache measures(measurer);
-  PageOwner owner;  // no frame set: the page is only read
-  TZEBpage view(*set, measures, owner);
-  view.setReadOnly(true);
-  view.setAnimated(true);
-  view.setClientSize(width, height);
-  view.ShowText(page);
-
-  QImage image(width, height, QImage::Format_RGB32);
-  image.fill(Qt::white);
-  {
-    QPainter painter(&image);
-    QtCanvas canvas(painter, QRect(0, 0, width, height), renderPixelsPerInch);
-    paintPage(view, canvas);
-  }
-  if (!image.save(QString::fromStdString(arguments[2]), "PNG")) {
-    std::fprintf(stderr, "zebtool: cannot write %s\n", arguments[2].c_str());
-    return failure;
-  }
-  return success;
+  int status = failure;
+  withQtMeasurer(
+      [&](TextMeasurer& measurer) { status = renderPage(services, measurer, arguments, *pageIndex, width, height); });
+  return status;
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Shared pieces of the zebtool commands: the exit statuses, output and book loading.
 #pragma once
 
+#include <functional>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -9,6 +10,7 @@
 #include <vector>
 
 namespace zeb {
+class TextMeasurer;
 class TZEBset;
 class TZEBtesto;
 struct PlatformServices;
@@ -17,6 +19,12 @@ struct PlatformServices;
 namespace zeb::tool {
 
 enum ExitStatus : int { success = 0, failure = 1, usageError = 2 };
+
+// Pages are shown in an area of this size unless told otherwise, at the resolution the books
+// were designed for, whatever the screen.
+inline constexpr int defaultPageWidth = 800;
+inline constexpr int defaultPageHeight = 600;
+inline constexpr int pagePixelsPerInch = 96;
 
 // Writes Windows-1252 text to stdout as UTF-8.
 void printLine(std::string_view windows1252Text);
@@ -46,10 +54,19 @@ struct Command {
   int (*run)(const PlatformServices& services, const Arguments& arguments);
 };
 
+// Runs the work with Qt's measurer at pagePixelsPerInch on the offscreen platform (unless
+// another platform is asked for); false, without running it, in builds without the Qt front.
+bool withQtMeasurer(const std::function<void(TextMeasurer&)>& work);
+
 // The commands of each group, defined beside their code.
 const std::vector<Command>& bookCommands();
 const std::vector<Command>& serviceCommands();
 const std::vector<Command>& exportCommands();
+const std::vector<Command>& transferCommands();
+const std::vector<Command>& shellCommands();
+const std::vector<Command>& contentsCommands();
+const std::vector<Command>& frameCommands();
+const std::vector<Command>& layoutCommands();
 // Only in builds with the Qt front; empty otherwise.
 const std::vector<Command>& renderCommands();
 

@@ -176,7 +176,9 @@ FontMetrics TZEBset::textMetrics(std::string_view fontName) const {
 TZEBoggetto& TZEBset::contentsHolder(int headerField) {
   TZEBoggetto* holder = nullptr;
   if (const std::int32_t id = header_.i32(headerField); id > 0) holder = objectById(static_cast<std::uint32_t>(id));
-  if (holder != nullptr) return *holder;
+  // A damaged header may name an object of another kind: saving the tree must never replace
+  // a page's text or a picture's bytes, so a new holder is made instead.
+  if (holder != nullptr && holder->Kind() == TOggettiHel::shortObj) return *holder;
   auto created = makeObject(TOggettiHel::shortObj);
   created->Release();
   created->record().setU8(field::state, 10);

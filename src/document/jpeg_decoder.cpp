@@ -94,21 +94,6 @@ std::unique_ptr<JpegSession, SessionCloser> makeSession() {
   return session;
 }
 
-// Adobe's writers store CMYK inverted (0 = full ink), and their files say so in an Adobe
-// marker; without one the values are taken as plain ink amounts.
-void cmykToRgba(std::vector<std::uint8_t>& pixels, bool inverted) {
-  for (std::size_t i = 0; i + 3 < pixels.size(); i += bytesPerPixel) {
-    const int c = inverted ? pixels[i] : 255 - pixels[i];
-    const int m = inverted ? pixels[i + 1] : 255 - pixels[i + 1];
-    const int y = inverted ? pixels[i + 2] : 255 - pixels[i + 2];
-    const int k = inverted ? pixels[i + 3] : 255 - pixels[i + 3];
-    pixels[i] = static_cast<std::uint8_t>((c * k + 127) / 255);
-    pixels[i + 1] = static_cast<std::uint8_t>((m * k + 127) / 255);
-    pixels[i + 2] = static_cast<std::uint8_t>((y * k + 127) / 255);
-    pixels[i + 3] = 255;
-  }
-}
-
 DecodedPicture decode(std::span<const std::uint8_t> bytes) {
   if (bytes.empty() || bytes.size() > static_cast<std::size_t>(std::numeric_limits<long>::max())) return {};
   auto session = makeSession();
@@ -142,6 +127,19 @@ DecodedPicture decode(std::span<const std::uint8_t> bytes) {
 }
 
 }  // namespace
+
+void cmykToRgba(std::vector<std::uint8_t>& pixels, bool inverted) {
+  for (std::size_t i = 0; i + 3 < pixels.size(); i += bytesPerPixel) {
+    const int c = inverted ? pixels[i] : 255 - pixels[i];
+    const int m = inverted ? pixels[i + 1] : 255 - pixels[i + 1];
+    const int y = inverted ? pixels[i + 2] : 255 - pixels[i + 2];
+    const int k = inverted ? pixels[i + 3] : 255 - pixels[i + 3];
+    pixels[i] = static_cast<std::uint8_t>((c * k + 127) / 255);
+    pixels[i + 1] = static_cast<std::uint8_t>((m * k + 127) / 255);
+    pixels[i + 2] = static_cast<std::uint8_t>((y * k + 127) / 255);
+    pixels[i + 3] = 255;
+  }
+}
 
 DecodedPicture decodeJpeg(std::span<const std::uint8_t> bytes) {
   try {

@@ -52,6 +52,14 @@ std::string cdFolder(TZEBset& set, AskForCdFolder ask) {
   return folder;
 }
 
+void forgetMissingCdFolder(TZEBset& set) {
+  SettingsStore& settings = *set.services().settings;
+  const std::string folder = settings.readString(cdFolderKey, cdFolderValue).value_or("");
+  std::error_code error;
+  if (!folder.empty() && std::filesystem::is_directory(nativePath(folder), error)) return;
+  settings.writeString(cdFolderKey, cdFolderValue, "");
+}
+
 void parseLinkTarget(TZEBset& set, std::string_view text, AskForCdFolder ask, LinkTarget& target) {
   if (!text.starts_with(scheme)) {
     target.bookLink = false;

@@ -37,4 +37,8 @@ bool followedByProgram(std::string_view target);
 // and the caller asks for it, the user picks one ("Select CD path:"), which is stored.
 std::string cdFolder(TZEBset& set, AskForCdFolder ask);
 
+// Empties the stored CD folder when it names no existing folder, so that the user is asked
+// again the next time a "cddrive:" path is followed.
+void forgetMissingCdFolder(TZEBset& set);
+
 }  // namespace zeb

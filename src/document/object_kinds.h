@@ -131,6 +131,8 @@ inline constexpr int linkedFileNameMax = 79;
 inline constexpr int linkedFileRevision = 89;
 // programs (kind 7)
 inline constexpr int programFileName = 81;
+// frame maps (kind 9): the length of the frame records in the primary blob
+inline constexpr int frameMapRecordLength = 89;
 // tables (kind 8)
 inline constexpr int tableColumnModes = 5;
 inline constexpr int tableRelativeWidth = 55;

@@ -116,21 +116,27 @@ bool holds(const char* text, std::size_t size, std::string_view term) {
 
 }  // namespace
 
-PageQuery::PageQuery(SearchTerms terms, int options) : terms_(std::move(terms)), matchCase_((options & searchMatchCase) != 0) {
-  if (terms_.a.empty() && !terms_.b.empty()) {
-    terms_.a = std::move(terms_.b);
-    terms_.b.clear();
+void normaliseTerms(SearchTerms& terms) {
+  // D moves up first, so that a D given alone reaches A through C.
+  if (terms.c.empty() && !terms.d.empty()) {
+    terms.c = std::move(terms.d);
+    terms.d.clear();
   }
-  if (terms_.a.empty() && terms_.b.empty()) {
-    terms_.a = std::move(terms_.c);
-    terms_.b = std::move(terms_.d);
-    terms_.c.clear();
-    terms_.d.clear();
+  if (terms.a.empty() && !terms.b.empty()) {
+    terms.a = std::move(terms.b);
+    terms.b.clear();
   }
-  if (terms_.c.empty() && !terms_.d.empty()) {
-    terms_.c = std::move(terms_.d);
-    terms_.d.clear();
+  if (terms.a.empty() && terms.b.empty()) {
+    terms.a = std::move(terms.c);
+    terms.b = std::move(terms.d);
+    terms.c.clear();
+    terms.d.clear();
   }
+}
+
+PageQuery::PageQuery(SearchTerms terms, int options)
+    : terms_(std::move(terms)), matchCase_((options & searchMatchCase) != 0) {
+  normaliseTerms(terms_);
   if (!matchCase_) {
     for (std::string* term : {&terms_.a, &terms_.b, &terms_.c, &terms_.d}) *term = lowerWindows1252(*term);
   }

@@ -20,6 +20,10 @@ struct SearchTerms {
 inline constexpr int searchWholeWords = 1;
 inline constexpr int searchMatchCase = 2;
 
+// Moves the terms up: D into an empty C, then B into an empty A, then C and D into A and B
+// when both are empty. A term given alone, wherever it stands, ends as A.
+void normaliseTerms(SearchTerms& terms);
+
 // A query over many pages: the terms are normalised once, the plain-text buffer is reused
 // from page to page.
 class PageQuery {

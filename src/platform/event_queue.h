@@ -22,6 +22,8 @@ class EventQueue {
  public:
   virtual ~EventQueue() = default;
   // Runs the work once the event being handled now is finished, never from inside post().
+  // Any thread may post (the transfer threads hand their endings over this way); the work
+  // always runs on the user-interface thread. Timers belong to the user-interface thread.
   virtual void post(std::function<void()> work) = 0;
   // A stopped timer; destroying it stops it.
   virtual std::unique_ptr<Timer> createTimer() = 0;

@@ -17,8 +17,8 @@ int TZEBbox::firstParagraphStart() const {
 }
 
 void TZEBbox::setVerticalRange(int range) {
-  rangeCapped_ = range > limits::maxVerticalRange;
-  verticalRange_ = std::min(range, limits::maxVerticalRange);
+  rangeCapped_ = range >= limits::maxCoordinate;
+  verticalRange_ = range;
 }
 
 void TZEBbox::setExtents() {

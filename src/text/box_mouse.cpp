@@ -35,21 +35,21 @@ void TZEBbox::pressAt(const MouseEvent& event) {
   press_.origin = hit->paragraph->Origin;
   if (!animated_ && (readOnly_ || press_.origin != paragraphOrigin::body)) return;
 
-  const TextPos& position = *hit;
+  // The caret never goes into header or footer text: a press there puts it on the nearest
+  // body line, under the point.
+  const std::optional<TextPos> inBody = hitTestNearest(*this, event.x, event.y, HitScope::body);
+  const TextPos position = inBody ? *inBody : *hit;
   hideCaret();
   moveCaret(position);
-  const bool left = event.button == MouseButton::left;
-  press_.dragCandidate = left && !animated_ && hasSelection_ && selectionContains(position);
+  press_.dragCandidate =
+      event.button == MouseButton::left && !animated_ && hasSelection_ && selectionContains(position);
   press_.pressed = true;
   press_.x = event.x;
   press_.y = event.y;
   press_.position = position;
   if (press_.dragCandidate) return;
-  // A right press keeps the selection, so that a popup menu can act on it.
-  if (left) {
-    ClearSelection();
-    selStart_ = selEnd_ = position;
-  }
+  ClearSelection();
+  selStart_ = selEnd_ = position;
   if (animated_) {
     if (FrameSetLink* frames = frameSet()) frames->TakeFocus();
   } else if (surface_ != nullptr && surface_->canFocus()) {

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "text/box_host.h"
-#include "text/line_layout.h"
 #include "text/text_box.h"
 
 namespace zeb {
@@ -56,7 +55,7 @@ void TZEBbox::scrollBy(int dx, int dy) {
   if (host_ == nullptr || isHosted()) return;
   const int oldHorizontal = horizontalPosition_;
   const int oldVertical = verticalPosition_;
-  setScrollPosition(saturated(std::int64_t{horizontalPosition_} + dx), saturated(std::int64_t{verticalPosition_} + dy));
+  setScrollPosition(std::int64_t{horizontalPosition_} + dx, std::int64_t{verticalPosition_} + dy);
   if (horizontalPosition_ != oldHorizontal || verticalPosition_ != oldVertical) host_->scrolled(*this);
 }
 

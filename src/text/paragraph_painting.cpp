@@ -183,10 +183,11 @@ void ParagraphPainter::apply(int i) {
   const bool startsRun =
       current.RunStyle >= 0 && current.RunStyle < static_cast<std::int32_t>(paragraph_.RunStyles.size());
   if (startsRun) run_ = paragraph_.RunStyles[static_cast<std::size_t>(current.RunStyle)].get();
-  if (startsRun && (link_ == noLink || style.LinkSize() < 0)) {
+  if (startsRun) {
     TMyFont font = runFont(style, run_);
     if (link_ != noLink && current.LinkCode == link_) {
-      // Inside a link the run gives face, size and style; the link keeps its look.
+      // Inside a link the run gives face, size and style, changed by the link's look as
+      // when the text was measured; the link keeps its colour.
       const Colour linkColour = font_.Color;
       applyLinkLook(font, style);
       font.Color = linkColour;

@@ -47,12 +47,22 @@ void TZEBbox::setBounds(int left, int top, int width, int height) {
   height_ = height;
 }
 
-void TZEBbox::setScrollPosition(int horizontal, int vertical) {
+ScrollWindow TZEBbox::scrollWindow() const {
+  ScrollWindow window;
+  window.contentWidth = horizontalRange_;
+  window.contentHeight = verticalRange_;
+  window.left = horizontalPosition_;
+  window.top = verticalPosition_;
+  window.width = host_ != nullptr ? std::max(0, host_->clientWidth()) : 0;
+  window.height = host_ != nullptr ? std::max(0, host_->clientHeight()) : 0;
+  return window;
+}
+
+void TZEBbox::setScrollPosition(std::int64_t horizontal, std::int64_t vertical) {
   // A bar's position runs up to its range less the part of the page that shows.
-  const int clientWidth = host_ != nullptr ? std::max(0, host_->clientWidth()) : 0;
-  const int clientHeight = host_ != nullptr ? std::max(0, host_->clientHeight()) : 0;
-  horizontalPosition_ = std::clamp(horizontal, 0, std::max(0, horizontalRange_ - clientWidth));
-  verticalPosition_ = std::clamp(vertical, 0, std::max(0, verticalRange_ - clientHeight));
+  const ScrollWindow window = scrollWindow();
+  horizontalPosition_ = static_cast<int>(std::clamp<std::int64_t>(horizontal, 0, window.maxLeft()));
+  verticalPosition_ = static_cast<int>(std::clamp<std::int64_t>(vertical, 0, window.maxTop()));
 }
 
 }  // namespace zeb

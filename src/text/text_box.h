@@ -29,10 +29,19 @@ class TZEBTextAttributes;
 class TZEBset;
 class TZEBtesto;
 
-namespace limits {
-// The vertical scroll range of a box on a page never exceeds this.
-inline constexpr int maxVerticalRange = 32600;
-}  // namespace limits
+// What the scroll bars of a page show of the box on it, in wide integers, so that the
+// scrolling window needs no limit of its own however long a page is.
+struct ScrollWindow {
+  std::int64_t contentWidth = 0;   // the horizontal range: 0 while the text fits the page's width
+  std::int64_t contentHeight = 0;  // the vertical range: the height of the text
+  std::int64_t left = 0;           // the scroll position: the box's point at the view's top left
+  std::int64_t top = 0;
+  std::int64_t width = 0;  // the view: the page's client area
+  std::int64_t height = 0;
+
+  std::int64_t maxLeft() const { return contentWidth > width ? contentWidth - width : 0; }
+  std::int64_t maxTop() const { return contentHeight > height ? contentHeight - height : 0; }
+};
 
 // A box on a page scrolls through the page's bars; a hosted box lives inside a visual
 // object (a table cell, a floating text) and takes the size of its content.
@@ -125,14 +134,18 @@ class TZEBbox {
   // Sets the size without laying out (before loading, or by a host).
   void setBounds(int left, int top, int width, int height);
 
-  // Scroll ranges of a box on a page, for the page's scroll bars.
+  // Scroll ranges of a box on a page, for the page's scroll bars. A page is as long as its
+  // text: layout positions, and with them ranges and positions, stop growing only at
+  // limits::maxCoordinate, which fits these integers.
   int VerticalRange() const { return verticalRange_; }
   int HorizontalRange() const { return horizontalRange_; }
   int VerticalPosition() const { return verticalPosition_; }
   int HorizontalPosition() const { return horizontalPosition_; }
+  // The ranges, the position and the host's client size together.
+  ScrollWindow scrollWindow() const;
   // Clamped to the ranges less the host's client size; the host is not told (see scrollBy).
-  void setScrollPosition(int horizontal, int vertical);
-  // Set when the vertical range had to be capped at limits::maxVerticalRange.
+  void setScrollPosition(std::int64_t horizontal, std::int64_t vertical);
+  // Set when the text reached limits::maxCoordinate, beyond which nothing can be scrolled to.
   bool RangeCapped() const { return rangeCapped_; }
 
   // The y at which the first paragraph starts.

@@ -37,7 +37,7 @@ TZEBpage::TZEBpage(TZEBset& set, MeasurementCache& measures, PageOwner& owner)
       owner_(owner),
       objects_(std::make_unique<VisualObjectFactory>(ControlMetrics::measuredWith(measures.measurer()))) {}
 
-TZEBpage::~TZEBpage() = default;
+TZEBpage::~TZEBpage() { owner_.pageClosing(*this); }
 
 const ControlMetrics& TZEBpage::controlMetrics() const { return objects_->metrics(); }
 
@@ -50,29 +50,44 @@ void TZEBpage::setClientSize(int width, int height) {
 }
 
 TZEBtesto& TZEBpage::ShowText(TZEBtesto* page) {
-  anchors_.clear();
-  previews_.clear();
-  activeBox_ = nullptr;
-  box_.reset();
+  forgetShown();
   if (page != nullptr && page->isRegistered()) {
     pageIndex_ = page->Index();
     shownPage_ = page;
     blank_ = false;
-    working_ = openPageWithHeaderAndFooter(set_, *page);
-    background_.setColour(page->record().u32(field::pageBackgroundColour));
-    background_.setPicture(page->ReferencedPicture());
-  } else {
-    // A fresh text that is not part of the book.
-    pageIndex_ = -1;
-    shownPage_ = nullptr;
-    blank_ = true;
-    working_.reset(static_cast<TZEBtesto*>(set_.makeObject(TOggettiHel::testoHtml).release()));
-    working_->Release();
-    working_->Activate();
-    background_.setColour(static_cast<std::uint32_t>(set_.header().i32(header::defaultBackgroundColour)));
-    background_.setPicture(nullptr);
+    ShowBackground(page);
+    return showWorkingText(openPageWithHeaderAndFooter(set_, *page));
   }
+  // A fresh text that is not part of the book.
+  blank_ = true;
+  std::unique_ptr<TZEBtesto> fresh(static_cast<TZEBtesto*>(set_.makeObject(TOggettiHel::testoHtml).release()));
+  fresh->Release();
+  fresh->Activate();
+  ShowBackground(nullptr);
+  return showWorkingText(std::move(fresh));
+}
 
+TZEBtesto& TZEBpage::ShowTemporaryText(std::unique_ptr<TZEBtesto> text) {
+  forgetShown();
+  blank_ = false;
+  temporary_ = std::move(text);
+  ShowBackground(nullptr);
+  return showWorkingText(openPageText(set_, *temporary_));
+}
+
+void TZEBpage::forgetShown() {
+  anchors_.clear();
+  previews_.clear();
+  activeBox_ = nullptr;
+  box_.reset();
+  working_.reset();
+  temporary_.reset();
+  pageIndex_ = -1;
+  shownPage_ = nullptr;
+}
+
+TZEBtesto& TZEBpage::showWorkingText(std::unique_ptr<TZEBtesto> working) {
+  working_ = std::move(working);
   box_ = std::make_unique<TZEBbox>(set_, measures_);
   box_->setHost(this);
   box_->setObjectFactory(objects_.get());
@@ -84,41 +99,94 @@ TZEBtesto& TZEBpage::ShowText(TZEBtesto* page) {
   box_->Background().picture = background_.Picture();
   box_->Background().fixed = shownPage_ != nullptr && shownPage_->record().i32(field::pageFixedBackground) == 1;
   box_->LoadFrom(*working_, working_->headerText(), working_->footerText());
-  collectPanels(*box_);
+  collectPanels();
   modified_ = false;
+  owner_.pageLoaded(*this);
   if (!blank_) FollowPreviewPanels();
   return *working_;
 }
 
-void TZEBpage::boxChanged(TZEBbox& box) {
-  if (&box == box_.get() && !framesOnly_) verticalRange_ = box.VerticalRange();
+void TZEBpage::ShowBackground(TZEBtesto* page) {
+  if (page != nullptr) {
+    background_.setColour(page->record().u32(field::pageBackgroundColour));
+    background_.setPicture(page->ReferencedPicture());
+  } else {
+    background_.setColour(static_cast<std::uint32_t>(set_.header().i32(header::defaultBackgroundColour)));
+    background_.setPicture(nullptr);
+  }
 }
 
-void TZEBpage::collectPanels(TZEBbox& box) {
-  // Until the visual controls of panel elements exist, the page finds its anchors and
-  // preview panels itself: breadth first, each box in text order before the boxes of the
-  // table cells it holds, level by level.
-  std::vector<std::pair<TZEBbox*, int>> boxes = {{&box, 0}};
+void TZEBpage::boxChanged(TZEBbox& box) {
+  if (&box != box_.get()) return;
+  if (!framesOnly_) verticalRange_ = box.VerticalRange();
+  if (window_ != nullptr) window_->pageLaidOut();
+}
+
+void TZEBpage::scrolled(TZEBbox& box) {
+  if (&box == box_.get() && window_ != nullptr) window_->pageScrolled();
+}
+
+std::vector<TZEBbox*> TZEBpage::allBoxes() const {
+  // Breadth first: each box before the boxes of the table cells it holds, level by level,
+  // the cells of one box in text order.
+  std::vector<TZEBbox*> boxes;
+  if (!box_) return boxes;
+  std::vector<int> depths = {0};
+  boxes.push_back(box_.get());
   for (std::size_t next = 0; next < boxes.size(); ++next) {
-    const auto [current, depth] = boxes[next];  // a copy: the list grows below
+    const int depth = depths[next];
+    if (depth >= limits::maxTableNesting) continue;
+    TZEBbox& current = *boxes[next];
+    for (int p = 0; p < current.paragraphCount(); ++p) {
+      for (const EmbeddedRef& ref : current.paragraph(p).Objects) {
+        TableCells* table = ref.visual != nullptr ? ref.visual->tableCells() : nullptr;
+        if (table == nullptr) continue;
+        for (const auto& cell : table->cells()) {
+          if (!cell) continue;
+          boxes.push_back(cell.get());
+          depths.push_back(depth + 1);
+        }
+      }
+    }
+  }
+  return boxes;
+}
+
+void TZEBpage::collectPanels() {
+  // Until the visual controls of panel elements exist, the page finds its anchors and
+  // preview panels itself, in the order of its boxes.
+  for (TZEBbox* current : allBoxes()) {
     for (int p = 0; p < current->paragraphCount(); ++p) {
       const TZEBparag& paragraph = current->paragraph(p);
       for (int c = 0; c < paragraph.length(); ++c) {
         const int objectIndex = paragraph.Cells[static_cast<std::size_t>(c)].ObjectIndex;
         if (objectIndex < 0) continue;
         const EmbeddedRef& ref = paragraph.Objects[static_cast<std::size_t>(objectIndex)];
-        if (ref.object != nullptr && ref.object->Kind() == TOggettiHel::shortObj) {
-          const PagePanel panel{ref.object, current, p, c};
-          if (ref.object->state() == anchorSubtype) addOnce(anchors_, panel);
-          if (ref.object->state() == previewSubtype) addOnce(previews_, panel);
-        }
-        TableCells* table = ref.visual != nullptr ? ref.visual->tableCells() : nullptr;
-        if (table == nullptr || depth >= limits::maxTableNesting) continue;
-        for (const auto& cell : table->cells())
-          if (cell) boxes.emplace_back(cell.get(), depth + 1);
+        if (ref.object == nullptr || ref.object->Kind() != TOggettiHel::shortObj) continue;
+        const PagePanel panel{ref.object, current, p, c};
+        if (ref.object->state() == anchorSubtype) addOnce(anchors_, panel);
+        if (ref.object->state() == previewSubtype) addOnce(previews_, panel);
       }
     }
   }
+}
+
+bool TZEBpage::holdsBox(const TZEBbox& box) const {
+  const std::vector<TZEBbox*> boxes = allBoxes();
+  return std::find(boxes.begin(), boxes.end(), &box) != boxes.end();
+}
+
+void TZEBpage::registerFrameSet(EmbeddedFrameSet& frames) {
+  if (std::find(frameSets_.begin(), frameSets_.end(), &frames) == frameSets_.end()) frameSets_.push_back(&frames);
+}
+
+void TZEBpage::unregisterFrameSet(EmbeddedFrameSet& frames) { std::erase(frameSets_, &frames); }
+
+NamedFrame* TZEBpage::FindFrameByName(std::string_view name) const {
+  for (EmbeddedFrameSet* frames : frameSets_) {
+    if (NamedFrame* found = frames->findFrameNamed(name)) return found;
+  }
+  return nullptr;
 }
 
 // --- Modes.
@@ -179,7 +247,7 @@ bool TZEBpage::GoToAnchor(std::int32_t number) {
 
 void TZEBpage::FollowPreviewPanels() {
   if (!owner_.ActivePreview()) return;
-  for (const PagePanel& preview : previews_) owner_.followObject(*preview.object);
+  for (const PagePanel& preview : previews_) owner_.followObject(*this, *preview.object);
 }
 
 // --- Search.

@@ -14,6 +14,8 @@ namespace zeb {
 
 class FrameSetLink;
 class MeasurementCache;
+class NamedFrame;
+class TZEBpage;
 struct ControlMetrics;
 class VisualObjectFactory;
 class TZEBbox;
@@ -31,12 +33,35 @@ class PageOwner {
   // Anchors are shown in read-only mode too.
   virtual bool AnchorPreview() const { return false; }
   virtual bool SaveOnExit() const { return false; }
-  // Follows an object of a preview panel (a link target, a page).
-  virtual void followObject(TZEBoggetto&) {}
+  // Follows the object of one of the page's preview panels.
+  virtual void followObject(TZEBpage&, TZEBoggetto&) {}
   // A click on a page that shows only its frame's name.
-  virtual void activateFrameOf(class TZEBpage&) {}
+  virtual void activateFrameOf(TZEBpage&) {}
   // What the page's text boxes tell the frame set; none outside a frame set.
   virtual FrameSetLink* frameSetLink() const { return nullptr; }
+  // The page registers itself when it has loaded a text, and leaves when it is destroyed.
+  virtual void pageLoaded(TZEBpage&) {}
+  virtual void pageClosing(TZEBpage&) {}
+};
+
+// The window a page is shown in: told when the box's extents or scroll positions change,
+// so that it moves its bars and repaints.
+class PageWindow {
+ public:
+  virtual ~PageWindow() = default;
+  // The box was loaded or laid out again: ranges and sizes may differ.
+  virtual void pageLaidOut() {}
+  // The box moved its scroll positions (keys, a caret kept in view, a found text).
+  virtual void pageScrolled() {}
+};
+
+// A frame set placed on the page by a floating object, as the search for a frame by name
+// sees it.
+class EmbeddedFrameSet {
+ public:
+  virtual ~EmbeddedFrameSet() = default;
+  // The frame of that name in this frame set, or none.
+  virtual NamedFrame* findFrameNamed(std::string_view name) = 0;
 };
 
 // An anchor or preview panel: a panel element in one of the page's text boxes.
@@ -66,9 +91,18 @@ class TZEBpage final : public BoxHost {
   int clientHeight() const override { return clientHeight_; }
   FrameSetLink* frameSet() const override { return owner_.frameSetLink(); }
 
+  // The window the page is shown in, or none; not owned.
+  void setWindow(PageWindow* window) { window_ = window; }
+
   // Shows a page of the book (registered in it), or, with none, a fresh blank text that is
   // not part of the book. Returns the working text.
   TZEBtesto& ShowText(TZEBtesto* page);
+  // Shows a text that is not part of the book (the frame's placeholder for an object), as a
+  // page shows its text; the page keeps the text object and never commits it.
+  TZEBtesto& ShowTemporaryText(std::unique_ptr<TZEBtesto> text);
+  // Takes the background colour and picture of the page (the book's default colour for
+  // none) before its text is loaded, so that a frame shows its background first.
+  void ShowBackground(TZEBtesto* page);
   std::int32_t PageIndex() const { return pageIndex_; }
   TZEBoggetto* ShownPage() const { return shownPage_; }
   TZEBtesto* WorkingText() const { return working_.get(); }
@@ -108,6 +142,19 @@ class TZEBpage final : public BoxHost {
   // The box the caret is in (a table cell's box or the page's own); the search starts there.
   TZEBbox* ActiveBox() const { return activeBox_ != nullptr ? activeBox_ : box_.get(); }
 
+  // Whether the box is the page's own or one of the table cells inside it.
+  bool holdsBox(const TZEBbox& box) const;
+
+  // The frame sets of the page's floating objects (each registered once), and the frame of
+  // that name in the first of them that has one.
+  void registerFrameSet(EmbeddedFrameSet& frames);
+  void unregisterFrameSet(EmbeddedFrameSet& frames);
+  const std::vector<EmbeddedFrameSet*>& embeddedFrameSets() const { return frameSets_; }
+  NamedFrame* FindFrameByName(std::string_view name) const;
+
+  // Work posted for this page holds a weak copy: it does nothing once the page is gone.
+  std::weak_ptr<bool> lifeToken() const { return alive_; }
+
   // The background behind the text.
   TZEBsfondo& Background() { return background_; }
   // Erasing is left to the background control on a blank page.
@@ -119,20 +166,30 @@ class TZEBpage final : public BoxHost {
   bool Committed() const { return committed_; }
 
   void boxChanged(TZEBbox& box) override;
+  void scrolled(TZEBbox& box) override;
 
  private:
-  void collectPanels(TZEBbox& box);
+  void collectPanels();
+  void forgetShown();
+  TZEBtesto& showWorkingText(std::unique_ptr<TZEBtesto> working);
+  // Every box of the page: its own, then the cells of its tables, level by level.
+  std::vector<TZEBbox*> allBoxes() const;
   void applyScrollBarRule();
 
   TZEBset& set_;
   MeasurementCache& measures_;
   PageOwner& owner_;
+  PageWindow* window_ = nullptr;
+  // A placeholder text outlives the working copy made of it.
+  std::unique_ptr<TZEBtesto> temporary_;
   std::unique_ptr<VisualObjectFactory> objects_;
   std::unique_ptr<TZEBtesto> working_;
   std::unique_ptr<TZEBbox> box_;
   TZEBsfondo background_;
   std::vector<PagePanel> anchors_;
   std::vector<PagePanel> previews_;
+  std::vector<EmbeddedFrameSet*> frameSets_;
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
   TZEBoggetto* shownPage_ = nullptr;
   TZEBbox* activeBox_ = nullptr;
   std::int32_t pageIndex_ = -1;

@@ -288,9 +288,11 @@ TEST_F(ContainerLoad, PageNameIsReadStraightFromAFile) {
     zebmake::addPage(book, "First", "<Z S0 >");
     zebmake::addPage(book, "Second", "<Z S0 >");
     zebmake::addObject(book, TOggettiHel::keyword).setName("word");
+    // Its record follows the pages' and holds a name where a page's name lies.
+    zebmake::addObject(book, TOggettiHel::internetLink).setName("Hyperlink");
   }));
   EXPECT_EQ(TZEBset::PageNameFromFile(path, 1), "Second");
-  EXPECT_EQ(TZEBset::PageNameFromFile(path, 2), "");
+  EXPECT_EQ(TZEBset::PageNameFromFile(path, 2), "");  // one past the last page
   EXPECT_EQ(TZEBset::PageNameFromFile(path, -1), "");
   EXPECT_EQ(TZEBset::PageNameFromFile(path, objectId(TOggettiHel::keyword, 0)), "");
   EXPECT_EQ(TZEBset::PageNameFromFile(folder.path() / "missing.zeb", 0), "");

@@ -60,6 +60,19 @@ TEST(JpegDecoder, ColourGreyAndCmykBaselineAndProgressive) {
   }
 }
 
+TEST(JpegDecoder, CmykBecomesRgbRoundedToTheNearest) {
+  // Stored inverted, ink times black over 255: 1 * 128 is 0.502, 1 * 127 is 0.498 (just
+  // below a half), 200 * 128 is 100.4, 77 * 127 is 38.35, 255 * 127 is 127.
+  std::vector<std::uint8_t> adobe = {1, 200, 255, 128, 1, 1, 1, 127, 77, 255, 2, 127};
+  const std::vector<std::uint8_t> rgba = {1, 100, 128, 255, 0, 0, 0, 255, 38, 127, 1, 255};
+  cmykToRgba(adobe, true);
+  EXPECT_EQ(adobe, rgba);
+  // Plain ink amounts are the complements of the same values.
+  std::vector<std::uint8_t> plain = {254, 55, 0, 127, 254, 254, 254, 128, 178, 0, 253, 128};
+  cmykToRgba(plain, false);
+  EXPECT_EQ(plain, rgba);
+}
+
 TEST(JpegDecoder, GradientKeepsItsPixelsInPlace) {
   JpegPicture source;
   source.width = 40;

@@ -85,7 +85,8 @@ TEST_F(RecordCompletion, OldPicturesWithTheSameNameInAnotherCaseGetNewNames) {
   load(
       [](TZEBset& book) {
         book.header().setI32(1632, 3);
-        for (const char* name : {"Photo.GIF", "photo.gif", "other.jpg"}) zebmake::addObject(book, TOggettiHel::immagine).setFileName(name);
+        for (const char* name : {"Photo.GIF", "photo.gif", "other.jpg", "PHOTO.GIF"})
+          zebmake::addObject(book, TOggettiHel::immagine).setFileName(name);
       },
       TOggettiHel::immagine, 600);
   EXPECT_EQ(object(TOggettiHel::immagine, 0).FileName(), "Photo.GIF");
@@ -95,6 +96,10 @@ TEST_F(RecordCompletion, OldPicturesWithTheSameNameInAnotherCaseGetNewNames) {
   EXPECT_EQ(renamed.find_first_not_of("0123456789abcdef", 2), 8u);
   EXPECT_TRUE(renamed.ends_with(".gif"));
   EXPECT_EQ(object(TOggettiHel::immagine, 2).FileName(), "other.jpg");
+  // A later name in capitals is compared in lower case too, and keeps its own extension.
+  const std::string capitals = object(TOggettiHel::immagine, 3).FileName();
+  EXPECT_TRUE(capitals.starts_with("ed") && capitals.ends_with(".GIF")) << capitals;
+  EXPECT_NE(capitals, renamed);
   const ObjectRecord& record = object(TOggettiHel::immagine, 1).record();
   EXPECT_EQ(record.i32(662), -1);
   EXPECT_EQ(record.u8(666), 0);

@@ -43,6 +43,10 @@ TEST(SearchText, TermsMoveUpWhenTheFirstAreEmpty) {
   EXPECT_EQ(test({"", "", "plums", "apples"}), "");     // C and D become A and B
   EXPECT_EQ(test({"", "", "pears", "apples"}), "pears");
   EXPECT_EQ(test({"plums", "", "", "apples"}), "apples");  // D alone becomes C
+  // D alone moves to C, and then C to A: it is the single term.
+  EXPECT_EQ(test({"", "", "", "pears"}), "pears");
+  EXPECT_EQ(test({"", "", "", "plums"}), "");
+  EXPECT_EQ(test({"", "plums", "", "pears"}), "pears");
   EXPECT_EQ(test({"APPLES", "Pears", "", ""}), "apples");  // lower-cased unless the case matters
   EXPECT_EQ(test({"APPLES", "", "", ""}, searchMatchCase), "");
   EXPECT_EQ(test({"apples", "plums", "and", ""}), "and");
@@ -110,7 +114,15 @@ TEST(BookSearch, FindsLivePagesInNumberOrder) {
   std::vector<std::pair<int, std::string>> found;
   for (const PageHit& hit : searchBook(set, {"RIVER", "", "water", ""}, 0)) found.emplace_back(hit.page, hit.term);
   EXPECT_EQ(found, (std::vector<std::pair<int, std::string>>{{0, "river"}, {1, "water"}, {3, "river"}}));
-  EXPECT_TRUE(searchBook(set, {"River", "", "", ""}, searchMatchCase).empty() == false);
+  auto pagesOf = [](const std::vector<PageHit>& hits) {
+    std::vector<int> pages;
+    for (const PageHit& hit : hits) pages.push_back(hit.page);
+    return pages;
+  };
+  // Matching case, "River" is only on page 3 and "river" only on page 0; ignoring it, both are on both.
+  EXPECT_EQ(pagesOf(searchBook(set, {"River", "", "", ""}, searchMatchCase)), std::vector<int>{3});
+  EXPECT_EQ(pagesOf(searchBook(set, {"river", "", "", ""}, searchMatchCase)), std::vector<int>{0});
+  EXPECT_EQ(pagesOf(searchBook(set, {"River", "", "", ""}, 0)), (std::vector<int>{0, 3}));
   EXPECT_TRUE(searchBook(set, {"", "", "", ""}, 0).empty());
   // Searching reads the texts without keeping them.
   EXPECT_EQ(set.slot(TOggettiHel::testoHtml, 0)->primaryBlob().source(), Blob::Source::pending);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
 
 namespace zeb {
 namespace {
@@ -43,6 +44,18 @@ TEST(ManualEventQueue, TimersFireInTheOrderTheyAreDue) {
   gone.reset();
   queue.advance(100);
   EXPECT_EQ(fired, "rorr");
+}
+
+TEST(ManualEventQueue, WorkPostedByAnotherThreadRunsOnTheThreadThatRunsTheQueue) {
+  ManualEventQueue queue;
+  std::thread::id ranOn;
+  std::thread poster([&] { queue.post([&] { ranOn = std::this_thread::get_id(); }); });
+  poster.join();
+  ASSERT_TRUE(queue.waitForPosted(std::chrono::seconds(30)));
+  EXPECT_EQ(queue.pendingCount(), 1u);
+  EXPECT_EQ(queue.runPending(), 1);
+  EXPECT_EQ(ranOn, std::this_thread::get_id());
+  EXPECT_FALSE(queue.waitForPosted(std::chrono::milliseconds(0)));
 }
 
 }  // namespace

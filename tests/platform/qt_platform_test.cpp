@@ -12,6 +12,8 @@
 #include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_event_queue.h"
+#include "platform/qt/qt_fonts.h"
+#include "platform/qt/qt_shaped_text.h"
 #include "platform/qt/qt_text_measurer.h"
 #include "platform/system_colours.h"
 
@@ -115,6 +117,42 @@ TEST(QtCanvas, EveryFontChangeTakesEffectAndOutlastsARestore) {
   // one of the painter's restored state, which would reach high above its cap height.
   EXPECT_GT(inkIn(image, QRect(100, 30, 20, 12)), 5);
   EXPECT_EQ(inkIn(image, QRect(100, 14, 40, 14)), 0);
+}
+
+// The canvas draws text from glyphs it shaped once and kept; they must give exactly the
+// pixels and the widths that shaping the text afresh gives, whatever the font.
+TEST(QtCanvas, KeptGlyphsDrawAndMeasureAsQtDoesAfresh) {
+  const std::vector<TMyFont> fonts = {{"Times New Roman", 0, 0x000000, 12, 0},
+                                      {"Arial", fontStyle::bold | fontStyle::italic, 0x0000FF, 15, 0},
+                                      {"Times New Roman", fontStyle::underline, 0xFF0000, 11, 0},
+                                      {"Courier New", fontStyle::strikeOut, 0x000000, 10, 0},
+                                      {"Symbol", 0, 0x000000, 14, 0},
+                                      {"Wingdings", 0, 0x000000, 14, 0}};
+  const std::string texts[] = {"office", "Wave,", "caf\xE9!", "AVATAR", "abg", "Jw", " ", "x y"};
+  for (const TMyFont& font : fonts) {
+    for (const std::string& text : texts) {
+      SCOPED_TRACE(font.Name + " " + std::to_string(font.Style) + " \"" + text + "\"");
+      QImage kept = blank(160, 40);
+      QImage afresh = blank(160, 40);
+      const QFont qtFont = qtFontFor(font, 96);
+      for (int round = 0; round < 2; ++round) {  // the second round draws what the first kept
+        kept.fill(Qt::white);
+        QPainter painter(&kept);
+        QtCanvas canvas(painter, kept.rect(), 96);
+        canvas.setFont(font);
+        canvas.textOut(7, 5, text);
+        EXPECT_EQ(canvas.textWidth(text), QFontMetrics(qtFont).horizontalAdvance(qtTextFor(font, text)));
+      }
+      {
+        QPainter painter(&afresh);
+        painter.setFont(qtFont);
+        painter.setPen(QtCanvas(painter, afresh.rect(), 96).colourOf(font.Color));
+        painter.drawText(QPoint(7, 5 + QFontMetrics(qtFont).ascent()), qtTextFor(font, text));
+      }
+      EXPECT_TRUE(kept == afresh);
+    }
+  }
+  ShapedTextCache::ofThisThread().clear();
 }
 
 TEST(QtCanvas, SystemColoursComeFromThePalette) {

@@ -110,6 +110,10 @@ TEST_F(BoxKeys, CaretKeysMoveByCharacterWordLineAndParagraph) {
   EXPECT_EQ(caret(), std::make_pair(0, 9));
   box->keyDown(key(Key::down));
   EXPECT_EQ(caret(), std::make_pair(1, 1));
+  box->keyDown(key(Key::up));  // onto "ghi", the last line of the wrapped paragraph above
+  EXPECT_EQ(caret(), std::make_pair(0, 9));
+  box->keyDown(key(Key::down));
+  EXPECT_EQ(caret(), std::make_pair(1, 1));
   box->keyDown(key(Key::end));
   EXPECT_EQ(caret(), std::make_pair(1, 2));  // before the line's last character, the blank
   box->keyDown(key(Key::home));

@@ -133,19 +133,59 @@ TEST_F(BoxMouse, ADoubleClickSelectsTheWordWithTheBlanksAfterIt) {
 }
 
 TEST_F(BoxMouse, ASelectionDraggedFromTheBodyNeverReachesIntoTheFooter) {
-  const auto footer = std::make_unique<TZEBtesto>();
-  footer->setText(tag("") + "footer text" + '\0');
-  page->setText(tag("") + "first" + tag("") + "second" + '\0');
-  box = std::make_unique<TZEBbox>(set, measures);
-  box->setHost(&host);
-  box->setSurface(&surface);
-  box->setBounds(0, 0, 200, 300);
-  box->LoadFrom(*page, nullptr, footer.get());
+  const auto footer = textOf(tag("") + "footer text");
+  show(tag("") + "first" + tag("") + "second", 200, nullptr, footer.get());
   ASSERT_EQ(box->paragraphCount(), 3);
   drag(5, 15, 35, 55);  // into the footer's line at y 48 to 67
   EXPECT_TRUE(box->hasSelection());
   EXPECT_EQ(box->SelEnd().paragraphIndex, 1);
   EXPECT_EQ(box->SelEnd().charIndex, 3);
+}
+
+TEST_F(BoxMouse, ARightPressCollapsesTheSelectionLikeALeftPress) {
+  show(tag("") + "one two three");
+  drag(5, 15, 65, 15);
+  ASSERT_TRUE(box->hasSelection());
+  // Outside the selection: collapsed to the press point.
+  box->mouseDown(right(105, 15));
+  EXPECT_FALSE(box->hasSelection());
+  EXPECT_EQ(selected(), std::make_pair(10, 10));
+  EXPECT_EQ(box->Caret().charIndex, 10);
+  box->mouseUp(right(105, 15));
+  EXPECT_EQ(surface.popups.back().choice, PopupMenuChoice::boxOwn);
+
+  // Inside it as well: only a left press there is a drag candidate.
+  drag(5, 15, 65, 15);
+  box->mouseDown(right(25, 15));
+  EXPECT_FALSE(box->hasSelection());
+  EXPECT_EQ(selected(), std::make_pair(2, 2));
+  box->mouseUp(right(25, 15));
+  drag(5, 15, 65, 15);
+  box->mouseDown(left(25, 15));
+  EXPECT_TRUE(box->hasSelection());
+}
+
+TEST_F(BoxMouse, APressOnHeaderOrFooterTextPutsTheCaretInTheBody) {
+  const auto header = textOf(tag("") + "header");
+  const auto footer = textOf(tag("") + "footer text");
+  show(tag("") + "first" + tag("") + "second line", 200, header.get(), footer.get());
+  ASSERT_EQ(box->paragraphCount(), 4);  // lines at y 8, 28, 48 and 68
+  box->setAnimated(true);
+
+  // On the header line: the first body line, under the point.
+  click(left(35, 15));
+  EXPECT_EQ(box->Caret().paragraphIndex, 1);
+  EXPECT_EQ(box->Caret().charIndex, 3);
+  // On the footer line: the last body line, under the point.
+  box->mouseDown(left(75, 75));
+  EXPECT_EQ(box->Caret().paragraphIndex, 2);
+  EXPECT_EQ(box->Caret().charIndex, 7);
+  EXPECT_EQ(box->SelStart().paragraphIndex, 2);
+  box->mouseUp(left(75, 75));
+  // Below every paragraph nothing happens.
+  click(left(15, 200));
+  EXPECT_EQ(box->Caret().paragraphIndex, 2);
+  EXPECT_EQ(box->Caret().charIndex, 7);
 }
 
 TEST_F(BoxMouse, RightClicksOnLinksShowTheMenuOfTheirKind) {

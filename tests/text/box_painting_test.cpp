@@ -13,6 +13,7 @@
 
 #include "platform/headless/recording_canvas.h"
 #include "tests/text/box_test_support.h"
+#include "text/effective_font.h"
 #include "text/embedded_object.h"
 #include "text/object_placement.h"
 #include "text/table_cells.h"
@@ -61,6 +62,31 @@ TEST_F(BoxPainting, LinksTakeTheLinkLookExceptTheColourOfARunTheyStartWith) {
             (Calls{font(), "back clear", "text 0,8 \"a\"", font(4, "#0000FF"), "text 10,8 \"b\"", "text 20,8 \"c\"",
                    font(), "text 30,8 \"d\"", "text 40,8 \" \"", font(4, "#00FF00"), "text 50,8 \"e\"",
                    "text 60,8 \"f\"", font(0, "#00FF00"), "text 70,8 \"g\""}));
+}
+
+TEST_F(BoxPainting, TextInsideLinksIsDrawnInTheFontAndAtThePlaceItWasMeasuredWith) {
+  // Bold characters are one pixel wider, so a bold run drawn in the link's plain font
+  // would disagree with the canvas, be drawn one by one, and move what follows.
+  for (const std::string_view linkSize : {"S0 ", "S12 ", "S-1 "}) {
+    const std::string link = localLink("nexo:|3");
+    show(tag(linkSize) + "a " + link + "in<Y g1 >bolder<Y i1 >slanted<Y s14 >bigger<Y >plain<%> after<Y g1 > end");
+    const RecordingCanvas canvas = paint();
+    const TZEBparag& drawn = paragraph(0);
+    std::string font;
+    int index = 0;
+    for (const std::string& call : canvas.calls()) {
+      if (call.starts_with("font ")) font = call.substr(0, call.rfind(' '));  // the colour aside
+      if (!call.starts_with("text ")) continue;
+      const TMyFont measured = effectiveFont(drawn, index);
+      const std::string expectedFont = "font \"" + measured.Name + "\" " + std::to_string(measured.Size) +
+                                       " style=" + std::to_string(measured.Style);
+      const std::string expectedPlace = "text " + std::to_string(box->positionOf(0, index).X) + ",";
+      EXPECT_EQ(font, expectedFont) << linkSize << call;
+      EXPECT_TRUE(call.starts_with(expectedPlace)) << linkSize << call << " expected at " << expectedPlace;
+      index += static_cast<int>(call.size() - call.find('"') - 2);
+    }
+    EXPECT_EQ(index, drawn.length()) << linkSize;
+  }
 }
 
 TEST_F(BoxPainting, APaintFromALaterLineDrawsItInTheRunAndLinkInForceThere) {

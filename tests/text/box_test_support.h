@@ -93,7 +93,7 @@ class BoxTest : public TextTest {
  protected:
   BoxTest() { host.frames = &frames; }
 
-  TZEBbox& show(std::string_view markup, int width = 200) {
+  TZEBbox& show(std::string_view markup, int width = 200, TZEBtesto* header = nullptr, TZEBtesto* footer = nullptr) {
     std::string text(markup);
     text.push_back('\0');
     setText(text);
@@ -102,8 +102,14 @@ class BoxTest : public TextTest {
     box->setSurface(&surface);
     box->setBounds(0, 0, width, 300);
     host.width = width;
-    box->LoadFrom(*page);
+    box->LoadFrom(*page, header, footer);
     return *box;
+  }
+  // A text for a header or footer.
+  std::unique_ptr<TZEBtesto> textOf(std::string_view markup) const {
+    auto text = std::make_unique<TZEBtesto>();
+    text->setText(std::string(markup) + '\0');
+    return text;
   }
 
   // A hyperlink local to the page, and its link tag.
@@ -114,11 +120,7 @@ class BoxTest : public TextTest {
     const std::uint32_t reference = page->registerLocal(std::move(link));
     return linkTag(reference);
   }
-  static std::string linkTag(std::uint32_t code) {
-    char tag[16];
-    std::snprintf(tag, sizeof tag, "<$%08x>", code);
-    return tag;
-  }
+  static std::string linkTag(std::uint32_t code) { return objectTag(code); }
 
   // A picture object of the size, filled with one colour (0xRRGGBB), decoded in the cache.
   TZEBoggetto& pictureObject(int width, int height, std::uint32_t rgb) {

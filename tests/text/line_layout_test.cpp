@@ -176,13 +176,13 @@ TEST_F(LineLayout, ParagraphsStackWithTheirMarginsAndTheFirstStartsAtEight) {
   EXPECT_EQ(paragraph(0).Top, 0);
 }
 
-TEST_F(LineLayout, TheVerticalRangeIsCapped) {
+TEST_F(LineLayout, TheVerticalRangeIsTheTextsHeight) {
   std::string markup;
   for (int i = 0; i < 900; ++i) markup += tag("L40 ") + "x";
   load(markup, 200);
   EXPECT_EQ(paragraph(899).Bottom, 8 + 900 * 40 - 1);
-  EXPECT_EQ(box->VerticalRange(), 32600);
-  EXPECT_TRUE(box->RangeCapped());
+  EXPECT_EQ(box->VerticalRange(), 8 + 900 * 40);
+  EXPECT_FALSE(box->RangeCapped());
 }
 
 TEST_F(LineLayout, DamagedLengthsAndSizesStayWithinTheLimits) {
@@ -197,7 +197,8 @@ TEST_F(LineLayout, DamagedLengthsAndSizesStayWithinTheLimits) {
   EXPECT_EQ(paragraph(0).Lines[0].LineHeight, limits::maxLength);
   EXPECT_GT(paragraph(3).Top, 3 * limits::maxLength);
   EXPECT_LE(paragraph(3).Top, limits::maxCoordinate);
-  EXPECT_EQ(box->VerticalRange(), 32600);
+  EXPECT_EQ(box->VerticalRange(), paragraph(3).Bottom + 1);
+  EXPECT_FALSE(box->RangeCapped());
   EXPECT_EQ(paragraph(3).Cells[0].Advance, 1);  // measured at 1 point
   for (const auto& p : box->Paragraphs()) {
     for (const TZEBline& l : p->Lines) {
@@ -205,6 +206,16 @@ TEST_F(LineLayout, DamagedLengthsAndSizesStayWithinTheLimits) {
       EXPECT_LE(l.LineTop, limits::maxCoordinate);
     }
   }
+}
+
+TEST_F(LineLayout, ATextThatReachesTheCoordinateLimitIsCapped) {
+  std::string markup;
+  for (int i = 0; i < 90; ++i) markup += tag("L2000000000 t2000000000 b2000000000 ") + "x";
+  markup += tag("") + "last";
+  load(markup, 200);
+  EXPECT_EQ(paragraph(90).Top, limits::maxCoordinate);
+  EXPECT_EQ(box->VerticalRange(), limits::maxCoordinate);
+  EXPECT_TRUE(box->RangeCapped());
 }
 
 class PlacedObjects final : public EmbeddedObjectFactory {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -26,6 +27,13 @@ inline void halveColumns(ObjectRecord& table) {
     table.setU8(field::tableColumnModes + column, 0);
     table.setI16(field::tableColumnValues + 2 * column, 50);
   }
+}
+
+// The tag "<$xxxxxxxx>" that names an object (or a local link) in a text, in lower case.
+inline std::string objectTag(std::uint32_t code) {
+  char tag[16];
+  std::snprintf(tag, sizeof tag, "<$%08x>", code);
+  return tag;
 }
 
 class TextTest : public ::testing::Test {

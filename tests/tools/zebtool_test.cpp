@@ -136,6 +136,7 @@ TEST_F(Zebtool, SearchListsMatchingPagesAndTheirTerm) {
   EXPECT_EQ(zebtool({"search", book, "caf\xC3\xA9"}).out, "0\tcaf\xC3\xA9\n2\tcaf\xC3\xA9\n");
   EXPECT_EQ(zebtool({"search", book, "caf\xC3\xA9", "lait", "tea"}).out, "1\ttea\n2\tcaf\xC3\xA9\n");
   EXPECT_EQ(zebtool({"search", book, "--match-case", "CAF\xC3\x89"}).out, "2\tCAF\xC3\x89\n");
+  EXPECT_EQ(zebtool({"search", book, "", "", "", "tea"}).out, "1\ttea\n");  // the fourth term alone
   EXPECT_EQ(zebtool({"search", book}).exitStatus, 2);
   EXPECT_EQ(zebtool({"search", book, "a", "b", "c", "d", "e"}).exitStatus, 2);
 }
@@ -155,6 +156,26 @@ TEST_F(Zebtool, ZebmakeBuildsTheSampleAndASyntheticBook) {
   EXPECT_NE(info.out.find("pages: 12\n"), std::string::npos);
   EXPECT_EQ(runCommand(ZEBMAKE_PATH, {"--synthetic", "x", synthetic}).exitStatus, 2);
   EXPECT_EQ(runCommand(ZEBMAKE_PATH, {(folder.path() / "none.json").string(), synthetic}).exitStatus, 1);
+}
+
+TEST_F(Zebtool, PresentationNamesTheModeABookAsksForAndItsWindowChanges) {
+  const std::string plain = writeBook(nullptr, "plain.zeb");
+  auto result = zebtool({"presentation", plain});
+  EXPECT_EQ(result.exitStatus, 0);
+  EXPECT_EQ(result.out, "borderless: no\nhide-bars: no\nmode: 0\nswitch: none\n");
+
+  const std::string kiosk = writeBook(
+      [](TZEBset& set) {
+        set.header().setU8(1785, 1);
+        set.header().setU8(1786, 1);
+      },
+      "kiosk.zeb");
+  result = zebtool({"presentation", kiosk});
+  EXPECT_EQ(result.out,
+            "borderless: yes\nhide-bars: yes\nmode: 3\n"
+            "switch: hide hideStatusBar hideToolbars removeMainMenu removeBorder systemMenuIconOnly maximise show\n");
+  EXPECT_EQ(zebtool({"presentation"}).exitStatus, 2);
+  EXPECT_EQ(zebtool({"presentation", (folder.path() / "missing.zeb").string()}).exitStatus, 1);
 }
 
 }  // namespace

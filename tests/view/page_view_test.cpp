@@ -5,6 +5,7 @@
 #include "document/container.h"
 #include "document/page_object.h"
 #include "document/search_text.h"
+#include "platform/headless/recording_canvas.h"
 #include "tests/support/test_platform.h"
 #include "text/box_painting.h"
 #include "text/measurement_cache.h"
@@ -13,6 +14,7 @@
 #include "text/text_box.h"
 #include "tools/zebmake/book_model.h"
 #include "view/page_background.h"
+#include "view/page_painting.h"
 #include "view/page_search.h"
 #include "view/page_text.h"
 #include "view/page_view.h"
@@ -24,7 +26,7 @@ class RecordingOwner final : public PageOwner {
  public:
   int SearchOptions() const override { return options; }
   bool ActivePreview() const override { return activePreview; }
-  void followObject(TZEBoggetto& object) override { followed.push_back(&object); }
+  void followObject(TZEBpage&, TZEBoggetto& object) override { followed.push_back(&object); }
   void activateFrameOf(TZEBpage&) override { ++activations; }
   int options = 0;
   bool activePreview = false;
@@ -246,6 +248,42 @@ TEST_F(PageView, FindNextStartsFromTheTopOrJustAfterTheCaret) {
   EXPECT_FALSE(page.FindNext("two"));
 }
 
+TEST_F(PageView, APageIsAsLongAsItsText) {
+  std::string text;
+  for (int i = 0; i < 5000; ++i) text += "<Z S0 >line " + std::to_string(i);
+  text += "<Z S0 >the end: omega";
+  page.ShowText(&addPage(text));
+  TZEBbox& box = *page.TextBox();
+  const TZEBparag& last = box.paragraph(box.paragraphCount() - 1);
+  const int lastTop = last.Top;
+  ASSERT_GT(lastTop, 100000);
+  ScrollWindow window = box.scrollWindow();
+  EXPECT_EQ(window.contentHeight, last.Bottom + 1);
+  EXPECT_EQ(page.VerticalRange(), window.contentHeight);
+  EXPECT_EQ(window.height, 300);
+  EXPECT_FALSE(box.RangeCapped());
+
+  // Scrolled to the end, the last line is painted at the foot of the page.
+  box.setScrollPosition(0, INT64_MAX);
+  window = box.scrollWindow();
+  EXPECT_EQ(window.top, window.contentHeight - 300);
+  RecordingCanvas canvas({0, 0, 400, 300}, &platform.measurer);
+  paintPage(page, canvas);
+  const auto texts = canvas.calls("text");
+  ASSERT_FALSE(texts.empty());
+  const int omegaX = box.positionOf(box.paragraphCount() - 1, 9).X;
+  EXPECT_EQ(texts.back(), "text " + std::to_string(omegaX) + "," + std::to_string(lastTop - window.top) + " \"omega\"");
+
+  // From the top, the in-page search finds it and brings it into view.
+  box.setScrollPosition(0, 0);
+  page.StartSearch(false);
+  ASSERT_TRUE(page.FindNext("omega"));
+  EXPECT_EQ(box.SelStart().paragraphIndex, box.paragraphCount() - 1);
+  window = box.scrollWindow();
+  EXPECT_LE(window.top, lastTop);
+  EXPECT_GE(window.top + window.height, last.Bottom);
+}
+
 TEST_F(PageView, MatchesInsideTableCellsAreSelectedInTheCellBox) {
   TZEBoggetto& table = zebmake::addObject(set, TOggettiHel::tabellaHtml);
   table.record().setU8(93, 1);
@@ -318,6 +356,24 @@ TEST_F(PageView, CommitKeepsEditsAndDiscardLeavesTheBookAlone) {
   EXPECT_EQ(set.slot(TOggettiHel::internetLink, linkIndex)->Name(), "http://example.com");
   EXPECT_EQ(stored->localObjectCount(), 0u);
   EXPECT_EQ(stored->textFormat(), 2);
+}
+
+TEST_F(PageView, ACommittedPageTakesTheBooksRevisionOnlyWhenModified) {
+  set.header().setI32(header::revision, 9);
+  TZEBtesto& edited = addPage("<Z S0 >edited");
+  TZEBtesto& read = addPage("<Z S0 >only read");
+  edited.record().setI32(field::pageRevision, 4);
+  read.record().setI32(field::pageRevision, 4);
+  for (TZEBtesto* shown : {&edited, &read}) {
+    const std::int32_t index = shown->Index();
+    const bool modified = shown == &edited;
+    TZEBpage view(set, measures, owner);
+    view.ShowText(shown);
+    view.setModified(modified);
+    view.Commit();  // the working text takes the shown page's place
+    const std::int32_t revision = set.slot(TOggettiHel::testoHtml, index)->record().i32(field::pageRevision);
+    EXPECT_EQ(revision, modified ? 9 : 4);
+  }
 }
 
 TEST(PageBackground, TilesStartOnTheGridOfThePage) {

@@ -1,6 +1,7 @@
 // JSON book descriptions. Texts in a description are UTF-8 and are stored as Windows-1252.
 #include "tools/zebmake/book_description.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <nlohmann/json.hpp>
@@ -11,6 +12,7 @@
 #include "tools/zebmake/book_writer.h"
 #include "tools/zebmake/picture_maker.h"
 #include "tools/zebmake/visual_description.h"
+#include "view/frame_record.h"
 
 namespace zeb::zebmake {
 namespace {
@@ -111,6 +113,48 @@ void applyPageFields(TZEBoggetto& page, const Json& item) {
   }
 }
 
+// {"record_length": 58, "frames": [{"identity": 1, "parent": -1, "name": "Top", ...}, ...]}:
+// the records in stored order, each field at the value given or at a new frame's default.
+// Records are cut to the record length (or padded with zeros beyond 58 bytes; written
+// whole for a length of 0 or less), which also goes into the map's record.
+void applyFrameMap(TZEBoggetto& map, const Json& item) {
+  const Json& frames = item.at("frames");
+  const std::int32_t length = item.value("record_length", frameRecordSize);
+  std::vector<FrameRecord> records;
+  for (const Json& frame : frames) {
+    FrameRecord record = newFrameRecord(frame.value("identity", static_cast<std::int32_t>(records.size())));
+    record.parentIdentity = frame.value("parent", -1);
+    if (frame.contains("name")) record.name = bookText(frame["name"]);
+    record.kind = frame.value("kind", record.kind);
+    record.legacyFlagA = frame.value("legacy_a", record.legacyFlagA);
+    record.legacyFlagB = frame.value("legacy_b", record.legacyFlagB);
+    record.scrollBars = frame.value("scroll_bars", record.scrollBars);
+    record.draggableWhenReadOnly = frame.value("draggable", record.draggableWhenReadOnly);
+    record.page = frame.value("page", record.page);
+    record.percentShare = frame.value("percent", record.percentShare);
+    record.reserved42 = frame.value("reserved_42", record.reserved42);
+    record.splitterColour = frame.value("splitter_colour", record.splitterColour);
+    record.reserved50 = frame.value("reserved_50", record.reserved50);
+    record.pageBorder = frame.value("border", record.pageBorder);
+    record.fixedSize = frame.value("fixed", record.fixedSize);
+    record.splitterThickness = frame.value("thickness", record.splitterThickness);
+    record.sizeMode = frame.value("size_mode", record.sizeMode);
+    records.push_back(record);
+  }
+  std::vector<std::uint8_t> bytes;
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    FrameRecord& record = records[i];
+    const bool named = std::any_of(records.begin(), records.end(),
+                                   [&](const FrameRecord& other) { return other.parentIdentity == record.identity; });
+    record.hasChildren = frames[i].value("has_children", named ? std::uint8_t{1} : std::uint8_t{0});
+    const FrameRecordBytes full = frameRecordBytes(record);
+    const std::size_t written = length > 0 ? static_cast<std::size_t>(length) : full.size();
+    for (std::size_t b = 0; b < written; ++b) bytes.push_back(b < full.size() ? full[b] : 0);
+  }
+  map.setPrimaryData(bytes);
+  map.record().setI32(field::frameMapRecordLength, length);
+}
+
 void addDescribedObject(TZEBset& set, const Json& item, const std::filesystem::path& base) {
   const TOggettiHel kind = item.contains("kind") ? kindFrom(item["kind"]) : TOggettiHel::testoHtml;
   const std::int32_t index = item.value("index", -1);
@@ -135,6 +179,7 @@ void addDescribedObject(TZEBset& set, const Json& item, const std::filesystem::p
       object->setPrimaryData(bytesOf(text));
     }
   }
+  if (kind == TOggettiHel::mappaFrame && item.contains("frames")) applyFrameMap(*object, item);
   if (item.contains("data")) {
     const auto bytes = dataFrom(item["data"], base);
     object->setPrimaryData(bytes);
@@ -167,6 +212,17 @@ void addDescribedObject(TZEBset& set, const Json& item, const std::filesystem::p
       setNamedFile(*object, utf8ToWindows1252(name), bookText(value));
   }
   if (item.contains("fields")) applyFields(record, item["fields"]);
+}
+
+// A contents stream: an array of lines, each stored with CR LF, or one string stored as it is.
+void setContents(TZEBoggetto& holder, const Json& contents) {
+  std::string stream;
+  if (contents.is_string()) {
+    stream = bookText(contents);
+  } else {
+    for (const Json& line : contents) stream += bookText(line) + "\r\n";
+  }
+  holder.setPrimaryData(bytesOf(stream));
 }
 
 void applyDamage(std::vector<std::uint8_t>& bytes, const Json& broken) {
@@ -217,6 +273,10 @@ std::vector<std::uint8_t> buildBookFromJson(std::string_view json, const std::fi
     if (description.contains("summary")) header.setI32(header::summaryPage, description["summary"].get<std::int32_t>());
 
     for (const Json& item : description.value("objects", Json::array())) addDescribedObject(set, item, baseFolder);
+    // The holders are made after the described objects, so that those keep their indexes.
+    if (description.contains("contents")) setContents(set.contentsHolderForPages(), description["contents"]);
+    if (description.contains("prototype_contents"))
+      setContents(set.contentsHolderForPrototypes(), description["prototype_contents"]);
 
     // The version word is set last: objects are made the current way whatever it says.
     if (description.contains("version")) header.setI16(header::version, static_cast<std::int16_t>(description["version"].get<int>()));

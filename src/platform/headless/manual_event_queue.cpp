@@ -50,15 +50,36 @@ class ManualEventQueue::ManualTimer final : public Timer {
 ManualEventQueue::ManualEventQueue() : clock_(std::make_shared<Clock>()) {}
 ManualEventQueue::~ManualEventQueue() = default;
 
-void ManualEventQueue::post(std::function<void()> work) { pending_.push_back(std::move(work)); }
+void ManualEventQueue::post(std::function<void()> work) {
+  {
+    const std::lock_guard lock(pendingMutex_);
+    pending_.push_back(std::move(work));
+  }
+  posted_.notify_all();
+}
+
+std::size_t ManualEventQueue::pendingCount() const {
+  const std::lock_guard lock(pendingMutex_);
+  return pending_.size();
+}
+
+bool ManualEventQueue::waitForPosted(std::chrono::milliseconds patience) {
+  std::unique_lock lock(pendingMutex_);
+  return posted_.wait_for(lock, patience, [this] { return !pending_.empty(); });
+}
 
 std::unique_ptr<Timer> ManualEventQueue::createTimer() { return std::make_unique<ManualTimer>(clock_); }
 
 int ManualEventQueue::runPending() {
   int count = 0;
-  while (!pending_.empty()) {
-    auto work = std::move(pending_.front());
-    pending_.pop_front();
+  for (;;) {
+    std::function<void()> work;
+    {
+      const std::lock_guard lock(pendingMutex_);
+      if (pending_.empty()) break;
+      work = std::move(pending_.front());
+      pending_.pop_front();
+    }
     if (work) work();
     ++count;
   }

@@ -2,9 +2,12 @@
 // much time passes for the timers.
 #pragma once
 
+#include <chrono>
+#include <condition_variable>
 #include <deque>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 #include "platform/event_queue.h"
@@ -21,9 +24,11 @@ class ManualEventQueue final : public EventQueue {
   void post(std::function<void()> work) override;
   std::unique_ptr<Timer> createTimer() override;
 
-  std::size_t pendingCount() const { return pending_.size(); }
+  std::size_t pendingCount() const;
   // Runs the posted work, including work posted while it runs; returns how much ran.
   int runPending();
+  // Waits until work is pending, posted by another thread; false when none came in time.
+  bool waitForPosted(std::chrono::milliseconds patience);
   // Lets the time pass: every active timer fires as often as its interval fits, in order of
   // their due times.
   void advance(int milliseconds);
@@ -32,6 +37,9 @@ class ManualEventQueue final : public EventQueue {
  private:
   class ManualTimer;
   struct Clock;
+  // Posting may come from other threads; running and timers stay on the test's thread.
+  mutable std::mutex pendingMutex_;
+  std::condition_variable posted_;
   std::deque<std::function<void()>> pending_;
   std::shared_ptr<Clock> clock_;
 };

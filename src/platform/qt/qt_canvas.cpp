@@ -2,6 +2,7 @@
 #include "platform/qt/qt_canvas.h"
 
 #include <QImage>
+#include <cmath>
 
 #include "platform/qt/qt_fonts.h"
 #include "platform/system_colours.h"
@@ -19,20 +20,22 @@ QtCanvas::QtCanvas(QPainter& painter, const QRect& area, int pixelsPerInch, cons
   setFont(TMyFont{});
 }
 
-QColor QtCanvas::colourOf(Colour colour) const {
+QColor qtColourOf(Colour colour, const QPalette& palette) {
   switch (colour) {
-    case systemColour::highlight: return palette_.color(QPalette::Active, QPalette::Highlight);
-    case systemColour::highlightText: return palette_.color(QPalette::Active, QPalette::HighlightedText);
-    case systemColour::buttonFace: return palette_.color(QPalette::Button);
-    case systemColour::buttonShadow: return palette_.color(QPalette::Dark);
-    case systemColour::buttonHighlight: return palette_.color(QPalette::Light);
-    case systemColour::window: return palette_.color(QPalette::Base);
-    case systemColour::windowText: return palette_.color(QPalette::Text);
+    case systemColour::highlight: return palette.color(QPalette::Active, QPalette::Highlight);
+    case systemColour::highlightText: return palette.color(QPalette::Active, QPalette::HighlightedText);
+    case systemColour::buttonFace: return palette.color(QPalette::Button);
+    case systemColour::buttonShadow: return palette.color(QPalette::Dark);
+    case systemColour::buttonHighlight: return palette.color(QPalette::Light);
+    case systemColour::window: return palette.color(QPalette::Base);
+    case systemColour::windowText: return palette.color(QPalette::Text);
     default: break;
   }
   const Colour rgb = classicRgbOf(colour);
   return QColor(redOf(rgb), greenOf(rgb), blueOf(rgb));
 }
+
+QColor QtCanvas::colourOf(Colour colour) const { return qtColourOf(colour, palette_); }
 
 CanvasRect QtCanvas::clipRect() const { return state_.clip.translated(-state_.dx, -state_.dy); }
 
@@ -55,10 +58,9 @@ void QtCanvas::save() {
 void QtCanvas::restore() {
   if (saved_.empty()) return;
   painter_->restore();
+  penColour_.reset();
   state_ = saved_.back();
   saved_.pop_back();
-  // The painter's state held its font; ours stays the one last chosen.
-  painter_->setFont(qtFont_);
 }
 
 void QtCanvas::fillRect(const CanvasRect& rect, Colour colour) {
@@ -80,17 +82,16 @@ void QtCanvas::hatchRect(const CanvasRect& rect, Hatch hatch, Colour colour) {
   painter_->fillRect(toQRect(rect), QBrush(colourOf(colour), style));
 }
 
-// Painting sets a font for every change of colour, so the Qt font is only made again when
+// Painting sets a font for every change of colour, so the font is only looked up again when
 // the face, the size or the style changed.
 void QtCanvas::setFont(const TMyFont& font) {
   textColour_ = colourOf(font.Color);
-  if (metrics_ && font.Name == font_.Name && font.Size == font_.Size && font.Style == font_.Style) return;
-  const FaceSubstitute face = substituteFace(font.Name);
-  qtFont_ = qtFontFor(font, face, pixelsPerInch_);
-  metrics_.emplace(qtFont_);
-  encoding_ = face.encoding;
-  painter_->setFont(qtFont_);
+  if (fontSet_ && font.Name == font_.Name && font.Size == font_.Size && font.Style == font_.Style) return;
+  shaping_ = ShapedTextCache::ofThisThread().font(font, pixelsPerInch_);
+  blanksShow_ =
+      shaping_.font.underline() || shaping_.font.strikeOut() || unicodeOfFaceByte(shaping_.encoding, ' ') != U' ';
   font_ = font;
+  fontSet_ = true;
 }
 
 void QtCanvas::setTextBackground(TextBackground background, Colour colour) {
@@ -100,15 +101,47 @@ void QtCanvas::setTextBackground(TextBackground background, Colour colour) {
 
 void QtCanvas::textOut(int x, int y, std::string_view text) {
   if (text.empty()) return;
-  const QString unicode = qtTextFor(encoding_, text);
-  if (solidBackground_) {
-    painter_->fillRect(QRect(x, y, metrics_->horizontalAdvance(unicode), metrics_->height()), backgroundColour_);
+  // Blanks on a clear background leave no mark: half the outputs of a line are single
+  // blanks.
+  if (!solidBackground_ && !blanksShow_ && text.find_first_not_of(' ') == std::string_view::npos) return;
+  const ShapedText& shaped = ShapedTextCache::ofThisThread().shape(shaping_, text);
+  if (solidBackground_) painter_->fillRect(QRect(x, y, shaped.width, shaping_.height), backgroundColour_);
+  if (penColour_ != textColour_) {
+    painter_->setPen(textColour_);
+    penColour_ = textColour_;
   }
-  painter_->setPen(textColour_);
-  painter_->drawText(QPoint(x, y + metrics_->ascent()), unicode);
+  const QPointF baseline(x, y + shaping_.ascent);
+  for (const QGlyphRun& glyphs : shaped.glyphs) painter_->drawGlyphRun(baseline, glyphs);
+  drawLines(baseline, shaped.width);
 }
 
-int QtCanvas::textWidth(std::string_view text) { return metrics_->horizontalAdvance(qtTextFor(encoding_, text)); }
+void QtCanvas::drawLines(QPointF baseline, int width) {
+  const bool underline = shaping_.font.underline();
+  const bool strikeOut = shaping_.font.strikeOut();
+  if (!underline && !strikeOut) return;
+  // Placed as Qt places the lines of a text item: the underline a whole pixel or more below
+  // the baseline but inside the descent, the strike-out a third of the ascent above it.
+  QPen pen(textColour_);
+  pen.setWidthF(shaping_.lineThickness);
+  pen.setCapStyle(Qt::FlatCap);
+  painter_->setPen(pen);
+  penColour_.reset();
+  const qreal left = std::floor(baseline.x());
+  const qreal right = std::floor(baseline.x() + width);
+  if (underline) {
+    qreal offset = std::ceil(shaping_.underlineOffset) + 0.5;
+    if (shaping_.underlineOffset <= shaping_.descent) offset = std::min(offset, shaping_.descent - 0.5);
+    painter_->drawLine(QLineF(left, baseline.y() + offset, right, baseline.y() + offset));
+  }
+  if (strikeOut) {
+    const qreal y = baseline.y() - shaping_.strikeOutOffset;
+    painter_->drawLine(QLineF(left, y, right, y));
+  }
+}
+
+int QtCanvas::textWidth(std::string_view text) {
+  return text.empty() ? 0 : ShapedTextCache::ofThisThread().shape(shaping_, text).width;
+}
 
 void QtCanvas::drawPicture(const CanvasRect& target, const PixelView& pixels) {
   if (pixels.empty() || target.empty()) return;

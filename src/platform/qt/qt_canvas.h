@@ -1,8 +1,6 @@
 // Canvas over a QPainter: on a widget, a QImage or a printer.
 #pragma once
 
-#include <QFont>
-#include <QFontMetrics>
 #include <QPainter>
 #include <QPalette>
 #include <optional>
@@ -10,12 +8,14 @@
 
 #include "platform/canvas.h"
 #include "platform/font_faces.h"
+#include "platform/qt/qt_shaped_text.h"
 
 namespace zeb {
 
 // The painter must be active on its device for the canvas's life. System colours come from
 // the palette: highlight and highlighted text, the button face with its light and dark
-// shades, base and text for the window; others from the classic scheme.
+// shades, base and text for the window; others from the classic scheme. Text is shaped
+// once per font and kept (qt_shaped_text.h): its glyphs are drawn as shaped.
 class QtCanvas final : public Canvas {
  public:
   // The area to paint (in the painter's current coordinates) becomes the clip. Fonts are
@@ -41,20 +41,29 @@ class QtCanvas final : public Canvas {
   QColor colourOf(Colour colour) const;
 
  private:
+  // The underline and strike-out of the current font under a text of the width.
+  void drawLines(QPointF baseline, int width);
   QPainter* painter_;
   int pixelsPerInch_;
   QPalette palette_;
   OriginAndClip state_;
   std::vector<OriginAndClip> saved_;
   TMyFont font_;  // the last one set
-  QFont qtFont_;
-  std::optional<QFontMetrics> metrics_;
-  FaceEncoding encoding_ = FaceEncoding::windows1252;
+  bool fontSet_ = false;
+  ShapingFont shaping_;
+  // Whether blanks draw anything in this font: only its underline or strike-out does.
+  bool blanksShow_ = false;
   QColor textColour_;
+  // The pen the painter was last given for text; none after a restore, which brings back
+  // the painter's own.
+  std::optional<QColor> penColour_;
   bool solidBackground_ = false;
   QColor backgroundColour_;
 };
 
 QRect toQRect(const CanvasRect& rect);
+
+// The colour a book names (system colours from the palette, the classic scheme for others).
+QColor qtColourOf(Colour colour, const QPalette& palette);
 
 }  // namespace zeb

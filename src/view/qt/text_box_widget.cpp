@@ -43,9 +43,15 @@ TextBoxWidget::~TextBoxWidget() {
 
 void TextBoxWidget::setOwnPopupMenu(QMenu* menu) { ownMenu_ = menu; }
 
+void TextBoxWidget::setOrigin(QPoint origin) {
+  if (origin == origin_) return;
+  origin_ = origin;
+  update();
+}
+
 QSize TextBoxWidget::sizeHint() const { return QSize(box_->Width(), box_->Height()); }
 
-void TextBoxWidget::invalidate(const CanvasRect& area) { update(toQRect(area)); }
+void TextBoxWidget::invalidate(const CanvasRect& area) { update(toQRect(area).translated(-origin_)); }
 
 void TextBoxWidget::setMouseCursor(MouseCursor cursor) { setCursor(qtCursorShape(cursor)); }
 
@@ -62,7 +68,7 @@ bool TextBoxWidget::canFocus() const { return isVisible() && isEnabled() && focu
 void TextBoxWidget::takeFocus() { setFocus(Qt::MouseFocusReason); }
 
 void TextBoxWidget::showPopup(PopupMenuChoice choice, int x, int y) {
-  const QPoint global = mapToGlobal(QPoint(x, y));
+  const QPoint global = mapToGlobal(QPoint(x, y) - origin_);
   if (choice == PopupMenuChoice::boxOwn && ownMenu_) {
     ownMenu_->popup(global);
     return;
@@ -72,17 +78,20 @@ void TextBoxWidget::showPopup(PopupMenuChoice choice, int x, int y) {
 
 void TextBoxWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  QtCanvas canvas(painter, event->rect(), box_->measures().pixelsPerInch(), palette());
+  painter.translate(-origin_);
+  QtCanvas canvas(painter, event->rect().translated(origin_), box_->measures().pixelsPerInch(), palette());
   paintBox(*box_, canvas, placement_);
 }
 
-void TextBoxWidget::mousePressEvent(QMouseEvent* event) { box_->mouseDown(boxMouseEvent(*event)); }
+void TextBoxWidget::mousePressEvent(QMouseEvent* event) { box_->mouseDown(boxMouseEvent(*event, false, origin_)); }
 
-void TextBoxWidget::mouseDoubleClickEvent(QMouseEvent* event) { box_->mouseDown(boxMouseEvent(*event, true)); }
+void TextBoxWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+  box_->mouseDown(boxMouseEvent(*event, true, origin_));
+}
 
-void TextBoxWidget::mouseMoveEvent(QMouseEvent* event) { box_->mouseMove(boxMoveEvent(*event)); }
+void TextBoxWidget::mouseMoveEvent(QMouseEvent* event) { box_->mouseMove(boxMoveEvent(*event, origin_)); }
 
-void TextBoxWidget::mouseReleaseEvent(QMouseEvent* event) { box_->mouseUp(boxMouseEvent(*event)); }
+void TextBoxWidget::mouseReleaseEvent(QMouseEvent* event) { box_->mouseUp(boxMouseEvent(*event, false, origin_)); }
 
 void TextBoxWidget::keyPressEvent(QKeyEvent* event) {
   if (box_->keyDown(boxKeyEvent(*event)))
@@ -112,7 +121,7 @@ void TextBoxWidget::dragMoveEvent(QDragMoveEvent* event) {
 void TextBoxWidget::dropEvent(QDropEvent* event) {
   const std::vector<std::string> paths = localFiles(event->mimeData());
   if (paths.empty()) return;
-  const QPoint point = event->position().toPoint();
+  const QPoint point = toBox(event->position().toPoint());
   box_->dropFiles(paths, point.x(), point.y());
   event->acceptProposedAction();
 }

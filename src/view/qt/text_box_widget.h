@@ -1,5 +1,6 @@
 // TextBoxWidget: the window of a text box. It forwards its input to the box, paints the box
-// through a QtCanvas, and shows the cursor, hint and popup menus the box asks for.
+// through a QtCanvas, and shows the cursor, hint and popup menus the box asks for. As the
+// viewport of a page it shows the box from a scroll origin.
 #pragma once
 
 #include <QPointer>
@@ -19,7 +20,7 @@ class TextBoxWidget : public QWidget, public BoxSurface {
 
  public:
   // The box is not owned and must outlive the widget. The widget becomes the box's surface;
-  // its coordinates are the box's.
+  // its coordinates are the box's less the origin.
   explicit TextBoxWidget(TZEBbox& box, QWidget* parent = nullptr);
   ~TextBoxWidget() override;
 
@@ -28,6 +29,9 @@ class TextBoxWidget : public QWidget, public BoxSurface {
   void setObjectPlacement(ObjectPlacement* placement) { placement_ = placement; }
   // The box's own popup menu (the page's); not owned.
   void setOwnPopupMenu(QMenu* menu);
+  // The point of the box shown at the widget's top-left corner (the page's scroll positions).
+  QPoint origin() const { return origin_; }
+  void setOrigin(QPoint origin);
 
   QSize sizeHint() const override;
 
@@ -62,8 +66,12 @@ class TextBoxWidget : public QWidget, public BoxSurface {
 
  private:
   TZEBbox* box_;
+  // Box coordinates of a point of the widget.
+  QPoint toBox(QPoint point) const { return point + origin_; }
+
   ObjectPlacement* placement_ = nullptr;
   QPointer<QMenu> ownMenu_;
+  QPoint origin_;
 };
 
 }  // namespace zeb

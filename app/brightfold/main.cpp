@@ -1,0 +1,97 @@
+// brightfold: the reader. Handles the setup switches and "--show", then shows the main window.
+#include <unistd.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QLocale>
+#include <QPointer>
+#include <QProcess>
+#include <QThread>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/brightfold/placeholder_window.h"
+#include "export/clipboard_conversion.h"
+#include "platform/headless/freedesktop_integration.h"
+#include "platform/qt/qt_ipc.h"
+#include "platform/qt/qt_platform.h"
+#include "shell/ipc_macro.h"
+#include "shell/qt/about_box.h"
+#include "shell/setup_switches.h"
+
+namespace {
+
+constexpr int pauseBeforeDeletingMilliseconds = 500;
+
+// Runs the setup switch of the arguments; false when the program is to end afterwards.
+bool runSetup(const std::vector<std::string>& arguments, const zeb::PlatformServices& services) {
+  const zeb::shell::SetupSwitch setupSwitch = zeb::shell::setupSwitchOf(arguments);
+  if (setupSwitch == zeb::shell::SetupSwitch::none) return true;
+  zeb::FreedesktopIntegration desktop(zeb::FreedesktopFolders::fromEnvironment(), zeb::DesktopTools{});
+  const QString program = QCoreApplication::applicationFilePath();
+  zeb::shell::SetupContext context{services,
+                                   desktop,
+                                   program.toStdString(),
+                                   QDir::homePath().toStdString(),
+                                   [program](const std::vector<std::string>& words) {
+                                     QStringList list;
+                                     for (const std::string& word : words) list << QString::fromStdString(word);
+                                     return QProcess::startDetached(program, list);
+                                   },
+                                   [] { QThread::msleep(pauseBeforeDeletingMilliseconds); }};
+  return zeb::shell::runSetupSwitch(setupSwitch, arguments, context) == zeb::shell::AfterSetup::continueStart;
+}
+
+// The name of the reader's inter-process server; needs an application object.
+QString serverName() {
+  return QString::fromStdString(zeb::ipcServerName(QCoreApplication::applicationFilePath().toStdString(),
+                                                   static_cast<std::uint32_t>(::getuid())));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> arguments(argv + 1, argv + argc);
+
+  // "--show BOOK|PAGE": a running reader shows the target; otherwise this one starts with it.
+  // Handing over needs no display, so it happens before the windowing system is reached.
+  std::optional<std::string> showMacro;
+  if (!arguments.empty() && arguments[0] == "--show") {
+    if (arguments.size() != 2) {
+      std::fputs("usage: brightfold [BOOK [/PAGE=N]] | --show \"BOOK|PAGE\" | /INIT BOOK | /DEINST BOOK\n", stderr);
+      return 2;
+    }
+    showMacro = zeb::shell::showMacro(arguments[1]);
+    QCoreApplication handOver(argc, argv);
+    if (zeb::QtIpcClient(serverName()).handOver(*showMacro)) return 0;
+    arguments.clear();
+  }
+
+  QApplication application(argc, argv);
+  QApplication::setApplicationName("Brightfold");
+  // Numbers are written and read with "." as the decimal separator.
+  QLocale::setDefault(QLocale::c());
+  zeb::installClipboardConverters();
+
+  zeb::QtPlatform platform;
+  if (!runSetup(arguments, platform.services())) return 0;
+
+  QPointer<zeb::shell::TFabout> splash = new zeb::shell::TFabout;
+  splash->setAttribute(Qt::WA_DeleteOnClose);
+  splash->showAsSplash();
+
+  int status = 0;
+  {
+    zeb::PlaceholderWindow window(platform.services(), arguments);
+    window.setSplash(splash);
+    zeb::QtIpcServer server(serverName());
+    server.listen([&window](const std::string& macro) { window.readerShell().macroReceived(macro); });
+    if (showMacro) window.readerShell().macroReceived(*showMacro);
+    window.show();
+    status = QApplication::exec();
+  }
+  delete splash;
+  return status;
+}

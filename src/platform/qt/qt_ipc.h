@@ -1,0 +1,51 @@
+// Inter-process commands over a QLocalServer: one socket per user, named after the
+// executable and the user's ID, in the user's runtime folder.
+#pragma once
+
+#include <QLocalServer>
+#include <QObject>
+#include <QString>
+
+#include "platform/ipc.h"
+
+namespace zeb {
+
+// Where the socket of that server name lies: in $XDG_RUNTIME_DIR (a folder of the user's
+// own) when there is one, otherwise the name alone, which Qt places in the temporary folder.
+QString ipcSocketPath(const QString& serverName);
+
+// Needs a QCoreApplication; macros are read on its thread. A message is a 32-bit little-
+// endian length and that many bytes; the server answers "OK\n" once it has them all, and
+// only then hands the macro on. Connections of other users are refused.
+class QtIpcServer final : public QObject, public IpcServer {
+  Q_OBJECT
+
+ public:
+  explicit QtIpcServer(const QString& serverName, QObject* parent = nullptr);
+  ~QtIpcServer() override;
+
+  // A reader that answers on the name keeps it (false); a socket left by a reader that
+  // ended without removing it answers nothing, and is replaced.
+  bool listen(std::function<void(const std::string& macro)> onMacro) override;
+  bool listening() const override { return server_.isListening(); }
+  QString socketPath() const { return path_; }
+
+ private:
+  void acceptConnections();
+
+  QString path_;
+  QLocalServer server_;
+  std::function<void(const std::string&)> onMacro_;
+};
+
+class QtIpcClient final : public IpcClient {
+ public:
+  explicit QtIpcClient(const QString& serverName, int timeoutMilliseconds = 3000);
+  bool handOver(std::string_view macro) override;
+
+ private:
+  QString path_;
+  int timeout_;
+};
+
+}  // namespace zeb

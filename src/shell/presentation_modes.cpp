@@ -1,0 +1,83 @@
+// Presentation modes.
+#include "shell/presentation_modes.h"
+
+#include "document/book_header.h"
+
+namespace zeb::shell {
+
+std::string_view nameOf(WindowChange change) {
+  switch (change) {
+    case WindowChange::hide: return "hide";
+    case WindowChange::show: return "show";
+    case WindowChange::removeBorder: return "removeBorder";
+    case WindowChange::sizeableBorder: return "sizeableBorder";
+    case WindowChange::systemMenuIconOnly: return "systemMenuIconOnly";
+    case WindowChange::allBorderIcons: return "allBorderIcons";
+    case WindowChange::moveLeftEdgeToZero: return "moveLeftEdgeToZero";
+    case WindowChange::moveOntoScreen: return "moveOntoScreen";
+    case WindowChange::maximise: return "maximise";
+    case WindowChange::normalState: return "normalState";
+    case WindowChange::hideStatusBar: return "hideStatusBar";
+    case WindowChange::hideToolbars: return "hideToolbars";
+    case WindowChange::removeMainMenu: return "removeMainMenu";
+    case WindowChange::showStatusBar: return "showStatusBar";
+    case WindowChange::showToolbars: return "showToolbars";
+    case WindowChange::restoreMainMenu: return "restoreMainMenu";
+    case WindowChange::bringApplicationToFront: return "bringApplicationToFront";
+    case WindowChange::maximiseIfMinimised: return "maximiseIfMinimised";
+    case WindowChange::bringToFront: return "bringToFront";
+  }
+  return "?";
+}
+
+std::vector<WindowChange> windowChangesForMode(int mode) {
+  using enum WindowChange;
+  switch (mode) {
+    case 1: return {hide, removeBorder, systemMenuIconOnly, moveLeftEdgeToZero, maximise, show};
+    case 2: return {hide, hideStatusBar, hideToolbars, removeMainMenu, removeBorder, maximise, show};
+    case 3:
+      return {hide, hideStatusBar, hideToolbars, removeMainMenu, removeBorder, systemMenuIconOnly, maximise, show};
+    // The book moved the window off the screen when it was opened; the normal window comes
+    // back where it can be seen.
+    case restoringMode:
+      return {hide,        showToolbars,   showStatusBar, restoreMainMenu, sizeableBorder, allBorderIcons,
+              normalState, moveOntoScreen, show};
+    default: return {};
+  }
+}
+
+std::vector<WindowChange> windowChangesForDelivery(bool windowShown) {
+  using enum WindowChange;
+  if (!windowShown) return {show};
+  return {bringApplicationToFront, moveLeftEdgeToZero, maximiseIfMinimised, bringToFront};
+}
+
+int modeAskedBy(const BookHeader& header, int currentMode) {
+  const bool hideBars = header.u8(hideBarsFlagOffset) != 0;
+  const bool borderless = header.u8(borderlessFlagOffset) != 0;
+  if (!hideBars && !borderless) return currentMode;
+  // Each book's flags give its mode afresh: adding to the mode left by an earlier book
+  // would hide bars no book asked to hide, and could reach numbers no switch knows.
+  return (hideBars ? 2 : 0) + (borderless ? 1 : 0);
+}
+
+PresentationModes::Opened PresentationModes::bookOpened(const BookHeader& header) {
+  Opened opened;
+  opened.moveOffScreen = header.u8(hideBarsFlagOffset) != 0 || header.u8(borderlessFlagOffset) != 0;
+  mode_ = modeAskedBy(header, mode_);
+  opened.switchDue = mode_ > 0;
+  return opened;
+}
+
+PresentationModes::Resize PresentationModes::resizeClicked() {
+  Resize resize;
+  if (keepsMaximised()) {
+    resize.disabled = true;
+    return resize;
+  }
+  resize.modeToApply = resizeChecked_ ? mode_ : restoringMode;
+  resizeChecked_ = !resizeChecked_;
+  return resize;
+}
+
+}  // namespace zeb::shell

@@ -1,0 +1,213 @@
+// The main window's logic.
+#include "shell/reader_shell.h"
+
+#include <system_error>
+
+#include "platform/desktop_shell.h"
+#include "platform/environment.h"
+#include "platform/event_queue.h"
+#include "platform/message_boxes.h"
+#include "platform/settings_store.h"
+#include "platform/windows1252.h"
+#include "shell/go_to_target.h"
+#include "shell/ipc_macro.h"
+#include "shell/messages.h"
+#include "shell/program_start.h"
+#include "shell/reader_view.h"
+#include "shell/settings_keys.h"
+#include "shell/window_caption.h"
+
+namespace zeb::shell {
+namespace {
+
+// The form in which the container names a book it opened, and the recent-file list keeps it.
+std::string absoluteNormal(const std::string& path) {
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+  return error ? path : absolute.lexically_normal().string();
+}
+
+}  // namespace
+
+ReaderShell::ReaderShell(const PlatformServices& services, ReaderView& view)
+    : services_(services), view_(view), mainZEBset_(services), timer1_(services.events->createTimer()) {
+  history_.OnChanged = [this] { view_.historyChanged(history_); };
+  recent_.load(*services_.settings);
+  std::vector<RecentMenuChange> items;
+  for (const std::string& path : recent_.entries()) items.push_back({RecentMenuChange::Kind::append, path});
+  recentChanged(items);
+  if (const auto cache = readStartSettings(*services_.settings).maxCachedImages) mainZEBset_.setMaxCacheImg(*cache);
+}
+
+ReaderShell::~ReaderShell() = default;
+
+bool ReaderShell::OpenEbook(const std::string& path) {
+  if (!fileExists(path)) {
+    services_.messages->warning(std::string(messages::fileNotFound) + utf8ToWindows1252(path));
+    return false;
+  }
+  view_.clearView();
+  const bool loaded = mainZEBset_.setZEBFileName(path);
+  view_.enableBookCommands();
+  if (!loaded) {
+    RemoveRecent(path);
+    if (mainZEBset_.ZEBFileName().empty()) SetCaption(windows1252ToUtf8(messages::untitled));
+  } else {
+    SetCaption(mainZEBset_.ZEBFileName());
+    AddRecent(mainZEBset_.ZEBFileName());
+    services_.shell->addRecentDocument(mainZEBset_.ZEBFileName());
+  }
+  view_.setReadOnly(true);
+  view_.showCover();
+  view_.resetReaderUI();
+  view_.bookOpened();
+  view_.focusCurrentBox();
+
+  const PresentationModes::Opened opened = presentation_.bookOpened(mainZEBset_.header());
+  if (opened.moveOffScreen) view_.moveOffScreen();
+  if (opened.switchDue) {
+    timerTag_ = presentation_.mode();
+    startTimer();
+  }
+  return loaded;
+}
+
+void ReaderShell::NewBlank() {
+  SetCaption(windows1252ToUtf8(messages::untitled));
+  view_.clearView();
+  mainZEBset_.New();
+  view_.setMainPageNumber(-1);
+  view_.resetReaderUI();
+}
+
+void ReaderShell::GoToTarget(std::string_view target) {
+  const auto plan = planGoToTarget(mainZEBset_, target);
+  if (!plan) return;
+  if (plan->book == TargetPlan::Book::open)
+    OpenEbook(plan->path);
+  else if (plan->book == TargetPlan::Book::blank)
+    NewBlank();
+  if (plan->page == TargetPlan::Page::show)
+    view_.setMainPageNumber(plan->number);
+  else if (plan->page == TargetPlan::Page::cover)
+    view_.showCover();
+}
+
+void ReaderShell::SetCaption(std::string_view name) { view_.setCaption(windowCaption(name)); }
+
+void ReaderShell::AddRecent(const std::string& path) { recentChanged(recent_.add(path)); }
+
+void ReaderShell::RemoveRecent(const std::string& path) {
+  auto removed = recent_.remove(absoluteNormal(path));
+  if (!removed) removed = recent_.remove(path);
+  if (removed) recentChanged({*removed});
+}
+
+void ReaderShell::recentChanged(const std::vector<RecentMenuChange>& changes) {
+  view_.recentFilesChanged(changes, recent_.separatorVisible());
+}
+
+void ReaderShell::GoHistory(int index) {
+  history_.go(index, [this](const std::string& target) { GoToTarget(target); });
+}
+
+void ReaderShell::historyChosen(int index) {
+  history_.choose(index, [this](const std::string& target) { GoToTarget(target); });
+}
+
+void ReaderShell::EditorPageChanged() {
+  view_.pageShown();
+  history_.pageChanged(utf8ToWindows1252(mainZEBset_.ZEBFileName()), view_.mainPageNumber(),
+                       view_.showingTemporaryFrameSet(), [this](const std::string& target) { GoToTarget(target); });
+}
+
+void ReaderShell::windowShown(const std::vector<std::string>& arguments) {
+  if (shown_ || switchPending()) return;
+  if (pending_) {
+    view_.closeSplash();
+    deliverPendingTarget();
+    view_.applyWindowChanges(
+        {WindowChange::bringApplicationToFront, WindowChange::bringToFront, WindowChange::maximiseIfMinimised});
+  } else {
+    const StartPlan plan =
+        planStart(arguments, services_.environment->programFolder(), readStartSettings(*services_.settings));
+    switch (plan.kind) {
+      case StartPlan::Kind::openFile:
+        OpenEbook(plan.file);
+        if (plan.pageTarget) GoToTarget(*plan.pageTarget);
+        break;
+      case StartPlan::Kind::openLastFile:
+        mainZEBset_.New();
+        OpenEbook(plan.file);
+        break;
+      case StartPlan::Kind::blank:
+        mainZEBset_.New();
+        NewBlank();
+        break;
+    }
+  }
+  shown_ = true;
+}
+
+void ReaderShell::macroReceived(const std::string& macro) {
+  const auto target = targetOfMacro(macro);
+  if (!target) return;
+  pendingTarget_ = *target;
+  pending_ = true;
+  startTimer();
+}
+
+void ReaderShell::deliverPendingTarget() {
+  pending_ = false;
+  GoToTarget(pendingTarget_);
+}
+
+void ReaderShell::filesDropped(const std::vector<std::filesystem::path>& files) {
+  if (const auto book = droppedBook(files)) OpenEbook(book->string());
+}
+
+void ReaderShell::resizeClicked() {
+  const PresentationModes::Resize resize = presentation_.resizeClicked();
+  if (resize.disabled) {
+    services_.messages->information(messages::disabledByAuthor);
+    return;
+  }
+  applyMode(resize.modeToApply);
+  view_.setResizeChecked(presentation_.resizeChecked());
+}
+
+void ReaderShell::saveSettings() {
+  services_.settings->writeString(settings::optionsKey, settings::lastFile, recent_.lastFile());
+  recent_.save(*services_.settings);
+}
+
+void ReaderShell::startTimer() {
+  timer1_->start(switchDelayMilliseconds, TimerMode::singleShot, [this] { timerTick(); });
+}
+
+void ReaderShell::timerTick() {
+  if (timerTag_ > 0) {
+    applyMode(timerTag_);
+    // A target that arrived meanwhile is delivered on the next tick.
+    if (pending_) startTimer();
+    return;
+  }
+  if (!pending_) return;
+  if (!shown_) {
+    // Showing the window runs its first showing, which delivers the target.
+    view_.applyWindowChanges(windowChangesForDelivery(false));
+    return;
+  }
+  deliverPendingTarget();
+  view_.applyWindowChanges(windowChangesForDelivery(true));
+}
+
+void ReaderShell::applyMode(int mode) {
+  const std::vector<WindowChange> changes = windowChangesForMode(mode);
+  timerTag_ = 0;
+  if (changes.empty()) return;
+  view_.applyWindowChanges(changes);
+  view_.focusCurrentBox();
+}
+
+}  // namespace zeb::shell

@@ -1,0 +1,103 @@
+// The reader's main window without its widgets (TMainForm's logic): opening books, going to
+// targets, the history and the recent-file list, the start-up sequence, inter-process
+// macros and presentation modes. The window forwards its events here and applies what the
+// shell asks of it through ReaderView.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "document/container.h"
+#include "platform/platform_services.h"
+#include "shell/browsing_history.h"
+#include "shell/presentation_modes.h"
+#include "shell/recent_files.h"
+
+namespace zeb {
+class Timer;
+}
+
+namespace zeb::shell {
+
+class ReaderView;
+
+// Timer1: presentation switches and pending targets run this long after they are asked for,
+// outside the callbacks that asked.
+inline constexpr int switchDelayMilliseconds = 400;
+
+class ReaderShell {
+ public:
+  // The creation of the window: "maxCacheImg" is read, and the recent-file list, whose
+  // entries reach the view as menu items appended.
+  ReaderShell(const PlatformServices& services, ReaderView& view);
+  ~ReaderShell();
+  ReaderShell(const ReaderShell&) = delete;
+  ReaderShell& operator=(const ReaderShell&) = delete;
+
+  TZEBset& mainZEBset() { return mainZEBset_; }
+
+  // --- Operations of the window.
+  // Opens the book and shows its cover; a missing file only says "File not found: ".
+  bool OpenEbook(const std::string& path);
+  void NewBlank();
+  // Shows a "nexo:" target (Windows-1252), opening another book when it names one.
+  void GoToTarget(std::string_view target);
+  // The caption for a file name (UTF-8).
+  void SetCaption(std::string_view name);
+  void AddRecent(const std::string& path);
+  void RemoveRecent(const std::string& path);
+  void GoHistory(int index);
+
+  // --- Events the window forwards.
+  // The first showing of the window (FormShow): a pending inter-process target, else the
+  // book of the arguments (program arguments without the program's name), else the last
+  // book or nothing.
+  void windowShown(const std::vector<std::string>& arguments);
+  void EditorPageChanged();
+  // A choice in the history combo box, or Enter on it.
+  void historyChosen(int index);
+  void previousClicked() { GoHistory(history_.ItemIndex() - 1); }
+  void nextClicked() { GoHistory(history_.ItemIndex() + 1); }
+  // An inter-process macro (Windows-1252): the target it asks for is shown by Timer1.
+  void macroReceived(const std::string& macro);
+  void filesDropped(const std::vector<std::filesystem::path>& files);
+  void resizeClicked();
+  // The window's destruction: "LastFile" and the recent-file list are written.
+  void saveSettings();
+
+  // --- State.
+  const RecentFiles& recentFiles() const { return recent_; }
+  const BrowsingHistory& history() const { return history_; }
+  const PresentationModes& presentation() const { return presentation_; }
+  // The window is maximised again after every resize.
+  bool keepsMaximised() const { return presentation_.keepsMaximised(); }
+  // A presentation switch is pending (Timer1's Tag above 0): showing and closing do nothing.
+  bool switchPending() const { return timerTag_ > 0; }
+  bool windowHasBeenShown() const { return shown_; }
+  bool targetPending() const { return pending_; }
+
+ private:
+  void startTimer();
+  void timerTick();
+  void applyMode(int mode);
+  void deliverPendingTarget();
+  void recentChanged(const std::vector<RecentMenuChange>& changes);
+
+  PlatformServices services_;
+  ReaderView& view_;
+  TZEBset mainZEBset_;
+  RecentFiles recent_;
+  BrowsingHistory history_;
+  PresentationModes presentation_;
+  std::unique_ptr<Timer> timer1_;
+  int timerTag_ = 0;
+  std::string pendingTarget_;
+  bool pending_ = false;
+  bool shown_ = false;
+};
+
+}  // namespace zeb::shell

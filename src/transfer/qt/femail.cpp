@@ -1,0 +1,94 @@
+// The e-mail settings window.
+#include "transfer/qt/femail.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <string>
+
+#include "platform/windows1252.h"
+#include "transfer/mail_settings.h"
+#include "transfer/messages.h"
+
+namespace zeb {
+namespace {
+
+QString qtText(std::string_view windows1252) { return QString::fromStdString(windows1252ToUtf8(windows1252)); }
+std::string bookText(const QString& text) { return utf8ToWindows1252(text.toStdString()); }
+
+}  // namespace
+
+TFemail::TFemail(SettingsStore& settings, QWidget* parent) : QDialog(parent), settings_(settings) {
+  setObjectName("Femail");
+  setWindowTitle(qtText(messages::mailSettingsDesignCaption));
+  setModal(true);
+
+  auto* layout = new QVBoxLayout(this);
+  Label1_ = new QLabel(this);
+  Label1_->setObjectName("Label1");
+  Esmtp_ = new QLineEdit(this);
+  Esmtp_->setObjectName("Esmtp");
+  Label1_->setBuddy(Esmtp_);
+  Label2_ = new QLabel(this);
+  Label2_->setObjectName("Label2");
+  Email_ = new QLineEdit(this);
+  Email_->setObjectName("Email");
+  Label2_->setBuddy(Email_);
+  Label3_ = new QLabel(this);
+  Label3_->setObjectName("Label3");
+  Label3_->setWordWrap(true);
+  Button1_ = new QPushButton(this);
+  Button1_->setObjectName("Button1");
+  Button1_->setDefault(true);
+  for (QWidget* control :
+       {static_cast<QWidget*>(Label1_), static_cast<QWidget*>(Esmtp_), static_cast<QWidget*>(Label2_),
+        static_cast<QWidget*>(Email_), static_cast<QWidget*>(Label3_)})
+    layout->addWidget(control);
+  layout->addWidget(Button1_, 0, Qt::AlignHCenter);
+  connect(Button1_, &QPushButton::clicked, this, [this] { Button1Click(); });
+
+  applyEnglishTexts();
+  setMinimumWidth(420);
+}
+
+// Every English text of the window in one place. Once the window's translator
+// (VoLanguager1) exists, applying the window's language table replaces this function.
+void TFemail::applyEnglishTexts() {
+  setWindowTitle(qtText(messages::mailSettingsCaption));
+  Label1_->setText(qtText(messages::mailSettingsServerLabel));
+  Label2_->setText(qtText(messages::mailSettingsAddressLabel));
+  Label3_->setText(qtText(messages::mailSettingsOneTimeNote));
+  Button1_->setText(qtText(messages::mailSettingsOk));
+}
+
+void TFemail::showEvent(QShowEvent* event) {
+  FormShow();
+  QDialog::showEvent(event);
+}
+
+void TFemail::FormShow() {
+  const MailSettings values = readMailSettings(settings_);
+  Email_->setText(qtText(values.sender));
+  Esmtp_->setText(qtText(values.server));
+}
+
+void TFemail::Button1Click() {
+  writeMailSettings(settings_, MailSettings{bookText(Email_->text()), bookText(Esmtp_->text())});
+  accept();
+}
+
+void showMailSettings(SettingsStore& settings, QWidget* parent) {
+  TFemail window(settings, parent);
+  window.exec();
+}
+
+std::function<void()> mailSettingsPrompt(SettingsStore& settings, QWidget* parent) {
+  return [&settings, guarded = QPointer<QWidget>(parent), hadParent = parent != nullptr] {
+    if (hadParent && guarded.isNull()) return;
+    showMailSettings(settings, guarded.data());
+  };
+}
+
+}  // namespace zeb

@@ -1,0 +1,284 @@
+// The main window's logic with a view that stands in for the window and its frame set:
+// start-up, opening books, the recent-file list, the history, macros and presentation modes.
+#include "shell/reader_shell.h"
+
+#include <gtest/gtest.h>
+
+#include "document/book_header.h"
+#include "shell/reader_view.h"
+#include "shell/settings_keys.h"
+#include "tests/support/book_builder.h"
+#include "tests/support/test_platform.h"
+
+namespace zeb::shell {
+namespace {
+
+// Writes down what the shell asks; like the frame set, it reports every page it shows.
+class FakeView final : public ReaderView {
+ public:
+  void clearView() override { log.push_back("clearView"); }
+  void showCover() override { show(std::max(shell->mainZEBset().header().i32(header::coverPage), 0)); }
+  std::int32_t mainPageNumber() const override { return page; }
+  void setMainPageNumber(std::int32_t number) override { show(number); }
+  bool showingTemporaryFrameSet() const override { return false; }
+  void setReadOnly(bool) override {}
+  void focusCurrentBox() override { log.push_back("focus"); }
+  void setCaption(const std::string& text) override { caption = text; }
+  void enableBookCommands() override {}
+  void resetReaderUI() override {}
+  void recentFilesChanged(const std::vector<RecentMenuChange>& changes, bool separatorVisible) override {
+    menuChanges.insert(menuChanges.end(), changes.begin(), changes.end());
+    separator = separatorVisible;
+  }
+  void historyChanged(const BrowsingHistory&) override { ++historyChanges; }
+  void applyWindowChanges(const std::vector<WindowChange>& changes) override { windowChanges.push_back(changes); }
+  void moveOffScreen() override { log.push_back("offScreen"); }
+  void setResizeChecked(bool checked) override { resizeChecked = checked; }
+  void closeSplash() override { log.push_back("closeSplash"); }
+
+  void show(std::int32_t number) {
+    page = number;
+    if (shell != nullptr) shell->EditorPageChanged();
+  }
+
+  ReaderShell* shell = nullptr;
+  std::int32_t page = -1;
+  std::string caption;
+  std::vector<std::string> log;
+  std::vector<RecentMenuChange> menuChanges;
+  bool separator = false;
+  int historyChanges = 0;
+  std::vector<std::vector<WindowChange>> windowChanges;
+  bool resizeChecked = false;
+};
+
+class Reader : public ::testing::Test {
+ protected:
+  void SetUp() override { platform.environment.program = folder.path() / "program"; }
+  void start() {
+    shell = std::make_unique<ReaderShell>(platform.services(), view);
+    view.shell = shell.get();
+  }
+  // A book of ten pages whose cover is page 0, with the presentation flags given.
+  std::string book(std::string_view name, std::uint8_t borderless = 0, std::uint8_t hideBars = 0) {
+    return folder
+        .write(name, testing::bookBytes([&](TZEBset& set) {
+                 for (int i = 0; i < 10; ++i) zebmake::addPage(set, "Page " + std::to_string(i), "<Z S0 >");
+                 set.header().setI32(header::coverPage, 0);
+                 set.header().setU8(borderlessFlagOffset, borderless);
+                 set.header().setU8(hideBarsFlagOffset, hideBars);
+               }))
+        .string();
+  }
+  std::string entry(const std::string& path, int page) { return BrowsingHistory::entryFor(path, page); }
+  void setOption(std::string_view name, std::string_view value) {
+    platform.settings.writeString(settings::optionsKey, name, value);
+  }
+
+  testing::TemporaryFolder folder;
+  testing::TestPlatform platform;
+  FakeView view;
+  std::unique_ptr<ReaderShell> shell;
+};
+
+TEST_F(Reader, StartsWithTheBookOfTheArgumentsAtThePageOfTheSwitch) {
+  const std::string guide = book("guide.zeb");
+  start();
+  shell->windowShown({guide, "/page=7"});
+  EXPECT_EQ(shell->mainZEBset().ZEBFileName(), guide);
+  EXPECT_EQ(view.page, 7);
+  EXPECT_EQ(view.caption, "guide.zeb - Brightfold - hypertext ebook reader");
+  EXPECT_EQ(shell->recentFiles().entries(), std::vector<std::string>{guide});
+  EXPECT_EQ(shell->history().entries(), (std::vector<std::string>{entry(guide, 0), entry(guide, 7)}));
+  EXPECT_TRUE(shell->windowHasBeenShown());
+  EXPECT_TRUE(platform.messages.shown().empty());
+  EXPECT_EQ(platform.shell.recentDocuments, std::vector<std::filesystem::path>{guide});
+}
+
+TEST_F(Reader, AMissingArgumentFallsBackToTheLastBookSilently) {
+  setOption("LastFile", book("last.zeb"));
+  start();
+  shell->windowShown({"nowhere.zeb"});
+  EXPECT_EQ(shell->mainZEBset().ZEBFileName(), (folder.path() / "last.zeb").string());
+  EXPECT_TRUE(platform.messages.shown().empty());
+}
+
+TEST_F(Reader, AtStartBlankWinsOverTheLastBook) {
+  setOption("LastFile", book("last.zeb"));
+  setOption("AtStartBlank", "1");
+  start();
+  shell->windowShown({});
+  EXPECT_EQ(shell->mainZEBset().ZEBFileName(), "");
+  EXPECT_EQ(view.caption, "Untitled - Brightfold - hypertext ebook reader");
+  EXPECT_EQ(view.page, -1);
+  EXPECT_TRUE(shell->history().entries().empty());
+}
+
+TEST_F(Reader, ASixthBookDropsTheOldestRecentEntryAndTheListIsSavedAtExit) {
+  start();
+  EXPECT_FALSE(view.separator);
+  std::vector<std::string> books;
+  for (int i = 1; i <= 6; ++i) {
+    books.push_back(book("b" + std::to_string(i) + ".zeb"));
+    shell->OpenEbook(books.back());
+  }
+  EXPECT_TRUE(view.separator);
+  EXPECT_EQ(shell->recentFiles().entries(), (std::vector<std::string>(books.begin() + 1, books.end())));
+  EXPECT_EQ(view.menuChanges.at(5), (RecentMenuChange{RecentMenuChange::Kind::remove, books[0]}));
+  shell->OpenEbook(books[2]);
+  EXPECT_EQ(view.menuChanges.back(), (RecentMenuChange{RecentMenuChange::Kind::moveToEnd, books[2]}));
+
+  shell->saveSettings();
+  EXPECT_EQ(platform.settings.readString(settings::optionsKey, "LastFile"), books[2]);
+  EXPECT_EQ(platform.settings.readString(settings::recentFilesKey, "4"), books[2]);
+  EXPECT_EQ(platform.settings.readString(settings::recentFilesKey, "0"), books[1]);
+}
+
+TEST_F(Reader, HistoryGoesBackAndInsertsAfterTheCurrentEntry) {
+  const std::string guide = book("guide.zeb");
+  start();
+  shell->OpenEbook(guide);
+  view.show(1);
+  view.show(2);
+  shell->previousClicked();
+  shell->previousClicked();
+  EXPECT_EQ(view.page, 0);
+  view.show(5);
+  EXPECT_EQ(shell->history().entries(),
+            (std::vector<std::string>{entry(guide, 0), entry(guide, 5), entry(guide, 1), entry(guide, 2)}));
+  EXPECT_EQ(shell->history().ItemIndex(), 1);
+  // Choosing the current entry adds nothing.
+  shell->historyChosen(1);
+  EXPECT_EQ(shell->history().entries().size(), 4u);
+  // Entries of several books stand side by side; choosing one of another book opens it.
+  const std::string other = book("other.zeb");
+  shell->OpenEbook(other);
+  EXPECT_EQ(shell->history().entries().at(2), entry(other, 0));
+  shell->historyChosen(3);
+  EXPECT_EQ(shell->mainZEBset().ZEBFileName(), guide);
+  EXPECT_EQ(view.page, 1);
+}
+
+TEST_F(Reader, AMissingFileIsReportedAndTheOpenBookStays) {
+  const std::string guide = book("guide.zeb");
+  start();
+  shell->OpenEbook(guide);
+  view.log.clear();
+  EXPECT_FALSE(shell->OpenEbook("/nowhere/gone.zeb"));
+  EXPECT_EQ(platform.messages.shown(),
+            (std::vector<ShownMessage>{{MessageKind::warning, "File not found: /nowhere/gone.zeb"}}));
+  EXPECT_EQ(shell->mainZEBset().ZEBFileName(), guide);
+  EXPECT_TRUE(view.log.empty());
+}
+
+TEST_F(Reader, ADamagedBookLeavesTheRecentList) {
+  const std::string damaged = folder.write("damaged.zeb", std::string(300, 'x')).string();
+  const std::string guide = book("guide.zeb");
+  platform.settings.writeString(settings::recentFilesKey, "0", damaged);
+  platform.settings.writeString(settings::recentFilesKey, "1", guide);
+  start();
+  EXPECT_TRUE(view.separator);
+  EXPECT_FALSE(shell->OpenEbook(damaged));
+  EXPECT_EQ(shell->recentFiles().entries(), std::vector<std::string>{guide});
+  using enum RecentMenuChange::Kind;
+  EXPECT_EQ(view.menuChanges, (std::vector<RecentMenuChange>{{append, damaged}, {append, guide}, {remove, damaged}}));
+  EXPECT_EQ(view.caption, "Untitled - Brightfold - hypertext ebook reader");
+}
+
+TEST_F(Reader, AMacroBeforeTheFirstShowingIsWhatTheWindowShows) {
+  const std::string guide = book("guide.zeb");
+  start();
+  shell->macroReceived("show " + guide + "|3");
+  EXPECT_TRUE(shell->targetPending());
+  shell->windowShown({book("argument.zeb")});
+  EXPECT_EQ(shell->mainZEBset().ZEBFileName(), guide);
+  EXPECT_EQ(view.page, 3);
+  EXPECT_EQ(view.log.front(), "closeSplash");
+  EXPECT_FALSE(shell->targetPending());
+  // The timer started by the macro finds nothing left to deliver.
+  view.windowChanges.clear();
+  platform.events.advance(switchDelayMilliseconds);
+  EXPECT_TRUE(view.windowChanges.empty());
+}
+
+TEST_F(Reader, AMacroToARunningReaderIsShownByTheTimer) {
+  const std::string guide = book("guide.zeb");
+  const std::string other = book("other.zeb");
+  start();
+  shell->windowShown({guide});
+  shell->macroReceived("OPEN " + other + "|2");
+  shell->macroReceived("VISUALIZZA" + other);
+  EXPECT_FALSE(shell->targetPending());
+  shell->macroReceived("Visualizza " + other + "|2");
+  EXPECT_EQ(shell->mainZEBset().ZEBFileName(), guide);
+  platform.events.advance(switchDelayMilliseconds - 1);
+  EXPECT_EQ(shell->mainZEBset().ZEBFileName(), guide);
+  platform.events.advance(1);
+  EXPECT_EQ(shell->mainZEBset().ZEBFileName(), other);
+  EXPECT_EQ(view.page, 2);
+  EXPECT_EQ(view.windowChanges, std::vector<std::vector<WindowChange>>{windowChangesForDelivery(true)});
+}
+
+TEST_F(Reader, ABookAskingForAPresentationModeGetsItFromTheTimer) {
+  start();
+  shell->windowShown({book("kiosk.zeb", 1, 0)});
+  EXPECT_EQ(std::count(view.log.begin(), view.log.end(), "offScreen"), 1);
+  EXPECT_TRUE(shell->switchPending());
+  EXPECT_TRUE(view.windowChanges.empty());
+  platform.events.advance(switchDelayMilliseconds);
+  EXPECT_EQ(view.windowChanges, std::vector<std::vector<WindowChange>>{windowChangesForMode(1)});
+  EXPECT_EQ(view.log.back(), "focus");
+  EXPECT_FALSE(shell->switchPending());
+  EXPECT_TRUE(shell->keepsMaximised());
+
+  shell->resizeClicked();
+  EXPECT_EQ(platform.messages.shown(),
+            (std::vector<ShownMessage>{{MessageKind::information, "This function was disabled by the ebook author."}}));
+  EXPECT_EQ(view.windowChanges.size(), 1u);
+}
+
+TEST_F(Reader, AMacroArrivingDuringASwitchIsDeliveredAfterIt) {
+  const std::string other = book("other.zeb");
+  start();
+  shell->windowShown({book("bars.zeb", 0, 1)});
+  shell->macroReceived("SHOW " + other + "|4");
+  platform.events.advance(switchDelayMilliseconds);
+  EXPECT_EQ(view.windowChanges, std::vector<std::vector<WindowChange>>{windowChangesForMode(2)});
+  EXPECT_TRUE(shell->targetPending());
+  platform.events.advance(switchDelayMilliseconds);
+  EXPECT_EQ(shell->mainZEBset().ZEBFileName(), other);
+  EXPECT_EQ(view.page, 4);
+}
+
+TEST_F(Reader, ResizeRestoresTheNormalWindowAndGoesBack) {
+  start();
+  shell->windowShown({book("bars.zeb", 0, 1)});
+  platform.events.advance(switchDelayMilliseconds);
+  shell->resizeClicked();
+  EXPECT_TRUE(view.resizeChecked);
+  EXPECT_EQ(view.windowChanges.back(), windowChangesForMode(4));
+  shell->resizeClicked();
+  EXPECT_FALSE(view.resizeChecked);
+  EXPECT_EQ(view.windowChanges.back(), windowChangesForMode(2));
+}
+
+TEST_F(Reader, ADroppedBookInCapitalsOpens) {
+  const std::string upper = book("GUIDE.ZEB");
+  start();
+  shell->filesDropped({folder.path() / "notes.txt"});
+  EXPECT_EQ(shell->mainZEBset().ZEBFileName(), "");
+  shell->filesDropped({upper});
+  EXPECT_EQ(shell->mainZEBset().ZEBFileName(), upper);
+}
+
+TEST_F(Reader, TheImageCacheSizeComesFromTheSettingsWhenItIsANumber) {
+  setOption("maxCacheImg", "7");
+  start();
+  EXPECT_EQ(shell->mainZEBset().MaxCacheImg(), 7);
+  setOption("maxCacheImg", "seven");
+  start();
+  EXPECT_EQ(shell->mainZEBset().MaxCacheImg(), 20);
+}
+
+}  // namespace
+}  // namespace zeb::shell
