@@ -9,7 +9,6 @@
 #include "text/text_box.h"
 #include "view/page_background.h"
 #include "view/page_view.h"
-#include "view/visual_painting.h"
 
 namespace zeb {
 
@@ -36,8 +35,7 @@ void paintPage(TZEBpage& page, Canvas& canvas) {
   if (box == nullptr) return;
   CanvasState state(canvas);
   canvas.translate(-box->HorizontalPosition(), -box->VerticalPosition());
-  VisualObjectPlacement controls({page.ReadOnly(), page.AnchorPreview()}, page.controlMetrics());
-  paintBox(*box, canvas, &controls);
+  paintBox(*box, canvas, &page.objectPlacement());
 }
 
 }  // namespace zeb

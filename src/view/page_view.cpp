@@ -15,6 +15,7 @@
 #include "view/page_search.h"
 #include "view/page_text.h"
 #include "view/visual_object.h"
+#include "view/visual_painting.h"
 
 namespace zeb {
 namespace {
@@ -35,11 +36,14 @@ TZEBpage::TZEBpage(TZEBset& set, MeasurementCache& measures, PageOwner& owner)
     : set_(set),
       measures_(measures),
       owner_(owner),
-      objects_(std::make_unique<VisualObjectFactory>(ControlMetrics::measuredWith(measures.measurer()))) {}
+      objects_(std::make_unique<VisualObjectFactory>(ControlMetrics::measuredWith(measures.measurer()))),
+      placement_(std::make_unique<VisualObjectPlacement>(*this)) {}
 
 TZEBpage::~TZEBpage() { owner_.pageClosing(*this); }
 
 const ControlMetrics& TZEBpage::controlMetrics() const { return objects_->metrics(); }
+
+ObjectPlacement& TZEBpage::objectPlacement() const { return *placement_; }
 
 void TZEBpage::setClientSize(int width, int height) {
   clientWidth_ = width;

@@ -17,7 +17,9 @@ class MeasurementCache;
 class NamedFrame;
 class TZEBpage;
 struct ControlMetrics;
+class ObjectPlacement;
 class VisualObjectFactory;
+class VisualObjectPlacement;
 class TZEBbox;
 class TZEBoggetto;
 class TZEBset;
@@ -84,6 +86,9 @@ class TZEBpage final : public BoxHost {
   bool AnchorPreview() const { return owner_.AnchorPreview(); }
   // The metrics the controls of the page's objects are sized with.
   const ControlMetrics& controlMetrics() const;
+  // Where painting the page's boxes puts their objects: controls are drawn in their place
+  // (until they are windows of their own).
+  ObjectPlacement& objectPlacement() const;
 
   // The size of the page's client area.
   void setClientSize(int width, int height);
@@ -183,6 +188,7 @@ class TZEBpage final : public BoxHost {
   // A placeholder text outlives the working copy made of it.
   std::unique_ptr<TZEBtesto> temporary_;
   std::unique_ptr<VisualObjectFactory> objects_;
+  std::unique_ptr<VisualObjectPlacement> placement_;
   std::unique_ptr<TZEBtesto> working_;
   std::unique_ptr<TZEBbox> box_;
   TZEBsfondo background_;

@@ -10,6 +10,7 @@
 #include "text/text_box.h"
 #include "view/marker_icons.h"
 #include "view/marker_rules.h"
+#include "view/page_view.h"
 #include "view/visual_object.h"
 
 namespace zeb {
@@ -243,7 +244,7 @@ void paintVisualObject(const VisualObject& object, Canvas& canvas, const CanvasR
 
 void VisualObjectPlacement::drawControl(TZEBbox&, EmbeddedObject& object, const CanvasRect& area, Canvas& canvas) {
   if (const auto* visual = dynamic_cast<const VisualObject*>(&object))
-    paintVisualObject(*visual, canvas, area, look_, metrics_);
+    paintVisualObject(*visual, canvas, area, {page_.ReadOnly(), page_.AnchorPreview()}, page_.controlMetrics());
 }
 
 }  // namespace zeb

@@ -8,6 +8,7 @@
 
 namespace zeb {
 
+class TZEBpage;
 class VisualObject;
 
 // The mode the controls are shown in.
@@ -23,18 +24,17 @@ struct ControlLook {
 void paintVisualObject(const VisualObject& object, Canvas& canvas, const CanvasRect& area, const ControlLook& look,
                        const ControlMetrics& metrics);
 
-// The placement a page paints with: tables and pictures as the text engine draws them, and
-// every other control by paintVisualObject.
+// The placement a page paints its boxes with: tables and pictures as the text engine draws
+// them, and every other control by paintVisualObject in the page's modes of the moment.
 class VisualObjectPlacement final : public DrawingObjectPlacement {
  public:
-  VisualObjectPlacement(const ControlLook& look, const ControlMetrics& metrics) : look_(look), metrics_(metrics) {}
+  explicit VisualObjectPlacement(const TZEBpage& page) : page_(page) {}
 
  protected:
   void drawControl(TZEBbox& box, EmbeddedObject& object, const CanvasRect& area, Canvas& canvas) override;
 
  private:
-  ControlLook look_;
-  ControlMetrics metrics_;
+  const TZEBpage& page_;
 };
 
 }  // namespace zeb
