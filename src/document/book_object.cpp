@@ -565,7 +565,7 @@ TZEBoggetto* TZEBoggetto::ReferencedPicture() const {
       return picture(record_.i32(field::buttonPicture));
     case TOggettiHel::inputStat: {
       if (state() != 18) return nullptr;
-      const std::int32_t page = record_.i32(108);
+      const std::int32_t page = record_.i32(field::floatingPage);
       if (page == -1 || page > maxObjectIndex) return nullptr;
       return container_->objectByKindAndIndex(kindNumber(TOggettiHel::testoHtml), page);
     }

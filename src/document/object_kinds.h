@@ -171,13 +171,19 @@ inline constexpr int placementDisplayWidth = 15;  // int16 each
 inline constexpr int placementDisplayHeight = 17;
 inline constexpr int placementNaturalWidth = 19;
 inline constexpr int placementNaturalHeight = 21;
+inline constexpr int placementHoverPicture = 5;  // int32 kind-5 index shown under the mouse; -1 none
+inline constexpr int placementVertical = 23;       // uint8 vertical placement on the line
 inline constexpr int placementZones = 73;
 inline constexpr int zoneCount = 30;
 inline constexpr int zoneSize = 16;
 // buttons (kind 22)
 inline constexpr int buttonPicture = 177;
 inline constexpr int buttonAction = 181;
+inline constexpr int buttonFormAction = 185;  // uint8: 1 and 2 submit the form, 3 resets it
 inline constexpr int buttonInt186 = 186;
+// form controls, buttons, form starts and multimedia (kinds 13 and 20 to 24)
+inline constexpr int controlVertical = 5;  // uint8 vertical placement on the line
+inline constexpr int floatingPage = 108;   // int32 kind-0 index an independent frame shows
 // multimedia references (kind 24)
 inline constexpr int multimediaObject = 17;
 // styles (kind 17)

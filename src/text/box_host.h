@@ -29,6 +29,9 @@ class BoxHost {
   // A hosting object: brings the area of the hosted box (its own coordinates) into view by
   // asking the box that holds the object, which adds the object's and the box's offsets.
   virtual void makeVisible(TZEBbox&, const CanvasRect&) {}
+  // A hosting object: repaints the area of a hosted box that has no window of its own (its
+  // own coordinates), through the box that holds the object.
+  virtual void invalidate(const TZEBbox&, const CanvasRect&) {}
   // A caret movement reached the first or last body position and goes on in the host (the
   // neighbouring table cell); a page does nothing.
   virtual void leaveBox(TZEBbox&, LeaveDirection) {}

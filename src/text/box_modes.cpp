@@ -48,7 +48,11 @@ CanvasRect TZEBbox::paragraphBand(int index) const {
 }
 
 void TZEBbox::invalidate(const CanvasRect& area) const {
-  if (surface_ != nullptr && !area.empty()) surface_->invalidate(area);
+  if (area.empty()) return;
+  if (surface_ != nullptr)
+    surface_->invalidate(area);
+  else if (isHosted() && host_ != nullptr)
+    host_->invalidate(*this, area);
 }
 
 void TZEBbox::invalidateParagraph(int index) const { invalidate(paragraphBand(index)); }

@@ -10,6 +10,7 @@ namespace zeb {
 class TableCells;
 class TZEBbox;
 class TZEBoggetto;
+class TZEBparag;
 
 // How an object sits on its line: hanging from the line top, centred on the baseline, or
 // standing on the baseline (every other value).
@@ -62,8 +63,19 @@ class EmbeddedObject {
     awaitingPlacement = false;
   }
 
+  // The paragraph and character that layout last gave the object (none before layout), from
+  // which its place in the box follows (objectBounds, nested_boxes.h).
+  const TZEBparag* laidOutIn() const { return laidOutIn_; }
+  int laidOutAt() const { return laidOutAt_; }
+  void setLaidOut(const TZEBparag& paragraph, int character) {
+    laidOutIn_ = &paragraph;
+    laidOutAt_ = character;
+  }
+
  private:
   TZEBoggetto* object_;  // owned by the working text
+  const TZEBparag* laidOutIn_ = nullptr;
+  int laidOutAt_ = -1;
 };
 
 // Makes the sizing object of an embedded object for the box that shows it.

@@ -1,6 +1,8 @@
 // Layout dumps.
 #include "text/layout_dump.h"
 
+#include "text/nested_boxes.h"
+#include "text/table_cells.h"
 #include "text/text_box.h"
 
 namespace zeb {
@@ -41,6 +43,29 @@ void dumpLine(const TZEBparag& paragraph, int index, const TZEBline& line, std::
   out += '\n';
 }
 
+// One line per cell of each table the paragraph holds, its rectangle in the box's coordinates.
+void dumpTableCells(const TZEBparag& paragraph, std::string& out) {
+  for (const EmbeddedRef& object : paragraph.Objects) {
+    TableCells* table = object.visual != nullptr ? object.visual->tableCells() : nullptr;
+    if (table == nullptr) continue;
+    const auto bounds = objectBounds(*table);
+    const int left = bounds ? bounds->left : table->left;
+    const int top = bounds ? bounds->top : table->top;
+    for (int row = 0; row < table->rows(); ++row) {
+      for (int column = 0; column < table->columns(); ++column) {
+        const TZEBbox* cell = table->cell(row, column);
+        if (cell == nullptr) continue;
+        out += 'C' + std::to_string(row) + ',' + std::to_string(column);
+        field(out, "left", std::int64_t{left} + cell->Left());
+        field(out, "top", std::int64_t{top} + cell->Top());
+        field(out, "width", cell->Width());
+        field(out, "height", cell->Height());
+        out += '\n';
+      }
+    }
+  }
+}
+
 }  // namespace
 
 std::string dumpLayout(const TZEBbox& box) {
@@ -61,6 +86,7 @@ std::string dumpLayout(const TZEBbox& box) {
     field(out, "bottom", paragraph.Bottom);
     field(out, "base", paragraph.BaseHeight);
     out += '\n';
+    dumpTableCells(paragraph, out);
     for (std::size_t l = 0; l < paragraph.Lines.size(); ++l) {
       dumpLine(paragraph, static_cast<int>(l), paragraph.Lines[l], out);
     }

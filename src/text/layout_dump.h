@@ -9,7 +9,9 @@ namespace zeb {
 class TZEBbox;
 
 // Lines show their characters between bars ('#' for an embedded object) and, when
-// justification widened any blank, the draw widths of all their characters.
+// justification widened any blank, the draw widths of all their characters. After the line
+// of a paragraph that holds a table come the table's cells, one line each:
+// "C<row>,<column> left=… top=… width=… height=…" in the box's coordinates.
 std::string dumpLayout(const TZEBbox& box);
 
 }  // namespace zeb

@@ -104,6 +104,7 @@ void LineFiller::sizeObject(int index) {
   objectCell.Height = visual->height();
   objectCell.Ascent = visual->ascent();
   visual->moveOutOfSight();
+  visual->setLaidOut(paragraph_, index);
 }
 
 // Shares what is left over among the blanks of the line, its last character not counted:

@@ -3,9 +3,11 @@
 
 #include "document/container.h"
 #include "document/image_cache.h"
+#include "platform/system_colours.h"
 #include "text/box_painting.h"
 #include "text/embedded_object.h"
 #include "text/table_cells.h"
+#include "text/table_painting.h"
 #include "text/text_box.h"
 
 namespace zeb {
@@ -28,19 +30,20 @@ void DrawingObjectPlacement::place(TZEBbox& box, EmbeddedObject& object, int lef
   const CanvasRect area{left, top, left + object.width(), top + object.height()};
   if (!area.intersects(canvas.clipRect())) return;
   if (TableCells* table = object.tableCells()) {
-    for (const auto& cell : table->cells()) {
-      CanvasState state(canvas);
-      canvas.translate(left + cell->Left(), top + cell->Top());
-      canvas.intersectClip({0, 0, cell->Width(), cell->Height()});
-      paintBox(*cell, canvas, this);
-    }
-    return;
+    paintTable(*table, canvas, this, left, top);
+  } else if (object.object().Kind() == TOggettiHel::immagineNew) {
+    const TZEBpicture* picture = box.set().decodedPicture(object.object());
+    const PixelView pixels = picture != nullptr ? firstImagePixels(*picture) : PixelView{};
+    if (!pixels.empty()) canvas.drawPicture(area, pixels);
+  } else {
+    drawControl(box, object, area, canvas);
   }
-  if (object.object().Kind() != TOggettiHel::immagineNew) return;
-  const TZEBpicture* picture = box.set().decodedPicture(object.object());
-  if (picture == nullptr) return;
-  const PixelView pixels = firstImagePixels(*picture);
-  if (!pixels.empty()) canvas.drawPicture(area, pixels);
+  if (selected) drawSelectedLook(canvas, area);
+}
+
+void drawSelectedLook(Canvas& canvas, const CanvasRect& area) {
+  canvas.hatchRect(area, Hatch::forwardDiagonal, systemColour::highlight);
+  canvas.frameRect(area, systemColour::highlight);
 }
 
 }  // namespace zeb

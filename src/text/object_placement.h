@@ -21,11 +21,21 @@ class ObjectPlacement {
 };
 
 // Records the position in the object, draws the picture of a picture placement stretched to
-// the object's size, and paints the cell boxes of a table.
-class DrawingObjectPlacement final : public ObjectPlacement {
+// the object's size, paints a table (table_painting.h), hands any other object to
+// drawControl, and draws an object in the shown selection selected.
+class DrawingObjectPlacement : public ObjectPlacement {
  public:
   void place(TZEBbox& box, EmbeddedObject& object, int left, int top, bool selected, Canvas& canvas) override;
+
+ protected:
+  // Draws an object that is neither a picture placement nor a table over the area; nothing
+  // by default (the object's control draws itself).
+  virtual void drawControl(TZEBbox&, EmbeddedObject&, const CanvasRect&, Canvas&) {}
 };
+
+// How an object in the shown selection is drawn: the highlight colour hatched over it and
+// framed around it.
+void drawSelectedLook(Canvas& canvas, const CanvasRect& area);
 
 // The first image of a picture as pixels to draw: the first frame itself when it covers the
 // picture, else the composed first image the picture keeps. Valid while the picture is unchanged.

@@ -268,6 +268,9 @@ void ParagraphPainter::paintLine(const TZEBline& line) {
       if (object.visual != nullptr) {
         context_.placement.place(context_.box, *object.visual, saturated(x), baseline - current.Ascent, selected,
                                  canvas_);
+        // What the object drew (a table's cells, a control's text) set fonts of its own.
+        canvasFont_.reset();
+        clearBackground_ = false;
       }
     } else {
       prepare(selected);

@@ -28,4 +28,6 @@ void PicturePlacement::fitWidth(int) {
   height_ = displayHeight_ > 0 ? displayHeight_ : sizeWhenUnset;
 }
 
+int PicturePlacement::placement() const { return object().record().u8(field::placementVertical); }
+
 }  // namespace zeb

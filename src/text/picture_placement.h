@@ -19,8 +19,7 @@ class PicturePlacement final : public EmbeddedObject {
   void fitWidth(int offeredWidth) override;
   int width() const override { return width_; }
   int height() const override { return height_; }
-  // Baseline until the image control reads its own vertical placement.
-  int placement() const override { return verticalPlacement::baseline; }
+  int placement() const override;
 
  private:
   int naturalWidth_;

@@ -19,9 +19,6 @@ namespace zeb {
 namespace {
 
 constexpr std::uint32_t streamVersion = 1;
-// Table cell colour codes from here to pictureCodeEnd name a picture by its kind-5 index.
-constexpr std::uint32_t pictureCodeStart = 0x03000000u;
-constexpr std::uint32_t pictureCodeEnd = 0x04000000u;
 // A link action of this subtype goes to the object its target names.
 constexpr std::uint8_t goToObjectAction = 1;
 constexpr std::uint8_t objectReferencePanel = 13;
@@ -136,13 +133,12 @@ class SelectionObjects {
 
   // The pictures a table's cell colour codes name.
   void addCellPictures(TZEBoggetto& table) {
-    std::vector<std::uint8_t> codes;
-    if (table.record().i32(field::tableHasPrimary) == 0 || !table.readPrimary(codes)) return;
-    for (std::size_t at = 0; at + 4 <= codes.size(); at += 4) {
-      const std::uint32_t code =
-          codes[at] | codes[at + 1] << 8 | codes[at + 2] << 16 | std::uint32_t{codes[at + 3]} << 24;
-      if (code >= pictureCodeStart && code < pictureCodeEnd)
-        records.add(box_.set().objectByKindAndIndex(kindNumber(TOggettiHel::immagine), code & 0xFFFFFFu));
+    std::vector<std::uint8_t> data;
+    if (table.record().i32(field::tableHasPrimary) == 0 || !table.readPrimary(data)) return;
+    for (const std::uint32_t code : cellColourCodes(data, static_cast<int>(data.size() / 4))) {
+      const CellBackground background = cellBackgroundOf(code);
+      if (background.kind == CellBackground::Kind::picture)
+        records.add(box_.set().objectByKindAndIndex(kindNumber(TOggettiHel::immagine), background.pictureIndex));
     }
   }
 

@@ -1,48 +1,92 @@
-// Table cells: reading their texts, and a simple grid size.
+// Table cells: reading their texts, laying them out by the table's column rules, and
+// hosting them in the box around the table.
 #include "text/table_cells.h"
 
 #include <algorithm>
 
-#include "document/book_object.h"
+#include "document/container.h"
 #include "text/line_layout.h"
+#include "text/nested_boxes.h"
 #include "text/text_box.h"
 
 namespace zeb {
-namespace {
 
-constexpr int defaultTableWidth = 300;
-constexpr int emptyTableHeight = 20;
+// Lays a cell box out at a width (its content may make it wider) and places it.
+class TableCells::Sizer final : public TableCellSizer {
+ public:
+  explicit Sizer(TableCells& table) : table_(table) {}
 
-}  // namespace
+  Size layOut(int row, int column, int width) override {
+    TZEBbox& cell = *table_.cell(row, column);
+    cell.setLayoutWidth(width);
+    cell.FitHosted(cell.Left(), cell.Top());
+    return {cell.Width(), cell.Height()};
+  }
+  void place(int row, int column, const CanvasRect& bounds) override {
+    table_.cell(row, column)->setBounds(bounds.left, bounds.top, bounds.width(), bounds.height());
+  }
+
+ private:
+  TableCells& table_;
+};
 
 TableCells::TableCells(TZEBoggetto& table, TZEBbox& box)
     : EmbeddedObject(table),
       box_(&box),
-      rows_(table.record().u8(field::tableRows)),
-      columns_(table.record().u8(field::tableColumns)),
-      width_(table.record().i16(field::tableWidth) > 0 ? table.record().i16(field::tableWidth) : defaultTableWidth),
-      height_(emptyTableHeight) {}
+      description_(TableDescription::of(table.record())),
+      width_(description_.storedWidth),
+      height_(emptyTableHeight) {
+  std::vector<std::uint8_t> data;
+  if (table.record().i32(field::tableHasPrimary) != 0) table.readPrimary(data);
+  colourCodes_ = cellColourCodes(data, description_.rows * description_.columns);
+}
 
 TableCells::~TableCells() = default;
 
 TZEBbox* TableCells::cell(int row, int column) const {
-  if (row < 0 || row >= rows_ || column < 0 || column >= columns_ || cells_.empty()) return nullptr;
-  return cells_[static_cast<std::size_t>(row * columns_ + column)].get();
+  if (row < 0 || row >= rows() || column < 0 || column >= columns() || cells_.empty()) return nullptr;
+  return cells_[static_cast<std::size_t>(row * columns() + column)].get();
+}
+
+std::optional<CellIndex> TableCells::indexOf(const TZEBbox& cell) const {
+  for (std::size_t i = 0; i < cells_.size(); ++i) {
+    if (cells_[i].get() == &cell) return CellIndex{static_cast<int>(i) / columns(), static_cast<int>(i) % columns()};
+  }
+  return std::nullopt;
+}
+
+std::optional<CellIndex> TableCells::cellAt(int x, int y) const {
+  for (std::size_t i = 0; i < geometry_.cells.size() && i < cells_.size(); ++i) {
+    const CanvasRect& bounds = geometry_.cells[i];
+    if (x >= bounds.left && x < bounds.right && y >= bounds.top && y < bounds.bottom)
+      return CellIndex{static_cast<int>(i) / columns(), static_cast<int>(i) % columns()};
+  }
+  return std::nullopt;
 }
 
 void TableCells::readCells(MarkupStream& stream, TZEBtesto* source, ReadBudget& budget) {
-  const std::int64_t count = std::int64_t{rows_} * columns_;
+  const std::int64_t count = std::int64_t{rows()} * columns();
   if (budget.tableDepth >= limits::maxTableNesting || count > budget.cellsLeft) return;
   budget.cellsLeft -= count;
   ++budget.tableDepth;
-  const int inset = object().record().u8(field::tableCellInset);
+  // Borders are drawn inside a cell, so its content keeps clear of them.
+  const int inset = description_.inset + description_.border;
   cells_.reserve(static_cast<std::size_t>(count));
   for (std::int64_t i = 0; i < count; ++i) {
     auto cellBox = std::make_unique<TZEBbox>(box_->set(), box_->measures(), BoxPlacement::hosted);
+    cellBox->setHost(this);
     cellBox->setObjectFactory(&box_->objectFactory());
     cellBox->setTextOf(paragraphOrigin::body, source);
     cellBox->setHostInset(inset);
-    cellBox->Background().transparent = true;  // the table paints the cells' colours
+    BoxBackground& background = cellBox->Background();
+    background.transparent = true;
+    const CellBackground code = cellBackgroundOf(colourCodes_[static_cast<std::size_t>(i)]);
+    if (code.kind == CellBackground::Kind::colour) {
+      background.transparent = false;
+      background.colour = code.colour;
+    } else if (code.kind == CellBackground::Kind::picture) {
+      background.picture = box_->set().objectByKindAndIndex(kindNumber(TOggettiHel::immagine), code.pictureIndex);
+    }
     cellBox->setAnimated(box_->Animated());
     cellBox->setReadOnly(box_->ReadOnly());
     cellBox->setBounds(0, 0, readingWidth, 0);
@@ -52,37 +96,67 @@ void TableCells::readCells(MarkupStream& stream, TZEBtesto* source, ReadBudget& 
     cells_.push_back(std::move(cellBox));
   }
   --budget.tableDepth;
+  laidOutFor_.reset();
 }
 
 void TableCells::fitWidth(int offeredWidth) {
-  const ObjectRecord& record = object().record();
-  const int spacing = record.u8(field::tableCellSpacing);
-  int tableWidth = width_;
-  if (record.u8(field::tableRelativeWidth) != 0) {
-    const int percent = record.u8(field::tableWidthPercent);
-    tableWidth = percent > 100 ? offeredWidth : static_cast<int>(std::int64_t{offeredWidth} * percent / 100);
-  }
-  if (cells_.empty() || columns_ == 0) {
+  if (laidOutFor_ == offeredWidth) return;
+  layOut(offeredWidth);
+}
+
+void TableCells::layOut(int offeredWidth) {
+  laidOutFor_ = offeredWidth;
+  const int tableWidth = description_.widthFor(offeredWidth);
+  if (cells_.empty() || rows() == 0 || columns() == 0) {
+    geometry_ = TableGeometry{};
     width_ = std::max(tableWidth, 2 * TZEBbox::minimumWidth);
     height_ = emptyTableHeight;
     return;
   }
-  const int columnWidth = std::max(2 * TZEBbox::minimumWidth, (tableWidth - (columns_ + 1) * spacing) / columns_);
-  int y = spacing;
-  for (int row = 0; row < rows_; ++row) {
-    std::int64_t x = spacing;
-    int rowHeight = 0;
-    for (int column = 0; column < columns_; ++column) {
-      TZEBbox& cellBox = *cell(row, column);
-      cellBox.setLayoutWidth(columnWidth);
-      cellBox.FitHosted(saturated(x), y);
-      rowHeight = std::max(rowHeight, cellBox.Height());
-      x += columnWidth + spacing;
-    }
-    y = saturated(std::int64_t{y} + rowHeight + spacing);
-  }
-  width_ = saturated(spacing + std::int64_t{columns_} * (columnWidth + spacing));
-  height_ = y;
+  Sizer sizer(*this);
+  geometry_ = layOutTable(description_, tableWidth, sizer);
+  width_ = geometry_.width;
+  height_ = geometry_.height;
 }
+
+// --- Hosting the cells.
+
+int TableCells::clientWidth() const { return width_; }
+
+int TableCells::clientHeight() const { return box_->Host() != nullptr ? box_->Host()->clientHeight() : 0; }
+
+void TableCells::makeVisible(TZEBbox& cell, const CanvasRect& area) {
+  const auto bounds = objectBounds(*this);
+  if (!bounds) return;
+  box_->makeVisible(area.translated(bounds->left + cell.Left(), bounds->top + cell.Top()));
+}
+
+void TableCells::invalidate(const TZEBbox& cell, const CanvasRect& area) {
+  const auto bounds = objectBounds(*this);
+  if (!bounds) return;
+  box_->invalidate(area.translated(bounds->left + cell.Left(), bounds->top + cell.Top()));
+}
+
+void TableCells::leaveBox(TZEBbox& cell, LeaveDirection direction) {
+  const auto from = indexOf(cell);
+  if (!from) return;
+  const bool forward = direction == LeaveDirection::forward;
+  if (const auto to = neighbourCell(rows(), columns(), *from, forward ? CellMove::next : CellMove::previous)) {
+    TZEBbox& next = *this->cell(to->row, to->column);
+    const int paragraph = forward ? next.HeaderCount() : std::max(next.bodyEnd() - 1, 0);
+    const int character = forward || next.paragraphCount() == 0 ? 0 : next.paragraph(paragraph).length();
+    next.moveCaret(next.positionOf(paragraph, character));
+    return;
+  }
+  // Out of the table: before or after its character in the box around.
+  if (laidOutIn() == nullptr) return;
+  for (int p = 0; p < box_->paragraphCount(); ++p) {
+    if (&box_->paragraph(p) != laidOutIn()) continue;
+    box_->moveCaret(box_->positionOf(p, laidOutAt() + (forward ? 1 : 0)));
+    return;
+  }
+}
+
+FrameSetLink* TableCells::frameSet() const { return box_->frameSet(); }
 
 }  // namespace zeb

@@ -35,7 +35,7 @@ void paintPage(TZEBpage& page, Canvas& canvas) {
   if (box == nullptr) return;
   CanvasState state(canvas);
   canvas.translate(-box->HorizontalPosition(), -box->VerticalPosition());
-  paintBox(*box, canvas);
+  paintBox(*box, canvas, &page.objectPlacement());
 }
 
 }  // namespace zeb

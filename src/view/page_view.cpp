@@ -7,12 +7,15 @@
 #include "document/page_object.h"
 #include "platform/message_boxes.h"
 #include "text/markup_stream.h"
+#include "text/measurement_cache.h"
 #include "text/paragraph.h"
 #include "text/table_cells.h"
 #include "text/text_box.h"
 #include "view/messages.h"
 #include "view/page_search.h"
 #include "view/page_text.h"
+#include "view/visual_object.h"
+#include "view/visual_painting.h"
 
 namespace zeb {
 namespace {
@@ -30,9 +33,17 @@ void addOnce(std::vector<PagePanel>& panels, const PagePanel& panel) {
 }  // namespace
 
 TZEBpage::TZEBpage(TZEBset& set, MeasurementCache& measures, PageOwner& owner)
-    : set_(set), measures_(measures), owner_(owner) {}
+    : set_(set),
+      measures_(measures),
+      owner_(owner),
+      objects_(std::make_unique<VisualObjectFactory>(ControlMetrics::measuredWith(measures.measurer()))),
+      placement_(std::make_unique<VisualObjectPlacement>(*this)) {}
 
 TZEBpage::~TZEBpage() { owner_.pageClosing(*this); }
+
+const ControlMetrics& TZEBpage::controlMetrics() const { return objects_->metrics(); }
+
+ObjectPlacement& TZEBpage::objectPlacement() const { return *placement_; }
 
 void TZEBpage::setClientSize(int width, int height) {
   clientWidth_ = width;
@@ -83,6 +94,7 @@ TZEBtesto& TZEBpage::showWorkingText(std::unique_ptr<TZEBtesto> working) {
   working_ = std::move(working);
   box_ = std::make_unique<TZEBbox>(set_, measures_);
   box_->setHost(this);
+  box_->setObjectFactory(objects_.get());
   box_->setAnimated(animated_);
   box_->setReadOnly(readOnly_);
   box_->setBounds(0, 0, clientWidth_, clientHeight_);

@@ -16,6 +16,10 @@ class FrameSetLink;
 class MeasurementCache;
 class NamedFrame;
 class TZEBpage;
+struct ControlMetrics;
+class ObjectPlacement;
+class VisualObjectFactory;
+class VisualObjectPlacement;
 class TZEBbox;
 class TZEBoggetto;
 class TZEBset;
@@ -28,6 +32,8 @@ class PageOwner {
   // Search option bits: searchWholeWords, searchMatchCase.
   virtual int SearchOptions() const { return 0; }
   virtual bool ActivePreview() const { return false; }
+  // Anchors are shown in read-only mode too.
+  virtual bool AnchorPreview() const { return false; }
   virtual bool SaveOnExit() const { return false; }
   // Follows the object of one of the page's preview panels.
   virtual void followObject(TZEBpage&, TZEBoggetto&) {}
@@ -77,6 +83,12 @@ class TZEBpage final : public BoxHost {
   TZEBpage& operator=(const TZEBpage&) = delete;
 
   TZEBset& set() const { return set_; }
+  bool AnchorPreview() const { return owner_.AnchorPreview(); }
+  // The metrics the controls of the page's objects are sized with.
+  const ControlMetrics& controlMetrics() const;
+  // Where painting the page's boxes puts their objects: controls are drawn in their place
+  // (until they are windows of their own).
+  ObjectPlacement& objectPlacement() const;
 
   // The size of the page's client area.
   void setClientSize(int width, int height);
@@ -175,6 +187,8 @@ class TZEBpage final : public BoxHost {
   PageWindow* window_ = nullptr;
   // A placeholder text outlives the working copy made of it.
   std::unique_ptr<TZEBtesto> temporary_;
+  std::unique_ptr<VisualObjectFactory> objects_;
+  std::unique_ptr<VisualObjectPlacement> placement_;
   std::unique_ptr<TZEBtesto> working_;
   std::unique_ptr<TZEBbox> box_;
   TZEBsfondo background_;

@@ -86,6 +86,43 @@ TEST_F(BookWriter, SampleGuideDescriptionBuildsAReadableBook) {
   EXPECT_GE(set.count(kindNumber(TOggettiHel::immagine)), 1);
 }
 
+TEST_F(BookWriter, DescriptionsGiveZonesTablesAndAnimations) {
+  load(zebmake::buildBookFromJson(R"({"objects": [
+      {"kind": "immagine", "file_name": "ball.gif", "data": {"animation": {"width": 40, "height": 30, "frames": 4}}},
+      {"kind": "immagineNew", "zones": [{"slot": 2, "link": 16777216, "left": 1, "top": 2, "width": 3, "height": 4}]},
+      {"kind": "tabellaHtml", "table": {"rows": 2, "columns": [{"percent": 40}, {"pixels": 80}, {"rest": true}],
+                                        "width": 250, "spacing": 5, "cells": [255, 50331648]}}
+    ]})", "."));
+  TZEBoggetto& picture = *set.slot(TOggettiHel::immagine, 0);
+  EXPECT_EQ(picture.record().i16(field::pictureWidth), 40);
+  const TZEBpicture* decoded = set.decodedPicture(picture);
+  ASSERT_NE(decoded, nullptr);
+  EXPECT_EQ(decoded->frames().size(), 4u);
+  EXPECT_EQ(decoded->frames()[1].delayCentiseconds, 5);
+
+  const ObjectRecord& zones = set.slot(TOggettiHel::immagineNew, 0)->record();
+  EXPECT_EQ(zones.i32(field::placementZones + 2 * field::zoneSize), 16777216);
+  EXPECT_EQ(zones.i16(field::placementZones + 2 * field::zoneSize + 14), 4);
+  EXPECT_EQ(zones.i32(field::placementZones), -1);
+
+  TZEBoggetto& table = *set.slot(TOggettiHel::tabellaHtml, 0);
+  const ObjectRecord& record = table.record();
+  EXPECT_EQ(record.u8(field::tableRows), 2);
+  EXPECT_EQ(record.u8(field::tableColumns), 3);
+  EXPECT_EQ(record.u8(field::tableColumnModes + 1), 1);
+  EXPECT_EQ(record.i16(field::tableColumnValues + 2), 80);
+  EXPECT_EQ(record.u8(field::tableColumnModes + 2), 2);
+  EXPECT_EQ(record.u8(field::tableRelativeWidth), 0);
+  EXPECT_EQ(record.i16(field::tableWidth), 250);
+  EXPECT_EQ(record.u8(field::tableCellSpacing), 5);
+  std::vector<std::uint8_t> codes;
+  ASSERT_TRUE(table.readPrimary(codes));
+  EXPECT_EQ(codes, (std::vector<std::uint8_t>{255, 0, 0, 0, 0, 0, 0, 3}));
+  EXPECT_THROW(zebmake::buildBookFromJson(R"({"objects": [{"kind": "immagineNew", "zones": [{"slot": 30, "link": 1}]}]})",
+                                          "."),
+               zebmake::DescriptionError);
+}
+
 TEST_F(BookWriter, DescriptionDamageAndShortRecords) {
   const auto bytes = zebmake::buildBookFromJson(R"({
       "record_sizes": {"testoHtml": 242},

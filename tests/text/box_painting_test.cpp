@@ -266,7 +266,7 @@ TEST_F(BoxPainting, EmbeddedObjectsArePlacedOnTheBaselineAndPicturesDrawn) {
 TEST_F(BoxPainting, TableCellsArePaintedInsideTheirTableAndFollowTheBoxesMode) {
   auto table = set.makeObject(TOggettiHel::tabellaHtml);
   table->Release();  // spacing 2, inset 2
-  table->record().setU8(field::tableColumns, 2);
+  testing::halveColumns(table->record());
   table->record().setU8(field::tableWidthPercent, 50);
   page->addEmbedded(std::move(table), 0);
   show(tag("") + "ab<$FF000000><Z S1 >x<T><Z S1 >y<T>", 220);

@@ -20,6 +20,15 @@
 
 namespace zeb::testing {
 
+// Gives a table record two columns, each a 50 % share of the free width.
+inline void halveColumns(ObjectRecord& table) {
+  table.setU8(field::tableColumns, 2);
+  for (int column = 0; column < 2; ++column) {
+    table.setU8(field::tableColumnModes + column, 0);
+    table.setI16(field::tableColumnValues + 2 * column, 50);
+  }
+}
+
 // The tag "<$xxxxxxxx>" that names an object (or a local link) in a text, in lower case.
 inline std::string objectTag(std::uint32_t code) {
   char tag[16];

@@ -9,6 +9,7 @@
 #include "tests/support/test_platform.h"
 #include "text/box_painting.h"
 #include "text/measurement_cache.h"
+#include "text/nested_boxes.h"
 #include "text/paragraph.h"
 #include "text/text_box.h"
 #include "tools/zebmake/book_model.h"
@@ -297,6 +298,37 @@ TEST_F(PageView, MatchesInsideTableCellsAreSelectedInTheCellBox) {
   page.StartSearch(true);
   EXPECT_TRUE(page.FindNext("after"));
   EXPECT_EQ(page.ActiveBox(), page.TextBox());
+}
+
+TEST_F(PageView, HitsAndAnchorsInsideTableCellsAreScrolledIntoView) {
+  TZEBoggetto& table = zebmake::addObject(set, TOggettiHel::tabellaHtml);
+  table.record().setU8(93, 2);
+  table.record().setU8(94, 1);
+  TZEBoggetto& anchor = zebmake::addObject(set, TOggettiHel::shortObj);
+  anchor.record().setU8(4, 14);
+  anchor.record().setI32(5, 7);
+  std::string text;
+  for (int i = 0; i < 40; ++i) text += "<Z S0 >line";
+  page.setClientSize(400, 100);
+  page.ShowText(&addPage(text + "<Z S0 ><$" + hex(table.ID()) + "><Z S1 >top<T><Z S1 >x<$" + hex(anchor.ID()) +
+                         ">needle<T>"));
+  TZEBbox& box = *page.TextBox();
+  // The hit's line, in the page's coordinates, lies in the 100 pixels the page shows.
+  auto shown = [&](const TZEBbox& cell) {
+    const BoxOffset offset = offsetInOutermostBox(cell);
+    const CanvasRect bar = cell.CaretControl().bar().translated(offset.x, offset.y);
+    return bar.top >= box.VerticalPosition() && bar.bottom <= box.VerticalPosition() + 100;
+  };
+  page.StartSearch(false);
+  ASSERT_TRUE(page.FindNext("needle"));
+  ASSERT_NE(page.ActiveBox(), &box);
+  EXPECT_GT(box.VerticalPosition(), 0);
+  EXPECT_TRUE(shown(*page.ActiveBox()));
+
+  box.setScrollPosition(0, 0);
+  ASSERT_TRUE(page.GoToAnchor(7));
+  EXPECT_GT(box.VerticalPosition(), 0);
+  EXPECT_TRUE(shown(*page.ActiveBox()));
 }
 
 TEST_F(PageView, CommitKeepsEditsAndDiscardLeavesTheBookAlone) {

@@ -12,6 +12,7 @@
 #include "tools/zebmake/book_writer.h"
 #include "tools/zebmake/link_actions.h"
 #include "tools/zebmake/picture_maker.h"
+#include "tools/zebmake/visual_description.h"
 #include "view/frame_record.h"
 
 namespace zeb::zebmake {
@@ -57,9 +58,11 @@ TOggettiHel kindFrom(const Json& value) {
   throw DescriptionError("no such kind: " + name);
 }
 
-// {"text": ...}, {"hex": ...}, {"file": ...} or {"bmp": {"width": w, "height": h}}.
+// {"text": ...}, {"hex": ...}, {"file": ...}, {"bmp": {"width": w, "height": h}} or
+// {"animation": {...}} (visual_description.h).
 std::vector<std::uint8_t> dataFrom(const Json& data, const std::filesystem::path& base) {
   if (data.is_string()) return bytesOf(bookText(data));
+  if (data.contains("animation")) return animatedBallGif(data["animation"]);
   if (data.contains("text")) return bytesOf(bookText(data["text"]));
   if (data.contains("hex")) return fromHex(data["hex"].get<std::string>());
   if (data.contains("file")) return readFile(base / data["file"].get<std::string>());
@@ -209,11 +212,18 @@ void addDescribedObject(TZEBset& set, const Json& item, const std::filesystem::p
   if (item.contains("data")) {
     const auto bytes = dataFrom(item["data"], base);
     object->setPrimaryData(bytes);
-    if (item["data"].is_object() && item["data"].contains("bmp")) {
-      record.setI16(field::pictureWidth, static_cast<std::int16_t>(item["data"]["bmp"].value("width", 16)));
-      record.setI16(field::pictureHeight, static_cast<std::int16_t>(item["data"]["bmp"].value("height", 16)));
+    const Json& data = item["data"];
+    if (data.is_object() && data.contains("bmp")) {
+      record.setI16(field::pictureWidth, static_cast<std::int16_t>(data["bmp"].value("width", 16)));
+      record.setI16(field::pictureHeight, static_cast<std::int16_t>(data["bmp"].value("height", 16)));
+    }
+    if (data.is_object() && data.contains("animation")) {
+      record.setI16(field::pictureWidth, static_cast<std::int16_t>(data["animation"].value("width", animationWidth)));
+      record.setI16(field::pictureHeight, static_cast<std::int16_t>(data["animation"].value("height", animationHeight)));
     }
   }
+  if (item.contains("zones")) applyZones(*object, item["zones"]);
+  if (item.contains("table")) applyTable(*object, item["table"]);
   if (item.contains("secondary")) {
     const Json& secondary = item["secondary"];
     std::string text;

@@ -88,6 +88,7 @@ void PageWidget::load(const std::function<void()>& showText) {
   showText();
   if (TZEBbox* box = page_->TextBox()) {
     viewport_ = new TextBoxWidget(*box, this);
+    viewport_->setObjectPlacement(&page_->objectPlacement());
     viewport_->setOwnPopupMenu(ownMenu_);
     connect(viewport_, &TextBoxWidget::popupRequested, this, &PageWidget::popupRequested);
     viewport_->show();

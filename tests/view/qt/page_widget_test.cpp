@@ -150,6 +150,21 @@ TEST_F(PageWidgetTest, LinksOfAScrolledPageAreUnderlinedUnderTheirText) {
   EXPECT_LT(underlined.back(), 68);
 }
 
+TEST_F(PageWidgetTest, FormFieldsAreDrawnWhereTheLayoutPutsThem) {
+  // An edit field of 10 characters after "ab": until fields are windows of their own the
+  // page draws them, a white field in a sunken frame.
+  TZEBoggetto& edit = zebmake::addObject(set, TOggettiHel::inputStat);
+  edit.record().setU8(field::state, 1);
+  edit.setAttribute("size", "10");
+  show(pageOf({"ab" + testing::objectTag(edit.ID()) + "cd"}), 300, 100);
+  const EmbeddedObject& field = *box().paragraph(0).Objects.at(0).visual;
+  ASSERT_GT(field.width(), 20);
+  const QImage image = widget->viewport()->grab().toImage();
+  const QColor window = widget->palette().color(QPalette::Base);
+  EXPECT_EQ(QColor(image.pixel(field.left + field.width() - 5, field.top + 4)), window);
+  EXPECT_NE(QColor(image.pixel(field.left, field.top + 4)), window);  // the frame
+}
+
 TEST_F(PageWidgetTest, AResizeLaysTheTextOutAgainToTheNewWidth) {
   show(pageOf({"aaaa bbbb cccc dddd eeee ffff gggg hhhh"}), 420, 300);
   EXPECT_EQ(box().paragraph(0).Lines.size(), 1u);

@@ -16,6 +16,7 @@
 #include "platform/qt/qt_text_measurer.h"
 #include "tests/text/box_test_support.h"
 #include "text/measurement_cache.h"
+#include "text/table_cells.h"
 #include "view/qt/box_rendering.h"
 
 namespace zeb {
@@ -172,6 +173,36 @@ TEST_F(RenderedPage, BackgroundPicturesTileOnTheGridOfTheirOrigin) {
   image = renderBox(hosted, QRect(0, 0, 16, 8));
   EXPECT_EQ(image.pixel(3, 4), qRgb(0, 255, 0));
   EXPECT_EQ(image.pixel(4, 4), qRgb(0, 0, 255));
+}
+
+TEST_F(RenderedPage, TableCellsShowTheirColoursInTheGridTheLayoutGaveThem) {
+  // Two 50 % columns of a 210-pixel table: a green cell, a see-through one over the table's
+  // red, borders 1 pixel wide in the button colours.
+  auto table = set.makeObject(TOggettiHel::tabellaHtml);
+  table->Release();
+  ObjectRecord& record = table->record();
+  testing::halveColumns(record);
+  record.setU8(field::tableRelativeWidth, 0);
+  record.setI16(field::tableWidth, 210);
+  record.setU8(field::tableBorderWidth, 1);
+  record.setU32(field::tableColour, 0x0000FF);
+  const std::vector<std::uint8_t> codes = {0x00, 0xFF, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xFF};
+  table->setPrimaryData(codes);
+  record.setI32(field::tableHasPrimary, 1);
+  page->addEmbedded(std::move(table), 0);
+  showMeasuredWithQt(tag("") + "<$FF000000>" + tag("") + "green<T>" + tag("") + "red<T>", 240);
+  const QImage image = renderBox(*box, QRect(0, 0, 240, 120));
+
+  EmbeddedObject& object = *paragraph(0).Objects.at(0).visual;
+  const TZEBbox& left = *object.tableCells()->cell(0, 0);
+  const TZEBbox& right = *object.tableCells()->cell(0, 1);
+  const int top = object.top + left.Top();
+  EXPECT_EQ(left.Width(), 102);
+  EXPECT_EQ(image.pixel(object.left + 1, object.top + 1), QColor(Qt::red).rgb());  // the spacing
+  EXPECT_EQ(image.pixel(object.left + left.Left() + left.Width() - 3, top + left.Height() - 3), qRgb(0, 255, 0));
+  EXPECT_EQ(image.pixel(object.left + right.Left() + right.Width() - 3, top + right.Height() - 3), qRgb(255, 0, 0));
+  EXPECT_EQ(image.pixel(object.left + right.Left(), top + 5),
+            QPalette().color(QPalette::Active, QPalette::Dark).rgb());  // the sunken border
 }
 
 }  // namespace

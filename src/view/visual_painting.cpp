@@ -1,0 +1,250 @@
+// The looks of the controls, drawn with rectangles, text and pictures.
+#include "view/visual_painting.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "document/container.h"
+#include "document/image_cache.h"
+#include "platform/system_colours.h"
+#include "text/text_box.h"
+#include "view/marker_icons.h"
+#include "view/marker_rules.h"
+#include "view/page_view.h"
+#include "view/visual_object.h"
+
+namespace zeb {
+namespace {
+
+constexpr Colour black = 0x000000;
+constexpr Colour white = 0xFFFFFF;
+constexpr Colour blue = 0xFF0000;  // colours keep red in the low byte
+// Text inside a field starts this far from its left edge.
+constexpr int fieldTextInset = 4;
+// A check control's box, and where its caption starts (after the box for a check box).
+constexpr int checkBoxSide = 12;
+constexpr int checkCaptionOffset = 14;
+constexpr int markerCaptionLeft = 18;
+constexpr int markerCaptionSize = 8;
+
+TMyFont controlFont(Colour colour = systemColour::windowText, int size = 8) {
+  TMyFont font;
+  font.Name = "MS Sans Serif";
+  font.Size = size;
+  font.Color = colour;
+  return font;
+}
+
+// The two-pixel frame of a standard control: sunken (fields) or raised (buttons).
+void bevel(Canvas& canvas, const CanvasRect& r, bool sunken) {
+  if (r.width() < 4 || r.height() < 4) return;
+  const Colour outerLight = sunken ? systemColour::buttonShadow : systemColour::buttonHighlight;
+  const Colour outerDark = sunken ? systemColour::buttonHighlight : black;
+  const Colour innerLight = sunken ? black : systemColour::buttonFace;
+  const Colour innerDark = sunken ? systemColour::buttonFace : systemColour::buttonShadow;
+  auto edge = [&](const CanvasRect& a, Colour light, Colour dark) {
+    canvas.fillRect({a.left, a.top, a.right, a.top + 1}, light);
+    canvas.fillRect({a.left, a.top, a.left + 1, a.bottom}, light);
+    canvas.fillRect({a.left, a.bottom - 1, a.right, a.bottom}, dark);
+    canvas.fillRect({a.right - 1, a.top, a.right, a.bottom}, dark);
+  };
+  edge(r, outerLight, outerDark);
+  edge({r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}, innerLight, innerDark);
+}
+
+int textWidth(Canvas& canvas, std::string_view text, const ControlMetrics& metrics) {
+  if (canvas.measuresText()) return canvas.textWidth(text);
+  return metrics.averageCharWidth * static_cast<int>(text.size());
+}
+
+void write(Canvas& canvas, int x, int y, std::string_view text, Colour colour = systemColour::windowText) {
+  canvas.setFont(controlFont(colour));
+  canvas.setTextBackground(TextBackground::clear, 0);
+  canvas.textOut(x, y, text);
+}
+
+// A white field in a sunken frame; the area inside the frame.
+CanvasRect sunkenField(Canvas& canvas, const CanvasRect& area) {
+  canvas.fillRect(area, systemColour::window);
+  bevel(canvas, area, true);
+  return {area.left + 2, area.top + 2, area.right - 2, area.bottom - 2};
+}
+
+// Draws the named icon at the area's top-left corner; false when there is no such icon.
+bool drawIcon(Canvas& canvas, const CanvasRect& area, std::string_view name) {
+  const RgbaImage* icon = markerIcon(name);
+  if (icon == nullptr) return false;
+  canvas.drawPicture({area.left, area.top, area.left + icon->width, area.top + icon->height},
+                     {icon->width, icon->height, icon->pixels.data()});
+  return true;
+}
+
+void paintMarker(const VisualObject& object, Canvas& canvas, const CanvasRect& area, const ControlLook& look) {
+  if (!markerDrawn(object.object(), look.readOnly, look.anchorPreview)) return;
+  const auto spec = markerSpecOf(object.object());
+  if (area.width() > markerCaptionFromWidth) {
+    canvas.fillRect({area.left + markerCaptionLeft, area.top, area.right, area.bottom}, white);
+    canvas.setFont(controlFont(black, markerCaptionSize));
+    canvas.setTextBackground(TextBackground::clear, 0);
+    canvas.textOut(area.left + markerCaptionLeft, area.top, markerCaption(object.hint()));
+    canvas.fillRect({area.left, area.top, area.right, area.top + 1}, blue);
+  }
+  if (drawIcon(canvas, area, spec ? spec->icon : std::string_view())) return;
+  const CanvasRect square{area.left, area.top, area.left + markerIconSide, area.top + markerIconSide};
+  canvas.fillRect(square, systemColour::buttonFace);
+  canvas.frameRect(square, black);
+}
+
+void paintPictureOf(const TZEBoggetto& object, TZEBset& set, Canvas& canvas, const CanvasRect& area) {
+  TZEBoggetto* pictureObject = object.ReferencedPicture();
+  const TZEBpicture* picture = pictureObject != nullptr ? set.decodedPicture(*pictureObject) : nullptr;
+  const PixelView pixels = picture != nullptr ? firstImagePixels(*picture) : PixelView{};
+  if (!pixels.empty()) canvas.drawPicture(area, pixels);
+}
+
+void paintButton(const VisualObject& object, TZEBset& set, Canvas& canvas, const CanvasRect& area,
+                 const ControlMetrics& metrics) {
+  if (object.object().record().i32(field::buttonPicture) != -1) {
+    paintPictureOf(object.object(), set, canvas, area);
+    return;
+  }
+  canvas.fillRect(area, systemColour::buttonFace);
+  bevel(canvas, area, false);
+  const std::string caption = buttonCaption(object.object());
+  const int x = area.left + (area.width() - textWidth(canvas, caption, metrics)) / 2;
+  write(canvas, x, area.top + (area.height() - metrics.lineHeight) / 2, caption);
+}
+
+void paintLines(Canvas& canvas, const CanvasRect& inside, std::string_view text, const ControlMetrics& metrics) {
+  int y = inside.top;
+  for (std::size_t start = 0; start <= text.size() && y < inside.bottom; y += std::max(metrics.lineHeight, 1)) {
+    std::size_t end = text.find("\r\n", start);
+    if (end == std::string_view::npos) end = text.size();
+    write(canvas, inside.left + 2, y, text.substr(start, end - start));
+    if (end == text.size()) break;
+    start = end + 2;
+  }
+}
+
+void paintList(const FieldState& state, Canvas& canvas, const CanvasRect& inside, const ControlMetrics& metrics) {
+  const int step = std::max(metrics.lineHeight, 1);
+  int y = inside.top;
+  for (std::size_t i = 0; i < state.items.size() && y < inside.bottom; ++i, y += step) {
+    const bool selected = i < state.selected.size() && state.selected[i];
+    if (selected) canvas.fillRect({inside.left, y, inside.right, y + step}, systemColour::highlight);
+    write(canvas, inside.left + 2, y, state.items[i].text,
+          selected ? systemColour::highlightText : systemColour::windowText);
+  }
+}
+
+void paintCombo(const FieldState& state, Canvas& canvas, const CanvasRect& area, const ControlMetrics& metrics) {
+  const CanvasRect inside = sunkenField(canvas, area);
+  const int side = std::max(inside.height(), 0);
+  const CanvasRect button{inside.right - side, inside.top, inside.right, inside.bottom};
+  write(canvas, inside.left + 2, inside.top + (inside.height() - metrics.lineHeight) / 2, shownText(state));
+  canvas.fillRect(button, systemColour::buttonFace);
+  bevel(canvas, button, false);
+  // The arrow: rows narrowing downwards.
+  const int middle = (button.left + button.right) / 2;
+  const int top = (button.top + button.bottom) / 2 - 2;
+  for (int row = 0; row < 4; ++row)
+    canvas.fillRect({middle - 3 + row, top + row, middle + 4 - row, top + row + 1}, black);
+}
+
+void paintCheck(const VisualObject& object, Canvas& canvas, const CanvasRect& area, const ControlMetrics& metrics) {
+  const bool radio = object.kind() == VisualKind::radioButton;
+  const int top = area.top + (area.height() - checkBoxSide) / 2;
+  const CanvasRect box{area.left, top, area.left + checkBoxSide, top + checkBoxSide};
+  canvas.fillRect(box, white);
+  bevel(canvas, box, true);
+  if (object.field().checked) {
+    if (radio) {
+      canvas.fillRect({box.left + 4, box.top + 4, box.left + 8, box.top + 8}, black);
+    } else {
+      // Three strokes of a tick.
+      for (int i = 0; i < 3; ++i)
+        canvas.fillRect({box.left + 3 + i, box.top + 5 + i, box.left + 4 + i, box.top + 8 + i}, black);
+      for (int i = 0; i < 4; ++i)
+        canvas.fillRect({box.left + 6 + i, box.top + 6 - i, box.left + 7 + i, box.top + 9 - i}, black);
+    }
+  }
+  const std::string caption = object.object().attribute(controlAttribute::caption);
+  if (caption.empty()) return;
+  const int x = area.left + (radio ? checkCaptionOffset : checkBoxSide + checkCaptionOffset);
+  write(canvas, x, area.top + (area.height() - metrics.lineHeight) / 2, caption);
+}
+
+void paintMultimedia(const VisualObject& object, Canvas& canvas, const CanvasRect& area, const ControlLook& look,
+                     const ControlMetrics& metrics) {
+  const std::uint8_t subtype = object.object().state();
+  const bool background = flagAttribute(object.object(), controlAttribute::background);
+  if (subtype >= 1 && subtype <= 4) {
+    if (background) {
+      if (subtype >= 3)
+        canvas.fillRect(area, black);
+      else if (!look.readOnly)
+        drawIcon(canvas, area, backgroundMediaIcon);
+      return;
+    }
+    const CanvasRect bar{area.left, area.top, area.left + controlSize::playerWidth,
+                         area.top + controlSize::playerHeight};
+    canvas.fillRect(bar, systemColour::buttonFace);
+    bevel(canvas, bar, false);
+    if (subtype >= 3) canvas.fillRect({area.left, bar.bottom, area.right, area.bottom}, black);
+    return;
+  }
+  if (subtype != 6 && subtype != 7) return;
+  switch (numberAttribute(object.object(), controlAttribute::customType, 0, 0, 255)) {
+    case 3:
+    case 4:
+    case 7: sunkenField(canvas, area); break;
+    case 5:
+    case 6: paintCheck(object, canvas, area, metrics); break;
+    case 8: paintCombo(FieldState{}, canvas, area, metrics); break;
+    case 1:
+    case 9:
+      if (!look.readOnly && subtype == 7)
+        drawIcon(canvas, area, customIconName(numberAttribute(object.object(), controlAttribute::iconCode, 0, 0, 255)));
+      break;
+    default: break;
+  }
+}
+
+}  // namespace
+
+void paintVisualObject(const VisualObject& object, Canvas& canvas, const CanvasRect& area, const ControlLook& look,
+                       const ControlMetrics& metrics) {
+  CanvasState state(canvas);
+  canvas.intersectClip(area);
+  TZEBset* set = object.object().Container();
+  switch (object.kind()) {
+    case VisualKind::marker:
+    case VisualKind::formStart: paintMarker(object, canvas, area, look); break;
+    case VisualKind::button:
+      if (set != nullptr) paintButton(object, *set, canvas, area, metrics);
+      break;
+    case VisualKind::edit: {
+      const CanvasRect inside = sunkenField(canvas, area);
+      write(canvas, inside.left + fieldTextInset - 2, inside.top + (inside.height() - metrics.lineHeight) / 2,
+            shownText(object.field()));
+      break;
+    }
+    case VisualKind::memo: paintLines(canvas, sunkenField(canvas, area), object.field().text, metrics); break;
+    case VisualKind::listBox: paintList(object.field(), canvas, sunkenField(canvas, area), metrics); break;
+    case VisualKind::comboBox: paintCombo(object.field(), canvas, area, metrics); break;
+    case VisualKind::radioButton:
+    case VisualKind::checkBox: paintCheck(object, canvas, area, metrics); break;
+    case VisualKind::multimedia: paintMultimedia(object, canvas, area, look, metrics); break;
+    case VisualKind::floating: sunkenField(canvas, area); break;
+    case VisualKind::image:
+    case VisualKind::table:
+    case VisualKind::none: break;
+  }
+}
+
+void VisualObjectPlacement::drawControl(TZEBbox&, EmbeddedObject& object, const CanvasRect& area, Canvas& canvas) {
+  if (const auto* visual = dynamic_cast<const VisualObject*>(&object))
+    paintVisualObject(*visual, canvas, area, {page_.ReadOnly(), page_.AnchorPreview()}, page_.controlMetrics());
+}
+
+}  // namespace zeb
