@@ -121,7 +121,7 @@ int TZEBpageP::printInto(PrintJob& job, TZEBtesto& page) {
   }
   const PrintScale scale(job.printer().page(), job.setup(), options_.imageScale,
                          set_.services().measurer->pixelsPerInch());
-  PrintObjectFactory objects(scale);
+  PrintObjectFactory objects(scale, ControlMetrics::measuredWith(*set_.services().measurer));
   TZEBboxP flow(set_, *working, job.measures(), objects, scale);
   flow.Background().colour = page.record().u32(field::pageBackgroundColour);
   flow.Background().picture = page.ReferencedPicture();

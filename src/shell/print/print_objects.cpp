@@ -9,61 +9,18 @@
 #include "document/container.h"
 #include "document/image_cache.h"
 #include "shell/print/print_backgrounds.h"
+#include "shell/print/screen_canvas.h"
 #include "shell/print/table_print.h"
 #include "text/object_placement.h"
 #include "text/picture_placement.h"
+#include "view/visual_object.h"
+#include "view/visual_painting.h"
 
 namespace zeb {
 namespace {
 
 // The attribute of a placement that names a picture file outside the book.
 constexpr std::string_view externalFileAttribute = "externalfile";
-// Marker icons are this many screen pixels square; some panel elements are wider.
-constexpr int markerSize = 18;
-constexpr int wideMarker = 36;
-constexpr int widestMarker = 90;
-// An outline is a screen pixel wide.
-constexpr int outlineWidth = 1;
-
-struct ScreenLook {
-  int width = TMyyPrintual::defaultScreenSize;
-  int height = TMyyPrintual::defaultScreenSize;
-  bool outlined = false;
-};
-
-// The width of a panel element's marker by its subtype.
-int panelMarkerWidth(std::uint8_t subtype) {
-  switch (subtype) {
-    case 21:
-    case 22:
-    case 23:
-    case 24:
-    case 25:
-    case 26: return wideMarker;
-    case 27:
-    case 28: return widestMarker;
-    default: return markerSize;
-  }
-}
-
-ScreenLook screenLookOf(const TZEBoggetto& object) {
-  const std::uint8_t subtype = object.state();
-  switch (object.Kind()) {
-    case TOggettiHel::shortObj: return {panelMarkerWidth(subtype), markerSize, false};
-    case TOggettiHel::inizioForm: return {markerSize, markerSize, false};
-    case TOggettiHel::inputStat:
-      if (subtype == 5) return {markerSize, markerSize, false};  // a hidden field
-      return {TMyyPrintual::defaultScreenSize, TMyyPrintual::defaultScreenSize, true};
-    case TOggettiHel::inputDin:
-      if (subtype == 11 || subtype == 12) return {markerSize, markerSize, false};
-      return {TMyyPrintual::defaultScreenSize, TMyyPrintual::defaultScreenSize, true};
-    case TOggettiHel::bottoneCGI:
-    case TOggettiHel::dbloc:
-    case TOggettiHel::multiMedia: return {TMyyPrintual::defaultScreenSize, TMyyPrintual::defaultScreenSize, true};
-    default: return {};
-  }
-}
-
 // The picture file a placement names instead of a picture of the book; none when it names
 // none, or no such file can be read.
 std::unique_ptr<TZEBpicture> externalPicture(const TZEBoggetto& placement) {
@@ -101,27 +58,36 @@ void TMyyImageP::Print(const PrintSheet& sheet, const CanvasRect&) {
   if (!pixels.empty()) sheet.canvas.drawPicture({0, 0, Width(), Height()}, pixels);
 }
 
-TMyyRectangleP::TMyyRectangleP(TZEBoggetto& object, const PrintScale& scale) : TMyyPrintual(object) {
-  const ScreenLook look = screenLookOf(object);
-  setSize(scale.horizontal(look.width), scale.vertical(look.height));
-  outlined_ = look.outlined;
+TMyyRectangleP::TMyyRectangleP(TZEBoggetto& object, TZEBbox& box, const PrintScale& scale,
+                               const ControlMetrics& metrics)
+    : TMyyPrintual(object),
+      scale_(scale),
+      metrics_(metrics),
+      control_(std::make_unique<VisualObject>(object, box, metrics)) {
+  fitWidth(scale.printableWidth());
 }
+
+TMyyRectangleP::~TMyyRectangleP() = default;
+
+void TMyyRectangleP::fitWidth(int offeredWidth) {
+  const SizeOffer offer{scale_.screenHorizontal(offeredWidth), scale_.screenVertical(scale_.printableHeight())};
+  screen_ = visualSizeOf(object(), metrics_, offer);
+  setSize(scale_.horizontal(screen_.width), scale_.vertical(screen_.height));
+}
+
+int TMyyRectangleP::placement() const { return control_->placement(); }
 
 // Printed whole with its line, like a picture.
 void TMyyRectangleP::Print(const PrintSheet& sheet, const CanvasRect&) {
-  if (!outlined_) return;
-  constexpr Colour black = 0;
-  const Bevel outline{std::max(1, sheet.scale.horizontal(outlineWidth)),
-                      std::max(1, sheet.scale.vertical(outlineWidth)), black, black};
-  const CanvasRect area{0, 0, Width(), Height()};
-  printBevel(sheet.canvas, area, outline, area);
+  ScreenCanvas screen(sheet.canvas, scale_);
+  paintVisualObject(*control_, screen, {0, 0, screen_.width, screen_.height}, ControlLook{}, metrics_);
 }
 
 std::unique_ptr<EmbeddedObject> PrintObjectFactory::create(TZEBoggetto& object, TZEBbox& box) {
   switch (object.Kind()) {
     case TOggettiHel::immagineNew: return std::make_unique<TMyyImageP>(object, scale_);
     case TOggettiHel::tabellaHtml: return std::make_unique<TMyyTableP>(object, box, scale_);
-    default: return std::make_unique<TMyyRectangleP>(object, scale_);
+    default: return std::make_unique<TMyyRectangleP>(object, box, scale_, metrics_);
   }
 }
 

@@ -6,11 +6,13 @@
 #include <memory>
 
 #include "shell/print/printual.h"
+#include "view/visual_size.h"
 
 namespace zeb {
 
 class TZEBbox;
 class TZEBpicture;
+class VisualObject;
 
 // A picture placement: its size as the screen shows it, times the image factor / 100. A
 // placement that shows no picture of the book but names a picture file ("externalfile")
@@ -27,28 +29,43 @@ class TMyyImageP final : public TMyyPrintual {
   std::unique_ptr<TZEBpicture> external_;
 };
 
-// Any other object: a rectangle of the size its control has on the screen. Controls that
-// the reader shows (form fields, buttons, media, independent frames) print their outline;
-// markers, which the reader does not show, take their room and print nothing.
+// Any other object: the size its control has on the screen, on paper, with the control
+// drawn as the reader shows it in its initial state (fields with their default values,
+// buttons with their captions, media as their player); markers, which a reader does not
+// show, take their room and print nothing.
 class TMyyRectangleP final : public TMyyPrintual {
  public:
-  TMyyRectangleP(TZEBoggetto& object, const PrintScale& scale);
+  // The metrics are the screen's and must outlive the object.
+  TMyyRectangleP(TZEBoggetto& object, TZEBbox& box, const PrintScale& scale, const ControlMetrics& metrics);
+  ~TMyyRectangleP() override;
 
-  bool outlined() const { return outlined_; }
+  // The line's width in printer pixels; relative sizes take percents of it and of the
+  // printable height, both as the screen would measure them.
+  void fitWidth(int offeredWidth) override;
+  int placement() const override;
+  // The control's size on the screen.
+  int screenWidth() const { return screen_.width; }
+  int screenHeight() const { return screen_.height; }
   void Print(const PrintSheet& sheet, const CanvasRect& window) override;
 
  private:
-  bool outlined_ = false;
+  const PrintScale& scale_;
+  const ControlMetrics& metrics_;
+  // What draws the control: its kind and field state, as the screen's control has them.
+  std::unique_ptr<VisualObject> control_;
+  ObjectSize screen_;
 };
 
-// Makes the printed counterpart of every object embedded in a printed text.
+// Makes the printed counterpart of every object embedded in a printed text; controls are
+// sized by the screen's control metrics.
 class PrintObjectFactory final : public EmbeddedObjectFactory {
  public:
-  explicit PrintObjectFactory(const PrintScale& scale) : scale_(scale) {}
+  PrintObjectFactory(const PrintScale& scale, const ControlMetrics& metrics) : scale_(scale), metrics_(metrics) {}
   std::unique_ptr<EmbeddedObject> create(TZEBoggetto& object, TZEBbox& box) override;
 
  private:
   const PrintScale& scale_;
+  ControlMetrics metrics_;
 };
 
 }  // namespace zeb

@@ -51,6 +51,12 @@ int PrintScale::converted(std::int64_t screenPixels, double factor) const {
   return roundedPixels(static_cast<double>(screenPixels) / screenPixelsPerInch_ * hundredthsPerInch * factor);
 }
 
+int PrintScale::unconverted(std::int64_t printerPixels, double factor) const {
+  if (!(factor > 0)) return 0;
+  const double screen = static_cast<double>(printerPixels) / factor / hundredthsPerInch * screenPixelsPerInch_;
+  return static_cast<int>(std::clamp<double>(std::floor(screen), -limits::maxCoordinate, limits::maxCoordinate));
+}
+
 int PrintScale::scaled(int shown, int imageFactor) {
   return static_cast<int>(std::clamp<std::int64_t>(std::int64_t{shown} * imageFactor / 100, 0, limits::maxCoordinate));
 }

@@ -53,12 +53,19 @@ class PrintScale {
   // pixels per inch * 2540 hundredths of a millimetre * the factor, rounded.
   int horizontal(std::int64_t screenPixels) const { return converted(screenPixels, horizontal_); }
   int vertical(std::int64_t screenPixels) const { return converted(screenPixels, vertical_); }
+  // A length in printer pixels as screen pixels across or down, rounded down (the inverse of
+  // horizontal and vertical).
+  int screenHorizontal(std::int64_t printerPixels) const { return unconverted(printerPixels, horizontal_); }
+  int screenVertical(std::int64_t printerPixels) const { return unconverted(printerPixels, vertical_); }
+  // The screen's pixels per inch the lengths are measured at.
+  int screenPixelsPerInch() const { return screenPixelsPerInch_; }
   // A picture's size as shown on the screen, printed at the image scale.
   int pictureWidth(int shownWidth) const { return scaled(shownWidth, horizontalImageFactor_); }
   int pictureHeight(int shownHeight) const { return scaled(shownHeight, verticalImageFactor_); }
 
  private:
   int converted(std::int64_t screenPixels, double factor) const;
+  int unconverted(std::int64_t printerPixels, double factor) const;
   static int scaled(int shown, int imageFactor);
 
   double horizontal_ = 0;

@@ -5,6 +5,7 @@
 #include "tests/shell/print/print_test_support.h"
 #include "tests/support/temporary_folder.h"
 #include "tools/zebmake/picture_maker.h"
+#include "view/visual_size.h"
 
 namespace zeb::testing {
 namespace {
@@ -124,6 +125,33 @@ TEST_F(PagePrinter, APlacementOfAPictureFileOutsideTheBookPrintsTheFile) {
   // The file's 40 x 20 pixels at the image scale; the missing file leaves the placement's
   // own size (100 x 100 shown pixels) empty; both stand on the baseline.
   EXPECT_THAT(fine.sheets()[0]->calls("picture"), ElementsAre("picture 254,454,354,504 from 40x20"));
+}
+
+TEST_F(PagePrinter, ControlsPrintAtTheirScreenSizeAsTheReaderShowsThem) {
+  // 192 dots per inch: a screen pixel is two printer pixels, the margins are 192.
+  RecordingPrinter fine(192, 254, 127);
+  const ControlMetrics metrics = ControlMetrics::measuredWith(*set.services().measurer);
+  TZEBoggetto& field = zebmake::addObject(set, TOggettiHel::inputStat);
+  field.record().setU8(field::state, 1);
+  field.setAttribute("size", "10");
+  field.setAttribute("value", "abc");
+  TZEBoggetto& marker = zebmake::addObject(set, TOggettiHel::inizioForm);
+  const ObjectSize fieldSize = visualSizeOf(field, metrics, {});
+  ASSERT_GT(fieldSize.width, 0);
+  TZEBpageP pagePrinter(set, fine);
+  pagePrinter.PrintPage(&addPage(paragraph() + idTag(marker.ID()) + idTag(field.ID()) + "x"), &setup);
+
+  const RecordingCanvas& sheet = *fine.sheets()[0];
+  // The marker is not drawn but keeps its 18 screen pixels; the field follows it at twice
+  // its screen size, with its value written inside, and the text after it.
+  const int left = 192 + 2 * controlSize::marker;
+  const int right = left + 2 * fieldSize.width;
+  bool framed = false;
+  for (const std::string& call : sheet.calls("fill"))
+    if (call.starts_with("fill " + std::to_string(left) + ",")) framed = true;
+  EXPECT_TRUE(framed) << sheet.dump();
+  EXPECT_THAT(words(sheet), ::testing::Contains(::testing::HasSubstr("\"abc\"")));
+  EXPECT_THAT(words(sheet), ::testing::Contains(::testing::StartsWith("text " + std::to_string(right) + ",")));
 }
 
 TEST_F(PagePrinter, ATableTallerThanTheSheetGoesOnOverTheNextOne) {
