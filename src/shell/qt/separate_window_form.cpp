@@ -24,6 +24,7 @@ namespace zeb {
 namespace {
 
 constexpr int historyComboWidth = 283;
+constexpr int popupOutline = 1;
 
 struct ButtonDesign {
   const char* name;
@@ -198,6 +199,14 @@ void TFseparato::setBorder(bool border) {
   if (windowFlags().testFlag(Qt::FramelessWindowHint) != border) return;
   const bool visible = isVisible();
   setWindowFlag(Qt::FramelessWindowHint, !border);
+  // Without the system's border a thin line of its own keeps the window apart from the
+  // page under it, which often has the same background.
+  const int line = border ? 0 : popupOutline;
+  layout()->setContentsMargins(line, line, line, line);
+  setAutoFillBackground(!border);
+  QPalette outline = palette();
+  if (!border) outline.setColor(QPalette::Window, palette().color(QPalette::Dark));
+  setPalette(outline);
   if (visible) show();
 }
 
