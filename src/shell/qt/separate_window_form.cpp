@@ -27,10 +27,7 @@ constexpr int historyComboWidth = 283;
 constexpr int popupOutline = 1;
 
 struct ButtonDesign {
-  const char* name;
-  const char* text;
-  const char* hint;
-  ToolbarGlyph icon;
+  ToolbarButtonDesign button;
   void (TFseparato::*handler)();
 };
 
@@ -93,7 +90,7 @@ void TFseparato::buildMenu() {
     action->setObjectName(name);
     connect(action, &QAction::triggered, this, handler);
   };
-  add(*file, "FilePrintItem", QStringLiteral("&Stampa..."), [this] { mainWindow_.FilePrint(); });
+  add(*file, "FilePrintItem", QStringLiteral("&Stampa..."), [this] { printClick(); });
   add(*file, "Impostastampante1", QStringLiteral("&Imposta stampante..."),
       [this] { mainWindow_.Impostastampante1Click(); });
   add(*file, "Impostamargini1", QStringLiteral("Imposta &margini..."), [this] { mainWindow_.Impostamargini1Click(); });
@@ -119,25 +116,17 @@ void TFseparato::buildToolbars() {
   toolbarFile_->setObjectName("ToolbarFile");
   toolbarFile_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
   for (const ButtonDesign& design :
-       {ButtonDesign{"BPrecedente", "Indietro", "Pagina precedente", ToolbarGlyph::back, &TFseparato::BPrecedenteClick},
-        ButtonDesign{"Bseguente", "Avanti", "Pagina successiva", ToolbarGlyph::forward, &TFseparato::BseguenteClick},
-        ButtonDesign{"PrintButton", "Stampa", "Stampa", ToolbarGlyph::print, nullptr},
-        ButtonDesign{"CoverButton", "Copertina", "Copertina", ToolbarGlyph::cover, &TFseparato::CoverButtonClick},
-        ButtonDesign{"SummaryButton", "Sommario", "Sommario", ToolbarGlyph::contents, &TFseparato::SummaryButtonClick},
-        ButtonDesign{"CercaKeyButton", "Cerca", "Cerca per parola chiave", ToolbarGlyph::search,
+       {ButtonDesign{{"BPrecedente", "Indietro", "Pagina precedente", ToolbarGlyph::back},
+                     &TFseparato::BPrecedenteClick},
+        ButtonDesign{{"Bseguente", "Avanti", "Pagina successiva", ToolbarGlyph::forward}, &TFseparato::BseguenteClick},
+        ButtonDesign{{"PrintButton", "Stampa", "Stampa", ToolbarGlyph::print}, &TFseparato::printClick},
+        ButtonDesign{{"CoverButton", "Copertina", "Copertina", ToolbarGlyph::cover}, &TFseparato::CoverButtonClick},
+        ButtonDesign{{"SummaryButton", "Sommario", "Sommario", ToolbarGlyph::contents},
+                     &TFseparato::SummaryButtonClick},
+        ButtonDesign{{"CercaKeyButton", "Cerca", "Cerca per parola chiave", ToolbarGlyph::search},
                      &TFseparato::CercaKeyButtonClick}}) {
-    auto* button = new QToolButton(toolbarFile_);
-    button->setObjectName(design.name);
-    button->setText(QString::fromUtf8(design.text));
-    button->setToolTip(QString::fromUtf8(design.hint));
-    button->setIcon(toolbarIcon(design.icon));
-    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    if (design.handler != nullptr)
-      connect(button, &QToolButton::clicked, this, design.handler);
-    else
-      connect(button, &QToolButton::clicked, this, [this] { mainWindow_.FilePrint(); });
-    toolbarFile_->addWidget(button)->setObjectName(QString::fromUtf8(design.name) + QStringLiteral("Place"));
-    if (std::string_view(design.name) == "PrintButton") toolbarFile_->addSeparator()->setObjectName("PrintSeparator");
+    connect(addToolbarButton(*toolbarFile_, design.button), &QToolButton::clicked, this, design.handler);
+    if (design.handler == &TFseparato::printClick) toolbarFile_->addSeparator()->setObjectName("PrintSeparator");
   }
   button("BPrecedente")->setEnabled(false);
   button("Bseguente")->setEnabled(false);
@@ -216,8 +205,8 @@ void TFseparato::placeAsPopup(shell::ScreenPoint click) {
   const QScreen* screen = mainWindow_.screen();
   if (screen == nullptr) return;
   const QRect area = screen->geometry();
-  const shell::PopupPlacement placement = shell::popupPlacement(click, {width(), height()},
-                                                                {area.x(), area.y(), area.width(), area.height()});
+  const shell::PopupPlacement placement =
+      shell::popupPlacement(click, {width(), height()}, {area.x(), area.y(), area.width(), area.height()});
   if (placement.height) resize(width(), *placement.height);
   move(placement.position.x, placement.position.y);
 }

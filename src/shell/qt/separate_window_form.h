@@ -88,6 +88,8 @@ class TFseparato final : public QWidget, public shell::SeparateWindow {
   void CercaKeyButtonClick();
   void FileExitItemClick();
   void HelpAboutItemClick();
+  // The print button and menu item run the main window's printing.
+  void printClick();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

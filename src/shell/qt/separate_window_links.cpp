@@ -36,8 +36,8 @@ void SeparateWindowLinks::ShowInWindow(std::string_view name, TZEBoggetto& targe
   main_.ShowInWindow(name, target, anchor, flag);
 }
 
-void SeparateWindowLinks::showInNamedWindow(std::string_view name, TZEBoggetto& target, std::int32_t anchor,
-                                            int flag, const std::optional<WindowDescription>& description) {
+void SeparateWindowLinks::showInNamedWindow(std::string_view name, TZEBoggetto& target, std::int32_t anchor, int flag,
+                                            const std::optional<WindowDescription>& description) {
   main_.showInNamedWindow(name, target, anchor, flag, description);
 }
 
@@ -46,8 +46,7 @@ void SeparateWindowLinks::showInNewWindow(TZEBoggetto& target, std::int32_t anch
 }
 
 void SeparateWindowLinks::showInPopupWindow(TZEBoggetto& target, std::int32_t anchor, int flag,
-                                            const std::optional<WindowDescription>& description,
-                                            ScreenPoint click) {
+                                            const std::optional<WindowDescription>& description, ScreenPoint click) {
   main_.showInPopupWindow(target, anchor, flag, description, click);
 }
 

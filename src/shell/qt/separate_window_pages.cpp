@@ -169,6 +169,7 @@ void TFseparato::SummaryButtonClick() {
 }
 
 void TFseparato::CercaKeyButtonClick() { mainWindow_.CercaKeyButtonClick(); }
+void TFseparato::printClick() { mainWindow_.FilePrint(); }
 void TFseparato::FileExitItemClick() { requestClose(); }
 
 void TFseparato::HelpAboutItemClick() {
