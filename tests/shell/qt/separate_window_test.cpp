@@ -30,7 +30,22 @@ enum Action {
   showInNotes,    // page 2 in the frame or window "nOtEs"
   newWindow,      // page 2 in a new window
   showInFrame,    // page 3 in the frame or window "Pag2"
-  showInMainPage  // page 1 in the frame or window "Pag0"
+  showInMainPage,  // page 1 in the frame or window "Pag0"
+  keywords         // the keyword search
+};
+
+// A search dialog that runs the work while it "shows": what a modal dialog's own event loop
+// may deliver meanwhile.
+class SearchMeanwhile final : public shell::SearchService {
+ public:
+  explicit SearchMeanwhile(std::function<void()> meanwhile) : meanwhile_(std::move(meanwhile)) {}
+  void showWordPage() override { meanwhile_(); }
+  void showKeywordPage() override { meanwhile_(); }
+  void searchAgainInPage() override {}
+  void searchAgainInBook() override {}
+
+ private:
+  std::function<void()> meanwhile_;
 };
 
 class SeparateWindows : public MainFormTest {
@@ -71,6 +86,9 @@ class SeparateWindows : public MainFormTest {
                  show(3, 2, "");
                  show(1, 3, "Pag2");
                  show(1, 1, "Pag0");
+                 LinkActionFields keywords;
+                 keywords.action = 3;
+                 zebmake::addLinkAction(set, keywords);
                }))
         .string();
   }
@@ -304,6 +322,23 @@ TEST_F(SeparateWindows, AWindowWithAFrameOfTheNameShowsTheTargetThereAndTheMainF
   std::vector<std::int32_t> mainPages;
   for (PageWidget* shown : window->Editor()->ShownPages()) mainPages.push_back(shown->page().PageIndex());
   EXPECT_EQ(mainPages, std::vector<std::int32_t>{1});
+}
+
+TEST_F(SeparateWindows, AWindowAskedToCloseWhileItsLinkIsHandledClosesWhenTheLinkIsDone) {
+  startWithLinks(linkBook());
+  follow(namedNotes);
+  TFseparato& notes = only();
+  bool stillOpenMeanwhile = false;
+  window->setSearchService(std::make_unique<SearchMeanwhile>([&] {
+    notes.close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    stillOpenMeanwhile = separateWindows().size() == 1 && !notes.core().closing();
+  }));
+  notes.PreviewDoLink(LinkSource{LinkSourceKind::textBox, notes.Preview()->MainBox(), nullptr},
+                      &object(TOggettiHel::speclink, keywords));
+  EXPECT_TRUE(stillOpenMeanwhile);
+  settle();
+  EXPECT_TRUE(separateWindows().empty());
 }
 
 TEST_F(SeparateWindows, SeparateWindowsCloseWithTheMainWindow) {
