@@ -16,6 +16,8 @@ class LinkDispatcher {
   // Follows the link raised from the control. The window keeps its frame set disabled
   // meanwhile and swallows what the dispatcher throws.
   virtual void followLink(const LinkSource& source, TZEBoggetto& link) = 0;
+  // The window is closing: whatever its links opened closes with it.
+  virtual void windowClosing() {}
 };
 
 }  // namespace zeb::shell

@@ -144,39 +144,25 @@ void TMainForm::buildToolbars() {
   toolbarFile_->setObjectName("ToolbarFile");
   toolbarFile_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
   struct ButtonDesign {
-    const char* name;
-    const char* text;
-    const char* hint;
-    ToolbarGlyph icon;
+    ToolbarButtonDesign button;
     void (TMainForm::*handler)();
   };
   for (const ButtonDesign& design : {
-           ButtonDesign{"BPrecedente", "Indietro", "Pagina precedente", ToolbarGlyph::back,
+           ButtonDesign{{"BPrecedente", "Indietro", "Pagina precedente", ToolbarGlyph::back},
                         &TMainForm::BPrecedenteClick},
-           ButtonDesign{"Bseguente", "Avanti", "Pagina successiva", ToolbarGlyph::forward, &TMainForm::BseguenteClick},
-           ButtonDesign{"BFileOpen", "Apri", "Apri un ipertesto", ToolbarGlyph::open, &TMainForm::FileOpen},
-           ButtonDesign{"PrintButton", "Stampa", "Stampa", ToolbarGlyph::print, &TMainForm::FilePrint},
-           ButtonDesign{"CoverButton", "Copertina", "Copertina", ToolbarGlyph::cover, &TMainForm::CoverButtonClick},
-           ButtonDesign{"SummaryButton", "Sommario", "Sommario", ToolbarGlyph::contents,
+           ButtonDesign{{"Bseguente", "Avanti", "Pagina successiva", ToolbarGlyph::forward},
+                        &TMainForm::BseguenteClick},
+           ButtonDesign{{"BFileOpen", "Apri", "Apri un ipertesto", ToolbarGlyph::open}, &TMainForm::FileOpen},
+           ButtonDesign{{"PrintButton", "Stampa", "Stampa", ToolbarGlyph::print}, &TMainForm::FilePrint},
+           ButtonDesign{{"CoverButton", "Copertina", "Copertina", ToolbarGlyph::cover}, &TMainForm::CoverButtonClick},
+           ButtonDesign{{"SummaryButton", "Sommario", "Sommario", ToolbarGlyph::contents},
                         &TMainForm::SummaryButtonClick},
-           ButtonDesign{"CercaKeyButton", "Cerca", "Cerca per parola chiave", ToolbarGlyph::search,
+           ButtonDesign{{"CercaKeyButton", "Cerca", "Cerca per parola chiave", ToolbarGlyph::search},
                         &TMainForm::CercaKeyButtonClick},
-           ButtonDesign{"NestedButton", "Mostra cornici", "Mostra cornici", ToolbarGlyph::frames,
+           ButtonDesign{{"NestedButton", "Mostra cornici", "Mostra cornici", ToolbarGlyph::frames},
                         &TMainForm::NestedButtonClick},
-       }) {
-    auto* button = new QToolButton(toolbarFile_);
-    button->setObjectName(design.name);
-    button->setText(QString::fromUtf8(design.text));
-    button->setToolTip(QString::fromUtf8(design.hint));
-    button->setIcon(toolbarIcon(design.icon));
-    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    button->setAutoRaise(true);
-    // Reachable with the Tab key, as every control of the window.
-    button->setFocusPolicy(Qt::TabFocus);
-    connect(button, &QToolButton::clicked, this, design.handler);
-    // A hidden button leaves the toolbar through its action.
-    toolbarFile_->addWidget(button)->setObjectName(QString::fromUtf8(design.name) + QStringLiteral("Place"));
-  }
+       })
+    connect(addToolbarButton(*toolbarFile_, design.button), &QToolButton::clicked, this, design.handler);
   setButtonEnabled("BPrecedente", false);
   setButtonEnabled("Bseguente", false);
   nestedButton_ = button("NestedButton");

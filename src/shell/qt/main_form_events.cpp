@@ -73,6 +73,7 @@ void TMainForm::FormClose() {
   QCoreApplication::processEvents();
   setProgramClosing(true);
   if (search_) search_->windowClosing();
+  if (linkDispatcher_) linkDispatcher_->windowClosing();
   splashTimer_->stop();
 }
 

@@ -1,30 +1,30 @@
-// Links followed in the main window through the link dispatch.
+// Links followed in the main window through the link dispatch, and the separate windows
+// they open.
 #include "shell/qt/main_window_links.h"
 
 #include <QCursor>
+#include <utility>
 
 #include "document/container.h"
 #include "shell/qt/file_link_dialog.h"
 #include "shell/qt/main_form.h"
+#include "shell/qt/separate_window_form.h"
 #include "view/box_choice.h"
 #include "view/page_view.h"
 #include "view/qt/frame_set.h"
 
 namespace zeb::shell {
-namespace {
 
-TZEBpage* pageOf(TMainForm& window, const LinkSource& source) {
+TZEBpage* clickedPageOf(const TZEBCustomFrameSet& frames, const LinkSource& source) {
   switch (source.kind) {
-    case LinkSourceKind::textBox: return pageHolding(window.Editor()->registeredPages(), source.box);
+    case LinkSourceKind::textBox: return pageHolding(frames.registeredPages(), source.box);
     case LinkSourceKind::page: return source.page;
     case LinkSourceKind::frameSet: break;
   }
   return nullptr;
 }
 
-}  // namespace
-
-LinkRequest linkRequestOf(TMainForm& window, const LinkSource& source, TZEBoggetto& link) {
+LinkRequest linkRequestOf(const TZEBCustomFrameSet& frames, const LinkSource& source, TZEBoggetto& link) {
   LinkRequest request;
   request.link = &link;
   switch (source.kind) {
@@ -32,7 +32,7 @@ LinkRequest linkRequestOf(TMainForm& window, const LinkSource& source, TZEBogget
     case LinkSourceKind::page: request.clicked = ClickedKind::page; break;
     case LinkSourceKind::frameSet: request.clicked = ClickedKind::frameSet; break;
   }
-  if (TZEBpage* page = pageOf(window, source)) {
+  if (TZEBpage* page = clickedPageOf(frames, source)) {
     request.clickedText = page->WorkingText();
     request.clickedPage = page->PageIndex();
     request.clickedBook = &page->set();
@@ -43,15 +43,43 @@ LinkRequest linkRequestOf(TMainForm& window, const LinkSource& source, TZEBogget
 }
 
 MainWindowLinks::MainWindowLinks(TMainForm& window)
-    : window_(window), confirmation_(&window), dispatch_(window.mainZEBset().services(), confirmation_, *this) {}
+    : window_(window),
+      confirmation_(&window),
+      dispatch_(window.mainZEBset().services(), confirmation_, *this),
+      windows_([this]() -> SeparateWindow& { return *new TFseparato(*this); }) {
+  window_.containerListeners().join(*this);
+}
+
+MainWindowLinks::~MainWindowLinks() {
+  window_.containerListeners().leave(*this);
+  // Closed windows waiting to be freed are among the children too.
+  for (TFseparato* separate : window_.findChildren<TFseparato*>(Qt::FindDirectChildrenOnly)) {
+    windows_.remove(*separate);
+    delete separate;
+  }
+}
+
+void MainWindowLinks::windowClosed(TFseparato& window) {
+  windows_.remove(window);
+  window.deleteLater();
+}
 
 void MainWindowLinks::followLink(const LinkSource& source, TZEBoggetto& link) {
-  clickedPage_ = pageOf(window_, source);
+  clickedPage_ = clickedPageOf(*window_.Editor(), source);
   LinkContext context;
   context.openBook = &window_.mainZEBset();
   context.readOnly = window_.Editor()->ReadOnly();
-  dispatch_.followLink(linkRequestOf(window_, source, link), context);
+  try {
+    dispatch_.followLink(linkRequestOf(*window_.Editor(), source, link), context);
+  } catch (...) {
+    clickedPage_ = nullptr;
+    throw;
+  }
   clickedPage_ = nullptr;
+}
+
+void MainWindowLinks::windowClosing() {
+  for (TFseparato* separate : window_.findChildren<TFseparato*>(Qt::FindDirectChildrenOnly)) separate->close();
 }
 
 void MainWindowLinks::setViewEnabled(bool enabled) { window_.Editor()->setEnabled(enabled); }
@@ -68,8 +96,26 @@ void MainWindowLinks::ShowInFrameOf(TZEBoggetto& target, std::int32_t anchor, in
 }
 
 void MainWindowLinks::ShowInWindow(std::string_view name, TZEBoggetto& target, std::int32_t anchor, int flag) {
-  window_.Editor()->ShowInNamedFrame(name, &target, anchor, flag);
+  TInsiemeCornici& editor = *window_.Editor();
+  windows_.ShowInWindow([&] { return editor.ShowInNamedFrame(name, &target, anchor, flag); }, name, target, anchor,
+                        flag);
 }
+
+void MainWindowLinks::showInNamedWindow(std::string_view name, TZEBoggetto& target, std::int32_t anchor, int flag,
+                                        const std::optional<WindowDescription>& description) {
+  windows_.showInNamedWindow(name, target, anchor, flag, description);
+}
+
+void MainWindowLinks::showInNewWindow(TZEBoggetto& target, std::int32_t anchor, int flag) {
+  windows_.showInNewWindow(target, anchor, flag);
+}
+
+void MainWindowLinks::showInPopupWindow(TZEBoggetto& target, std::int32_t anchor, int flag,
+                                        const std::optional<WindowDescription>& description, ScreenPoint click) {
+  windows_.showInPopupWindow(target, anchor, flag, description, click);
+}
+
+void MainWindowLinks::closeWindow(std::string_view name) { windows_.closeWindowNamed(name); }
 
 void MainWindowLinks::hideMainWindow() { window_.hide(); }
 void MainWindowLinks::keywordSearch() { window_.CercaKeyButtonClick(); }
@@ -82,7 +128,18 @@ void MainWindowLinks::runFileLink(TZEBoggetto& file) {
 void MainWindowLinks::handToMainWindow(const LinkRequest& request) {
   LinkContext context;
   context.openBook = &window_.mainZEBset();
-  dispatch_.followLink(request, context);
+  context.readOnly = window_.Editor()->ReadOnly();
+  // The request comes from another window's view: no frame of the main view holds its box.
+  LinkRequest handed = request;
+  handed.inMainView = false;
+  TZEBpage* const clicked = std::exchange(clickedPage_, nullptr);
+  try {
+    dispatch_.followLink(handed, context);
+  } catch (...) {
+    clickedPage_ = clicked;
+    throw;
+  }
+  clickedPage_ = clicked;
 }
 
 }  // namespace zeb::shell

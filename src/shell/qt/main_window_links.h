@@ -1,30 +1,53 @@
 // Link following installed into the main window: the link dispatch decides what a link the
-// frame set raised does, and the window's operations carry it out (LinkActions). Separate
-// page windows are not part of the reader yet: what would open one does nothing.
+// frame set raised does, and the window's operations carry it out (LinkActions). It owns the
+// separate page windows links open (SeparateWindows), tells them of the main container's
+// resets, and closes them with the main window.
 #pragma once
 
+#include "shell/container_listeners.h"
 #include "shell/link_actions.h"
 #include "shell/link_dispatch.h"
 #include "shell/link_dispatcher.h"
 #include "shell/qt/confirmation_dialog.h"
+#include "shell/separate_windows.h"
 
 namespace zeb {
 
+class TFseparato;
 class TMainForm;
+class TZEBCustomFrameSet;
 class TZEBpage;
 
 namespace shell {
 
-// The request of a link raised from the source in the main view: the control's kind, the
+// The page of the frame set that the source sits on; none for the frame set's timed link.
+TZEBpage* clickedPageOf(const TZEBCustomFrameSet& frames, const LinkSource& source);
+// The request of a link raised from the source in the frame set: the control's kind, the
 // page it sits on and that page's working text and book, and where the mouse is.
-LinkRequest linkRequestOf(TMainForm& window, const LinkSource& source, TZEBoggetto& link);
+LinkRequest linkRequestOf(const TZEBCustomFrameSet& frames, const LinkSource& source, TZEBoggetto& link);
 
-class MainWindowLinks final : public LinkDispatcher, public LinkActions {
+class MainWindowLinks final : public LinkDispatcher, public LinkActions, public ContainerListener {
  public:
   explicit MainWindowLinks(TMainForm& window);
+  // The separate windows go first, while the main container they may show is still there.
+  ~MainWindowLinks() override;
+  MainWindowLinks(const MainWindowLinks&) = delete;
+  MainWindowLinks& operator=(const MainWindowLinks&) = delete;
+
+  TMainForm& mainWindow() const { return window_; }
+  SeparateWindows& separateWindows() { return windows_; }
+  BookStarter& starter() { return dispatch_.starter(); }
+  // A separate window closed: it leaves the list at once and is freed after the current
+  // event.
+  void windowClosed(TFseparato& window);
 
   // LinkDispatcher.
   void followLink(const LinkSource& source, TZEBoggetto& link) override;
+  void windowClosing() override;
+
+  // ContainerListener: the main container's reset, told to every separate window.
+  void containerResetting() override { windows_.beforeMainReset(); }
+  void containerReset() override { windows_.afterMainReset(); }
 
   // LinkActions.
   void setViewEnabled(bool enabled) override;
@@ -34,12 +57,12 @@ class MainWindowLinks final : public LinkDispatcher, public LinkActions {
   void GoToAnchor(std::int32_t anchor) override;
   void ShowInFrameOf(TZEBoggetto& target, std::int32_t anchor, int flag) override;
   void ShowInWindow(std::string_view name, TZEBoggetto& target, std::int32_t anchor, int flag) override;
-  void showInNamedWindow(std::string_view, TZEBoggetto&, std::int32_t, int,
-                         const std::optional<WindowDescription>&) override {}
-  void showInNewWindow(TZEBoggetto&, std::int32_t, int) override {}
-  void showInPopupWindow(TZEBoggetto&, std::int32_t, int, const std::optional<WindowDescription>&,
-                         ScreenPoint) override {}
-  void closeWindow(std::string_view) override {}
+  void showInNamedWindow(std::string_view name, TZEBoggetto& target, std::int32_t anchor, int flag,
+                         const std::optional<WindowDescription>& description) override;
+  void showInNewWindow(TZEBoggetto& target, std::int32_t anchor, int flag) override;
+  void showInPopupWindow(TZEBoggetto& target, std::int32_t anchor, int flag,
+                         const std::optional<WindowDescription>& description, ScreenPoint click) override;
+  void closeWindow(std::string_view name) override;
   void hideMainWindow() override;
   void closeThisWindow() override {}
   void keywordSearch() override;
@@ -50,6 +73,7 @@ class MainWindowLinks final : public LinkDispatcher, public LinkActions {
   TMainForm& window_;
   QtConfirmation confirmation_;
   LinkDispatch dispatch_;
+  SeparateWindows windows_;
   // The page the link being followed was raised on; none for the frame set's timed link.
   TZEBpage* clickedPage_ = nullptr;
 };

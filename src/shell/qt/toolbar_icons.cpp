@@ -1,10 +1,12 @@
-// The toolbar's icons, drawn as simple shapes at the size asked for.
+// The toolbar's icons, drawn as simple shapes at the size asked for, and its buttons.
 #include "shell/qt/toolbar_icons.h"
 
 #include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QToolBar>
+#include <QToolButton>
 
 namespace zeb {
 namespace {
@@ -142,6 +144,20 @@ QIcon ReaderStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
     case SP_DirOpenIcon: return toolbarIcon(ToolbarGlyph::folder);
     default: return QProxyStyle::standardIcon(icon, option, widget);
   }
+}
+
+QToolButton* addToolbarButton(QToolBar& toolbar, const ToolbarButtonDesign& design) {
+  auto* button = new QToolButton(&toolbar);
+  button->setObjectName(design.name);
+  button->setText(QString::fromUtf8(design.text));
+  button->setToolTip(QString::fromUtf8(design.hint));
+  button->setIcon(toolbarIcon(design.icon));
+  button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+  button->setAutoRaise(true);
+  // Reachable with the Tab key, as every control of the window.
+  button->setFocusPolicy(Qt::TabFocus);
+  toolbar.addWidget(button)->setObjectName(QString::fromUtf8(design.name) + QStringLiteral("Place"));
+  return button;
 }
 
 }  // namespace zeb

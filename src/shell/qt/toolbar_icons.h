@@ -1,9 +1,13 @@
 // The icons of the reader's windows, drawn as simple shapes: nothing is read or decoded when
 // the window starts. The reader's style gives them in place of the style's own pictures.
+// Also the toolbar buttons that carry them.
 #pragma once
 
 #include <QIcon>
 #include <QProxyStyle>
+
+class QToolBar;
+class QToolButton;
 
 namespace zeb {
 
@@ -23,6 +27,17 @@ enum class ToolbarGlyph {
 };
 
 QIcon toolbarIcon(ToolbarGlyph glyph);
+
+// A toolbar button as a window designs it: component name, text, hint and icon.
+struct ToolbarButtonDesign {
+  const char* name;
+  const char* text;
+  const char* hint;
+  ToolbarGlyph icon;
+};
+// Adds the button (text under the icon, reachable with the Tab key) to the toolbar. The action
+// that places it is named after it with "Place": a hidden button leaves the toolbar through it.
+QToolButton* addToolbarButton(QToolBar& toolbar, const ToolbarButtonDesign& design);
 
 // The application's style with the icons above for what the reader's windows show at start
 // (the buttons of toolbars, menu bar and docks, file and folder icons); the style's own

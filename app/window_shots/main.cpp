@@ -1,0 +1,105 @@
+// window_shots: saves a picture of the screen while one of the reader's windows shows, for
+// notes and reviews (run it under a virtual display):
+//   window_shots confirmation BOOK OUT.png INDEX   the question an address link of the book
+//                                                  (the INDEX-th) asks before it starts something
+//   window_shots popup BOOK OUT.png INDEX          the main window on the book's page 1 with the
+//                                                  pop-up of its INDEX-th link action over it
+#include <QApplication>
+#include <QCursor>
+#include <QElapsedTimer>
+#include <QLocale>
+#include <QPixmap>
+#include <QScreen>
+#include <cstdio>
+#include <string>
+
+#include "document/book_object.h"
+#include "platform/qt/qt_platform.h"
+#include "shell/link_plan.h"
+#include "shell/qt/confirmation_dialog.h"
+#include "shell/qt/main_form.h"
+#include "shell/qt/main_window_links.h"
+#include "shell/qt/toolbar_icons.h"
+#include "view/qt/frame_set.h"
+
+namespace {
+
+constexpr int settleMilliseconds = 800;
+
+// Lets the windows be mapped and painted.
+void settle() {
+  QElapsedTimer elapsed;
+  elapsed.start();
+  while (elapsed.elapsed() < settleMilliseconds) QApplication::processEvents(QEventLoop::AllEvents, 50);
+}
+
+bool save(const QString& file) {
+  const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0);
+  if (!shot.save(file)) {
+    std::fprintf(stderr, "Error!: cannot write %s\n", qPrintable(file));
+    return false;
+  }
+  return true;
+}
+
+zeb::TZEBoggetto* objectOf(zeb::TZEBset& set, zeb::TOggettiHel kind, int index) {
+  zeb::TZEBoggetto* found = set.objectByKindAndIndex(zeb::kindNumber(kind), index);
+  if (found == nullptr) std::fprintf(stderr, "Error!: the book has no such link\n");
+  return found;
+}
+
+int confirmation(const zeb::PlatformServices& services, const std::string& book, const QString& out, int index) {
+  zeb::TZEBset set(services);
+  if (!set.Load(book)) return 1;
+  zeb::TZEBoggetto* link = objectOf(set, zeb::TOggettiHel::internetLink, index);
+  if (link == nullptr) return 1;
+  zeb::shell::LinkRequest request;
+  request.link = link;
+  request.clicked = zeb::shell::ClickedKind::textBox;
+  const zeb::shell::LinkPlan plan =
+      zeb::shell::planLink(request, {zeb::shell::LinkHandler::mainWindow, &set, true}, zeb::AskForCdFolder::no);
+  std::optional<zeb::shell::StartRequest> start = plan.outside;
+  if (plan.run && plan.run->start) start = plan.run->start;
+  if (!start) {
+    std::fprintf(stderr, "Error!: the link starts nothing\n");
+    return 1;
+  }
+  zeb::shell::ConfirmationDialog dialog(zeb::shell::ConfirmationRequest{set.ZEBFileName(), *start});
+  dialog.show();
+  settle();
+  return save(out) ? 0 : 1;
+}
+
+int popup(const zeb::PlatformServices& services, const std::string& book, const QString& out, int index) {
+  zeb::TMainForm window(services, {book});
+  window.setLinkDispatcher(std::make_unique<zeb::shell::MainWindowLinks>(window));
+  window.setGeometry(40, 40, 900, 620);
+  window.show();
+  settle();
+  window.Editor()->setMainPageNumber(1);
+  zeb::TZEBoggetto* link = objectOf(window.mainZEBset(), zeb::TOggettiHel::speclink, index);
+  if (link == nullptr) return 1;
+  // As if the words were clicked a little inside the page.
+  QCursor::setPos(window.Editor()->mapToGlobal(QPoint(260, 120)));
+  window.EditorDoLink(zeb::LinkSource{zeb::LinkSourceKind::textBox, window.Editor()->MainBox(), nullptr}, link);
+  settle();
+  return save(out) ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  QApplication::setStyle(new zeb::ReaderStyle);
+  QLocale::setDefault(QLocale::c());
+  const QStringList arguments = QApplication::arguments();
+  if (arguments.size() != 5 || (arguments[1] != "confirmation" && arguments[1] != "popup")) {
+    std::fputs("usage: window_shots confirmation|popup BOOK OUT.png INDEX\n", stderr);
+    return 2;
+  }
+  zeb::QtPlatform platform;
+  const std::string book = arguments[2].toStdString();
+  const int index = arguments[4].toInt();
+  if (arguments[1] == "confirmation") return confirmation(platform.services(), book, arguments[3], index);
+  return popup(platform.services(), book, arguments[3], index);
+}
