@@ -13,6 +13,7 @@
 #include "view/frame_set_keys.h"
 #include "view/qt/frame_widget.h"
 #include "view/qt/page_widget.h"
+#include "view/qt/visual_control.h"
 #include "view/qt/qt_box_input.h"
 
 namespace zeb {
@@ -35,6 +36,7 @@ void TZEBCustomFrameSet::setLinkedZEBset(TZEBset* set) {
   if (set == set_) return;
   if (set == nullptr) activeBox_ = nullptr;
   currentControl_ = nullptr;
+  currentVisual_ = nullptr;
   // The pages shown belong to the old container and measure with its cache.
   if (timer_) timer_->stop();
   timer_.reset();
