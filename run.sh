@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what the build needs, builds Brightfold and shows the bundled sample book: what the
-# book holds, and its cover page drawn as the reader draws it (build/samples/guide-cover.png).
+# Installs what the build needs, builds Brightfold and opens the bundled sample book in the
+# reader. Without a display it says so, prints what the book holds and draws its cover page
+# as the reader draws it (build/samples/guide-cover.png).
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -9,6 +10,11 @@ cmake -S . -B build -G Ninja
 cmake --build build -j 2
 
 book=build/samples/guide.zeb
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+  exec build/app/brightfold/brightfold "$book"
+fi
+
+echo "== no display: the reader needs one (set DISPLAY, or run under xvfb-run); here is the book instead"
 zebtool=build/app/zebtool/zebtool
 echo "== zebtool info $book"
 info=$("$zebtool" info "$book")
@@ -19,6 +25,3 @@ cover=$(sed -n 's/^cover: //p' <<<"$info")
 image=build/samples/guide-cover.png
 QT_QPA_PLATFORM=offscreen "$zebtool" render "$book" "$cover" "$image" 2>/dev/null
 echo "== the cover page, rendered: $image"
-if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && command -v xdg-open >/dev/null; then
-  xdg-open "$image" >/dev/null 2>&1 || true
-fi

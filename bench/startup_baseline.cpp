@@ -1,12 +1,15 @@
 // The smallest Qt Widgets program: it shows one label and quits once the label has been
-// painted. The startup benchmark times the reader from its start to its first painted page
-// against this program, both run the same way in the same run.
+// painted, after printing the processor time it used until then ("first paint: 12.3 ms
+// processor"). The startup benchmark times the reader from its start to its first painted
+// page against this program, both run the same way in the same run.
 //
 //   QT_QPA_PLATFORM=offscreen build/bench/startup_baseline
 #include <QApplication>
 #include <QLabel>
 #include <QPaintEvent>
 #include <QTimer>
+#include <cstdio>
+#include <ctime>
 
 namespace {
 
@@ -19,6 +22,10 @@ class FirstPaintLabel final : public QLabel {
     QLabel::paintEvent(event);
     if (painted_) return;
     painted_ = true;
+    timespec used{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &used);
+    std::printf("first paint: %.2f ms processor\n", used.tv_sec * 1e3 + used.tv_nsec / 1e6);
+    std::fflush(stdout);
     QTimer::singleShot(0, qApp, &QCoreApplication::quit);
   }
 

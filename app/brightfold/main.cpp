@@ -12,14 +12,21 @@
 #include <string>
 #include <vector>
 
-#include "app/brightfold/placeholder_window.h"
 #include "export/clipboard_conversion.h"
 #include "platform/headless/freedesktop_integration.h"
 #include "platform/qt/qt_ipc.h"
 #include "platform/qt/qt_platform.h"
 #include "shell/ipc_macro.h"
 #include "shell/qt/about_box.h"
+#include "shell/qt/main_form.h"
+#include "shell/qt/main_window_links.h"
+#include "shell/qt/main_window_printing.h"
+#include "shell/qt/main_window_search.h"
+#include "shell/qt/toolbar_icons.h"
 #include "shell/setup_switches.h"
+#include "transfer/form_transfer.h"
+#include "transfer/qt/femail.h"
+#include "transfer/transfer_threads.h"
 
 namespace {
 
@@ -70,6 +77,7 @@ int main(int argc, char** argv) {
   }
 
   QApplication application(argc, argv);
+  QApplication::setStyle(new zeb::ReaderStyle);
   QApplication::setApplicationName("Brightfold");
   // Numbers are written and read with "." as the decimal separator.
   QLocale::setDefault(QLocale::c());
@@ -84,13 +92,27 @@ int main(int argc, char** argv) {
 
   int status = 0;
   {
-    zeb::PlaceholderWindow window(platform.services(), arguments);
+    // Transfers end before the event queue and the message boxes they report through.
+    zeb::TransferRegistry transfers(platform.events, platform.messages);
+    zeb::TMainForm window(platform.services(), arguments);
     window.setSplash(splash);
+    // The e-mail settings window is made with the main window; form transfers show it
+    // when no sender address is set.
+    QPointer<zeb::TFemail> mailSettings = new zeb::TFemail(platform.settings, &window);
+    zeb::FormTransferService formTransfers(transfers, platform.settings, [mailSettings] {
+      if (mailSettings) mailSettings->exec();
+    });
+    window.setFormTransfer(&formTransfers);
+    window.setSearchService(std::make_unique<zeb::shell::MainWindowSearch>(window));
+    window.setPrintingService(std::make_unique<zeb::shell::MainWindowPrinting>(window));
+    window.setLinkDispatcher(std::make_unique<zeb::shell::MainWindowLinks>(window));
     zeb::QtIpcServer server(serverName());
-    server.listen([&window](const std::string& macro) { window.readerShell().macroReceived(macro); });
-    if (showMacro) window.readerShell().macroReceived(*showMacro);
+    server.listen([&window](const std::string& macro) { window.NeedHelpExecuteMacro(macro); });
+    if (showMacro) window.NeedHelpExecuteMacro(*showMacro);
     window.show();
     status = QApplication::exec();
+    window.setFormTransfer(nullptr);
+    transfers.shutDown();
   }
   delete splash;
   return status;

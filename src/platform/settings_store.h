@@ -26,6 +26,23 @@ class SettingsStore {
   virtual void deleteKey(std::string_view key) = 0;
   // Names of the direct subkeys of a key.
   virtual std::vector<std::string> subkeys(std::string_view key) const = 0;
+
+  // The changes made between these two are kept together: a store that saves a file after
+  // a change saves it once, at the end. Batches nest; use SettingsBatch.
+  virtual void beginBatch() {}
+  virtual void endBatch() {}
+};
+
+// Keeps the changes made during its life together (see beginBatch).
+class SettingsBatch {
+ public:
+  explicit SettingsBatch(SettingsStore& settings) : settings_(settings) { settings_.beginBatch(); }
+  ~SettingsBatch() { settings_.endBatch(); }
+  SettingsBatch(const SettingsBatch&) = delete;
+  SettingsBatch& operator=(const SettingsBatch&) = delete;
+
+ private:
+  SettingsStore& settings_;
 };
 
 // The canonical form of a key path: no leading or trailing backslash, lower case.

@@ -277,3 +277,15 @@ std::string ContentsTree::chapterTitleOf(const ContentsNode* node) {
 TZEBoggetto* ContentsTree::objectOf(const ContentsNode* node) { return node != nullptr ? node->object() : nullptr; }
 
 }  // namespace zeb
+
+namespace zeb {
+
+bool hasStoredContents(const TZEBset& set) {
+  const std::int32_t id = set.header().i32(header::pagesTreeHolder);
+  if (id <= 0) return false;
+  const TZEBoggetto* holder = set.objectById(static_cast<std::uint32_t>(id));
+  return holder != nullptr && holder->Kind() == TOggettiHel::shortObj && !holder->isReleased() &&
+         holder->primaryBlob().size() > 0;
+}
+
+}  // namespace zeb

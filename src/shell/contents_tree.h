@@ -190,4 +190,8 @@ class ContentsTree {
   bool editable_ = false;
 };
 
+// Whether the book stores a contents tree of its pages: the header names a holder object
+// that exists and has a stream. Nothing is made in the container to find out.
+bool hasStoredContents(const TZEBset& set);
+
 }  // namespace zeb

@@ -17,7 +17,7 @@ struct TargetPlan {
   enum class Book {
     current,  // the target is in the open book
     open,     // open the book at path first
-    blank,    // the target names no book: show an empty one first
+    blank,    // the target names no book and none is open: show an empty one first
   };
   enum class Page {
     none,
@@ -34,7 +34,7 @@ struct TargetPlan {
 // Resolves the target (Windows-1252) through the container: the CD folder is asked for when
 // a "cddrive:" path needs one, and forgotten when it no longer exists. None when the text
 // is not a "nexo:" target or its book file does not exist (nothing is said then). An ID of
-// -2 (nothing after "|") shows the cover.
+// -2 (nothing after "|") shows the cover. A target without a path names the open book.
 std::optional<TargetPlan> planGoToTarget(TZEBset& set, std::string_view target);
 
 }  // namespace zeb::shell

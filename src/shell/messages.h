@@ -15,6 +15,11 @@ inline constexpr std::string_view untitled = "Untitled";
 // The status bar's last panel while a book is read.
 inline constexpr std::string_view statusLine = "Brightfold reads .zeb ebooks";
 
+// What the main window's creation changes after its table: the book menu's caption and the
+// command that searches the whole book.
+inline constexpr std::string_view ebookMenu = "&Ebook";
+inline constexpr std::string_view searchAgainInEbook = "Search again in the ebook...";
+
 // Opening books and presentation modes.
 inline constexpr std::string_view fileNotFound = "File not found: ";
 inline constexpr std::string_view disabledByAuthor = "This function was disabled by the ebook author.";
@@ -66,16 +71,6 @@ inline constexpr std::string_view alwaysAllow = "&Always allow for this ebook";
 inline constexpr std::string_view allow = "&Allow";
 inline constexpr std::string_view refuse = "&Don't allow";
 }  // namespace confirmation
-
-// The about box (TFabout).
-namespace about {
-inline constexpr std::string_view caption = "About Brightfold";
-inline constexpr std::string_view programName = "Brightfold";
-inline constexpr std::string_view versionPrefix = "Version ";
-inline constexpr std::string_view description = "A reader for .zeb hypertext ebooks";
-inline constexpr std::string_view copyright = "Free software, for reading ebooks on any desktop.";
-inline constexpr std::string_view ok = "OK";
-}  // namespace about
 
 // Printing: asked to print without a page set-up, or without a page; a text still in the
 // older markup; the printer failed (these two around the printer's own error text); a print

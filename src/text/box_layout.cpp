@@ -79,7 +79,12 @@ void TZEBbox::Resize(int width, int height) {
   const bool changed = width != width_ || client != layoutWidth_;
   width_ = width;
   height_ = height;
-  if (!changed || updateLock_ > 0 || paragraphs_.empty() || isHosted()) return;
+  if (!changed || updateLock_ > 0 || paragraphs_.empty() || isHosted()) {
+    // A taller page may show more of the text, or all of it: the position stays within
+    // what can still be scrolled to, as the page's bars show it.
+    if (!isHosted()) setScrollPosition(horizontalPosition_, verticalPosition_);
+    return;
+  }
 
   beginUpdate();
   layoutWidth_ = contentWidth_ = std::clamp(client, 2 * minimumWidth, limits::maxCoordinate);
@@ -91,6 +96,7 @@ void TZEBbox::Resize(int width, int height) {
   setVerticalRange(textRange());
   height_ = std::max(height_, verticalRange_);
   verticalPosition_ = std::clamp(verticalPosition_ + verticalRange_ - oldRange, 0, std::max(verticalRange_, 0));
+  setScrollPosition(horizontalPosition_, verticalPosition_);
   refreshPositions();
   endUpdate();
   if (host_ != nullptr) host_->boxChanged(*this);

@@ -3,32 +3,17 @@
 // apostrophe, \xA7 "!" for a line break). Each window's own code adds its entries here.
 #include "texts/english_tables.h"
 
-#include <initializer_list>
-#include <string_view>
-
 #include "texts/language_table.h"
+#include "texts/main_window_table.h"
+#include "texts/table_writer.h"
 
 namespace zeb {
 namespace {
 
-struct Entry {
-  std::string_view key;
-  std::string_view value;
-};
-
-std::string tableOf(std::initializer_list<Entry> entries) {
-  std::string table;
-  for (const Entry& entry : entries) {
-    table += std::string(tableKeyPrefix) + std::string(entry.key) + "\r\n";
-    table += " " + std::string(entry.value) + "\r\n";
-  }
-  return table;
-}
-
 // The search dialog: its keyword and word pages, and the replace page the reader keeps hidden.
 // The button of the search in the e-book gets its text from the dialog itself.
 std::string searchTable() {
-  return tableOf({
+  return writeTable({
       {"fcerca_caption", "Search:"},
       {"tskey_caption", "Page for keyword"},
       {"label1_caption", "Search by keyword:"},
@@ -64,10 +49,11 @@ std::string searchTable() {
 
 std::string englishTable(WindowTable window) {
   switch (window) {
-    case WindowTable::mainWindow: return tableOf({{"mainform_caption", "Brightfold - loading"}});
+    case WindowTable::mainWindow: return mainWindowTable();
+    case WindowTable::about: return aboutBoxTable();
     case WindowTable::search: return searchTable();
     case WindowTable::print:
-      return tableOf({
+      return writeTable({
           {"fprint_caption", "Print"},
           {"pagecontrol1_tabs", "Print pages\xA7!Put in order hypertext\xA7!Options"},
           {"label1_caption", "Pages to print:"},
@@ -98,15 +84,22 @@ std::string englishTable(WindowTable window) {
     // the caption as it is.
     case WindowTable::separatePage: return std::string(tableKeyPrefix) + "fseparato_caption";
     case WindowTable::fileLink:
-      return tableOf({{"ffiles_caption", "Link to file"},
-                      {"label1_caption", "The link you have followed points to file:"},
-                      {"label2_caption", "Choose action:"},
-                      {"besegui_caption", "&Execute"},
-                      {"bsalva_caption", "&Save..."},
-                      {"bavanzate_caption", "A&dvanced..."},
-                      {"bannulla_caption", "&Cancel"}});
-    case WindowTable::userData: return tableOf({{"faskname_caption", "User data"}});
-    case WindowTable::email: return tableOf({{"femail_caption", "Email configuration"}});
+      return writeTable({{"ffiles_caption", "Link to file"},
+                         {"label1_caption", "The link you have followed points to file:"},
+                         {"label2_caption", "Choose action:"},
+                         {"besegui_caption", "&Execute"},
+                         {"bsalva_caption", "&Save..."},
+                         {"bavanzate_caption", "A&dvanced..."},
+                         {"bannulla_caption", "&Cancel"}});
+    case WindowTable::userData: return writeTable({{"faskname_caption", "User data"}});
+    case WindowTable::email:
+      return writeTable({{"femail_caption", "Email configuration"},
+                         {"label1_caption", "Name of your outgoing mail (SMTP) server, for example smtp.example.com:"},
+                         {"label2_caption", "Your e-mail address, for example jane.doe@example.com:"},
+                         {"label3_caption",
+                          "This is a one-time setup you should do for sending emails. You can change this later in "
+                          "Tools >Email options."},
+                         {"button1_caption", "&Ok"}});
   }
   return std::string();
 }

@@ -5,7 +5,7 @@
 
 namespace zeb {
 
-enum class WindowTable { mainWindow, search, print, separatePage, fileLink, userData, email };
+enum class WindowTable { mainWindow, about, search, print, separatePage, fileLink, userData, email };
 
 // The table of the window in its stored form (CR LF lines, key and value in pairs).
 std::string englishTable(WindowTable window);

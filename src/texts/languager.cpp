@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <unordered_map>
 
 #include "platform/windows1252.h"
 #include "texts/language_table.h"
@@ -39,9 +40,16 @@ void TVoLanguager::setLocalizationString(std::string_view table) {
     return;  // a window that cannot list its components keeps its texts
   }
   lines_ = tableLines(table);
+  // Each key line by its lower-case text, the first of equal ones: as the table is read
+  // from its start, without reading it again for every property.
+  std::unordered_map<std::string, std::size_t> keys;
+  for (std::size_t i = 0; i < lines_.size(); ++i)
+    if (lines_[i].starts_with(tableKeyPrefix)) keys.try_emplace(lowerWindows1252(lines_[i]), i);
   for (const Path& path : paths_) {
-    const std::optional<std::string> value = findTableValue(lines_, tableKey(path.component, path.property));
-    if (!value) continue;
+    const auto key = keys.find(lowerWindows1252(tableKey(path.component, path.property)));
+    if (key == keys.end() || key->second + 1 == lines_.size()) continue;
+    const std::string_view line = lines_[key->second + 1];
+    const std::optional<std::string> value = decodeTableValue(line.empty() ? line : line.substr(1));
     const bool namesComponent =
         !value->empty() && value->back() == '.' &&
         std::find(componentNames_.begin(), componentNames_.end(),

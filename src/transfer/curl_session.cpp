@@ -12,29 +12,32 @@ int abortCheck(void* abortFlag, curl_off_t, curl_off_t, curl_off_t, curl_off_t) 
 
 }  // namespace
 
-void initialiseTransfers() {
+bool initialiseTransfers() {
   static std::once_flag once;
-  std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+  std::call_once(once, [] {
+    if (curlLibrary().loaded()) curlLibrary().global_init(CURL_GLOBAL_DEFAULT);
+  });
+  return curlLibrary().loaded();
 }
 
 CurlHandle createCurlHandle(std::chrono::milliseconds connectLimit, std::chrono::milliseconds totalLimit,
                             const std::atomic<bool>& abort) {
-  initialiseTransfers();
-  CurlHandle handle(curl_easy_init());
+  if (!initialiseTransfers()) return CurlHandle();
+  CurlHandle handle(curlLibrary().easy_init());
   if (!handle) return handle;
   CURL* curl = handle.get();
   // Signals cannot be used from a thread of their own (name resolution time-outs would).
-  curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
-  curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(connectLimit.count()));
-  curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, static_cast<long>(totalLimit.count()));
-  curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
-  curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, &abortCheck);
-  curl_easy_setopt(curl, CURLOPT_XFERINFODATA, const_cast<std::atomic<bool>*>(&abort));
+  curlLibrary().easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+  curlLibrary().easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(connectLimit.count()));
+  curlLibrary().easy_setopt(curl, CURLOPT_TIMEOUT_MS, static_cast<long>(totalLimit.count()));
+  curlLibrary().easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+  curlLibrary().easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, &abortCheck);
+  curlLibrary().easy_setopt(curl, CURLOPT_XFERINFODATA, const_cast<std::atomic<bool>*>(&abort));
   return handle;
 }
 
 bool appendToList(CurlList& list, const char* line) {
-  curl_slist* longer = curl_slist_append(list.get(), line);
+  curl_slist* longer = curlLibrary().slist_append(list.get(), line);
   if (longer == nullptr) return false;
   (void)list.release();
   list.reset(longer);

@@ -7,19 +7,22 @@
 #include <chrono>
 #include <memory>
 
+#include "transfer/curl_library.h"
+
 namespace zeb {
 
-// Prepares libcurl for the whole process. The reader calls it once at start, on the
-// user-interface thread; later calls, from any thread, do nothing.
-void initialiseTransfers();
+// Loads and prepares libcurl for the whole process. The transfers' registry calls it on the
+// user-interface thread before the first transfer starts; later calls, from any thread, do
+// nothing. False when libcurl cannot be loaded (every transfer then fails as unreachable).
+bool initialiseTransfers();
 
 struct CurlHandleDeleter {
-  void operator()(CURL* handle) const { curl_easy_cleanup(handle); }
+  void operator()(CURL* handle) const { curlLibrary().easy_cleanup(handle); }
 };
 using CurlHandle = std::unique_ptr<CURL, CurlHandleDeleter>;
 
 struct CurlListDeleter {
-  void operator()(curl_slist* list) const { curl_slist_free_all(list); }
+  void operator()(curl_slist* list) const { curlLibrary().slist_free_all(list); }
 };
 using CurlList = std::unique_ptr<curl_slist, CurlListDeleter>;
 

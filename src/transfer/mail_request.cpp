@@ -41,18 +41,18 @@ bool performMailTransfer(const MailRequest& request, const MailStamp& stamp, con
   const std::string data = composeMailData(request, stamp);
   Upload upload{data};
 
-  curl_easy_setopt(curl, CURLOPT_URL, address->c_str());
-  curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "smtp,smtps");
-  curl_easy_setopt(curl, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_TRY));
-  curl_easy_setopt(curl, CURLOPT_SSL_VERIFYPEER, 1L);
-  curl_easy_setopt(curl, CURLOPT_SSL_VERIFYHOST, 2L);
-  curl_easy_setopt(curl, CURLOPT_MAIL_FROM, sender.c_str());
-  curl_easy_setopt(curl, CURLOPT_MAIL_RCPT, recipients.get());
-  curl_easy_setopt(curl, CURLOPT_UPLOAD, 1L);
-  curl_easy_setopt(curl, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(data.size()));
-  curl_easy_setopt(curl, CURLOPT_READFUNCTION, &readMessage);
-  curl_easy_setopt(curl, CURLOPT_READDATA, &upload);
-  return curl_easy_perform(curl) == CURLE_OK;
+  curlLibrary().easy_setopt(curl, CURLOPT_URL, address->c_str());
+  curlLibrary().easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "smtp,smtps");
+  curlLibrary().easy_setopt(curl, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_TRY));
+  curlLibrary().easy_setopt(curl, CURLOPT_SSL_VERIFYPEER, 1L);
+  curlLibrary().easy_setopt(curl, CURLOPT_SSL_VERIFYHOST, 2L);
+  curlLibrary().easy_setopt(curl, CURLOPT_MAIL_FROM, sender.c_str());
+  curlLibrary().easy_setopt(curl, CURLOPT_MAIL_RCPT, recipients.get());
+  curlLibrary().easy_setopt(curl, CURLOPT_UPLOAD, 1L);
+  curlLibrary().easy_setopt(curl, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(data.size()));
+  curlLibrary().easy_setopt(curl, CURLOPT_READFUNCTION, &readMessage);
+  curlLibrary().easy_setopt(curl, CURLOPT_READDATA, &upload);
+  return curlLibrary().easy_perform(curl) == CURLE_OK;
 }
 
 }  // namespace zeb

@@ -18,14 +18,14 @@ inline constexpr std::string_view mailSubjectClose = ")";
 // A body line that is a single "." would end the message early; it is sent as this instead.
 inline constexpr std::string_view mailLoneDotLine = ",";
 
-// The e-mail settings window: its designed caption, then the English texts it shows.
+// The e-mail settings window as it is designed; its English table gives the texts shown.
 inline constexpr std::string_view mailSettingsDesignCaption = "Configurazione email";
-inline constexpr std::string_view mailSettingsCaption = "Email configuration";
-inline constexpr std::string_view mailSettingsServerLabel =
-    "Name of your outgoing mail (SMTP) server, for example smtp.example.com:";
-inline constexpr std::string_view mailSettingsAddressLabel = "Your e-mail address, for example jane.doe@example.com:";
-inline constexpr std::string_view mailSettingsOneTimeNote =
-    "This is a one-time setup you should do for sending emails. You can change this later in Tools >Email options.";
-inline constexpr std::string_view mailSettingsOk = "&Ok";
+inline constexpr std::string_view mailSettingsDesignServerLabel =
+    "Nome del server di posta in uscita (SMTP), per esempio smtp.example.com:";
+inline constexpr std::string_view mailSettingsDesignAddressLabel =
+    "Il tuo indirizzo e-mail, per esempio jane.doe@example.com:";
+inline constexpr std::string_view mailSettingsDesignOneTimeNote =
+    "Questa impostazione si fa una volta sola per inviare email. Puoi cambiarla in Strumenti >Opzioni email.";
+inline constexpr std::string_view mailSettingsDesignOk = "&Ok";
 
 }  // namespace zeb::messages

@@ -44,14 +44,14 @@ std::function<void()> TVoMailThread::run(const TransferLimits& limits, const std
 }
 
 TransferRegistry::TransferRegistry(EventQueue& events, MessageBoxes& messages, TransferLimits limits)
-    : events_(events), messages_(messages), limits_(limits), alive_(std::make_shared<int>(0)) {
-  initialiseTransfers();
-}
+    : events_(events), messages_(messages), limits_(limits), alive_(std::make_shared<int>(0)) {}
 
 TransferRegistry::~TransferRegistry() { shutDown(); }
 
 void TransferRegistry::start(std::unique_ptr<TransferThread> transfer) {
   if (!alive_ || !transfer || running_.size() >= maximumRunningTransfers) return;
+  // On this thread, before any transfer thread uses libcurl.
+  initialiseTransfers();
   running_.push_back(std::make_unique<Running>());
   Running& running = *running_.back();
   running.id = ++nextId_;

@@ -23,30 +23,30 @@ std::optional<long> performWebRequest(const WebRequest& request, const TransferL
   // libcurl would otherwise wait for a "100 Continue" before sending a larger body.
   if (!appendToList(headers, contentType.c_str()) || !appendToList(headers, "Expect:")) return std::nullopt;
 
-  curl_easy_setopt(curl, CURLOPT_URL, request.address.c_str());
+  curlLibrary().easy_setopt(curl, CURLOPT_URL, request.address.c_str());
   // A book names the address: only web addresses are fetched, also after a redirect.
-  curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
-  curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
-  curl_easy_setopt(curl, CURLOPT_DEFAULT_PROTOCOL, "http");
-  curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
-  curl_easy_setopt(curl, CURLOPT_MAXREDIRS, maximumWebRedirects);
+  curlLibrary().easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
+  curlLibrary().easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+  curlLibrary().easy_setopt(curl, CURLOPT_DEFAULT_PROTOCOL, "http");
+  curlLibrary().easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
+  curlLibrary().easy_setopt(curl, CURLOPT_MAXREDIRS, maximumWebRedirects);
   // A form moved to another address is posted there too, not fetched without its data.
-  curl_easy_setopt(curl, CURLOPT_POSTREDIR, static_cast<long>(CURL_REDIR_POST_301 | CURL_REDIR_POST_302));
-  curl_easy_setopt(curl, CURLOPT_USERAGENT, agent.c_str());
-  curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, &discardBody);
+  curlLibrary().easy_setopt(curl, CURLOPT_POSTREDIR, static_cast<long>(CURL_REDIR_POST_301 | CURL_REDIR_POST_302));
+  curlLibrary().easy_setopt(curl, CURLOPT_USERAGENT, agent.c_str());
+  curlLibrary().easy_setopt(curl, CURLOPT_WRITEFUNCTION, &discardBody);
   if (request.data) {
-    curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers.get());
-    curl_easy_setopt(curl, CURLOPT_POST, 1L);
-    curl_easy_setopt(curl, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(request.data->size()));
-    curl_easy_setopt(curl, CURLOPT_POSTFIELDS, request.data->data());
+    curlLibrary().easy_setopt(curl, CURLOPT_HTTPHEADER, headers.get());
+    curlLibrary().easy_setopt(curl, CURLOPT_POST, 1L);
+    curlLibrary().easy_setopt(curl, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(request.data->size()));
+    curlLibrary().easy_setopt(curl, CURLOPT_POSTFIELDS, request.data->data());
   }
   // Certificates are checked for https (libcurl's default, kept on purpose).
-  curl_easy_setopt(curl, CURLOPT_SSL_VERIFYPEER, 1L);
-  curl_easy_setopt(curl, CURLOPT_SSL_VERIFYHOST, 2L);
+  curlLibrary().easy_setopt(curl, CURLOPT_SSL_VERIFYPEER, 1L);
+  curlLibrary().easy_setopt(curl, CURLOPT_SSL_VERIFYHOST, 2L);
 
-  curl_easy_perform(curl);
+  curlLibrary().easy_perform(curl);
   long status = 0;
-  if (curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status) != CURLE_OK || status == 0) return std::nullopt;
+  if (curlLibrary().easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status) != CURLE_OK || status == 0) return std::nullopt;
   return status;
 }
 

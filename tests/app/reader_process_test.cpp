@@ -1,6 +1,7 @@
 // The reader as a program under a real X server: "--show" from a second process reaches the
 // running reader, and after the reader was killed (its socket left behind) a new one starts
-// showing the target.
+// showing the target. The reader reports "page: BOOK|N" when its main view changes page and
+// "shown: BOOK|N" once the page area has been painted with that page.
 #include "tests/support/reader_process.h"
 
 #include <gtest/gtest.h>
@@ -62,11 +63,11 @@ class ReaderProgram : public ::testing::Test {
 TEST_F(ReaderProgram, ShowFromASecondProcessReachesTheRunningReader) {
   const auto reader = startReader({first}, "reader");
   ASSERT_TRUE(reader->waitForSocket(socket)) << reader->errors();
-  ASSERT_TRUE(reader->waitForLine("page: " + first + "|0")) << reader->output();
+  ASSERT_TRUE(reader->waitForLine("shown: " + first + "|0")) << reader->output();
 
   const CommandResult handed = show(second + "|3");
   EXPECT_EQ(handed.exitStatus, 0) << handed.err;
-  EXPECT_TRUE(reader->waitForLine("page: " + second + "|3")) << reader->output();
+  EXPECT_TRUE(reader->waitForLine("shown: " + second + "|3")) << reader->output();
 }
 
 TEST_F(ReaderProgram, ShowAfterTheReaderWasKilledStartsANewOne) {
@@ -79,10 +80,10 @@ TEST_F(ReaderProgram, ShowAfterTheReaderWasKilledStartsANewOne) {
 
   const auto reader = startReader({"--show", second + "|2"}, "started");
   ASSERT_TRUE(reader->waitForSocket(socket)) << reader->errors();
-  EXPECT_TRUE(reader->waitForLine("page: " + second + "|2")) << reader->output();
+  EXPECT_TRUE(reader->waitForLine("shown: " + second + "|2")) << reader->output();
   const CommandResult handed = show(first + "|4");
   EXPECT_EQ(handed.exitStatus, 0) << handed.err;
-  EXPECT_TRUE(reader->waitForLine("page: " + first + "|4")) << reader->output();
+  EXPECT_TRUE(reader->waitForLine("shown: " + first + "|4")) << reader->output();
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // Inter-process commands over local sockets: handing a macro over, one reader per name,
-// stale sockets and oversized messages. Clients block, so they run on threads of their own
-// while the test's thread runs the server's event loop.
+// stale sockets, oversized messages, senders of other kinds and the socket removed at the end. Clients block, so they
+// run on threads of their own while the test's thread runs the server's event loop.
 #include "platform/qt/qt_ipc.h"
 
 #include <gtest/gtest.h>
@@ -10,8 +10,8 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QLocalSocket>
 #include <future>
+#include <thread>
 
 #include "tests/support/temporary_folder.h"
 
@@ -108,19 +108,63 @@ TEST_F(QtIpc, AnOversizedMessageIsRefused) {
   QtIpcServer server("reader-7");
   ASSERT_TRUE(server.listen(receive));
   const bool answered = whileServing(std::async(std::launch::async, [] {
-    QLocalSocket socket;
-    socket.connectToServer(ipcSocketPath("reader-7"));
-    if (!socket.waitForConnected(2000)) return true;
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    ipcSocketPath("reader-7").toStdString().copy(address.sun_path, sizeof address.sun_path - 1);
+    if (::connect(socket, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
+      ::close(socket);
+      return true;
+    }
     const char header[4] = {0x00, 0x00, 0x10, 0x00};  // a megabyte announced
-    socket.write(header, 4);
-    socket.write(QByteArray(100, 'x'));
-    socket.waitForBytesWritten(2000);
-    socket.waitForReadyRead(2000);
-    return !socket.readAll().isEmpty();
+    const std::string body(100, 'x');
+    const bool sent = ::write(socket, header, 4) == 4 && ::write(socket, body.data(), body.size()) == 100;
+    char reply[8];
+    const timeval limit{2, 0};
+    ::setsockopt(socket, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
+    const ssize_t count = sent ? ::read(socket, reply, sizeof reply) : 0;
+    ::close(socket);
+    return count > 0;
   }));
   EXPECT_FALSE(answered);
   serveFor(20);
   EXPECT_TRUE(received.empty());
+}
+
+TEST_F(QtIpc, AMessageSentInPiecesArrivesWholeAndTheSocketGoesWithTheServer) {
+  std::filesystem::path socketFile;
+  {
+    QtIpcServer server("reader-7");
+    ASSERT_TRUE(server.listen(receive));
+    socketFile = server.socketPath().toStdString();
+    EXPECT_EQ(std::filesystem::status(socketFile).permissions() & std::filesystem::perms::others_all,
+              std::filesystem::perms::none);
+    const std::string reply = whileServing(std::async(std::launch::async, [] {
+      const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+      sockaddr_un address{};
+      address.sun_family = AF_UNIX;
+      ipcSocketPath("reader-7").toStdString().copy(address.sun_path, sizeof address.sun_path - 1);
+      std::string answer;
+      if (::connect(socket, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0) {
+        const char header[4] = {12, 0, 0, 0};
+        for (const std::string_view piece : {std::string_view(header, 2), std::string_view(header + 2, 2),
+                                             std::string_view("SHOW a"), std::string_view(".zeb|1")}) {
+          if (::write(socket, piece.data(), piece.size()) != static_cast<ssize_t>(piece.size())) break;
+          std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        char buffer[8];
+        const ssize_t count = ::read(socket, buffer, sizeof buffer);
+        if (count > 0) answer.assign(buffer, static_cast<std::size_t>(count));
+      }
+      ::close(socket);
+      return answer;
+    }));
+    EXPECT_EQ(reply, "OK\n");
+    serveFor(20);
+    EXPECT_EQ(received, std::vector<std::string>{"SHOW a.zeb|1"});
+  }
+  EXPECT_FALSE(std::filesystem::exists(socketFile));
+  EXPECT_FALSE(handOver("SHOW a.zeb|1"));
 }
 
 }  // namespace

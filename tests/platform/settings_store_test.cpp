@@ -42,6 +42,28 @@ TEST(IniSettingsStore, KeepsValuesWithLineBreaksAcrossInstances) {
   EXPECT_EQ(reopened.readString("software\\kx\\quillmark_e\\options", "greeting"), "one\r\ntwo \\ three");
 }
 
+TEST(IniSettingsStore, ABatchOfChangesIsSavedOnceAtItsEnd) {
+  testing::TemporaryFolder folder;
+  const auto file = folder.path() / "brightfold.ini";
+  const auto saved = [&file] { return IniSettingsStore(file).readString("options", "a"); };
+  IniSettingsStore store(file);
+  store.writeString("options", "a", "1");
+  {
+    SettingsBatch outer(store);
+    store.writeString("options", "a", "2");
+    {
+      SettingsBatch inner(store);
+      store.deleteValue("options", "b");
+    }
+    EXPECT_EQ(saved(), "1");  // an inner batch saves nothing
+    EXPECT_EQ(store.readString("options", "a"), "2");
+  }
+  EXPECT_EQ(saved(), "2");
+  { SettingsBatch unchanged(store); }
+  store.writeString("options", "a", "3");
+  EXPECT_EQ(saved(), "3");
+}
+
 TEST(IniSettingsStore, NamesThatLookLikeSectionsOrCommentsSurviveBeingSaved) {
   testing::TemporaryFolder folder;
   // Escaped in the file, these names begin with "[" and ";".

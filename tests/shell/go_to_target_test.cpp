@@ -38,8 +38,14 @@ TEST_F(GoToTarget, APageOfTheOpenBookOrItsCover) {
 TEST_F(GoToTarget, AnotherBookOpensFirst) {
   EXPECT_EQ(plan("nexo:other.zeb|3"), (TargetPlan{TargetPlan::Book::open, other, TargetPlan::Page::show, 3}));
   EXPECT_EQ(plan("nexo://" + other), (TargetPlan{TargetPlan::Book::open, other, TargetPlan::Page::show, 0}));
-  // A target without a path names no book.
-  EXPECT_EQ(plan("nexo:|5"), (TargetPlan{TargetPlan::Book::blank, "", TargetPlan::Page::show, 5}));
+}
+
+TEST_F(GoToTarget, ATargetWithoutAPathNamesTheOpenBook) {
+  EXPECT_EQ(plan("nexo:|5"), (TargetPlan{TargetPlan::Book::current, "", TargetPlan::Page::show, 5}));
+  EXPECT_EQ(plan("nexo://|"), (TargetPlan{TargetPlan::Book::current, "", TargetPlan::Page::cover, -1}));
+  // With no book open it leads to an empty one.
+  TZEBset empty(platform.services());
+  EXPECT_EQ(planGoToTarget(empty, "nexo:|5"), (TargetPlan{TargetPlan::Book::blank, "", TargetPlan::Page::show, 5}));
 }
 
 TEST_F(GoToTarget, MissingBooksAndOtherTextsAreIgnoredSilently) {

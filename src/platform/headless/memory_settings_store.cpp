@@ -20,8 +20,7 @@ bool MemorySettingsStore::keyExists(std::string_view key) const {
   return next != keys_.end() && next->first.starts_with(prefix);
 }
 
-std::optional<std::string> MemorySettingsStore::readString(std::string_view key,
-                                                           std::string_view name) const {
+std::optional<std::string> MemorySettingsStore::readString(std::string_view key, std::string_view name) const {
   const auto found = keys_.find(canonicalKeyPath(key));
   if (found == keys_.end()) return std::nullopt;
   const auto value = found->second.values.find(lowerWindows1252(name));
@@ -29,8 +28,7 @@ std::optional<std::string> MemorySettingsStore::readString(std::string_view key,
   return value->second;
 }
 
-void MemorySettingsStore::writeString(std::string_view key, std::string_view name,
-                                      std::string_view value) {
+void MemorySettingsStore::writeString(std::string_view key, std::string_view name, std::string_view value) {
   const std::string path = canonicalKeyPath(key);
   Key& entry = keys_[path];
   if (entry.displayPath.empty()) {
@@ -42,7 +40,7 @@ void MemorySettingsStore::writeString(std::string_view key, std::string_view nam
   const std::string lowered = lowerWindows1252(name);
   entry.values[lowered] = std::string(value);
   entry.names.try_emplace(lowered, std::string(name));
-  changed();
+  noteChange();
 }
 
 void MemorySettingsStore::deleteValue(std::string_view key, std::string_view name) {
@@ -51,7 +49,7 @@ void MemorySettingsStore::deleteValue(std::string_view key, std::string_view nam
   const std::string lowered = lowerWindows1252(name);
   found->second.values.erase(lowered);
   found->second.names.erase(lowered);
-  changed();
+  noteChange();
 }
 
 void MemorySettingsStore::deleteKey(std::string_view key) {
@@ -63,7 +61,7 @@ void MemorySettingsStore::deleteKey(std::string_view key) {
     else
       ++it;
   }
-  changed();
+  noteChange();
 }
 
 std::vector<std::string> MemorySettingsStore::subkeys(std::string_view key) const {
@@ -75,6 +73,19 @@ std::vector<std::string> MemorySettingsStore::subkeys(std::string_view key) cons
     if (names.empty() || names.back() != rest) names.push_back(rest);
   }
   return names;
+}
+
+void MemorySettingsStore::noteChange() {
+  if (batchDepth_ > 0)
+    changedInBatch_ = true;
+  else
+    changed();
+}
+
+void MemorySettingsStore::endBatch() {
+  if (batchDepth_ == 0 || --batchDepth_ > 0 || !changedInBatch_) return;
+  changedInBatch_ = false;
+  changed();
 }
 
 }  // namespace zeb

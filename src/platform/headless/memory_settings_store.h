@@ -16,17 +16,26 @@ class MemorySettingsStore : public SettingsStore {
   void deleteValue(std::string_view key, std::string_view name) override;
   void deleteKey(std::string_view key) override;
   std::vector<std::string> subkeys(std::string_view key) const override;
+  void beginBatch() override { ++batchDepth_; }
+  void endBatch() override;
 
  protected:
   struct Key {
-    std::string displayPath;                   // as first written, for saving
+    std::string displayPath;                    // as first written, for saving
     std::map<std::string, std::string> values;  // by lower-cased name
     std::map<std::string, std::string> names;   // lower-cased name -> name as written
   };
-  // Called after every change; the INI store saves its file here.
+  // Called after every change, or once at the end of a batch that changed something; the
+  // INI store saves its file here.
   virtual void changed() {}
 
   std::map<std::string, Key> keys_;  // by canonical path
+
+ private:
+  void noteChange();
+
+  int batchDepth_ = 0;
+  bool changedInBatch_ = false;
 };
 
 }  // namespace zeb

@@ -6,8 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "shell/messages.h"
-#include "shell/qt/qt_texts.h"
+#include "texts/qt/window_texts.h"
 
 namespace zeb::shell {
 namespace {
@@ -49,13 +48,15 @@ TFabout::TFabout(QWidget* parent)
   applyTexts();
 }
 
+// The box is designed in Italian; its English table gives the texts shown.
 void TFabout::applyTexts() {
-  setWindowTitle(unicodeOf(messages::about::caption));
-  programName_->setText(unicodeOf(messages::about::programName));
-  version_->setText(unicodeOf(messages::about::versionPrefix) + QStringLiteral(BRIGHTFOLD_VERSION));
-  description_->setText(unicodeOf(messages::about::description));
-  copyright_->setText(unicodeOf(messages::about::copyright));
-  ok_->setText(unicodeOf(messages::about::ok));
+  setWindowTitle(QStringLiteral("Informazioni su Brightfold"));
+  programName_->setText(QStringLiteral("Brightfold"));
+  version_->setText(QStringLiteral("Versione " BRIGHTFOLD_VERSION));
+  description_->setText(QStringLiteral("Un lettore di ipertesti .zeb"));
+  copyright_->setText(QStringLiteral("Software libero, per leggere ebook su ogni desktop."));
+  ok_->setText(QStringLiteral("OK"));
+  applyEnglishTable(*this, WindowTable::about);
   for (QLabel* label : {programName_, version_, description_, copyright_}) label->setAccessibleName(label->text());
   ok_->setAccessibleName(ok_->text());
 }

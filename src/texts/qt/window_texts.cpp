@@ -144,10 +144,23 @@ std::vector<TextComponent> QtWindowTexts::textComponents() const {
   return components;
 }
 
+namespace {
+
+// In the order QObject::findChild searches: the direct children first, then each child's own.
+void indexNames(const QObject& parent, QHash<QString, QObject*>& named) {
+  for (QObject* child : parent.children())
+    if (!child->objectName().isEmpty() && !named.contains(child->objectName()))
+      named.insert(child->objectName(), child);
+  for (const QObject* child : parent.children()) indexNames(*child, named);
+}
+
+}  // namespace
+
 QObject* QtWindowTexts::find(std::string_view name) const {
   const QString wanted = qtText(name);
   if (window_.objectName() == wanted) return &window_;
-  return window_.findChild<QObject*>(wanted);
+  if (named_.isEmpty()) indexNames(window_, named_);
+  return named_.value(wanted, nullptr);
 }
 
 void QtWindowTexts::setText(std::string_view component, std::string_view property, std::string_view text) {

@@ -3,6 +3,7 @@
 // tooltip and status tip; items, lines and strings to item lists).
 #pragma once
 
+#include <QHash>
 #include <QWidget>
 
 #include "texts/english_tables.h"
@@ -35,6 +36,9 @@ class QtWindowTexts final : public TranslatableWindow {
   QObject* find(std::string_view name) const;
 
   QWidget& window_;
+  // The window's objects by name, the first that a search of the window finds; made when
+  // the first text is set.
+  mutable QHash<QString, QObject*> named_;
 };
 
 // Gives a window the texts of its built-in table: the first step when a window is created.

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/windows1252.h"
+#include "texts/qt/window_texts.h"
 #include "transfer/mail_settings.h"
 #include "transfer/messages.h"
 
@@ -49,18 +50,12 @@ TFemail::TFemail(SettingsStore& settings, QWidget* parent) : QDialog(parent), se
   layout->addWidget(Button1_, 0, Qt::AlignHCenter);
   connect(Button1_, &QPushButton::clicked, this, [this] { Button1Click(); });
 
-  applyEnglishTexts();
+  Label1_->setText(qtText(messages::mailSettingsDesignServerLabel));
+  Label2_->setText(qtText(messages::mailSettingsDesignAddressLabel));
+  Label3_->setText(qtText(messages::mailSettingsDesignOneTimeNote));
+  Button1_->setText(qtText(messages::mailSettingsDesignOk));
+  applyEnglishTable(*this, WindowTable::email);
   setMinimumWidth(420);
-}
-
-// Every English text of the window in one place. Once the window's translator
-// (VoLanguager1) exists, applying the window's language table replaces this function.
-void TFemail::applyEnglishTexts() {
-  setWindowTitle(qtText(messages::mailSettingsCaption));
-  Label1_->setText(qtText(messages::mailSettingsServerLabel));
-  Label2_->setText(qtText(messages::mailSettingsAddressLabel));
-  Label3_->setText(qtText(messages::mailSettingsOneTimeNote));
-  Button1_->setText(qtText(messages::mailSettingsOk));
 }
 
 void TFemail::showEvent(QShowEvent* event) {

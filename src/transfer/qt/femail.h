@@ -30,7 +30,6 @@ class TFemail final : public QDialog {
   void FormShow();
   // Writes both fields back and closes the window with a positive result.
   void Button1Click();
-  void applyEnglishTexts();
 
   SettingsStore& settings_;
   QLabel* Label1_ = nullptr;

@@ -180,6 +180,23 @@ TEST_F(PageWidgetTest, AResizeLaysTheTextOutAgainToTheNewWidth) {
   EXPECT_EQ(widget->verticalBar()->maximum(), box().VerticalRange() - 30);
 }
 
+TEST_F(PageWidgetTest, APageMadeTallerKeepsItsPositionWithinWhatItCanScrollTo) {
+  show(pageOf(numberedLines(10)), 200, 60);
+  widget->verticalBar()->setValue(widget->verticalBar()->maximum());
+  ASSERT_GT(box().VerticalPosition(), 100);
+  // Taller only: the width, and with it the layout, stay; the text now fits.
+  widget->resize(200, 400);
+  EXPECT_EQ(box().VerticalPosition(), 0);
+  EXPECT_EQ(widget->viewport()->origin(), QPoint(0, 0));
+  // Taller and narrower: laid out again, still within reach.
+  widget->resize(100, 60);
+  widget->verticalBar()->setValue(widget->verticalBar()->maximum());
+  const int bottom = box().VerticalPosition();
+  widget->resize(150, 500);
+  EXPECT_EQ(box().VerticalPosition(), 0);
+  EXPECT_GT(bottom, 0);
+}
+
 TEST_F(PageWidgetTest, FoundTextAndAnchorsAreBroughtIntoView) {
   TZEBoggetto& anchor = zebmake::addObject(set, TOggettiHel::shortObj);
   anchor.record().setU8(field::state, 14);

@@ -1,0 +1,147 @@
+// The toolbar's icons, drawn as simple shapes at the size asked for.
+#include "shell/qt/toolbar_icons.h"
+
+#include <QIconEngine>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+namespace zeb {
+namespace {
+
+// Shapes are drawn on a 16 x 16 grid scaled to the icon's size.
+constexpr qreal grid = 16;
+
+class GlyphEngine final : public QIconEngine {
+ public:
+  explicit GlyphEngine(ToolbarGlyph glyph) : glyph_(glyph) {}
+
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->translate(rect.topLeft());
+    painter->scale(rect.width() / grid, rect.height() / grid);
+    const QColor ink = mode == QIcon::Disabled ? QColor(160, 160, 160) : QColor(40, 70, 130);
+    const QColor fill = mode == QIcon::Disabled ? QColor(225, 225, 225) : QColor(200, 220, 245);
+    painter->setPen(QPen(ink, 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter->setBrush(fill);
+    draw(*painter);
+    painter->restore();
+  }
+
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+    return pixmap;
+  }
+
+  QIconEngine* clone() const override { return new GlyphEngine(glyph_); }
+
+ private:
+  void draw(QPainter& painter) const {
+    switch (glyph_) {
+      case ToolbarGlyph::back: arrow(painter, 1); break;
+      case ToolbarGlyph::forward: arrow(painter, -1); break;
+      case ToolbarGlyph::print:
+        painter.drawRect(QRectF(4.5, 1.5, 7, 4));
+        painter.drawRoundedRect(QRectF(1.5, 5.5, 13, 6), 1, 1);
+        painter.setBrush(Qt::white);
+        painter.drawRect(QRectF(4.5, 9.5, 7, 5));
+        break;
+      case ToolbarGlyph::cover:
+        painter.drawRect(QRectF(3.5, 1.5, 9, 13));
+        painter.drawLine(QPointF(5.5, 5), QPointF(10.5, 5));
+        painter.drawLine(QPointF(5.5, 7.5), QPointF(9, 7.5));
+        break;
+      case ToolbarGlyph::contents:
+        painter.drawRect(QRectF(2.5, 1.5, 11, 13));
+        for (const qreal y : {5.0, 8.0, 11.0}) painter.drawLine(QPointF(5, y), QPointF(11, y));
+        break;
+      case ToolbarGlyph::search:
+        painter.drawEllipse(QRectF(2, 2, 8, 8));
+        painter.setPen(QPen(painter.pen().color(), 2.2, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(QPointF(9.5, 9.5), QPointF(14, 14));
+        break;
+      case ToolbarGlyph::frames:
+        painter.drawRect(QRectF(1.5, 1.5, 13, 13));
+        painter.drawLine(QPointF(1.5, 5.5), QPointF(14.5, 5.5));
+        painter.drawLine(QPointF(6.5, 5.5), QPointF(6.5, 14.5));
+        break;
+      case ToolbarGlyph::more:
+        for (const qreal x : {4.0, 9.0}) {
+          painter.drawLine(QPointF(x, 4), QPointF(x + 3.5, 8));
+          painter.drawLine(QPointF(x + 3.5, 8), QPointF(x, 12));
+        }
+        break;
+      case ToolbarGlyph::close:
+        painter.drawLine(QPointF(4, 4), QPointF(12, 12));
+        painter.drawLine(QPointF(12, 4), QPointF(4, 12));
+        break;
+      case ToolbarGlyph::file: {
+        QPainterPath sheet;
+        sheet.moveTo(3.5, 1.5);
+        sheet.lineTo(9.5, 1.5);
+        sheet.lineTo(12.5, 4.5);
+        sheet.lineTo(12.5, 14.5);
+        sheet.lineTo(3.5, 14.5);
+        sheet.closeSubpath();
+        painter.setBrush(Qt::white);
+        painter.drawPath(sheet);
+        break;
+      }
+      case ToolbarGlyph::open:
+      case ToolbarGlyph::folder: {
+        QPainterPath folder;
+        folder.moveTo(1.5, 3.5);
+        folder.lineTo(6, 3.5);
+        folder.lineTo(7.5, 5);
+        folder.lineTo(14.5, 5);
+        folder.lineTo(14.5, 13.5);
+        folder.lineTo(1.5, 13.5);
+        folder.closeSubpath();
+        painter.drawPath(folder);
+        break;
+      }
+    }
+  }
+
+  // An arrow pointing left (direction 1) or right (-1).
+  static void arrow(QPainter& painter, int direction) {
+    QPainterPath path;
+    const auto point = [direction](qreal x, qreal y) { return QPointF(8 + direction * (x - 8), y); };
+    path.moveTo(point(14, 6));
+    path.lineTo(point(8, 6));
+    path.lineTo(point(8, 2.5));
+    path.lineTo(point(2, 8));
+    path.lineTo(point(8, 13.5));
+    path.lineTo(point(8, 10));
+    path.lineTo(point(14, 10));
+    path.closeSubpath();
+    painter.drawPath(path);
+  }
+
+  ToolbarGlyph glyph_;
+};
+
+}  // namespace
+
+QIcon toolbarIcon(ToolbarGlyph glyph) { return QIcon(new GlyphEngine(glyph)); }
+
+QIcon ReaderStyle::standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const {
+  switch (icon) {
+    case SP_ToolBarHorizontalExtensionButton:
+    case SP_ToolBarVerticalExtensionButton: return toolbarIcon(ToolbarGlyph::more);
+    case SP_TitleBarCloseButton:
+    case SP_DockWidgetCloseButton: return toolbarIcon(ToolbarGlyph::close);
+    case SP_TitleBarNormalButton: return toolbarIcon(ToolbarGlyph::frames);
+    case SP_FileIcon: return toolbarIcon(ToolbarGlyph::file);
+    case SP_DirIcon:
+    case SP_DirClosedIcon:
+    case SP_DirOpenIcon: return toolbarIcon(ToolbarGlyph::folder);
+    default: return QProxyStyle::standardIcon(icon, option, widget);
+  }
+}
+
+}  // namespace zeb

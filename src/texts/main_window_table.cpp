@@ -1,0 +1,142 @@
+// The main window's English texts: its menus, toolbars and popup menus; and the about box's.
+#include "texts/main_window_table.h"
+
+#include <initializer_list>
+#include <string_view>
+
+#include "texts/table_writer.h"
+
+namespace zeb {
+namespace {
+
+void add(std::vector<TableEntry>& entries, std::string_view component, std::string_view property,
+         std::string_view value) {
+  std::string key(component);
+  for (char& c : key)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  entries.push_back({key + "_" + std::string(property), std::string(value)});
+}
+
+struct ButtonTexts {
+  std::string_view name;
+  std::string_view text;
+  std::string_view hint;
+};
+
+// The items of the popup menus are named by their kind and the number of their menu
+// (Copia1 ... Copia11): each kind with its text and the menus that carry it.
+struct PopupItemTexts {
+  std::string_view kind;
+  std::string_view text;
+  std::initializer_list<int> menus;
+};
+
+constexpr int tableMenu = 1, childFrameMenu = 2, frameMenu = 3, specialLinkMenu = 4, zoneMenu = 5, imageMenu = 6,
+              buttonMenu = 7, floatingMenu = 8, fileLinkMenu = 9, inactiveMenu = 10, mediaMenu = 11;
+
+}  // namespace
+
+std::string mainWindowTable() {
+  std::vector<TableEntry> entries;
+  const auto caption = [&entries](std::string_view component, std::string_view text) {
+    add(entries, component, "caption", text);
+  };
+  const auto hint = [&entries](std::string_view component, std::string_view text) {
+    add(entries, component, "hint", text);
+  };
+  caption("MainForm", "Brightfold - loading");
+
+  caption("FileMenu", "&File");
+  caption("FileOpenItem", "&Open...");
+  hint("FileOpenItem", "Open|Open an ebook");
+  caption("Impostastampante1", "Printer se&ttings...");
+  caption("Impostamargini1", "&Margin settings...");
+  caption("FilePrintItem", "&Print...");
+  caption("Stampacorrente1", "Print &current");
+  caption("Stampatutte1", "Print all");
+  caption("FileExitItem", "&Exit");
+
+  caption("EditMenu", "C&opy");
+  caption("EditCopyItem", "&Copy");
+  caption("Selezionabrano1", "&Select all");
+
+  caption("Cerca1", "&Search");
+  caption("Cercasostituisci1", "&Search...");
+  caption("Ripetiultimaricerca1", "&Search again in page");
+  caption("Ripetinellipertesto1", "Search again in &hypertext");
+  caption("Cercaperparolachiave1", "Search by keyword...");
+  caption("Cercaconoperatori1", "&Boolean search...");
+
+  caption("Ipertesto1", "Hyper&text");
+  caption("Copertina1", "&Cover");
+  caption("Sommario1", "&Contents");
+  caption("Paginaprecedente1", "P&revious page");
+  caption("Paginasuccessiva1", "&Next page");
+  caption("Mostracornici1", "&Show frames");
+  caption("Vaiapagina1", "&Go to page...");
+  caption("Proprietaipertesto1", "&Current hypertext properties...");
+  caption("Alberoindice1", "Contents &tree");
+
+  caption("Opzioni1", "&Tools");
+  caption("Opzioniprogramma1", "Program &options...");
+  caption("Skin1", "&Skin");
+
+  caption("HelpMenu", "&?");
+  caption("HelpAboutItem", "&Info...");
+  caption("HelpContentsItem", "&Summary");
+  caption("HelpSearchItem", "&Search help on...");
+
+  caption("ToolbarFile", "Main");
+  for (const ButtonTexts& button :
+       {ButtonTexts{"BPrecedente", "Previous", "Previous page"}, ButtonTexts{"Bseguente", "Next", "Next page"},
+        ButtonTexts{"BFileOpen", "Open", "Open an ebook"}, ButtonTexts{"PrintButton", "Print", "Print"},
+        ButtonTexts{"CoverButton", "Cover", "Cover"}, ButtonTexts{"SummaryButton", "Contents", "Contents"},
+        ButtonTexts{"CercaKeyButton", "Search", "Search by keyword"},
+        ButtonTexts{"NestedButton", "Show frames", "Show frames"}}) {
+    caption(button.name, button.text);
+    hint(button.name, button.hint);
+  }
+  caption("ToolbarHistory", "Browsed pages");
+  hint("HistoryCombo", "URL");
+  caption("ContentsDock", "Contents");
+
+  for (const PopupItemTexts& item : {
+           PopupItemTexts{"Copia",
+                          "&Copy",
+                          {tableMenu, childFrameMenu, frameMenu, specialLinkMenu, zoneMenu, imageMenu, buttonMenu,
+                           floatingMenu, fileLinkMenu, inactiveMenu, mediaMenu}},
+           PopupItemTexts{
+               "Selezionatesto", "&Select text in cell", {tableMenu, childFrameMenu, frameMenu, specialLinkMenu}},
+           PopupItemTexts{"Selezionatutto", "&Select all", {tableMenu, childFrameMenu, frameMenu, specialLinkMenu}},
+           PopupItemTexts{
+               "CopiaSfondo", "Copy &background in clipboard", {tableMenu, childFrameMenu, frameMenu, specialLinkMenu}},
+           PopupItemTexts{"SeguiCollZone", "&Follow link", {zoneMenu}},
+           PopupItemTexts{"Segui", "&Follow link", {imageMenu}},
+           PopupItemTexts{"SeguicollegamentoBtn", "&Follow link...", {buttonMenu}},
+           PopupItemTexts{"Seguicollegamento", "Follo&w link", {specialLinkMenu}},
+           PopupItemTexts{"PrecedenteFloat", "P&revious...", {floatingMenu}},
+           PopupItemTexts{"Ridimensiona", "&Resize", {tableMenu, childFrameMenu, frameMenu, imageMenu, floatingMenu}},
+           PopupItemTexts{"Esci", "E&xit", {tableMenu, childFrameMenu, frameMenu, imageMenu, floatingMenu}},
+           PopupItemTexts{
+               "Info", "&Info...", {tableMenu, childFrameMenu, frameMenu, specialLinkMenu, imageMenu, floatingMenu}},
+           PopupItemTexts{"Brightfold",
+                          "Brightfold",
+                          {tableMenu, childFrameMenu, frameMenu, specialLinkMenu, imageMenu, floatingMenu}},
+       }) {
+    for (const int menu : item.menus) caption(std::string(item.kind) + std::to_string(menu), item.text);
+  }
+  return writeTable(entries);
+}
+
+std::string aboutBoxTable() {
+  std::vector<TableEntry> entries;
+  add(entries, "Fabout", "caption", "About Brightfold");
+  add(entries, "LProgramName", "caption", "Brightfold");
+  add(entries, "LVersion", "caption", "Version " BRIGHTFOLD_VERSION);
+  add(entries, "LDescription", "caption", "A reader for .zeb hypertext ebooks");
+  add(entries, "LCopyright", "caption", "Free software, for reading ebooks on any desktop.");
+  add(entries, "BOk", "caption", "OK");
+  return writeTable(entries);
+}
+
+}  // namespace zeb

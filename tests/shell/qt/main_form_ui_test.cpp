@@ -1,0 +1,339 @@
+// The main window's controls: their English texts and names, the commands of the services
+// installed into it (searching, printing, link following), the keys it previews, the copy
+// commands, its reset notifications and the contents sidebar.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+#include <set>
+
+#include "shell/messages.h"
+#include "shell/qt/contents_sidebar.h"
+#include "shell/qt/contents_tree_view.h"
+#include "tests/shell/qt/main_form_fixture.h"
+#include "text/text_box.h"
+#include "texts/english_tables.h"
+#include "texts/language_table.h"
+#include "view/qt/page_widget.h"
+#include "view/qt/text_box_widget.h"
+
+namespace zeb::testing {
+namespace {
+
+using MainFormControls = MainFormTest;
+
+TEST_F(MainFormControls, EveryNamedItemAndButtonTakesItsEnglishText) {
+  start();
+  const std::vector<std::string> table = tableLines(englishTable(WindowTable::mainWindow));
+  int checked = 0;
+  for (QAction* action : window->findChildren<QAction*>()) {
+    const std::string name = action->objectName().toStdString();
+    if (name.empty() || action->isSeparator() || name.ends_with("Place")) continue;
+    const auto english = findTableValue(table, tableKey(name, "caption"));
+    ASSERT_TRUE(english.has_value()) << name;
+    // The creation replaces two texts after the table.
+    if (name != "Ripetinellipertesto1") {
+      EXPECT_EQ(action->text().toStdString(), *english) << name;
+    }
+    ++checked;
+  }
+  for (QToolButton* button : window->findChildren<QToolButton*>()) {
+    if (button->objectName().isEmpty() || button->objectName().startsWith("qt_")) continue;
+    const std::string name = button->objectName().toStdString();
+    EXPECT_EQ(button->text().toStdString(), findTableValue(table, tableKey(name, "caption"))) << name;
+    EXPECT_EQ(button->toolTip().toStdString(), findTableValue(table, tableKey(name, "hint"))) << name;
+    // Found by accessibility tools under the text they show.
+    EXPECT_EQ(button->accessibleName(), button->text()) << name;
+    ++checked;
+  }
+  EXPECT_GT(checked, 60);
+
+  EXPECT_EQ(window->findChild<QMenu*>("Ipertesto1")->title(), "&Ebook");
+  EXPECT_EQ(window->item("Ripetinellipertesto1")->text(), "Search again in the ebook...");
+  // Its hint is cleared: Qt makes its tooltip of the text.
+  EXPECT_EQ(window->item("FileOpenItem")->toolTip(), "Open");
+  EXPECT_TRUE(window->item("FileOpenItem")->statusTip().isEmpty());
+  EXPECT_EQ(window->findChild<QToolBar*>("ToolbarFile")->windowTitle(), "Main");
+  EXPECT_EQ(window->findChild<QToolBar*>("ToolbarHistory")->windowTitle(), "Browsed pages");
+  EXPECT_EQ(window->item("Copia1")->text(), "&Copy");
+  EXPECT_EQ(window->item("Ridimensiona8")->text(), "&Resize");
+  EXPECT_EQ(window->item("Seguicollegamento4")->text(), "Follo&w link");
+}
+
+TEST_F(MainFormControls, TheMainControlsAreFoundByNameAndByAccessibleName) {
+  start({book("guide.zeb")});
+  EXPECT_EQ(window->objectName(), "MainForm");
+  EXPECT_EQ(window->centralWidget(), window->Editor());
+  EXPECT_EQ(window->Editor()->objectName(), "Editor");
+  EXPECT_EQ(window->Editor()->accessibleName(), "Editor");
+  EXPECT_EQ(window->HistoryCombo()->objectName(), "HistoryCombo");
+  EXPECT_EQ(window->HistoryCombo()->accessibleName(), "URL");
+  EXPECT_EQ(window->HistoryCombo()->width(), 283);
+  EXPECT_EQ(window->statusBar()->objectName(), "StatusBar");
+  EXPECT_EQ(window->statusBar()->accessibleName(), "StatusBar");
+  EXPECT_EQ(window->contentsSidebar()->tree()->objectName(), "ContentsTree");
+  for (const char* name : {"BPrecedente", "Bseguente", "BFileOpen", "PrintButton", "CoverButton", "SummaryButton",
+                           "CercaKeyButton", "NestedButton"}) {
+    ASSERT_NE(window->button(name), nullptr) << name;
+    EXPECT_EQ(window->button(name)->focusPolicy(), Qt::TabFocus) << name;
+  }
+  // After an open the status bar shows its single text; its panels keep their widths.
+  EXPECT_TRUE(window->statusBarSimple());
+  EXPECT_EQ(window->statusPanel(0)->width(), 75);
+  EXPECT_EQ(window->statusPanel(1)->width(), 30);
+  EXPECT_EQ(window->statusPanel(2)->text().toStdString(), shell::messages::statusLine);
+  // What the reader does not offer stays hidden.
+  for (const char* name : {"Mostracornici1", "Vaiapagina1", "Proprietaipertesto1", "HelpContentsItem", "Skin1"})
+    EXPECT_FALSE(window->item(name)->isVisible()) << name;
+  EXPECT_FALSE(window->findChild<QMenu*>("Opzioni1")->menuAction()->isVisible());
+}
+
+// A search dialog that writes down what the window asks of it.
+class RecordingSearch final : public shell::SearchService {
+ public:
+  explicit RecordingSearch(std::vector<std::string>& log) : log_(log) {}
+  void showWordPage() override { log_.push_back("word"); }
+  void showKeywordPage() override { log_.push_back("keyword"); }
+  void searchAgainInPage() override { log_.push_back("again in page"); }
+  void searchAgainInBook() override { log_.push_back("again in book"); }
+  void bookOpened() override { log_.push_back("book opened"); }
+  void pageShown() override { log_.push_back("page shown"); }
+
+ private:
+  std::vector<std::string>& log_;
+};
+
+TEST_F(MainFormControls, SearchCommandsWaitForTheDialogAndThenReachIt) {
+  const std::string path = folder
+                               .write("keywords.zeb", bookBytes([](TZEBset& set) {
+                                        zebmake::addPage(set, "Page 0", "<Z S0 >text");
+                                        zebmake::addObject(set, TOggettiHel::keyword).setName("words");
+                                      }))
+                               .string();
+  start({book("plain.zeb")});
+  EXPECT_FALSE(window->item("Cercasostituisci1")->isEnabled());
+  EXPECT_FALSE(window->button("CercaKeyButton")->isEnabled());
+
+  std::vector<std::string> log;
+  window->setSearchService(std::make_unique<RecordingSearch>(log));
+  for (const char* name : {"Cercasostituisci1", "Ripetiultimaricerca1", "Ripetinellipertesto1", "Cercaperparolachiave1",
+                           "Cercaconoperatori1"}) {
+    EXPECT_TRUE(window->item(name)->isEnabled()) << name;
+    window->item(name)->trigger();
+  }
+  window->button("CercaKeyButton")->click();  // no keyword in this book: the word page
+  EXPECT_EQ(log, (std::vector<std::string>{"word", "again in page", "again in book", "word", "word", "word"}));
+
+  log.clear();
+  window->readerShell().OpenEbook(path);
+  window->button("CercaKeyButton")->click();
+  // The old page goes before the cover shows: the dialog hears of both.
+  EXPECT_EQ(log, (std::vector<std::string>{"page shown", "page shown", "book opened", "keyword"}));
+  EXPECT_EQ(window->item("Ripetiultimaricerca1")->shortcut(), QKeySequence(Qt::Key_F3));
+  EXPECT_EQ(window->item("Ripetinellipertesto1")->shortcut(), QKeySequence(Qt::Key_F4));
+  EXPECT_EQ(window->item("Cercaperparolachiave1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F3));
+}
+
+class RecordingPrint final : public shell::PrintingService {
+ public:
+  explicit RecordingPrint(std::vector<std::string>& log) : log_(log) {}
+  void printDialog() override { log_.push_back("dialog"); }
+  void printCurrent() override { log_.push_back("current"); }
+  void printAll() override { log_.push_back("all"); }
+  void printerSetup() override { log_.push_back("printer"); }
+  void marginSetup() override { log_.push_back("margins"); }
+  void printBox(TZEBbox&) override { log_.push_back("box"); }
+
+ private:
+  std::vector<std::string>& log_;
+};
+
+TEST_F(MainFormControls, PrintCommandsWaitForPrintingAndForABook) {
+  setOption(shell::settings::atStartBlank, "1");
+  start();
+  std::vector<std::string> log;
+  window->setPrintingService(std::make_unique<RecordingPrint>(log));
+  EXPECT_FALSE(window->item("FilePrintItem")->isEnabled());
+  window->readerShell().OpenEbook(book("guide.zeb"));
+  EXPECT_TRUE(window->item("PrintButtonPlace")->isVisible());
+  for (const char* name : {"FilePrintItem", "Stampacorrente1", "Stampatutte1", "Impostastampante1", "Impostamargini1"})
+    window->item(name)->trigger();
+  window->button("PrintButton")->click();
+  EXPECT_EQ(log, (std::vector<std::string>{"dialog", "current", "all", "printer", "margins", "dialog"}));
+}
+
+// Link following as it will be installed: it sees the frame set disabled while it works.
+class RecordingDispatcher final : public shell::LinkDispatcher {
+ public:
+  RecordingDispatcher(TInsiemeCornici& editor, std::vector<std::string>& log) : editor_(editor), log_(log) {}
+  void followLink(const LinkSource&, TZEBoggetto& link) override {
+    log_.push_back(link.Name() + (editor_.isEnabled() ? " enabled" : " disabled"));
+    throw std::runtime_error("the link failed");
+  }
+
+ private:
+  TInsiemeCornici& editor_;
+  std::vector<std::string>& log_;
+};
+
+TEST_F(MainFormControls, AnInstalledDispatcherFollowsLinksWhileThePageViewIsDisabled) {
+  start({book("guide.zeb")});
+  std::vector<std::string> log;
+  window->setLinkDispatcher(std::make_unique<RecordingDispatcher>(*window->Editor(), log));
+  TZEBoggetto& link = zebmake::addObject(window->mainZEBset(), TOggettiHel::internetLink);
+  link.setName("nexo:|4");
+  window->EditorDoLink(LinkSource{}, &link);
+  EXPECT_EQ(log, std::vector<std::string>{"nexo:|4 disabled"});
+  EXPECT_EQ(page(), 0);  // the dispatcher decides, not the window
+  EXPECT_TRUE(window->Editor()->isEnabled());
+}
+
+TEST_F(MainFormControls, PageKeysScrollThePageWhereverTheFocusIs) {
+  const std::string path = folder
+                               .write("long.zeb", bookBytes([](TZEBset& set) {
+                                        std::string text;
+                                        for (int i = 0; i < 200; ++i) text += "<Z S0 >line " + std::to_string(i);
+                                        zebmake::addPage(set, "Long", text);
+                                      }))
+                               .string();
+  start({path});
+  QApplication::setActiveWindow(window.get());
+  PageWidget* shown = window->Editor()->ShownPages().front();
+  ASSERT_EQ(shown->verticalBar()->value(), 0);
+  QToolButton* cover = window->button("CoverButton");
+  cover->setFocus();
+  ASSERT_EQ(QApplication::focusWidget(), cover);
+  QTest::keyClick(cover, Qt::Key_PageDown);
+  EXPECT_GT(shown->verticalBar()->value(), 0);
+  EXPECT_TRUE(window->Editor()->isAncestorOf(QApplication::focusWidget()));
+
+  // The history combo box keeps its own arrow keys; other keys are left alone.
+  const int scrolled = shown->verticalBar()->value();
+  window->HistoryCombo()->setFocus();
+  QTest::keyClick(window->HistoryCombo(), Qt::Key_Down);
+  cover->setFocus();
+  QTest::keyClick(cover, Qt::Key_Space);
+  EXPECT_EQ(shown->verticalBar()->value(), scrolled);
+}
+
+TEST_F(MainFormControls, CopyAndSelectAllActOnThePageText) {
+  start({sampleBook()});
+  TZEBbox* box = window->Editor()->CurrentBox();
+  ASSERT_NE(box, nullptr);
+  window->item("Selezionabrano1")->trigger();
+  EXPECT_TRUE(box->hasSelection());
+  window->item("EditCopyItem")->trigger();
+  ASSERT_TRUE(platform.clipboard.plainText().has_value());
+  EXPECT_NE(platform.clipboard.plainText()->find("Welcome to Brightfold"), std::string::npos);
+
+  // The sample's pages have a colour behind them, not a picture.
+  window->item("CopiaSfondo3")->trigger();
+  EXPECT_EQ(platform.messages.shown(), (std::vector<ShownMessage>{{MessageKind::error, "Allowed only for immagine"}}));
+}
+
+TEST_F(MainFormControls, ResizeFromAnyPopupChecksAllFiveItems) {
+  start({book("guide.zeb")});
+  const std::vector<std::string> items = {"Ridimensiona1", "Ridimensiona2", "Ridimensiona3", "Ridimensiona6",
+                                          "Ridimensiona8"};
+  window->item("Ridimensiona6")->trigger();
+  for (const std::string& name : items) EXPECT_TRUE(window->item(name.c_str())->isChecked()) << name;
+  EXPECT_TRUE(window->isVisible());
+  window->item("Ridimensiona2")->trigger();
+  for (const std::string& name : items) EXPECT_FALSE(window->item(name.c_str())->isChecked()) << name;
+  EXPECT_TRUE(platform.messages.shown().empty());
+}
+
+class CountingListener final : public shell::ContainerListener {
+ public:
+  void containerResetting() override { ++resetting; }
+  void containerReset() override { ++reset; }
+  int resetting = 0;
+  int reset = 0;
+};
+
+TEST_F(MainFormControls, WindowsThatJoinAreToldWhenTheContainerIsReset) {
+  start({book("first.zeb")});
+  CountingListener listener;
+  window->containerListeners().join(listener);
+  window->readerShell().OpenEbook(book("second.zeb"));
+  window->readerShell().NewBlank();
+  EXPECT_EQ(listener.resetting, 2);
+  EXPECT_EQ(listener.reset, 2);
+  window->containerListeners().leave(listener);
+}
+
+TEST_F(MainFormControls, TheContentsSidebarShowsStoredContentsAndFollowsThePages) {
+  const std::string guide = sampleBook();
+  start({guide});
+  ContentsSidebar& sidebar = *window->contentsSidebar();
+  EXPECT_TRUE(sidebar.isVisible());
+  EXPECT_TRUE(window->item("Alberoindice1")->isChecked());
+  // The page shows first: the tree is read once the window has been painted.
+  EXPECT_FALSE(sidebar.loaded());
+  ASSERT_TRUE(settled([&sidebar] { return sidebar.loaded(); }));
+  TZEBorderedTree& tree = *sidebar.tree();
+  ASSERT_NE(tree.SelectedObject(), nullptr);
+  EXPECT_EQ(tree.SelectedObject()->Index(), 0);
+
+  window->Editor()->setMainPageNumber(2);
+  ASSERT_NE(tree.SelectedObject(), nullptr);
+  EXPECT_EQ(tree.SelectedObject()->Index(), 2);
+
+  // Enter on a node shows its page and records it.
+  tree.setFocus();
+  tree.selectNode(tree.nodeOfObject(window->mainZEBset().objectByKindAndIndex(0, 3)));
+  QTest::keyClick(&tree, Qt::Key_Return);
+  EXPECT_EQ(page(), 3);
+  EXPECT_EQ(historyItems().back(), entry(guide, 3));
+
+  // A book without stored contents hides the sidebar; asking for it builds the tree.
+  window->readerShell().OpenEbook(book("plain.zeb", 3));
+  EXPECT_FALSE(sidebar.isVisible());
+  EXPECT_EQ(tree.tree().nodeCount(), 0u);
+  window->item("Alberoindice1")->trigger();
+  EXPECT_TRUE(sidebar.isVisible());
+  ASSERT_TRUE(settled([&sidebar] { return sidebar.loaded(); }));
+  EXPECT_EQ(tree.tree().nodeCount(), 4u);  // the book and its three pages
+  EXPECT_EQ(tree.SelectedObject()->Index(), 0);
+
+  window->readerShell().NewBlank();
+  EXPECT_EQ(tree.tree().nodeCount(), 0u);
+}
+
+TEST_F(MainFormControls, TabReachesThePageTheContentsTheToolbarAndTheHistory) {
+  start({sampleBook()});
+  window->resize(1000, 700);
+  QApplication::setActiveWindow(window.get());
+  ASSERT_TRUE(settled([this] { return window->contentsSidebar()->loaded(); }));
+  window->HistoryCombo()->setFocus();
+  std::set<std::string> reached;
+  bool pageReached = false;
+  for (int i = 0; i < 20; ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    reached.insert(focus->objectName().toStdString());
+    pageReached = pageReached || qobject_cast<TextBoxWidget*>(focus) != nullptr;
+  }
+  EXPECT_TRUE(pageReached);
+  for (const char* name : {"HistoryCombo", "ContentsTree", "BFileOpen", "CoverButton", "SummaryButton", "NestedButton"})
+    EXPECT_TRUE(reached.contains(name)) << name;
+  // Disabled commands are passed over.
+  for (const char* name : {"BPrecedente", "Bseguente", "PrintButton", "CercaKeyButton"})
+    EXPECT_FALSE(reached.contains(name)) << name;
+}
+
+TEST_F(MainFormControls, AnOpenedPageStartsAtItsTop) {
+  start({sampleBook()});
+  PageWidget* shown = window->Editor()->ShownPages().front();
+  EXPECT_EQ(shown->verticalBar()->value(), 0);
+  EXPECT_EQ(shown->page().TextBox()->paragraph(0).Text, "Welcome to Brightfold");
+}
+
+}  // namespace
+}  // namespace zeb::testing
