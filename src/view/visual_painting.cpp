@@ -196,10 +196,10 @@ void paintMarker(const TZEBoggetto& object, std::string_view hint, Canvas& canva
 }
 
 void paintCheckControl(const TZEBoggetto& object, bool radio, bool checked, Canvas& canvas, const CanvasRect& area,
-                       const ControlMetrics& metrics) {
+                       const ControlMetrics& metrics, bool pressed) {
   const int top = area.top + (area.height() - checkBoxSide) / 2;
   const CanvasRect box{area.left, top, area.left + checkBoxSide, top + checkBoxSide};
-  canvas.fillRect(box, white);
+  canvas.fillRect(box, pressed ? systemColour::buttonFace : white);
   bevel(canvas, box, true);
   if (checked) {
     if (radio) {

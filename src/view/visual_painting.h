@@ -31,9 +31,10 @@ void paintVisualObject(const VisualObject& object, Canvas& canvas, const CanvasR
 // one) and, when wider than 36 pixels, the hint's caption beside it.
 void paintMarker(const TZEBoggetto& object, std::string_view hint, Canvas& canvas, const CanvasRect& area,
                  const ControlLook& look);
-// Draws a check control (radio button or check box) in its state over the area.
+// Draws a check control (radio button or check box) in its state over the area; its box is
+// white inside except while the mouse button is down over it.
 void paintCheckControl(const TZEBoggetto& object, bool radio, bool checked, Canvas& canvas, const CanvasRect& area,
-                       const ControlMetrics& metrics);
+                       const ControlMetrics& metrics, bool pressed = false);
 
 // The placement a page paints its boxes with: tables and pictures as the text engine draws
 // them, and every other control by paintVisualObject in the page's modes of the moment.

@@ -28,10 +28,6 @@
 
 namespace zeb {
 
-namespace shell {
-class Confirmation;
-}  // namespace shell
-
 class FormTransfer;
 class MeasurementCache;
 class TMyyVisual;
@@ -171,10 +167,9 @@ class TZEBCustomFrameSet : public TZEBFramePanel,
   // Where forms of methods 2 and 4 send their data; none sends nothing. Not owned.
   FormTransfer* formTransfer() const { return formTransfer_; }
   void setFormTransfer(FormTransfer* transfer) { formTransfer_ = transfer; }
-  // Asks before a form opens an address that does not open without asking; none refuses
-  // such addresses. Not owned.
-  shell::Confirmation* confirmation() const { return confirmation_; }
-  void setConfirmation(shell::Confirmation* confirmation) { confirmation_ = confirmation; }
+  // Asks before a form opens an address that is neither a web page nor a mail address
+  // (true: open it); unset, such addresses are not opened.
+  std::function<bool(const std::string& address)> confirmOpenAddress;
   // The metrics of the standard controls for the whole program, which size form fields and
   // buttons of the pages shown from then on; unset, each page measures the control font.
   void setControlMetrics(const ControlMetrics& metrics) { controlMetrics_ = metrics; }
@@ -299,7 +294,6 @@ class TZEBCustomFrameSet : public TZEBFramePanel,
   std::array<QPointer<QMenu>, framePopupCount> popups_;
   std::string hintMoveToCreate_;
   FormTransfer* formTransfer_ = nullptr;
-  shell::Confirmation* confirmation_ = nullptr;
   std::optional<ControlMetrics> controlMetrics_;
   std::string floatingName_;
   std::int32_t pageNumber_ = -2;

@@ -7,6 +7,7 @@
 #include "platform/qt/qt_canvas.h"
 #include "text/embedded_object.h"
 #include "text/nested_boxes.h"
+#include "text/measurement_cache.h"
 #include "text/text_box.h"
 #include "view/marker_rules.h"
 #include "view/page_view.h"

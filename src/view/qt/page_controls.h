@@ -7,6 +7,7 @@
 
 #include <QPoint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "text/object_placement.h"
@@ -49,11 +50,13 @@ class PageControls {
   void setReadOnly(bool readOnly);
   void setAnimated(bool animated);
 
-  // The page's objects in text order, with the field state of those that have a control: the
-  // list a form's run is found in.
+  // The page's objects in text order (a table's cells where the table stands), with the
+  // field state of those that have a control: the list a form's run is found in.
   std::vector<FormField> formFields() const;
+  // Where the object stands in that list.
+  static std::optional<std::size_t> indexOf(const TZEBoggetto& object, const std::vector<FormField>& fields);
 
-  ObjectPlacement& placement() { return *placement_; }
+  ObjectPlacement& placement();
 
  private:
   class Placement;

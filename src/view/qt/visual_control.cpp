@@ -12,6 +12,7 @@
 #include "text/embedded_object.h"
 #include "text/nested_boxes.h"
 #include "text/object_placement.h"
+#include "text/measurement_cache.h"
 #include "text/text_box.h"
 #include "view/messages.h"
 #include "view/page_view.h"

@@ -14,6 +14,7 @@
 namespace zeb {
 
 class EmbeddedObject;
+class PageControls;
 class TZEBbox;
 class TZEBoggetto;
 class TZEBpage;
@@ -38,11 +39,14 @@ class TMyyVisual : public QWidget {
   TZEBpage& page() const { return *page_; }
   // The frame set the control lies in, found once by walking up the parents; none outside one.
   TZEBCustomFrameSet* frameSet() const { return frameSet_; }
+  // The controls of the page, among which a form is found; none for a control on its own.
+  PageControls* pageControls() const { return controls_; }
+  void setPageControls(PageControls* controls) { controls_ = controls; }
 
   // Modes. Reader (read-only) mode: clicks run ClickAction; switching it refreshes the
   // control when RefreshOnModeChange says so.
   bool ReadOnly() const { return readOnly_; }
-  void setReadOnly(bool readOnly);
+  virtual void setReadOnly(bool readOnly);
   // Animated pictures and media play while this is on.
   bool Animated() const { return animated_; }
   virtual void setAnimated(bool animated);
@@ -115,6 +119,7 @@ class TMyyVisual : public QWidget {
   TZEBpage* page_;
   TZEBoggetto* object_ = nullptr;
   TZEBCustomFrameSet* frameSet_ = nullptr;
+  PageControls* controls_ = nullptr;
   std::string hint_;
   bool readOnly_ = false;
   bool animated_ = true;
