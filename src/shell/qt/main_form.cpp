@@ -118,6 +118,11 @@ TMainForm::~TMainForm() {
   linkDispatcher_.reset();
 }
 
+void TMainForm::setFormTransfer(FormTransfer* transfer) {
+  formTransfer_ = transfer;
+  if (editor_ != nullptr) editor_->setFormTransfer(transfer);
+}
+
 void TMainForm::setUpEditor() {
   editor_->setSaveOnExit(false);
   editor_->setAnimated(true);
