@@ -68,9 +68,7 @@ void resetMediaErrorLatch() {
   fileInUseShown = false;
 }
 
-TMyMediaPlayer::TMyMediaPlayer(QWidget* parent)
-    : QWidget(parent), player_(new QMediaPlayer(this)), audio_(new QAudioOutput(this)) {
-  player_->setAudioOutput(audio_);
+TMyMediaPlayer::TMyMediaPlayer(QWidget* parent) : QWidget(parent) {
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
@@ -89,6 +87,17 @@ TMyMediaPlayer::TMyMediaPlayer(QWidget* parent)
   resize(barWidth, barHeight);
   setFocusPolicy(Qt::TabFocus);
   hide();
+}
+
+QMediaPlayer& TMyMediaPlayer::player() {
+  if (player_ != nullptr) return *player_;
+  // The GStreamer backend of this Qt crashes while making a player when its plugins are
+  // missing; the FFmpeg backend plays the same files. A backend the user chose is kept.
+  if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND")) qputenv("QT_MEDIA_BACKEND", "ffmpeg");
+  player_ = new QMediaPlayer(this);
+  audio_ = new QAudioOutput(this);
+  player_->setAudioOutput(audio_);
+  if (video_ != nullptr) player_->setVideoOutput(video_);
   connect(player_, &QMediaPlayer::errorOccurred, this, [this](QMediaPlayer::Error error, const QString& text) {
     opened_ = false;
     remainingRepeats = 0;
@@ -97,42 +106,57 @@ TMyMediaPlayer::TMyMediaPlayer(QWidget* parent)
   connect(player_, &QMediaPlayer::mediaStatusChanged, this, [this](QMediaPlayer::MediaStatus status) {
     if (status == QMediaPlayer::EndOfMedia) ended();
   });
+  return *player_;
 }
 
-TMyMediaPlayer::~TMyMediaPlayer() { player_->stop(); }
+TMyMediaPlayer::~TMyMediaPlayer() {
+  if (player_ != nullptr) player_->stop();
+}
 
 bool TMyMediaPlayer::open(const std::string& path) {
   close();
   std::error_code failure;
   if (path.empty() || !std::filesystem::is_regular_file(path, failure)) return false;
   opened_ = true;
-  player_->setSource(QUrl::fromLocalFile(QString::fromStdString(path)));
+  player().setSource(QUrl::fromLocalFile(QString::fromStdString(path)));
   // An error while opening has closed it again.
   return opened_;
 }
 
 void TMyMediaPlayer::close() {
+  opened_ = false;
+  if (player_ == nullptr) return;
   player_->stop();
   player_->setSource(QUrl());
-  opened_ = false;
 }
 
 void TMyMediaPlayer::play() {
-  if (opened_) player_->play();
+  if (opened_) player().play();
 }
 
-void TMyMediaPlayer::pause() { player_->pause(); }
+void TMyMediaPlayer::pause() {
+  if (opened_) player().pause();
+}
 
-void TMyMediaPlayer::stop() { player_->stop(); }
+void TMyMediaPlayer::stop() {
+  if (player_ != nullptr) player_->stop();
+}
 
-void TMyMediaPlayer::step() { player_->setPosition(player_->position() + stepMilliseconds); }
+void TMyMediaPlayer::step() {
+  if (opened_) player().setPosition(player().position() + stepMilliseconds);
+}
 
-void TMyMediaPlayer::back() { player_->setPosition(std::max<qint64>(0, player_->position() - stepMilliseconds)); }
+void TMyMediaPlayer::back() {
+  if (opened_) player().setPosition(std::max<qint64>(0, player().position() - stepMilliseconds));
+}
 
-void TMyMediaPlayer::setVideoOutput(QVideoWidget* video) { player_->setVideoOutput(video); }
+void TMyMediaPlayer::setVideoOutput(QVideoWidget* video) {
+  video_ = video;
+  if (player_ != nullptr) player_->setVideoOutput(video);
+}
 
 void TMyMediaPlayer::ended() {
-  player_->setPosition(0);
+  player().setPosition(0);
   if (remainingRepeats == 0) return;
   if (remainingRepeats > 0) --remainingRepeats;
   if (!mayRepeat || mayRepeat()) play();

@@ -39,7 +39,9 @@ class TMyMediaPlayer final : public QWidget {
   explicit TMyMediaPlayer(QWidget* parent);
   ~TMyMediaPlayer() override;
 
-  QMediaPlayer& player() const { return *player_; }
+  // The Qt player, made when first needed: a page with media that has no file makes none.
+  QMediaPlayer& player();
+  bool hasPlayer() const { return player_ != nullptr; }
   // Opens the file; false (the media closed) when it cannot be opened.
   bool open(const std::string& path);
   void close();
@@ -67,8 +69,9 @@ class TMyMediaPlayer final : public QWidget {
  private:
   void ended();
 
-  QMediaPlayer* player_;
-  QAudioOutput* audio_;
+  QMediaPlayer* player_ = nullptr;
+  QAudioOutput* audio_ = nullptr;
+  QVideoWidget* video_ = nullptr;
   bool opened_ = false;
 };
 
