@@ -177,6 +177,8 @@ void TMyyField::resizeEvent(QResizeEvent* event) {
 TMyyEdit::TMyyEdit(EmbeddedObject& sizing, TZEBbox& box, TZEBpage& page, QWidget* parent)
     : TMyyField(sizing, box, page, parent) {
   auto* edit = new QLineEdit(this);
+  // A password field shows "#" for every character.
+  edit->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 35; }"));
   inner_ = edit;
   connect(edit, &QLineEdit::textEdited, this, [this](const QString& text) { state().text = stored(text); });
 }

@@ -8,6 +8,7 @@
 #include "document/container.h"
 #include "platform/message_boxes.h"
 #include "platform/qt/qt_canvas.h"
+#include "platform/qt/qt_fonts.h"
 #include "platform/windows1252.h"
 #include "text/embedded_object.h"
 #include "text/nested_boxes.h"
@@ -31,6 +32,11 @@ TZEBCustomFrameSet* frameSetAround(const QWidget* widget) {
 TMyyVisual::TMyyVisual(EmbeddedObject& sizing, TZEBbox& box, TZEBpage& page, QWidget* parent)
     : QWidget(parent), sizing_(&sizing), box_(&box), page_(&page), frameSet_(frameSetAround(this)) {
   resize(initialSize, initialSize);
+  // The standard controls inside write in the control font, which sizes the fields.
+  TMyFont controlFont;
+  controlFont.Name = "MS Sans Serif";
+  controlFont.Size = 8;
+  setFont(qtFontFor(controlFont, box.measures().pixelsPerInch()));
   setFocusPolicy(Qt::NoFocus);
   setMouseTracking(true);
   hide();
