@@ -43,6 +43,15 @@ class RecordingTransfer final : public FormTransfer {
   std::vector<std::string> sent;
 };
 
+// An object of a page as layout would size it, for asking for its control.
+class EmbeddedObjectStub final : public EmbeddedObject {
+ public:
+  using EmbeddedObject::EmbeddedObject;
+  void fitWidth(int) override {}
+  int width() const override { return 10; }
+  int height() const override { return 10; }
+};
+
 class VisualControls : public testing::TextTest {
  protected:
   VisualControls() {
@@ -322,6 +331,40 @@ TEST_F(VisualControls, AnAnchorIsDrawnInTheReaderOnlyWithAnchorPreviewAndRegiste
   // Freed with its page, the marker leaves the page's list.
   pageWidget->leave(false);
   EXPECT_TRUE(pageWidget->page().anchors().empty());
+}
+
+TEST_F(VisualControls, AMarkerOfSubtype28TakesItsHintFromOnGetHint) {
+  QObject::connect(&frames, &TZEBCustomFrameSet::OnGetHint, [](TZEBoggetto* object, std::string* hint) {
+    *hint = "Field: " + object->attribute("description");
+  });
+  TZEBoggetto& marker = zebmake::addObject(set, TOggettiHel::shortObj);
+  marker.record().setU8(field::state, 28);
+  marker.setAttribute("description", "total");
+  PageControls& controls = show(testing::objectTag(marker.ID()));
+  ASSERT_EQ(controls.controls().size(), 1u);
+  EXPECT_EQ(controls.controls()[0]->Hint(), "Field: total");
+  EXPECT_EQ(controls.controls()[0]->size(), QSize(90, 18));
+}
+
+TEST_F(VisualControls, AControlOutsideAFrameSetStaysUnboundAndAPageObjectGetsNoControl) {
+  PageControls& controls = show("x" + testing::objectTag(field(1, "a").ID()));
+  TMyyVisual* bound = controls.controls().at(0);
+  QWidget alone;
+  std::unique_ptr<TMyyVisual> control(
+      createVisualControl(bound->sizing(), bound->box(), bound->page(), &alone));
+  ASSERT_NE(control, nullptr);
+  control.release()->setParent(&alone);
+  auto* loose = alone.findChild<TMyyVisual*>();
+  loose->SetObject(bound->Object());
+  EXPECT_EQ(loose->Object(), nullptr);
+  ASSERT_EQ(platform.messages.shown().size(), 1u);
+  EXPECT_EQ(platform.messages.shown()[0].text, messages::parentFrameSetMissing);
+
+  TZEBtesto& other = zebmake::addPage(set, "other", "y");
+  EmbeddedObjectStub stub(other);
+  EXPECT_EQ(createVisualControl(stub, bound->box(), bound->page(), &alone), nullptr);
+  ASSERT_EQ(platform.messages.shown().size(), 2u);
+  EXPECT_EQ(platform.messages.shown()[1].text, messages::noControlForPages);
 }
 
 TEST_F(VisualControls, MediaDeviceMessagesShowOncePerRunOtherErrorsEveryTime) {
