@@ -85,34 +85,30 @@ void TMyyButton::paintEvent(QPaintEvent*) {
 void TMyyButton::ClickAction() {
   if (Object() == nullptr) return;
   if (ReadOnly() || Locked()) postFollowLink(buttonLink(*Object()));
-  switch (formActionOf(*Object())) {
-    case FormAction::submit: submit(); break;
-    case FormAction::reset: reset(); break;
-    case FormAction::none: break;
-  }
+  const FormAction action = formActionOf(*Object());
+  PageControls* controls = pageControls();
+  if (action == FormAction::none || controls == nullptr) return;
+  // The page's objects in text order, among which the button's form is found.
+  const std::vector<FormField> fields = controls->formFields();
+  const auto index = PageControls::indexOf(*Object(), fields);
+  if (!index) return;
+  if (action == FormAction::reset)
+    reset(*controls, fields, *index);
+  else
+    submit(fields, *index);
 }
 
-void TMyyButton::reset() {
-  PageControls* controls = pageControls();
-  if (controls == nullptr) return;
-  const std::vector<FormField> fields = controls->formFields();
-  const auto index = controls->indexOf(*Object(), fields);
-  if (!index) return;
-  const FormRun run = formRunOf(fields, *index);
+void TMyyButton::reset(const PageControls& controls, const std::vector<FormField>& fields, std::size_t index) {
+  const FormRun run = formRunOf(fields, index);
   for (std::size_t i = run.begin; i < run.end; ++i) {
     if (fields[i].state == nullptr) continue;
-    if (TMyyVisual* control = controls->controlOf(*fields[i].object)) control->Refresh();
+    if (TMyyVisual* control = controls.controlOf(*fields[i].object)) control->Refresh();
   }
 }
 
-void TMyyButton::submit() {
-  PageControls* controls = pageControls();
-  if (controls == nullptr) return;
-  const std::vector<FormField> fields = controls->formFields();
-  const auto index = controls->indexOf(*Object(), fields);
-  if (!index) return;
+void TMyyButton::submit(const std::vector<FormField>& fields, std::size_t index) {
   TZEBset& set = box().set();
-  const FormSubmission submission = submitForm(fields, *index, ReadOnly(), set.ZEBFileName());
+  const FormSubmission submission = submitForm(fields, index, ReadOnly(), set.ZEBFileName());
   TZEBCustomFrameSet* frames = frameSet();
   switch (submission.route) {
     case FormSubmission::Route::webRequest:

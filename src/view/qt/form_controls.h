@@ -6,7 +6,10 @@
 
 #include <QPointer>
 
+#include <vector>
+
 #include "view/form_fields.h"
+#include "view/form_submit.h"
 #include "view/qt/visual_control.h"
 
 class QComboBox;
@@ -41,8 +44,8 @@ class TMyyButton final : public TMyyVisual {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  void submit();
-  void reset();
+  void submit(const std::vector<FormField>& fields, std::size_t index);
+  void reset(const PageControls& controls, const std::vector<FormField>& fields, std::size_t index);
   bool hasPicture() const;
 
   QPushButton* button_;

@@ -14,6 +14,7 @@
 #include "document/picture.h"
 #include "tests/support/picture_objects.h"
 #include "tests/text/text_test_support.h"
+#include "tests/view/page_objects.h"
 #include "text/nested_boxes.h"
 #include "text/table_cells.h"
 #include "tools/zebmake/visual_description.h"
@@ -99,33 +100,14 @@ class VisualControls : public testing::TextTest {
       object.record().setI16(at, static_cast<std::int16_t>(picture.record().i16(field::pictureHeight)));
     return object;
   }
-  static void setZone(TZEBoggetto& placement, int slot, std::uint32_t link, int left, int top, int width, int height) {
-    const int at = field::placementZones + field::zoneSize * slot;
-    placement.record().setU32(at, link);
-    placement.record().setI32(at + 4, 0);
-    placement.record().setI16(at + 8, static_cast<std::int16_t>(left));
-    placement.record().setI16(at + 10, static_cast<std::int16_t>(top));
-    placement.record().setI16(at + 12, static_cast<std::int16_t>(width));
-    placement.record().setI16(at + 14, static_cast<std::int16_t>(height));
-  }
-  TZEBoggetto& field(std::uint8_t subtype, std::string_view name,
-                     std::initializer_list<std::pair<std::string_view, std::string_view>> attributes = {}) {
-    TZEBoggetto& object = zebmake::addObject(set, TOggettiHel::inputStat);
-    object.record().setU8(field::state, subtype);
-    object.setName(name);
-    for (const auto& [attribute, value] : attributes) object.setAttribute(attribute, value);
-    return object;
+  TZEBoggetto& field(std::uint8_t subtype, std::string_view name, testing::Attributes attributes = {}) {
+    return testing::addFormField(set, subtype, name, attributes);
   }
   TZEBoggetto& formStart(std::uint8_t method, std::string_view target) {
-    TZEBoggetto& object = zebmake::addObject(set, TOggettiHel::inizioForm);
-    object.record().setU8(field::state, method);
-    object.setName(target);
-    return object;
+    return testing::addFormStart(set, method, target);
   }
   TZEBoggetto& button(std::uint8_t action) {
-    TZEBoggetto& object = zebmake::addObject(set, TOggettiHel::bottoneCGI);
-    object.record().setU8(field::buttonFormAction, action);
-    object.setName("");
+    TZEBoggetto& object = testing::addFormButton(set, action);
     object.setAttribute("caption", "Go");
     return object;
   }
@@ -163,8 +145,8 @@ class VisualControls : public testing::TextTest {
 TEST_F(VisualControls, AClickOnAHotZoneFollowsTheZonesLinkAndOnThePictureTheImagesLink) {
   TZEBoggetto& picture = testing::addDecodedPicture(set, 100, 80, 0x336699);
   TZEBoggetto& image = placement(picture);
-  setZone(image, 3, link("zone:three").ID(), 10, 10, 20, 20);
-  setZone(image, 7, link("zone:seven").ID(), 50, 0, 50, 80);
+  testing::setZone(image, 3, link("zone:three").ID(), 10, 10, 20, 20);
+  testing::setZone(image, 7, link("zone:seven").ID(), 50, 0, 50, 80);
   PageControls& controls = show(linkTo("picture:link") + testing::objectTag(image.ID()) + "<%> after");
   TMyyImage* control = first<TMyyImage>(controls);
   ASSERT_NE(control, nullptr);
