@@ -17,16 +17,16 @@
 #include <cstring>
 #include <ctime>
 
-#include "document/picture.h"
-#include "platform/qt/qt_canvas.h"
-#include "platform/qt/qt_event_queue.h"
-#include "tools/zebmake/visual_description.h"
 #include "document/container.h"
 #include "document/image_cache.h"
 #include "document/page_object.h"
+#include "document/picture.h"
 #include "platform/headless/quiet_platform.h"
+#include "platform/qt/qt_canvas.h"
+#include "platform/qt/qt_event_queue.h"
 #include "platform/qt/qt_text_measurer.h"
 #include "tools/zebmake/book_model.h"
+#include "tools/zebmake/visual_description.h"
 #include "view/animation_player.h"
 #include "view/qt/frame_set.h"
 #include "view/qt/image_control.h"
@@ -113,8 +113,10 @@ void playInAPage(const std::vector<std::uint8_t>& gif, int seconds) {
   PaintCounter counter;
   image->installEventFilter(&counter);
   const Cost cost = runFor(seconds);
-  std::printf("the picture's control on a page of a frame set, %d s: %d paints, frame %zu shown last, CPU %.3f s = %.2f %% of one core\n",
-              seconds, counter.paints, image->animation()->frame(), cost.cpu, 100.0 * cost.cpu / cost.wall);
+  std::printf(
+      "the picture's control on a page of a frame set, %d s: %d paints, frame %zu shown last, CPU %.3f s = %.2f %% of "
+      "one core\n",
+      seconds, counter.paints, image->animation()->frame(), cost.cpu, 100.0 * cost.cpu / cost.wall);
 }
 
 }  // namespace

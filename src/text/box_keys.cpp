@@ -107,7 +107,8 @@ bool TZEBbox::editingKey(const KeyEvent& event) {
   const std::optional<TextPos> target = movedCaret(*this, Caret(), *move);
   if (!target) {
     if (host_ != nullptr)
-      caretHandover_ = host_->leaveBox(*this, movesBackward(*move) ? LeaveDirection::backward : LeaveDirection::forward);
+      caretHandover_ =
+          host_->leaveBox(*this, movesBackward(*move) ? LeaveDirection::backward : LeaveDirection::forward);
   } else {
     if (event.shift()) {
       if (!hasSelection_) selStart_ = selEnd_ = Caret();

@@ -14,7 +14,8 @@ namespace zeb::testing {
 using Attributes = std::initializer_list<std::pair<std::string_view, std::string_view>>;
 
 // A form control of kind 20 with its subtype, name and attributes.
-inline TZEBoggetto& addFormField(TZEBset& set, std::uint8_t subtype, std::string_view name, Attributes attributes = {}) {
+inline TZEBoggetto& addFormField(TZEBset& set, std::uint8_t subtype, std::string_view name,
+                                 Attributes attributes = {}) {
   TZEBoggetto& object = zebmake::addObject(set, TOggettiHel::inputStat);
   object.record().setU8(field::state, subtype);
   object.setName(name);

@@ -16,8 +16,8 @@
 #include "platform/message_boxes.h"
 #include "platform/qt/qt_canvas.h"
 #include "platform/windows1252.h"
-#include "text/object_placement.h"
 #include "text/measurement_cache.h"
+#include "text/object_placement.h"
 #include "text/text_box.h"
 #include "transfer/form_transfer.h"
 #include "view/form_submit.h"
@@ -162,7 +162,7 @@ void TMyyField::Refresh() {
 
 FramePopup TMyyField::popupKind() const {
   return Object() != nullptr && Object()->Kind() == TOggettiHel::inputDin ? FramePopup::PopupDin
-                                                                           : FramePopup::PopupInput;
+                                                                          : FramePopup::PopupInput;
 }
 
 void TMyyField::resizeEvent(QResizeEvent* event) {
@@ -193,15 +193,14 @@ TMyyMemo::TMyyMemo(EmbeddedObject& sizing, TZEBbox& box, TZEBpage& page, QWidget
   memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   inner_ = memo;
   connect(memo, &QPlainTextEdit::textChanged, this, [this] {
-    if (!showing_) state().text = stored(this->memo()->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
+    if (!showing_)
+      state().text = stored(this->memo()->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
   });
 }
 
 QPlainTextEdit* TMyyMemo::memo() const { return static_cast<QPlainTextEdit*>(inner_); }
 
-void TMyyMemo::show(const FieldState& state) {
-  memo()->setPlainText(shown(state.text).remove(QLatin1Char('\r')));
-}
+void TMyyMemo::show(const FieldState& state) { memo()->setPlainText(shown(state.text).remove(QLatin1Char('\r'))); }
 
 TMyyListBox::TMyyListBox(EmbeddedObject& sizing, TZEBbox& box, TZEBpage& page, QWidget* parent)
     : TMyyField(sizing, box, page, parent) {
@@ -229,7 +228,8 @@ void TMyyListBox::show(const FieldState& state) {
   box->setSelectionMode(state.multiSelect ? QAbstractItemView::MultiSelection : QAbstractItemView::SingleSelection);
   for (std::size_t i = 0; i < state.items.size(); ++i) {
     box->addItem(shown(state.items[i].text));
-    if (state.multiSelect && i < state.selected.size() && state.selected[i]) box->item(static_cast<int>(i))->setSelected(true);
+    if (state.multiSelect && i < state.selected.size() && state.selected[i])
+      box->item(static_cast<int>(i))->setSelected(true);
   }
   if (!state.multiSelect) box->setCurrentRow(state.current);
 }

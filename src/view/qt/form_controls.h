@@ -5,7 +5,6 @@
 #pragma once
 
 #include <QPointer>
-
 #include <vector>
 
 #include "view/form_fields.h"

@@ -11,9 +11,9 @@
 #include "platform/qt/qt_canvas.h"
 #include "platform/windows1252.h"
 #include "text/embedded_object.h"
+#include "text/measurement_cache.h"
 #include "text/nested_boxes.h"
 #include "text/object_placement.h"
-#include "text/measurement_cache.h"
 #include "text/text_box.h"
 #include "view/animation_player.h"
 #include "view/qt/qt_box_input.h"
@@ -46,6 +46,8 @@ TMyyZona::TMyyZona(TMyyImage& image, const HotZone& zone, TZEBoggetto* link)
   else
     setGeometry(zone.bounds.left, zone.bounds.top, zone.bounds.width(), zone.bounds.height());
   takeHint();
+  // The link's description may change before the mouse comes: taken again then.
+  hintTaken_ = false;
   show();
 }
 
@@ -58,7 +60,6 @@ void TMyyZona::takeHint() {
 void TMyyZona::follow() { image_.followZone(link_); }
 
 void TMyyZona::mouseMoveEvent(QMouseEvent* event) {
-  // The link's description may have changed since the zone was made.
   if (!hintTaken_) takeHint();
   event->ignore();
 }
@@ -101,7 +102,6 @@ void TMyyImage::Rebuild() {
 
 void TMyyImage::updateLink() {
   link_ = objectLink(box(), sizing());
-  setLinkCursor(false);
   setCursor(qtCursorShape(imageCursor(link_ != nullptr, ReadOnly() || Locked())));
   if (Object() == nullptr) return;
   setHint(imageHint(link_ != nullptr ? descriptionOf(*link_) : std::string(), Object()->Name(),
@@ -147,8 +147,8 @@ void TMyyImage::arrangeAnimation() {
   TZEBoggetto* shown = Object() != nullptr ? pictureToDraw(*Object(), hovering_) : nullptr;
   TZEBset& set = box().set();
   const TZEBpicture* picture = shown != nullptr ? set.decodedPicture(*shown) : nullptr;
-  const bool wanted = picture != nullptr && Animated() && ReadOnly() && !isHidden() &&
-                      animates(picture->frames().size(), ReadOnly());
+  const bool wanted =
+      picture != nullptr && Animated() && ReadOnly() && !isHidden() && animates(picture->frames().size(), ReadOnly());
   if (!wanted) {
     if (player_) {
       stopAnimation();

@@ -6,8 +6,8 @@
 #include "document/book_object.h"
 #include "platform/qt/qt_canvas.h"
 #include "text/embedded_object.h"
-#include "text/nested_boxes.h"
 #include "text/measurement_cache.h"
+#include "text/nested_boxes.h"
 #include "text/text_box.h"
 #include "view/marker_rules.h"
 #include "view/page_view.h"
@@ -57,9 +57,8 @@ void TMyyBelPanel::Rebuild() {
 void TMyyBelPanel::Refresh() {
   if (Object() == nullptr) return;
   GetHintHandler onGetHint;
-  if (TZEBCustomFrameSet* frames = frameSet()) onGetHint = [frames](const TZEBoggetto& object) {
-    return frames->GetHint(const_cast<TZEBoggetto&>(object));
-  };
+  if (TZEBCustomFrameSet* frames = frameSet())
+    onGetHint = [frames](const TZEBoggetto& object) { return frames->GetHint(const_cast<TZEBoggetto&>(object)); };
   setHint(markerHint(*Object(), onGetHint));
   FitWidth(0);
   update();

@@ -14,8 +14,8 @@
 #include "text/nested_boxes.h"
 #include "text/paragraph.h"
 #include "text/table_cells.h"
-#include "view/qt/qt_box_input.h"
 #include "text/text_box.h"
+#include "view/qt/qt_box_input.h"
 
 namespace zeb {
 namespace {

@@ -11,9 +11,9 @@
 #include "platform/qt/qt_fonts.h"
 #include "platform/windows1252.h"
 #include "text/embedded_object.h"
+#include "text/measurement_cache.h"
 #include "text/nested_boxes.h"
 #include "text/object_placement.h"
-#include "text/measurement_cache.h"
 #include "text/text_box.h"
 #include "view/messages.h"
 #include "view/page_view.h"
@@ -97,7 +97,8 @@ QMenu* TMyyVisual::popupMenu() const {
 }
 
 void TMyyVisual::postFollowLink(TZEBoggetto* link) {
-  if (frameSet_ != nullptr && link != nullptr) frameSet_->PostFollowLink(LinkSource{LinkSourceKind::textBox, box_}, link);
+  if (frameSet_ != nullptr && link != nullptr)
+    frameSet_->PostFollowLink(LinkSource{LinkSourceKind::textBox, box_}, link);
 }
 
 void TMyyVisual::openPopup(QPoint global) {

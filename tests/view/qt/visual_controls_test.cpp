@@ -237,15 +237,13 @@ TEST_F(VisualControls, AResetRestoresTheDefaultsOfItsFormOnly) {
 TEST_F(VisualControls, SubmitsOfMethodsTwoAndFourGoThroughTheFormTransferAndOtherAddressesAskFirst) {
   RecordingTransfer transfer;
   frames.setFormTransfer(&transfer);
-  const std::string web = testing::objectTag(formStart(2, "https://example.org/post").ID()) +
-                          testing::objectTag(field(5, "source", {{"value", "a b"}}).ID()) +
-                          testing::objectTag(button(1).ID()) +
-                          testing::objectTag(formStart(4, "mailto:me@example.org").ID()) +
-                          testing::objectTag(field(5, "hidden", {{"value", "a&b"}}).ID()) +
-                          testing::objectTag(field(1, "text", {{"value", "c&d"}}).ID()) +
-                          testing::objectTag(button(2).ID()) +
-                          testing::objectTag(formStart(1, "file:///bin/sh").ID()) +
-                          testing::objectTag(button(1).ID());
+  const std::string web =
+      testing::objectTag(formStart(2, "https://example.org/post").ID()) +
+      testing::objectTag(field(5, "source", {{"value", "a b"}}).ID()) + testing::objectTag(button(1).ID()) +
+      testing::objectTag(formStart(4, "mailto:me@example.org").ID()) +
+      testing::objectTag(field(5, "hidden", {{"value", "a&b"}}).ID()) +
+      testing::objectTag(field(1, "text", {{"value", "c&d"}}).ID()) + testing::objectTag(button(2).ID()) +
+      testing::objectTag(formStart(1, "file:///bin/sh").ID()) + testing::objectTag(button(1).ID());
   PageControls& controls = show(web);
   std::vector<TMyyButton*> buttons;
   for (TMyyVisual* control : controls.controls())
@@ -332,8 +330,7 @@ TEST_F(VisualControls, AControlOutsideAFrameSetStaysUnboundAndAPageObjectGetsNoC
   PageControls& controls = show("x" + testing::objectTag(field(1, "a").ID()));
   TMyyVisual* bound = controls.controls().at(0);
   QWidget alone;
-  std::unique_ptr<TMyyVisual> control(
-      createVisualControl(bound->sizing(), bound->box(), bound->page(), &alone));
+  std::unique_ptr<TMyyVisual> control(createVisualControl(bound->sizing(), bound->box(), bound->page(), &alone));
   ASSERT_NE(control, nullptr);
   control.release()->setParent(&alone);
   auto* loose = alone.findChild<TMyyVisual*>();
