@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
@@ -167,6 +169,75 @@ TEST_F(VisualControls, AClickOnAHotZoneFollowsTheZonesLinkAndOnThePictureTheImag
   platform.events.runPending();
   ASSERT_EQ(followed.size(), 2u);
   EXPECT_EQ(followed[1]->Name(), "picture:link");
+}
+
+TEST_F(VisualControls, APictureShowsItsHoverPictureOnlyWhileTheMouseIsOverIt) {
+  TZEBoggetto& picture = testing::addDecodedPicture(set, 20, 10, 0x0000FF);
+  TZEBoggetto& hover = testing::addDecodedPicture(set, 20, 10, 0xFF0000);
+  TZEBoggetto& image = placement(picture);
+  image.record().setI32(field::placementHoverPicture, hover.Index());
+  TMyyImage* control = first<TMyyImage>(show(testing::objectTag(image.ID())));
+  ASSERT_NE(control, nullptr);
+  const auto colourAtCentre = [control] { return control->grab().toImage().pixelColor(10, 5).name(); };
+  EXPECT_EQ(colourAtCentre(), "#0000ff");
+  QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+  QApplication::sendEvent(control, &enter);
+  EXPECT_TRUE(control->hovering());
+  EXPECT_EQ(colourAtCentre(), "#ff0000");
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(control, &leave);
+  EXPECT_FALSE(control->hovering());
+  EXPECT_EQ(colourAtCentre(), "#0000ff");
+}
+
+TEST_F(VisualControls, ControlsFollowTheirObjectsWhenThePageScrollsAndInsideTableCells) {
+  std::string lines;
+  for (int i = 0; i < 30; ++i) lines += plainTag() + "line";
+  PageControls& controls =
+      show(lines + testing::objectTag(field(1, "a").ID()) + table({"x", testing::objectTag(field(1, "b").ID())}));
+  ASSERT_EQ(controls.controls().size(), 2u);
+  TMyyVisual* outside = controls.controls()[0];
+  TMyyVisual* inCellField = controls.controls()[1];
+  const QPoint before = outside->pos();
+  const QPoint cellBefore = inCellField->pos();
+  // Where layout put the objects: in the page's box, and in the cell's box moved by the cell's place.
+  const auto bounds = objectBounds(outside->sizing());
+  ASSERT_TRUE(bounds.has_value());
+  EXPECT_EQ(before, QPoint(bounds->left, bounds->top));
+  EXPECT_GT(before.y(), 30 * 20);
+  const auto cellBounds = objectBounds(inCellField->sizing());
+  ASSERT_TRUE(cellBounds.has_value());
+  const BoxOffset cell = offsetInOutermostBox(inCellField->box());
+  EXPECT_NE(&inCellField->box(), pageWidget->page().TextBox());
+  EXPECT_EQ(cellBefore, QPoint(cell.x + cellBounds->left, cell.y + cellBounds->top));
+  EXPECT_EQ(inCellField->size(), QSize(inCellField->sizing().width(), inCellField->sizing().height()));
+  pageWidget->scrollBy(0, 40);
+  EXPECT_EQ(outside->pos(), before - QPoint(0, 40));
+  EXPECT_EQ(inCellField->pos(), cellBefore - QPoint(0, 40));
+}
+
+TEST_F(VisualControls, TheItemsChosenInListsAreWhatTheySubmitUntilARefresh) {
+  const std::string colours = "Red\nr\nn\nGreen\ng\ny\nBlue\nb\nn";
+  TZEBoggetto& list = field(8, "colour");
+  list.setPrimaryData({reinterpret_cast<const std::uint8_t*>(colours.data()), colours.size()});
+  TZEBoggetto& combo = field(9, "shade");
+  combo.setPrimaryData({reinterpret_cast<const std::uint8_t*>(colours.data()), colours.size()});
+  PageControls& controls = show(testing::objectTag(list.ID()) + testing::objectTag(combo.ID()));
+  auto* listBox = dynamic_cast<TMyyListBox*>(controls.controls().at(0));
+  auto* comboBox = dynamic_cast<TMyyComboBox*>(controls.controls().at(1));
+  ASSERT_TRUE(listBox != nullptr && comboBox != nullptr);
+  EXPECT_EQ(listBox->GetValue(), "g");
+  EXPECT_EQ(comboBox->GetDisplayText(), "Green");
+  listBox->list()->setCurrentRow(2);
+  comboBox->combo()->setCurrentIndex(0);
+  EXPECT_EQ(listBox->GetValue(), "b");
+  EXPECT_EQ(comboBox->GetValue(), "r");
+  EXPECT_EQ(comboBox->GetDisplayText(), "Red");
+  listBox->Refresh();
+  comboBox->Refresh();
+  EXPECT_EQ(listBox->list()->currentRow(), 1);
+  EXPECT_EQ(comboBox->combo()->currentText(), "Green");
+  EXPECT_EQ(comboBox->GetValue(), "g");
 }
 
 TEST_F(VisualControls, AnAnimatedPictureAdvancesOnTheTimerOnlyWhileAnimated) {
