@@ -2,10 +2,16 @@
 #include "view/qt/media_control.h"
 
 #include <QAudioOutput>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMediaPlayer>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QToolButton>
 #include <QUrl>
 #include <QVideoWidget>
@@ -24,6 +30,7 @@
 #include "view/visual_kinds.h"
 #include "view/visual_object.h"
 #include "view/visual_painting.h"
+#include "view/visual_size.h"
 
 namespace zeb {
 namespace {
@@ -31,8 +38,6 @@ namespace {
 constexpr int stepMilliseconds = 1000;
 // Repeat counts above this play this many times.
 constexpr int maxRepeats = 1 << 20;
-constexpr std::uint8_t audioLast = 2;
-constexpr std::uint8_t videoLast = 4;
 
 bool deviceErrorShown = false;
 bool fileInUseShown = false;
@@ -178,7 +183,7 @@ TMyyMultimedia::~TMyyMultimedia() = default;
 
 void TMyyMultimedia::Rebuild() {
   const std::uint8_t subtype = Object() != nullptr ? Object()->state() : 0;
-  if (subtype >= 1 && subtype <= videoLast) {
+  if (subtype >= 1 && subtype <= mediaSubtype::videoLast) {
     if (player_ == nullptr) {
       player_ = new TMyMediaPlayer(this);
       connect(player_, &TMyMediaPlayer::leftButtonReleased, this, [this] {
@@ -191,7 +196,7 @@ void TMyyMultimedia::Rebuild() {
         return frameSet() == nullptr || (frameSet()->ReadOnly() && !frameSet()->AutoJump());
       };
     }
-    if (subtype > audioLast && video_ == nullptr) {
+    if (subtype > mediaSubtype::audioLast && video_ == nullptr) {
       video_ = new QVideoWidget(this);
       player_->setVideoOutput(video_);
     }
@@ -201,7 +206,39 @@ void TMyyMultimedia::Rebuild() {
     delete video_;
     video_ = nullptr;
   }
+  const bool custom = subtype == mediaSubtype::customFirst || subtype == mediaSubtype::customLast;
+  makeInnerControl(custom ? numberAttribute(*Object(), controlAttribute::customType, 0, 0, 255) : 0);
   Refresh();
+}
+
+void TMyyMultimedia::makeInnerControl(int customType) {
+  if (customType == innerType_ && inner_ != nullptr) return;
+  delete inner_;
+  inner_ = nullptr;
+  innerType_ = customType;
+  switch (customType) {
+    case 3: inner_ = new QLineEdit(this); break;
+    case 4: inner_ = new QPlainTextEdit(this); break;
+    case 5: inner_ = new QRadioButton(this); break;
+    case 6: inner_ = new QCheckBox(this); break;
+    case 7: inner_ = new QListWidget(this); break;
+    case 8: inner_ = new QComboBox(this); break;
+    default: return;
+  }
+  // Its double clicks are the control's.
+  inner_->installEventFilter(this);
+  if (auto* area = qobject_cast<QAbstractScrollArea*>(inner_)) area->viewport()->installEventFilter(this);
+  inner_->setGeometry(rect());
+  inner_->show();
+}
+
+bool TMyyMultimedia::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonDblClick) {
+    if (frameSet() != nullptr) frameSet()->Properties(this);
+    DblClickAction();
+    return true;
+  }
+  return TMyyVisual::eventFilter(watched, event);
 }
 
 std::string TMyyMultimedia::mediaPath() const {
@@ -246,6 +283,7 @@ void TMyyMultimedia::setReadOnly(bool readOnly) {
 }
 
 void TMyyMultimedia::arrange() {
+  if (inner_ != nullptr) inner_->setGeometry(rect());
   if (player_ == nullptr) return;
   const bool background = Object() != nullptr && flagAttribute(*Object(), controlAttribute::background);
   player_->setGeometry(0, 0, TMyMediaPlayer::barWidth, TMyMediaPlayer::barHeight);
@@ -263,8 +301,9 @@ void TMyyMultimedia::resizeEvent(QResizeEvent* event) {
 }
 
 void TMyyMultimedia::paintEvent(QPaintEvent*) {
-  // In the reader the player or the video shows; the rest is drawn as the page draws it.
-  if (player_ != nullptr && ReadOnly()) return;
+  // In the reader the player, the video or the inner control shows; the rest is drawn as the
+  // page draws it.
+  if ((player_ != nullptr || inner_ != nullptr) && ReadOnly()) return;
   auto* visual = dynamic_cast<VisualObject*>(&sizing());
   if (visual == nullptr) return;
   QPainter painter(this);
@@ -300,6 +339,8 @@ void TMyyFloating::Rebuild() {
     frames_->setFormTransfer(owner->formTransfer());
     frames_->confirmOpenAddress = owner->confirmOpenAddress;
   }
+  // Its root frame goes by the object's name, which named-frame lookups find.
+  if (Object() != nullptr) frames_->setFloatingName(Object()->Name());
   frames_->setLinkedZEBset(&box().set());
   if (!registered_) {
     page().registerFrameSet(*frames_);

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "view/qt/visual_control.h"
+#include "view/visual_size.h"
 
 class QAudioOutput;
 class QMediaPlayer;
@@ -33,8 +34,8 @@ class TMyMediaPlayer final : public QWidget {
   Q_OBJECT
 
  public:
-  static constexpr int barWidth = 141;
-  static constexpr int barHeight = 30;
+  static constexpr int barWidth = controlSize::playerWidth;
+  static constexpr int barHeight = controlSize::playerHeight;
 
   explicit TMyMediaPlayer(QWidget* parent);
   ~TMyMediaPlayer() override;
@@ -86,6 +87,9 @@ class TMyyMultimedia final : public TMyyVisual {
   void Refresh() override;
   void setReadOnly(bool readOnly) override;
   TMyMediaPlayer* mediaPlayer() const { return player_; }
+  // The standard control of a custom object of types 3 to 8 (an edit, memo, radio button,
+  // check box, list box or drop-down list) filling the control; none for other objects.
+  QWidget* innerControl() const { return inner_; }
   // The media file's path on disk, empty when the object names none or it cannot be written.
   std::string mediaPath() const;
 
@@ -93,15 +97,20 @@ class TMyyMultimedia final : public TMyyVisual {
   FramePopup popupKind() const override { return FramePopup::PopupMultimedia; }
   bool propertiesOnDoubleClick() const override { return true; }
   bool RefreshOnModeChange(bool) const override { return true; }
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
   void openMedia();
   void arrange();
+  // Makes the inner control of the custom type, keeping the one made for the same type.
+  void makeInnerControl(int customType);
 
   TMyMediaPlayer* player_ = nullptr;
   QVideoWidget* video_ = nullptr;
+  QWidget* inner_ = nullptr;
+  int innerType_ = 0;
 };
 
 class TMyyFloating final : public TMyyVisual {

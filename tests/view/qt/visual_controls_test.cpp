@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
@@ -25,6 +26,7 @@
 #include "view/messages.h"
 #include "view/qt/form_controls.h"
 #include "view/qt/frame_set.h"
+#include "view/qt/frame_widget.h"
 #include "view/qt/image_control.h"
 #include "view/qt/marker_control.h"
 #include "view/qt/media_control.h"
@@ -415,6 +417,65 @@ TEST_F(VisualControls, AControlOutsideAFrameSetStaysUnboundAndAPageObjectGetsNoC
   EXPECT_EQ(createVisualControl(stub, bound->box(), bound->page(), &alone), nullptr);
   ASSERT_EQ(platform.messages.shown().size(), 2u);
   EXPECT_EQ(platform.messages.shown()[1].text, messages::noControlForPages);
+}
+
+TEST_F(VisualControls, AnIndependentFrameShowsItsPageAndNamedFrameLookupsReachIt) {
+  TZEBtesto& inner = zebmake::addPage(set, "inner", plainTag() + "inside");
+  TZEBoggetto& floating = field(18, "preview", {{"width", "120"}, {"height", "60"}});
+  floating.record().setI32(field::floatingPage, inner.Index());
+  PageControls& controls = show("x" + testing::objectTag(floating.ID()));
+  auto* control = first<TMyyFloating>(controls);
+  ASSERT_NE(control, nullptr);
+  EXPECT_EQ(control->size(), QSize(120, 60));
+  EXPECT_EQ(control->frames().MainPageNumber(), inner.Index());
+  EXPECT_EQ(control->frames().ShownPages().at(0)->page().TextBox()->paragraph(0).Text, "inside");
+  EXPECT_EQ(pageWidget->page().embeddedFrameSets().size(), 1u);
+  TZEBFrame* found = frames.FindFrame("preview");
+  ASSERT_NE(found, nullptr);
+  EXPECT_EQ(&found->frameSet(), &control->frames());
+  // Freed with its page, it leaves the page's list.
+  pageWidget->leave(false);
+  EXPECT_TRUE(pageWidget->page().embeddedFrameSets().empty());
+}
+
+TEST_F(VisualControls, ARightClickMakesTheControlCurrentAndOpensItsMenuACopyCopiesItsObject) {
+  QMenu menu;
+  menu.addAction(QStringLiteral("Properties"));
+  frames.setPopup(FramePopup::PopupButton, &menu);
+  std::vector<TZEBbox*> selections;
+  QObject::connect(&frames, &TZEBCustomFrameSet::OnSelectionChange,
+                   [&selections](TZEBbox* box) { selections.push_back(box); });
+  TMyyButton* control = first<TMyyButton>(show("a" + testing::objectTag(button(0).ID()) + "b"));
+  ASSERT_NE(control, nullptr);
+  selections.clear();
+  QTest::mouseClick(control, Qt::RightButton, {}, QPoint(2, 2));
+  EXPECT_EQ(frames.currentVisual(), control);
+  EXPECT_EQ(selections, (std::vector<TZEBbox*>{&control->box()}));
+  EXPECT_TRUE(menu.isVisible());
+  menu.hide();
+  frames.CopySelection();
+  EXPECT_TRUE(control->box().hasSelection());
+  EXPECT_EQ(control->box().SelStart().charIndex, 1);
+  EXPECT_EQ(control->box().SelEnd().charIndex, 2);
+}
+
+TEST_F(VisualControls, ACustomObjectHoldsTheStandardControlOfItsTypeAndKeepsItAcrossRefreshes) {
+  TZEBoggetto& custom = zebmake::addObject(set, TOggettiHel::multiMedia);
+  custom.record().setU8(field::state, 6);
+  custom.setAttribute("type", "8");
+  auto* control = first<TMyyMultimedia>(show(testing::objectTag(custom.ID())));
+  ASSERT_NE(control, nullptr);
+  QWidget* inner = control->innerControl();
+  ASSERT_NE(qobject_cast<QComboBox*>(inner), nullptr);
+  EXPECT_EQ(inner->geometry(), control->rect());
+  EXPECT_EQ(control->mediaPlayer(), nullptr);
+  control->Refresh();
+  EXPECT_EQ(control->innerControl(), inner);
+  std::vector<QObject*> properties;
+  QObject::connect(&frames, &TZEBCustomFrameSet::OnProperties,
+                   [&properties](QObject* object) { properties.push_back(object); });
+  QTest::mouseDClick(inner, Qt::LeftButton, {}, QPoint(2, 2));
+  EXPECT_EQ(properties, (std::vector<QObject*>{control}));
 }
 
 TEST_F(VisualControls, MediaDeviceMessagesShowOncePerRunOtherErrorsEveryTime) {
