@@ -1,7 +1,7 @@
 // PageControls: the controls of a page's objects in the window that shows the page's boxes:
 // one per object that has a control (in every box, table cells included), placed where
 // layout put the object and shown from then on, told of the page's modes, and freed with the
-// page. ControlPlacement is how that window paints the boxes: objects with a control are only
+// page. Its placement() is how that window paints the boxes: objects with a control are only
 // placed (the control draws itself), tables are painted with their cells.
 #pragma once
 
