@@ -203,6 +203,8 @@ void TextBoxWidget::keyPressEvent(QKeyEvent* event) {
   const bool handled = target.keyDown(boxKeyEvent(*event));
   // The caret went into a cell or out of one: the next keys follow it.
   if (TZEBbox* next = target.takeCaretHandover(); next != nullptr && holds(*next)) {
+    // One caret shows: the box left still thought it had the keys.
+    target.hideCaret();
     inputBox_ = next;
     attach(*next);
     next->showCaret();

@@ -548,7 +548,10 @@ TEST_F(VisualControls, TheCaretGoesIntoACellAndOnToTheNextAndOutAfterTheTable) {
   TableCells& cells = tableOf(*pageWidget->controls());
   TextBoxWidget* viewport = pageWidget->viewport();
   TZEBbox& box = *pageWidget->page().TextBox();
+  frames.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&frames));
   viewport->setFocus();
+  ASSERT_TRUE(viewport->hasFocus());
   box.moveCaret(box.positionOf(0, 2));  // before the table's character
   QTest::keyClick(viewport, Qt::Key_Right);
   EXPECT_EQ(&viewport->inputBox(), cells.cell(0, 0));
@@ -556,6 +559,10 @@ TEST_F(VisualControls, TheCaretGoesIntoACellAndOnToTheNextAndOutAfterTheTable) {
   QTest::keyClick(viewport, Qt::Key_Right);  // on into the next cell
   EXPECT_EQ(&viewport->inputBox(), cells.cell(0, 1));
   EXPECT_EQ(cells.cell(0, 1)->Caret().charIndex, 0);
+  // One caret shows, in the cell that has the keys.
+  EXPECT_TRUE(cells.cell(0, 1)->CaretControl().shown());
+  EXPECT_FALSE(cells.cell(0, 0)->CaretControl().shown());
+  EXPECT_FALSE(box.CaretControl().shown());
   QTest::keyClick(viewport, Qt::Key_Left);  // back into the first
   EXPECT_EQ(&viewport->inputBox(), cells.cell(0, 0));
   EXPECT_EQ(cells.cell(0, 0)->Caret().charIndex, 1);
