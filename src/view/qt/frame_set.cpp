@@ -32,6 +32,12 @@ TZEBCustomFrameSet::~TZEBCustomFrameSet() {
   root_ = nullptr;
 }
 
+void TZEBCustomFrameSet::setAnchorPreview(bool preview) {
+  if (preview == anchorPreview_) return;
+  anchorPreview_ = preview;
+  for (PageWidget* page : ShownPages()) page->update();
+}
+
 void TZEBCustomFrameSet::setLinkedZEBset(TZEBset* set) {
   if (set == set_) return;
   if (set == nullptr) activeBox_ = nullptr;

@@ -100,7 +100,8 @@ class TZEBCustomFrameSet : public TZEBFramePanel,
   bool ActivePreview() const override { return activePreview_; }
   void setActivePreview(bool active) { activePreview_ = active; }
   bool AnchorPreview() const { return anchorPreview_; }
-  void setAnchorPreview(bool preview) { anchorPreview_ = preview; }
+  // A change repaints the pages shown: anchors show or hide.
+  void setAnchorPreview(bool preview);
   // searchWholeWords and searchMatchCase bits, for the search window.
   int SearchOptions() const override { return searchOptions_; }
   void setSearchOptions(int options) { searchOptions_ = options; }
