@@ -32,17 +32,6 @@ namespace {
 
 constexpr int maxRenderSide = 8192;
 
-QImage renderSinglePage(TZEBpage& view, int width, int height) {
-  QImage image(width, height, QImage::Format_RGB32);
-  image.fill(Qt::white);
-  {
-    QPainter painter(&image);
-    QtCanvas canvas(painter, QRect(0, 0, width, height), pagePixelsPerInch);
-    paintPage(view, canvas);
-  }
-  return image;
-}
-
 // A page that names a frame map is drawn as the reader's frame set shows it: its frames, each
 // with its page, and the splitters between them (a map that cannot be read gives the warning
 // and one frame).
@@ -60,9 +49,7 @@ int renderPage(const PlatformServices& services, TextMeasurer& measurer, const A
                int width, int height) {
   const auto shown = showPage(services, measurer, arguments[0], pageNumber, width, height);
   if (!shown) return failure;
-  const bool framed = shown->view->ShownPage()->record().i32(field::pageFrameMap) >= 0;
-  const QImage image =
-      framed ? renderFrames(*shown->set, pageNumber, width, height) : renderSinglePage(*shown->view, width, height);
+  const QImage image = renderFrames(*shown->set, pageNumber, width, height);
   if (!image.save(QString::fromStdString(arguments[2]), "PNG")) {
     std::fprintf(stderr, "zebtool: cannot write %s\n", arguments[2].c_str());
     return failure;

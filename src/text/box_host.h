@@ -33,8 +33,9 @@ class BoxHost {
   // own coordinates), through the box that holds the object.
   virtual void invalidate(const TZEBbox&, const CanvasRect&) {}
   // A caret movement reached the first or last body position and goes on in the host (the
-  // neighbouring table cell); a page does nothing.
-  virtual void leaveBox(TZEBbox&, LeaveDirection) {}
+  // neighbouring table cell, or the box around the table): the box that took the caret;
+  // none when it stays (a page).
+  virtual TZEBbox* leaveBox(TZEBbox&, LeaveDirection) { return nullptr; }
   // The frame set the box is shown in (through the page, or the object and box that hold
   // it); none outside a frame set.
   virtual FrameSetLink* frameSet() const { return nullptr; }

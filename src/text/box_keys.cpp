@@ -5,6 +5,8 @@
 #include "platform/desktop_shell.h"
 #include "text/box_host.h"
 #include "text/caret_movement.h"
+#include "text/paragraph.h"
+#include "text/table_cells.h"
 #include "text/text_box.h"
 
 namespace zeb {
@@ -30,6 +32,16 @@ std::optional<CaretMove> moveOf(const KeyEvent& event) {
     case Key::pageDown: return CaretMove::pageDown;
     default: return std::nullopt;
   }
+}
+
+// The table whose character is at the index of the paragraph, with cells to enter.
+TableCells* tableAt(const TZEBparag& paragraph, int index) {
+  if (index < 0 || index >= paragraph.length()) return nullptr;
+  const std::int32_t object = paragraph.Cells[static_cast<std::size_t>(index)].ObjectIndex;
+  if (object < 0 || object >= static_cast<std::int32_t>(paragraph.Objects.size())) return nullptr;
+  EmbeddedObject* visual = paragraph.Objects[static_cast<std::size_t>(object)].visual;
+  TableCells* table = visual != nullptr ? visual->tableCells() : nullptr;
+  return table != nullptr && !table->cells().empty() ? table : nullptr;
 }
 
 // Keys after which a selection collapses to its start rather than its end.
@@ -91,10 +103,12 @@ bool TZEBbox::editingKey(const KeyEvent& event) {
     ClearSelection();
     moveCaret(collapsed);
   }
+  if (enterTable(*move, event.shift())) return true;
   const std::optional<TextPos> target = movedCaret(*this, Caret(), *move);
   if (!target) {
     if (host_ != nullptr)
-      host_->leaveBox(*this, movesBackward(*move) ? LeaveDirection::backward : LeaveDirection::forward);
+      caretHandover_ =
+          host_->leaveBox(*this, movesBackward(*move) ? LeaveDirection::backward : LeaveDirection::forward);
   } else {
     if (event.shift()) {
       if (!hasSelection_) selStart_ = selEnd_ = Caret();
@@ -125,6 +139,32 @@ void TZEBbox::followLinkAtCaret() {
     }
   }
   followLink(*object);
+}
+
+}  // namespace zeb
+
+namespace zeb {
+
+bool TZEBbox::enterTable(CaretMove move, bool extending) {
+  // A character move onto a table goes into its first cell (to the right) or its last (to the
+  // left); a selection being extended passes over it.
+  if (extending || (move != CaretMove::characterRight && move != CaretMove::characterLeft)) return false;
+  const TextPos at = Caret();
+  if (at.paragraphIndex < 0 || at.paragraphIndex >= paragraphCount()) return false;
+  const TZEBparag& paragraph = *paragraphs_[static_cast<std::size_t>(at.paragraphIndex)];
+  const bool forward = move == CaretMove::characterRight;
+  TableCells* table = tableAt(paragraph, forward ? at.charIndex : at.charIndex - 1);
+  if (table == nullptr) return false;
+  TZEBbox& cell = forward ? *table->cells().front() : *table->cells().back();
+  if (forward) {
+    cell.moveCaret(cell.positionOf(cell.HeaderCount(), 0));
+  } else {
+    const int last = std::max(cell.bodyEnd() - 1, 0);
+    cell.moveCaret(cell.positionOf(last, cell.paragraphCount() == 0 ? 0 : cell.paragraph(last).length()));
+  }
+  hideCaret();
+  caretHandover_ = &cell;
+  return true;
 }
 
 }  // namespace zeb

@@ -23,6 +23,22 @@ std::optional<CanvasRect> objectBounds(const EmbeddedObject& object) {
   return std::nullopt;
 }
 
+std::optional<ObjectPlace> objectPlace(const TZEBbox& box, const EmbeddedObject& object) {
+  const TZEBparag* paragraph = object.laidOutIn();
+  if (paragraph == nullptr || object.laidOutAt() < 0 || object.laidOutAt() >= paragraph->length()) return std::nullopt;
+  for (int p = 0; p < box.paragraphCount(); ++p) {
+    if (&box.paragraph(p) == paragraph) return ObjectPlace{p, object.laidOutAt()};
+  }
+  return std::nullopt;
+}
+
+TZEBoggetto* objectLink(const TZEBbox& box, const EmbeddedObject& object) {
+  const auto place = objectPlace(box, object);
+  if (!place) return nullptr;
+  const TZEBparag& paragraph = box.paragraph(place->paragraph);
+  return box.linkObject(paragraph.Cells[static_cast<std::size_t>(place->character)].LinkCode, paragraph);
+}
+
 BoxOffset offsetInOutermostBox(const TZEBbox& box) {
   std::int64_t x = 0;
   std::int64_t y = 0;

@@ -137,24 +137,25 @@ void TableCells::invalidate(const TZEBbox& cell, const CanvasRect& area) {
   box_->invalidate(area.translated(bounds->left + cell.Left(), bounds->top + cell.Top()));
 }
 
-void TableCells::leaveBox(TZEBbox& cell, LeaveDirection direction) {
+TZEBbox* TableCells::leaveBox(TZEBbox& cell, LeaveDirection direction) {
   const auto from = indexOf(cell);
-  if (!from) return;
+  if (!from) return nullptr;
   const bool forward = direction == LeaveDirection::forward;
   if (const auto to = neighbourCell(rows(), columns(), *from, forward ? CellMove::next : CellMove::previous)) {
     TZEBbox& next = *this->cell(to->row, to->column);
     const int paragraph = forward ? next.HeaderCount() : std::max(next.bodyEnd() - 1, 0);
     const int character = forward || next.paragraphCount() == 0 ? 0 : next.paragraph(paragraph).length();
     next.moveCaret(next.positionOf(paragraph, character));
-    return;
+    return &next;
   }
   // Out of the table: before or after its character in the box around.
-  if (laidOutIn() == nullptr) return;
+  if (laidOutIn() == nullptr) return nullptr;
   for (int p = 0; p < box_->paragraphCount(); ++p) {
     if (&box_->paragraph(p) != laidOutIn()) continue;
     box_->moveCaret(box_->positionOf(p, laidOutAt() + (forward ? 1 : 0)));
-    return;
+    return box_;
   }
+  return nullptr;
 }
 
 FrameSetLink* TableCells::frameSet() const { return box_->frameSet(); }

@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/canvas.h"
@@ -45,6 +46,7 @@ struct ScrollWindow {
 
 // A box on a page scrolls through the page's bars; a hosted box lives inside a visual
 // object (a table cell, a floating text) and takes the size of its content.
+enum class CaretMove;
 enum class BoxPlacement { onPage, hosted };
 
 // What the box paints behind its text.
@@ -199,6 +201,9 @@ class TZEBbox {
   void moveCaret(const TextPos& position);
   TZEBcursor& CaretControl() { return caret_; }
   const TZEBcursor& CaretControl() const { return caret_; }
+  // The box a key moved the caret into (a table cell, or the box around a cell), once: the
+  // window sends the next keys there. None when the caret stayed.
+  TZEBbox* takeCaretHandover() { return std::exchange(caretHandover_, nullptr); }
   // Shows the caret, only in a focused box in editing mode.
   void showCaret();
   void hideCaret();
@@ -296,6 +301,8 @@ class TZEBbox {
   void popupAt(PopupMenuChoice choice, int x, int y);
   bool scrollKey(const KeyEvent& event);
   bool editingKey(const KeyEvent& event);
+  // A character move onto a table's character puts the caret into its first or last cell.
+  bool enterTable(CaretMove move, bool extending);
   void followLinkAtCaret();
 
   TZEBset* set_;
@@ -326,6 +333,7 @@ class TZEBbox {
   BoxSurface* surface_ = nullptr;
   BoxBackground background_;
   TZEBcursor caret_;
+  TZEBbox* caretHandover_ = nullptr;
   TextPos selStart_;
   TextPos selEnd_;
   bool hasSelection_ = false;

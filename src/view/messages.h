@@ -26,5 +26,17 @@ inline constexpr std::string_view formMailSubject = "Email from: (";
 inline constexpr std::string_view formMailSubjectEnd = ")";
 // An image's hint in authoring mode: its name, this line, then its description.
 inline constexpr std::string_view imageHintRule = "\r\n----------\r\n";
+// A control bound to its object before it knows its frame set.
+inline constexpr std::string_view parentFrameSetMissing = "Parent insieme?";
+// A page asked for a control of a page object.
+inline constexpr std::string_view noControlForPages = "Non si deve usare questo!";
+// A form's address (method 1) could not be handed to the desktop.
+inline constexpr std::string_view formOpenFailed = "Cannot access your email client or browser.";
+// Media that cannot be opened: no working device, or a file another player holds. Each is
+// shown once in a run of the program; other failures show the player's own text.
+inline constexpr std::string_view mediaDeviceNotWorking =
+    "MS-Windows reader for this object appears to be not properly working.\n";
+inline constexpr std::string_view mediaFileInUse =
+    "Selected multimedia file already in use for this page.\nYou may want to choose another file.";
 
 }  // namespace zeb::messages

@@ -36,7 +36,9 @@ TZEBpage::TZEBpage(TZEBset& set, MeasurementCache& measures, PageOwner& owner)
     : set_(set),
       measures_(measures),
       owner_(owner),
-      objects_(std::make_unique<VisualObjectFactory>(ControlMetrics::measuredWith(measures.measurer()))),
+      objects_(std::make_unique<VisualObjectFactory>(owner.controlMetrics() != nullptr
+                                                         ? *owner.controlMetrics()
+                                                         : ControlMetrics::measuredWith(measures.measurer()))),
       placement_(std::make_unique<VisualObjectPlacement>(*this)) {}
 
 TZEBpage::~TZEBpage() { owner_.pageClosing(*this); }
@@ -130,7 +132,7 @@ void TZEBpage::scrolled(TZEBbox& box) {
   if (&box == box_.get() && window_ != nullptr) window_->pageScrolled();
 }
 
-std::vector<TZEBbox*> TZEBpage::allBoxes() const {
+std::vector<TZEBbox*> TZEBpage::boxes() const {
   // Breadth first: each box before the boxes of the table cells it holds, level by level,
   // the cells of one box in text order.
   std::vector<TZEBbox*> boxes;
@@ -157,9 +159,9 @@ std::vector<TZEBbox*> TZEBpage::allBoxes() const {
 }
 
 void TZEBpage::collectPanels() {
-  // Until the visual controls of panel elements exist, the page finds its anchors and
-  // preview panels itself, in the order of its boxes.
-  for (TZEBbox* current : allBoxes()) {
+  // The page finds its anchors and preview panels itself, in the order of its boxes, so that
+  // a page shown without windows has them too; the markers of a window register them again.
+  for (TZEBbox* current : boxes()) {
     for (int p = 0; p < current->paragraphCount(); ++p) {
       const TZEBparag& paragraph = current->paragraph(p);
       for (int c = 0; c < paragraph.length(); ++c) {
@@ -176,8 +178,21 @@ void TZEBpage::collectPanels() {
 }
 
 bool TZEBpage::holdsBox(const TZEBbox& box) const {
-  const std::vector<TZEBbox*> boxes = allBoxes();
-  return std::find(boxes.begin(), boxes.end(), &box) != boxes.end();
+  const std::vector<TZEBbox*> all = boxes();
+  return std::find(all.begin(), all.end(), &box) != all.end();
+}
+
+void TZEBpage::setActiveBox(TZEBbox* box) {
+  if (box == nullptr || holdsBox(*box)) activeBox_ = box;
+}
+
+void TZEBpage::registerPanel(PanelRole role, const PagePanel& panel) {
+  if (panel.object != nullptr) addOnce(role == PanelRole::anchor ? anchors_ : previews_, panel);
+}
+
+void TZEBpage::unregisterPanel(PanelRole role, const TZEBoggetto& object) {
+  std::erase_if(role == PanelRole::anchor ? anchors_ : previews_,
+                [&](const PagePanel& panel) { return panel.object == &object; });
 }
 
 void TZEBpage::registerFrameSet(EmbeddedFrameSet& frames) {

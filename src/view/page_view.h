@@ -44,6 +44,9 @@ class PageOwner {
   // The page registers itself when it has loaded a text, and leaves when it is destroyed.
   virtual void pageLoaded(TZEBpage&) {}
   virtual void pageClosing(TZEBpage&) {}
+  // The metrics of the standard controls that size form fields and buttons, when the owner
+  // sets them for the whole program; none lets the page measure the control font.
+  virtual const ControlMetrics* controlMetrics() const { return nullptr; }
 };
 
 // The window a page is shown in: told when the box's extents or scroll positions change,
@@ -73,6 +76,10 @@ struct PagePanel {
   int paragraph = 0;
   int character = 0;
 };
+
+// The two lists of panels a page keeps: anchors (panel elements of subtype 14) and preview
+// panels (subtype 13), whose objects are followed when the page loads.
+enum class PanelRole { anchor, preview };
 
 class TZEBpage final : public BoxHost {
  public:
@@ -133,7 +140,12 @@ class TZEBpage final : public BoxHost {
   void Click();
 
   // The anchors: panel elements of subtype 14 in the page's boxes, table cells included.
+  // The page finds them itself when it loads (so that a page without windows has them too);
+  // the markers that show them register and leave again, each object listed once.
   const std::vector<PagePanel>& anchors() const { return anchors_; }
+  const std::vector<PagePanel>& previews() const { return previews_; }
+  void registerPanel(PanelRole role, const PagePanel& panel);
+  void unregisterPanel(PanelRole role, const TZEBoggetto& object);
 
   // Puts the caret at the anchor numbered n; false (with a warning when the page is not
   // read-only) when there is none.
@@ -146,9 +158,15 @@ class TZEBpage final : public BoxHost {
   bool FindNext(std::string_view text);
   // The box the caret is in (a table cell's box or the page's own); the search starts there.
   TZEBbox* ActiveBox() const { return activeBox_ != nullptr ? activeBox_ : box_.get(); }
+  // A box of the page (a cell's, after a click in it) becomes the one the search starts in;
+  // a box of another page is ignored.
+  void setActiveBox(TZEBbox* box);
 
   // Whether the box is the page's own or one of the table cells inside it.
   bool holdsBox(const TZEBbox& box) const;
+  // Every box of the page: its own, then the boxes of the table cells inside it, level by
+  // level (breadth first), the cells of one box in text order.
+  std::vector<TZEBbox*> boxes() const;
 
   // The frame sets of the page's floating objects (each registered once), and the frame of
   // that name in the first of them that has one.
@@ -177,8 +195,6 @@ class TZEBpage final : public BoxHost {
   void collectPanels();
   void forgetShown();
   TZEBtesto& showWorkingText(std::unique_ptr<TZEBtesto> working);
-  // Every box of the page: its own, then the cells of its tables, level by level.
-  std::vector<TZEBbox*> allBoxes() const;
   void applyScrollBarRule();
 
   TZEBset& set_;

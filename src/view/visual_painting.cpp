@@ -79,22 +79,6 @@ bool drawIcon(Canvas& canvas, const CanvasRect& area, std::string_view name) {
   return true;
 }
 
-void paintMarker(const VisualObject& object, Canvas& canvas, const CanvasRect& area, const ControlLook& look) {
-  if (!markerDrawn(object.object(), look.readOnly, look.anchorPreview)) return;
-  const auto spec = markerSpecOf(object.object());
-  if (area.width() > markerCaptionFromWidth) {
-    canvas.fillRect({area.left + markerCaptionLeft, area.top, area.right, area.bottom}, white);
-    canvas.setFont(controlFont(black, markerCaptionSize));
-    canvas.setTextBackground(TextBackground::clear, 0);
-    canvas.textOut(area.left + markerCaptionLeft, area.top, markerCaption(object.hint()));
-    canvas.fillRect({area.left, area.top, area.right, area.top + 1}, blue);
-  }
-  if (drawIcon(canvas, area, spec ? spec->icon : std::string_view())) return;
-  const CanvasRect square{area.left, area.top, area.left + markerIconSide, area.top + markerIconSide};
-  canvas.fillRect(square, systemColour::buttonFace);
-  canvas.frameRect(square, black);
-}
-
 void paintPictureOf(const TZEBoggetto& object, TZEBset& set, Canvas& canvas, const CanvasRect& area) {
   TZEBoggetto* pictureObject = object.ReferencedPicture();
   const TZEBpicture* picture = pictureObject != nullptr ? set.decodedPicture(*pictureObject) : nullptr;
@@ -152,26 +136,8 @@ void paintCombo(const FieldState& state, Canvas& canvas, const CanvasRect& area,
 }
 
 void paintCheck(const VisualObject& object, Canvas& canvas, const CanvasRect& area, const ControlMetrics& metrics) {
-  const bool radio = object.kind() == VisualKind::radioButton;
-  const int top = area.top + (area.height() - checkBoxSide) / 2;
-  const CanvasRect box{area.left, top, area.left + checkBoxSide, top + checkBoxSide};
-  canvas.fillRect(box, white);
-  bevel(canvas, box, true);
-  if (object.field().checked) {
-    if (radio) {
-      canvas.fillRect({box.left + 4, box.top + 4, box.left + 8, box.top + 8}, black);
-    } else {
-      // Three strokes of a tick.
-      for (int i = 0; i < 3; ++i)
-        canvas.fillRect({box.left + 3 + i, box.top + 5 + i, box.left + 4 + i, box.top + 8 + i}, black);
-      for (int i = 0; i < 4; ++i)
-        canvas.fillRect({box.left + 6 + i, box.top + 6 - i, box.left + 7 + i, box.top + 9 - i}, black);
-    }
-  }
-  const std::string caption = object.object().attribute(controlAttribute::caption);
-  if (caption.empty()) return;
-  const int x = area.left + (radio ? checkCaptionOffset : checkBoxSide + checkCaptionOffset);
-  write(canvas, x, area.top + (area.height() - metrics.lineHeight) / 2, caption);
+  paintCheckControl(object.object(), object.kind() == VisualKind::radioButton, object.field().checked, canvas, area,
+                    metrics);
 }
 
 void paintMultimedia(const VisualObject& object, Canvas& canvas, const CanvasRect& area, const ControlLook& look,
@@ -212,6 +178,46 @@ void paintMultimedia(const VisualObject& object, Canvas& canvas, const CanvasRec
 
 }  // namespace
 
+void paintMarker(const TZEBoggetto& object, std::string_view hint, Canvas& canvas, const CanvasRect& area,
+                 const ControlLook& look) {
+  if (!markerDrawn(object, look.readOnly, look.anchorPreview)) return;
+  const auto spec = markerSpecOf(object);
+  if (area.width() > markerCaptionFromWidth) {
+    canvas.fillRect({area.left + markerCaptionLeft, area.top, area.right, area.bottom}, white);
+    canvas.setFont(controlFont(black, markerCaptionSize));
+    canvas.setTextBackground(TextBackground::clear, 0);
+    canvas.textOut(area.left + markerCaptionLeft, area.top, markerCaption(hint));
+    canvas.fillRect({area.left, area.top, area.right, area.top + 1}, blue);
+  }
+  if (drawIcon(canvas, area, spec ? spec->icon : std::string_view())) return;
+  const CanvasRect square{area.left, area.top, area.left + markerIconSide, area.top + markerIconSide};
+  canvas.fillRect(square, systemColour::buttonFace);
+  canvas.frameRect(square, black);
+}
+
+void paintCheckControl(const TZEBoggetto& object, bool radio, bool checked, Canvas& canvas, const CanvasRect& area,
+                       const ControlMetrics& metrics, bool pressed) {
+  const int top = area.top + (area.height() - checkBoxSide) / 2;
+  const CanvasRect box{area.left, top, area.left + checkBoxSide, top + checkBoxSide};
+  canvas.fillRect(box, pressed ? systemColour::buttonFace : white);
+  bevel(canvas, box, true);
+  if (checked) {
+    if (radio) {
+      canvas.fillRect({box.left + 4, box.top + 4, box.left + 8, box.top + 8}, black);
+    } else {
+      // Three strokes of a tick.
+      for (int i = 0; i < 3; ++i)
+        canvas.fillRect({box.left + 3 + i, box.top + 5 + i, box.left + 4 + i, box.top + 8 + i}, black);
+      for (int i = 0; i < 4; ++i)
+        canvas.fillRect({box.left + 6 + i, box.top + 6 - i, box.left + 7 + i, box.top + 9 - i}, black);
+    }
+  }
+  const std::string caption = object.attribute(controlAttribute::caption);
+  if (caption.empty()) return;
+  const int x = area.left + (radio ? checkCaptionOffset : checkBoxSide + checkCaptionOffset);
+  write(canvas, x, area.top + (area.height() - metrics.lineHeight) / 2, caption);
+}
+
 void paintVisualObject(const VisualObject& object, Canvas& canvas, const CanvasRect& area, const ControlLook& look,
                        const ControlMetrics& metrics) {
   CanvasState state(canvas);
@@ -219,7 +225,7 @@ void paintVisualObject(const VisualObject& object, Canvas& canvas, const CanvasR
   TZEBset* set = object.object().Container();
   switch (object.kind()) {
     case VisualKind::marker:
-    case VisualKind::formStart: paintMarker(object, canvas, area, look); break;
+    case VisualKind::formStart: paintMarker(object.object(), object.hint(), canvas, area, look); break;
     case VisualKind::button:
       if (set != nullptr) paintButton(object, *set, canvas, area, metrics);
       break;

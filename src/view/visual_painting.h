@@ -3,11 +3,14 @@
 // drawn in place by the box's painting.
 #pragma once
 
+#include <string_view>
+
 #include "text/object_placement.h"
 #include "view/visual_size.h"
 
 namespace zeb {
 
+class TZEBoggetto;
 class TZEBpage;
 class VisualObject;
 
@@ -23,6 +26,15 @@ struct ControlLook {
 // their player bar or video area, independent frames as a sunken frame.
 void paintVisualObject(const VisualObject& object, Canvas& canvas, const CanvasRect& area, const ControlLook& look,
                        const ControlMetrics& metrics);
+
+// Draws a marker over the area by its rules (markerDrawn): its icon (a rectangle without
+// one) and, when wider than 36 pixels, the hint's caption beside it.
+void paintMarker(const TZEBoggetto& object, std::string_view hint, Canvas& canvas, const CanvasRect& area,
+                 const ControlLook& look);
+// Draws a check control (radio button or check box) in its state over the area; its box is
+// white inside except while the mouse button is down over it.
+void paintCheckControl(const TZEBoggetto& object, bool radio, bool checked, Canvas& canvas, const CanvasRect& area,
+                       const ControlMetrics& metrics, bool pressed = false);
 
 // The placement a page paints its boxes with: tables and pictures as the text engine draws
 // them, and every other control by paintVisualObject in the page's modes of the moment.

@@ -29,13 +29,6 @@ constexpr int standardListWidth = 121;
 constexpr int checkCaptionOffset = 14;
 constexpr int checkBoxSide = 12;
 
-namespace mediaSubtype {
-inline constexpr std::uint8_t audioLast = 2;
-inline constexpr std::uint8_t videoLast = 4;
-inline constexpr std::uint8_t customFirst = 6;
-inline constexpr std::uint8_t customLast = 7;
-}  // namespace mediaSubtype
-
 int clampedProduct(int a, int b) { return static_cast<int>(std::clamp<std::int64_t>(std::int64_t{a} * b, 0, maxSide)); }
 
 // The stored width and height, or those percents of what is offered.

@@ -2,6 +2,7 @@
 // object, the metrics of the program's standard controls and the room the line offers.
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 namespace zeb {
@@ -44,6 +45,15 @@ inline constexpr int playerWidth = 141;  // the media player's bar
 inline constexpr int playerHeight = 30;
 inline constexpr int imageWithoutSize = 100;  // a picture side not known or stored as 0
 }  // namespace controlSize
+
+// The subtypes of media objects: audio (1, 2) and video (3, 4) with a player, 5 a plain area,
+// custom objects (6, 7).
+namespace mediaSubtype {
+inline constexpr std::uint8_t audioLast = 2;
+inline constexpr std::uint8_t videoLast = 4;
+inline constexpr std::uint8_t customFirst = 6;
+inline constexpr std::uint8_t customLast = 7;
+}  // namespace mediaSubtype
 
 // The size of the control of an object. Tables and images size themselves in the text
 // engine (TableCells, PicturePlacement); they and objects without a control are 0 x 0 here.

@@ -55,7 +55,10 @@ class TestHost final : public BoxHost {
   int clientWidth() const override { return width; }
   int clientHeight() const override { return height; }
   void scrolled(TZEBbox&) override { ++scrolls; }
-  void leaveBox(TZEBbox&, LeaveDirection direction) override { left.push_back(direction); }
+  TZEBbox* leaveBox(TZEBbox&, LeaveDirection direction) override {
+    left.push_back(direction);
+    return nullptr;
+  }
   FrameSetLink* frameSet() const override { return frames; }
 
   int width = 200;

@@ -165,14 +165,46 @@ TEST_F(TableInBox, CaretMovesLeavingACellGoOnInTheNextCellOrAfterTheTable) {
   addTable();
   show(tag("") + "a" + cellsOf({"xy", "z"}) + "b", 300);
   TableCells& cells = table();
-  cells.leaveBox(*cells.cell(0, 0), LeaveDirection::forward);
+  EXPECT_EQ(cells.leaveBox(*cells.cell(0, 0), LeaveDirection::forward), cells.cell(0, 1));
   EXPECT_EQ(cells.cell(0, 1)->Caret().charIndex, 0);
-  cells.leaveBox(*cells.cell(0, 1), LeaveDirection::backward);
+  EXPECT_EQ(cells.leaveBox(*cells.cell(0, 1), LeaveDirection::backward), cells.cell(0, 0));
   EXPECT_EQ(cells.cell(0, 0)->Caret().charIndex, 2);
-  cells.leaveBox(*cells.cell(0, 1), LeaveDirection::forward);
+  EXPECT_EQ(cells.leaveBox(*cells.cell(0, 1), LeaveDirection::forward), box.get());
   EXPECT_EQ(box->Caret().charIndex, 2);  // after the table, before "b"
-  cells.leaveBox(*cells.cell(0, 0), LeaveDirection::backward);
+  EXPECT_EQ(cells.leaveBox(*cells.cell(0, 0), LeaveDirection::backward), box.get());
   EXPECT_EQ(box->Caret().charIndex, 1);
+}
+
+TEST_F(TableInBox, ACharacterMoveOntoATableEntersItsFirstOrLastCellAndTheKeysFollow) {
+  addTable();
+  show(tag("") + "a" + cellsOf({"xy", "z"}) + "b", 300);
+  TableCells& cells = table();
+  box->setReadOnly(false);
+  box->setAnimated(false);
+  for (const auto& cell : cells.cells()) {
+    cell->setReadOnly(false);
+    cell->setAnimated(false);
+  }
+  box->moveCaret(box->positionOf(0, 1));  // before the table
+  EXPECT_TRUE(box->keyDown({Key::right, 0}));
+  EXPECT_EQ(box->takeCaretHandover(), cells.cell(0, 0));
+  EXPECT_EQ(box->takeCaretHandover(), nullptr);  // told once
+  EXPECT_EQ(cells.cell(0, 0)->Caret().charIndex, 0);
+  // Moving on past the cell's end hands the caret to the next cell.
+  cells.cell(0, 0)->keyDown({Key::right, 0});
+  cells.cell(0, 0)->keyDown({Key::right, 0});
+  cells.cell(0, 0)->keyDown({Key::right, 0});
+  EXPECT_EQ(cells.cell(0, 0)->takeCaretHandover(), cells.cell(0, 1));
+  // From after the table, a move left enters the last cell at its end.
+  box->moveCaret(box->positionOf(0, 2));
+  box->keyDown({Key::left, 0});
+  EXPECT_EQ(box->takeCaretHandover(), cells.cell(0, 1));
+  EXPECT_EQ(cells.cell(0, 1)->Caret().charIndex, 1);
+  // Extending a selection passes over the table.
+  box->moveCaret(box->positionOf(0, 1));
+  box->keyDown({Key::right, modifier::shift});
+  EXPECT_EQ(box->takeCaretHandover(), nullptr);
+  EXPECT_EQ(box->Caret().charIndex, 2);
 }
 
 }  // namespace

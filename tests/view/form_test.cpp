@@ -4,6 +4,7 @@
 
 #include "document/container.h"
 #include "tests/support/test_platform.h"
+#include "tests/view/page_objects.h"
 #include "tools/zebmake/book_model.h"
 #include "view/form_fields.h"
 #include "view/form_submit.h"
@@ -13,14 +14,8 @@ namespace {
 
 class Forms : public ::testing::Test {
  protected:
-  // A form control of kind 20 with its subtype, name and attributes.
-  TZEBoggetto& field(std::uint8_t subtype, std::string_view name,
-                     std::initializer_list<std::pair<std::string_view, std::string_view>> attributes = {}) {
-    TZEBoggetto& object = zebmake::addObject(set, TOggettiHel::inputStat);
-    object.record().setU8(field::state, subtype);
-    object.setName(name);
-    for (const auto& [attribute, value] : attributes) object.setAttribute(attribute, value);
-    return object;
+  TZEBoggetto& field(std::uint8_t subtype, std::string_view name, testing::Attributes attributes = {}) {
+    return testing::addFormField(set, subtype, name, attributes);
   }
   TZEBoggetto& list(std::uint8_t subtype, std::string_view data) {
     TZEBoggetto& object = field(subtype, "colour");
@@ -28,17 +23,10 @@ class Forms : public ::testing::Test {
     return object;
   }
   TZEBoggetto& formStart(std::uint8_t method, std::string_view target) {
-    TZEBoggetto& object = zebmake::addObject(set, TOggettiHel::inizioForm);
-    object.record().setU8(field::state, method);
-    object.setName(target);
-    return object;
+    return testing::addFormStart(set, method, target);
   }
   TZEBoggetto& button(std::uint8_t action, std::string_view name = "", std::string_view value = "") {
-    TZEBoggetto& object = zebmake::addObject(set, TOggettiHel::bottoneCGI);
-    object.record().setU8(field::buttonFormAction, action);
-    object.setName(name);
-    if (!value.empty()) object.setAttribute("value", value);
-    return object;
+    return testing::addFormButton(set, action, name, value);
   }
   // The objects in text order with the state of each one's field control.
   std::vector<FormField> page(std::initializer_list<TZEBoggetto*> objects) {

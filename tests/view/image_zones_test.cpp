@@ -7,6 +7,7 @@
 #include "document/container.h"
 #include "document/page_object.h"
 #include "tests/support/test_platform.h"
+#include "tests/view/page_objects.h"
 #include "tools/zebmake/book_model.h"
 
 namespace zeb {
@@ -16,13 +17,7 @@ class Images : public ::testing::Test {
  protected:
   Images() { placement.Release(); }
   void setZone(int slot, std::uint32_t link, int left, int top, int width, int height) {
-    const int at = field::placementZones + field::zoneSize * slot;
-    placement.record().setU32(at, link);
-    placement.record().setI32(at + 4, 0);
-    placement.record().setI16(at + 8, static_cast<std::int16_t>(left));
-    placement.record().setI16(at + 10, static_cast<std::int16_t>(top));
-    placement.record().setI16(at + 12, static_cast<std::int16_t>(width));
-    placement.record().setI16(at + 14, static_cast<std::int16_t>(height));
+    testing::setZone(placement, slot, link, left, top, width, height);
   }
 
   testing::TestPlatform platform;

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "platform/windows1252.h"
 #include "shell/messages.h"
 #include "shell/qt/qt_texts.h"
 
@@ -104,6 +105,17 @@ Consent QtConfirmation::confirm(const ConfirmationRequest& request) {
   ConfirmationDialog dialog(request, parent_);
   dialog.exec();
   return dialog.consent();
+}
+
+bool confirmFormAddress(QWidget* parent, SettingsStore& settings, const std::string& bookPath,
+                        const std::string& address) {
+  StartRequest start;
+  start.how = StartRequest::How::address;
+  start.target = windows1252ToUtf8(address);
+  if (!asksBeforeStarting(settings, bookPath, start)) return true;
+  const Consent consent = QtConfirmation(parent).confirm({bookPath, start});
+  if (consent == Consent::always) allowAlways(settings, bookPath);
+  return consent != Consent::refused;
 }
 
 }  // namespace zeb::shell

@@ -10,6 +10,10 @@ class QCheckBox;
 class QLabel;
 class QPushButton;
 
+namespace zeb {
+class SettingsStore;
+}  // namespace zeb
+
 namespace zeb::shell {
 
 class ConfirmationDialog final : public QDialog {
@@ -40,5 +44,10 @@ class QtConfirmation final : public Confirmation {
  private:
   QWidget* parent_;
 };
+
+// Whether a form of the book may open the address (Windows-1252, as the book holds it):
+// asked with the dialog unless the book is always allowed, whose answer "always" keeps.
+bool confirmFormAddress(QWidget* parent, SettingsStore& settings, const std::string& bookPath,
+                        const std::string& address);
 
 }  // namespace zeb::shell

@@ -24,6 +24,7 @@
 #include "shell/qt/contents_sidebar.h"
 #include "shell/qt/qt_texts.h"
 #include "shell/qt/window_changes.h"
+#include "shell/qt/confirmation_dialog.h"
 #include "shell/settings_keys.h"
 #include "text/text_box.h"
 #include "texts/qt/window_texts.h"
@@ -118,6 +119,11 @@ TMainForm::~TMainForm() {
   linkDispatcher_.reset();
 }
 
+void TMainForm::setFormTransfer(FormTransfer* transfer) {
+  formTransfer_ = transfer;
+  if (editor_ != nullptr) editor_->setFormTransfer(transfer);
+}
+
 void TMainForm::setUpEditor() {
   editor_->setSaveOnExit(false);
   editor_->setAnimated(true);
@@ -128,6 +134,10 @@ void TMainForm::setUpEditor() {
   editor_->setLineStep(lineStep);
   editor_->setBarWidth(barWidth);
   editor_->setHintMoveToCreate(std::string(hintMoveToCreate));
+  editor_->confirmOpenAddress = [this](const std::string& address) {
+    TZEBset* set = editor_->LinkedZEBset();
+    return set != nullptr && shell::confirmFormAddress(this, *set->services().settings, set->ZEBFileName(), address);
+  };
   editor_->printOnClick = [this](TZEBbox& box) {
     if (print_) print_->printBox(box);
   };

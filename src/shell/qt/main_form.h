@@ -94,7 +94,7 @@ class TMainForm final : public QMainWindow, public shell::ReaderView {
   void setLinkDispatcher(std::unique_ptr<shell::LinkDispatcher> dispatcher);
   shell::SearchService* searchService() const { return search_.get(); }
   shell::PrintingService* printingService() const { return print_.get(); }
-  void setFormTransfer(FormTransfer* transfer) { formTransfer_ = transfer; }
+  void setFormTransfer(FormTransfer* transfer);
   FormTransfer* formTransfer() const { return formTransfer_; }
   // Told before and after mainZEBset is reset (separate page windows join here).
   shell::ContainerListeners& containerListeners() { return listeners_; }

@@ -13,6 +13,7 @@
 #include "view/frame_set_keys.h"
 #include "view/qt/frame_widget.h"
 #include "view/qt/page_widget.h"
+#include "view/qt/visual_control.h"
 #include "view/qt/qt_box_input.h"
 
 namespace zeb {
@@ -31,10 +32,17 @@ TZEBCustomFrameSet::~TZEBCustomFrameSet() {
   root_ = nullptr;
 }
 
+void TZEBCustomFrameSet::setAnchorPreview(bool preview) {
+  if (preview == anchorPreview_) return;
+  anchorPreview_ = preview;
+  for (PageWidget* page : ShownPages()) page->update();
+}
+
 void TZEBCustomFrameSet::setLinkedZEBset(TZEBset* set) {
   if (set == set_) return;
   if (set == nullptr) activeBox_ = nullptr;
   currentControl_ = nullptr;
+  currentVisual_ = nullptr;
   // The pages shown belong to the old container and measure with its cache.
   if (timer_) timer_->stop();
   timer_.reset();

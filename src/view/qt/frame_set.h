@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,11 +24,13 @@
 #include "view/page_history.h"
 #include "view/page_view.h"
 #include "view/qt/frame_panel.h"
-
+#include "view/visual_size.h"
 
 namespace zeb {
 
+class FormTransfer;
 class MeasurementCache;
+class TMyyVisual;
 class PageWidget;
 class Timer;
 class TZEBFrame;
@@ -97,7 +100,8 @@ class TZEBCustomFrameSet : public TZEBFramePanel,
   bool ActivePreview() const override { return activePreview_; }
   void setActivePreview(bool active) { activePreview_ = active; }
   bool AnchorPreview() const { return anchorPreview_; }
-  void setAnchorPreview(bool preview) { anchorPreview_ = preview; }
+  // A change repaints the pages shown: anchors show or hide.
+  void setAnchorPreview(bool preview);
   // searchWholeWords and searchMatchCase bits, for the search window.
   int SearchOptions() const override { return searchOptions_; }
   void setSearchOptions(int options) { searchOptions_ = options; }
@@ -160,8 +164,26 @@ class TZEBCustomFrameSet : public TZEBFramePanel,
   // Print-on-click: called with the box to print when a followed link asks for it.
   std::function<void(TZEBbox&)> printOnClick;
 
+  // --- Forms and controls, as the owner sets them up.
+  // Where forms of methods 2 and 4 send their data; none sends nothing. Not owned.
+  FormTransfer* formTransfer() const { return formTransfer_; }
+  void setFormTransfer(FormTransfer* transfer) { formTransfer_ = transfer; }
+  // Asks before a form opens an address that is neither a web page nor a mail address
+  // (true: open it); unset, such addresses are not opened.
+  std::function<bool(const std::string& address)> confirmOpenAddress;
+  // The metrics of the standard controls for the whole program, which size form fields and
+  // buttons of the pages shown from then on; unset, each page measures the control font.
+  void setControlMetrics(const ControlMetrics& metrics) { controlMetrics_ = metrics; }
+  const ControlMetrics* controlMetrics() const override { return controlMetrics_ ? &*controlMetrics_ : nullptr; }
+
   // --- Notifications from boxes, pages and frames.
   void SetCurrentControl(TZEBbox& box) override;
+  // A visual object becomes the current control (a right click on it): CopySelection copies
+  // it, and the box that holds it is the box acted on, which OnSelectionChange names.
+  void SetCurrentControl(TMyyVisual& control);
+  TMyyVisual* currentVisual() const;
+  // Raises OnProperties: a visual object was double-clicked.
+  void Properties(QObject* control) { emit OnProperties(control); }
   void SetActiveBox(TZEBbox& box) override;
   void ClickFrame(TZEBFrame* frame);
   // The hint of a visual object's book object, as OnGetHint gives it.
@@ -264,6 +286,7 @@ class TZEBCustomFrameSet : public TZEBFramePanel,
   TZEBFrame* root_ = nullptr;
   std::vector<TZEBpage*> registry_;
   TZEBbox* currentControl_ = nullptr;
+  QPointer<TMyyVisual> currentVisual_;
   TZEBbox* activeBox_ = nullptr;
   TZEBoggetto* remembered_ = nullptr;
   QPointer<TZEBFrame> clickedFrame_;
@@ -271,6 +294,8 @@ class TZEBCustomFrameSet : public TZEBFramePanel,
   PageHistory history_;
   std::array<QPointer<QMenu>, framePopupCount> popups_;
   std::string hintMoveToCreate_;
+  FormTransfer* formTransfer_ = nullptr;
+  std::optional<ControlMetrics> controlMetrics_;
   std::string floatingName_;
   std::int32_t pageNumber_ = -2;
   int searchOptions_ = 0;

@@ -8,6 +8,7 @@
 #include "view/qt/frame_widget.h"
 #include "view/qt/page_widget.h"
 #include "view/qt/small_controls.h"
+#include "view/qt/visual_control.h"
 
 namespace zeb {
 
@@ -51,13 +52,18 @@ TZEBTextAttributes* TZEBCustomFrameSet::CurrentTextAttributes() const {
 }
 
 void TZEBCustomFrameSet::CopySelection() {
-  if (currentControl_ != nullptr) currentControl_->CopySelection();
+  if (currentVisual_ != nullptr)
+    currentVisual_->CopyObject();
+  else if (currentControl_ != nullptr)
+    currentControl_->CopySelection();
 }
 
 bool TZEBCustomFrameSet::findIn(TZEBbox* box, std::string_view text, bool fromSelection) {
   TZEBpage* page = pageHolding(registry_, box);
   if (page == nullptr) return false;
   if (!fromSelection) box->ClearSelection();
+  // The search starts in the box chosen, a table cell's too.
+  page->setActiveBox(box);
   page->StartSearch(fromSelection);
   return page->FindNext(text);
 }
@@ -82,7 +88,16 @@ std::vector<PageWidget*> TZEBCustomFrameSet::ShownPages() const {
 
 void TZEBCustomFrameSet::SetCurrentControl(TZEBbox& box) {
   currentControl_ = &box;
+  currentVisual_ = nullptr;
   emit OnSelectionChange(&box);
+}
+
+TMyyVisual* TZEBCustomFrameSet::currentVisual() const { return currentVisual_; }
+
+void TZEBCustomFrameSet::SetCurrentControl(TMyyVisual& control) {
+  currentControl_ = &control.box();
+  currentVisual_ = &control;
+  emit OnSelectionChange(currentControl_);
 }
 
 void TZEBCustomFrameSet::SetActiveBox(TZEBbox& box) {
@@ -133,7 +148,10 @@ void TZEBCustomFrameSet::pageLoaded(TZEBpage& page) {
 
 void TZEBCustomFrameSet::pageClosing(TZEBpage& page) {
   std::erase(registry_, &page);
-  if (currentControl_ != nullptr && page.holdsBox(*currentControl_)) currentControl_ = nullptr;
+  if (currentControl_ != nullptr && page.holdsBox(*currentControl_)) {
+    currentControl_ = nullptr;
+    currentVisual_ = nullptr;
+  }
   if (activeBox_ != nullptr && page.holdsBox(*activeBox_)) activeBox_ = nullptr;
   // The object remembered from a click may be one of the page's working copies.
   remembered_ = nullptr;

@@ -15,6 +15,7 @@
 #include "view/qt/frame_set.h"
 #include "view/qt/frame_widget.h"
 #include "view/qt/page_widget.h"
+#include "view/qt/visual_control.h"
 #include "view/timed_link.h"
 
 namespace zeb {
@@ -52,6 +53,7 @@ void TZEBCustomFrameSet::showPage(std::int32_t page, bool rebuild) {
 
 void TZEBCustomFrameSet::forgetControls() {
   currentControl_ = nullptr;
+  currentVisual_ = nullptr;
   activeBox_ = nullptr;
 }
 
@@ -274,6 +276,7 @@ void TZEBCustomFrameSet::ClearView() {
   setMainPageNumber(-1);
   history_.clear();
   currentControl_ = nullptr;
+  currentVisual_ = nullptr;
 }
 
 void TZEBCustomFrameSet::PostReload(std::int32_t page) {

@@ -17,6 +17,7 @@
 #include "text/measurement_cache.h"
 #include "text/text_box.h"
 #include "view/page_painting.h"
+#include "view/qt/page_controls.h"
 #include "view/qt/text_box_widget.h"
 
 namespace zeb {
@@ -60,6 +61,7 @@ PageWidget::~PageWidget() {
 }
 
 void PageWidget::dropViewport() {
+  controls_.reset();
   delete viewport_;
   viewport_ = nullptr;
 }
@@ -88,13 +90,16 @@ void PageWidget::load(const std::function<void()>& showText) {
   showText();
   if (TZEBbox* box = page_->TextBox()) {
     viewport_ = new TextBoxWidget(*box, this);
-    viewport_->setObjectPlacement(&page_->objectPlacement());
     viewport_->setOwnPopupMenu(ownMenu_);
     connect(viewport_, &TextBoxWidget::popupRequested, this, &PageWidget::popupRequested);
+    controls_ = std::make_unique<PageControls>(*page_, *viewport_);
+    viewport_->setObjectPlacement(&controls_->placement());
+    controls_->build();
     viewport_->show();
   }
   loading_ = false;
   arrange();
+  placeControls();
 }
 
 void PageWidget::leave(bool keepEdits) {
@@ -112,10 +117,18 @@ void PageWidget::setOwnPopupMenu(QMenu* menu) {
 
 void PageWidget::setReadOnly(bool readOnly) {
   page_->setReadOnly(readOnly);
+  if (controls_) controls_->setReadOnly(readOnly);
   arrange();
 }
 
-void PageWidget::setAnimated(bool animated) { page_->setAnimated(animated); }
+void PageWidget::setAnimated(bool animated) {
+  page_->setAnimated(animated);
+  if (controls_) controls_->setAnimated(animated);
+}
+
+void PageWidget::placeControls() {
+  if (controls_ && viewport_ != nullptr) controls_->place(viewport_->origin());
+}
 
 void PageWidget::setScrollBarMode(int mode) {
   page_->setScrollBarMode(mode);
@@ -201,6 +214,7 @@ void PageWidget::syncBars() {
   horizontal_->setPageStep(std::max(1, client_.width()));
   horizontal_->setValue(barValue(window.left));
   if (viewport_ != nullptr) viewport_->setOrigin(QPoint(barValue(window.left), barValue(window.top)));
+  placeControls();
 }
 
 void PageWidget::barsMoved() {

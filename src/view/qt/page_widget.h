@@ -18,6 +18,7 @@ class QScrollBar;
 namespace zeb {
 
 class MeasurementCache;
+class PageControls;
 class TextBoxWidget;
 class TZEBset;
 class TZEBtesto;
@@ -58,6 +59,11 @@ class PageWidget : public QWidget, public PageWindow {
   // Scrolls the page's view (keys of the frame set).
   void scrollBy(int dx, int dy);
 
+  // The controls of the page's objects (none before a text is shown).
+  PageControls* controls() const { return controls_.get(); }
+  // Puts the controls where layout put their objects, in the view's scroll position.
+  void placeControls();
+
   // The window of the text box (none before a text is shown) and the bars.
   TextBoxWidget* viewport() const { return viewport_; }
   QScrollBar* verticalBar() const { return vertical_; }
@@ -90,6 +96,7 @@ class PageWidget : public QWidget, public PageWindow {
   int pixelsPerInch_;
   QPointer<QMenu> ownMenu_;
   TextBoxWidget* viewport_ = nullptr;
+  std::unique_ptr<PageControls> controls_;
   QScrollBar* vertical_;
   QScrollBar* horizontal_;
   QRect client_;

@@ -11,8 +11,11 @@
 #include "platform/windows1252.h"
 #include "text/box_painting.h"
 #include "text/measurement_cache.h"
-#include "view/qt/qt_box_input.h"
+#include "text/nested_boxes.h"
+#include "text/paragraph.h"
+#include "text/table_cells.h"
 #include "text/text_box.h"
+#include "view/qt/qt_box_input.h"
 
 namespace zeb {
 namespace {
@@ -26,9 +29,58 @@ std::vector<std::string> localFiles(const QMimeData* data) {
   return paths;
 }
 
+// The event at a point of the box it goes to.
+MouseEvent at(MouseEvent event, QPoint point) {
+  event.x = point.x();
+  event.y = point.y();
+  return event;
+}
+
+bool holdsCell(const TZEBbox& box, const TZEBbox& wanted, int depth) {
+  if (&box == &wanted) return true;
+  if (depth >= limits::maxTableNesting) return false;
+  for (const auto& paragraph : box.Paragraphs()) {
+    for (const EmbeddedRef& ref : paragraph->Objects) {
+      const TableCells* table = ref.visual != nullptr ? ref.visual->tableCells() : nullptr;
+      if (table == nullptr) continue;
+      for (const auto& cell : table->cells())
+        if (cell && holdsCell(*cell, wanted, depth + 1)) return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace
 
-TextBoxWidget::TextBoxWidget(TZEBbox& box, QWidget* parent) : QWidget(parent), box_(&box) {
+// A table cell shown through the window of the box around it: its coordinates are the
+// window's box coordinates less the cell's offset in that box.
+class TextBoxWidget::CellSurface final : public BoxSurface {
+ public:
+  CellSurface(TextBoxWidget& window, TZEBbox& cell) : window_(window), cell_(cell) {}
+  TZEBbox& cell() const { return cell_; }
+
+  void invalidate(const CanvasRect& area) override { window_.invalidate(outer(area)); }
+  void setMouseCursor(MouseCursor cursor) override { window_.setMouseCursor(cursor); }
+  void hintChanged(std::string_view hint) override { window_.hintChanged(hint); }
+  bool hasFocus() const override { return window_.hasFocus() && &window_.inputBox() == &cell_; }
+  bool canFocus() const override { return window_.canFocus(); }
+  void takeFocus() override { window_.takeFocus(); }
+  void showPopup(PopupMenuChoice choice, int x, int y) override {
+    const BoxOffset offset = offsetInOutermostBox(cell_);
+    window_.showPopup(choice, x + offset.x, y + offset.y);
+  }
+
+ private:
+  CanvasRect outer(const CanvasRect& area) const {
+    const BoxOffset offset = offsetInOutermostBox(cell_);
+    return area.translated(offset.x, offset.y);
+  }
+
+  TextBoxWidget& window_;
+  TZEBbox& cell_;
+};
+
+TextBoxWidget::TextBoxWidget(TZEBbox& box, QWidget* parent) : QWidget(parent), box_(&box), inputBox_(&box) {
   setAttribute(Qt::WA_OpaquePaintEvent);  // painting covers everything: no erasing first
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);
@@ -39,6 +91,34 @@ TextBoxWidget::TextBoxWidget(TZEBbox& box, QWidget* parent) : QWidget(parent), b
 
 TextBoxWidget::~TextBoxWidget() {
   if (box_->surface() == this) box_->setSurface(nullptr);
+  // Cells freed since they were attached are not touched.
+  for (const auto& surface : cellSurfaces_)
+    if (holds(surface->cell()) && surface->cell().surface() == surface.get()) surface->cell().setSurface(nullptr);
+}
+
+bool TextBoxWidget::holds(const TZEBbox& box) const { return holdsCell(*box_, box, 0); }
+
+void TextBoxWidget::attach(TZEBbox& cell) {
+  if (&cell == box_) return;
+  for (const auto& surface : cellSurfaces_) {
+    if (&surface->cell() == &cell) {
+      cell.setSurface(surface.get());
+      return;
+    }
+  }
+  // Surfaces of cells that are gone are dropped.
+  std::erase_if(cellSurfaces_, [this](const auto& surface) { return !holds(surface->cell()); });
+  cellSurfaces_.push_back(std::make_unique<CellSurface>(*this, cell));
+  cell.setSurface(cellSurfaces_.back().get());
+}
+
+TZEBbox& TextBoxWidget::routeTo(QPoint widgetPoint, QPoint& boxPoint) {
+  const QPoint point = toBox(widgetPoint);
+  const BoxPoint inner = innermostBoxAt(*box_, point.x(), point.y());
+  TZEBbox& target = inner.box != nullptr ? *inner.box : *box_;
+  boxPoint = inner.box != nullptr ? QPoint(inner.x, inner.y) : point;
+  attach(target);
+  return target;
 }
 
 void TextBoxWidget::setOwnPopupMenu(QMenu* menu) { ownMenu_ = menu; }
@@ -83,18 +163,53 @@ void TextBoxWidget::paintEvent(QPaintEvent* event) {
   paintBox(*box_, canvas, placement_);
 }
 
-void TextBoxWidget::mousePressEvent(QMouseEvent* event) { box_->mouseDown(boxMouseEvent(*event, false, origin_)); }
+void TextBoxWidget::mousePressEvent(QMouseEvent* event) { mouseDoubleClickOrPress(*event, false); }
 
-void TextBoxWidget::mouseDoubleClickEvent(QMouseEvent* event) {
-  box_->mouseDown(boxMouseEvent(*event, true, origin_));
+void TextBoxWidget::mouseDoubleClickEvent(QMouseEvent* event) { mouseDoubleClickOrPress(*event, true); }
+
+void TextBoxWidget::mouseDoubleClickOrPress(QMouseEvent& event, bool doubleClick) {
+  QPoint point;
+  TZEBbox& target = routeTo(event.position().toPoint(), point);
+  pressedBox_ = &target;
+  inputBox_ = &target;
+  // The box pressed is the one whose selection and search count from now on.
+  target.mouseDown(at(boxMouseEvent(event, doubleClick), point));
 }
 
-void TextBoxWidget::mouseMoveEvent(QMouseEvent* event) { box_->mouseMove(boxMoveEvent(*event, origin_)); }
+void TextBoxWidget::mouseMoveEvent(QMouseEvent* event) {
+  if (pressedBox_ != nullptr && event->buttons() != Qt::NoButton && holds(*pressedBox_)) {
+    // A drag stays with the box pressed, in its coordinates.
+    const BoxOffset offset = offsetInOutermostBox(*pressedBox_);
+    const QPoint point = toBox(event->position().toPoint()) - QPoint(offset.x, offset.y);
+    pressedBox_->mouseMove(at(boxMoveEvent(*event), point));
+    return;
+  }
+  QPoint point;
+  TZEBbox& target = routeTo(event->position().toPoint(), point);
+  target.mouseMove(at(boxMoveEvent(*event), point));
+}
 
-void TextBoxWidget::mouseReleaseEvent(QMouseEvent* event) { box_->mouseUp(boxMouseEvent(*event, false, origin_)); }
+void TextBoxWidget::mouseReleaseEvent(QMouseEvent* event) {
+  TZEBbox* target = pressedBox_ != nullptr && holds(*pressedBox_) ? pressedBox_ : box_;
+  pressedBox_ = nullptr;
+  const BoxOffset offset = target == box_ ? BoxOffset{} : offsetInOutermostBox(*target);
+  const QPoint point = toBox(event->position().toPoint()) - QPoint(offset.x, offset.y);
+  target->mouseUp(at(boxMouseEvent(*event), point));
+}
 
 void TextBoxWidget::keyPressEvent(QKeyEvent* event) {
-  if (box_->keyDown(boxKeyEvent(*event)))
+  if (!holds(*inputBox_)) inputBox_ = box_;
+  TZEBbox& target = *inputBox_;
+  const bool handled = target.keyDown(boxKeyEvent(*event));
+  // The caret went into a cell or out of one: the next keys follow it.
+  if (TZEBbox* next = target.takeCaretHandover(); next != nullptr && holds(*next)) {
+    // One caret shows: the box left still thought it had the keys.
+    target.hideCaret();
+    inputBox_ = next;
+    attach(*next);
+    next->showCaret();
+  }
+  if (handled)
     event->accept();
   else
     QWidget::keyPressEvent(event);

@@ -1,10 +1,14 @@
 // TextBoxWidget: the window of a text box. It forwards its input to the box, paints the box
 // through a QtCanvas, and shows the cursor, hint and popup menus the box asks for. As the
-// viewport of a page it shows the box from a scroll origin.
+// viewport of a page it shows the box from a scroll origin. The mouse reaches the innermost
+// box under it (a table cell's), keys the box the caret is in; such a cell is shown through
+// this window too.
 #pragma once
 
 #include <QPointer>
 #include <QWidget>
+#include <memory>
+#include <vector>
 
 #include "text/box_surface.h"
 
@@ -25,6 +29,8 @@ class TextBoxWidget : public QWidget, public BoxSurface {
   ~TextBoxWidget() override;
 
   TZEBbox& box() const { return *box_; }
+  // The box the keys go to: the box itself, or the table cell the caret was put in.
+  TZEBbox& inputBox() const { return *inputBox_; }
   // Where painting puts embedded objects; by default they are drawn on the canvas.
   void setObjectPlacement(ObjectPlacement* placement) { placement_ = placement; }
   // The box's own popup menu (the page's); not owned.
@@ -65,7 +71,20 @@ class TextBoxWidget : public QWidget, public BoxSurface {
   void dropEvent(QDropEvent* event) override;
 
  private:
+  class CellSurface;
+  // The box under the point (the innermost one) and the point in its coordinates; a cell
+  // gets this window as its surface.
+  TZEBbox& routeTo(QPoint widgetPoint, QPoint& boxPoint);
+  void attach(TZEBbox& cell);
+  void mouseDoubleClickOrPress(QMouseEvent& event, bool doubleClick);
+  // Whether the box is this window's box or one of the cells inside it.
+  bool holds(const TZEBbox& box) const;
+
   TZEBbox* box_;
+  TZEBbox* inputBox_;
+  // The box a press went to: its moves and release go there too.
+  TZEBbox* pressedBox_ = nullptr;
+  std::vector<std::unique_ptr<CellSurface>> cellSurfaces_;
   // Box coordinates of a point of the widget.
   QPoint toBox(QPoint point) const { return point + origin_; }
 

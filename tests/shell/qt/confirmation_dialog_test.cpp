@@ -3,12 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "platform/headless/memory_settings_store.h"
 
 namespace zeb::shell {
 namespace {
@@ -65,6 +70,33 @@ TEST(ConfirmationDialogTest, AllowOnceAlwaysOrRefuse) {
             Consent::refused);
   EXPECT_EQ(answer(windowsProgram, [](ConfirmationDialog& d) { QTest::keyClick(&d, Qt::Key_Return); }),
             Consent::refused);
+}
+
+// Answers the next dialog that shows: "always" and "Allow", or "Refuse".
+void answerNextDialog(bool allowAlways) {
+  QTimer::singleShot(0, [allowAlways] {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      auto* dialog = qobject_cast<ConfirmationDialog*>(widget);
+      if (dialog == nullptr || !dialog->isVisible()) continue;
+      dialog->findChild<QCheckBox*>("CAlways")->setChecked(allowAlways);
+      dialog->findChild<QPushButton*>(allowAlways ? "BAllow" : "BRefuse")->click();
+    }
+  });
+}
+
+TEST(ConfirmationDialogTest, AFormAddressAsksUntilTheBookIsAlwaysAllowed) {
+  const std::filesystem::path book = std::filesystem::temp_directory_path() / "form_address_book.zeb";
+  std::ofstream(book) << "book";
+  MemorySettingsStore settings;
+  answerNextDialog(false);
+  EXPECT_FALSE(confirmFormAddress(nullptr, settings, book.string(), "file:///bin/sh?a=1&"));
+  answerNextDialog(true);
+  EXPECT_TRUE(confirmFormAddress(nullptr, settings, book.string(), "file:///bin/sh?a=1&"));
+  // Now without a question: a dialog would be refused.
+  answerNextDialog(false);
+  EXPECT_TRUE(confirmFormAddress(nullptr, settings, book.string(), "ftp://example.org/x?"));
+  QApplication::processEvents();
+  std::filesystem::remove(book);
 }
 
 }  // namespace
