@@ -12,7 +12,8 @@ const std::vector<const std::vector<zeb::tool::Command>*>& commandGroups() {
   static const std::vector<const std::vector<zeb::tool::Command>*> groups = {
       &zeb::tool::bookCommands(), &zeb::tool::serviceCommands(), &zeb::tool::exportCommands(),
       &zeb::tool::transferCommands(), &zeb::tool::shellCommands(), &zeb::tool::contentsCommands(),
-      &zeb::tool::frameCommands(), &zeb::tool::renderCommands(), &zeb::tool::layoutCommands(), &zeb::tool::printCommands()};
+      &zeb::tool::frameCommands(), &zeb::tool::renderCommands(), &zeb::tool::layoutCommands(), &zeb::tool::formCommands(),
+      &zeb::tool::printCommands()};
   return groups;
 }
 

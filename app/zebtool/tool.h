@@ -71,6 +71,7 @@ const std::vector<Command>& shellCommands();
 const std::vector<Command>& contentsCommands();
 const std::vector<Command>& frameCommands();
 const std::vector<Command>& layoutCommands();
+const std::vector<Command>& formCommands();
 // Only in builds with the Qt front; empty otherwise.
 const std::vector<Command>& renderCommands();
 const std::vector<Command>& printCommands();

@@ -14,6 +14,7 @@
 #include "text/table_cells.h"
 #include "text/text_box.h"
 #include "view/messages.h"
+#include "view/page_objects.h"
 #include "view/page_view.h"
 #include "view/qt/form_controls.h"
 #include "view/qt/image_control.h"
@@ -25,22 +26,6 @@
 
 namespace zeb {
 namespace {
-
-// Objects in text order: each paragraph's objects, a table's cells where the table stands.
-// Tables in tables are walked as deep as they are read.
-template <typename Visit>
-void walkObjects(TZEBbox& box, const Visit& visit, int depth = 0) {
-  for (int p = 0; p < box.paragraphCount(); ++p) {
-    for (const EmbeddedRef& ref : box.paragraph(p).Objects) {
-      if (ref.object == nullptr || ref.visual == nullptr) continue;
-      visit(box, *ref.object, *ref.visual);
-      TableCells* table = ref.visual->tableCells();
-      if (table == nullptr || depth >= limits::maxTableNesting) continue;
-      for (const auto& cell : table->cells())
-        if (cell) walkObjects(*cell, visit, depth + 1);
-    }
-  }
-}
 
 // A state for objects whose control holds none (pictures).
 const FieldState noField;
@@ -155,7 +140,7 @@ std::vector<FormField> PageControls::formFields() const {
   std::vector<FormField> fields;
   TZEBbox* box = page_.TextBox();
   if (box == nullptr) return fields;
-  walkObjects(*box, [&](TZEBbox&, TZEBoggetto& object, EmbeddedObject& sizing) {
+  forEachObject(*box, [&](TZEBbox&, TZEBoggetto& object, EmbeddedObject& sizing) {
     const FieldState* state = nullptr;
     if (controlOf(sizing) != nullptr) {
       auto* visual = dynamic_cast<VisualObject*>(&sizing);
