@@ -55,6 +55,9 @@ class Grid final : public zeb::TableCellSizer {
   void place(int row, int column, const zeb::CanvasRect& bounds) override {
     at(row, column).setBounds(bounds.left, bounds.top, bounds.width(), bounds.height());
   }
+  void comingRow(int row, int rowsAhead) override {
+    for (int column = 0; column < columns; ++column) at(row, column).prefetchForLayout(rowsAhead);
+  }
 
  private:
   zeb::TZEBbox& at(int row, int column) { return *cells_[static_cast<std::size_t>(row * columns + column)]; }

@@ -115,6 +115,21 @@ void TZEBbox::FitHosted(int left, int top) {
   endUpdate();
 }
 
+void TZEBbox::prefetchForLayout(int step) const {
+  if (step >= 2) {
+    const char* box = reinterpret_cast<const char*>(this);
+    for (std::size_t offset = 0; offset < sizeof(TZEBbox); offset += 64) __builtin_prefetch(box + offset);
+    return;
+  }
+  if (paragraphs_.empty()) return;
+  const TZEBparag& first = *paragraphs_.front();
+  const char* paragraph = reinterpret_cast<const char*>(&first);
+  for (std::size_t offset = 0; offset < sizeof(TZEBparag); offset += 64) __builtin_prefetch(paragraph + offset);
+  __builtin_prefetch(first.Cells.data());
+  __builtin_prefetch(first.Text.data());
+  __builtin_prefetch(first.Lines.data(), 1);
+}
+
 void TZEBbox::refreshPositions() {
   caret_.setPosition(positionOf(Caret().paragraphIndex, Caret().charIndex));
   selStart_ = positionOf(selStart_.paragraphIndex, selStart_.charIndex);

@@ -25,6 +25,10 @@ class TableCells::Sizer final : public TableCellSizer {
   void place(int row, int column, const CanvasRect& bounds) override {
     table_.cell(row, column)->setBounds(bounds.left, bounds.top, bounds.width(), bounds.height());
   }
+  void comingRow(int row, int rowsAhead) override {
+    for (int column = 0; column < table_.columns(); ++column)
+      if (const TZEBbox* cell = table_.cell(row, column)) cell->prefetchForLayout(rowsAhead);
+  }
 
  private:
   TableCells& table_;

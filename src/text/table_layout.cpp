@@ -53,6 +53,11 @@ class CellStates {
     return widest;
   }
   TableCellSizer& sizer() { return sizer_; }
+  // Tells the sizer of the rows one and two ahead of the row about to be laid out.
+  void approach(int row, int rows) {
+    for (int ahead = 1; ahead <= 2; ++ahead)
+      if (row + ahead < rows) sizer_.comingRow(row + ahead, ahead);
+  }
 
  private:
   struct State {
@@ -119,6 +124,7 @@ void placeRows(CellStates& cells, int rows, int columns, std::int64_t spacing, T
   std::int64_t y = spacing;
   std::int64_t x = spacing;
   for (int r = 0; r < rows; ++r) {
+    cells.approach(r, rows);
     prepareRow(r);
     int height = 0;
     for (int c = 0; c < columns; ++c) height = std::max(height, cells.size(r, c).height);
@@ -201,6 +207,7 @@ TableGeometry layOutTable(const TableDescription& table, int tableWidth, TableCe
   // Cells are visited row by row: a row's cells lie together in memory.
   auto giveEveryCell = [&](const std::vector<int>& widths) {
     for (int r = 0; r < rows; ++r) {
+      cells.approach(r, rows);
       for (int c = 0; c < columns; ++c)
         if (widths[static_cast<std::size_t>(c)] >= 0) cells.give(r, c, widths[static_cast<std::size_t>(c)]);
     }

@@ -82,6 +82,9 @@ class TableCellSizer {
   virtual ~TableCellSizer() = default;
   virtual Size layOut(int row, int column, int width) = 0;
   virtual void place(int row, int column, const CanvasRect& bounds) = 0;
+  // A row the layout will reach soon: the sizer may ask for its cells' memory ahead, in
+  // steps (a cell's box for the row after next, what the box points to for the next).
+  virtual void comingRow(int /*row*/, int /*rowsAhead*/) {}
 };
 
 struct TableGeometry {

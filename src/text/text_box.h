@@ -158,6 +158,9 @@ class TZEBbox {
   void Resize(int width, int height);
   // Lays a hosted box out again and gives it the size of its content at the position.
   void FitHosted(int left, int top);
+  // Asks for the box's memory ahead of a layout: step 2 the box itself, step 1 its list of
+  // paragraphs and the first paragraph's parts.
+  void prefetchForLayout(int step) const;
 
   // A position with the coordinates of its character (the caret's, a hit's).
   TextPos positionOf(int paragraphIndex, int charIndex) const;
