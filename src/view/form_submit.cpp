@@ -3,6 +3,7 @@
 
 #include "document/book_object.h"
 #include "text/markup_values.h"
+#include "transfer/form_transfer.h"
 #include "view/messages.h"
 #include "view/visual_kinds.h"
 
@@ -156,8 +157,7 @@ FormSubmission formSubmission(const TZEBoggetto* formStart, std::string data, bo
     case formMethod::webRequest: submission.route = FormSubmission::Route::webRequest; break;
     case formMethod::mail:
       submission.route = FormSubmission::Route::mail;
-      submission.subject = std::string(messages::formMailSubject) + std::string(bookFileName) +
-                           std::string(messages::formMailSubjectEnd);
+      submission.subject = formMailSubject(bookFileName);
       break;
     default: return FormSubmission{};
   }

@@ -64,7 +64,8 @@ std::string formData(std::span<const FormField> run, const TZEBoggetto& button, 
 // Where a submit's data goes (in read-only mode, with a form start that has a target):
 // method 1 opens target "?" data with the desktop; method 2 sends the data to the target in
 // the background; method 4 mails it to the target, with the subject "Email from: (" + the
-// book's file name + ")". Anything else sends nothing.
+// book's file name (without its folders, as the mail transfer names it) + ")". Anything
+// else sends nothing.
 struct FormSubmission {
   enum class Route { none, openAddress, webRequest, mail };
   Route route = Route::none;

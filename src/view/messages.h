@@ -21,9 +21,6 @@ inline constexpr std::string_view targetAlignMustDiffer = "L'allineamento del ta
 inline constexpr std::string_view targetAlignMustBeSide = "TargetControl's align must be left, right, top or bottom";
 
 // Visual page objects.
-// The subject of a form sent by e-mail: this, the book's file name, and ")".
-inline constexpr std::string_view formMailSubject = "Email from: (";
-inline constexpr std::string_view formMailSubjectEnd = ")";
 // An image's hint in authoring mode: its name, this line, then its description.
 inline constexpr std::string_view imageHintRule = "\r\n----------\r\n";
 // A control bound to its object before it knows its frame set.
