@@ -103,6 +103,9 @@ int main(int argc, char** argv) {
       if (mailSettings) mailSettings->exec();
     });
     window.setFormTransfer(&formTransfers);
+    window.setEmailSettings([mailSettings] {
+      if (mailSettings) mailSettings->exec();
+    });
     window.setSearchService(std::make_unique<zeb::shell::MainWindowSearch>(window));
     window.setPrintingService(std::make_unique<zeb::shell::MainWindowPrinting>(window));
     window.setLinkDispatcher(std::make_unique<zeb::shell::MainWindowLinks>(window));

@@ -78,6 +78,7 @@ std::string mainWindowTable() {
   caption("Alberoindice1", "Contents &tree");
 
   caption("Opzioni1", "&Tools");
+  caption("Opzioniemail1", "&Email options...");
   caption("Opzioniprogramma1", "Program &options...");
   caption("Skin1", "&Skin");
 

@@ -124,6 +124,16 @@ void TMainForm::setFormTransfer(FormTransfer* transfer) {
   if (editor_ != nullptr) editor_->setFormTransfer(transfer);
 }
 
+void TMainForm::setEmailSettings(std::function<void()> show) {
+  emailSettings_ = std::move(show);
+  item("Opzioniemail1")->setVisible(emailSettings_ != nullptr);
+  findChild<QMenu*>("Opzioni1")->menuAction()->setVisible(emailSettings_ != nullptr);
+}
+
+void TMainForm::Opzioniemail1Click() {
+  if (emailSettings_) emailSettings_();
+}
+
 void TMainForm::setUpEditor() {
   editor_->setSaveOnExit(false);
   editor_->setAnimated(true);
@@ -241,7 +251,9 @@ void TMainForm::resetReaderUI() {
   for (const char* name : {"Mostracornici1", "Vaiapagina1", "Proprietaipertesto1", "N5", "HelpContentsItem",
                            "HelpSearchItem", "Opzioniprogramma1", "Skin1"})
     item(name)->setVisible(false);
-  findChild<QMenu*>("Opzioni1")->menuAction()->setVisible(false);
+  // Of the Tools menu only the e-mail settings serve a reader: the mail sent by forms goes
+  // from the address they hold, and the window that asks for it says where to change it.
+  findChild<QMenu*>("Opzioni1")->menuAction()->setVisible(emailSettings_ != nullptr);
   editor_->setReadOnly(true);
   setStatusBarSimple(true);
   statusPanels_[0]->clear();

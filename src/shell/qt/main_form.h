@@ -12,6 +12,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -96,6 +97,9 @@ class TMainForm final : public QMainWindow, public shell::ReaderView {
   shell::PrintingService* printingService() const { return print_.get(); }
   void setFormTransfer(FormTransfer* transfer);
   FormTransfer* formTransfer() const { return formTransfer_; }
+  // Shows the e-mail settings window. Until it is given, "Email options..." and the Tools
+  // menu that holds it stay hidden.
+  void setEmailSettings(std::function<void()> show);
   // Told before and after mainZEBset is reset (separate page windows join here).
   shell::ContainerListeners& containerListeners() { return listeners_; }
   // The about box shown while the program starts; closed a second after the first showing.
@@ -122,6 +126,7 @@ class TMainForm final : public QMainWindow, public shell::ReaderView {
   void BseguenteClick();
   void NestedButtonClick();
   void helpAbout();
+  void Opzioniemail1Click();
   void HistoryComboClick(int index);
   void Selezionatutto3Click();
   void CopiaSfondoincartellaappuntiClick();
@@ -204,6 +209,7 @@ class TMainForm final : public QMainWindow, public shell::ReaderView {
   std::unique_ptr<shell::PrintingService> print_;
   std::unique_ptr<shell::LinkDispatcher> linkDispatcher_;
   FormTransfer* formTransfer_ = nullptr;
+  std::function<void()> emailSettings_;
 
   TInsiemeCornici* editor_ = nullptr;
   ContentsSidebar* sidebar_ = nullptr;

@@ -132,6 +132,7 @@ void TMainForm::buildMenus() {
   QMenu* tools = addMenu(bar, "Opzioni1", "S&trumenti");
   addItem(*tools, this, "Opzioniprogramma1", "&Opzioni programma...", [] {});
   addItem(*tools, this, "Skin1", "&Aspetto", [] {});
+  addItem(*tools, this, "Opzioniemail1", "Opzioni &email...", &TMainForm::Opzioniemail1Click)->setVisible(false);
 
   QMenu* help = addMenu(bar, "HelpMenu", "&?");
   addItem(*help, this, "HelpContentsItem", "&Sommario", [] {});

@@ -153,6 +153,24 @@ class RecordingPrint final : public shell::PrintingService {
   std::vector<std::string>& log_;
 };
 
+TEST_F(MainFormControls, TheToolsMenuOffersOnlyTheEmailOptionsOnceTheyCanBeShown) {
+  start({book("plain.zeb")});
+  QAction* tools = window->findChild<QMenu*>("Opzioni1")->menuAction();
+  EXPECT_FALSE(tools->isVisible());
+
+  int shown = 0;
+  window->setEmailSettings([&shown] { ++shown; });
+  window->readerShell().OpenEbook(book("second.zeb"));
+  EXPECT_TRUE(tools->isVisible());
+  EXPECT_EQ(tools->text(), "&Tools");
+  EXPECT_TRUE(window->item("Opzioniemail1")->isVisible());
+  EXPECT_EQ(window->item("Opzioniemail1")->text(), "&Email options...");
+  EXPECT_FALSE(window->item("Opzioniprogramma1")->isVisible());
+  EXPECT_FALSE(window->item("Skin1")->isVisible());
+  window->item("Opzioniemail1")->trigger();
+  EXPECT_EQ(shown, 1);
+}
+
 TEST_F(MainFormControls, PrintCommandsWaitForPrintingAndForABook) {
   setOption(shell::settings::atStartBlank, "1");
   start();
