@@ -45,22 +45,22 @@ bool isPanel(const TZEBoggetto& object, std::uint8_t subtype) {
 
 }  // namespace
 
-std::optional<MarkerSpec> markerSpecOf(const TZEBoggetto& object) {
+std::optional<MarkerLook> markerLookOf(const TZEBoggetto& object) {
   const std::uint8_t subtype = object.state();
   switch (object.Kind()) {
     case TOggettiHel::shortObj:
       for (const PanelMarker& marker : panelMarkers) {
-        if (marker.subtype == subtype) return MarkerSpec{marker.icon, MarkerPopup::PopupComment, marker.width};
+        if (marker.subtype == subtype) return MarkerLook{marker.icon, MarkerPopup::PopupComment, marker.width};
       }
       return std::nullopt;
     case TOggettiHel::inputStat:
-      if (subtype == 5) return MarkerSpec{"hidden", MarkerPopup::PopupInput, 18};
+      if (subtype == 5) return MarkerLook{"hidden", MarkerPopup::PopupInput, 18};
       return std::nullopt;
     case TOggettiHel::inputDin:
-      if (subtype == 11) return MarkerSpec{"dinlist", MarkerPopup::PopupInput, 18};
-      if (subtype == 12) return MarkerSpec{"dinhtml", MarkerPopup::PopupInput, 18};
+      if (subtype == 11) return MarkerLook{"dinlist", MarkerPopup::PopupInput, 18};
+      if (subtype == 12) return MarkerLook{"dinhtml", MarkerPopup::PopupInput, 18};
       return std::nullopt;
-    case TOggettiHel::inizioForm: return MarkerSpec{"iniziof", MarkerPopup::PopupFormStart, 18};
+    case TOggettiHel::inizioForm: return MarkerLook{"iniziof", MarkerPopup::PopupFormStart, 18};
     default: return std::nullopt;
   }
 }

@@ -14,7 +14,7 @@ class TZEBoggetto;
 
 enum class MarkerPopup { PopupComment, PopupInput, PopupFormStart };
 
-struct MarkerSpec {
+struct MarkerLook {
   std::string_view icon;  // empty: drawn as a rectangle in the control's colour
   MarkerPopup popup = MarkerPopup::PopupComment;
   int width = 18;
@@ -23,7 +23,7 @@ struct MarkerSpec {
 // The marker of a panel element (kind 11, subtypes 5, 10 to 15, 21 to 28), hidden field
 // (kind 20, subtype 5), dynamic field (kind 21, subtypes 11 and 12) or form start (kind 23);
 // none for any other object.
-std::optional<MarkerSpec> markerSpecOf(const TZEBoggetto& object);
+std::optional<MarkerLook> markerLookOf(const TZEBoggetto& object);
 
 // In read-only mode a marker paints nothing, except a panel element of subtype 15, always
 // drawn, and one of subtype 14 (an anchor) while the frame set's AnchorPreview is on.

@@ -181,7 +181,7 @@ void paintMultimedia(const VisualObject& object, Canvas& canvas, const CanvasRec
 void paintMarker(const TZEBoggetto& object, std::string_view hint, Canvas& canvas, const CanvasRect& area,
                  const ControlLook& look) {
   if (!markerDrawn(object, look.readOnly, look.anchorPreview)) return;
-  const auto spec = markerSpecOf(object);
+  const auto marker = markerLookOf(object);
   if (area.width() > markerCaptionFromWidth) {
     canvas.fillRect({area.left + markerCaptionLeft, area.top, area.right, area.bottom}, white);
     canvas.setFont(controlFont(black, markerCaptionSize));
@@ -189,7 +189,7 @@ void paintMarker(const TZEBoggetto& object, std::string_view hint, Canvas& canva
     canvas.textOut(area.left + markerCaptionLeft, area.top, markerCaption(hint));
     canvas.fillRect({area.left, area.top, area.right, area.top + 1}, blue);
   }
-  if (drawIcon(canvas, area, spec ? spec->icon : std::string_view())) return;
+  if (drawIcon(canvas, area, marker ? marker->icon : std::string_view())) return;
   const CanvasRect square{area.left, area.top, area.left + markerIconSide, area.top + markerIconSide};
   canvas.fillRect(square, systemColour::buttonFace);
   canvas.frameRect(square, black);

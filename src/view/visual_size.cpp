@@ -129,7 +129,7 @@ ObjectSize visualSizeOf(const TZEBoggetto& object, const ControlMetrics& metrics
   switch (visualKindOf(object)) {
     case VisualKind::marker:
     case VisualKind::formStart: {
-      const auto marker = markerSpecOf(object);
+      const auto marker = markerLookOf(object);
       return {marker ? marker->width : controlSize::marker, controlSize::marker};
     }
     case VisualKind::button: {

@@ -22,19 +22,19 @@ class Markers : public ::testing::Test {
 };
 
 TEST_F(Markers, TheTableGivesIconPopupAndWidth) {
-  const auto note = markerSpecOf(marker(TOggettiHel::shortObj, 10));
+  const auto note = markerLookOf(marker(TOggettiHel::shortObj, 10));
   ASSERT_TRUE(note);
   EXPECT_EQ(note->icon, "notepad");
   EXPECT_EQ(note->width, 18);
-  EXPECT_EQ(markerSpecOf(marker(TOggettiHel::shortObj, 5))->icon, "");
-  EXPECT_EQ(markerSpecOf(marker(TOggettiHel::shortObj, 24))->width, 36);
-  EXPECT_EQ(markerSpecOf(marker(TOggettiHel::shortObj, 28))->icon, "fond");
-  EXPECT_EQ(markerSpecOf(marker(TOggettiHel::shortObj, 28))->width, 90);
-  EXPECT_FALSE(markerSpecOf(marker(TOggettiHel::shortObj, 16)));
-  EXPECT_EQ(markerSpecOf(marker(TOggettiHel::inputStat, 5))->popup, MarkerPopup::PopupInput);
-  EXPECT_EQ(markerSpecOf(marker(TOggettiHel::inputDin, 11))->icon, "dinlist");
-  EXPECT_FALSE(markerSpecOf(marker(TOggettiHel::inputDin, 2)));
-  EXPECT_EQ(markerSpecOf(marker(TOggettiHel::inizioForm, 3))->popup, MarkerPopup::PopupFormStart);
+  EXPECT_EQ(markerLookOf(marker(TOggettiHel::shortObj, 5))->icon, "");
+  EXPECT_EQ(markerLookOf(marker(TOggettiHel::shortObj, 24))->width, 36);
+  EXPECT_EQ(markerLookOf(marker(TOggettiHel::shortObj, 28))->icon, "fond");
+  EXPECT_EQ(markerLookOf(marker(TOggettiHel::shortObj, 28))->width, 90);
+  EXPECT_FALSE(markerLookOf(marker(TOggettiHel::shortObj, 16)));
+  EXPECT_EQ(markerLookOf(marker(TOggettiHel::inputStat, 5))->popup, MarkerPopup::PopupInput);
+  EXPECT_EQ(markerLookOf(marker(TOggettiHel::inputDin, 11))->icon, "dinlist");
+  EXPECT_FALSE(markerLookOf(marker(TOggettiHel::inputDin, 2)));
+  EXPECT_EQ(markerLookOf(marker(TOggettiHel::inizioForm, 3))->popup, MarkerPopup::PopupFormStart);
   EXPECT_EQ(customIconName(19), "dbrep");
   EXPECT_EQ(customIconWidth(21), 36);
 }

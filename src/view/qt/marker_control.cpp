@@ -65,8 +65,8 @@ void TMyyBelPanel::Refresh() {
 }
 
 FramePopup TMyyBelPanel::popupKind() const {
-  const auto spec = Object() != nullptr ? markerSpecOf(*Object()) : std::nullopt;
-  switch (spec ? spec->popup : MarkerPopup::PopupComment) {
+  const auto marker = Object() != nullptr ? markerLookOf(*Object()) : std::nullopt;
+  switch (marker ? marker->popup : MarkerPopup::PopupComment) {
     case MarkerPopup::PopupInput: return FramePopup::PopupInput;
     case MarkerPopup::PopupFormStart: return FramePopup::PopupFormStart;
     case MarkerPopup::PopupComment: break;
