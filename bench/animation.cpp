@@ -15,8 +15,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <ctime>
 
+#include "bench/bench_support.h"
 #include "document/container.h"
 #include "document/image_cache.h"
 #include "document/page_object.h"
@@ -35,12 +35,6 @@
 
 namespace {
 
-double processCpuSeconds() {
-  timespec time{};
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &time);
-  return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_nsec) / 1e9;
-}
-
 // Counts the paints of a widget.
 class PaintCounter final : public QObject {
  public:
@@ -58,11 +52,11 @@ struct Cost {
 
 // Runs the event loop for the seconds given; the CPU time and wall-clock time it took.
 Cost runFor(int seconds) {
-  const double cpuBefore = processCpuSeconds();
+  const double cpuBefore = zeb::bench::processorSeconds();
   const auto wallBefore = std::chrono::steady_clock::now();
   QTimer::singleShot(seconds * 1000, qApp, &QCoreApplication::quit);
   QApplication::exec();
-  return {processCpuSeconds() - cpuBefore,
+  return {zeb::bench::processorSeconds() - cpuBefore,
           std::chrono::duration<double>(std::chrono::steady_clock::now() - wallBefore).count()};
 }
 
@@ -125,7 +119,7 @@ int main(int argc, char** argv) {
   int seconds = 10;
   for (int i = 1; i + 1 < argc; ++i)
     if (std::strcmp(argv[i], "--seconds") == 0) seconds = std::max(1, std::atoi(argv[i + 1]));
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  zeb::bench::preferOffscreenPlatform();
   QApplication application(argc, argv);
 
   const std::vector<std::uint8_t> gif =

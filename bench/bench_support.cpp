@@ -30,13 +30,15 @@ double median(std::vector<double> values) {
 
 namespace {
 
-double processorSeconds() {
+double clockSeconds(clockid_t clock) {
   timespec now{};
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+  clock_gettime(clock, &now);
   return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
 }  // namespace
+
+double processorSeconds() { return clockSeconds(CLOCK_PROCESS_CPUTIME_ID); }
 
 Seconds secondsOf(const std::function<void()>& work) {
   const auto start = std::chrono::steady_clock::now();
@@ -152,11 +154,7 @@ std::string megabytes(std::int64_t bytes) {
   return text;
 }
 
-double threadSeconds() {
-  timespec now{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
+double threadSeconds() { return clockSeconds(CLOCK_THREAD_CPUTIME_ID); }
 
 int runsArgument(int argc, char** argv, int defaultRuns) {
   int runs = defaultRuns;

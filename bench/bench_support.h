@@ -22,8 +22,10 @@ Seconds secondsOf(const std::function<void()>& work);
 Seconds median(const std::vector<Seconds>& values);
 // Median wall-clock seconds of the work over the runs.
 double medianSeconds(int runs, const std::function<void()>& work);
-// Processor seconds this thread has used: what else runs on the machine does not count.
+// Processor seconds this thread, and the whole process, have used: what else runs on the
+// machine does not count.
 double threadSeconds();
+double processorSeconds();
 // Median processor seconds this thread spends on the work over the runs.
 double medianThreadSeconds(int runs, const std::function<void()>& work);
 // Median wall-clock seconds of a shell command line over the runs.

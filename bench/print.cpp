@@ -7,8 +7,6 @@
 //   build/bench/print [--runs N]
 #include <QGuiApplication>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <string>
 
@@ -36,11 +34,8 @@ void measure(const char* label, zeb::TZEBset& set, const zeb::PrintRequest& requ
 }  // namespace
 
 int main(int argc, char** argv) {
-  int runs = 5;
-  for (int i = 1; i + 1 < argc; i += 2) {
-    if (std::strcmp(argv[i], "--runs") == 0) runs = std::max(1, std::atoi(argv[i + 1]));
-  }
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  const int runs = zeb::bench::runsArgument(argc, argv, 5);
+  zeb::bench::preferOffscreenPlatform();
   QGuiApplication application(argc, argv);
 
   zeb::QuietPlatform platform;

@@ -11,8 +11,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -85,9 +83,7 @@ void flushCaches() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  int runs = 7;
-  for (int i = 1; i + 1 < argc; ++i)
-    if (std::strcmp(argv[i], "--runs") == 0) runs = std::max(1, std::atoi(argv[i + 1]));
+  const int runs = zeb::bench::runsArgument(argc, argv, 7);
 
   zeb::QuietPlatform platform;
   zeb::TZEBset set(platform.services());

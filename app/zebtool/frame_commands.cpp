@@ -22,17 +22,8 @@ int frames(const PlatformServices& services, const Arguments& arguments) {
   if (arguments.size() < 2 || arguments.size() % 2 != 0) return usageError;
   const auto pageIndex = parsePageNumber(arguments[1]);
   PageFramesRequest request;
-  for (std::size_t i = 2; i + 1 < arguments.size(); i += 2) {
-    const auto value = parseNumber(arguments[i + 1], 1, maxFrameSetSide);
-    if (!value) return usageError;
-    if (arguments[i] == "--width")
-      request.width = *value;
-    else if (arguments[i] == "--height")
-      request.height = *value;
-    else
-      return usageError;
-  }
-  if (!pageIndex) return usageError;
+  if (!parseSizeOptions(arguments, 2, maxFrameSetSide, request.width, request.height) || !pageIndex)
+    return usageError;
   const auto set = loadBook(services, arguments[0]);
   if (!set) return failure;
   if (livePage(*set, *pageIndex) == nullptr) return failure;

@@ -3,15 +3,13 @@
 // included); and the Qt session in which rendering and Qt metrics measure.
 #include <QApplication>
 #include <QImage>
-#include <QPainter>
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/zebtool/shown_page.h"
 #include "app/zebtool/tool.h"
-#include "platform/qt/qt_canvas.h"
+#include "document/container.h"
+#include "platform/platform_services.h"
 #include "platform/qt/qt_text_measurer.h"
-#include "view/page_painting.h"
 #include "view/qt/frame_set.h"
 
 namespace zeb::tool {
@@ -47,9 +45,11 @@ QImage renderFrames(TZEBset& set, int pageNumber, int width, int height) {
 
 int renderPage(const PlatformServices& services, TextMeasurer& measurer, const Arguments& arguments, int pageNumber,
                int width, int height) {
-  const auto shown = showPage(services, measurer, arguments[0], pageNumber, width, height);
-  if (!shown) return failure;
-  const QImage image = renderFrames(*shown->set, pageNumber, width, height);
+  PlatformServices measured = services;
+  measured.measurer = &measurer;
+  const auto set = loadBook(measured, arguments[0]);
+  if (!set || livePage(*set, pageNumber) == nullptr) return failure;
+  const QImage image = renderFrames(*set, pageNumber, width, height);
   if (!image.save(QString::fromStdString(arguments[2]), "PNG")) {
     std::fprintf(stderr, "zebtool: cannot write %s\n", arguments[2].c_str());
     return failure;
@@ -62,17 +62,7 @@ int render(const PlatformServices& services, const Arguments& arguments) {
   const auto pageIndex = parsePageNumber(arguments[1]);
   int width = defaultPageWidth;
   int height = defaultPageHeight;
-  for (std::size_t i = 3; i + 1 < arguments.size(); i += 2) {
-    const auto value = parseNumber(arguments[i + 1], 1, maxRenderSide);
-    if (!value) return usageError;
-    if (arguments[i] == "--width")
-      width = *value;
-    else if (arguments[i] == "--height")
-      height = *value;
-    else
-      return usageError;
-  }
-  if (!pageIndex) return usageError;
+  if (!parseSizeOptions(arguments, 3, maxRenderSide, width, height) || !pageIndex) return usageError;
   int status = failure;
   withQtMeasurer(
       [&](TextMeasurer& measurer) { status = renderPage(services, measurer, arguments, *pageIndex, width, height); });

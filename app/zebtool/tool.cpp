@@ -31,6 +31,20 @@ std::optional<int> parseNumber(std::string_view text, int low, int high) {
   return value;
 }
 
+bool parseSizeOptions(const std::vector<std::string>& arguments, std::size_t first, int max, int& width, int& height) {
+  for (std::size_t i = first; i + 1 < arguments.size(); i += 2) {
+    const auto value = parseNumber(arguments[i + 1], 1, max);
+    if (!value) return false;
+    if (arguments[i] == "--width")
+      width = *value;
+    else if (arguments[i] == "--height")
+      height = *value;
+    else
+      return false;
+  }
+  return true;
+}
+
 std::optional<std::uint32_t> parseId(std::string_view text) {
   int base = 10;
   if (text.starts_with("0x") || text.starts_with("0X")) {

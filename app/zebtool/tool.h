@@ -38,6 +38,10 @@ std::unique_ptr<TZEBset> loadBook(const PlatformServices& services, const std::s
 // The decimal number the whole text spells, when it lies within low..high.
 std::optional<int> parseNumber(std::string_view text, int low, int high);
 
+// "--width W" and "--height H" pairs from arguments[first] on, each within 1..max, into width
+// and height; false for anything else.
+bool parseSizeOptions(const std::vector<std::string>& arguments, std::size_t first, int max, int& width, int& height);
+
 // An object ID in decimal or, after "0x", in hexadecimal.
 std::optional<std::uint32_t> parseId(std::string_view text);
 

@@ -16,8 +16,6 @@ namespace {
 
 constexpr std::string_view scheme = "nexo:";
 constexpr std::string_view schemeWithSlashes = "nexo://";
-constexpr std::string_view programScheme = "prog:";
-constexpr std::string_view runScheme = "run:";
 constexpr std::string_view cdFolderKey = "\\SOFTWARE\\KX\\zoVeKa\\";
 constexpr std::string_view cdFolderValue = "cddrive";
 

@@ -39,6 +39,9 @@ std::string cdFolder(TZEBset& set, AskForCdFolder ask);
 
 // Paths on the CD begin with this, in any letter case.
 inline constexpr std::string_view cdDrivePrefix = "cddrive:";
+// The schemes of targets that start a program: a settings value naming it, or a command.
+inline constexpr std::string_view programScheme = "prog:";
+inline constexpr std::string_view runScheme = "run:";
 bool startsWithCdDrive(std::string_view path);
 
 // A "cddrive:" path's rest put after the CD folder; when the folder ends with a separator

@@ -21,9 +21,6 @@ class TZEBset;
 
 namespace zeb::shell {
 
-inline constexpr std::string_view runScheme = "run:";
-inline constexpr std::string_view programScheme = "prog:";
-
 // Whether a text names a Windows program: in lower case it contains ".exe" or ".com".
 bool namesWindowsProgram(std::string_view text);
 

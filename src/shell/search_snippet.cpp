@@ -2,6 +2,7 @@
 #include "shell/search_snippet.h"
 
 #include "document/search_text.h"
+#include "platform/windows1252.h"
 
 namespace zeb {
 namespace {
@@ -75,20 +76,12 @@ std::string snippetAround(std::string_view plainText, std::size_t position, std:
 
 std::string pageSnippet(std::span<const std::uint8_t> markup, int textFormat, std::string_view term, bool matchCase) {
   if (term.empty()) return {};
-  // The plain text in the page's own case; the term is found in the same text built in lower
-  // case unless the case must match (lower-casing keeps every byte in place, and the build
-  // lower-cases sixteen bytes at a time).
+  // The plain text in the page's own case; unless the case must match, the term is found in
+  // its lower case (lower-casing keeps every byte in place).
   PageQuery ownCase({std::string(term), "", "", ""}, searchMatchCase);
   ownCase.testByPlainText(markup, textFormat);
   const std::string_view plain = ownCase.plainText();
-  std::size_t position = std::string_view::npos;
-  if (matchCase) {
-    position = plain.find(term);
-  } else {
-    PageQuery lowerCase({std::string(term), "", "", ""}, 0);
-    lowerCase.testByPlainText(markup, textFormat);
-    position = lowerCase.plainText().find(term);
-  }
+  const std::size_t position = matchCase ? plain.find(term) : lowerWindows1252(plain).find(term);
   if (position == std::string_view::npos) return {};
   return snippetAround(plain, position, term.size());
 }

@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "platform/windows1252.h"
 #include "texts/table_writer.h"
 
 namespace zeb {
@@ -11,10 +12,7 @@ namespace {
 
 void add(std::vector<TableEntry>& entries, std::string_view component, std::string_view property,
          std::string_view value) {
-  std::string key(component);
-  for (char& c : key)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  entries.push_back({key + "_" + std::string(property), std::string(value)});
+  entries.push_back({lowerWindows1252(component) + "_" + std::string(property), std::string(value)});
 }
 
 struct ButtonTexts {

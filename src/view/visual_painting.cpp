@@ -21,19 +21,10 @@ constexpr Colour white = 0xFFFFFF;
 constexpr Colour blue = 0xFF0000;  // colours keep red in the low byte
 // Text inside a field starts this far from its left edge.
 constexpr int fieldTextInset = 4;
-// A check control's box, and where its caption starts (after the box for a check box).
-constexpr int checkBoxSide = 12;
-constexpr int checkCaptionOffset = 14;
+using controlSize::checkBoxSide;
+using controlSize::checkCaptionOffset;
 constexpr int markerCaptionLeft = 18;
 constexpr int markerCaptionSize = 8;
-
-TMyFont controlFont(Colour colour = systemColour::windowText, int size = 8) {
-  TMyFont font;
-  font.Name = "MS Sans Serif";
-  font.Size = size;
-  font.Color = colour;
-  return font;
-}
 
 // The two-pixel frame of a standard control: sunken (fields) or raised (buttons).
 void bevel(Canvas& canvas, const CanvasRect& r, bool sunken) {

@@ -25,9 +25,6 @@ constexpr int listPadding = 4;
 // The standard controls' frames around their text.
 constexpr int editFrame = 8;
 constexpr int standardListWidth = 121;
-// A check control's caption starts this far into the control (radio) or after its box.
-constexpr int checkCaptionOffset = 14;
-constexpr int checkBoxSide = 12;
 
 int clampedProduct(int a, int b) { return static_cast<int>(std::clamp<std::int64_t>(std::int64_t{a} * b, 0, maxSide)); }
 
@@ -97,7 +94,8 @@ ObjectSize multimediaSize(const TZEBoggetto& object, const ControlMetrics& metri
 ObjectSize checkSize(const TZEBoggetto& object, const ControlMetrics& metrics, bool radio) {
   const std::string caption = object.attribute(controlAttribute::caption);
   if (caption.empty()) return {controlSize::checkBox, controlSize::checkBox};
-  const int captionLeft = radio ? checkCaptionOffset : checkBoxSide + checkCaptionOffset;
+  const int captionLeft =
+      radio ? controlSize::checkCaptionOffset : controlSize::checkBoxSide + controlSize::checkCaptionOffset;
   const int length = static_cast<int>(std::min<std::size_t>(caption.size(), maxCharacters));
   return {std::min(captionLeft + clampedProduct(metrics.averageCharWidth, length), maxSide),
           std::max(controlSize::checkBox, metrics.checkTextHeight)};
@@ -105,11 +103,16 @@ ObjectSize checkSize(const TZEBoggetto& object, const ControlMetrics& metrics, b
 
 }  // namespace
 
-ControlMetrics ControlMetrics::measuredWith(TextMeasurer& measurer) {
+TMyFont controlFont(Colour colour, int size) {
   TMyFont font;
   font.Name = "MS Sans Serif";
-  font.Size = 8;
-  const FontMetrics measured = measurer.metrics(font);
+  font.Size = size;
+  font.Color = colour;
+  return font;
+}
+
+ControlMetrics ControlMetrics::measuredWith(TextMeasurer& measurer) {
+  const FontMetrics measured = measurer.metrics(controlFont());
   ControlMetrics metrics;
   metrics.averageCharWidth = measured.averageCharWidth;
   metrics.lineHeight = measured.height;

@@ -5,6 +5,9 @@
 #include <cstdint>
 #include <string_view>
 
+#include "platform/font.h"
+#include "platform/system_colours.h"
+
 namespace zeb {
 
 class TextMeasurer;
@@ -44,7 +47,13 @@ inline constexpr int buttonMinimumWidth = 70;
 inline constexpr int playerWidth = 141;  // the media player's bar
 inline constexpr int playerHeight = 30;
 inline constexpr int imageWithoutSize = 100;  // a picture side not known or stored as 0
+// A check control's drawn box, and where its caption starts (after the box for a check box).
+inline constexpr int checkBoxSide = 12;
+inline constexpr int checkCaptionOffset = 14;
 }  // namespace controlSize
+
+// The font of the standard controls, 8-point "MS Sans Serif", in the colour and size.
+TMyFont controlFont(Colour colour = systemColour::windowText, int size = 8);
 
 // The subtypes of media objects: audio (1, 2) and video (3, 4) with a player, 5 a plain area,
 // custom objects (6, 7).

@@ -11,8 +11,16 @@
 
 #include "document/book_object.h"
 #include "document/byte_reader.h"
+#include "document/container.h"
 
 namespace zeb::zebmake {
+
+KindCounts slotCounts(const TZEBset& set) {
+  KindCounts counts{};
+  for (int k = 0; k < kindCount; ++k)
+    counts[static_cast<std::size_t>(k)] = static_cast<std::int32_t>(set.slotCount(kindOf(k)));
+  return counts;
+}
 
 bool MemorySink::writeAt(std::int64_t position, std::span<const std::uint8_t> bytes) {
   if (position < 0) return false;

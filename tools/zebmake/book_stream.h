@@ -54,6 +54,8 @@ class FileSink final : public ByteSink {
 };
 
 using KindCounts = std::array<std::int32_t, kindCount>;
+// The slots of each kind the container holds.
+KindCounts slotCounts(const TZEBset& set);
 
 // Writes the header and kind table at once, then takes the objects kind by kind, each
 // kind's slots in index order; each record is written with its blobs appended to the blob

@@ -10,9 +10,7 @@
 namespace zeb::zebmake {
 
 std::vector<std::uint8_t> writeBook(TZEBset& set, const WriteOptions& options) {
-  KindCounts counts{};
-  for (int k = 0; k < kindCount; ++k)
-    counts[static_cast<std::size_t>(k)] = static_cast<std::int32_t>(set.slotCount(kindOf(k)));
+  KindCounts counts = slotCounts(set);
   MemorySink sink;
   BookStreamWriter writer(sink, set.header(), counts, options);
   for (int k = 0; k < std::clamp(options.kindsInTable, 1, kindCount); ++k) {

@@ -131,9 +131,7 @@ bool writeSyntheticBook(const std::filesystem::path& path, const SyntheticOption
   BookModel model;
   TZEBset& set = model.set();
   addFixedObjects(set);
-  KindCounts counts{};
-  for (int k = 0; k < kindCount; ++k)
-    counts[static_cast<std::size_t>(k)] = static_cast<std::int32_t>(set.slotCount(kindOf(k)));
+  KindCounts counts = slotCounts(set);
   counts[kindNumber(TOggettiHel::testoHtml)] = options.pages;
   counts[kindNumber(TOggettiHel::internetLink)] = options.pages;
 

@@ -28,7 +28,6 @@ bool RecordingDesktopShell::openInTextEditor(const std::filesystem::path& file) 
 
 bool RecordingDesktopShell::runProgram(const std::filesystem::path& program,
                                        const std::vector<std::string>& arguments) {
-  programsRun.push_back(program);
   started.push_back({program.string(), arguments, false});
   return succeeds;
 }

@@ -35,7 +35,6 @@ class RecordingDesktopShell final : public DesktopShell {
   std::vector<std::string> openedDocuments;
   std::vector<std::filesystem::path> openedFiles;
   std::vector<std::filesystem::path> editedFiles;
-  std::vector<std::filesystem::path> programsRun;
   std::vector<Started> started;
   std::vector<std::filesystem::path> recentDocuments;
 

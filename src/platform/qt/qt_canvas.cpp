@@ -150,9 +150,8 @@ void QtCanvas::drawPicture(const CanvasRect& target, const PixelView& pixels) {
     painter_->drawImage(toQRect(target), memo_->imageOf(pixels));
     return;
   }
-  // Wraps the pixels without copying them; they outlive the call.
-  const QImage image(pixels.rgba, pixels.width, pixels.height, pixels.width * 4, QImage::Format_RGBA8888);
-  painter_->drawImage(toQRect(target), image);
+  // The pixels outlive the call.
+  painter_->drawImage(toQRect(target), wrappedImage(pixels));
 }
 
 }  // namespace zeb

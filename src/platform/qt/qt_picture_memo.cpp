@@ -6,13 +6,10 @@
 #include <string_view>
 
 namespace zeb {
-namespace {
-
-QImage wrapped(const PixelView& pixels) {
+QImage wrappedImage(const PixelView& pixels) {
+  if (pixels.empty()) return {};
   return QImage(pixels.rgba, pixels.width, pixels.height, pixels.width * 4, QImage::Format_RGBA8888);
 }
-
-}  // namespace
 
 QImage PictureMemo::imageOf(const PixelView& pixels) {
   const auto bytes = static_cast<std::size_t>(pixels.width) * static_cast<std::size_t>(pixels.height) * 4;
@@ -25,9 +22,9 @@ QImage PictureMemo::imageOf(const PixelView& pixels) {
         std::memcmp(kept.constBits(), pixels.rgba, bytes) == 0)
       return kept;
   }
-  if (keptBytes_ + static_cast<std::int64_t>(bytes) > maxKeptBytes) return wrapped(pixels);
+  if (keptBytes_ + static_cast<std::int64_t>(bytes) > maxKeptBytes) return wrappedImage(pixels);
   keptBytes_ += static_cast<std::int64_t>(bytes);
-  return images_.emplace(key, wrapped(pixels).copy())->second;
+  return images_.emplace(key, wrappedImage(pixels).copy())->second;
 }
 
 }  // namespace zeb

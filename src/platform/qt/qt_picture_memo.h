@@ -11,6 +11,10 @@
 
 namespace zeb {
 
+// The pixels as an image without copying them (they must outlive its use); a null image for
+// no pixels.
+QImage wrappedImage(const PixelView& pixels);
+
 class PictureMemo {
  public:
   // Copies are kept up to this many bytes; pictures beyond them are drawn without a copy.
@@ -19,8 +23,6 @@ class PictureMemo {
   // The image of the pixels: the kept copy when the same pixels were drawn before. An
   // image that is not kept wraps the pixels, which must outlive its use.
   QImage imageOf(const PixelView& pixels);
-
-  std::size_t keptCount() const { return images_.size(); }
 
  private:
   std::unordered_multimap<std::size_t, QImage> images_;

@@ -8,13 +8,10 @@
 #include "shell/print/printual.h"
 #include "text/box_painting.h"
 #include "text/object_placement.h"
+#include "text/table_layout.h"
 
 namespace zeb {
 namespace {
-
-constexpr std::uint32_t lastColourCode = 0x1FFFFFF;
-constexpr std::uint32_t pictureCodeTag = 0x3;
-constexpr std::uint32_t lowBits = 0xFFFFFF;
 
 // A picture so small at the image scale that this many tiles would not cover the area is
 // not tiled: the area keeps its colour.
@@ -31,11 +28,10 @@ bool tooManyTiles(const CanvasRect& area, int tileWidth, int tileHeight) {
 
 PrintBackground PrintBackground::ofCode(const TZEBset& set, std::uint32_t code) {
   PrintBackground background;
-  if (code <= lastColourCode) {
-    background.colour = code & lowBits;
-  } else if ((code >> 24) == pictureCodeTag) {
-    background.picture = set.objectByKindAndIndex(kindNumber(TOggettiHel::immagine), code & lowBits);
-  }
+  const CellBackground decoded = cellBackgroundOf(code);
+  if (decoded.kind == CellBackground::Kind::colour) background.colour = decoded.colour;
+  if (decoded.kind == CellBackground::Kind::picture)
+    background.picture = set.objectByKindAndIndex(kindNumber(TOggettiHel::immagine), decoded.pictureIndex);
   return background;
 }
 

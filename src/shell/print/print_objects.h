@@ -43,9 +43,6 @@ class TMyyRectangleP final : public TMyyPrintual {
   // printable height, both as the screen would measure them.
   void fitWidth(int offeredWidth) override;
   int placement() const override;
-  // The control's size on the screen.
-  int screenWidth() const { return screen_.width; }
-  int screenHeight() const { return screen_.height; }
   void Print(const PrintSheet& sheet, const CanvasRect& window) override;
 
  private:

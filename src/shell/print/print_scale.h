@@ -37,17 +37,13 @@ class PrintScale {
   // its resolution in pixels per inch.
   PrintScale(const PrinterPage& page, const PageSetup& setup, int imageScale, int screenPixelsPerInch);
 
-  // Printer pixels per hundredth of a millimetre, across and down.
-  double horizontalFactor() const { return horizontal_; }
-  double verticalFactor() const { return vertical_; }
   // Where the printable area starts on the sheet, and its size, in printer pixels.
   int leftMargin() const { return leftMargin_; }
   int topMargin() const { return topMargin_; }
   int printableWidth() const { return printableWidth_; }
   int printableHeight() const { return printableHeight_; }
-  // The image scale times each factor, rounded.
+  // The image scale times the factor across, rounded.
   int horizontalImageFactor() const { return horizontalImageFactor_; }
-  int verticalImageFactor() const { return verticalImageFactor_; }
 
   // A length in screen pixels as printer pixels across or down: pixels / the screen's
   // pixels per inch * 2540 hundredths of a millimetre * the factor, rounded.
@@ -57,8 +53,6 @@ class PrintScale {
   // horizontal and vertical).
   int screenHorizontal(std::int64_t printerPixels) const { return unconverted(printerPixels, horizontal_); }
   int screenVertical(std::int64_t printerPixels) const { return unconverted(printerPixels, vertical_); }
-  // The screen's pixels per inch the lengths are measured at.
-  int screenPixelsPerInch() const { return screenPixelsPerInch_; }
   // A picture's size as shown on the screen, printed at the image scale.
   int pictureWidth(int shownWidth) const { return scaled(shownWidth, horizontalImageFactor_); }
   int pictureHeight(int shownHeight) const { return scaled(shownHeight, verticalImageFactor_); }

@@ -1,11 +1,11 @@
 // Tables on paper: the grid of cells for the printed width, and printing what of it meets
-// a sheet. The columns share the width equally, as the screen's table does for now.
+// a sheet. The columns share the width equally; the screen lays tables out by their column
+// rules, which printing does not follow yet.
 #include "shell/print/table_print.h"
 
 #include <algorithm>
 
 #include "document/book_object.h"
-#include "document/byte_reader.h"
 #include "document/container.h"
 #include "text/line_layout.h"
 #include "text/text_box.h"
@@ -15,20 +15,6 @@ namespace {
 
 // The width, in screen pixels, of a table whose record stores none.
 constexpr int defaultScreenWidth = 300;
-// A code that names no background.
-constexpr std::uint32_t noBackground = 0xFFFFFFFF;
-
-// One colour code per cell, row by row, from the table's data; cells the data does not
-// reach have no background.
-std::vector<std::uint32_t> cellCodes(const TZEBoggetto& table, std::size_t count) {
-  std::vector<std::uint32_t> codes(count, noBackground);
-  std::vector<std::uint8_t> data;
-  if (table.record().i32(field::tableHasPrimary) == 0 || !table.readPrimary(data)) return codes;
-  ByteReader reader(data);
-  for (std::size_t i = 0; i < count && reader.remaining() >= 4; ++i) codes[i] = reader.readU32();
-  return codes;
-}
-
 }  // namespace
 
 TMyyTableP::TMyyTableP(TZEBoggetto& table, TZEBbox& box, const PrintScale& scale)
@@ -47,10 +33,11 @@ TMyyTableP::~TMyyTableP() = default;
 
 void TMyyTableP::makeCellBoxes() {
   if (!cellBoxes_.empty() || cells_.cells().empty()) return;
-  const std::vector<std::uint32_t> codes = cellCodes(object(), cells_.cells().size());
+  // The codes the table read, one per cell; cells they do not reach have no background.
+  const std::vector<std::uint32_t>& codes = cells_.colourCodes();
   for (std::size_t i = 0; i < cells_.cells().size(); ++i) {
     auto cell = std::make_unique<TZEBboxP>(*cells_.cells()[i], *this);
-    cell->Background() = PrintBackground::ofCode(cell->box().set(), codes[i]);
+    if (i < codes.size()) cell->Background() = PrintBackground::ofCode(cell->box().set(), codes[i]);
     cellBoxes_.push_back(std::move(cell));
   }
 }

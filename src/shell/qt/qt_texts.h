@@ -4,12 +4,10 @@
 #include <QString>
 #include <string_view>
 
-#include "platform/windows1252.h"
+#include "platform/qt/book_text.h"
 
 namespace zeb::shell {
 
-inline QString unicodeOf(std::string_view windows1252) {
-  return QString::fromStdString(windows1252ToUtf8(windows1252));
-}
+inline QString unicodeOf(std::string_view windows1252) { return fromBookText(windows1252); }
 
 }  // namespace zeb::shell

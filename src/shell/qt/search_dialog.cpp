@@ -10,7 +10,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
@@ -24,8 +23,10 @@
 #include "platform/qt/qt_window_placement.h"
 #include "shell/keyword_search.h"
 #include "shell/messages.h"
+#include "shell/qt/accessible_names.h"
 #include "shell/qt/object_list_view.h"
 #include "shell/qt/search_progress.h"
+#include "shell/qt/toolbar_icons.h"
 #include "shell/settings_keys.h"
 #include "texts/qt/window_texts.h"
 #include "view/qt/frame_set.h"
@@ -70,18 +71,6 @@ QComboBox* termBox(const char* name, QWidget* parent, bool grey) {
   return box;
 }
 
-// A magnifying glass, drawn so that no icon theme is needed.
-QIcon magnifierIcon() {
-  QPixmap pixmap(16, 16);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.setPen(QPen(Qt::black, 2));
-  painter.drawEllipse(QRectF(2, 2, 8, 8));
-  painter.drawLine(QPointF(9.5, 9.5), QPointF(14, 14));
-  return QIcon(pixmap);
-}
-
 }  // namespace
 
 TFcerca::TFcerca(SearchDialogHost host, QWidget* parent)
@@ -119,8 +108,7 @@ TFcerca::TFcerca(SearchDialogHost host, QWidget* parent)
 
   applyEnglishTable(*this, WindowTable::search);
   BContinuaNellIpertesto_->setText(fromBookText(messages::searchInTheEbook));
-  for (QAbstractButton* each : findChildren<QAbstractButton*>())
-    each->setAccessibleName(each->text().isEmpty() ? each->toolTip() : QString(each->text()).remove(QLatin1Char('&')));
+  publishAccessibleNames(*this);
   PageControl1_->setTabVisible(PageControl1_->indexOf(TSsost_), false);
   PageControl1_->setCurrentWidget(TSparola_);
   connectComponents();
@@ -134,7 +122,7 @@ TFcerca::~TFcerca() {
 void TFcerca::buildKeywordPage() {
   Edit1_ = named(new QLineEdit(TSkey_), "Edit1");
   BCerca_ = named(new QToolButton(TSkey_), "BCerca");
-  BCerca_->setIcon(magnifierIcon());
+  BCerca_->setIcon(toolbarIcon(ToolbarGlyph::search));
   BCerca_->setToolTip(QStringLiteral("Cerca"));
   ZEBListViewKW_ = named(new TZEBListView, "ZEBListViewKW");
   ZEBListViewKW_->setObjects(TOggettiHel::keyword);

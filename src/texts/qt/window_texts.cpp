@@ -20,14 +20,12 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
-#include "platform/windows1252.h"
+#include "platform/qt/book_text.h"
 
 namespace zeb {
 namespace {
 
-QString qtText(std::string_view text) { return QString::fromStdString(windows1252ToUtf8(text)); }
-
-QStringList linesOf(std::string_view text) { return qtText(text).split(QStringLiteral("\r\n")); }
+QStringList linesOf(std::string_view text) { return fromBookText(text).split(QStringLiteral("\r\n")); }
 
 bool isOwnWindow(const QObject* object) {
   return (qobject_cast<const QDialog*>(object) != nullptr && qobject_cast<const QFileDialog*>(object) == nullptr) ||
@@ -36,7 +34,7 @@ bool isOwnWindow(const QObject* object) {
 
 TextComponent componentOf(const QObject& object, bool isWindow) {
   TextComponent component;
-  component.name = utf8ToWindows1252(object.objectName().toStdString());
+  component.name = toBookText(object.objectName());
   auto& properties = component.properties;
   if (isWindow) {
     component.role = ComponentRole::window;
@@ -157,7 +155,7 @@ void indexNames(const QObject& parent, QHash<QString, QObject*>& named) {
 }  // namespace
 
 QObject* QtWindowTexts::find(std::string_view name) const {
-  const QString wanted = qtText(name);
+  const QString wanted = fromBookText(name);
   if (window_.objectName() == wanted) return &window_;
   if (named_.isEmpty()) indexNames(window_, named_);
   return named_.value(wanted, nullptr);
@@ -166,7 +164,7 @@ QObject* QtWindowTexts::find(std::string_view name) const {
 void QtWindowTexts::setText(std::string_view component, std::string_view property, std::string_view text) {
   QObject* object = find(component);
   if (object == nullptr) return;
-  const QString value = qtText(text);
+  const QString value = fromBookText(text);
   if (property == "caption")
     setCaption(*object, value, object == &window_);
   else if (property == "hint")

@@ -8,22 +8,15 @@
 #include <QVBoxLayout>
 #include <string>
 
-#include "platform/windows1252.h"
+#include "platform/qt/book_text.h"
 #include "texts/qt/window_texts.h"
 #include "transfer/mail_settings.h"
 #include "transfer/messages.h"
 
 namespace zeb {
-namespace {
-
-QString qtText(std::string_view windows1252) { return QString::fromStdString(windows1252ToUtf8(windows1252)); }
-std::string bookText(const QString& text) { return utf8ToWindows1252(text.toStdString()); }
-
-}  // namespace
-
 TFemail::TFemail(SettingsStore& settings, QWidget* parent) : QDialog(parent), settings_(settings) {
   setObjectName("Femail");
-  setWindowTitle(qtText(messages::mailSettingsDesignCaption));
+  setWindowTitle(fromBookText(messages::mailSettingsDesignCaption));
   setModal(true);
 
   auto* layout = new QVBoxLayout(this);
@@ -50,10 +43,10 @@ TFemail::TFemail(SettingsStore& settings, QWidget* parent) : QDialog(parent), se
   layout->addWidget(Button1_, 0, Qt::AlignHCenter);
   connect(Button1_, &QPushButton::clicked, this, [this] { Button1Click(); });
 
-  Label1_->setText(qtText(messages::mailSettingsDesignServerLabel));
-  Label2_->setText(qtText(messages::mailSettingsDesignAddressLabel));
-  Label3_->setText(qtText(messages::mailSettingsDesignOneTimeNote));
-  Button1_->setText(qtText(messages::mailSettingsDesignOk));
+  Label1_->setText(fromBookText(messages::mailSettingsDesignServerLabel));
+  Label2_->setText(fromBookText(messages::mailSettingsDesignAddressLabel));
+  Label3_->setText(fromBookText(messages::mailSettingsDesignOneTimeNote));
+  Button1_->setText(fromBookText(messages::mailSettingsDesignOk));
   applyEnglishTable(*this, WindowTable::email);
   setMinimumWidth(420);
 }
@@ -65,12 +58,12 @@ void TFemail::showEvent(QShowEvent* event) {
 
 void TFemail::FormShow() {
   const MailSettings values = readMailSettings(settings_);
-  Email_->setText(qtText(values.sender));
-  Esmtp_->setText(qtText(values.server));
+  Email_->setText(fromBookText(values.sender));
+  Esmtp_->setText(fromBookText(values.server));
 }
 
 void TFemail::Button1Click() {
-  writeMailSettings(settings_, MailSettings{bookText(Email_->text()), bookText(Esmtp_->text())});
+  writeMailSettings(settings_, MailSettings{toBookText(Email_->text()), toBookText(Esmtp_->text())});
   accept();
 }
 

@@ -50,11 +50,6 @@ class TZEBFramePanel : public QWidget {
     passSettingsDown();
   }
 
-  // What the bars and splitters of a frame report (frames act on them).
-  virtual void topBarReleased() {}
-  virtual void leftBarReleased() {}
-  virtual void splitterDragStarted() {}
-
  protected:
   // Takes the shared settings of the panel above without passing them on.
   void inheritSettings(const TZEBFramePanel& from);

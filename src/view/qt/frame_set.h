@@ -87,7 +87,7 @@ class TZEBCustomFrameSet : public TZEBFramePanel,
   // On leaving a page, keep its edits (authoring).
   bool SaveOnExit() const override { return saveOnExit_; }
   void setSaveOnExit(bool save);
-  // Text boxes draw their outline; a change repaints.
+  // Whether text boxes are to draw their outline (an authoring aid the reader does not draw).
   bool ShowBoundaries() const { return showBoundaries_; }
   void setShowBoundaries(bool show);
   // The number of the page shown (-1 none, -2 before the first); writing it shows a page.

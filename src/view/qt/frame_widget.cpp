@@ -89,7 +89,6 @@ void TZEBFrame::buildChildren() {
       splitter->setMintargetlimit(frameSplitterMinTarget(BarWidth()));
       splitter->setMaxTargetLimit(frameSplitterMaxTargetLimit(BarWidth()));
       splitter->setTargetControl(child);
-      connect(splitter, &SplitterBase::OnBeginSplit, this, [this] { splitterDragStarted(); });
       connect(splitter, &SplitterBase::OnEndSplit, this, [this, child] { splitterReleased(*child); });
       child->splitAfter_ = splitter;
     }
@@ -233,10 +232,6 @@ void TZEBFrame::placeInnerPanel() {
 void TZEBFrame::mousePressEvent(QMouseEvent* event) { event->accept(); }
 
 // --- Splitter drags.
-
-void TZEBFrame::splitterDragStarted() {
-  // The caret of a focused editing box keeps its blink; nothing to pause while reading.
-}
 
 void TZEBFrame::splitterReleased(TZEBFrame& target) {
   const auto place = std::find(children_.begin(), children_.end(), &target);

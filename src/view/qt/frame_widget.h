@@ -83,7 +83,6 @@ class TZEBFrame : public TZEBFramePanel, public NamedFrame {
   // The inner panel keeps a 10-pixel margin while the flag is set.
   void setFrameMargin(bool margin) override;
   // The splitter after a child was pressed: the caret stops blinking during the drag.
-  void splitterDragStarted() override;
 
  protected:
   void resizeEvent(QResizeEvent* event) override;

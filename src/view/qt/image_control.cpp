@@ -8,7 +8,7 @@
 #include "document/image_cache.h"
 #include "document/picture.h"
 #include "platform/event_queue.h"
-#include "platform/qt/qt_canvas.h"
+#include "platform/qt/qt_picture_memo.h"
 #include "platform/windows1252.h"
 #include "text/embedded_object.h"
 #include "text/measurement_cache.h"
@@ -24,13 +24,6 @@ namespace {
 
 QString tooltipOf(const std::string& hint) {
   return QString::fromStdString(windows1252ToUtf8(hint)).section(QLatin1Char('|'), 0, 0);
-}
-
-// The picture's first image wrapped for drawing; a null image when there are no pixels or no
-// memory for them.
-QImage imageOf(const PixelView& pixels) {
-  if (pixels.empty()) return {};
-  return QImage(pixels.rgba, pixels.width, pixels.height, pixels.width * 4, QImage::Format_RGBA8888);
 }
 
 }  // namespace
@@ -168,16 +161,16 @@ void TMyyImage::paintEvent(QPaintEvent*) {
   const QRect area = rect();
   QImage image;
   if (player_) {
-    image = imageOf(player_->pixels());
+    image = wrappedImage(player_->pixels());
   } else if (TZEBoggetto* shown = pictureToDraw(*Object(), hovering_)) {
     TZEBset& set = box().set();
     const TZEBpicture* picture = set.decodedPicture(*shown);
-    image = picture != nullptr ? imageOf(firstImagePixels(*picture)) : QImage();
+    image = picture != nullptr ? wrappedImage(firstImagePixels(*picture)) : QImage();
     if (image.isNull() && picture != nullptr && !picture->empty()) {
       // Out of memory for the pixels: the cached pictures go, and this one is decoded again.
       set.imageCache().clear();
       picture = set.decodedPicture(*shown);
-      image = picture != nullptr ? imageOf(firstImagePixels(*picture)) : QImage();
+      image = picture != nullptr ? wrappedImage(firstImagePixels(*picture)) : QImage();
     }
   }
   if (!image.isNull()) painter.drawImage(area, image);

@@ -94,6 +94,7 @@ void PageControls::build() {
         if (control == nullptr) continue;
         control->setPageControls(this);
         controls_.push_back(control);
+        bySizing_.emplace(ref.visual, control);
         control->setReadOnly(page_.ReadOnly());
         control->setAnimated(page_.Animated());
         control->SetObject(ref.object);
@@ -117,9 +118,8 @@ void PageControls::place(QPoint origin) {
 }
 
 TMyyVisual* PageControls::controlOf(const EmbeddedObject& sizing) const {
-  for (TMyyVisual* control : controls_)
-    if (&control->sizing() == &sizing) return control;
-  return nullptr;
+  const auto found = bySizing_.find(&sizing);
+  return found != bySizing_.end() ? found->second : nullptr;
 }
 
 TMyyVisual* PageControls::controlOf(const TZEBoggetto& object) const {

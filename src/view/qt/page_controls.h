@@ -8,6 +8,7 @@
 #include <QPoint>
 #include <memory>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "text/object_placement.h"
@@ -64,6 +65,8 @@ class PageControls {
   TZEBpage& page_;
   QWidget& window_;
   std::vector<TMyyVisual*> controls_;  // children of the window
+  // The same controls by their sizing object, which painting asks for with every object.
+  std::unordered_map<const EmbeddedObject*, TMyyVisual*> bySizing_;
   std::unique_ptr<Placement> placement_;
 };
 

@@ -23,13 +23,13 @@ MouseButton buttonOf(Qt::MouseButton button) {
 
 }  // namespace
 
-MouseEvent boxMouseEvent(const QMouseEvent& event, bool doubleClick, QPoint origin) {
-  const QPoint point = event.position().toPoint() + origin;
+MouseEvent boxMouseEvent(const QMouseEvent& event, bool doubleClick) {
+  const QPoint point = event.position().toPoint();
   return {buttonOf(event.button()), point.x(), point.y(), modifiersOf(event.modifiers()), doubleClick};
 }
 
-MouseEvent boxMoveEvent(const QMouseEvent& event, QPoint origin) {
-  const QPoint point = event.position().toPoint() + origin;
+MouseEvent boxMoveEvent(const QMouseEvent& event) {
+  const QPoint point = event.position().toPoint();
   MouseButton held = MouseButton::none;
   if (event.buttons() & Qt::LeftButton)
     held = MouseButton::left;

@@ -10,9 +10,9 @@
 namespace zeb {
 
 // The press or release with the button that changed; a move with the button held (left
-// before right), or none. The origin is added to the event's position.
-MouseEvent boxMouseEvent(const QMouseEvent& event, bool doubleClick = false, QPoint origin = {});
-MouseEvent boxMoveEvent(const QMouseEvent& event, QPoint origin = {});
+// before right), or none.
+MouseEvent boxMouseEvent(const QMouseEvent& event, bool doubleClick = false);
+MouseEvent boxMoveEvent(const QMouseEvent& event);
 KeyEvent boxKeyEvent(const QKeyEvent& event);
 
 // "HANDPNT", "HANDPNT2" and "EDITHAND" are pointing hands, "DEFMANO", "DEFMANOZ" and "GRABBR"

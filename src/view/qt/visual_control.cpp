@@ -18,6 +18,7 @@
 #include "view/messages.h"
 #include "view/page_view.h"
 #include "view/qt/qt_box_input.h"
+#include "view/visual_size.h"
 
 namespace zeb {
 
@@ -33,10 +34,7 @@ TMyyVisual::TMyyVisual(EmbeddedObject& sizing, TZEBbox& box, TZEBpage& page, QWi
     : QWidget(parent), sizing_(&sizing), box_(&box), page_(&page), frameSet_(frameSetAround(this)) {
   resize(initialSize, initialSize);
   // The standard controls inside write in the control font, which sizes the fields.
-  TMyFont controlFont;
-  controlFont.Name = "MS Sans Serif";
-  controlFont.Size = 8;
-  setFont(qtFontFor(controlFont, box.measures().pixelsPerInch()));
+  setFont(qtFontFor(controlFont(), box.measures().pixelsPerInch()));
   setFocusPolicy(Qt::NoFocus);
   setMouseTracking(true);
   hide();
