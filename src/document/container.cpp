@@ -16,6 +16,7 @@
 #include "document/page_object.h"
 #include "document/temporary_files.h"
 #include "platform/environment.h"
+#include "platform/code_pages.h"
 #include "platform/message_boxes.h"
 #include "platform/windows1252.h"
 
@@ -168,6 +169,33 @@ TZEBoggetto& TZEBset::namedFileList() {
   TZEBoggetto& registered = Register(std::move(created));
   header_.setI32(header::namedFileList, static_cast<std::int32_t>(registered.ID()));
   return registered;
+}
+
+namespace {
+
+std::uint16_t readableCodePageOf(std::uint16_t languageId) {
+  const std::uint16_t codePage = codePageOfLanguage(languageId);
+  return isReadableCodePage(codePage) ? codePage : codePage::windows1252;
+}
+
+}  // namespace
+
+std::uint16_t TZEBset::languageCodePage() const {
+  return codePageOfLanguage(static_cast<std::uint16_t>(header_.i16(header::defaultLanguage)));
+}
+
+std::uint16_t TZEBset::codePage() const {
+  if (isReadableCodePage(codePageOverride_)) return codePageOverride_;
+  return readableCodePageOf(static_cast<std::uint16_t>(header_.i16(header::defaultLanguage)));
+}
+
+std::uint16_t TZEBset::codePageOf(const TZEBoggetto& page) const {
+  if (isReadableCodePage(codePageOverride_) || page.Kind() != TOggettiHel::testoHtml) return codePage();
+  const auto own = static_cast<std::uint16_t>(page.record().i16(field::pageLanguage));
+  // 0 (neutral) and the 0xFFFF of an unwritten field name no language of their own.
+  if (own == 0 || own == 0xFFFF || own == static_cast<std::uint16_t>(header_.i16(header::defaultLanguage)))
+    return codePage();
+  return readableCodePageOf(own);
 }
 
 FontMetrics TZEBset::textMetrics(std::string_view fontName) const {

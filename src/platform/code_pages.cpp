@@ -84,19 +84,20 @@ struct Readable {
   std::uint16_t number;
   const char* iconvName;
   std::string_view title;
+  std::uint8_t fontCharSet;  // the Windows font character set of its script
 };
 
 constexpr Readable readable[] = {
-    {codePage::windows1252, "CP1252", "Western (Windows-1252)"},
-    {codePage::centralEuropean, "CP1250", "Central European (Windows-1250)"},
-    {codePage::cyrillic, "CP1251", "Cyrillic (Windows-1251)"},
-    {codePage::greek, "CP1253", "Greek (Windows-1253)"},
-    {codePage::turkish, "CP1254", "Turkish (Windows-1254)"},
-    {codePage::hebrew, "CP1255", "Hebrew (Windows-1255)"},
-    {codePage::arabic, "CP1256", "Arabic (Windows-1256)"},
-    {codePage::baltic, "CP1257", "Baltic (Windows-1257)"},
-    {codePage::vietnamese, "CP1258", "Vietnamese (Windows-1258)"},
-    {codePage::thai, "CP874", "Thai (Windows-874)"},
+    {codePage::windows1252, "CP1252", "Western (Windows-1252)", 0},
+    {codePage::centralEuropean, "CP1250", "Central European (Windows-1250)", 238},
+    {codePage::cyrillic, "CP1251", "Cyrillic (Windows-1251)", 204},
+    {codePage::greek, "CP1253", "Greek (Windows-1253)", 161},
+    {codePage::turkish, "CP1254", "Turkish (Windows-1254)", 162},
+    {codePage::hebrew, "CP1255", "Hebrew (Windows-1255)", 177},
+    {codePage::arabic, "CP1256", "Arabic (Windows-1256)", 178},
+    {codePage::baltic, "CP1257", "Baltic (Windows-1257)", 186},
+    {codePage::vietnamese, "CP1258", "Vietnamese (Windows-1258)", 163},
+    {codePage::thai, "CP874", "Thai (Windows-874)", 222},
 };
 constexpr std::size_t readableCount = std::size(readable);
 
@@ -246,6 +247,11 @@ bool isReadableCodePage(std::uint16_t number) { return readableIndex(number) >= 
 bool isDoubleByteCodePage(std::uint16_t number) {
   return number == codePage::japanese || number == codePage::simplifiedChinese || number == codePage::korean ||
          number == codePage::traditionalChinese;
+}
+
+std::uint8_t fontCharSetOf(std::uint16_t codePage) {
+  const int index = readableIndex(codePage);
+  return index >= 0 ? readable[static_cast<std::size_t>(index)].fontCharSet : 0;
 }
 
 std::string_view codePageTitle(std::uint16_t number) {

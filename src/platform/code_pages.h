@@ -40,6 +40,11 @@ std::uint16_t codePageOfLanguage(std::uint16_t languageId);
 std::span<const std::uint16_t> readableCodePages();
 bool isReadableCodePage(std::uint16_t number);
 bool isDoubleByteCodePage(std::uint16_t number);
+// The character set a Windows font names the code page's script by (RTF's "\fcharset"):
+// 238 for 1250, 204 for 1251, 0 for 1252 and so on.
+std::uint8_t fontCharSetOf(std::uint16_t codePage);
+// The character set of the symbol faces, whose bytes no code page changes.
+inline constexpr std::uint8_t symbolCharSet = 2;
 // How the reader names it: "Cyrillic (Windows-1251)"; empty for a number it cannot read.
 std::string_view codePageTitle(std::uint16_t number);
 

@@ -33,7 +33,11 @@ constexpr std::string_view bulletCharacter = "w";
 class ParagraphPainter {
  public:
   ParagraphPainter(PaintContext& context, TZEBparag& paragraph, int index)
-      : context_(context), canvas_(context.canvas), paragraph_(paragraph), index_(index) {}
+      : context_(context),
+        canvas_(context.canvas),
+        paragraph_(paragraph),
+        index_(index),
+        codePage_(context.box.codePage()) {}
 
   void paint();
 
@@ -59,6 +63,7 @@ class ParagraphPainter {
   Canvas& canvas_;
   TZEBparag& paragraph_;
   int index_;
+  std::uint16_t codePage_;  // of the paragraph's characters
   // The state in force: the font the characters are drawn in, how far they are moved down
   // (subscript), the link, and the run (none before the paragraph's first run).
   TMyFont font_;
@@ -72,9 +77,10 @@ class ParagraphPainter {
 
 void ParagraphPainter::useFont(const TMyFont& font) {
   font_ = font;
+  font_.CodePage = codePage_;
   offset_ = 0;
   if (font.Position == fontPosition::subscript) {
-    offset_ = context_.box.measures().select(font).metrics().height / 2;
+    offset_ = context_.box.measures().select(font_).metrics().height / 2;
   }
 }
 
@@ -131,6 +137,7 @@ void ParagraphPainter::drawMarker() {
   const int left = indentsOf(context_.box, paragraph_).left;
   const int firstLine = clampedLength(paragraph_.Style.FirstLineIndent());
   TMyFont font = runFont(paragraph_.Style, nullptr);
+  font.CodePage = codePage_;
   std::string text;
   int x = left;
   if (kind == numbering::numbered) {

@@ -16,7 +16,7 @@ namespace {
 constexpr std::size_t maxShapingFonts = 512;
 
 ShapedText shapeWith(const ShapingFont& font, std::string_view text) {
-  QTextLayout layout(qtTextFor(font.encoding, text), font.font);
+  QTextLayout layout(qtTextFor(font.encoding, font.codePage, text), font.font);
   layout.beginLayout();
   QTextLine line = layout.createLine();
   layout.endLayout();
@@ -64,6 +64,10 @@ const ShapingFont& ShapedTextCache::font(const TMyFont& font, int pixelsPerInch)
   key_ += std::to_string(font.Style & fontStyle::storedBits);
   key_ += '\x01';
   key_ += std::to_string(pixelsPerInch);
+  if (font.CodePage != 1252) {
+    key_ += '\x01';
+    key_ += std::to_string(font.CodePage);
+  }
   if (const auto found = fonts_.find(key_); found != fonts_.end()) return found->second;
   if (fonts_.size() >= maxShapingFonts) {
     // The texts name their fonts by key only, so they can stay.
@@ -77,6 +81,7 @@ const ShapingFont& ShapedTextCache::font(const TMyFont& font, int pixelsPerInch)
   made.ascent = metrics.ascent();
   made.height = metrics.height();
   made.encoding = face.encoding;
+  made.codePage = font.CodePage;
   const QFontMetricsF exact(made.font);
   made.underlineOffset = exact.underlinePos();
   made.strikeOutOffset = exact.ascent() / 3;
