@@ -180,6 +180,9 @@ class TZEBset {
   std::int64_t recordAreaBase_ = 0;
   std::int64_t blobAreaBase_ = 0;
   std::uint16_t codePageOverride_ = 0;
+  // The header's language and its code page, as codePage() found them last.
+  mutable std::uint16_t headerLanguage_ = 1252;
+  mutable std::uint16_t headerCodePage_ = 1252;
   int maxCacheImg_ = 20;
   int undoDeep_ = 0;
   bool visible_ = false;

@@ -339,6 +339,22 @@ int CodePage::bytesLoweringTo(std::uint8_t byte, std::array<std::uint8_t, 4>& by
   return count;
 }
 
+std::string lowerUtf8(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  const UnicodeCharacters& characters = unicodeCharacters();
+  for (std::size_t i = 0; i < utf8.size();) {
+    const Utf8Character character = decodeUtf8(utf8, i);
+    if (character.length == 0) {
+      out.push_back(utf8[i++]);
+      continue;
+    }
+    appendUtf8(out, characters.lower(character.code));
+    i += character.length;
+  }
+  return out;
+}
+
 std::string CodePage::toUtf8(std::string_view bytes) const {
   std::string out;
   out.reserve(bytes.size() + bytes.size() / 4);

@@ -102,6 +102,10 @@ class CodePage {
   bool rightToLeft_ = false;
 };
 
+// UTF-8 text in lower case by the Unicode tables, whatever the locale; malformed sequences
+// are kept as they are.
+std::string lowerUtf8(std::string_view utf8);
+
 // Shorthands for the common conversions.
 inline std::string bookTextToUtf8(std::string_view bytes, std::uint16_t codePage) {
   return CodePage::of(codePage).toUtf8(bytes);

@@ -70,6 +70,7 @@ ObjectListItem objectListItem(TZEBoggetto& object) {
   ObjectListItem item;
   item.caption = object.Name();
   item.identifier = object.ID();
+  if (const TZEBset* set = object.Container()) item.codePage = set->codePageOf(object);
   item.icon = objectIcon(object);
   item.subItems.push_back(std::to_string(object.Size()));
   item.subItems.push_back(object.FileName());

@@ -25,6 +25,7 @@ struct ObjectListItem {
   std::vector<std::string> subItems;  // size, file name; for pages also the number, decimal and hexadecimal
   std::uint32_t identifier = 0;       // the object's ID
   ItemIcon icon;
+  std::uint16_t codePage = 1252;  // of its texts: its page's, or its book's
 };
 
 // Decides per object whether it is listed; accept comes in with the list's own decision.

@@ -4,9 +4,11 @@
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QTextLayout>
+#include <QTextOption>
 #include <QThread>
 #include <cmath>
 
+#include "platform/code_pages.h"
 #include "platform/qt/qt_fonts.h"
 
 namespace zeb {
@@ -17,6 +19,13 @@ constexpr std::size_t maxShapingFonts = 512;
 
 ShapedText shapeWith(const ShapingFont& font, std::string_view text) {
   QTextLayout layout(qtTextFor(font.encoding, font.codePage, text), font.font);
+  if (CodePage::of(font.codePage).hasRightToLeftLetters()) {
+    // A piece of right-to-left text runs from its right end, and stays where it is put.
+    QTextOption option;
+    option.setTextDirection(Qt::LayoutDirectionAuto);
+    option.setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
+    layout.setTextOption(option);
+  }
   layout.beginLayout();
   QTextLine line = layout.createLine();
   layout.endLayout();

@@ -8,6 +8,7 @@
 #include "document/image_cache.h"
 #include "document/picture.h"
 #include "platform/event_queue.h"
+#include "platform/qt/book_text.h"
 #include "platform/qt/qt_picture_memo.h"
 #include "platform/windows1252.h"
 #include "text/embedded_object.h"
@@ -22,8 +23,8 @@
 namespace zeb {
 namespace {
 
-QString tooltipOf(const std::string& hint) {
-  return QString::fromStdString(windows1252ToUtf8(hint)).section(QLatin1Char('|'), 0, 0);
+QString tooltipOf(const std::string& hint, std::uint16_t codePage) {
+  return fromBookText(hint, codePage).section(QLatin1Char('|'), 0, 0);
 }
 
 }  // namespace
@@ -46,7 +47,7 @@ TMyyZona::TMyyZona(TMyyImage& image, const HotZone& zone, TZEBoggetto* link)
 
 void TMyyZona::takeHint() {
   hint_ = link_ != nullptr ? descriptionOf(*link_) : std::string();
-  setToolTip(tooltipOf(hint_));
+  setToolTip(tooltipOf(hint_, image_.box().codePage()));
   hintTaken_ = true;
 }
 

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QUrl>
 
+#include "platform/qt/book_text.h"
 #include "platform/qt/qt_canvas.h"
 #include "platform/windows1252.h"
 #include "text/box_painting.h"
@@ -136,7 +137,7 @@ void TextBoxWidget::invalidate(const CanvasRect& area) { update(toQRect(area).tr
 void TextBoxWidget::setMouseCursor(MouseCursor cursor) { setCursor(qtCursorShape(cursor)); }
 
 void TextBoxWidget::hintChanged(std::string_view hint) {
-  const QString text = QString::fromStdString(windows1252ToUtf8(hint));
+  const QString text = fromBookText(hint, box_->codePage());
   setToolTip(text.section(QLatin1Char('|'), 0, 0));
   emit hintTextChanged(text);
 }
