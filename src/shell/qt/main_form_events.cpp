@@ -20,6 +20,7 @@
 #include "shell/qt/main_form.h"
 #include "view/program_metrics.h"
 #include "view/qt/frame_set.h"
+#include "view/qt/visual_control.h"
 
 namespace zeb {
 namespace {
@@ -45,6 +46,14 @@ bool usesArrowKeys(const QWidget& control) {
   for (const QWidget* widget = &control; widget != nullptr; widget = widget->parentWidget())
     if (qobject_cast<const QComboBox*>(widget) != nullptr || qobject_cast<const QAbstractItemView*>(widget) != nullptr)
       return true;
+  return false;
+}
+
+// Whether the widget belongs to the control of a page's object (a form field, a list, a
+// media player): such a control took the focus from the user.
+bool inPageControl(const QWidget* widget) {
+  for (; widget != nullptr; widget = widget->parentWidget())
+    if (qobject_cast<const TMyyVisual*>(widget) != nullptr) return true;
   return false;
 }
 
@@ -84,7 +93,12 @@ void TMainForm::resizeEvent(QResizeEvent* event) {
 
 void TMainForm::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
-  if (event->type() == QEvent::ActivationChange && isActiveWindow()) editor_->FocusCurrentBox();
+  if (event->type() != QEvent::ActivationChange || !isActiveWindow()) return;
+  // A click into a form field of an inactive window gives the field the focus before the
+  // window is activated: the field keeps it, and so does a field the user left for another
+  // window.
+  if (inPageControl(focusWidget())) return;
+  editor_->FocusCurrentBox();
 }
 
 void TMainForm::dragEnterEvent(QDragEnterEvent* event) {

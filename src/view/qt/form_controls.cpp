@@ -261,6 +261,17 @@ TMyyCheckedControl::TMyyCheckedControl(EmbeddedObject& sizing, TZEBbox& box, TZE
 void TMyyCheckedControl::ClickAction() {
   clickCheckControl(state());
   update();
+  if (!radio() || Object() == nullptr) return;
+  // The other buttons of its group go off.
+  PageControls* controls = pageControls();
+  if (controls == nullptr) return;
+  const std::vector<FormField> fields = controls->formFields();
+  const auto index = PageControls::indexOf(*Object(), fields);
+  if (!index) return;
+  for (const std::size_t member : radioGroupOf(fields, *index)) {
+    if (member == *index) continue;
+    if (TMyyVisual* other = controls->controlOf(*fields[member].object)) other->SetValue({});
+  }
 }
 
 void TMyyCheckedControl::mousePressEvent(QMouseEvent* event) {

@@ -68,6 +68,20 @@ TEST(PrintScale, MarginsOf25MillimetresOnA600DotPrinterLeave1181PixelsLess) {
   EXPECT_EQ(scale.pictureWidth(200), 1182);  // 50.04 mm
 }
 
+TEST(PrintScale, APrinterOf600By300DotsScalesEachDirectionByItsOwnResolution) {
+  const PrinterPage page{4961, 3508, 210, 297};  // A4 at 600 dots across and 300 down
+  const PrintScale scale(page, PageSetup{}, PrintOptions::defaultImageScale, 96);
+  EXPECT_EQ(scale.leftMargin(), 591);  // 2500 * 4961 / 21000 = 590.6
+  EXPECT_EQ(scale.topMargin(), 295);   // 2500 * 3508 / 29700 = 295.3
+  EXPECT_EQ(scale.printableWidth(), 4961 - 1181);
+  EXPECT_EQ(scale.printableHeight(), 3508 - 591);
+  EXPECT_EQ(scale.horizontal(96), 600);
+  EXPECT_EQ(scale.vertical(96), 300);
+  EXPECT_EQ(scale.horizontalImageFactor(), 591);
+  EXPECT_EQ(scale.pictureWidth(200), 1182);
+  EXPECT_EQ(scale.pictureHeight(200), 590);
+}
+
 TEST(PrintScale, MarginsWiderThanTheSheetLeaveATenthOfIt) {
   RecordingPrinter printer(96, 254, 127);  // 960 x 480 pixels
   PageSetup setup;

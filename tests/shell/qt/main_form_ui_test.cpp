@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTest>
@@ -19,6 +20,7 @@
 #include "text/text_box.h"
 #include "texts/english_tables.h"
 #include "texts/language_table.h"
+#include "view/qt/form_controls.h"
 #include "view/qt/page_widget.h"
 #include "view/qt/text_box_widget.h"
 
@@ -273,6 +275,36 @@ class CountingListener final : public shell::ContainerListener {
   int resetting = 0;
   int reset = 0;
 };
+
+TEST_F(MainFormControls, AClickIntoAFormFieldOfAnInactiveWindowLeavesTheFocusInTheField) {
+  start({sampleBook(), "/page=6"});
+  TMyyEdit* name = nullptr;
+  for (TMyyEdit* edit : window->findChildren<TMyyEdit*>())
+    if (edit->Object()->Name() == "name") name = edit;
+  ASSERT_NE(name, nullptr);
+  // Another window has the focus. The press reaches the field first; the window is
+  // activated after it, as the windowing system reports the activation the press asked for.
+  QWidget other;
+  other.show();
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  const QPoint at = name->edit()->mapTo(window.get(), QPoint(5, 5));
+  QTest::mousePress(window->windowHandle(), Qt::LeftButton, {}, at);
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, {}, at);
+  EXPECT_EQ(QApplication::focusWidget(), name->edit());
+  QTest::keyClicks(QApplication::focusWidget(), "Anna");
+  EXPECT_EQ(name->GetValue(), "Anna");
+
+  // Coming back to the window from anywhere else puts the focus in the page's box.
+  window->button("CoverButton")->setFocus();
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  EXPECT_NE(qobject_cast<TextBoxWidget*>(QApplication::focusWidget()), nullptr);
+}
 
 TEST_F(MainFormControls, WindowsThatJoinAreToldWhenTheContainerIsReset) {
   start({book("first.zeb")});

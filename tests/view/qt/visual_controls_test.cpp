@@ -363,6 +363,41 @@ TEST_F(VisualControls, CheckBoxesTakeCheckedInAnyCaseAndToggleOnAClickRadioButto
   EXPECT_TRUE(radio->checked());
 }
 
+TEST_F(VisualControls, RadioButtonsOfOneNameInOneFormExcludeEachOtherAndAreDrawnRound) {
+  auto radio = [this](std::string_view name, std::string_view value, bool checked) {
+    return testing::objectTag(
+        (checked ? field(6, name, {{"value", value}, {"checked", "checked"}}) : field(6, name, {{"value", value}}))
+            .ID());
+  };
+  PageControls& controls =
+      show(testing::objectTag(formStart(1, "http://example.org/f").ID()) + radio("size", "large", true) +
+           radio("size", "small", false) + radio("wrap", "yes", true) +
+           testing::objectTag(field(7, "gift", {{"value", "yes"}}).ID()) +
+           testing::objectTag(formStart(1, "http://example.org/g").ID()) + radio("size", "other", true));
+  std::vector<TMyyRadioButton*> radios;
+  for (TMyyVisual* control : controls.controls())
+    if (auto* found = dynamic_cast<TMyyRadioButton*>(control)) radios.push_back(found);
+  ASSERT_EQ(radios.size(), 4u);
+  QTest::mouseClick(radios[1], Qt::LeftButton, {}, QPoint(3, 3));
+  // "small" takes over from "large"; another name and the same name in another form keep theirs.
+  EXPECT_EQ(std::vector<bool>({radios[0]->checked(), radios[1]->checked(), radios[2]->checked(), radios[3]->checked()}),
+            std::vector<bool>({false, true, true, true}));
+  EXPECT_EQ(radios[0]->GetValue(), "");
+  EXPECT_EQ(radios[1]->GetValue(), "small");
+
+  // The circle leaves the corners of its box empty; a check box's frame reaches them.
+  auto* box = first<TMyyCheckBox>(controls);
+  ASSERT_NE(box, nullptr);
+  for (QWidget* control : {static_cast<QWidget*>(radios[0]), static_cast<QWidget*>(box)}) {
+    const QImage image = control->grab().toImage();
+    const int top = (control->height() - 12) / 2;
+    const bool round = control == radios[0];
+    EXPECT_EQ(image.pixel(0, top) == image.pixel(5, top), !round) << (round ? "radio button" : "check box");
+    EXPECT_EQ(image.pixel(11, top + 11) == image.pixel(5, top + 11), !round);
+    EXPECT_EQ(QColor(image.pixel(5, top + 5)), QColor(Qt::white));
+  }
+}
+
 TEST_F(VisualControls, AnAnchorIsDrawnInTheReaderOnlyWithAnchorPreviewAndRegistersWithItsPage) {
   TZEBoggetto& anchor = zebmake::addObject(set, TOggettiHel::shortObj);
   anchor.record().setU8(field::state, 14);
