@@ -79,7 +79,7 @@ TEST_F(LinkDispatchTest, AnAddressTheDesktopCannotOpenIsSaidWithWhatIsMissing) {
             (Lines{"Cannot open http://example.org/a: no web browser was found to show it.",
                    "Cannot open mailto:me@example.org: no mail program was found to write the message.",
                    "Cannot open smb://server/share: no program was found for addresses of this kind."}));
-  EXPECT_EQ(platform.messages.shown().front().kind, MessageKind::error);
+  for (const ShownMessage& shown : platform.messages.shown()) EXPECT_EQ(shown.kind, MessageKind::error);
   // What the user refused to open is not said to have failed.
   follow(clickOn(hyperlink(2)));
   EXPECT_EQ(platform.messages.shown().size(), 3u);

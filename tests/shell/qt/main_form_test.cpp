@@ -231,6 +231,7 @@ TEST_F(MainFormStart, ADamagedBookLeavesTheRecentListAndTheOpenBookAsItWas) {
   EXPECT_EQ(historyItems(), history);
   // The very page stays on the screen, where it was scrolled to.
   EXPECT_EQ(window->Editor()->ShownPages(), shown);
+  ASSERT_NE(window->mainZEBset().objectByKindAndIndex(0, 4), nullptr);
   EXPECT_EQ(window->mainZEBset().objectByKindAndIndex(0, 4)->Name(), "Page 4");
 }
 
