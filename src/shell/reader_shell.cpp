@@ -74,14 +74,14 @@ bool ReaderShell::OpenEbook(const std::string& path) {
   // Read aside: until the book has been read, the open one stays on the screen with its
   // page and history, and separate windows showing it are not disturbed.
   loadMessages_.startLoad();
-  TZEBset read(loadServices_);
-  if (!read.Load(path)) {
+  TZEBset aside(loadServices_);
+  if (!aside.Load(path)) {
     RemoveRecent(path);
     if (mainZEBset_.ZEBFileName().empty()) SetCaption(windows1252ToUtf8(messages::untitled));
     return false;
   }
   view_.clearView();
-  mainZEBset_.takeBookFrom(read);
+  mainZEBset_.takeBookFrom(aside);
   view_.enableBookCommands();
   SetCaption(mainZEBset_.ZEBFileName());
   AddRecent(mainZEBset_.ZEBFileName());
