@@ -22,6 +22,7 @@ inline constexpr std::string_view searchAgainInEbook = "Search again in the eboo
 
 // Opening books and presentation modes.
 inline constexpr std::string_view fileNotFound = "File not found: ";
+inline constexpr std::string_view isAFolder = " is a folder, not an ebook";
 inline constexpr std::string_view disabledByAuthor = "This function was disabled by the ebook author.";
 inline constexpr std::string_view openFilter = "Quorvant ZEB ebook (*.zeb)|*.zeb";
 
@@ -50,6 +51,11 @@ inline constexpr std::string_view parameterFile = "params.txt";
 inline constexpr std::string_view parameterFilePrefix = "params";
 inline constexpr std::string_view windowsProgramsUnavailable =
     "Nothing on this computer is set up to run Windows programs: ";
+// An address the desktop could not open: "Cannot open " + the address + what is missing.
+inline constexpr std::string_view cannotOpen = "Cannot open ";
+inline constexpr std::string_view noWebBrowser = ": no web browser was found to show it.";
+inline constexpr std::string_view noMailProgram = ": no mail program was found to write the message.";
+inline constexpr std::string_view noProgramForAddress = ": no program was found for addresses of this kind.";
 
 // Separate page windows.
 inline constexpr std::string_view closeOtherWindows = "Chiudere le altre finestre attive e riprovare!";

@@ -52,6 +52,7 @@ TEST_F(LinkDispatchTest, AddressesGoToTargetsOrTheDesktop) {
       link.setName(target);
     }
   });
+  platform.shell.succeeds = true;
   for (int i = 0; i < 6; ++i) follow(clickOn(hyperlink(i)));
   EXPECT_EQ(actions.operations(), Lines{"GoToTarget nexo:|2"});
   // Web and mail addresses open at once; other schemes ask first, and the answer was no.
@@ -65,6 +66,23 @@ TEST_F(LinkDispatchTest, AddressesGoToTargetsOrTheDesktop) {
   follow(clickOn(hyperlink(4)));
   EXPECT_EQ(platform.shell.openedDocuments.back(), "smb://server/share");
   EXPECT_TRUE(platform.messages.shown().empty());
+}
+
+TEST_F(LinkDispatchTest, AnAddressTheDesktopCannotOpenIsSaidWithWhatIsMissing) {
+  load([](TZEBset& made) {
+    for (const char* target : {"http://example.org/a", "mailto:me@example.org", "smb://server/share"})
+      zebmake::addObject(made, TOggettiHel::internetLink).setName(target);
+  });
+  confirmation.answers = {Consent::once};
+  for (int i = 0; i < 3; ++i) follow(clickOn(hyperlink(i)));
+  EXPECT_EQ(messageTexts(),
+            (Lines{"Cannot open http://example.org/a: no web browser was found to show it.",
+                   "Cannot open mailto:me@example.org: no mail program was found to write the message.",
+                   "Cannot open smb://server/share: no program was found for addresses of this kind."}));
+  for (const ShownMessage& shown : platform.messages.shown()) EXPECT_EQ(shown.kind, MessageKind::error);
+  // What the user refused to open is not said to have failed.
+  follow(clickOn(hyperlink(2)));
+  EXPECT_EQ(platform.messages.shown().size(), 3u);
 }
 
 TEST_F(LinkDispatchTest, KindsWithoutActionAndControlsThatRaiseNoLinks) {

@@ -122,6 +122,7 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
       return true;
     }
     if (FormKeyDown(watched, key)) return true;
+    if (leavesPresentation(watched, key)) return true;
   } else if (event->type() == QEvent::Paint) {
     auto* widget = qobject_cast<QWidget*>(watched);
     if (widget != nullptr && widget->window() == this && !windowPainted_) {
@@ -151,6 +152,15 @@ bool TMainForm::FormKeyDown(QObject* watched, QKeyEvent& event) {
                   static_cast<ushort>(event.count()));
   QCoreApplication::sendEvent(box, &again);
   return true;
+}
+
+bool TMainForm::leavesPresentation(QObject* watched, const QKeyEvent& event) {
+  if (event.key() != Qt::Key_Escape || event.modifiers() != Qt::NoModifier) return false;
+  // Once, for the control that has the focus (or the window, when none has it).
+  auto* control = qobject_cast<QWidget*>(watched);
+  QWidget* focused = QApplication::focusWidget();
+  if (control == nullptr || control != (focused != nullptr ? focused : this) || control->window() != this) return false;
+  return shell_->escapePressed();
 }
 
 void TMainForm::pagePainted() {

@@ -62,6 +62,9 @@ MainWindowLinks::~MainWindowLinks() {
 void MainWindowLinks::windowClosed(TFseparato& window) {
   windows_.remove(window);
   window.deleteLater();
+  // A main window that a link hid comes back with the last separate window: the reader is
+  // never left running without a window.
+  if (windows_.count() == 0 && !mainClosing_ && window_.isHidden()) window_.show();
 }
 
 void MainWindowLinks::followLink(const LinkSource& source, TZEBoggetto& link) {
@@ -79,6 +82,7 @@ void MainWindowLinks::followLink(const LinkSource& source, TZEBoggetto& link) {
 }
 
 void MainWindowLinks::windowClosing() {
+  mainClosing_ = true;
   for (TFseparato* separate : window_.findChildren<TFseparato*>(Qt::FindDirectChildrenOnly)) separate->close();
 }
 
@@ -117,7 +121,10 @@ void MainWindowLinks::showInPopupWindow(TZEBoggetto& target, std::int32_t anchor
 
 void MainWindowLinks::closeWindow(std::string_view name) { windows_.closeWindowNamed(name); }
 
-void MainWindowLinks::hideMainWindow() { window_.hide(); }
+// Only a separate window can bring the main window back: without one it stays.
+void MainWindowLinks::hideMainWindow() {
+  if (windows_.count() > 0) window_.hide();
+}
 void MainWindowLinks::keywordSearch() { window_.CercaKeyButtonClick(); }
 
 void MainWindowLinks::runFileLink(TZEBoggetto& file) {

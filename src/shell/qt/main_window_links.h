@@ -38,7 +38,7 @@ class MainWindowLinks final : public LinkDispatcher, public LinkActions, public 
   SeparateWindows& separateWindows() { return windows_; }
   BookStarter& starter() { return dispatch_.starter(); }
   // A separate window closed: it leaves the list at once and is freed after the current
-  // event.
+  // event. The last one to close brings back a main window that a link hid.
   void windowClosed(TFseparato& window);
 
   // LinkDispatcher.
@@ -76,6 +76,7 @@ class MainWindowLinks final : public LinkDispatcher, public LinkActions, public 
   SeparateWindows windows_;
   // The page the link being followed was raised on; none for the frame set's timed link.
   TZEBpage* clickedPage_ = nullptr;
+  bool mainClosing_ = false;
 };
 
 }  // namespace shell

@@ -1,8 +1,10 @@
 // Pictures on a page and their hot zones.
 #include "view/qt/image_control.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStatusTipEvent>
 
 #include "document/container.h"
 #include "document/image_cache.h"
@@ -47,6 +49,13 @@ TMyyZona::TMyyZona(TMyyImage& image, const HotZone& zone, TZEBoggetto* link)
 void TMyyZona::takeHint() {
   hint_ = link_ != nullptr ? descriptionOf(*link_) : std::string();
   setToolTip(tooltipOf(hint_));
+  const QString text = QString::fromStdString(windows1252ToUtf8(hint_));
+  setStatusTip(text.contains(QLatin1Char('|')) ? text.section(QLatin1Char('|'), 1) : text);
+  // Taken while the mouse is already over the zone: the status bar learns it now.
+  if (underMouse()) {
+    QStatusTipEvent tip(statusTip());
+    QCoreApplication::sendEvent(this, &tip);
+  }
   hintTaken_ = true;
 }
 

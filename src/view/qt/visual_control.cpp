@@ -61,6 +61,8 @@ void TMyyVisual::setHint(std::string hint) {
   hint_ = std::move(hint);
   const QString text = QString::fromStdString(windows1252ToUtf8(hint_));
   setToolTip(text.section(QLatin1Char('|'), 0, 0));
+  // The long part shows in the window's status bar while the mouse is over the object.
+  setStatusTip(text.contains(QLatin1Char('|')) ? text.section(QLatin1Char('|'), 1) : text);
 }
 
 void TMyyVisual::SetObject(TZEBoggetto* object) {

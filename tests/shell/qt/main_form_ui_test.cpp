@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTest>
@@ -14,9 +16,12 @@
 #include <set>
 
 #include "shell/messages.h"
+#include "shell/presentation_modes.h"
 #include "shell/qt/contents_sidebar.h"
 #include "shell/qt/contents_tree_view.h"
+#include "shell/reader_shell.h"
 #include "tests/shell/qt/main_form_fixture.h"
+#include "tests/text/text_test_support.h"
 #include "text/text_box.h"
 #include "texts/english_tables.h"
 #include "texts/language_table.h"
@@ -241,6 +246,55 @@ TEST_F(MainFormControls, PageKeysScrollThePageWhereverTheFocusIs) {
   EXPECT_EQ(shown->verticalBar()->value(), scrolled);
 }
 
+TEST_F(MainFormControls, AHoveredLinkSaysInTheStatusBarWhereItLeadsUntilTheMouseLeaves) {
+  const std::string path = folder
+                               .write("linked.zeb", bookBytes([](TZEBset& set) {
+                                        TZEBoggetto& link = zebmake::addObject(set, TOggettiHel::internetLink);
+                                        link.setName("https://example.org/next");
+                                        zebmake::addPage(set, "Linked", "<Z S0 >" + objectTag(link.ID()) + "go<%> on");
+                                      }))
+                               .string();
+  start({path});
+  QWidget* text = window->Editor()->ShownPages().front()->viewport();
+  const QPointF overLink(16, 12);
+  QMouseEvent move(QEvent::MouseMove, overLink, text->mapToGlobal(overLink), Qt::NoButton, Qt::NoButton,
+                   Qt::NoModifier);
+  QCoreApplication::sendEvent(text, &move);
+  EXPECT_EQ(window->statusBar()->currentMessage().toStdString(), "Link to: https://example.org/next");
+  QEvent leave(QEvent::Leave);
+  QCoreApplication::sendEvent(text, &leave);
+  EXPECT_TRUE(window->statusBar()->currentMessage().isEmpty());
+}
+
+TEST_F(MainFormControls, EscapeLeavesAPresentationModeWhoseHiddenMenuKeepsItsShortcuts) {
+  const std::string kiosk = folder
+                                .write("kiosk.zeb", bookBytes([](TZEBset& set) {
+                                         zebmake::addPage(set, "Kiosk", "<Z S0 >kiosk text");
+                                         set.header().setU8(shell::borderlessFlagOffset, 1);
+                                         set.header().setU8(shell::hideBarsFlagOffset, 1);
+                                       }))
+                                .string();
+  start({kiosk});
+  platform.events.advance(shell::switchDelayMilliseconds);
+  ASSERT_FALSE(window->menuBar()->isVisible());
+  ASSERT_TRUE(window->readerShell().keepsMaximised());
+  QApplication::setActiveWindow(window.get());
+  TZEBbox* box = window->Editor()->CurrentBox();
+  ASSERT_NE(box, nullptr);
+  const auto focused = [this]() -> QWidget* {
+    return QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : window.get();
+  };
+  QTest::keyClick(focused(), Qt::Key_F2, Qt::ControlModifier);  // "&Select all"
+  EXPECT_TRUE(box->hasSelection());
+
+  QTest::keyClick(focused(), Qt::Key_Escape);
+  EXPECT_TRUE(window->menuBar()->isVisible());
+  EXPECT_TRUE(window->statusBar()->isVisible());
+  EXPECT_FALSE(window->windowFlags().testFlag(Qt::FramelessWindowHint));
+  EXPECT_FALSE(window->readerShell().keepsMaximised());
+  EXPECT_TRUE(window->item("Ridimensiona1")->isChecked());
+}
+
 TEST_F(MainFormControls, CopyAndSelectAllActOnThePageText) {
   start({sampleBook()});
   TZEBbox* box = window->Editor()->CurrentBox();
@@ -312,6 +366,10 @@ TEST_F(MainFormControls, WindowsThatJoinAreToldWhenTheContainerIsReset) {
   window->containerListeners().join(listener);
   window->readerShell().OpenEbook(book("second.zeb"));
   window->readerShell().NewBlank();
+  EXPECT_EQ(listener.resetting, 2);
+  EXPECT_EQ(listener.reset, 2);
+  // A book that cannot be read is read aside: the windows showing the open one keep it.
+  window->readerShell().OpenEbook(folder.write("damaged.zeb", std::string(100, 'x')).string());
   EXPECT_EQ(listener.resetting, 2);
   EXPECT_EQ(listener.reset, 2);
   window->containerListeners().leave(listener);

@@ -221,6 +221,9 @@ TEST_F(SeparateWindows, APopupOpensBesideTheClickOnTheMainWindowsScreenAndHandsI
 
 TEST_F(SeparateWindows, ACloseActionHidesTheMainWindowWithAnchorMinus2AndOtherwiseClosesTheNamedWindow) {
   startWithLinks(linkBook());
+  // With no separate window, nothing could bring the main window back: it stays.
+  follow(hideMain);
+  EXPECT_TRUE(window->isVisible());
   follow(namedNotes);
   follow(sizedOnly);
   ASSERT_EQ(separateWindows().size(), 2u);
@@ -240,6 +243,8 @@ TEST_F(SeparateWindows, ACloseActionHidesTheMainWindowWithAnchorMinus2AndOtherwi
                       &object(TOggettiHel::speclink, hideMain));
   settle();
   EXPECT_TRUE(separateWindows().empty());
+  // The last separate window to close brings the main window back.
+  EXPECT_TRUE(window->isVisible());
 }
 
 TEST_F(SeparateWindows, OpeningAnotherBookLeavesASeparateWindowOnItsOldPageFromItsOwnContainer) {
