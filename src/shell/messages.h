@@ -48,6 +48,9 @@ inline constexpr std::string_view registryKeyEmptyEnd = ")";
 inline constexpr std::string_view notepad = "c:\\windows\\notepad.exe";
 inline constexpr std::string_view parameterFile = "params.txt";
 inline constexpr std::string_view parameterFilePrefix = "params";
+// A file of the book that could not be saved where the user chose: the path and, in
+// brackets, why.
+inline constexpr std::string_view fileNotSaved = "The file could not be saved: ";
 inline constexpr std::string_view windowsProgramsUnavailable =
     "Nothing on this computer is set up to run Windows programs: ";
 
