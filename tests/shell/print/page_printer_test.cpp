@@ -161,6 +161,7 @@ TEST_F(PagePrinter, ATableTallerThanTheSheetGoesOnOverTheNextOne) {
   table.record().setU8(field::tableCellSpacing, 0);
   table.record().setU8(field::tableCellInset, 0);
   table.record().setU32(field::tableColour, 0x0000FF);
+  table.record().setU8(field::tableColumnModes, 2);  // the column takes the whole width
   std::string text = paragraph() + idTag(table.ID());
   for (int row = 0; row < 20; ++row) text += paragraph() + "c" + std::to_string(10 + row) + "<T>";
   text += paragraph() + "after";
@@ -178,6 +179,22 @@ TEST_F(PagePrinter, ATableTallerThanTheSheetGoesOnOverTheNextOne) {
   EXPECT_THAT(words(*printer.sheets()[1]),
               ElementsAre("text 96,108 \"c25\"", "text 96,128 \"c26\"", "text 96,148 \"c27\"", "text 96,168 \"c28\"",
                           "text 96,188 \"c29\"", "text 96,208 \"after\""));
+}
+
+TEST_F(PagePrinter, TableColumnsTakeTheirWidthsByTheirRulesAsOnTheScreen) {
+  TZEBoggetto& table = zebmake::addObject(set, TOggettiHel::tabellaHtml);
+  table.record().setU8(field::tableRows, 1);
+  table.record().setU8(field::tableColumns, 2);
+  table.record().setU8(field::tableCellSpacing, 0);
+  table.record().setU8(field::tableCellInset, 0);
+  table.record().setU8(field::tableRelativeWidth, 1);
+  table.record().setU8(field::tableWidthPercent, 100);
+  // A column of 100 pixels, and one that takes the rest.
+  table.record().setU8(field::tableColumnModes, 1);
+  table.record().setI16(field::tableColumnValues, 100);
+  table.record().setU8(field::tableColumnModes + 1, 2);
+  print(addPage(paragraph() + idTag(table.ID()) + paragraph() + "a<T>" + paragraph() + "b<T>"));
+  EXPECT_THAT(words(*printer.sheets()[0]), ElementsAre("text 96,96 \"a\"", "text 196,96 \"b\""));
 }
 
 TEST_F(PagePrinter, NothingPrintsWithoutAPageSetUpAPageOrAPrinter) {
