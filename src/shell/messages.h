@@ -82,8 +82,8 @@ inline constexpr std::string_view noPageSetup = "pagesetupdialog=NIL";
 inline constexpr std::string_view noPageToPrint = "Invalid use of TZEBpageP.Riempi";
 inline constexpr std::string_view oldVersionTextForPrinting = "baco; testo ver 1 ancora pres in zebBox P!";
 inline constexpr std::string_view noPrinterBefore =
-    "No printers available in Windows.\rPlease exit from the application and use Control Panel in order to add "
-    "printers. (";
+    "The printer could not print.\rChoose another printer, or \"PDF file\" to print into a file, in File > Printer "
+    "settings... (";
 inline constexpr std::string_view noPrinterAfter = ")";
 inline constexpr std::string_view jobTitlePage = ", pag: ";
 

@@ -209,8 +209,8 @@ TEST_F(PagePrinter, NothingPrintsWithoutAPageSetUpAPageOrAPrinter) {
               ElementsAre(ShownMessage{MessageKind::error, "pagesetupdialog=NIL"},
                           ShownMessage{MessageKind::information, "Invalid use of TZEBpageP.Riempi"},
                           ShownMessage{MessageKind::error,
-                                       "No printers available in Windows.\rPlease exit from the application and use "
-                                       "Control Panel in order to add printers. (offline)"}));
+                                       "The printer could not print.\rChoose another printer, or \"PDF file\" to "
+                                       "print into a file, in File > Printer settings... (offline)"}));
 }
 
 }  // namespace

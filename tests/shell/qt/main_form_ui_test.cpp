@@ -149,7 +149,7 @@ class RecordingPrint final : public shell::PrintingService {
   void printAll() override { log_.push_back("all"); }
   void printerSetup() override { log_.push_back("printer"); }
   void marginSetup() override { log_.push_back("margins"); }
-  void printBox(TZEBbox&) override { log_.push_back("box"); }
+  void printBox(TZEBCustomFrameSet&, TZEBbox&) override { log_.push_back("box"); }
 
  private:
   std::vector<std::string>& log_;
