@@ -49,6 +49,9 @@ inline constexpr std::string_view registryKeyEmptyEnd = ")";
 inline constexpr std::string_view notepad = "c:\\windows\\notepad.exe";
 inline constexpr std::string_view parameterFile = "params.txt";
 inline constexpr std::string_view parameterFilePrefix = "params";
+// A file of the book that could not be saved where the user chose: the path and, in
+// brackets, why.
+inline constexpr std::string_view fileNotSaved = "The file could not be saved: ";
 inline constexpr std::string_view windowsProgramsUnavailable =
     "Nothing on this computer is set up to run Windows programs: ";
 // An address the desktop could not open: "Cannot open " + the address + what is missing.
@@ -85,8 +88,8 @@ inline constexpr std::string_view noPageSetup = "pagesetupdialog=NIL";
 inline constexpr std::string_view noPageToPrint = "Invalid use of TZEBpageP.Riempi";
 inline constexpr std::string_view oldVersionTextForPrinting = "baco; testo ver 1 ancora pres in zebBox P!";
 inline constexpr std::string_view noPrinterBefore =
-    "No printers available in Windows.\rPlease exit from the application and use Control Panel in order to add "
-    "printers. (";
+    "The printer could not print.\rChoose another printer, or \"PDF file\" to print into a file, in File > Printer "
+    "settings... (";
 inline constexpr std::string_view noPrinterAfter = ")";
 inline constexpr std::string_view jobTitlePage = ", pag: ";
 

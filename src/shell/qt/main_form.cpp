@@ -21,10 +21,10 @@
 #include "shell/contents_tree.h"
 #include "shell/messages.h"
 #include "shell/qt/accessible_names.h"
+#include "shell/qt/confirmation_dialog.h"
 #include "shell/qt/contents_sidebar.h"
 #include "shell/qt/qt_texts.h"
 #include "shell/qt/window_changes.h"
-#include "shell/qt/confirmation_dialog.h"
 #include "shell/settings_keys.h"
 #include "text/text_box.h"
 #include "texts/qt/window_texts.h"
@@ -149,7 +149,7 @@ void TMainForm::setUpEditor() {
     return set != nullptr && shell::confirmFormAddress(this, *set->services().settings, set->ZEBFileName(), address);
   };
   editor_->printOnClick = [this](TZEBbox& box) {
-    if (print_) print_->printBox(box);
+    if (print_) print_->printBox(*editor_, box);
   };
   connect(editor_, &TZEBCustomFrameSet::OnDoLink, this, &TMainForm::EditorDoLink);
   connect(editor_, &TZEBCustomFrameSet::OnPageChanged, this, &TMainForm::EditorPageChanged);

@@ -118,7 +118,10 @@ class TMainForm final : public QMainWindow, public shell::ReaderView {
   void Cercasostituisci1Click();
   void Ripetiultimaricerca1Click();
   void Ripetinellipertesto1Click();
+  // The toolbar's Search: the keyword page, or the word page when the book has no keywords.
   void CercaKeyButtonClick();
+  // "Search by keyword...": the keyword page, keywords or not.
+  void Cercaperparolachiave1Click();
   void Cercaconoperatori1Click();
   void CoverButtonClick();
   void SummaryButtonClick();

@@ -106,7 +106,7 @@ void TMainForm::buildMenus() {
           QKeySequence(Qt::Key_F3));
   addItem(*search, this, "Ripetinellipertesto1", "Ripeti ricerca nell'&ipertesto",
           &TMainForm::Ripetinellipertesto1Click, QKeySequence(Qt::Key_F4));
-  addItem(*search, this, "Cercaperparolachiave1", "Cerca per parola &chiave...", &TMainForm::CercaKeyButtonClick,
+  addItem(*search, this, "Cercaperparolachiave1", "Cerca per parola &chiave...", &TMainForm::Cercaperparolachiave1Click,
           QKeySequence(Qt::CTRL | Qt::Key_F3));
   addItem(*search, this, "Cercaconoperatori1", "Ricerca &booleana...", &TMainForm::Cercaconoperatori1Click);
 

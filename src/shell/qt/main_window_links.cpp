@@ -2,7 +2,9 @@
 // they open.
 #include "shell/qt/main_window_links.h"
 
+#include <QCoreApplication>
 #include <QCursor>
+#include <QMouseEvent>
 #include <utility>
 
 #include "document/container.h"
@@ -24,7 +26,8 @@ TZEBpage* clickedPageOf(const TZEBCustomFrameSet& frames, const LinkSource& sour
   return nullptr;
 }
 
-LinkRequest linkRequestOf(const TZEBCustomFrameSet& frames, const LinkSource& source, TZEBoggetto& link) {
+LinkRequest linkRequestOf(const TZEBCustomFrameSet& frames, const LinkSource& source, TZEBoggetto& link,
+                          ScreenPoint click) {
   LinkRequest request;
   request.link = &link;
   switch (source.kind) {
@@ -37,9 +40,24 @@ LinkRequest linkRequestOf(const TZEBCustomFrameSet& frames, const LinkSource& so
     request.clickedPage = page->PageIndex();
     request.clickedBook = &page->set();
   }
-  const QPoint mouse = QCursor::pos();
-  request.clickPoint = ScreenPoint{mouse.x(), mouse.y()};
+  request.clickPoint = click;
   return request;
+}
+
+PressPoint::PressPoint() { QCoreApplication::instance()->installEventFilter(this); }
+
+ScreenPoint PressPoint::point() const {
+  if (pressed_) return *pressed_;
+  const QPoint mouse = QCursor::pos();
+  return {mouse.x(), mouse.y()};
+}
+
+bool PressPoint::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
+    const QPoint global = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+    pressed_ = ScreenPoint{global.x(), global.y()};
+  }
+  return QObject::eventFilter(watched, event);
 }
 
 MainWindowLinks::MainWindowLinks(TMainForm& window)
@@ -73,7 +91,7 @@ void MainWindowLinks::followLink(const LinkSource& source, TZEBoggetto& link) {
   context.openBook = &window_.mainZEBset();
   context.readOnly = window_.Editor()->ReadOnly();
   try {
-    dispatch_.followLink(linkRequestOf(*window_.Editor(), source, link), context);
+    dispatch_.followLink(linkRequestOf(*window_.Editor(), source, link, press_.point()), context);
   } catch (...) {
     clickedPage_ = nullptr;
     throw;

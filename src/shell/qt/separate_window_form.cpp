@@ -67,6 +67,10 @@ TFseparato::TFseparato(shell::MainWindowLinks& owner)
   preview_->setAutoJump(false);
   preview_->setActivePreview(true);
   preview_->setLinkedZEBset(&mainWindow_.mainZEBset());
+  // Links asking to print print with the main window's printer and page set-up.
+  preview_->printOnClick = [this](TZEBbox& box) {
+    if (shell::PrintingService* print = mainWindow_.printingService()) print->printBox(*preview_, box);
+  };
   core_.history().OnChanged = [this] { historyChanged(); };
   connect(preview_, &TZEBCustomFrameSet::OnDoLink, this, &TFseparato::PreviewDoLink);
   connect(preview_, &TZEBCustomFrameSet::OnPageChanged, this, &TFseparato::PreviewPageChanged);

@@ -71,6 +71,8 @@ TEST_F(MainWindowServices, PrintCurrentPrintsThePageShown) {
   RecordingPrinter* printer = nullptr;
   window->setPrintingService(std::make_unique<shell::MainWindowPrinting>(*window, [&printer] {
     auto made = std::make_unique<RecordingPrinter>();
+    made->installed = {"Office"};
+    made->preferred = "Office";
     printer = made.get();
     return made;
   }));

@@ -195,25 +195,27 @@ TEST_F(PrintDialogTest, TheOptionsGoToThePrinterAndNoPageSetUpPrintsNothing) {
   EXPECT_EQ(withoutSetUp->result(), QDialog::Accepted);
 }
 
-TEST_F(PrintDialogTest, AllWithDefaultOrderFollowsTheStoredOrderAndPrintsItAsOneJob) {
+TEST_F(PrintDialogTest, AllWithDefaultOrderFollowsTheStoredOrderThenThePagesItLeavesOutAndPrintsThemAsOneJob) {
   storeOrder();
+  const TZEBtesto& loose = addPage("Loose", "four");  // not in the stored order
   editor.setMainPageNumber(second.Index());
   const auto dialog = open();
   dialog->BCorrenteClick();
   QTest::mouseClick(dialog->Btutte(), Qt::LeftButton);
-  EXPECT_EQ(dialog->listedItems(), pages({&third, &first, &second}));
+  EXPECT_EQ(dialog->listedItems(), pages({&third, &first, &second, &loose}));
   // The list is emptied first.
   QTest::mouseClick(dialog->Btutte(), Qt::LeftButton);
-  EXPECT_EQ(dialog->listedItems(), pages({&third, &first, &second}));
+  EXPECT_EQ(dialog->listedItems(), pages({&third, &first, &second, &loose}));
 
   dialog->BOkClick();
   ASSERT_EQ(printer->jobs().size(), 1u);
   EXPECT_EQ(printer->jobs()[0].title, "Brightfold, pag: Third");
-  ASSERT_EQ(printer->sheets().size(), 3u);
+  ASSERT_EQ(printer->sheets().size(), 4u);
   EXPECT_EQ(testing::sheetText(*printer, 0), "three");
   EXPECT_EQ(testing::sheetText(*printer, 1), "one");
   EXPECT_EQ(testing::sheetText(*printer, 2), "two");
-  EXPECT_EQ(dialog->ProgressBar1()->value(), 6);
+  EXPECT_EQ(testing::sheetText(*printer, 3), "four");
+  EXPECT_EQ(dialog->ProgressBar1()->value(), 8);
 }
 
 TEST_F(PrintDialogTest, ThePreviewShowsClickedItemsAndNextSlidesAndListsThePagesItsLinksReach) {
