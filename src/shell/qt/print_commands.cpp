@@ -11,7 +11,6 @@
 #include "shell/qt/print_dialog.h"
 #include "shell/qt/printer_setup_dialogs.h"
 #include "shell/qt/wait_cursor.h"
-#include "view/box_choice.h"
 #include "view/page_view.h"
 #include "view/qt/frame_set.h"
 
@@ -70,7 +69,7 @@ bool PrintCommands::marginSettings() {
 void PrintCommands::printOnClick(TZEBCustomFrameSet& frames, TZEBbox& box) {
   // The page is remembered by its number: while the settings dialog runs, the frame set may
   // show another page and free the box.
-  const TZEBpage* page = pageHolding(frames.registeredPages(), &box);
+  const TZEBpage* page = frames.pageShowing(&box);
   if (page == nullptr || page->ShownPage() == nullptr) return;
   const std::int32_t number = page->PageIndex();
   const QPointer<TZEBCustomFrameSet> guarded(&frames);
