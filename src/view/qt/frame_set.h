@@ -96,7 +96,7 @@ class TZEBCustomFrameSet : public TZEBFramePanel, public PageOwner, public Frame
   // Timed links and the automatic links of preview panels run.
   bool ActivePreview() const override { return activePreview_; }
   void setActivePreview(bool active) { activePreview_ = active; }
-  bool AnchorPreview() const { return anchorPreview_; }
+  bool AnchorPreview() const override { return anchorPreview_; }
   // A change repaints the pages shown: anchors show or hide.
   void setAnchorPreview(bool preview);
   // searchWholeWords and searchMatchCase bits, for the search window.
