@@ -11,7 +11,6 @@
 #include "shell/qt/file_link_dialog.h"
 #include "shell/qt/main_form.h"
 #include "shell/qt/separate_window_form.h"
-#include "view/box_choice.h"
 #include "view/page_view.h"
 #include "view/qt/frame_set.h"
 
@@ -19,7 +18,7 @@ namespace zeb::shell {
 
 TZEBpage* clickedPageOf(const TZEBCustomFrameSet& frames, const LinkSource& source) {
   switch (source.kind) {
-    case LinkSourceKind::textBox: return pageHolding(frames.registeredPages(), source.box);
+    case LinkSourceKind::textBox: return frames.pageShowing(source.box);
     case LinkSourceKind::page: return source.page;
     case LinkSourceKind::frameSet: break;
   }

@@ -17,7 +17,6 @@
 #include "shell/qt/printer_setup_dialogs.h"
 #include "shell/qt/qt_texts.h"
 #include "shell/qt/wait_cursor.h"
-#include "view/box_choice.h"
 #include "view/page_view.h"
 #include "view/qt/frame_set.h"
 
@@ -100,7 +99,7 @@ bool PrintCommands::marginSettings() {
 void PrintCommands::printOnClick(TZEBCustomFrameSet& frames, TZEBbox& box) {
   // What the box holds is taken now: while the settings dialog runs, the frame set may show
   // another page and free the box.
-  const TZEBpage* page = pageHolding(frames.registeredPages(), &box);
+  const TZEBpage* page = frames.pageShowing(&box);
   auto* shown = page != nullptr ? dynamic_cast<TZEBtesto*>(page->ShownPage()) : nullptr;
   if (shown == nullptr) return;
   TZEBset& book = page->set();
