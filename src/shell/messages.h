@@ -152,6 +152,8 @@ inline constexpr std::string_view continueInPage = "&Continue in page  F3";
 inline constexpr std::string_view pageSearchComplete = "Page search complete";
 inline constexpr std::string_view hypertextSearchComplete = "Hypertext search complete";
 inline constexpr std::string_view searchInTheEbook = "In the Ebook  F4";
+// In place of the list of matching pages when none matches.
+inline constexpr std::string_view noPageMeetsCriteria = "No page meets the criteria.";
 // The result list's column of the matched term with the words around it.
 inline constexpr std::string_view snippetColumn = "Context";
 // The progress indicator of a search through the pages: Qt's %v (pages examined) and %m

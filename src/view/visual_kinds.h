@@ -65,7 +65,8 @@ bool flagAttribute(const TZEBoggetto& object, std::string_view name);
 // A button's caption, or its value when it has no caption.
 std::string buttonCaption(const TZEBoggetto& button);
 
-// The hint of a control: its object's description, or its name when it has none.
+// The hint of a control: its object's description, or its name when it has none; empty when
+// that is a field never written.
 std::string descriptionOf(const TZEBoggetto& object);
 
 }  // namespace zeb

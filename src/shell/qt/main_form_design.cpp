@@ -9,6 +9,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "platform/qt/qt_dialog_units.h"
 #include "shell/qt/main_form.h"
 #include "shell/qt/toolbar_icons.h"
 #include "view/popup_target.h"
@@ -17,6 +18,7 @@
 namespace zeb {
 namespace {
 
+// Designed lengths, in pixels of the design font.
 constexpr int historyComboWidth = 283;
 constexpr std::array<int, 3> statusPanelWidths = {75, 250, 50};
 
@@ -175,7 +177,7 @@ void TMainForm::buildToolbars() {
   historyCombo_ = new QComboBox(toolbarHistory_);
   historyCombo_->setObjectName("HistoryCombo");
   historyCombo_->setToolTip(QStringLiteral("URL"));
-  historyCombo_->setFixedWidth(historyComboWidth);
+  historyCombo_->setFixedWidth(designScaleOf(font()).x(historyComboWidth));
   historyCombo_->installEventFilter(this);
   connect(historyCombo_, &QComboBox::activated, this, &TMainForm::HistoryComboClick);
   toolbarHistory_->addWidget(historyCombo_);
@@ -187,11 +189,17 @@ void TMainForm::buildStatusBar() {
   statusSimpleText_ = new QLabel(&bar);
   statusSimpleText_->setObjectName("StatusSimpleText");
   bar.addWidget(statusSimpleText_, 1);
+  const DesignScale scale = designScaleOf(font());
   for (std::size_t i = 0; i < statusPanels_.size(); ++i) {
     auto* panel = new QLabel(&bar);
     panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-    panel->setFixedWidth(statusPanelWidths[i]);
-    bar.addPermanentWidget(panel);
+    // The last panel reaches to the end of the bar, as the last part of a status bar does.
+    const bool last = i + 1 == statusPanels_.size();
+    if (last)
+      panel->setMinimumWidth(scale.x(statusPanelWidths[i]));
+    else
+      panel->setFixedWidth(scale.x(statusPanelWidths[i]));
+    bar.addPermanentWidget(panel, last ? 1 : 0);
     statusPanels_[i] = panel;
   }
   statusPanels_[1]->setAlignment(Qt::AlignCenter);

@@ -22,6 +22,7 @@
 #include "transfer/form_transfer.h"
 #include "view/form_submit.h"
 #include "view/messages.h"
+#include "view/qt/check_control_accessibility.h"
 #include "view/qt/page_controls.h"
 #include "view/visual_kinds.h"
 #include "view/visual_object.h"
@@ -256,10 +257,14 @@ void TMyyComboBox::show(const FieldState& state) {
 // --- Check controls.
 
 TMyyCheckedControl::TMyyCheckedControl(EmbeddedObject& sizing, TZEBbox& box, TZEBpage& page, QWidget* parent)
-    : TMyyField(sizing, box, page, parent) {}
+    : TMyyField(sizing, box, page, parent) {
+  installCheckControlAccessibility();
+}
 
 void TMyyCheckedControl::ClickAction() {
+  const bool was = checked();
   clickCheckControl(state());
+  if (checked() != was) checkedStateChanged(*this);
   update();
   if (!radio() || Object() == nullptr) return;
   // The other buttons of its group go off.

@@ -2,6 +2,7 @@
 // installed into it (searching, printing, link following), the keys it previews, the copy
 // commands, its reset notifications and the contents sidebar.
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -15,6 +16,7 @@
 #include <QToolButton>
 #include <set>
 
+#include "platform/qt/qt_dialog_units.h"
 #include "shell/messages.h"
 #include "shell/presentation_modes.h"
 #include "shell/qt/contents_sidebar.h"
@@ -80,7 +82,9 @@ TEST_F(MainFormControls, TheMainControlsAreFoundByNameAndByAccessibleName) {
   EXPECT_EQ(window->Editor()->accessibleName(), "Editor");
   EXPECT_EQ(window->HistoryCombo()->objectName(), "HistoryCombo");
   EXPECT_EQ(window->HistoryCombo()->accessibleName(), "URL");
-  EXPECT_EQ(window->HistoryCombo()->width(), 283);
+  // Designed lengths grow with the font: 283 pixels of the design font.
+  const DesignScale scale = designScaleOf(window->font());
+  EXPECT_EQ(window->HistoryCombo()->width(), scale.x(283));
   EXPECT_EQ(window->statusBar()->objectName(), "StatusBar");
   EXPECT_EQ(window->statusBar()->accessibleName(), "StatusBar");
   EXPECT_EQ(window->contentsSidebar()->tree()->objectName(), "ContentsTree");
@@ -91,13 +95,26 @@ TEST_F(MainFormControls, TheMainControlsAreFoundByNameAndByAccessibleName) {
   }
   // After an open the status bar shows its single text; its panels keep their widths.
   EXPECT_TRUE(window->statusBarSimple());
-  EXPECT_EQ(window->statusPanel(0)->width(), 75);
-  EXPECT_EQ(window->statusPanel(1)->width(), 30);
+  EXPECT_EQ(window->statusPanel(0)->width(), scale.x(75));
+  EXPECT_EQ(window->statusPanel(1)->width(), scale.x(30));
   EXPECT_EQ(window->statusPanel(2)->text().toStdString(), shell::messages::statusLine);
   // What the reader does not offer stays hidden.
   for (const char* name : {"Mostracornici1", "Vaiapagina1", "Proprietaipertesto1", "HelpContentsItem", "Skin1"})
     EXPECT_FALSE(window->item(name)->isVisible()) << name;
   EXPECT_FALSE(window->findChild<QMenu*>("Opzioni1")->menuAction()->isVisible());
+}
+
+TEST_F(MainFormControls, TheLastStatusPanelShowsItsWholeLineAndMessagesAreReadAsTheyChange) {
+  start({book("guide.zeb")});
+  window->setStatusBarSimple(false);
+  QApplication::processEvents();
+  const QLabel& last = *window->statusPanel(2);
+  EXPECT_GE(last.contentsRect().width(), last.fontMetrics().horizontalAdvance(last.text()));
+  // A message is the name accessibility tools read, and change with it.
+  window->showStatusText(messages::hypertextSearchComplete);
+  auto* message = window->statusBar()->findChild<QLabel*>("StatusSimpleText");
+  ASSERT_NE(message, nullptr);
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(message)->text(QAccessible::Name), "Hypertext search complete");
 }
 
 // A search dialog that writes down what the window asks of it.
@@ -394,12 +411,22 @@ TEST_F(MainFormControls, TheContentsSidebarShowsStoredContentsAndFollowsThePages
   ASSERT_NE(tree.SelectedObject(), nullptr);
   EXPECT_EQ(tree.SelectedObject()->Index(), 2);
 
-  // Enter on a node shows its page and records it.
+  // Enter on a node shows its page and records it; the tree keeps the keyboard, so the
+  // arrows go on through it, and so does a click.
+  QApplication::setActiveWindow(window.get());
   tree.setFocus();
-  tree.selectNode(tree.nodeOfObject(window->mainZEBset().objectByKindAndIndex(0, 3)));
+  tree.selectNode(tree.nodeOfObject(window->mainZEBset().objectByKindAndIndex(0, 1)));
   QTest::keyClick(&tree, Qt::Key_Return);
-  EXPECT_EQ(page(), 3);
-  EXPECT_EQ(historyItems().back(), entry(guide, 3));
+  EXPECT_EQ(page(), 1);
+  EXPECT_EQ(historyItems().back(), entry(guide, 1));
+  EXPECT_EQ(QApplication::focusWidget(), &tree);
+  QTest::keyClick(&tree, Qt::Key_Down);
+  QTest::keyClick(&tree, Qt::Key_Return);
+  EXPECT_EQ(page(), 2);
+  const QRect above = tree.visualRect(tree.currentIndex().siblingAtRow(tree.currentIndex().row() - 1));
+  QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, above.center());
+  EXPECT_EQ(page(), 1);
+  EXPECT_EQ(QApplication::focusWidget(), &tree);
 
   // A book without stored contents hides the sidebar; asking for it builds the tree.
   window->readerShell().OpenEbook(book("plain.zeb", 3));

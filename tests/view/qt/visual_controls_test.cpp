@@ -4,6 +4,7 @@
 // take the mouse, the keys, copies and the in-page search.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -396,6 +397,30 @@ TEST_F(VisualControls, RadioButtonsOfOneNameInOneFormExcludeEachOtherAndAreDrawn
     EXPECT_EQ(image.pixel(11, top + 11) == image.pixel(5, top + 11), !round);
     EXPECT_EQ(QColor(image.pixel(5, top + 5)), QColor(Qt::white));
   }
+}
+
+TEST_F(VisualControls, CheckControlsTellAccessibilityToolsTheirRoleCaptionAndState) {
+  PageControls& controls = show(testing::objectTag(field(7, "gift", {{"value", "yes"}, {"caption", "Gift"}}).ID()) +
+                                testing::objectTag(field(6, "size", {{"value", "large"}}).ID()));
+  QWidget* box = controls.controls().at(0);
+  QAccessibleInterface* boxInterface = QAccessible::queryAccessibleInterface(box);
+  QAccessibleInterface* radioInterface = QAccessible::queryAccessibleInterface(controls.controls().at(1));
+  ASSERT_TRUE(boxInterface != nullptr && radioInterface != nullptr);
+  EXPECT_EQ(boxInterface->role(), QAccessible::CheckBox);
+  EXPECT_EQ(boxInterface->text(QAccessible::Name), "Gift");
+  EXPECT_TRUE(boxInterface->state().checkable);
+  EXPECT_FALSE(boxInterface->state().checked);
+  // Without a caption a control is named by its hint.
+  EXPECT_EQ(radioInterface->role(), QAccessible::RadioButton);
+  EXPECT_EQ(radioInterface->text(QAccessible::Name), "size");
+
+  // The state follows the mouse and the tools' own action.
+  QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(3, 3));
+  EXPECT_TRUE(boxInterface->state().checked);
+  boxInterface->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+  EXPECT_FALSE(boxInterface->state().checked);
+  radioInterface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_TRUE(radioInterface->state().checked);
 }
 
 TEST_F(VisualControls, AnAnchorIsDrawnInTheReaderOnlyWithAnchorPreviewAndRegistersWithItsPage) {
