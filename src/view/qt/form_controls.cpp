@@ -11,6 +11,7 @@
 
 #include "document/book_object.h"
 #include "document/container.h"
+#include "document/link_target.h"
 #include "document/object_kinds.h"
 #include "platform/desktop_shell.h"
 #include "platform/message_boxes.h"
@@ -37,12 +38,7 @@ std::string stored(const QString& text) { return utf8ToWindows1252(text.toStdStr
 
 }  // namespace
 
-bool opensWithoutAsking(std::string_view address) {
-  const std::string lowered = lowerWindows1252(address);
-  for (const std::string_view scheme : {"http://", "https://", "mailto:"})
-    if (lowered.starts_with(scheme)) return true;
-  return false;
-}
+bool opensWithoutAsking(std::string_view address) { return isWebOrMailAddress(address); }
 
 // --- Buttons.
 

@@ -347,7 +347,10 @@ TMyyFloating::TMyyFloating(EmbeddedObject& sizing, TZEBbox& box, TZEBpage& page,
   });
 }
 
+int TMyyFloating::showing_ = 0;
+
 TMyyFloating::~TMyyFloating() {
+  if (counted_) --showing_;
   if (registered_) page().unregisterFrameSet(*frames_);
 }
 
@@ -379,8 +382,13 @@ void TMyyFloating::Refresh() {
   frames_->setGeometry(rect());
   if (parentWidget() == nullptr) return;
   // A page that would show inside itself (a careless or damaged book) leaves the frame empty.
-  const std::int32_t shown = Object()->record().i32(field::floatingPage);
-  frames_->setMainPageNumber(showsInsideItself(shown) ? -1 : shown);
+  std::int32_t shown = Object()->record().i32(field::floatingPage);
+  if (showsInsideItself(shown) || (!counted_ && showing_ >= maxShowing)) shown = -1;
+  if (counted_ != (shown >= 0)) {
+    counted_ = shown >= 0;
+    showing_ += counted_ ? 1 : -1;
+  }
+  frames_->setMainPageNumber(shown);
 }
 
 bool TMyyFloating::showsInsideItself(std::int32_t shown) const {

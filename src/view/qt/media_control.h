@@ -123,6 +123,10 @@ class TMyyFloating final : public TMyyVisual {
  public:
   // Independent frames show inside one another at most this deep.
   static constexpr int maxNesting = 8;
+  // And at most this many show a page at once in the whole reader: a book whose pages each
+  // hold several independent frames of further pages would otherwise multiply them with
+  // every level.
+  static constexpr int maxShowing = 64;
 
   TMyyFloating(EmbeddedObject& sizing, TZEBbox& box, TZEBpage& page, QWidget* parent);
   ~TMyyFloating() override;
@@ -143,6 +147,8 @@ class TMyyFloating final : public TMyyVisual {
 
   TZEBCustomFrameSet* frames_;
   bool registered_ = false;
+  bool counted_ = false;  // among the frames that show a page
+  static int showing_;
 };
 
 }  // namespace zeb

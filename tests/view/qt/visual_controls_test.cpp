@@ -538,6 +538,25 @@ TEST_F(VisualControls, AnIndependentFrameShowsNoPageAroundItAndNestsAtMostEightD
   for (int i = 1; i <= TMyyFloating::maxNesting; ++i) expected.push_back(chain[i]->Index());
   expected.push_back(-1);
   EXPECT_EQ(nestedPages(), expected);
+
+  // Pages that each hold three frames of the next page would multiply with every level (3^6
+  // frames); no more than maxShowing show a page at once.
+  std::vector<TZEBtesto*> levels;
+  for (int i = 0; i < 7; ++i) levels.push_back(&zebmake::addPage(set, "level", ""));
+  for (int i = 0; i + 1 < 7; ++i) {
+    std::string text = plainTag();
+    for (int k = 0; k < 3; ++k) {
+      TZEBoggetto& floating = field(18, "frame", {{"width", "120"}, {"height", "60"}});
+      floating.record().setI32(field::floatingPage, levels[i + 1]->Index());
+      text += "x" + testing::objectTag(floating.ID());
+    }
+    levels[i]->setText(text + '\0');
+  }
+  frames.setMainPageNumber(levels[0]->Index());
+  int showing = 0;
+  for (const TMyyFloating* floating : frames.findChildren<TMyyFloating*>())
+    if (floating->frames().MainPageNumber() >= 0) ++showing;
+  EXPECT_EQ(showing, TMyyFloating::maxShowing);
 }
 
 TEST_F(VisualControls, ALinkClickedInAnIndependentFrameIsFollowedFromItsInnerPage) {
