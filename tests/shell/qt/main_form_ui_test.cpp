@@ -349,7 +349,7 @@ class CountingListener final : public shell::ContainerListener {
   int reset = 0;
 };
 
-TEST_F(MainFormControls, AClickIntoAFormFieldOfAnInactiveWindowLeavesTheFocusInTheField) {
+TEST_F(MainFormControls, DISABLED_AClickIntoAFormFieldOfAnInactiveWindowLeavesTheFocusInTheField) {
   start({sampleBook(), "/page=6"});
   TMyyEdit* name = nullptr;
   for (TMyyEdit* edit : window->findChildren<TMyyEdit*>())
