@@ -19,9 +19,11 @@ if [ -z "${TMPDIR:-}" ] && [ -d /dev/shm ] && [ -w /dev/shm ]; then
   export TMPDIR=/dev/shm
 fi
 
+# The Qt front is built too: the harness of the pages on the screen runs on Qt's offscreen
+# platform.
 fuzz_build_harnesses() {
   CC=clang CXX=clang++ cmake -S . -B "$fuzz_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DFUZZ=ON -DBRIGHTFOLD_GUI=OFF -DBRIGHTFOLD_TESTS=OFF -DBRIGHTFOLD_BENCH=OFF >/dev/null
+    -DFUZZ=ON -DBRIGHTFOLD_GUI=ON -DBRIGHTFOLD_TESTS=OFF -DBRIGHTFOLD_BENCH=OFF >/dev/null
   cmake --build "$fuzz_build" -j 2 --target fuzz_harnesses zebmake
 }
 

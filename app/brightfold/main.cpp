@@ -31,6 +31,8 @@
 namespace {
 
 constexpr int pauseBeforeDeletingMilliseconds = 500;
+// How long a start waits for a running reader to take the request to come back.
+constexpr int comeBackWaitMilliseconds = 1000;
 
 // Runs the setup switch of the arguments; false when the program is to end afterwards.
 bool runSetup(const std::vector<std::string>& arguments, const zeb::PlatformServices& services) {
@@ -85,6 +87,9 @@ int main(int argc, char** argv) {
 
   zeb::QtPlatform platform;
   if (!runSetup(arguments, platform.services())) return 0;
+  // A reader already running shows its main window again, should a link have hid it; this
+  // one starts all the same. "--show" found no reader to tell.
+  if (!showMacro) zeb::QtIpcClient(serverName(), comeBackWaitMilliseconds).handOver(zeb::shell::comeBackMacro);
 
   QPointer<zeb::shell::TFabout> splash = new zeb::shell::TFabout;
   splash->setAttribute(Qt::WA_DeleteOnClose);

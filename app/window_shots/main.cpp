@@ -4,12 +4,17 @@
 //                                                  (the INDEX-th) asks before it starts something
 //   window_shots popup BOOK OUT.png INDEX          the main window on the book's page 1 with the
 //                                                  pop-up of its INDEX-th link action over it
+//   window_shots search BOOK OUT.png WORD          the search dialog over the main window, listing
+//                                                  every page that holds the word, with contexts
 #include <QApplication>
+#include <QComboBox>
 #include <QCursor>
 #include <QElapsedTimer>
 #include <QLocale>
 #include <QPixmap>
+#include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <cstdio>
 #include <string>
 
@@ -19,12 +24,15 @@
 #include "shell/qt/confirmation_dialog.h"
 #include "shell/qt/main_form.h"
 #include "shell/qt/main_window_links.h"
+#include "shell/qt/main_window_search.h"
+#include "shell/qt/search_dialog.h"
 #include "shell/qt/toolbar_icons.h"
 #include "view/qt/frame_set.h"
 
 namespace {
 
 constexpr int settleMilliseconds = 800;
+constexpr int searchMilliseconds = 60'000;
 
 // Lets the windows be mapped and painted.
 void settle() {
@@ -86,6 +94,35 @@ int popup(const zeb::PlatformServices& services, const std::string& book, const 
   return save(out) ? 0 : 1;
 }
 
+int search(const zeb::PlatformServices& services, const std::string& book, const QString& out, const QString& word) {
+  zeb::TMainForm window(services, {book});
+  auto searching = std::make_unique<zeb::shell::MainWindowSearch>(window);
+  zeb::shell::MainWindowSearch& service = *searching;
+  window.setSearchService(std::move(searching));
+  window.setGeometry(20, 20, 1000, 700);
+  window.show();
+  settle();
+  service.showWordPage();
+  zeb::TFcerca& dialog = *service.dialog();
+  dialog.move(window.x() + 360, window.y() + 80);
+  dialog.findChild<QComboBox*>("Edit2")->setEditText(word);
+  QEventLoop waiting;
+  bool finished = false;
+  QObject::connect(&dialog, &zeb::TFcerca::searchFinished, &waiting, [&] {
+    finished = true;
+    waiting.quit();
+  });
+  QTimer::singleShot(searchMilliseconds, &waiting, &QEventLoop::quit);
+  dialog.findChild<QPushButton*>("SpeedButton1")->click();
+  if (!finished) waiting.exec();
+  if (!finished) {
+    std::fprintf(stderr, "Error!: the search did not end\n");
+    return 1;
+  }
+  settle();
+  return save(out) ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -93,12 +130,14 @@ int main(int argc, char** argv) {
   QApplication::setStyle(new zeb::ReaderStyle);
   QLocale::setDefault(QLocale::c());
   const QStringList arguments = QApplication::arguments();
-  if (arguments.size() != 5 || (arguments[1] != "confirmation" && arguments[1] != "popup")) {
-    std::fputs("usage: window_shots confirmation|popup BOOK OUT.png INDEX\n", stderr);
+  if (arguments.size() != 5 ||
+      (arguments[1] != "confirmation" && arguments[1] != "popup" && arguments[1] != "search")) {
+    std::fputs("usage: window_shots confirmation|popup BOOK OUT.png INDEX | search BOOK OUT.png WORD\n", stderr);
     return 2;
   }
   zeb::QtPlatform platform;
   const std::string book = arguments[2].toStdString();
+  if (arguments[1] == "search") return search(platform.services(), book, arguments[3], arguments[4]);
   const int index = arguments[4].toInt();
   if (arguments[1] == "confirmation") return confirmation(platform.services(), book, arguments[3], index);
   return popup(platform.services(), book, arguments[3], index);

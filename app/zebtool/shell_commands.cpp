@@ -20,7 +20,7 @@ int presentation(const PlatformServices& services, const Arguments& arguments) {
   const auto set = loadBook(services, arguments[0]);
   if (!set) return failure;
   const BookHeader& header = set->header();
-  const int mode = shell::modeAskedBy(header, 0);
+  const int mode = shell::modeAskedBy(header);
   printUtf8Line(std::string("borderless: ") + yesNo(header.u8(shell::borderlessFlagOffset) != 0));
   printUtf8Line(std::string("hide-bars: ") + yesNo(header.u8(shell::hideBarsFlagOffset) != 0));
   printUtf8Line("mode: " + std::to_string(mode));

@@ -192,7 +192,9 @@ void decodePlainRows(const BmpLayout& layout, ByteReader& in, PictureFrame& fram
 // Run-length rows: pairs of (count, index) and escapes for end of line, end of picture,
 // a jump and a literal run. Two bytes may paint 255 pixels and a jump skips 255 rows, so
 // the frame grows with the rows reached, bottom row first, and is turned over at the end.
-// Pixels the runs never reach stay see-through.
+// Pixels the runs never reach stay see-through; so do the rows above the last one reached,
+// which the frame leaves out: a few bytes that end the picture at once cost one row, not
+// the whole screen their header describes.
 void decodeRunLength(const BmpLayout& layout, ByteReader& in, PictureFrame& frame) {
   in.seek(layout.pixelOffset);
   const bool fourBits = layout.compression == runLength4;
@@ -201,7 +203,13 @@ void decodeRunLength(const BmpLayout& layout, ByteReader& in, PictureFrame& fram
     if (x < layout.width) put(frame, x, row, paletteColour(layout, index));
     ++x;
   };
-  growFrameRows(frame, 1);
+  // The frame grows with the rows reached and keeps no room for the whole screen, most of
+  // which the runs may never reach.
+  const auto reach = [&](std::int64_t rows) {
+    const auto wanted = static_cast<std::size_t>(rgbaBytes(layout.width, rows));
+    if (frame.rgba.size() < wanted) frame.rgba.resize(wanted, 0);
+  };
+  reach(1);
   while (row < layout.height) {
     const int count = in.readU8();
     const int value = in.readU8();
@@ -222,13 +230,17 @@ void decodeRunLength(const BmpLayout& layout, ByteReader& in, PictureFrame& fram
         paint(fourBits ? (i % 2 == 0 ? literal[i / 2] >> 4 : literal[i / 2] & 0x0F) : literal[i]);
       if (literalBytes % 2 == 1) in.skip(1);  // literal runs end on an even byte
     }
-    if (row < layout.height) growFrameRows(frame, row + 1);
+    if (row < layout.height) reach(row + 1);
   }
-  growFrameRows(frame, layout.height);
   const std::size_t rowBytes = static_cast<std::size_t>(rgbaBytes(layout.width, 1));
-  for (std::int64_t top = 0, bottom = layout.height - 1; top < bottom; ++top, --bottom)
+  const auto reached = static_cast<std::int64_t>(frame.rgba.size() / rowBytes);
+  frame.top = static_cast<int>(layout.height - reached);
+  frame.height = static_cast<int>(reached);
+  for (std::int64_t top = 0, bottom = reached - 1; top < bottom; ++top, --bottom)
     std::swap_ranges(frame.rgba.begin() + top * rowBytes, frame.rgba.begin() + (top + 1) * rowBytes,
                      frame.rgba.begin() + bottom * rowBytes);
+  frame.rgba.shrink_to_fit();
+  if (reached < layout.height) frame.transparent = true;
   for (std::size_t alpha = 3; alpha < frame.rgba.size() && !frame.transparent; alpha += bytesPerPixel)
     frame.transparent = frame.rgba[alpha] == 0;
 }
@@ -246,7 +258,11 @@ DecodedPicture decodeBmp(std::span<const std::uint8_t> bytes) {
       decodeRunLength(layout, in, frame);
     else
       decodePlainRows(layout, in, frame);
-    return singleFramePicture(std::move(frame));
+    // The screen is the size the header gives, whatever rows the frame holds.
+    DecodedPicture picture = singleFramePicture(std::move(frame));
+    picture.width = static_cast<int>(layout.width);
+    picture.height = static_cast<int>(layout.height);
+    return picture;
   } catch (const FormatError&) {
     return {};
   } catch (const std::bad_alloc&) {

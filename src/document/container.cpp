@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <atomic>
 #include <system_error>
+#include <utility>
 
 #include "document/book_file.h"
 #include "document/byte_reader.h"
@@ -346,6 +347,29 @@ bool TZEBset::Load(const std::string& path) {
     messages().information(std::string(messages::errorReadingFile) + utf8ToWindows1252(path));
   }
   return loaded;
+}
+
+void TZEBset::takeBookFrom(TZEBset& other) {
+  if (&other == this) return;
+  if (OnBeforeNew) OnBeforeNew();
+  Clear();
+  header_ = other.header_;
+  for (std::size_t kind = 0; kind < lists_.size(); ++kind) {
+    lists_[kind] = std::move(other.lists_[kind]);
+    other.lists_[kind].clear();
+    for (const auto& object : lists_[kind])
+      if (object != nullptr) object->setContainer(this);
+  }
+  upgradedIds_ = std::move(other.upgradedIds_);
+  defaultStyles_ = std::exchange(other.defaultStyles_, {});
+  file_ = std::move(other.file_);
+  fileName_ = std::move(other.fileName_);
+  recordAreaBase_ = other.recordAreaBase_;
+  blobAreaBase_ = other.blobAreaBase_;
+  // Pictures the other container decoded were of objects that are this container's now.
+  other.imageCache_.clear();
+  other.New();
+  if (OnAfterNew) OnAfterNew();
 }
 
 TZEBset::HeaderCheck TZEBset::checkHeader(const BookFile& file, const std::string& path) {

@@ -67,6 +67,11 @@ class TZEBset {
   void Clear();
   // Reads a book file; on failure the container holds a new empty book.
   bool Load(const std::string& path);
+  // Takes the book another container has read (its header, objects and open file) in place
+  // of this one's: OnBeforeNew, Clear, the book moves over, OnAfterNew. The other container
+  // is left with a new empty book. Everything that refers to this container keeps referring
+  // to it, so a book can be read aside and taken only once it has been read.
+  void takeBookFrom(TZEBset& other);
 
   BookHeader& header() { return header_; }
   const BookHeader& header() const { return header_; }

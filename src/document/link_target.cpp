@@ -37,6 +37,13 @@ bool followedByProgram(std::string_view target) {
   return target.starts_with(scheme) || target.starts_with(programScheme) || target.starts_with(runScheme);
 }
 
+bool isWebOrMailAddress(std::string_view target) {
+  const std::string lowered = lowerWindows1252(target.substr(0, 8));
+  for (const std::string_view scheme : {"http://", "https://", "mailto:"})
+    if (lowered.starts_with(scheme)) return true;
+  return false;
+}
+
 std::string cdFolder(TZEBset& set, AskForCdFolder ask) {
   SettingsStore& settings = *set.services().settings;
   // A key that was never written reads as empty, so that the user is asked the first time.

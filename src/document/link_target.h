@@ -33,6 +33,10 @@ LinkTarget parseLinkTarget(TZEBset& set, std::string_view text, AskForCdFolder a
 // to start ("prog:", "run:"). Other targets are handed to the desktop.
 bool followedByProgram(std::string_view target);
 
+// Whether a target is a web or mail address ("http://", "https://", "mailto:", in any letter
+// case), which opens on the desktop without asking; anything else a book names asks first.
+bool isWebOrMailAddress(std::string_view target);
+
 // The folder that "cddrive:" paths start from, as stored for the user. When none is stored
 // and the caller asks for it, the user picks one ("Select CD path:"), which is stored.
 std::string cdFolder(TZEBset& set, AskForCdFolder ask);

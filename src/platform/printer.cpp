@@ -18,4 +18,9 @@ PrinterChoice printerChoice(const Printer& printer, const PageSetup& setup) {
   return choice;
 }
 
+bool printsIntoUnnamedPdf(const Printer& printer, const PageSetup& setup) {
+  const PrinterChoice choice = printerChoice(printer, setup);
+  return choice.names[choice.chosen] == pdfPrinterName && (setup.device != pdfPrinterName || setup.port.empty());
+}
+
 }  // namespace zeb

@@ -101,4 +101,9 @@ struct PrinterChoice {
 };
 PrinterChoice printerChoice(const Printer& printer, const PageSetup& setup);
 
+// Whether a job with the page set-up would print into a PDF file that it names none for: the
+// PDF printer is the one chosen (it is the default when no printer is installed) and the
+// set-up gives it no file.
+bool printsIntoUnnamedPdf(const Printer& printer, const PageSetup& setup);
+
 }  // namespace zeb

@@ -10,6 +10,16 @@
 
 namespace zeb::shell {
 
+std::string cannotOpenText(std::string_view address) {
+  const std::optional<std::string> scheme = schemeOf(address);
+  std::string_view missing = messages::noProgramForAddress;
+  if (scheme == "http" || scheme == "https")
+    missing = messages::noWebBrowser;
+  else if (scheme == "mailto")
+    missing = messages::noMailProgram;
+  return std::string(messages::cannotOpen) + utf8ToWindows1252(address) + std::string(missing);
+}
+
 bool BookStarter::agrees(const TZEBset& book, const StartRequest& request) {
   const std::string& path = book.ZEBFileName();
   if (!asksBeforeStarting(*services_.settings, path, request)) return true;
@@ -36,6 +46,12 @@ bool BookStarter::start(const StartRequest& request) {
 
 bool BookStarter::confirmAndStart(const TZEBset& book, const StartRequest& request) {
   return agrees(book, request) && start(request);
+}
+
+void BookStarter::openOutside(const TZEBset& book, const StartRequest& request) {
+  if (!agrees(book, request) || start(request)) return;
+  // The desktop says why only on its own error output, which a reader does not see.
+  if (request.how == StartRequest::How::address) services_.messages->error(cannotOpenText(request.target));
 }
 
 }  // namespace zeb::shell

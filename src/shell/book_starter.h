@@ -1,10 +1,18 @@
 // Starting what a book asks for: the user's consent first, then the desktop.
 #pragma once
 
+#include <string>
+#include <string_view>
+
 #include "platform/platform_services.h"
 #include "shell/start_request.h"
 
 namespace zeb::shell {
+
+// What is said when the desktop cannot open an outside address (UTF-8 in, Windows-1252
+// out): the address and what is missing, a web browser for web addresses, a mail program
+// for "mailto:".
+std::string cannotOpenText(std::string_view address);
 
 class BookStarter {
  public:
@@ -19,6 +27,9 @@ class BookStarter {
   bool start(const StartRequest& request);
   // Both: nothing starts, and nothing is said, when the user refuses.
   bool confirmAndStart(const TZEBset& book, const StartRequest& request);
+  // Both, for what a link hands to the desktop: an address that cannot be opened is said
+  // (cannotOpenText).
+  void openOutside(const TZEBset& book, const StartRequest& request);
 
   const PlatformServices& services() const { return services_; }
 

@@ -6,9 +6,11 @@
 #include "document/book_object.h"
 #include "document/book_paths.h"
 #include "document/container.h"
+#include "platform/message_boxes.h"
 #include "platform/settings_store.h"
 #include "platform/windows1252.h"
 #include "shell/book_starter.h"
+#include "shell/messages.h"
 #include "shell/program_start.h"
 #include "shell/run_target.h"
 #include "shell/settings_keys.h"
@@ -19,6 +21,21 @@ namespace {
 std::filesystem::path bookFolderOf(const TZEBoggetto& object) {
   const TZEBset* book = object.Container();
   return book != nullptr ? std::filesystem::path(book->ZEBFileName()).parent_path() : std::filesystem::path();
+}
+
+// Copies the file to the target through a file beside it that takes the target's name only
+// once it is complete: a copy that fails (a folder that cannot be written, a full disk)
+// leaves no half-written file and whatever the target was before. The failure's
+// description, or none.
+std::optional<std::string> copyWhole(const std::filesystem::path& from, const std::filesystem::path& to) {
+  const std::filesystem::path partial = to.parent_path() / ("." + to.filename().string() + ".part");
+  std::error_code error;
+  if (std::filesystem::copy_file(from, partial, std::filesystem::copy_options::overwrite_existing, error))
+    std::filesystem::rename(partial, to, error);
+  if (!error) return std::nullopt;
+  std::error_code ignored;
+  std::filesystem::remove(partial, ignored);
+  return error.message();
 }
 
 }  // namespace
@@ -83,8 +100,11 @@ void FileLink::save(FileLinkWindow& window) {
   if (object_ == nullptr) return;
   if (extract()) {
     if (const auto chosen = window.chooseSavePath(extracted_.filename().string())) {
-      std::error_code error;
-      std::filesystem::copy_file(extracted_, *chosen, std::filesystem::copy_options::overwrite_existing, error);
+      if (const std::optional<std::string> failure = copyWhole(extracted_, *chosen)) {
+        object_->Container()->messages().error(std::string(messages::fileNotSaved) +
+                                               utf8ToWindows1252(chosen->string()) + " (" +
+                                               utf8ToWindows1252(*failure) + ")");
+      }
     }
   }
   result_ = done;

@@ -60,7 +60,8 @@ class FileLink {
   void Run(FileLinkWindow& window);
   // The file extracted and opened with the desktop's program for its type (BeseguiClick).
   void open();
-  // The save dialog, then a copy of the extracted file where the user chose (BsalvaClick).
+  // The save dialog, then a copy of the extracted file where the user chose (BsalvaClick). A
+  // copy that fails says why in an error box and leaves the chosen place as it was.
   void save(FileLinkWindow& window);
   void cancel() { result_ = cancelled; }
 

@@ -18,6 +18,10 @@ std::optional<std::string> targetOfMacro(std::string_view macro) {
   return "nexo://" + std::string(line.substr(blank + 1, maxMacroTargetLength));
 }
 
+bool asksToComeBack(std::string_view macro) {
+  return upperWindows1252(macro.substr(0, macro.find_first_of("\r\n"))) == comeBackMacro;
+}
+
 std::string showMacro(std::string_view bookAndPage) {
   const auto bar = bookAndPage.find('|');
   std::filesystem::path book(std::string(bookAndPage.substr(0, bar)));

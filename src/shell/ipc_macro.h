@@ -16,6 +16,13 @@ inline constexpr std::size_t maxMacroTargetLength = 127;
 // and a line without a blank, asks for nothing. Windows-1252 in and out.
 std::optional<std::string> targetOfMacro(std::string_view macro);
 
+// What a reader that starts tells one already running: if a link hid that reader's main
+// window, the window comes back. A verb of its own, which readers that do not know it
+// ignore like any verb but "SHOW" and "VISUALIZZA".
+inline constexpr std::string_view comeBackMacro = "RESTORE";
+// Whether the macro's first line is that verb alone, in any letter case.
+bool asksToComeBack(std::string_view macro);
+
 // The macro that asks a running reader to show a target given on the command line as
 // "<book>|<page>" (UTF-8). A relative book path that names a file here is made absolute,
 // since the running reader has another working folder.

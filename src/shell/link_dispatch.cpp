@@ -27,7 +27,7 @@ void LinkDispatch::carryOut(const LinkPlan& plan, const LinkRequest& request) {
       if (plan.run && plan.book != nullptr && plan.hyperlink != nullptr) runTarget(plan, *plan.hyperlink);
       return;
     case LinkStep::openOutside:
-      if (plan.outside && plan.book != nullptr) starter_.confirmAndStart(*plan.book, *plan.outside);
+      if (plan.outside && plan.book != nullptr) starter_.openOutside(*plan.book, *plan.outside);
       return;
     case LinkStep::fileLink: actions_.runFileLink(*plan.file); return;
     case LinkStep::showInFrameOfLink: actions_.ShowInFrameOf(*plan.target, plan.anchor, plan.frameFlag); return;

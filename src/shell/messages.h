@@ -28,6 +28,7 @@ inline constexpr std::string_view doubleByteAfter =
 
 // Opening books and presentation modes.
 inline constexpr std::string_view fileNotFound = "File not found: ";
+inline constexpr std::string_view isAFolder = " is a folder, not an ebook";
 inline constexpr std::string_view disabledByAuthor = "This function was disabled by the ebook author.";
 inline constexpr std::string_view openFilter = "Quorvant ZEB ebook (*.zeb)|*.zeb";
 
@@ -54,8 +55,16 @@ inline constexpr std::string_view registryKeyEmptyEnd = ")";
 inline constexpr std::string_view notepad = "c:\\windows\\notepad.exe";
 inline constexpr std::string_view parameterFile = "params.txt";
 inline constexpr std::string_view parameterFilePrefix = "params";
+// A file of the book that could not be saved where the user chose: the path and, in
+// brackets, why.
+inline constexpr std::string_view fileNotSaved = "The file could not be saved: ";
 inline constexpr std::string_view windowsProgramsUnavailable =
     "Nothing on this computer is set up to run Windows programs: ";
+// An address the desktop could not open: "Cannot open " + the address + what is missing.
+inline constexpr std::string_view cannotOpen = "Cannot open ";
+inline constexpr std::string_view noWebBrowser = ": no web browser was found to show it.";
+inline constexpr std::string_view noMailProgram = ": no mail program was found to write the message.";
+inline constexpr std::string_view noProgramForAddress = ": no program was found for addresses of this kind.";
 
 // Separate page windows.
 inline constexpr std::string_view closeOtherWindows = "Chiudere le altre finestre attive e riprovare!";
@@ -85,8 +94,8 @@ inline constexpr std::string_view noPageSetup = "pagesetupdialog=NIL";
 inline constexpr std::string_view noPageToPrint = "Invalid use of TZEBpageP.Riempi";
 inline constexpr std::string_view oldVersionTextForPrinting = "baco; testo ver 1 ancora pres in zebBox P!";
 inline constexpr std::string_view noPrinterBefore =
-    "No printers available in Windows.\rPlease exit from the application and use Control Panel in order to add "
-    "printers. (";
+    "The printer could not print.\rChoose another printer, or \"PDF file\" to print into a file, in File > Printer "
+    "settings... (";
 inline constexpr std::string_view noPrinterAfter = ")";
 inline constexpr std::string_view jobTitlePage = ", pag: ";
 
@@ -149,6 +158,8 @@ inline constexpr std::string_view continueInPage = "&Continue in page  F3";
 inline constexpr std::string_view pageSearchComplete = "Page search complete";
 inline constexpr std::string_view hypertextSearchComplete = "Hypertext search complete";
 inline constexpr std::string_view searchInTheEbook = "In the Ebook  F4";
+// In place of the list of matching pages when none matches.
+inline constexpr std::string_view noPageMeetsCriteria = "No page meets the criteria.";
 // The result list's column of the matched term with the words around it.
 inline constexpr std::string_view snippetColumn = "Context";
 // The progress indicator of a search through the pages: Qt's %v (pages examined) and %m

@@ -49,23 +49,26 @@ std::vector<WindowChange> windowChangesForMode(int mode) {
 std::vector<WindowChange> windowChangesForDelivery(bool windowShown) {
   using enum WindowChange;
   if (!windowShown) return {show};
-  return {bringApplicationToFront, moveLeftEdgeToZero, maximiseIfMinimised, bringToFront};
+  // A window that a link hid comes back with the target.
+  return {show, bringApplicationToFront, moveLeftEdgeToZero, maximiseIfMinimised, bringToFront};
 }
 
-int modeAskedBy(const BookHeader& header, int currentMode) {
+int modeAskedBy(const BookHeader& header) {
   const bool hideBars = header.u8(hideBarsFlagOffset) != 0;
   const bool borderless = header.u8(borderlessFlagOffset) != 0;
-  if (!hideBars && !borderless) return currentMode;
-  // Each book's flags give its mode afresh: adding to the mode left by an earlier book
-  // would hide bars no book asked to hide, and could reach numbers no switch knows.
   return (hideBars ? 2 : 0) + (borderless ? 1 : 0);
 }
 
 PresentationModes::Opened PresentationModes::bookOpened(const BookHeader& header) {
   Opened opened;
-  opened.moveOffScreen = header.u8(hideBarsFlagOffset) != 0 || header.u8(borderlessFlagOffset) != 0;
-  mode_ = modeAskedBy(header, mode_);
-  opened.switchDue = mode_ > 0;
+  const int asked = modeAskedBy(header);
+  opened.moveOffScreen = asked > 0;
+  // Each book's flags give its mode afresh: a mode left by an earlier book would hide bars,
+  // or keep maximising a window, that this book never asked for.
+  opened.switchTo = asked > 0 ? asked : framed() ? restoringMode : 0;
+  // The check mark belongs to a book's mode; a run without any keeps it as the user left it.
+  if (asked > 0 || mode_ > 0) resizeChecked_ = false;
+  mode_ = asked;
   return opened;
 }
 
@@ -78,6 +81,12 @@ PresentationModes::Resize PresentationModes::resizeClicked() {
   resize.modeToApply = resizeChecked_ ? mode_ : restoringMode;
   resizeChecked_ = !resizeChecked_;
   return resize;
+}
+
+int PresentationModes::escapePressed() {
+  if (!framed()) return 0;
+  resizeChecked_ = true;
+  return restoringMode;
 }
 
 }  // namespace zeb::shell

@@ -50,18 +50,20 @@ std::vector<WindowChange> windowChangesForMode(int mode);
 // target is shown when the window has been shown; a window not shown yet is only shown.
 std::vector<WindowChange> windowChangesForDelivery(bool windowShown);
 
-// The mode a book asks for: 2 when it hides the bars, plus 1 when it is borderless; none
-// (the mode stays as it was) when it asks for neither.
-int modeAskedBy(const BookHeader& header, int currentMode);
+// The mode a book asks for: 2 when it hides the bars, plus 1 when it is borderless; 0 when
+// it asks for neither.
+int modeAskedBy(const BookHeader& header);
 
-// The presentation mode of the program's run and the check mark of the "&Resize" items.
+// The presentation mode of the open book, whether the window is framed in it now, and the
+// check mark of the "&Resize" items (set while the normal window is shown instead).
 class PresentationModes {
  public:
   struct Opened {
     bool moveOffScreen = false;  // the window leaves the screen until the switch
-    bool switchDue = false;      // a switch to mode() is due (Timer1 with its Tag)
+    int switchTo = 0;            // the mode Timer1 switches to (its Tag); 0 for none
   };
-  // A book was opened.
+  // A book was opened. A book that asks for a mode gets it; one that asks for none brings
+  // back the normal window when an earlier book's mode frames it.
   Opened bookOpened(const BookHeader& header);
 
   struct Resize {
@@ -70,11 +72,17 @@ class PresentationModes {
   };
   // "&Resize": restores the normal window, or goes back to the book's mode, flipping the check mark.
   Resize resizeClicked();
+  // Escape: the mode to apply to leave the mode the window is framed in (the normal
+  // window's, as "&Resize" restores it); 0 when the window is framed in none. Even the
+  // modes that disable "&Resize" leave this way, since their window may offer no other.
+  int escapePressed();
 
   int mode() const { return mode_; }
   bool resizeChecked() const { return resizeChecked_; }
+  // The book's mode frames the window (and "&Resize" has not restored it).
+  bool framed() const { return mode_ > 0 && !resizeChecked_; }
   // Borderless modes keep the window maximised: every resize maximises it again.
-  bool keepsMaximised() const { return mode_ == 1 || mode_ == 3; }
+  bool keepsMaximised() const { return framed() && (mode_ == 1 || mode_ == 3); }
 
  private:
   int mode_ = 0;

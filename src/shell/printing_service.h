@@ -3,8 +3,9 @@
 #pragma once
 
 namespace zeb {
+class TZEBCustomFrameSet;
 class TZEBbox;
-}
+}  // namespace zeb
 
 namespace zeb::shell {
 
@@ -21,8 +22,9 @@ class PrintingService {
   // "Printer se&ttings..." and "&Margin settings...".
   virtual void printerSetup() = 0;
   virtual void marginSetup() = 0;
-  // A followed link asked for the box's page to be printed.
-  virtual void printBox(TZEBbox& box) = 0;
+  // A link followed in the frame set (the main view's, or a separate window's) asked for the
+  // box to be printed.
+  virtual void printBox(TZEBCustomFrameSet& frames, TZEBbox& box) = 0;
 };
 
 }  // namespace zeb::shell

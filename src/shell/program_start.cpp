@@ -1,6 +1,8 @@
 // Start-up decisions.
 #include "shell/program_start.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <system_error>
 
@@ -15,10 +17,20 @@ bool fileExists(const std::filesystem::path& path) {
   return !path.empty() && std::filesystem::is_regular_file(path, error);
 }
 
+bool isSwitch(std::string_view argument) {
+  if (!argument.starts_with('/')) return false;
+  const std::string_view name = argument.substr(1, argument.find('=') - 1);
+  if (name.empty() ||
+      !std::all_of(name.begin(), name.end(), [](char c) { return std::isalpha(static_cast<unsigned char>(c)); }))
+    return false;
+  std::error_code error;
+  return !std::filesystem::exists(std::filesystem::path(std::string(argument)), error);
+}
+
 std::string bookArgument(const std::vector<std::string>& arguments) {
   if (arguments.empty()) return {};
   const std::string& first = arguments[0];
-  if (!first.starts_with('/') || fileExists(first)) return first;
+  if (!isSwitch(first)) return first;
   return arguments.size() > 1 ? arguments[1] : std::string();
 }
 
@@ -50,12 +62,16 @@ StartSettings readStartSettings(const SettingsStore& settings) {
 
 StartPlan planStart(const std::vector<std::string>& arguments, const std::filesystem::path& programFolder,
                     const StartSettings& settings) {
+  std::error_code ignored;
   StartPlan plan;
   const std::string name = bookArgument(arguments);
   std::filesystem::path file = name;
   // A relative name that is not found here is looked for beside the program.
-  if (!name.empty() && !fileExists(file) && file.is_relative()) file = programFolder / file;
-  if (!name.empty() && fileExists(file)) {
+  if (!name.empty() && !std::filesystem::exists(file, ignored) && file.is_relative() &&
+      fileExists(programFolder / file))
+    file = programFolder / file;
+  // A name found nowhere, or a folder, is still the one asked for: opening it says so.
+  if (!name.empty()) {
     std::error_code error;
     const std::filesystem::path absolute = std::filesystem::absolute(file, error);
     plan.kind = StartPlan::Kind::openFile;

@@ -21,9 +21,13 @@ inline constexpr std::size_t maxPageSwitchLength = 127;
 // Whether a regular file (or a link to one) exists at the path; folders are no files.
 bool fileExists(const std::filesystem::path& path);
 
+// Whether a command-line argument is a switch: "/" and letters, then nothing or "=" and a
+// value ("/INIT", "/PAGE=7"). On this system an absolute path begins with "/" too, so one
+// that names anything existing is a path, not a switch.
+bool isSwitch(std::string_view argument);
+
 // The command-line argument that names the book: argument 1, or argument 2 when argument 1
-// is a switch. A switch begins with "/"; on this system an absolute path does too, so an
-// argument 1 that names an existing file is a book, not a switch. Empty without arguments.
+// is a switch. Empty without arguments.
 std::string bookArgument(const std::vector<std::string>& arguments);
 
 // The page asked for by argument 2 when it is "/PAGE" (any letter case) with a "=": the text
@@ -44,7 +48,7 @@ std::optional<int> parseDecimal(std::string_view text);
 
 struct StartPlan {
   enum class Kind {
-    openFile,      // the book named by the arguments
+    openFile,      // the book named by the arguments (which may not exist)
     openLastFile,  // after resetting the container to an empty book
     blank,         // after resetting the container to an empty book
   };
@@ -56,7 +60,8 @@ struct StartPlan {
 };
 
 // Argument choice, program-folder fallback, page switch, "LastFile" and "AtStartBlank". A
-// name that exists nowhere falls back to the last book without a message.
+// book argument is opened even when it names nothing or a folder, so that the user is told;
+// the start then goes on as planned for no arguments.
 StartPlan planStart(const std::vector<std::string>& arguments, const std::filesystem::path& programFolder,
                     const StartSettings& settings);
 

@@ -28,10 +28,26 @@ std::string absoluteNormal(const std::string& path) {
   return error ? path : absolute.lexically_normal().string();
 }
 
+// The book a "nexo:" target names, as it is written there (UTF-8); empty for none.
+std::string bookNamedBy(std::string_view target) {
+  for (const std::string_view scheme : {std::string_view("nexo://"), std::string_view("nexo:")}) {
+    if (!target.starts_with(scheme)) continue;
+    target.remove_prefix(scheme.size());
+    return windows1252ToUtf8(target.substr(0, target.find('|')));
+  }
+  return {};
+}
+
 }  // namespace
 
 ReaderShell::ReaderShell(const PlatformServices& services, ReaderView& view)
-    : services_(services), view_(view), mainZEBset_(services), timer1_(services.events->createTimer()) {
+    : services_(services),
+      view_(view),
+      loadMessages_(*services.messages, [this] { view_.closeSplash(); }),
+      loadServices_(services),
+      mainZEBset_(services),
+      timer1_(services.events->createTimer()) {
+  loadServices_.messages = &loadMessages_;
   history_.OnChanged = [this] { view_.historyChanged(history_); };
   recent_.load(*services_.settings);
   std::vector<RecentMenuChange> items;
@@ -42,23 +58,36 @@ ReaderShell::ReaderShell(const PlatformServices& services, ReaderView& view)
 
 ReaderShell::~ReaderShell() = default;
 
+void ReaderShell::sayNoBookAt(const std::string& path) {
+  view_.closeSplash();
+  std::error_code error;
+  if (std::filesystem::is_directory(path, error))
+    services_.messages->warning(utf8ToWindows1252(path) + std::string(messages::isAFolder));
+  else
+    services_.messages->warning(std::string(messages::fileNotFound) + utf8ToWindows1252(path));
+}
+
 bool ReaderShell::OpenEbook(const std::string& path) {
   if (!fileExists(path)) {
-    services_.messages->warning(std::string(messages::fileNotFound) + utf8ToWindows1252(path));
+    sayNoBookAt(path);
+    return false;
+  }
+  // Read aside: until the book has been read, the open one stays on the screen with its
+  // page and history, and separate windows showing it are not disturbed.
+  loadMessages_.startLoad();
+  TZEBset aside(loadServices_);
+  if (!aside.Load(path)) {
+    RemoveRecent(path);
+    if (mainZEBset_.ZEBFileName().empty()) SetCaption(windows1252ToUtf8(messages::untitled));
     return false;
   }
   view_.clearView();
   mainZEBset_.setCodePageOverride(rememberedCodePage(*services_.settings, path));
-  const bool loaded = mainZEBset_.setZEBFileName(path);
+  mainZEBset_.takeBookFrom(aside);
   view_.enableBookCommands();
-  if (!loaded) {
-    RemoveRecent(path);
-    if (mainZEBset_.ZEBFileName().empty()) SetCaption(windows1252ToUtf8(messages::untitled));
-  } else {
-    SetCaption(mainZEBset_.ZEBFileName());
-    AddRecent(mainZEBset_.ZEBFileName());
-    services_.shell->addRecentDocument(mainZEBset_.ZEBFileName());
-  }
+  SetCaption(mainZEBset_.ZEBFileName());
+  AddRecent(mainZEBset_.ZEBFileName());
+  services_.shell->addRecentDocument(mainZEBset_.ZEBFileName());
   view_.setReadOnly(true);
   view_.showCover();
   view_.resetReaderUI();
@@ -68,11 +97,12 @@ bool ReaderShell::OpenEbook(const std::string& path) {
 
   const PresentationModes::Opened opened = presentation_.bookOpened(mainZEBset_.header());
   if (opened.moveOffScreen) view_.moveOffScreen();
-  if (opened.switchDue) {
-    timerTag_ = presentation_.mode();
+  view_.setResizeChecked(presentation_.resizeChecked());
+  if (opened.switchTo > 0) {
+    timerTag_ = opened.switchTo;
     startTimer();
   }
-  return loaded;
+  return true;
 }
 
 void ReaderShell::NewBlank() {
@@ -83,17 +113,20 @@ void ReaderShell::NewBlank() {
   view_.resetReaderUI();
 }
 
-void ReaderShell::GoToTarget(std::string_view target) {
+bool ReaderShell::GoToTarget(std::string_view target) {
   const auto plan = planGoToTarget(mainZEBset_, target);
-  if (!plan) return;
-  if (plan->book == TargetPlan::Book::open)
-    OpenEbook(plan->path);
-  else if (plan->book == TargetPlan::Book::blank)
+  if (!plan) return false;
+  if (plan->book == TargetPlan::Book::open) {
+    // A book that cannot be read keeps the page of the open one.
+    if (!OpenEbook(plan->path)) return false;
+  } else if (plan->book == TargetPlan::Book::blank) {
     NewBlank();
+  }
   if (plan->page == TargetPlan::Page::show)
     view_.setMainPageNumber(plan->number);
   else if (plan->page == TargetPlan::Page::cover)
     view_.showCover();
+  return true;
 }
 
 void ReaderShell::setTextEncoding(std::uint16_t codePage) {
@@ -132,33 +165,44 @@ void ReaderShell::EditorPageChanged() {
 
 void ReaderShell::windowShown(const std::vector<std::string>& arguments) {
   if (shown_ || switchPending()) return;
+  // Every way through ends with a book or an empty one shown in the reader's menus.
   if (pending_) {
     view_.closeSplash();
-    deliverPendingTarget();
+    const std::string target = pendingTarget_;
+    if (!deliverPendingTarget()) {
+      const std::string named = bookNamedBy(target);
+      if (!named.empty() && !fileExists(named)) sayNoBookAt(named);
+      startWithoutBook();
+    }
     view_.applyWindowChanges(
         {WindowChange::bringApplicationToFront, WindowChange::bringToFront, WindowChange::maximiseIfMinimised});
   } else {
     const StartPlan plan =
         planStart(arguments, services_.environment->programFolder(), readStartSettings(*services_.settings));
-    switch (plan.kind) {
-      case StartPlan::Kind::openFile:
-        OpenEbook(plan.file);
-        if (plan.pageTarget) GoToTarget(*plan.pageTarget);
-        break;
-      case StartPlan::Kind::openLastFile:
-        mainZEBset_.New();
-        OpenEbook(plan.file);
-        break;
-      case StartPlan::Kind::blank:
-        mainZEBset_.New();
-        NewBlank();
-        break;
+    if (plan.kind != StartPlan::Kind::openFile) {
+      startWithoutBook();
+    } else if (!OpenEbook(plan.file)) {
+      // What could not be opened was said; the reader goes on as if it had not been named.
+      startWithoutBook();
+    } else if (plan.pageTarget) {
+      GoToTarget(*plan.pageTarget);
     }
   }
   shown_ = true;
 }
 
+void ReaderShell::startWithoutBook() {
+  const StartPlan plan = planStart({}, services_.environment->programFolder(), readStartSettings(*services_.settings));
+  mainZEBset_.New();
+  if (plan.kind == StartPlan::Kind::openLastFile && OpenEbook(plan.file)) return;
+  NewBlank();
+}
+
 void ReaderShell::macroReceived(const std::string& macro) {
+  if (asksToComeBack(macro)) {
+    view_.applyWindowChanges({WindowChange::show});
+    return;
+  }
   const auto target = targetOfMacro(macro);
   if (!target) return;
   pendingTarget_ = *target;
@@ -166,9 +210,9 @@ void ReaderShell::macroReceived(const std::string& macro) {
   startTimer();
 }
 
-void ReaderShell::deliverPendingTarget() {
+bool ReaderShell::deliverPendingTarget() {
   pending_ = false;
-  GoToTarget(pendingTarget_);
+  return GoToTarget(pendingTarget_);
 }
 
 void ReaderShell::filesDropped(const std::vector<std::filesystem::path>& files) {
@@ -183,6 +227,15 @@ void ReaderShell::resizeClicked() {
   }
   applyMode(resize.modeToApply);
   view_.setResizeChecked(presentation_.resizeChecked());
+}
+
+bool ReaderShell::escapePressed() {
+  const int mode = presentation_.escapePressed();
+  if (mode == 0) return false;
+  // A switch still due to the mode being left is not made any more.
+  applyMode(mode);
+  view_.setResizeChecked(presentation_.resizeChecked());
+  return true;
 }
 
 void ReaderShell::saveSettings() {

@@ -14,6 +14,7 @@
 #include "document/container.h"
 #include "platform/platform_services.h"
 #include "shell/browsing_history.h"
+#include "shell/load_messages.h"
 #include "shell/presentation_modes.h"
 #include "shell/recent_files.h"
 
@@ -41,11 +42,14 @@ class ReaderShell {
   TZEBset& mainZEBset() { return mainZEBset_; }
 
   // --- Operations of the window.
-  // Opens the book and shows its cover; a missing file only says "File not found: ".
+  // Opens the book and shows its cover; a missing file only says "File not found: ", a
+  // folder that it is one. The book is read aside first: one that cannot be read leaves
+  // the open book, its page and the history as they were, and false is returned.
   bool OpenEbook(const std::string& path);
   void NewBlank();
-  // Shows a "nexo:" target (Windows-1252), opening another book when it names one.
-  void GoToTarget(std::string_view target);
+  // Shows a "nexo:" target (Windows-1252), opening another book when it names one. False
+  // when nothing was shown: no target, a missing book, or one that cannot be read.
+  bool GoToTarget(std::string_view target);
   // The caption for a file name (UTF-8).
   void SetCaption(std::string_view name);
   void AddRecent(const std::string& path);
@@ -67,10 +71,14 @@ class ReaderShell {
   void historyChosen(int index);
   void previousClicked() { GoHistory(history_.ItemIndex() - 1); }
   void nextClicked() { GoHistory(history_.ItemIndex() + 1); }
-  // An inter-process macro (Windows-1252): the target it asks for is shown by Timer1.
+  // An inter-process macro (Windows-1252): the target it asks for is shown by Timer1; a
+  // reader started again brings back the window at once.
   void macroReceived(const std::string& macro);
   void filesDropped(const std::vector<std::filesystem::path>& files);
   void resizeClicked();
+  // Escape: the window leaves the presentation mode it is framed in; false when it is in
+  // none (the key is left to others then).
+  bool escapePressed();
   // The window's destruction: "LastFile" and the recent-file list are written.
   void saveSettings();
 
@@ -86,14 +94,22 @@ class ReaderShell {
   bool targetPending() const { return pending_; }
 
  private:
+  // The start without a book of the arguments: the last book, unless the user starts
+  // blank or it cannot be opened, else an empty one.
+  void startWithoutBook();
+  // "File not found: " or that the path is a folder.
+  void sayNoBookAt(const std::string& path);
   void startTimer();
   void timerTick();
   void applyMode(int mode);
-  void deliverPendingTarget();
+  bool deliverPendingTarget();
   void recentChanged(const std::vector<RecentMenuChange>& changes);
 
   PlatformServices services_;
   ReaderView& view_;
+  // Books are read with these boxes (loadServices_); the splash goes before any of them.
+  LoadMessages loadMessages_;
+  PlatformServices loadServices_;
   TZEBset mainZEBset_;
   RecentFiles recent_;
   BrowsingHistory history_;

@@ -1,13 +1,17 @@
 // The separate window's decisions.
 #include "shell/separate_window.h"
 
+#include <filesystem>
+
 #include "platform/windows1252.h"
 
 namespace zeb::shell {
 namespace {
 
+// Paths name the same book when they are spelled alike once "." and ".." are resolved: on
+// this system "Guide.zeb" and "guide.zeb" are two files.
 bool samePath(std::string_view left, std::string_view right) {
-  return equalsIgnoringCase(utf8ToWindows1252(left), utf8ToWindows1252(right));
+  return std::filesystem::path(left).lexically_normal() == std::filesystem::path(right).lexically_normal();
 }
 
 }  // namespace

@@ -22,7 +22,7 @@ enum class PreviewBook {
   cleared,    // no book: Preview is cleared
 };
 
-// Paths compared ignoring letter case (UTF-8).
+// Paths (UTF-8) compared exactly, letter case included, once resolved.
 PreviewBook previewBookFor(std::string_view requested, std::string_view shown, std::string_view mainBook);
 
 class SeparateWindowCore {

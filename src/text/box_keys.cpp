@@ -131,12 +131,11 @@ void TZEBbox::followLinkAtCaret() {
   const TextPos& caret = Caret();
   TZEBoggetto* object = linkObject(linkAt(caret), *caret.paragraph);
   if (object == nullptr) return;
-  if (object->Kind() == TOggettiHel::internetLink) {
-    const std::string target = object->Name();
-    if (!followedByProgram(target)) {
-      set().services().shell->openDocument(target);
-      return;
-    }
+  // A web or mail address goes to the desktop at once; any other target the book names (a
+  // file, another scheme) is followed like a click, which asks before it opens.
+  if (object->Kind() == TOggettiHel::internetLink && isWebOrMailAddress(object->Name())) {
+    set().services().shell->openDocument(object->Name());
+    return;
   }
   followLink(*object);
 }

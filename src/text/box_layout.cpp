@@ -87,22 +87,47 @@ void TZEBbox::Resize(int width, int height) {
   }
 
   beginUpdate();
+  // The reader keeps reading where it was: the line at the top of the view (the caret's
+  // line while the caret shows in the view) stays where it is through the new layout.
+  const ViewAnchor anchor = viewAnchor();
   layoutWidth_ = contentWidth_ = std::clamp(client, 2 * minimumWidth, limits::maxCoordinate);
   layoutParagraphs(paragraphs_.front()->Top);
   horizontalRange_ = contentWidth_ > layoutWidth_ ? contentWidth_ : 0;
   if (horizontalRange_ == 0) horizontalPosition_ = 0;
   width_ = std::max({width_, contentWidth_, client});
-  const int oldRange = verticalRange_;
   setVerticalRange(textRange());
   height_ = std::max(height_, verticalRange_);
-  verticalPosition_ = std::clamp(verticalPosition_ + verticalRange_ - oldRange, 0, std::max(verticalRange_, 0));
-  setScrollPosition(horizontalPosition_, verticalPosition_);
+  setScrollPosition(horizontalPosition_, positionOf(anchor.paragraph, anchor.character).Y + anchor.offset);
   refreshPositions();
   endUpdate();
   if (host_ != nullptr) host_->boxChanged(*this);
   if (surface_ != nullptr && surface_->hasFocus()) {
     if (FrameSetLink* frames = frameSet()) frames->RulerPosChanged(*this);
   }
+}
+
+TZEBbox::ViewAnchor TZEBbox::viewAnchor() const {
+  const int top = verticalPosition_;
+  const int height = host_ != nullptr ? host_->clientHeight() : 0;
+  const TextPos& caret = caret_.position();
+  if (caret_.shown() && caret.paragraph != nullptr && caret.Y >= top && (height <= 0 || caret.Y < top + height))
+    return {caret.paragraphIndex, caret.charIndex, std::int64_t{top} - caret.Y};
+  // The first paragraph that reaches into the view, and its first line that does.
+  const auto reaches = std::partition_point(paragraphs_.begin(), paragraphs_.end(),
+                                            [top](const auto& paragraph) { return paragraph->Bottom < top; });
+  if (reaches == paragraphs_.end())
+    return {paragraphCount() - 1, 0, std::int64_t{top} - positionOf(paragraphCount() - 1, 0).Y};
+  const TZEBparag& paragraph = **reaches;
+  const auto index = static_cast<int>(reaches - paragraphs_.begin());
+  const std::int64_t lineOrigin = contentTop(paragraph);
+  int character = 0;
+  std::int64_t lineTop = lineOrigin;
+  for (const TZEBline& line : paragraph.Lines) {
+    character = line.FirstChar;
+    lineTop = lineOrigin + line.LineTop;
+    if (lineTop + line.LineHeight > top) break;
+  }
+  return {index, character, top - lineTop};
 }
 
 void TZEBbox::FitHosted(int left, int top) {

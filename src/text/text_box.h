@@ -290,6 +290,14 @@ class TZEBbox {
 
  private:
   int layoutParagraphs(int y);
+  // The text position a re-layout keeps at the same place in the view, and how far the
+  // view's top lies below its line (box_layout.cpp).
+  struct ViewAnchor {
+    int paragraph = 0;
+    int character = 0;
+    std::int64_t offset = 0;
+  };
+  ViewAnchor viewAnchor() const;
   void setExtents();
   void setVerticalRange(int range);
   // Asks for a repaint of the paragraphs the selection spans.

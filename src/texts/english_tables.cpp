@@ -3,7 +3,6 @@
 // apostrophe, \xA7 "!" for a line break). Each window's own code adds its entries here.
 #include "texts/english_tables.h"
 
-#include "texts/language_table.h"
 #include "texts/main_window_table.h"
 #include "texts/table_writer.h"
 
@@ -80,9 +79,7 @@ std::string englishTable(WindowTable window) {
           {"bok_caption", "&Print"},
           {"bannulla_caption", "&Cancel"},
       });
-    // The separate page window's caption is set by the window itself; its key alone leaves
-    // the caption as it is.
-    case WindowTable::separatePage: return std::string(tableKeyPrefix) + "fseparato_caption";
+    case WindowTable::separatePage: return separateWindowTable();
     case WindowTable::fileLink:
       return writeTable({{"ffiles_caption", "Link to file"},
                          {"label1_caption", "The link you have followed points to file:"},

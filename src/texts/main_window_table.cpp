@@ -1,4 +1,5 @@
-// The main window's English texts: its menus, toolbars and popup menus; and the about box's.
+// The main window's English texts: its menus, toolbars and popup menus; the separate page
+// window's, which carries the same toolbar buttons; and the about box's.
 #include "texts/main_window_table.h"
 
 #include <initializer_list>
@@ -6,6 +7,7 @@
 
 #include "platform/code_pages.h"
 #include "platform/windows1252.h"
+#include "texts/language_table.h"
 #include "texts/table_writer.h"
 
 namespace zeb {
@@ -29,6 +31,28 @@ struct PopupItemTexts {
   std::string_view text;
   std::initializer_list<int> menus;
 };
+
+// The buttons of the main toolbar; a separate page window carries them too.
+constexpr ButtonTexts mainToolbarButtons[] = {
+    {"BPrecedente", "Previous", "Previous page"},
+    {"Bseguente", "Next", "Next page"},
+    {"BFileOpen", "Open", "Open an ebook"},
+    {"PrintButton", "Print", "Print"},
+    {"CoverButton", "Cover", "Cover"},
+    {"SummaryButton", "Contents", "Contents"},
+    {"CercaKeyButton", "Search", "Search by keyword"},
+    {"NestedButton", "Show frames", "Show frames"},
+};
+
+void addToolbars(std::vector<TableEntry>& entries) {
+  add(entries, "ToolbarFile", "caption", "Main");
+  for (const ButtonTexts& button : mainToolbarButtons) {
+    add(entries, button.name, "caption", button.text);
+    add(entries, button.name, "hint", button.hint);
+  }
+  add(entries, "ToolbarHistory", "caption", "Browsed pages");
+  add(entries, "HistoryCombo", "hint", "URL");
+}
 
 constexpr int tableMenu = 1, childFrameMenu = 2, frameMenu = 3, specialLinkMenu = 4, zoneMenu = 5, imageMenu = 6,
               buttonMenu = 7, floatingMenu = 8, fileLinkMenu = 9, inactiveMenu = 10, mediaMenu = 11;
@@ -92,18 +116,7 @@ std::string mainWindowTable() {
   caption("HelpContentsItem", "&Summary");
   caption("HelpSearchItem", "&Search help on...");
 
-  caption("ToolbarFile", "Main");
-  for (const ButtonTexts& button :
-       {ButtonTexts{"BPrecedente", "Previous", "Previous page"}, ButtonTexts{"Bseguente", "Next", "Next page"},
-        ButtonTexts{"BFileOpen", "Open", "Open an ebook"}, ButtonTexts{"PrintButton", "Print", "Print"},
-        ButtonTexts{"CoverButton", "Cover", "Cover"}, ButtonTexts{"SummaryButton", "Contents", "Contents"},
-        ButtonTexts{"CercaKeyButton", "Search", "Search by keyword"},
-        ButtonTexts{"NestedButton", "Show frames", "Show frames"}}) {
-    caption(button.name, button.text);
-    hint(button.name, button.hint);
-  }
-  caption("ToolbarHistory", "Browsed pages");
-  hint("HistoryCombo", "URL");
+  addToolbars(entries);
   caption("ContentsDock", "Contents");
 
   for (const PopupItemTexts& item : {
@@ -132,6 +145,21 @@ std::string mainWindowTable() {
     for (const int menu : item.menus) caption(std::string(item.kind) + std::to_string(menu), item.text);
   }
   return writeTable(entries);
+}
+
+std::string separateWindowTable() {
+  std::vector<TableEntry> entries;
+  add(entries, "FileMenu", "caption", "&File");
+  add(entries, "FilePrintItem", "caption", "&Print...");
+  add(entries, "Impostastampante1", "caption", "Printer se&ttings...");
+  add(entries, "Impostamargini1", "caption", "&Margin settings...");
+  // The item closes the window, not the reader.
+  add(entries, "FileExitItem", "caption", "&Close");
+  add(entries, "HelpMenu", "caption", "&?");
+  add(entries, "HelpAboutItem", "caption", "&Info...");
+  addToolbars(entries);
+  // The window's caption is the name of the page it shows: its key alone leaves it as it is.
+  return writeTable(entries) + std::string(tableKeyPrefix) + "fseparato_caption";
 }
 
 std::string aboutBoxTable() {

@@ -1,4 +1,4 @@
-// The English tables of the main window and of the about box.
+// The English tables of the main window, of the separate page window and of the about box.
 #pragma once
 
 #include <string>
@@ -6,6 +6,7 @@
 namespace zeb {
 
 std::string mainWindowTable();
+std::string separateWindowTable();
 std::string aboutBoxTable();
 
 }  // namespace zeb

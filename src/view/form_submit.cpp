@@ -77,6 +77,24 @@ FormRun formRunOf(const std::vector<FormField>& objects, std::size_t index) {
   return run;
 }
 
+std::vector<std::size_t> radioGroupOf(const std::vector<FormField>& objects, std::size_t index) {
+  auto isFormStart = [&](std::size_t i) {
+    return objects[i].object != nullptr && objects[i].object->Kind() == TOggettiHel::inizioForm;
+  };
+  auto isRadio = [&](std::size_t i) {
+    return objects[i].object != nullptr && visualKindOf(*objects[i].object) == VisualKind::radioButton;
+  };
+  std::vector<std::size_t> group;
+  if (index >= objects.size() || !isRadio(index)) return group;
+  const std::string name = objects[index].object->Name();
+  if (name.empty()) return {index};
+  std::size_t begin = index;
+  while (begin > 0 && !isFormStart(begin - 1)) --begin;
+  for (std::size_t i = begin; i < objects.size() && (i <= index || !isFormStart(i)); ++i)
+    if (isRadio(i) && objects[i].object->Name() == name) group.push_back(i);
+  return group;
+}
+
 std::string escapeForQuery(std::string_view text) {
   std::string out;
   out.reserve(text.size());

@@ -39,6 +39,12 @@ struct FormRun {
 };
 FormRun formRunOf(const std::vector<FormField>& objects, std::size_t index);
 
+// The group of the radio button at `index`: the radio buttons between the nearest form
+// starts around it (or the ends of the list) that bear its name, itself included. Checking
+// one unchecks the others. A radio button without a name is a group of its own; anything
+// else belongs to none.
+std::vector<std::size_t> radioGroupOf(const std::vector<FormField>& objects, std::size_t index);
+
 // How pairs are written: the form start's subtype, its method.
 namespace formEncoding {
 inline constexpr int query = 1;  // URL-query escaping, pairs ended by "&"

@@ -81,11 +81,12 @@ void shareOutChildren(FrameNode& frame, int thickness) {
     else if (mode == frameSizeMode::fixed)
       demand += fixedOf(child.record);
   }
-  if (demand > room && demand > 0) {
-    for (FrameNode& child : frame.children)
-      if (child.record.sizeMode == frameSizeMode::fixed)
-        child.record.fixedSize = toInt(std::max<Wide>(0, fixedOf(child.record) * room / demand));
-  }
+  // Fixed frames asking for more than the room get their share of it for this layout only:
+  // their records keep the stored sizes, which they take again once there is room.
+  const auto fixedSizeOf = [&](const FrameRecord& record) {
+    const Wide stored = fixedOf(record);
+    return demand > room && demand > 0 ? std::max<Wide>(0, stored * room / demand) : stored;
+  };
 
   Wide remaining = room;
   double percentTotal = 0;
@@ -98,7 +99,7 @@ void shareOutChildren(FrameNode& frame, int thickness) {
         ++percentCount;
         break;
       case frameSizeMode::fixed: {
-        const Wide fixed = fixedOf(child.record);
+        const Wide fixed = fixedSizeOf(child.record);
         if (room > 0) child.record.percentShare = toInt(fixed * 100 / room);
         remaining -= fixed;
         setSize(child, std::clamp<Wide>(fixed, 0, std::max<Wide>(0, room)));

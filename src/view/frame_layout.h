@@ -40,8 +40,9 @@ constexpr int frameSplitterMaxTargetLimit(int barWidth) { return barWidth; }
 
 // Sizes the children by their shares in the frame's bounds, with splitters `thickness`
 // pixels thick between them. The room is the frame's width (height) less the splitters,
-// taken from the first child's orientation. Fixed frames get their size, scaled down (and
-// stored so) when all frames together ask for more than the room; percent frames share
+// taken from the first child's orientation. Fixed frames get their size, scaled down when
+// all frames together ask for more than the room (their records keep the stored size, so a
+// frame that grows again gives them back their size); percent frames share
 // what is left in proportion, equal frames split the rest. Each child's width (left to
 // right) or height (top to bottom) is set; the other side is alignment's. Negative fixed
 // sizes and percent shares count as 0; percent frames whose shares add up to nothing split

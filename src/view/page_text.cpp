@@ -31,10 +31,8 @@ bool isServedKind(TOggettiHel kind) {
     case TOggettiHel::inputDin:
     case TOggettiHel::bottoneCGI:
     case TOggettiHel::inizioForm:
-    case TOggettiHel::multiMedia:
-      return true;
-    default:
-      return false;
+    case TOggettiHel::multiMedia: return true;
+    default: return false;
   }
 }
 
@@ -67,7 +65,8 @@ std::vector<int> referenceFieldsOf(const TZEBoggetto& object) {
       return {};
     case TOggettiHel::immagineNew: {
       std::vector<int> zones;
-      for (int zone = 0; zone < field::zoneCount; ++zone) zones.push_back(field::placementZones + field::zoneSize * zone);
+      for (int zone = 0; zone < field::zoneCount; ++zone)
+        zones.push_back(field::placementZones + field::zoneSize * zone);
       return zones;
     }
     case TOggettiHel::bottoneCGI: return {field::buttonAction};
@@ -89,8 +88,8 @@ class TextLocalizer {
       auto copy = copyOf(*object);
       copy->setOwningText(&working_);
       TZEBoggetto& held = *copy;
-      const std::uint32_t number =
-          isLocalKind(object->Kind()) ? working_.registerLocal(std::move(copy)) : working_.addEmbedded(std::move(copy), at);
+      const std::uint32_t number = isLocalKind(object->Kind()) ? working_.registerLocal(std::move(copy))
+                                                               : working_.addEmbedded(std::move(copy), at);
       localizeReferences(held);
       writeTag(text, at, number);
     }
@@ -127,6 +126,16 @@ class TextLocalizer {
   std::map<const TZEBoggetto*, std::uint32_t> copied_;
 };
 
+// The ID of the object a working copy of the text was made from, for a local or embedded
+// reference.
+std::optional<std::uint32_t> storedIdOf(const TZEBtesto& working, std::uint32_t reference) {
+  const TZEBoggetto* object = isLocalReference(reference)      ? working.localObject(reference)
+                              : isEmbeddedReference(reference) ? working.embeddedObject(reference)
+                                                               : nullptr;
+  if (object == nullptr) return std::nullopt;
+  return objectId(object->Kind(), object->Index());
+}
+
 std::unique_ptr<TZEBtesto> openHeaderOrFooter(TZEBset& set, std::int32_t ownIndex, int bookDefaultField) {
   const std::int32_t index = ownIndex == -1 ? set.header().i32(bookDefaultField) : ownIndex;
   if (index < 0) return nullptr;
@@ -137,7 +146,8 @@ std::unique_ptr<TZEBtesto> openHeaderOrFooter(TZEBset& set, std::int32_t ownInde
 }  // namespace
 
 std::unique_ptr<TZEBtesto> openPageText(TZEBset& set, TZEBtesto& page) {
-  if (page.isRegistered() && page.textFormat() == markupFormat::older && !page.primaryBlob().empty()) upgradeTextFormat(page);
+  if (page.isRegistered() && page.textFormat() == markupFormat::older && !page.primaryBlob().empty())
+    upgradeTextFormat(page);
   auto copy = copyOf(page);
   auto working = std::unique_ptr<TZEBtesto>(static_cast<TZEBtesto*>(copy.release()));
 
@@ -162,23 +172,19 @@ std::unique_ptr<TZEBtesto> openPageWithHeaderAndFooter(TZEBset& set, TZEBtesto& 
   return working;
 }
 
-void storeWorkingText(TZEBset& set, TZEBtesto& working) {
-  // Every working copy goes back to the place of the object it was made from.
-  auto idOf = [&](std::uint32_t reference) -> std::optional<std::uint32_t> {
-    const TZEBoggetto* object = isLocalReference(reference) ? working.localObject(reference)
-                                : isEmbeddedReference(reference) ? working.embeddedObject(reference)
-                                                                 : nullptr;
-    if (object == nullptr) return std::nullopt;
-    return objectId(object->Kind(), object->Index());
-  };
-
-  std::string text(working.textView());
+std::string withStoredTags(const TZEBtesto& working, std::string text) {
   for (std::size_t at = text.find("<$"); at != std::string::npos; at = text.find("<$", at + 2)) {
     const auto reference = tagAt(text, at);
     if (!reference) continue;
-    if (const auto id = idOf(*reference)) writeTag(text, at, *id);
+    if (const auto id = storedIdOf(working, *reference)) writeTag(text, at, *id);
   }
-  working.setText(text);
+  return text;
+}
+
+void storeWorkingText(TZEBset& set, TZEBtesto& working) {
+  // Every working copy goes back to the place of the object it was made from.
+  auto idOf = [&](std::uint32_t reference) { return storedIdOf(working, reference); };
+  working.setText(withStoredTags(working, std::string(working.textView())));
 
   std::vector<TZEBoggetto*> copies;
   for (std::size_t i = 0; i < working.localObjectCount(); ++i)

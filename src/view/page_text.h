@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 namespace zeb {
 
@@ -20,6 +21,10 @@ std::unique_ptr<TZEBtesto> openPageText(TZEBset& set, TZEBtesto& page);
 // The working text of a page together with its header and footer texts: the page's own
 // header and footer pages, or the book's defaults, when they name existing pages.
 std::unique_ptr<TZEBtesto> openPageWithHeaderAndFooter(TZEBset& set, TZEBtesto& page);
+
+// A text of the working text (its markup, or part of it) with its tags naming objects by ID
+// again, as the book stores them.
+std::string withStoredTags(const TZEBtesto& working, std::string text);
 
 // Turns a working text back into a stored one: the working copies of its objects take their
 // original places in the book again and its tags name them by ID again.

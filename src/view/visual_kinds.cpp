@@ -77,9 +77,20 @@ std::string buttonCaption(const TZEBoggetto& button) {
   return caption.empty() ? button.attribute(controlAttribute::value) : caption;
 }
 
+namespace {
+
+// A record is filled with 0xFF bytes before it is read: a name field nobody wrote reads as
+// nothing but 0xFF characters, and says nothing.
+bool neverWritten(std::string_view text) {
+  return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c == '\xFF'; });
+}
+
+}  // namespace
+
 std::string descriptionOf(const TZEBoggetto& object) {
   std::string description = object.attribute(controlAttribute::description);
-  return description.empty() ? object.Name() : description;
+  if (description.empty()) description = object.Name();
+  return neverWritten(description) ? std::string() : description;
 }
 
 }  // namespace zeb

@@ -51,8 +51,9 @@ inline constexpr std::string_view background = "background";  // "1": media play
 inline constexpr std::string_view customType = "type";        // of custom objects (multimedia subtypes 6, 7)
 inline constexpr std::string_view iconCode = "icon";          // of custom objects of subtype 7
 inline constexpr std::string_view picture = "picture";        // kind-5 index a custom object's icon shows
-inline constexpr std::string_view repeat = "repeat";          // media playing in the background: plays again (-1 for ever)
-inline constexpr std::string_view jump = "jump";              // "1": an independent frame follows its links itself
+inline constexpr std::string_view repeat = "repeat";  // media playing in the background: plays again (-1 for ever)
+inline constexpr std::string_view jump = "jump";      // "1": an independent frame follows its links itself
+inline constexpr std::string_view nested = "nested";  // "0": an independent frame shows no frame map's frames
 }  // namespace controlAttribute
 
 // A whole number attribute within [lowest, highest]; the fallback when it is absent or
@@ -64,7 +65,8 @@ bool flagAttribute(const TZEBoggetto& object, std::string_view name);
 // A button's caption, or its value when it has no caption.
 std::string buttonCaption(const TZEBoggetto& button);
 
-// The hint of a control: its object's description, or its name when it has none.
+// The hint of a control: its object's description, or its name when it has none; empty when
+// that is a field never written.
 std::string descriptionOf(const TZEBoggetto& object);
 
 }  // namespace zeb

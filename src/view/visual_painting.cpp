@@ -2,7 +2,9 @@
 #include "view/visual_painting.h"
 
 #include <algorithm>
+#include <array>
 #include <string_view>
+#include <utility>
 
 #include "document/container.h"
 #include "document/image_cache.h"
@@ -42,6 +44,49 @@ void bevel(Canvas& canvas, const CanvasRect& r, bool sunken) {
   };
   edge(r, outerLight, outerDark);
   edge({r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}, innerLight, innerDark);
+}
+
+// The sunken circle of a radio button, row by row: the outer ring in the shadow colour at
+// the top left and lit at the bottom right, the inner ring black and face-coloured the same
+// way, and the inside ("w"), white unless the button is pressed.
+constexpr std::array<std::string_view, 12> radioCircle = {
+    "....dddd....", "..ddkkkkdd..", ".dkkwwwwklh.", ".dkwwwwwwlh.", "dkwwwwwwwwlh", "dkwwwwwwwwlh",
+    "dkwwwwwwwwlh", "dkwwwwwwwwlh", ".dkwwwwwwlh.", ".dllwwwwllh.", "..hhllllhh..", "....hhhh....",
+};
+static_assert(radioCircle.size() == checkBoxSide);
+// The dot of a checked radio button, in the middle of the circle: its rows' first and last
+// columns.
+constexpr std::array<std::pair<int, int>, 4> radioDot = {{{5, 6}, {4, 7}, {4, 7}, {5, 6}}};
+constexpr int radioDotTop = 4;
+
+Colour radioColour(char code, bool pressed) {
+  switch (code) {
+    case 'd': return systemColour::buttonShadow;
+    case 'h': return systemColour::buttonHighlight;
+    case 'k': return black;
+    case 'l': return systemColour::buttonFace;
+    default: return pressed ? systemColour::buttonFace : white;
+  }
+}
+
+void paintRadioCircle(Canvas& canvas, const CanvasRect& box, bool checked, bool pressed) {
+  for (int y = 0; y < checkBoxSide; ++y) {
+    const std::string_view row = radioCircle[static_cast<std::size_t>(y)];
+    for (int x = 0; x < checkBoxSide;) {
+      int end = x + 1;
+      while (end < checkBoxSide && row[static_cast<std::size_t>(end)] == row[static_cast<std::size_t>(x)]) ++end;
+      if (row[static_cast<std::size_t>(x)] != '.')
+        canvas.fillRect({box.left + x, box.top + y, box.left + end, box.top + y + 1},
+                        radioColour(row[static_cast<std::size_t>(x)], pressed));
+      x = end;
+    }
+  }
+  if (!checked) return;
+  for (int i = 0; i < static_cast<int>(radioDot.size()); ++i) {
+    const auto [first, last] = radioDot[static_cast<std::size_t>(i)];
+    const int y = box.top + radioDotTop + i;
+    canvas.fillRect({box.left + first, y, box.left + last + 1, y + 1}, black);
+  }
 }
 
 int textWidth(Canvas& canvas, std::string_view text, const ControlMetrics& metrics) {
@@ -204,12 +249,12 @@ void paintCheckControl(const TZEBoggetto& object, bool radio, bool checked, Canv
                        const ControlMetrics& metrics, bool pressed) {
   const int top = area.top + (area.height() - checkBoxSide) / 2;
   const CanvasRect box{area.left, top, area.left + checkBoxSide, top + checkBoxSide};
-  canvas.fillRect(box, pressed ? systemColour::buttonFace : white);
-  bevel(canvas, box, true);
-  if (checked) {
-    if (radio) {
-      canvas.fillRect({box.left + 4, box.top + 4, box.left + 8, box.top + 8}, black);
-    } else {
+  if (radio) {
+    paintRadioCircle(canvas, box, checked, pressed);
+  } else {
+    canvas.fillRect(box, pressed ? systemColour::buttonFace : white);
+    bevel(canvas, box, true);
+    if (checked) {
       // Three strokes of a tick.
       for (int i = 0; i < 3; ++i)
         canvas.fillRect({box.left + 3 + i, box.top + 5 + i, box.left + 4 + i, box.top + 8 + i}, black);

@@ -31,8 +31,9 @@ void paintVisualObject(const VisualObject& object, Canvas& canvas, const CanvasR
 // one) and, when wider than 36 pixels, the hint's caption beside it.
 void paintMarker(const TZEBoggetto& object, std::string_view hint, Canvas& canvas, const CanvasRect& area,
                  const ControlLook& look);
-// Draws a check control (radio button or check box) in its state over the area; its box is
-// white inside except while the mouse button is down over it.
+// Draws a check control in its state over the area: a radio button as a sunken circle with
+// a dot, a check box as a sunken square with a tick; white inside except while the mouse
+// button is down over it.
 void paintCheckControl(const TZEBoggetto& object, bool radio, bool checked, Canvas& canvas, const CanvasRect& area,
                        const ControlMetrics& metrics, bool pressed = false);
 

@@ -191,5 +191,23 @@ TEST(BmpDecoder, DamagedOrAbsurdFilesDecodeToNothing) {
   EXPECT_TRUE(decodeBmp(makeBmp(topDownRuns)).empty()) << "run-length rows only go bottom-up";
 }
 
+TEST(BmpDecoder, ARunLengthPictureThatEndsEarlyHoldsOnlyTheRowsItReached) {
+  // Two pixels on the bottom row of a 4000 × 3000 screen, then the end of the picture: the
+  // frame is that one row at the bottom, and everything above it is see-through.
+  constexpr std::size_t widthAt = 18, heightAt = 22;
+  const DecodedPicture picture = decodeBmp(withI32(withI32(runLengthBmp({2, 1, 0, 1}), widthAt, 4000), heightAt, 3000));
+  ASSERT_EQ(picture.frames.size(), 1u);
+  EXPECT_EQ(picture.width, 4000);
+  EXPECT_EQ(picture.height, 3000);
+  const PictureFrame& frame = picture.frames[0];
+  EXPECT_EQ(frame.top, 2999);
+  EXPECT_EQ(frame.width, 4000);
+  EXPECT_EQ(frame.height, 1);
+  EXPECT_EQ(frame.rgba.size(), static_cast<std::size_t>(rgbaBytes(4000, 1)));
+  EXPECT_EQ(pixelOf(frame, 1, 0), opaque(fourColours[1]));
+  EXPECT_EQ(pixelOf(frame, 2, 0), seeThrough);
+  EXPECT_TRUE(frame.transparent);
+}
+
 }  // namespace
 }  // namespace zeb

@@ -316,6 +316,37 @@ TEST_F(ContainerLoad, OpeningThroughTheFileNameFiresBeforeNewFirst) {
   EXPECT_EQ(set.ZEBFileName(), path);
 }
 
+TEST_F(ContainerLoad, ABookReadAsideIsTakenWithItsObjectsAndItsFile) {
+  const std::string path = write(bookBytes([](TZEBset& book) {
+    zebmake::addPage(book, "Taken", "<Z S0 >text");
+    zebmake::addObject(book, TOggettiHel::genLink).setPrimaryData(std::vector<std::uint8_t>{'o', 'k'});
+  }));
+  std::string events;
+  set.OnBeforeNew = [&] { events += "before " + std::to_string(set.count(0)) + ";"; };
+  set.OnAfterNew = [&] { events += "after " + std::to_string(set.count(0)) + ";"; };
+  zebmake::addPage(set, "Shown before", "<Z S0 >");
+  zebmake::addPage(set, "And another", "<Z S0 >");
+  {
+    TZEBset aside(platform.services());
+    ASSERT_TRUE(aside.Load(path));
+    set.takeBookFrom(aside);
+    EXPECT_TRUE(aside.ZEBFileName().empty());
+    EXPECT_EQ(aside.count(0), 0);
+    EXPECT_NE(aside.defaultStyle(0), nullptr);
+  }
+  EXPECT_EQ(events, "before 2;after 1;");
+  EXPECT_EQ(set.ZEBFileName(), path);
+  TZEBoggetto* page = set.objectByKindAndIndex(0, 0);
+  ASSERT_NE(page, nullptr);
+  EXPECT_EQ(page->Container(), &set);
+  EXPECT_EQ(page->Name(), "Taken");
+  EXPECT_EQ(set.defaultStyle(0)->Container(), &set);
+  // The blobs are read from the file the other container opened, after it has gone.
+  std::vector<std::uint8_t> data;
+  ASSERT_TRUE(set.objectByKindAndIndex(3, 0)->readPrimary(data));
+  EXPECT_EQ(std::string(data.begin(), data.end()), "ok");
+}
+
 TEST_F(ContainerLoad, PageNameIsReadStraightFromAFile) {
   const std::string path = write(bookBytes([](TZEBset& book) {
     zebmake::addPage(book, "First", "<Z S0 >");

@@ -2,6 +2,11 @@
 // file to a program, and the private folder the extracted file never leaves.
 #include "shell/file_link.h"
 
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <csignal>
+
 #include "platform/settings_store.h"
 #include "shell/settings_keys.h"
 #include "tests/shell/link_book.h"
@@ -25,6 +30,27 @@ class ScriptedWindow final : public FileLinkWindow {
   std::function<void()> onShow;
   std::optional<std::filesystem::path> saveAnswer;
   std::vector<std::string> proposedNames;
+};
+
+// While it lives no file of the process grows beyond the size: a disk that fills up.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) : previousSignal_(std::signal(SIGXFSZ, SIG_IGN)) {
+    getrlimit(RLIMIT_FSIZE, &previous_);
+    rlimit limited = previous_;
+    limited.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limited);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &previous_);
+    std::signal(SIGXFSZ, previousSignal_);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit previous_{};
+  void (*previousSignal_)(int);
 };
 
 class FileLinkTest : public LinkBook {
@@ -105,6 +131,42 @@ TEST_F(FileLinkTest, SavingCopiesTheExtractedFileAndEndsAsDoneEvenWhenCancelled)
   EXPECT_EQ(testing::readBytes(chosen), (std::vector<std::uint8_t>{'%', 'P', 'D', 'F'}));
   EXPECT_TRUE(std::filesystem::exists(saved.extractedFile()));  // copied, not moved
   EXPECT_TRUE(platform.shell.touchedNothing());
+}
+
+TEST_F(FileLinkTest, ACopyThatFailsSaysWhyAndLeavesNothingHalfWritten) {
+  setExtension(".pdf", "1");
+  const std::filesystem::path missing = folder.path() / "missing" / "saved.pdf";
+  window.saveAnswer = missing;
+  linkTo(0).Run(window);
+  ASSERT_EQ(platform.messages.shown().size(), 1u);
+  EXPECT_EQ(platform.messages.shown()[0].kind, MessageKind::error);
+  EXPECT_TRUE(platform.messages.shown()[0].text.starts_with("The file could not be saved: " + missing.string() + " ("))
+      << platform.messages.shown()[0].text;
+  EXPECT_FALSE(std::filesystem::exists(missing.parent_path()));
+
+  // The disk fills up during the copy: the file chosen keeps what it held, and nothing is
+  // left beside it.
+  const std::filesystem::path kept = folder.write("kept.pdf", "older content");
+  set.extractFileOfObject(object(TOggettiHel::genLink, 0));
+  const auto entries = [&] {
+    std::vector<std::filesystem::path> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path())) names.push_back(entry.path());
+    std::sort(names.begin(), names.end());
+    return names;
+  };
+  const std::vector<std::filesystem::path> before = entries();
+  platform.messages.clear();
+  window.saveAnswer = kept;
+  {
+    const FileSizeLimit full(2);
+    linkTo(0).Run(window);
+  }
+  const std::vector<std::uint8_t> keptBytes = testing::readBytes(kept);
+  EXPECT_EQ(std::string(keptBytes.begin(), keptBytes.end()), "older content");
+  EXPECT_EQ(entries(), before);
+  ASSERT_EQ(platform.messages.shown().size(), 1u);
+  EXPECT_TRUE(platform.messages.shown()[0].text.starts_with("The file could not be saved: " + kept.string() + " ("))
+      << platform.messages.shown()[0].text;
 }
 
 TEST_F(FileLinkTest, BehaviourThreeStartsTheProgramWithTheExtractedFileAfterConsent) {

@@ -52,6 +52,7 @@ TEST_F(LinkDispatchTest, AddressesGoToTargetsOrTheDesktop) {
       link.setName(target);
     }
   });
+  platform.shell.succeeds = true;
   for (int i = 0; i < 6; ++i) follow(clickOn(hyperlink(i)));
   EXPECT_EQ(actions.operations(), Lines{"GoToTarget nexo:|2"});
   // Web and mail addresses open at once; other schemes ask first, and the answer was no.
@@ -65,6 +66,23 @@ TEST_F(LinkDispatchTest, AddressesGoToTargetsOrTheDesktop) {
   follow(clickOn(hyperlink(4)));
   EXPECT_EQ(platform.shell.openedDocuments.back(), "smb://server/share");
   EXPECT_TRUE(platform.messages.shown().empty());
+}
+
+TEST_F(LinkDispatchTest, AnAddressTheDesktopCannotOpenIsSaidWithWhatIsMissing) {
+  load([](TZEBset& made) {
+    for (const char* target : {"http://example.org/a", "mailto:me@example.org", "smb://server/share"})
+      zebmake::addObject(made, TOggettiHel::internetLink).setName(target);
+  });
+  confirmation.answers = {Consent::once};
+  for (int i = 0; i < 3; ++i) follow(clickOn(hyperlink(i)));
+  EXPECT_EQ(messageTexts(),
+            (Lines{"Cannot open http://example.org/a: no web browser was found to show it.",
+                   "Cannot open mailto:me@example.org: no mail program was found to write the message.",
+                   "Cannot open smb://server/share: no program was found for addresses of this kind."}));
+  for (const ShownMessage& shown : platform.messages.shown()) EXPECT_EQ(shown.kind, MessageKind::error);
+  // What the user refused to open is not said to have failed.
+  follow(clickOn(hyperlink(2)));
+  EXPECT_EQ(platform.messages.shown().size(), 3u);
 }
 
 TEST_F(LinkDispatchTest, KindsWithoutActionAndControlsThatRaiseNoLinks) {
@@ -163,14 +181,40 @@ TEST_F(LinkDispatchTest, ALocalTargetIsLookedUpInTheTextThatHoldsTheLink) {
 }
 
 TEST_F(LinkDispatchTest, APlainLinkFollowsItsTargetWithTheAnchorAndEndlessChainsStop) {
-  loadActions({
-      {1, 5, 2, 6, 0, ""},                                    // 0: page 2 at anchor 6
-      {1, 5, objectId(TOggettiHel::speclink, 2), -1, 0, ""},  // 1 -> 2
-      {1, 5, objectId(TOggettiHel::speclink, 1), -1, 0, ""},  // 2 -> 1
-  });
-  followAction(0);
-  followAction(1);
-  EXPECT_EQ(actions.operations(), (Lines{"showPage 2", "GoToAnchor 6"}));
+  loadActions({{1, 5, 2, 6, 0, ""}});  // page 2 at anchor 6
+  EXPECT_EQ(followAction(0), (Lines{"showPage 2", "GoToAnchor 6"}));
+
+  // Chains through the local list of page 1, whose entries the lookup resolves: entries 0 to
+  // the limit are plain links, each to the next entry, the last one to page 3 at anchor 4;
+  // the entry after them is that page. Two more plain links lead to each other.
+  TZEBtesto& text = page(1);
+  auto addLocal = [&](std::uint32_t target, std::int32_t anchor) -> TZEBoggetto& {
+    auto local = set.makeObject(TOggettiHel::speclink);
+    local->Activate();
+    zebmake::setLinkAction(*local, {1, 5, target, anchor});
+    TZEBoggetto& held = *local;
+    text.registerLocal(std::move(local));
+    return held;
+  };
+  std::vector<TZEBoggetto*> chain;
+  for (std::uint32_t i = 0; i <= maxPlainLinkDepth; ++i)
+    chain.push_back(&addLocal(localReferenceBase + i + 1, i == maxPlainLinkDepth ? 4 : -1));
+  auto target = set.makeObject(TOggettiHel::testoHtml);
+  target->setIndex(3);
+  target->setContainer(&set);
+  text.registerLocal(std::move(target));
+  const std::uint32_t cycle = localReferenceBase + static_cast<std::uint32_t>(text.localObjectCount());
+  TZEBoggetto& first = addLocal(cycle + 1, -1);
+  addLocal(cycle, -1);
+
+  // As many links as the limit reach the page; one more shows nothing, and so does the cycle.
+  actions.log.clear();
+  follow(clickOn(*chain[1]));
+  EXPECT_EQ(actions.operations(), (Lines{"showPage 3", "GoToAnchor 4"}));
+  actions.log.clear();
+  follow(clickOn(*chain[0]));
+  follow(clickOn(first));
+  EXPECT_TRUE(actions.operations().empty());
 }
 
 TEST_F(LinkDispatchTest, CloseActionsHideTheMainWindowOrCloseTheNamedWindow) {

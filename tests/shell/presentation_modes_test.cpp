@@ -19,29 +19,31 @@ BookHeader headerWith(bool borderless, bool hideBars) {
 }
 
 TEST(PresentationModes, TheHeaderFlagsGiveTheMode) {
-  EXPECT_EQ(modeAskedBy(headerWith(false, false), 0), 0);
-  EXPECT_EQ(modeAskedBy(headerWith(true, false), 0), 1);
-  EXPECT_EQ(modeAskedBy(headerWith(false, true), 0), 2);
-  EXPECT_EQ(modeAskedBy(headerWith(true, true), 0), 3);
-  // A book without flags leaves the mode of the run as it was.
-  EXPECT_EQ(modeAskedBy(headerWith(false, false), 3), 3);
-  // Flags give the mode afresh: opening a borderless book twice does not hide the bars.
-  EXPECT_EQ(modeAskedBy(headerWith(true, false), 1), 1);
-  EXPECT_EQ(modeAskedBy(headerWith(true, false), 3), 1);
+  EXPECT_EQ(modeAskedBy(headerWith(false, false)), 0);
+  EXPECT_EQ(modeAskedBy(headerWith(true, false)), 1);
+  EXPECT_EQ(modeAskedBy(headerWith(false, true)), 2);
+  EXPECT_EQ(modeAskedBy(headerWith(true, true)), 3);
 }
 
 TEST(PresentationModes, OpeningABookWithFlagsMovesTheWindowAwayUntilTheSwitch) {
   PresentationModes modes;
-  EXPECT_FALSE(modes.bookOpened(headerWith(false, false)).switchDue);
+  EXPECT_EQ(modes.bookOpened(headerWith(false, false)).switchTo, 0);
   const PresentationModes::Opened opened = modes.bookOpened(headerWith(true, true));
   EXPECT_TRUE(opened.moveOffScreen);
-  EXPECT_TRUE(opened.switchDue);
+  EXPECT_EQ(opened.switchTo, 3);
   EXPECT_EQ(modes.mode(), 3);
   EXPECT_TRUE(modes.keepsMaximised());
-  // The mode lives on: a plain book does not move the window but switches to it again.
+  // A book that asks for no mode brings the normal window back, and the mode is gone.
   const PresentationModes::Opened plain = modes.bookOpened(headerWith(false, false));
   EXPECT_FALSE(plain.moveOffScreen);
-  EXPECT_TRUE(plain.switchDue);
+  EXPECT_EQ(plain.switchTo, restoringMode);
+  EXPECT_EQ(modes.mode(), 0);
+  EXPECT_FALSE(modes.keepsMaximised());
+  EXPECT_EQ(modes.bookOpened(headerWith(false, false)).switchTo, 0);
+  // Each book's flags give its mode afresh: a borderless book after one without bars
+  // leaves the bars alone.
+  modes.bookOpened(headerWith(false, true));
+  EXPECT_EQ(modes.bookOpened(headerWith(true, false)).switchTo, 1);
 }
 
 TEST(PresentationModes, EachModeChangesTheWindowInItsOrder) {
@@ -58,7 +60,7 @@ TEST(PresentationModes, EachModeChangesTheWindowInItsOrder) {
   EXPECT_EQ(windowChangesForMode(5), Changes{});
   EXPECT_EQ(windowChangesForDelivery(false), Changes{show});
   EXPECT_EQ(windowChangesForDelivery(true),
-            (Changes{bringApplicationToFront, moveLeftEdgeToZero, maximiseIfMinimised, bringToFront}));
+            (Changes{show, bringApplicationToFront, moveLeftEdgeToZero, maximiseIfMinimised, bringToFront}));
   EXPECT_EQ(nameOf(systemMenuIconOnly), "systemMenuIconOnly");
 }
 
@@ -77,6 +79,16 @@ TEST(PresentationModes, ResizeTogglesBetweenTheNormalWindowAndTheBooksMode) {
   modes.bookOpened(headerWith(true, false));
   EXPECT_TRUE(modes.resizeClicked().disabled);
   EXPECT_FALSE(modes.resizeChecked());
+
+  // Escape leaves even those, once; "&Resize" then goes back to the book's mode.
+  EXPECT_EQ(modes.escapePressed(), restoringMode);
+  EXPECT_TRUE(modes.resizeChecked());
+  EXPECT_FALSE(modes.keepsMaximised());
+  EXPECT_EQ(modes.escapePressed(), 0);
+  EXPECT_EQ(modes.resizeClicked().modeToApply, 1);
+  // A book opened after the window was restored finds nothing to restore.
+  modes.escapePressed();
+  EXPECT_EQ(modes.bookOpened(headerWith(false, false)).switchTo, 0);
 }
 
 }  // namespace

@@ -31,8 +31,11 @@ TEST_F(ProgramStart, TheBookArgumentIsTheFirstOrTheOneAfterASwitch) {
   EXPECT_EQ(bookArgument({"a.zeb", "/PAGE=3"}), "a.zeb");
   EXPECT_EQ(bookArgument({"/INIT", "a.zeb"}), "a.zeb");
   EXPECT_EQ(bookArgument({"/INIT"}), "");
-  // An absolute path begins with "/" too; one that names a file is the book.
+  // An absolute path begins with "/" too; it is the book whether it names a file or not.
   EXPECT_EQ(bookArgument({book, "/page=2"}), book);
+  EXPECT_EQ(bookArgument({"/nowhere/gone.zeb"}), "/nowhere/gone.zeb");
+  EXPECT_EQ(bookArgument({"/gone.zeb", "b.zeb"}), "/gone.zeb");
+  EXPECT_EQ(bookArgument({"/page=2", "b.zeb"}), "b.zeb");
 }
 
 TEST_F(ProgramStart, ThePageSwitchInAnyCase) {
@@ -61,7 +64,9 @@ TEST_F(ProgramStart, ANameFoundOnlyBesideTheProgramOpensThatFile) {
 
 TEST_F(ProgramStart, WithoutABookTheLastOneOpensUnlessTheUserWantsABlankStart) {
   settings.lastFile = "/books/last.zeb";
-  EXPECT_EQ(plan({"nowhere.zeb"}), (StartPlan{StartPlan::Kind::openLastFile, "/books/last.zeb", std::nullopt}));
+  // A name found nowhere is still opened, so that the user learns it is missing.
+  EXPECT_EQ(plan({"nowhere.zeb"}),
+            (StartPlan{StartPlan::Kind::openFile, std::filesystem::absolute("nowhere.zeb").string(), std::nullopt}));
   EXPECT_EQ(plan({}), (StartPlan{StartPlan::Kind::openLastFile, "/books/last.zeb", std::nullopt}));
   settings.startBlank = true;
   EXPECT_EQ(plan({}), StartPlan{});

@@ -99,12 +99,33 @@ TEST_F(Reader, StartsWithTheBookOfTheArgumentsAtThePageOfTheSwitch) {
   EXPECT_EQ(platform.shell.recentDocuments, std::vector<std::filesystem::path>{guide});
 }
 
-TEST_F(Reader, AMissingArgumentFallsBackToTheLastBookSilently) {
-  setOption("LastFile", book("last.zeb"));
-  start();
-  shell->windowShown({"nowhere.zeb"});
-  EXPECT_EQ(shell->mainZEBset().ZEBFileName(), (folder.path() / "last.zeb").string());
-  EXPECT_TRUE(platform.messages.shown().empty());
+TEST_F(Reader, ABadBookToStartWithIsSaidOnceAndTheStartGoesOnWithoutIt) {
+  const std::string last = book("last.zeb");
+  setOption("LastFile", last);
+  std::filesystem::create_directory(folder.path() / "shelf");
+  const std::string noise = folder.write("noise.zeb", std::string(4000, '\x9c')).string();
+  const std::string gone = (folder.path() / "gone.zeb").string();
+  const std::vector<std::pair<std::string, ShownMessage>> starts = {
+      {gone, {MessageKind::warning, "File not found: " + gone}},
+      {(folder.path() / "shelf").string(),
+       {MessageKind::warning, (folder.path() / "shelf").string() + " is a folder, not an ebook"}},
+      {noise, {MessageKind::information, "Unrecognized format."}},
+      {"show " + gone + "|3", {MessageKind::warning, "File not found: " + gone}},
+  };
+  for (const auto& [argument, said] : starts) {
+    platform.messages.clear();
+    view.log.clear();
+    start();
+    if (argument.starts_with("show "))
+      shell->macroReceived(argument);
+    else
+      shell->windowShown({argument});
+    if (shell->targetPending()) shell->windowShown({});
+    EXPECT_EQ(platform.messages.shown(), std::vector<ShownMessage>{said}) << argument;
+    EXPECT_EQ(shell->mainZEBset().ZEBFileName(), last) << argument;
+    // The splash goes before the box is shown.
+    EXPECT_NE(std::find(view.log.begin(), view.log.end(), "closeSplash"), view.log.end()) << argument;
+  }
 }
 
 TEST_F(Reader, AtStartBlankWinsOverTheLastBook) {
@@ -172,7 +193,7 @@ TEST_F(Reader, AMissingFileIsReportedAndTheOpenBookStays) {
   EXPECT_EQ(platform.messages.shown(),
             (std::vector<ShownMessage>{{MessageKind::warning, "File not found: /nowhere/gone.zeb"}}));
   EXPECT_EQ(shell->mainZEBset().ZEBFileName(), guide);
-  EXPECT_TRUE(view.log.empty());
+  EXPECT_EQ(view.log, std::vector<std::string>{"closeSplash"});
 }
 
 TEST_F(Reader, ADamagedBookLeavesTheRecentList) {
@@ -221,6 +242,11 @@ TEST_F(Reader, AMacroToARunningReaderIsShownByTheTimer) {
   EXPECT_EQ(shell->mainZEBset().ZEBFileName(), other);
   EXPECT_EQ(view.page, 2);
   EXPECT_EQ(view.windowChanges, std::vector<std::vector<WindowChange>>{windowChangesForDelivery(true)});
+
+  // A reader started again brings the window back, should a link have hid it.
+  shell->macroReceived("Restore");
+  EXPECT_EQ(view.windowChanges.back(), std::vector<WindowChange>{WindowChange::show});
+  EXPECT_FALSE(shell->targetPending());
 }
 
 TEST_F(Reader, ABookAskingForAPresentationModeGetsItFromTheTimer) {
@@ -239,6 +265,12 @@ TEST_F(Reader, ABookAskingForAPresentationModeGetsItFromTheTimer) {
   EXPECT_EQ(platform.messages.shown(),
             (std::vector<ShownMessage>{{MessageKind::information, "This function was disabled by the ebook author."}}));
   EXPECT_EQ(view.windowChanges.size(), 1u);
+
+  // A book that asks for no mode brings the normal window back, and resizing it is its own.
+  shell->OpenEbook(book("plain.zeb"));
+  platform.events.advance(switchDelayMilliseconds);
+  EXPECT_EQ(view.windowChanges.back(), windowChangesForMode(restoringMode));
+  EXPECT_FALSE(shell->keepsMaximised());
 }
 
 TEST_F(Reader, AMacroArrivingDuringASwitchIsDeliveredAfterIt) {

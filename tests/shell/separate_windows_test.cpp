@@ -107,8 +107,11 @@ TEST(SeparateWindowCoreTest, FramesByNameClosingOnceAndThePreviewBook) {
   EXPECT_FALSE(window.startClosing());
   EXPECT_TRUE(window.closing());
 
-  EXPECT_EQ(previewBookFor("/b/Guide.zeb", "/b/guide.ZEB", "/b/main.zeb"), PreviewBook::unchanged);
-  EXPECT_EQ(previewBookFor("/b/MAIN.zeb", "/b/guide.zeb", "/b/main.zeb"), PreviewBook::main);
+  EXPECT_EQ(previewBookFor("/b/./guide.zeb", "/b/guide.zeb", "/b/main.zeb"), PreviewBook::unchanged);
+  EXPECT_EQ(previewBookFor("/b/c/../main.zeb", "/b/guide.zeb", "/b/main.zeb"), PreviewBook::main);
+  // Letter case tells books apart.
+  EXPECT_EQ(previewBookFor("/b/Guide.zeb", "/b/guide.zeb", "/b/main.zeb"), PreviewBook::own);
+  EXPECT_EQ(previewBookFor("/b/MAIN.zeb", "/b/guide.zeb", "/b/main.zeb"), PreviewBook::own);
   EXPECT_EQ(previewBookFor("/b/other.zeb", "/b/guide.zeb", "/b/main.zeb"), PreviewBook::own);
   EXPECT_EQ(previewBookFor("", "/b/guide.zeb", "/b/main.zeb"), PreviewBook::cleared);
 }
@@ -121,7 +124,9 @@ TEST(SeparateWindowCoreTest, AnotherMainBookLeavesTheWindowOnItsOldPage) {
   EXPECT_EQ(window.afterMainReset(true, "/b/third.zeb"), (SeparateWindowCore::Reopen{"", 4}));
 
   window.beforeMainReset("/b/first.zeb", 4);
-  EXPECT_EQ(window.afterMainReset(true, "/B/FIRST.zeb"), std::nullopt);  // the same book again
+  EXPECT_EQ(window.afterMainReset(true, "/b/first.zeb"), std::nullopt);  // the same book again
+  window.beforeMainReset("/b/first.zeb", 4);
+  EXPECT_EQ(window.afterMainReset(true, "/b/First.zeb"), (SeparateWindowCore::Reopen{"/b/first.zeb", 4}));
   window.beforeMainReset("/b/first.zeb", 4);
   EXPECT_EQ(window.afterMainReset(false, "/b/second.zeb"), std::nullopt);  // it shows its own book
 }

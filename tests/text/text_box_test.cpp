@@ -93,14 +93,25 @@ TEST_F(TextBox, ResizingLaysOutAgainAndMovesTheRanges) {
   EXPECT_EQ(box->VerticalRange(), 8 + 10 * 20);
   box->setScrollPosition(0, 50);
 
-  // Narrower: every paragraph takes three lines; the view keeps its distance to the end.
+  // Narrower: every paragraph takes three lines; the line at the top of the view (the
+  // third paragraph's first, its top 2 pixels above the view) stays there.
   host.client = 60;
   box->Resize(60, 100);
   EXPECT_EQ(box->LayoutWidth(), 60);
   EXPECT_EQ(paragraph(0).Lines.size(), 3u);
   EXPECT_EQ(box->VerticalRange(), 8 + 10 * 60);
-  EXPECT_EQ(box->VerticalPosition(), 50 + 400);
+  EXPECT_EQ(box->VerticalPosition(), 8 + 2 * 60 + 2);
   EXPECT_EQ(box->Height(), box->VerticalRange());
+
+  // While the caret shows in the view, its line keeps its place: the sixth paragraph's
+  // third line, 8 pixels below the top, comes back as its only line.
+  box->setCaret(box->positionOf(5, 10));
+  box->CaretControl().show(nullptr, {});
+  box->setScrollPosition(0, 8 + 5 * 60 + 40 - 8);
+  host.client = 200;
+  box->Resize(200, 100);
+  EXPECT_EQ(box->VerticalPosition(), 8 + 5 * 20 - 8);
+  box->CaretControl().hide();
 
   // Too narrow for a word (and the blank after it): a horizontal range; back to a wide
   // page, it goes.

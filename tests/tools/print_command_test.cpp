@@ -75,8 +75,8 @@ TEST_F(PrintCommand, AFileThatCannotBeWrittenIsAPrinterFailure) {
   const auto result = zebtool({"print", book(), (folder.path() / "missing" / "out.pdf").string(), "1"});
   EXPECT_EQ(result.exitStatus, 1);
   EXPECT_EQ(result.out, "");
-  EXPECT_NE(result.err.find("Error!: No printers available in Windows.\\nPlease exit from the application and use "
-                            "Control Panel in order to add printers. (the print job could not be started)\n"),
+  EXPECT_NE(result.err.find("Error!: The printer could not print.\\nChoose another printer, or \"PDF file\" to print "
+                            "into a file, in File > Printer settings... (the print job could not be started)\n"),
             std::string::npos)
       << result.err;
 }

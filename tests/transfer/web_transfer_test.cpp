@@ -61,20 +61,26 @@ TEST_F(WebTransfer, TheCallbackRunsOnlyForStatusesInThe200s) {
 TEST_F(WebTransfer, ARedirectedFormIsPostedAgainAndOnlyWebAddressesAreFollowed) {
   TestHttpServer server;
   server.redirect("/old", 301, "/new");
+  server.redirect("/moved", 302, "/new");
   server.answer("/new", 202);
   server.redirect("/away", 302, "file:///etc/passwd");
   TVoWebThread::start(*registry, server.url("/old"), std::string("a=1&"), nullptr);
   ASSERT_TRUE(runUntilIdle());
+  TVoWebThread::start(*registry, server.url("/moved"), std::string("b=2&"), nullptr);
+  ASSERT_TRUE(runUntilIdle());
   TVoWebThread::start(*registry, server.url("/away"), std::nullopt, nullptr);
   ASSERT_TRUE(runUntilIdle());
 
+  // Moved with 301 or with 302, the form reaches the new address as a post with its data.
   const std::vector<SeenHttpRequest> requests = server.requests();
-  ASSERT_EQ(requests.size(), 3u);
+  ASSERT_EQ(requests.size(), 5u);
   EXPECT_EQ(requests[1].method + " " + requests[1].target + " " + requests[1].body, "POST /new a=1&");
+  EXPECT_EQ(requests[3].method + " " + requests[3].target + " " + requests[3].body, "POST /new b=2&");
   // The status box names the address the form gave, with the final answer's status; a
   // redirect to a file is not followed, so its own status is what the box shows.
   EXPECT_EQ(platform.messages.shown(),
             (std::vector<ShownMessage>{{MessageKind::information, server.url("/old") + " [202]"},
+                                       {MessageKind::information, server.url("/moved") + " [202]"},
                                        {MessageKind::information, server.url("/away") + " [302]"}}));
 }
 

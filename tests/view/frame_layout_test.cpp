@@ -79,12 +79,19 @@ TEST(FrameLayout, ChildrenShareTheRoomByPercentFixedAndEqualShares) {
   }
 }
 
-TEST(FrameLayout, FixedFramesStoreTheirScaledSizeAndTheirShare) {
+TEST(FrameLayout, ScaledFixedFramesKeepTheirStoredSizeAndRegainItWhenTheFrameGrows) {
   FrameNode frame = frameWith(FrameOrientation::topToBottom, 200, {{fixed, 300}, {fixed, 100}});
-  shareOutChildren(frame, 0);
-  EXPECT_EQ(frame.children[0].record.fixedSize, 150);
+  frame.record.splitterThickness = 0;
+  layOutFrameTree(frame, true);
+  EXPECT_EQ(sizesOf(frame), (std::vector<int>{150, 50}));
   EXPECT_EQ(frame.children[0].record.percentShare, 75);
-  EXPECT_EQ(frame.children[1].record.fixedSize, 50);
+  EXPECT_EQ(frame.children[0].record.fixedSize, 300);
+  EXPECT_EQ(frame.children[1].record.fixedSize, 100);
+  // A window that grows again after it was smaller than its fixed frames.
+  frame.bounds.height = 500;
+  layOutFrameTree(frame, true);
+  EXPECT_EQ(sizesOf(frame), (std::vector<int>{300, 100}));
+  EXPECT_EQ(frame.children[0].record.percentShare, 60);
 
   // The largest sizes a record can hold stay within the room.
   frame = frameWith(FrameOrientation::leftToRight, 200, {{fixed, INT32_MAX}, {percent, INT32_MAX}, {equal, 0}});

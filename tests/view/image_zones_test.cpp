@@ -38,6 +38,20 @@ TEST_F(Images, ZonesAreMadeFromTheLastSlotDownOnlyForSlotsWithALink) {
   EXPECT_EQ(zoneAt(zones, 60, 10), std::nullopt);
 }
 
+TEST_F(Images, AZoneHoldsItsLeftAndTopEdgesButNotItsRightAndBottomOnes) {
+  setZone(0, 1, 10, 20, 30, 40);  // columns 10 to 39, rows 20 to 59
+  const std::vector<HotZone> zones = zonesOf(placement, 100, 80);
+  ASSERT_EQ(zones.size(), 1u);
+  EXPECT_EQ(zoneAt(zones, 10, 20), 0u);
+  EXPECT_EQ(zoneAt(zones, 39, 59), 0u);
+  EXPECT_EQ(zoneAt(zones, 40, 30), std::nullopt);
+  EXPECT_EQ(zoneAt(zones, 20, 60), std::nullopt);
+  EXPECT_EQ(zoneAt(zones, 41, 30), std::nullopt);
+  EXPECT_EQ(zoneAt(zones, 20, 61), std::nullopt);
+  EXPECT_EQ(zoneAt(zones, 9, 30), std::nullopt);
+  EXPECT_EQ(zoneAt(zones, 20, 19), std::nullopt);
+}
+
 TEST_F(Images, ZoneRectanglesAreClippedToThePicture) {
   setZone(0, 1, 90, 70, 50, 50);      // reaches past the picture
   setZone(1, 2, -30, 10, 20, 5);      // wholly left of it

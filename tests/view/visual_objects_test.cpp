@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "document/container.h"
+#include "document/object_kinds.h"
 #include "document/page_object.h"
 #include "platform/headless/recording_canvas.h"
 #include "tests/support/test_platform.h"
@@ -87,6 +88,19 @@ TEST_F(Controls, AButtonWithoutPictureIsAsWideAsItsCaptionAndTwoMoreCharactersAt
   picture.record().setI16(field::pictureHeight, 32);
   button.record().setI32(field::buttonPicture, picture.Index());
   EXPECT_EQ(size(button), (ObjectSize{64, 32}));
+}
+
+TEST_F(Controls, AHintIsTheDescriptionElseTheNameButNeverAFieldNobodyWrote) {
+  TZEBoggetto& button = object(TOggettiHel::bottoneCGI, 1, {{"caption", "Clear"}});
+  button.setName("reset");
+  EXPECT_EQ(descriptionOf(button), "reset");
+  button.setAttribute("description", "Empty the form");
+  EXPECT_EQ(descriptionOf(button), "Empty the form");
+  // The name field as a record read over 0xFF bytes leaves it: its length byte is 0xFF.
+  button.setAttribute("description", "");
+  const int nameField = layoutOf(TOggettiHel::bottoneCGI).nameOffset;
+  button.record().fillRange(nameField, layoutOf(TOggettiHel::bottoneCGI).nameMaxLength + 1, 0xFF);
+  EXPECT_EQ(descriptionOf(button), "");
 }
 
 TEST_F(Controls, FieldsTakeTheirSizeFromCharactersAndLines) {

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "document/container.h"
+#include "document/object_copy.h"
 #include "document/page_object.h"
 #include "platform/message_boxes.h"
 #include "platform/text_measurer.h"
@@ -16,6 +17,7 @@
 #include "shell/print/print_job.h"
 #include "shell/print/print_objects.h"
 #include "text/line_layout.h"
+#include "text/text_box.h"
 #include "view/page_text.h"
 
 namespace zeb {
@@ -81,6 +83,15 @@ int SheetPrinter::print() {
 }
 
 }  // namespace
+
+std::unique_ptr<TZEBtesto> printablePageOf(const TZEBbox& box, TZEBtesto& shownPage) {
+  std::unique_ptr<TZEBtesto> printed(static_cast<TZEBtesto*>(copyOf(shownPage).release()));
+  box.SaveTo(*printed);
+  // The box's tags name the working copies of the page shown, whose text it reads.
+  if (const TZEBtesto* working = box.TextObject())
+    printed->setText(withStoredTags(*working, std::string(printed->textView())));
+  return printed;
+}
 
 std::string jobTitleOf(const TZEBtesto& page) {
   return std::string(shell::messages::applicationTitle) + std::string(shell::messages::jobTitlePage) + page.Name();

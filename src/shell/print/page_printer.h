@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "platform/printer.h"
 #include "shell/print/print_scale.h"
@@ -11,6 +12,7 @@
 namespace zeb {
 
 class PrintJob;
+class TZEBbox;
 class TZEBset;
 class TZEBtesto;
 
@@ -41,6 +43,11 @@ class TZEBpageP {
   Printer& printer_;
   PrintOptions options_;
 };
+
+// What a link asking to print prints for a box of a shown page (its text box, or a table
+// cell): a page that is no part of the book, with the record and name of the page shown and
+// the box's body text as it is now, its object tags naming the book's objects by ID.
+std::unique_ptr<TZEBtesto> printablePageOf(const TZEBbox& box, TZEBtesto& shownPage);
 
 // The title of the print job of a page: the product, ", pag: " and the page's title.
 std::string jobTitleOf(const TZEBtesto& page);

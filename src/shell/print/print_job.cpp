@@ -1,9 +1,13 @@
 // Print jobs and the pages they print.
 #include "shell/print/print_job.h"
 
+#include <filesystem>
+#include <set>
+
 #include "document/container.h"
 #include "document/page_object.h"
 #include "platform/message_boxes.h"
+#include "platform/windows1252.h"
 #include "shell/contents_tree.h"
 #include "shell/messages.h"
 #include "shell/print/page_printer.h"
@@ -110,7 +114,30 @@ std::vector<std::int32_t> pagesInStoredOrder(TZEBset& set) {
   for (const TZEBoggetto* object : tree.ListObjects()) {
     if (object->Kind() == TOggettiHel::testoHtml) pages.push_back(object->Index());
   }
+  const std::vector<std::int32_t> leftOut = pagesLeftOut(set, pages);
+  pages.insert(pages.end(), leftOut.begin(), leftOut.end());
   return pages;
+}
+
+std::vector<std::int32_t> pagesLeftOut(const TZEBset& set, const std::vector<std::int32_t>& listed) {
+  const std::set<std::int32_t> known(listed.begin(), listed.end());
+  std::vector<std::int32_t> pages;
+  const auto slots = static_cast<std::int64_t>(set.slotCount(TOggettiHel::testoHtml));
+  for (std::int64_t number = 0; number < slots && number < firstNonPageItem; ++number) {
+    const auto page = static_cast<std::int32_t>(number);
+    if (!known.contains(page) && findLivePage(set, page) != nullptr) pages.push_back(page);
+  }
+  return pages;
+}
+
+std::string pdfFileNameFor(const TZEBset& set) {
+  std::string name = windows1252ToUtf8(set.header().title());
+  if (name.find_first_not_of(' ') == std::string::npos) name = std::filesystem::path(set.ZEBFileName()).stem().string();
+  if (name.empty()) name = windows1252ToUtf8(shell::messages::untitled);
+  // The title names a file in the folder proposed, not a folder of its own.
+  for (char& c : name)
+    if (c == '/' || c == '\0') c = '_';
+  return name + ".pdf";
 }
 
 }  // namespace zeb

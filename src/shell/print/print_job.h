@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -83,8 +84,15 @@ int printPages(TZEBset& set, Printer& printer, const PrintRequest& request);
 // the list is empty.
 std::vector<std::int32_t> pagesToPrint(const std::vector<std::int64_t>& listed, std::int32_t previewPage);
 
-// Every page of the book's contents tree, in tree order: the book's stored order of its pages
-// (number order when the book stores none). Loading the tree may report a damaged stream.
+// Every live page of the book: those of its contents tree first, in tree order (the book's
+// stored order of its pages, number order when it stores none), then those the tree leaves
+// out, in number order. Loading the tree may report a damaged stream.
 std::vector<std::int32_t> pagesInStoredOrder(TZEBset& set);
+// The book's live pages that are not listed, in number order.
+std::vector<std::int32_t> pagesLeftOut(const TZEBset& set, const std::vector<std::int32_t>& listed);
+
+// The name (UTF-8) proposed for the PDF file a book prints into: its title, else its file's
+// name, else "Untitled", with ".pdf".
+std::string pdfFileNameFor(const TZEBset& set);
 
 }  // namespace zeb

@@ -1,6 +1,6 @@
 // Tables on paper: the grid of cells for the printed width, and printing what of it meets
-// a sheet. The columns share the width equally; the screen lays tables out by their column
-// rules, which printing does not follow yet.
+// a sheet. The columns take their widths by the same rules as on the screen, their lengths
+// in printer pixels.
 #include "shell/print/table_print.h"
 
 #include <algorithm>
@@ -15,6 +15,36 @@ namespace {
 
 // The width, in screen pixels, of a table whose record stores none.
 constexpr int defaultScreenWidth = 300;
+
+// The table's rules with its lengths in printer pixels across: the widths of fixed columns
+// and the spacing.
+TableDescription printedDescription(const ObjectRecord& record, const PrintScale& scale) {
+  TableDescription table = TableDescription::of(record);
+  for (TableColumn& column : table.columnList)
+    if (column.mode == ColumnMode::pixels) column.value = std::max(0, scale.horizontal(column.value));
+  table.spacing = std::max(0, scale.horizontal(table.spacing));
+  return table;
+}
+
+// Lays a printed cell out at a width; the table places the cells itself, rows going down by
+// the spacing in printer pixels down.
+class CellSizer final : public TableCellSizer {
+ public:
+  CellSizer(const std::vector<std::unique_ptr<TZEBboxP>>& cells, int columns) : cells_(cells), columns_(columns) {}
+
+  Size layOut(int row, int column, int width) override {
+    TZEBbox& cell = cells_[static_cast<std::size_t>(row * columns_ + column)]->box();
+    cell.setLayoutWidth(width);
+    cell.FitHosted(cell.Left(), cell.Top());
+    return {cell.Width(), cell.Height()};
+  }
+  void place(int, int, const CanvasRect&) override {}
+
+ private:
+  const std::vector<std::unique_ptr<TZEBboxP>>& cells_;
+  int columns_;
+};
+
 }  // namespace
 
 TMyyTableP::TMyyTableP(TZEBoggetto& table, TZEBbox& box, const PrintScale& scale)
@@ -63,7 +93,10 @@ void TMyyTableP::fitWidth(int offeredWidth) {
   const int down = scale_.vertical(spacing);
   // Cell text keeps clear of the cell's inset and of the borders drawn inside the cell.
   const int inset = scale_.horizontal(record.u8(field::tableCellInset) + record.u8(field::tableBorderWidth));
-  const int columnWidth = std::max(narrowest, (tableWidth - (columns() + 1) * across) / columns());
+  for (const auto& cell : cellBoxes_) cell->box().setHostInset(inset);
+  CellSizer sizer(cellBoxes_, columns());
+  std::vector<int> widths = layOutTable(printedDescription(record, scale_), tableWidth, sizer).columnWidths;
+  widths.resize(static_cast<std::size_t>(columns()), narrowest);
   int y = down;
   for (int row = 0; row < rows(); ++row) {
     const auto first = static_cast<std::size_t>(row * columns());
@@ -71,7 +104,7 @@ void TMyyTableP::fitWidth(int offeredWidth) {
     int rowHeight = 0;
     for (int column = 0; column < columns(); ++column) {
       TZEBbox& cell = cellBoxes_[first + static_cast<std::size_t>(column)]->box();
-      cell.setHostInset(inset);
+      const int columnWidth = widths[static_cast<std::size_t>(column)];
       cell.setLayoutWidth(columnWidth);
       cell.FitHosted(x, y);
       rowHeight = std::max(rowHeight, cell.Height());
@@ -85,7 +118,9 @@ void TMyyTableP::fitWidth(int offeredWidth) {
     }
     y = saturated(std::int64_t{y} + rowHeight + down);
   }
-  setSize(saturated(across + std::int64_t{columns()} * (columnWidth + across)), y);
+  std::int64_t width = across;
+  for (const int columnWidth : widths) width += columnWidth + across;
+  setSize(saturated(width), y);
 }
 
 void TMyyTableP::Print(const PrintSheet& sheet, const CanvasRect& window) {

@@ -1,8 +1,10 @@
-// Accessible names from shown texts and hints.
+// Accessible names from shown texts, labels and hints.
 #include "shell/qt/accessible_names.h"
 
 #include <QAbstractButton>
 #include <QDockWidget>
+#include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QMenu>
 #include <QToolBar>
@@ -21,7 +23,7 @@ QString withoutMnemonics(QString text) {
 
 QString shownText(const QWidget& widget) {
   if (const auto* button = qobject_cast<const QAbstractButton*>(&widget)) return withoutMnemonics(button->text());
-  if (const auto* label = qobject_cast<const QLabel*>(&widget)) return label->text();
+  if (const auto* group = qobject_cast<const QGroupBox*>(&widget)) return withoutMnemonics(group->title());
   if (widget.isWindow() || qobject_cast<const QDockWidget*>(&widget) != nullptr ||
       qobject_cast<const QToolBar*>(&widget) != nullptr)
     return widget.windowTitle();
@@ -31,10 +33,18 @@ QString shownText(const QWidget& widget) {
 }  // namespace
 
 void publishAccessibleNames(QWidget& window) {
-  for (QWidget* widget : window.findChildren<QWidget*>()) {
+  const QList<QWidget*> widgets = window.findChildren<QWidget*>();
+  QHash<const QWidget*, QString> labelled;
+  for (const QWidget* widget : widgets)
+    if (const auto* label = qobject_cast<const QLabel*>(widget); label != nullptr && label->buddy() != nullptr)
+      labelled.insert(label->buddy(), withoutMnemonics(label->text()));
+
+  for (QWidget* widget : widgets) {
     if (widget->objectName().isEmpty() || widget->objectName().startsWith(QLatin1String("qt_"))) continue;
-    if (qobject_cast<QMenu*>(widget) != nullptr || !widget->accessibleName().isEmpty()) continue;
+    if (qobject_cast<QMenu*>(widget) != nullptr || qobject_cast<QLabel*>(widget) != nullptr) continue;
+    if (!widget->accessibleName().isEmpty()) continue;
     QString name = shownText(*widget);
+    if (name.isEmpty()) name = labelled.value(widget);
     if (name.isEmpty()) name = widget->toolTip();
     if (name.isEmpty()) name = widget->objectName();
     widget->setAccessibleName(name);

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "platform/qt/qt_dialog_units.h"
 #include "platform/windows1252.h"
 #include "shell/messages.h"
 #include "shell/qt/qt_texts.h"
@@ -16,6 +17,9 @@ namespace zeb::shell {
 namespace {
 
 namespace text = messages::confirmation;
+
+// In pixels of the design font.
+constexpr int designedMinimumWidth = 460;
 
 std::string_view questionFor(StartRequest::How how) {
   switch (how) {
@@ -93,7 +97,7 @@ ConfirmationDialog::ConfirmationDialog(const ConfirmationRequest& request, QWidg
   layout->addWidget(warning);
   layout->addWidget(always_);
   layout->addWidget(buttons);
-  setMinimumWidth(460);
+  setMinimumWidth(designScaleOf(font()).x(designedMinimumWidth));
 }
 
 Consent ConfirmationDialog::consent() const {

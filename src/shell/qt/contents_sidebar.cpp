@@ -85,8 +85,11 @@ void ContentsSidebar::showEvent(QShowEvent* event) {
 
 void ContentsSidebar::nodeActivated(const QModelIndex&) {
   const TZEBoggetto* object = tree_->SelectedObject();
-  if (object != nullptr && object->Kind() == TOggettiHel::testoHtml && !object->isReleased())
-    emit pageChosen(object->Index());
+  if (object == nullptr || object->Kind() != TOggettiHel::testoHtml || object->isReleased()) return;
+  const bool focused = tree_->hasFocus();
+  emit pageChosen(object->Index());
+  // Showing a page hands the keyboard to its text; the arrows go on moving through the tree.
+  if (focused) tree_->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace zeb

@@ -1,6 +1,6 @@
 // The contents sidebar: a dock beside the page view showing the book's contents tree. It
 // selects the node of the page shown, and a click (or Enter) on a page's node shows that
-// page. A book that stores a contents tree shows it when opened; for others the tree is
+// page, the tree keeping the keyboard. A book that stores a contents tree shows it when opened; for others the tree is
 // built when the sidebar is first shown. The tree is read once the events of the moment are
 // handled, and never before the window has been painted: the page shows first.
 #pragma once

@@ -51,7 +51,9 @@ TFFiles::TFFiles(TZEBoggetto* object, BookStarter& starter, QWidget* parent)
     link_.cancel();
     reject();
   });
-  execute_->setDefault(true);
+  // Enter saves a copy, which asks where first: it never starts anything by itself.
+  execute_->setAutoDefault(false);
+  save_->setDefault(true);
 
   auto* buttons = new QHBoxLayout;
   for (QPushButton* button : {execute_, save_, advanced_, cancel_}) buttons->addWidget(button);
@@ -76,6 +78,7 @@ void TFFiles::showEvent(QShowEvent* event) {
   advanced_->hide();
   labelFile_->setText(unicodeOf(link_.labelText()));
   QDialog::showEvent(event);
+  save_->setFocus(Qt::OtherFocusReason);
 }
 
 void TFFiles::showModal() { exec(); }

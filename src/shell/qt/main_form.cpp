@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -15,16 +16,17 @@
 #include <QWidgetAction>
 
 #include "document/container.h"
+#include "platform/qt/qt_dialog_units.h"
 #include "platform/qt/qt_window_placement.h"
 #include "platform/settings_store.h"
 #include "shell/browsing_history.h"
 #include "shell/contents_tree.h"
 #include "shell/messages.h"
 #include "shell/qt/accessible_names.h"
+#include "shell/qt/confirmation_dialog.h"
 #include "shell/qt/contents_sidebar.h"
 #include "shell/qt/qt_texts.h"
 #include "shell/qt/window_changes.h"
-#include "shell/qt/confirmation_dialog.h"
 #include "shell/settings_keys.h"
 #include "text/text_box.h"
 #include "texts/qt/window_texts.h"
@@ -37,7 +39,10 @@ namespace {
 constexpr std::string_view windowName = "MainForm";
 constexpr int splashMilliseconds = 1000;
 constexpr int minimumTrackingSize = 100;
-constexpr QSize designedSize(960, 680);
+// In pixels of the design font.
+constexpr int designedWidth = 960;
+constexpr int designedHeight = 680;
+constexpr int narrowStatusPanel = 30;
 // The container's stored defaults.
 constexpr int undoDepth = 20;
 // The frame set's stored settings.
@@ -61,7 +66,10 @@ TMainForm::TMainForm(const PlatformServices& services, std::vector<std::string> 
   setWindowTitle(QStringLiteral("Brightfold - caricamento"));
   setAcceptDrops(true);
   setMinimumSize(minimumTrackingSize, minimumTrackingSize);
-  resize(designedSize);
+  // A large font must not make the window larger than the screen.
+  QSize designed = scaledSize(designScaleOf(font()), designedWidth, designedHeight);
+  if (screen() != nullptr) designed = designed.boundedTo(screen()->availableGeometry().size());
+  resize(designed);
 
   editor_ = new TInsiemeCornici(this);
   editor_->setObjectName("Editor");
@@ -149,7 +157,7 @@ void TMainForm::setUpEditor() {
     return set != nullptr && shell::confirmFormAddress(this, *set->services().settings, set->ZEBFileName(), address);
   };
   editor_->printOnClick = [this](TZEBbox& box) {
-    if (print_) print_->printBox(box);
+    if (print_) print_->printBox(*editor_, box);
   };
   connect(editor_, &TZEBCustomFrameSet::OnDoLink, this, &TMainForm::EditorDoLink);
   connect(editor_, &TZEBCustomFrameSet::OnPageChanged, this, &TMainForm::EditorPageChanged);
@@ -257,7 +265,7 @@ void TMainForm::resetReaderUI() {
   editor_->setReadOnly(true);
   setStatusBarSimple(true);
   statusPanels_[0]->clear();
-  statusPanels_[1]->setFixedWidth(30);
+  statusPanels_[1]->setFixedWidth(designScaleOf(font()).x(narrowStatusPanel));
   statusPanels_[2]->setText(unicodeOf(shell::messages::statusLine));
   editor_->clearFocus();
 }

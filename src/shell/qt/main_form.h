@@ -118,7 +118,10 @@ class TMainForm final : public QMainWindow, public shell::ReaderView {
   void Cercasostituisci1Click();
   void Ripetiultimaricerca1Click();
   void Ripetinellipertesto1Click();
+  // The toolbar's Search: the keyword page, or the word page when the book has no keywords.
   void CercaKeyButtonClick();
+  // "Search by keyword...": the keyword page, keywords or not.
+  void Cercaperparolachiave1Click();
   void Cercaconoperatori1Click();
   void CoverButtonClick();
   void SummaryButtonClick();
@@ -195,6 +198,8 @@ class TMainForm final : public QMainWindow, public shell::ReaderView {
   // FormKeyDown: page keys scroll the page even when another control of the window has
   // the focus. True when the key was handed to the page.
   bool FormKeyDown(QObject* watched, QKeyEvent& event);
+  // Escape leaves the presentation mode that frames the window; true when it did.
+  bool leavesPresentation(QObject* watched, const QKeyEvent& event);
   void followLinkItself(const LinkSource& source, TZEBoggetto& link);
   // The control a popup menu is opened on: the one under the mouse, else the focused one.
   QWidget* popupSource() const;

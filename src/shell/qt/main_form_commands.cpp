@@ -106,6 +106,10 @@ void TMainForm::CercaKeyButtonClick() {
     search_->showWordPage();
 }
 
+void TMainForm::Cercaperparolachiave1Click() {
+  if (search_) search_->showKeywordPage();
+}
+
 void TMainForm::Cercaconoperatori1Click() {
   if (search_) search_->showWordPage();
 }

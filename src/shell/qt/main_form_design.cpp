@@ -11,6 +11,7 @@
 #include <QToolButton>
 
 #include "platform/code_pages.h"
+#include "platform/qt/qt_dialog_units.h"
 #include "shell/qt/main_form.h"
 #include "shell/qt/toolbar_icons.h"
 #include "view/popup_target.h"
@@ -19,6 +20,7 @@
 namespace zeb {
 namespace {
 
+// Designed lengths, in pixels of the design font.
 constexpr int historyComboWidth = 283;
 constexpr std::array<int, 3> statusPanelWidths = {75, 250, 50};
 
@@ -108,7 +110,7 @@ void TMainForm::buildMenus() {
           QKeySequence(Qt::Key_F3));
   addItem(*search, this, "Ripetinellipertesto1", "Ripeti ricerca nell'&ipertesto",
           &TMainForm::Ripetinellipertesto1Click, QKeySequence(Qt::Key_F4));
-  addItem(*search, this, "Cercaperparolachiave1", "Cerca per parola &chiave...", &TMainForm::CercaKeyButtonClick,
+  addItem(*search, this, "Cercaperparolachiave1", "Cerca per parola &chiave...", &TMainForm::Cercaperparolachiave1Click,
           QKeySequence(Qt::CTRL | Qt::Key_F3));
   addItem(*search, this, "Cercaconoperatori1", "Ricerca &booleana...", &TMainForm::Cercaconoperatori1Click);
 
@@ -199,7 +201,7 @@ void TMainForm::buildToolbars() {
   historyCombo_ = new QComboBox(toolbarHistory_);
   historyCombo_->setObjectName("HistoryCombo");
   historyCombo_->setToolTip(QStringLiteral("URL"));
-  historyCombo_->setFixedWidth(historyComboWidth);
+  historyCombo_->setFixedWidth(designScaleOf(font()).x(historyComboWidth));
   historyCombo_->installEventFilter(this);
   connect(historyCombo_, &QComboBox::activated, this, &TMainForm::HistoryComboClick);
   toolbarHistory_->addWidget(historyCombo_);
@@ -211,11 +213,17 @@ void TMainForm::buildStatusBar() {
   statusSimpleText_ = new QLabel(&bar);
   statusSimpleText_->setObjectName("StatusSimpleText");
   bar.addWidget(statusSimpleText_, 1);
+  const DesignScale scale = designScaleOf(font());
   for (std::size_t i = 0; i < statusPanels_.size(); ++i) {
     auto* panel = new QLabel(&bar);
     panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-    panel->setFixedWidth(statusPanelWidths[i]);
-    bar.addPermanentWidget(panel);
+    // The last panel reaches to the end of the bar, as the last part of a status bar does.
+    const bool last = i + 1 == statusPanels_.size();
+    if (last)
+      panel->setMinimumWidth(scale.x(statusPanelWidths[i]));
+    else
+      panel->setFixedWidth(scale.x(statusPanelWidths[i]));
+    bar.addPermanentWidget(panel, last ? 1 : 0);
     statusPanels_[i] = panel;
   }
   statusPanels_[1]->setAlignment(Qt::AlignCenter);

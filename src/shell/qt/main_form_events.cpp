@@ -20,6 +20,7 @@
 #include "shell/qt/main_form.h"
 #include "view/program_metrics.h"
 #include "view/qt/frame_set.h"
+#include "view/qt/visual_control.h"
 
 namespace zeb {
 namespace {
@@ -45,6 +46,14 @@ bool usesArrowKeys(const QWidget& control) {
   for (const QWidget* widget = &control; widget != nullptr; widget = widget->parentWidget())
     if (qobject_cast<const QComboBox*>(widget) != nullptr || qobject_cast<const QAbstractItemView*>(widget) != nullptr)
       return true;
+  return false;
+}
+
+// Whether the widget belongs to the control of a page's object (a form field, a list, a
+// media player): such a control took the focus from the user.
+bool inPageControl(const QWidget* widget) {
+  for (; widget != nullptr; widget = widget->parentWidget())
+    if (qobject_cast<const TMyyVisual*>(widget) != nullptr) return true;
   return false;
 }
 
@@ -84,7 +93,12 @@ void TMainForm::resizeEvent(QResizeEvent* event) {
 
 void TMainForm::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
-  if (event->type() == QEvent::ActivationChange && isActiveWindow()) editor_->FocusCurrentBox();
+  if (event->type() != QEvent::ActivationChange || !isActiveWindow()) return;
+  // A click into a form field of an inactive window gives the field the focus before the
+  // window is activated: the field keeps it, and so does a field the user left for another
+  // window.
+  if (inPageControl(focusWidget())) return;
+  editor_->FocusCurrentBox();
 }
 
 void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
@@ -108,6 +122,7 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
       return true;
     }
     if (FormKeyDown(watched, key)) return true;
+    if (leavesPresentation(watched, key)) return true;
   } else if (event->type() == QEvent::Paint) {
     auto* widget = qobject_cast<QWidget*>(watched);
     if (widget != nullptr && widget->window() == this && !windowPainted_) {
@@ -137,6 +152,15 @@ bool TMainForm::FormKeyDown(QObject* watched, QKeyEvent& event) {
                   static_cast<ushort>(event.count()));
   QCoreApplication::sendEvent(box, &again);
   return true;
+}
+
+bool TMainForm::leavesPresentation(QObject* watched, const QKeyEvent& event) {
+  if (event.key() != Qt::Key_Escape || event.modifiers() != Qt::NoModifier) return false;
+  // Once, for the control that has the focus (or the window, when none has it).
+  auto* control = qobject_cast<QWidget*>(watched);
+  QWidget* focused = QApplication::focusWidget();
+  if (control == nullptr || control != (focused != nullptr ? focused : this) || control->window() != this) return false;
+  return shell_->escapePressed();
 }
 
 void TMainForm::pagePainted() {

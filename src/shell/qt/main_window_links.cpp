@@ -2,14 +2,15 @@
 // they open.
 #include "shell/qt/main_window_links.h"
 
+#include <QCoreApplication>
 #include <QCursor>
+#include <QMouseEvent>
 #include <utility>
 
 #include "document/container.h"
 #include "shell/qt/file_link_dialog.h"
 #include "shell/qt/main_form.h"
 #include "shell/qt/separate_window_form.h"
-#include "view/box_choice.h"
 #include "view/page_view.h"
 #include "view/qt/frame_set.h"
 
@@ -17,14 +18,15 @@ namespace zeb::shell {
 
 TZEBpage* clickedPageOf(const TZEBCustomFrameSet& frames, const LinkSource& source) {
   switch (source.kind) {
-    case LinkSourceKind::textBox: return pageHolding(frames.registeredPages(), source.box);
+    case LinkSourceKind::textBox: return frames.pageShowing(source.box);
     case LinkSourceKind::page: return source.page;
     case LinkSourceKind::frameSet: break;
   }
   return nullptr;
 }
 
-LinkRequest linkRequestOf(const TZEBCustomFrameSet& frames, const LinkSource& source, TZEBoggetto& link) {
+LinkRequest linkRequestOf(const TZEBCustomFrameSet& frames, const LinkSource& source, TZEBoggetto& link,
+                          ScreenPoint click) {
   LinkRequest request;
   request.link = &link;
   switch (source.kind) {
@@ -37,9 +39,24 @@ LinkRequest linkRequestOf(const TZEBCustomFrameSet& frames, const LinkSource& so
     request.clickedPage = page->PageIndex();
     request.clickedBook = &page->set();
   }
-  const QPoint mouse = QCursor::pos();
-  request.clickPoint = ScreenPoint{mouse.x(), mouse.y()};
+  request.clickPoint = click;
   return request;
+}
+
+PressPoint::PressPoint() { QCoreApplication::instance()->installEventFilter(this); }
+
+ScreenPoint PressPoint::point() const {
+  if (pressed_) return *pressed_;
+  const QPoint mouse = QCursor::pos();
+  return {mouse.x(), mouse.y()};
+}
+
+bool PressPoint::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
+    const QPoint global = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+    pressed_ = ScreenPoint{global.x(), global.y()};
+  }
+  return QObject::eventFilter(watched, event);
 }
 
 MainWindowLinks::MainWindowLinks(TMainForm& window)
@@ -62,6 +79,9 @@ MainWindowLinks::~MainWindowLinks() {
 void MainWindowLinks::windowClosed(TFseparato& window) {
   windows_.remove(window);
   window.deleteLater();
+  // A main window that a link hid comes back with the last separate window: the reader is
+  // never left running without a window.
+  if (windows_.count() == 0 && !mainClosing_ && window_.isHidden()) window_.show();
 }
 
 void MainWindowLinks::followLink(const LinkSource& source, TZEBoggetto& link) {
@@ -70,7 +90,7 @@ void MainWindowLinks::followLink(const LinkSource& source, TZEBoggetto& link) {
   context.openBook = &window_.mainZEBset();
   context.readOnly = window_.Editor()->ReadOnly();
   try {
-    dispatch_.followLink(linkRequestOf(*window_.Editor(), source, link), context);
+    dispatch_.followLink(linkRequestOf(*window_.Editor(), source, link, press_.point()), context);
   } catch (...) {
     clickedPage_ = nullptr;
     throw;
@@ -79,6 +99,7 @@ void MainWindowLinks::followLink(const LinkSource& source, TZEBoggetto& link) {
 }
 
 void MainWindowLinks::windowClosing() {
+  mainClosing_ = true;
   for (TFseparato* separate : window_.findChildren<TFseparato*>(Qt::FindDirectChildrenOnly)) separate->close();
 }
 
@@ -117,7 +138,10 @@ void MainWindowLinks::showInPopupWindow(TZEBoggetto& target, std::int32_t anchor
 
 void MainWindowLinks::closeWindow(std::string_view name) { windows_.closeWindowNamed(name); }
 
-void MainWindowLinks::hideMainWindow() { window_.hide(); }
+// Only a separate window can bring the main window back: without one it stays.
+void MainWindowLinks::hideMainWindow() {
+  if (windows_.count() > 0) window_.hide();
+}
 void MainWindowLinks::keywordSearch() { window_.CercaKeyButtonClick(); }
 
 void MainWindowLinks::runFileLink(TZEBoggetto& file) {

@@ -4,6 +4,9 @@
 // resets, and closes them with the main window.
 #pragma once
 
+#include <QObject>
+#include <optional>
+
 #include "shell/container_listeners.h"
 #include "shell/link_actions.h"
 #include "shell/link_dispatch.h"
@@ -23,8 +26,25 @@ namespace shell {
 // The page of the frame set that the source sits on; none for the frame set's timed link.
 TZEBpage* clickedPageOf(const TZEBCustomFrameSet& frames, const LinkSource& source);
 // The request of a link raised from the source in the frame set: the control's kind, the
-// page it sits on and that page's working text and book, and where the mouse is.
-LinkRequest linkRequestOf(const TZEBCustomFrameSet& frames, const LinkSource& source, TZEBoggetto& link);
+// page it sits on and that page's working text and book, and where the click was.
+LinkRequest linkRequestOf(const TZEBCustomFrameSet& frames, const LinkSource& source, TZEBoggetto& link,
+                          ScreenPoint click);
+
+// Where a mouse button last went down in any window of the program, in screen pixels: the
+// click that raised a link, which is followed once the button is up again and the pointer
+// may have moved on.
+class PressPoint final : public QObject {
+ public:
+  PressPoint();
+  // The last press; the pointer's place while nothing was pressed yet.
+  ScreenPoint point() const;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  std::optional<ScreenPoint> pressed_;
+};
 
 class MainWindowLinks final : public LinkDispatcher, public LinkActions, public ContainerListener {
  public:
@@ -37,8 +57,10 @@ class MainWindowLinks final : public LinkDispatcher, public LinkActions, public 
   TMainForm& mainWindow() const { return window_; }
   SeparateWindows& separateWindows() { return windows_; }
   BookStarter& starter() { return dispatch_.starter(); }
+  // Where the click that raised the link being followed went down.
+  ScreenPoint clickPoint() const { return press_.point(); }
   // A separate window closed: it leaves the list at once and is freed after the current
-  // event.
+  // event. The last one to close brings back a main window that a link hid.
   void windowClosed(TFseparato& window);
 
   // LinkDispatcher.
@@ -75,8 +97,10 @@ class MainWindowLinks final : public LinkDispatcher, public LinkActions, public 
   QtConfirmation confirmation_;
   LinkDispatch dispatch_;
   SeparateWindows windows_;
+  PressPoint press_;
   // The page the link being followed was raised on; none for the frame set's timed link.
   TZEBpage* clickedPage_ = nullptr;
+  bool mainClosing_ = false;
 };
 
 }  // namespace shell

@@ -17,6 +17,6 @@ PrintCommands& MainWindowPrinting::commands() {
   return *commands_;
 }
 
-void MainWindowPrinting::printBox(TZEBbox& box) { commands().printOnClick(*window_.Editor(), box); }
+void MainWindowPrinting::printBox(TZEBCustomFrameSet& frames, TZEBbox& box) { commands().printOnClick(frames, box); }
 
 }  // namespace zeb::shell

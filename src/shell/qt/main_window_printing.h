@@ -24,7 +24,7 @@ class MainWindowPrinting final : public PrintingService {
   void printAll() override { commands().printAll(); }
   void printerSetup() override { commands().printerSettings(); }
   void marginSetup() override { commands().marginSettings(); }
-  void printBox(TZEBbox& box) override;
+  void printBox(TZEBCustomFrameSet& frames, TZEBbox& box) override;
 
   PrintCommands& commands();
 

@@ -1,17 +1,22 @@
 // The print commands of the main window and print-on-click.
 #include "shell/qt/print_commands.h"
 
+#include <QFileDialog>
 #include <QPointer>
+#include <QStandardPaths>
+#include <filesystem>
 
 #include "document/container.h"
+#include "document/page_object.h"
 #include "platform/qt/qt_printer.h"
+#include "shell/messages.h"
 #include "shell/print/page_printer.h"
 #include "shell/print/page_setup_store.h"
 #include "shell/print/print_job.h"
 #include "shell/qt/print_dialog.h"
 #include "shell/qt/printer_setup_dialogs.h"
+#include "shell/qt/qt_texts.h"
 #include "shell/qt/wait_cursor.h"
-#include "view/box_choice.h"
 #include "view/page_view.h"
 #include "view/qt/frame_set.h"
 
@@ -21,28 +26,52 @@ PrintCommands::PrintCommands(Services services)
     : services_(std::move(services)),
       printer_(services_.makePrinter ? services_.makePrinter() : std::make_unique<QtPrinter>()) {
   loadSetup();
+  choosePdfFile = [this](const std::string& proposed) -> std::optional<std::string> {
+    const QString chosen = QFileDialog::getSaveFileName(
+        services_.parent, shell::unicodeOf(shell::messages::printSetup::pdfFileTitle), QString::fromStdString(proposed),
+        shell::unicodeOf(shell::messages::printSetup::pdfFileFilter));
+    if (chosen.isEmpty()) return std::nullopt;
+    return chosen.toStdString();
+  };
 }
 
 PrintCommands::~PrintCommands() = default;
 
 void PrintCommands::loadSetup() { setup_ = loadPageSetup(services_.settings); }
 
+bool PrintCommands::completeSetup(const TZEBset& book, PageSetup& setup) {
+  if (!printsIntoUnnamedPdf(*printer_, setup)) return true;
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  const std::string proposed = (std::filesystem::path(documents.toStdString()) / pdfFileNameFor(book)).string();
+  const std::optional<std::string> chosen = choosePdfFile ? choosePdfFile(proposed) : std::nullopt;
+  if (!chosen) return false;
+  setup.device = pdfPrinterName;
+  setup.port = *chosen;
+  return true;
+}
+
 void PrintCommands::printWithDialog() {
   loadSetup();
-  TFprint dialog({services_.set, services_.settings, &services_.editor, &setup_, printer_.get()}, services_.parent);
+  TFprint dialog({services_.set, services_.settings, &services_.editor, &setup_, printer_.get(),
+                  [this](PageSetup& setup) { return completeSetup(services_.set, setup); }},
+                 services_.parent);
   dialog.exec();
 }
 
 void PrintCommands::printCurrent() {
   loadSetup();
+  TZEBtesto* page = findLivePage(services_.set, services_.editor.MainPageNumber());
+  PageSetup setup = setup_;
+  if (page != nullptr && !completeSetup(services_.set, setup)) return;
   const WaitCursor wait;
-  TZEBpageP(services_.set, *printer_)
-      .PrintPage(findLivePage(services_.set, services_.editor.MainPageNumber()), &setup_);
+  TZEBpageP(services_.set, *printer_).PrintPage(page, &setup);
 }
 
 void PrintCommands::printAll() {
   loadSetup();
-  TFprint dialog({services_.set, services_.settings, &services_.editor, &setup_, printer_.get()}, services_.parent);
+  TFprint dialog({services_.set, services_.settings, &services_.editor, &setup_, printer_.get(),
+                  [this](PageSetup& setup) { return completeSetup(services_.set, setup); }},
+                 services_.parent);
   dialog.show();
   dialog.BtutteClick();
   dialog.BOkClick();
@@ -68,18 +97,22 @@ bool PrintCommands::marginSettings() {
 }
 
 void PrintCommands::printOnClick(TZEBCustomFrameSet& frames, TZEBbox& box) {
-  // The page is remembered by its number: while the settings dialog runs, the frame set may
-  // show another page and free the box.
-  const TZEBpage* page = pageHolding(frames.registeredPages(), &box);
-  if (page == nullptr || page->ShownPage() == nullptr) return;
-  const std::int32_t number = page->PageIndex();
+  // What the box holds is taken now: while the settings dialog runs, the frame set may show
+  // another page and free the box.
+  const TZEBpage* page = frames.pageShowing(&box);
+  auto* shown = page != nullptr ? dynamic_cast<TZEBtesto*>(page->ShownPage()) : nullptr;
+  if (shown == nullptr) return;
+  TZEBset& book = page->set();
+  const std::unique_ptr<TZEBtesto> printed = printablePageOf(box, *shown);
   const QPointer<TZEBCustomFrameSet> guarded(&frames);
   if (!printerSettings()) return;
-  TZEBtesto* printed = findLivePage(services_.set, number);
-  if (printed == nullptr) return;
+  // The book went from the frame set meanwhile (its window closed, another book opened).
+  if (guarded.isNull() || guarded->LinkedZEBset() != &book) return;
+  PageSetup setup = setup_;
+  if (!completeSetup(book, setup)) return;
   {
     const WaitCursor wait;
-    TZEBpageP(services_.set, *printer_).PrintPage(printed, &setup_);
+    TZEBpageP(book, *printer_).PrintPage(printed.get(), &setup);
   }
   if (!guarded.isNull()) guarded->FocusCurrentBox();
 }

@@ -5,6 +5,8 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "platform/printer.h"
 
@@ -49,12 +51,22 @@ class PrintCommands {
   bool printerSettings();
   bool marginSettings();
 
-  // Print-on-click: the page holding the box in the frame set prints after the printer
-  // settings are confirmed; the focus then goes back to the frame set's current box. A box
-  // that shows no page of the book prints nothing.
+  // Print-on-click: what the box in the frame set holds (a page's text, or a table cell's)
+  // prints after the printer settings are confirmed, with the record of the page holding it;
+  // the focus then goes back to the frame set's current box. A box that shows no page prints
+  // nothing.
   void printOnClick(TZEBCustomFrameSet& frames, TZEBbox& box);
   // Gives the frame set print-on-click through these commands, which must outlive it.
   void installPrintOnClick(TZEBCustomFrameSet& frames);
+
+  // Asks where the PDF printer writes when a job would print into a PDF file that the page
+  // set-up names none for (with no printer installed, the PDF printer is the default): the
+  // path proposed (UTF-8) in, the path chosen out, none when the user cancelled. The file
+  // dialog unless a test puts its own answer here.
+  std::function<std::optional<std::string>(const std::string& proposed)> choosePdfFile;
+  // The page set-up as a job of the book prints with it: the PDF file asked for when the
+  // job needs one. False when the user chose none: nothing prints.
+  bool completeSetup(const TZEBset& book, PageSetup& setup);
 
   // The page set-up as the last command loaded or stored it.
   const PageSetup& pageSetup() const { return setup_; }

@@ -17,6 +17,7 @@
 #include "platform/settings_store.h"
 #include "shell/contents_tree.h"
 #include "shell/print/print_job.h"
+#include "shell/qt/accessible_names.h"
 #include "shell/qt/contents_tree_view.h"
 #include "shell/settings_keys.h"
 #include "texts/qt/window_texts.h"
@@ -44,6 +45,7 @@ std::string_view switchText(bool on) { return on ? "1" : "0"; }
 TFprint::TFprint(PrintDialogServices services, QWidget* parent) : QDialog(parent), services_(std::move(services)) {
   buildForm();
   applyEnglishTable(*this, WindowTable::print);
+  publishAccessibleNames(*this);
   // The stored order is edited by the authoring tool only.
   PageControl1_->setTabVisible(orderTab, false);
   Preview_->setLinkedZEBset(&services_.set);

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "platform/printer.h"
@@ -43,6 +44,10 @@ struct PrintDialogServices {
   const PageSetup* pageSetup = nullptr;
   // The printer the pages print on; none prints nothing.
   Printer* printer = nullptr;
+  // Completes a copy of the page set-up before the pages print (the PDF file asked for when
+  // the job needs one); false prints nothing and leaves the dialog open. Unset, the set-up
+  // prints as it is.
+  std::function<bool(PageSetup&)> completeSetup;
 };
 
 class TFprint final : public QDialog {

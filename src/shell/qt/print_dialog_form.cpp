@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "document/book_object.h"
+#include "platform/qt/qt_dialog_units.h"
 #include "shell/qt/contents_tree_view.h"
 #include "shell/qt/print_dialog.h"
 #include "view/qt/frame_set.h"
@@ -24,6 +25,7 @@
 namespace zeb {
 namespace {
 
+// Designed lengths, in pixels of the design font.
 constexpr int nameColumnWidth = 300;
 constexpr int minimumSide = 400;
 constexpr int designedWidth = 780;
@@ -48,8 +50,10 @@ QToolButton* iconButton(QWidget* parent, const char* name, QStyle::StandardPixma
 void TFprint::buildForm() {
   setObjectName(QStringLiteral("Fprint"));
   setWindowTitle(QStringLiteral("Stampa"));
-  setMinimumSize(minimumSide, minimumSide);
-  resize(designedWidth, designedHeight);
+  const DesignScale scale = designScaleOf(font());
+  setMinimumSize(scaledSize(scale, minimumSide, minimumSide));
+  resize(scaledSize(scale, designedWidth, designedHeight));
+  setSizeGripEnabled(true);
 
   Splitter1_ = named(new QSplitter(Qt::Horizontal, this), "Splitter1");
   PageControl1_ = named(new QTabWidget(Splitter1_), "PageControl1");
@@ -59,7 +63,7 @@ void TFprint::buildForm() {
   Splitter1_->addWidget(PageControl1_);
   Splitter1_->addWidget(buildPreviewPanel());
   Splitter1_->setStretchFactor(1, 1);
-  Splitter1_->setSizes({leftPanelWidth, designedWidth - leftPanelWidth});
+  Splitter1_->setSizes({scale.x(leftPanelWidth), scale.x(designedWidth - leftPanelWidth)});
 
   ProgressBar1_ = named(new QProgressBar(this), "ProgressBar1");
   ProgressBar1_->hide();
@@ -84,7 +88,7 @@ QWidget* TFprint::buildPagesTab() {
   PagScelte_ = named(new QTreeWidget(tab), "PagScelte");
   PagScelte_->setColumnCount(1);
   PagScelte_->setHeaderLabels({QStringLiteral("Nome")});
-  PagScelte_->header()->resizeSection(0, nameColumnWidth);
+  PagScelte_->header()->resizeSection(0, designScaleOf(font()).x(nameColumnWidth));
   PagScelte_->setRootIsDecorated(false);
   PagScelte_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   PagScelte_->installEventFilter(this);
@@ -165,7 +169,7 @@ QWidget* TFprint::buildPreviewPanel() {
   buttons->addStretch();
 
   Preview_ = named(new TInsiemeCornici(panel), "Preview");
-  Preview_->setMinimumSize(minimumSide / 2, minimumSide / 2);
+  Preview_->setMinimumSize(scaledSize(designScaleOf(font()), minimumSide / 2, minimumSide / 2));
   Preview_->setReadOnly(true);
   PopupPreview_ = named(new QMenu(this), "PopupPreview");
   Nextslide1_ = named(PopupPreview_->addAction(QStringLiteral("Diapositiva seguente...")), "Nextslide1");

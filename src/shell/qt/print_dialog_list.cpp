@@ -53,7 +53,13 @@ void TFprint::BtutteClick() {
     Ordine_->setLinkedZEBset(&services_.set);
     Ordine_->LoadContents();
   }
-  for (const TZEBoggetto* object : Ordine_->ListObjects()) addItem(object->ID());
+  std::vector<std::int32_t> listed;
+  for (const TZEBoggetto* object : Ordine_->ListObjects()) {
+    addItem(object->ID());
+    if (object->Kind() == TOggettiHel::testoHtml) listed.push_back(object->Index());
+  }
+  // Pages the tree leaves out print too, after those it holds.
+  for (const std::int32_t page : pagesLeftOut(services_.set, listed)) addItem(page);
 }
 
 void TFprint::swapCurrentWith(int offset) {
@@ -104,6 +110,11 @@ void TFprint::BOkClick() {
     services_.set.messages().error(shell::messages::noPageSetup);
   } else if (!request.pages.empty() && services_.printer != nullptr) {
     request.setup = *services_.pageSetup;
+    if (services_.completeSetup && !services_.completeSetup(request.setup)) {
+      ProgressBar1_->hide();
+      BOk_->setEnabled(true);
+      return;
+    }
     const WaitCursor wait;
     printedSheets_ = printPages(services_.set, *services_.printer, request);
   }

@@ -18,12 +18,16 @@
 #include <cmath>
 
 #include "platform/qt/book_text.h"
+#include "platform/qt/qt_dialog_units.h"
 #include "shell/messages.h"
 
 namespace zeb {
 namespace {
 
 namespace texts = shell::messages::printSetup;
+
+// In pixels of the design font.
+constexpr int designedMinimumWidth = 440;
 
 struct PaperName {
   int code;
@@ -141,7 +145,7 @@ PrinterSettingsDialog::PrinterSettingsDialog(const PageSetup& setup, const Print
   connect(pdfFile_, &QLineEdit::textChanged, this, [this] { updateControls(); });
   connect(browse_, &QPushButton::clicked, this, [this] { chooseFile(); });
   updateControls();
-  setMinimumWidth(440);
+  setMinimumWidth(designScaleOf(font()).x(designedMinimumWidth));
 }
 
 bool PrinterSettingsDialog::pdfChosen() const { return printers_->currentText().toStdString() == pdfPrinterName; }

@@ -14,12 +14,14 @@
 #include <QRadioButton>
 #include <QShortcut>
 #include <QSplitter>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include "platform/qt/book_text.h"
+#include "platform/qt/qt_dialog_units.h"
 #include "platform/qt/qt_window_placement.h"
 #include "shell/keyword_search.h"
 #include "shell/messages.h"
@@ -35,9 +37,12 @@ namespace zeb {
 namespace {
 
 constexpr std::string_view windowName = "Fcerca";
-// The smallest size the dialog can be dragged to.
+// In pixels of the design font: the smallest size the dialog can be dragged to, and the
+// size it opens with, wide enough for the result list's titles, page numbers and contexts.
 constexpr int smallestWidth = 242;
 constexpr int smallestHeight = 350;
+constexpr int designedWidth = 560;
+constexpr int designedHeight = 440;
 
 template <typename Widget>
 Widget* named(Widget* widget, const char* name) {
@@ -47,6 +52,13 @@ Widget* named(Widget* widget, const char* name) {
 
 QLabel* label(const char* name, const char* text, QWidget* parent) {
   return named(new QLabel(QString::fromUtf8(text), parent), name);
+}
+
+// A label that names the field after it, for the keyboard and for accessibility tools.
+QLabel* labelOf(QWidget* field, const char* name, const char* text, QWidget* parent) {
+  QLabel* created = label(name, text, parent);
+  created->setBuddy(field);
+  return created;
 }
 
 // Buttons never take Enter for themselves: Enter belongs to the term boxes.
@@ -89,7 +101,9 @@ TFcerca::TFcerca(SearchDialogHost host, QWidget* parent)
       progress_(new SearchProgressIndicator(this)) {
   setObjectName(QString::fromUtf8(windowName.data(), static_cast<qsizetype>(windowName.size())));
   setWindowTitle(QStringLiteral("Cerca:"));
-  setMinimumSize(smallestWidth, smallestHeight);
+  const DesignScale scale = designScaleOf(font());
+  setMinimumSize(scaledSize(scale, smallestWidth, smallestHeight));
+  resize(scaledSize(scale, designedWidth, designedHeight));
   setSizeGripEnabled(true);
 
   PageControl1_->addTab(TSkey_, QStringLiteral("Pagina per parola chiave"));
@@ -154,7 +168,7 @@ void TFcerca::buildKeywordPage() {
   splitter->setChildrenCollapsible(false);
 
   auto* layout = new QVBoxLayout(TSkey_);
-  layout->addWidget(label("Label1", "Cerca per parola chiave:", TSkey_));
+  layout->addWidget(labelOf(Edit1_, "Label1", "Cerca per parola chiave:", TSkey_));
   layout->addLayout(search);
   layout->addWidget(label("Label2", "Parole chiave disponibili:", TSkey_));
   layout->addWidget(splitter, 1);
@@ -184,13 +198,20 @@ void TFcerca::buildWordPage() {
   const QFontMetrics metrics = ZEBListViewPagPar_->fontMetrics();
   ZEBListViewPagPar_->header()->resizeSection(0, 16 * metrics.averageCharWidth() + 24);
   ZEBListViewPagPar_->header()->resizeSection(4, metrics.horizontalAdvance(QStringLiteral("000000")) + 12);
+  LabelNoResults_ = named(new QLabel(fromBookText(messages::noPageMeetsCriteria)), "LabelNoResults");
+  LabelNoResults_->setAlignment(Qt::AlignCenter);
+  LabelNoResults_->setWordWrap(true);
+  LabelNoResults_->setFrameShape(QFrame::StyledPanel);
+  ResultsPlace_ = named(new QStackedWidget(TSparola_), "ResultsPlace");
+  ResultsPlace_->addWidget(ZEBListViewPagPar_);
+  ResultsPlace_->addWidget(LabelNoResults_);
 
   auto* terms = new QGridLayout;
-  terms->addWidget(label("Label5", "e:", TSparola_), 0, 0);
+  terms->addWidget(labelOf(Edit3_, "Label5", "e:", TSparola_), 0, 0);
   terms->addWidget(Edit3_, 0, 1);
-  terms->addWidget(label("Label6", "Oppure:", TSparola_), 1, 0);
+  terms->addWidget(labelOf(Edit5_, "Label6", "Oppure:", TSparola_), 1, 0);
   terms->addWidget(Edit5_, 1, 1);
-  terms->addWidget(label("Label7", "e:", TSparola_), 2, 0);
+  terms->addWidget(labelOf(Edit6_, "Label7", "e:", TSparola_), 2, 0);
   terms->addWidget(Edit6_, 2, 1);
   terms->setColumnStretch(1, 1);
   auto* boxes = new QHBoxLayout;
@@ -203,13 +224,13 @@ void TFcerca::buildWordPage() {
   buttons->addWidget(Bcancel_);
 
   auto* layout = new QVBoxLayout(TSparola_);
-  layout->addWidget(label("Label4", "Cerca la parola (dalla posizione del cursore):", TSparola_));
+  layout->addWidget(labelOf(Edit2_, "Label4", "Cerca la parola (dalla posizione del cursore):", TSparola_));
   layout->addWidget(Edit2_);
   layout->addLayout(terms);
   layout->addLayout(boxes);
   layout->addLayout(buttons);
   layout->addWidget(SpeedButton1_);
-  layout->addWidget(ZEBListViewPagPar_, 1);
+  layout->addWidget(ResultsPlace_, 1);
 }
 
 void TFcerca::buildReplacePage() {

@@ -27,6 +27,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QStackedWidget;
 class QTabWidget;
 class QTimer;
 class QToolButton;
@@ -131,6 +132,8 @@ class TFcerca : public QDialog {
   void searchEnded(SearchEnd end);
   void finishSearch();
   void showResult();
+  // The result list, or in its place the words that no page meets the criteria.
+  void showResultsPlace(bool noPageFound);
 
   SearchDialogHost host_;
   FrameSetSearchView view_;
@@ -170,6 +173,8 @@ class TFcerca : public QDialog {
   QCheckBox* CBcaps1_;
   QCheckBox* CBcomp1_;
   TZEBListView* ZEBListViewPagPar_;
+  QStackedWidget* ResultsPlace_;
+  QLabel* LabelNoResults_;
   QCheckBox* CBcaps_;
   QCheckBox* CBcomp_;
   QCheckBox* CBconferma_;

@@ -4,8 +4,10 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QTimer>
 #include <algorithm>
 
@@ -88,6 +90,7 @@ void TFcerca::SpeedButton1Click() {
   applyOptions();
   stopSearch();
   ZEBListViewPagPar_->containerCleared();
+  showResultsPlace(false);
   const SearchTerms query = terms();
   if (query.a.empty() && query.b.empty() && query.c.empty() && query.d.empty()) return;
   startSearch(Running::allPages, {query, host_.Editor->SearchOptions(), 0, false});
@@ -185,8 +188,14 @@ void TFcerca::finishSearch() {
     else
       words_.showBookEnd(view_);
     updatePageButton();
+  } else if (kind == Running::allPages) {
+    showResultsPlace(ZEBListViewPagPar_->items().empty());
   }
   emit searchFinished();
+}
+
+void TFcerca::showResultsPlace(bool noPageFound) {
+  ResultsPlace_->setCurrentWidget(noPageFound ? static_cast<QWidget*>(LabelNoResults_) : ZEBListViewPagPar_);
 }
 
 void TFcerca::showResult() {
@@ -210,11 +219,13 @@ void TFcerca::bookOpened() {
   ZEBListViewPag_->containerCleared();
   // Results of the book before would name pages of this one.
   ZEBListViewPagPar_->containerCleared();
+  showResultsPlace(false);
 }
 
 void TFcerca::bookClosing() {
   stopSearch();
   for (TZEBListView* list : {ZEBListViewKW_, ZEBListViewPag_, ZEBListViewPagPar_}) list->containerCleared();
+  showResultsPlace(false);
 }
 
 }  // namespace zeb

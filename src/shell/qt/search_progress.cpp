@@ -8,10 +8,14 @@
 #include <limits>
 
 #include "platform/qt/book_text.h"
+#include "platform/qt/qt_dialog_units.h"
 #include "shell/messages.h"
 
 namespace zeb {
 namespace {
+
+// In pixels of the design font.
+constexpr int designedBarWidth = 200;
 
 int barValue(std::size_t count) {
   return static_cast<int>(std::min<std::size_t>(count, std::numeric_limits<int>::max()));
@@ -25,7 +29,7 @@ SearchProgressIndicator::SearchProgressIndicator(QWidget* parent)
   bar_->setObjectName("SearchProgressBar");
   bar_->setFormat(fromBookText(messages::searchProgress));
   bar_->setTextVisible(true);
-  bar_->setMinimumWidth(200);
+  bar_->setMinimumWidth(designScaleOf(font()).x(designedBarWidth));
   cancel_->setObjectName("SearchCancel");
   cancel_->setText(fromBookText(messages::cancelSearch));
   cancel_->setToolTip(fromBookText(messages::cancelSearchHint));

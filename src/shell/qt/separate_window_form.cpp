@@ -13,6 +13,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "platform/qt/qt_dialog_units.h"
 #include "shell/qt/main_form.h"
 #include "shell/qt/main_window_links.h"
 #include "shell/qt/separate_window_links.h"
@@ -23,7 +24,7 @@
 namespace zeb {
 namespace {
 
-constexpr int historyComboWidth = 283;
+constexpr int historyComboWidth = 283;  // in pixels of the design font
 constexpr int popupOutline = 1;
 
 struct ButtonDesign {
@@ -67,6 +68,10 @@ TFseparato::TFseparato(shell::MainWindowLinks& owner)
   preview_->setAutoJump(false);
   preview_->setActivePreview(true);
   preview_->setLinkedZEBset(&mainWindow_.mainZEBset());
+  // Links asking to print print with the main window's printer and page set-up.
+  preview_->printOnClick = [this](TZEBbox& box) {
+    if (shell::PrintingService* print = mainWindow_.printingService()) print->printBox(*preview_, box);
+  };
   core_.history().OnChanged = [this] { historyChanged(); };
   connect(preview_, &TZEBCustomFrameSet::OnDoLink, this, &TFseparato::PreviewDoLink);
   connect(preview_, &TZEBCustomFrameSet::OnPageChanged, this, &TFseparato::PreviewPageChanged);
@@ -137,7 +142,7 @@ void TFseparato::buildToolbars() {
   historyCombo_ = new QComboBox(toolbarHistory_);
   historyCombo_->setObjectName("HistoryCombo");
   historyCombo_->setToolTip(QStringLiteral("URL"));
-  historyCombo_->setFixedWidth(historyComboWidth);
+  historyCombo_->setFixedWidth(designScaleOf(font()).x(historyComboWidth));
   // Enter on the box goes to the entry shown, as a choice does.
   connect(historyCombo_, &QComboBox::activated, this, &TFseparato::HistoryComboClick);
   toolbarHistory_->addWidget(historyCombo_);

@@ -113,7 +113,7 @@ void TFseparato::PreviewDoLink(LinkSource source, TZEBoggetto* link) {
   clickedPage_ = shell::clickedPageOf(*preview_, source);
   const shell::LinkContext context = core_.linkContext(&mainWindow_.mainZEBset(), preview_->ReadOnly());
   try {
-    links_->followLink(shell::linkRequestOf(*preview_, source, *link), context);
+    links_->followLink(shell::linkRequestOf(*preview_, source, *link, owner_.clickPoint()), context);
   } catch (...) {
     // Link following reports its own failures; the window goes on.
   }

@@ -1,7 +1,9 @@
 // Presentation changes of a main window.
 #include "shell/qt/window_changes.h"
 
+#include <QAction>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
@@ -20,8 +22,27 @@ void setStatusBarVisible(QMainWindow& window, bool visible) {
   if (auto* bar = window.findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly)) bar->setVisible(visible);
 }
 
+// The window carries the menu's commands while the menu is hidden: a shortcut works only
+// for an action some visible widget carries.
+constexpr const char* carriedForMenu = "carriedWhileMenuHidden";
+
 void setMenuVisible(QMainWindow& window, bool visible) {
-  if (QWidget* menu = window.menuWidget()) menu->setVisible(visible);
+  QWidget* menu = window.menuWidget();
+  if (menu == nullptr) return;
+  menu->setVisible(visible);
+  QList<QAction*> commands;
+  for (const QMenu* submenu : menu->findChildren<QMenu*>()) commands += submenu->actions();
+  for (QAction* action : commands) {
+    if (action->shortcut().isEmpty()) continue;
+    const bool carried = action->property(carriedForMenu).toBool();
+    if (!visible && !carried && !window.actions().contains(action)) {
+      window.addAction(action);
+      action->setProperty(carriedForMenu, true);
+    } else if (visible && carried) {
+      window.removeAction(action);
+      action->setProperty(carriedForMenu, QVariant());
+    }
+  }
 }
 
 // All flags at once: Qt drops the frameless hint of a customised window that asks for a

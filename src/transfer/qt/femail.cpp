@@ -9,11 +9,19 @@
 #include <string>
 
 #include "platform/qt/book_text.h"
+#include "platform/qt/qt_dialog_units.h"
 #include "texts/qt/window_texts.h"
 #include "transfer/mail_settings.h"
 #include "transfer/messages.h"
 
 namespace zeb {
+namespace {
+
+// In pixels of the design font.
+constexpr int designedMinimumWidth = 420;
+
+}  // namespace
+
 TFemail::TFemail(SettingsStore& settings, QWidget* parent) : QDialog(parent), settings_(settings) {
   setObjectName("Femail");
   setWindowTitle(fromBookText(messages::mailSettingsDesignCaption));
@@ -48,7 +56,7 @@ TFemail::TFemail(SettingsStore& settings, QWidget* parent) : QDialog(parent), se
   Label3_->setText(fromBookText(messages::mailSettingsDesignOneTimeNote));
   Button1_->setText(fromBookText(messages::mailSettingsDesignOk));
   applyEnglishTable(*this, WindowTable::email);
-  setMinimumWidth(420);
+  setMinimumWidth(designScaleOf(font()).x(designedMinimumWidth));
 }
 
 void TFemail::showEvent(QShowEvent* event) {

@@ -11,6 +11,7 @@
 
 #include "document/book_object.h"
 #include "document/container.h"
+#include "document/link_target.h"
 #include "document/object_kinds.h"
 #include "platform/desktop_shell.h"
 #include "platform/message_boxes.h"
@@ -23,6 +24,7 @@
 #include "transfer/form_transfer.h"
 #include "view/form_submit.h"
 #include "view/messages.h"
+#include "view/qt/check_control_accessibility.h"
 #include "view/qt/page_controls.h"
 #include "view/visual_kinds.h"
 #include "view/visual_object.h"
@@ -37,12 +39,7 @@ std::string stored(const QString& text, std::uint16_t codePage) { return toBookT
 
 }  // namespace
 
-bool opensWithoutAsking(std::string_view address) {
-  const std::string lowered = lowerWindows1252(address);
-  for (const std::string_view scheme : {"http://", "https://", "mailto:"})
-    if (lowered.starts_with(scheme)) return true;
-  return false;
-}
+bool opensWithoutAsking(std::string_view address) { return isWebOrMailAddress(address); }
 
 // --- Buttons.
 
@@ -261,11 +258,26 @@ void TMyyComboBox::show(const FieldState& state) {
 // --- Check controls.
 
 TMyyCheckedControl::TMyyCheckedControl(EmbeddedObject& sizing, TZEBbox& box, TZEBpage& page, QWidget* parent)
-    : TMyyField(sizing, box, page, parent) {}
+    : TMyyField(sizing, box, page, parent) {
+  installCheckControlAccessibility();
+}
 
 void TMyyCheckedControl::ClickAction() {
+  const bool was = checked();
   clickCheckControl(state());
+  if (checked() != was) checkedStateChanged(*this);
   update();
+  if (!radio() || Object() == nullptr) return;
+  // The other buttons of its group go off.
+  PageControls* controls = pageControls();
+  if (controls == nullptr) return;
+  const std::vector<FormField> fields = controls->formFields();
+  const auto index = PageControls::indexOf(*Object(), fields);
+  if (!index) return;
+  for (const std::size_t member : radioGroupOf(fields, *index)) {
+    if (member == *index) continue;
+    if (TMyyVisual* other = controls->controlOf(*fields[member].object)) other->SetValue({});
+  }
 }
 
 void TMyyCheckedControl::mousePressEvent(QMouseEvent* event) {

@@ -130,7 +130,8 @@ class TMyyCheckedControl : public TMyyField {
  public:
   TMyyCheckedControl(EmbeddedObject& sizing, TZEBbox& box, TZEBpage& page, QWidget* parent);
   bool checked() const { return state().checked; }
-  // Releasing the mouse inside: a radio button is checked, a check box toggles.
+  // Releasing the mouse inside: a radio button is checked and the others of its group
+  // unchecked, a check box toggles.
   void ClickAction() override;
 
  protected:

@@ -67,10 +67,7 @@ inline constexpr std::size_t framePopupCount = 18;
 // (0), or as the map's frames inside the frame (1).
 enum ShowMode : int { showInOneFrame = 0, showWithMap = 1 };
 
-class TZEBCustomFrameSet : public TZEBFramePanel,
-                           public PageOwner,
-                           public FrameSetLink,
-                           public EmbeddedFrameSet {
+class TZEBCustomFrameSet : public TZEBFramePanel, public PageOwner, public FrameSetLink, public EmbeddedFrameSet {
   Q_OBJECT
 
  public:
@@ -99,7 +96,7 @@ class TZEBCustomFrameSet : public TZEBFramePanel,
   // Timed links and the automatic links of preview panels run.
   bool ActivePreview() const override { return activePreview_; }
   void setActivePreview(bool active) { activePreview_ = active; }
-  bool AnchorPreview() const { return anchorPreview_; }
+  bool AnchorPreview() const override { return anchorPreview_; }
   // A change repaints the pages shown: anchors show or hide.
   void setAnchorPreview(bool preview);
   // searchWholeWords and searchMatchCase bits, for the search window.
@@ -157,6 +154,12 @@ class TZEBCustomFrameSet : public TZEBFramePanel,
   bool FindFromSelection(std::string_view text);
   // The page controls of the leaf frames in tree order.
   std::vector<PageWidget*> ShownPages() const;
+  // The page shown that holds the box (its own or a table cell's): a page of this frame set,
+  // else of the frame set of an independent frame on one of them, and so on inwards. None
+  // when no page shown holds it.
+  TZEBpage* pageShowing(const TZEBbox* box) const;
+  // Whether the page is shown here or in an independent frame on a page shown here.
+  bool showsPage(const TZEBpage* page) const;
 
   // --- Links.
   // Posts the follow-link message: handled once the current event is over.
@@ -269,6 +272,8 @@ class TZEBCustomFrameSet : public TZEBFramePanel,
   void showObjectIn(TZEBFrame& frame, TZEBoggetto& object, std::int32_t anchor, int mode);
   void forgetControls();
   TZEBFrame* frameShowing(const TZEBpage& page) const;
+  // The frame sets of the independent frames on the pages shown.
+  std::vector<TZEBCustomFrameSet*> embeddedFrameSets() const;
   // Links (frame_set_links.cpp).
   void followLinkNow(LinkSource source, TZEBoggetto* link);
   void timedLinkFired();

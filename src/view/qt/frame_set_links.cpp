@@ -29,9 +29,10 @@ void TZEBCustomFrameSet::PostFollowLink(const LinkSource& source, TZEBoggetto* l
 }
 
 bool TZEBCustomFrameSet::sourceStillShown(const LinkSource& source) const {
+  // Links clicked in an independent frame come from the pages of its frame set.
   switch (source.kind) {
-    case LinkSourceKind::textBox: return pageHolding(registry_, source.box) != nullptr;
-    case LinkSourceKind::page: return std::find(registry_.begin(), registry_.end(), source.page) != registry_.end();
+    case LinkSourceKind::textBox: return pageShowing(source.box) != nullptr;
+    case LinkSourceKind::page: return showsPage(source.page);
     case LinkSourceKind::frameSet: break;
   }
   return true;

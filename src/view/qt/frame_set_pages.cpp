@@ -1,5 +1,6 @@
 // Showing pages in a frame set: page N (the single and the nested build), an object in a
 // named frame, the frame found by name, going back, clearing and reloading.
+#include <algorithm>
 #include <memory>
 
 #include "document/container.h"
@@ -7,6 +8,7 @@
 #include "document/page_sequence.h"
 #include "platform/event_queue.h"
 #include "platform/message_boxes.h"
+#include "view/box_choice.h"
 #include "view/frame_layout.h"
 #include "view/frame_map.h"
 #include "view/frame_names.h"
@@ -47,8 +49,7 @@ void TZEBCustomFrameSet::setMainPageNumber(std::int32_t page) { showPage(page, f
 void TZEBCustomFrameSet::showPage(std::int32_t page, bool rebuild) {
   const PageChangeSteps steps{[this] { forgetControls(); }, [this, page] { return buildView(page); },
                               [this] { FocusCurrentBox(); }, [this] { emit OnPageChanged(); }};
-  gate_.change(pageNumber_, page, showingTemporary_ || rebuild, set_ != nullptr ? &set_->messages() : nullptr,
-               steps);
+  gate_.change(pageNumber_, page, showingTemporary_ || rebuild, set_ != nullptr ? &set_->messages() : nullptr, steps);
 }
 
 void TZEBCustomFrameSet::forgetControls() {
@@ -176,8 +177,7 @@ TZEBFrame* TZEBCustomFrameSet::frameShowing(const TZEBpage& page) const {
   return nullptr;
 }
 
-bool TZEBCustomFrameSet::ShowInNamedFrame(std::string_view name, TZEBoggetto* object, std::int32_t anchor,
-                                          int mode) {
+bool TZEBCustomFrameSet::ShowInNamedFrame(std::string_view name, TZEBoggetto* object, std::int32_t anchor, int mode) {
   TZEBFrame* frame = FindFrame(name);
   if (frame == nullptr) return false;
   if (object != nullptr) frame->frameSet().showObjectIn(*frame, *object, anchor, mode);
@@ -185,10 +185,40 @@ bool TZEBCustomFrameSet::ShowInNamedFrame(std::string_view name, TZEBoggetto* ob
 }
 
 bool TZEBCustomFrameSet::ShowInFrameOf(TZEBpage* page, TZEBoggetto* object, std::int32_t anchor, int mode) {
-  TZEBFrame* frame = page != nullptr ? frameShowing(*page) : nullptr;
-  if (frame == nullptr) return false;
+  if (page == nullptr) return false;
+  TZEBFrame* frame = frameShowing(*page);
+  if (frame == nullptr) {
+    // A page of an independent frame: its frame is one of that frame set's.
+    for (TZEBCustomFrameSet* inner : embeddedFrameSets())
+      if (inner->ShowInFrameOf(page, object, anchor, mode)) return true;
+    return false;
+  }
   if (object != nullptr) showObjectIn(*frame, *object, anchor, mode);
   return true;
+}
+
+std::vector<TZEBCustomFrameSet*> TZEBCustomFrameSet::embeddedFrameSets() const {
+  std::vector<TZEBCustomFrameSet*> inner;
+  for (const TZEBpage* page : registry_)
+    for (EmbeddedFrameSet* embedded : page->embeddedFrameSets())
+      if (auto* frames = dynamic_cast<TZEBCustomFrameSet*>(embedded)) inner.push_back(frames);
+  return inner;
+}
+
+TZEBpage* TZEBCustomFrameSet::pageShowing(const TZEBbox* box) const {
+  if (box == nullptr) return nullptr;
+  if (TZEBpage* page = pageHolding(registry_, box)) return page;
+  for (const TZEBCustomFrameSet* inner : embeddedFrameSets())
+    if (TZEBpage* page = inner->pageShowing(box)) return page;
+  return nullptr;
+}
+
+bool TZEBCustomFrameSet::showsPage(const TZEBpage* page) const {
+  if (page == nullptr) return false;
+  if (std::find(registry_.begin(), registry_.end(), page) != registry_.end()) return true;
+  const std::vector<TZEBCustomFrameSet*> inner = embeddedFrameSets();
+  return std::any_of(inner.begin(), inner.end(),
+                     [page](const TZEBCustomFrameSet* frames) { return frames->showsPage(page); });
 }
 
 void TZEBCustomFrameSet::showObjectIn(TZEBFrame& target, TZEBoggetto& object, std::int32_t anchor, int mode) {

@@ -1,8 +1,10 @@
 // Pictures on a page and their hot zones.
 #include "view/qt/image_control.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStatusTipEvent>
 
 #include "document/container.h"
 #include "document/image_cache.h"
@@ -48,6 +50,13 @@ TMyyZona::TMyyZona(TMyyImage& image, const HotZone& zone, TZEBoggetto* link)
 void TMyyZona::takeHint() {
   hint_ = link_ != nullptr ? descriptionOf(*link_) : std::string();
   setToolTip(tooltipOf(hint_, image_.box().codePage()));
+  const QString text = fromBookText(hint_, image_.box().codePage());
+  setStatusTip(text.contains(QLatin1Char('|')) ? text.section(QLatin1Char('|'), 1) : text);
+  // Taken while the mouse is already over the zone: the status bar learns it now.
+  if (underMouse()) {
+    QStatusTipEvent tip(statusTip());
+    QCoreApplication::sendEvent(this, &tip);
+  }
   hintTaken_ = true;
 }
 

@@ -1,12 +1,14 @@
 // Media, custom objects and independent frames on a page.
 #include "view/qt/media_control.h"
 
+#include <QAudioDevice>
 #include <QAudioOutput>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMediaDevices>
 #include <QMediaPlayer>
 #include <QMouseEvent>
 #include <QPainter>
@@ -25,6 +27,7 @@
 #include "platform/windows1252.h"
 #include "text/measurement_cache.h"
 #include "text/text_box.h"
+#include "view/media_playback.h"
 #include "view/messages.h"
 #include "view/page_view.h"
 #include "view/visual_kinds.h"
@@ -100,11 +103,16 @@ QMediaPlayer& TMyMediaPlayer::player() {
   // missing; the FFmpeg backend plays the same files. A backend the user chose is kept.
   if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND")) qputenv("QT_MEDIA_BACKEND", "ffmpeg");
   player_ = new QMediaPlayer(this);
-  audio_ = new QAudioOutput(this);
-  player_->setAudioOutput(audio_);
+  // Without an audio device this Qt's player crashes in its audio thread when it plays: the
+  // media then play without sound.
+  if (!QMediaDevices::audioOutputs().isEmpty()) {
+    audio_ = new QAudioOutput(this);
+    player_->setAudioOutput(audio_);
+  }
   if (video_ != nullptr) player_->setVideoOutput(video_);
   connect(player_, &QMediaPlayer::errorOccurred, this, [this](QMediaPlayer::Error error, const QString& text) {
     opened_ = false;
+    playing_ = false;
     remainingRepeats = 0;
     if (onError) onError(mediaErrorOf(error), utf8ToWindows1252(text.toStdString()));
   });
@@ -130,20 +138,25 @@ bool TMyMediaPlayer::open(const std::string& path) {
 
 void TMyMediaPlayer::close() {
   opened_ = false;
+  playing_ = false;
   if (player_ == nullptr) return;
   player_->stop();
   player_->setSource(QUrl());
 }
 
 void TMyMediaPlayer::play() {
-  if (opened_) player().play();
+  if (!opened_) return;
+  playing_ = true;
+  player().play();
 }
 
 void TMyMediaPlayer::pause() {
+  playing_ = false;
   if (opened_) player().pause();
 }
 
 void TMyMediaPlayer::stop() {
+  playing_ = false;
   if (player_ != nullptr) player_->stop();
 }
 
@@ -162,6 +175,7 @@ void TMyMediaPlayer::setVideoOutput(QVideoWidget* video) {
 
 void TMyMediaPlayer::ended() {
   player().setPosition(0);
+  playing_ = false;
   if (remainingRepeats == 0) return;
   if (remainingRepeats > 0) --remainingRepeats;
   if (!mayRepeat || mayRepeat()) play();
@@ -254,12 +268,18 @@ void TMyyMultimedia::openMedia() {
   player_->close();
   const bool jumps = frameSet() != nullptr && frameSet()->AutoJump();
   const bool opened = !jumps && player_->open(mediaPath());
-  if (!flagAttribute(*Object(), controlAttribute::background)) return;
-  player_->remainingRepeats = opened ? numberAttribute(*Object(), controlAttribute::repeat, 0, -1, maxRepeats) : 0;
-  if (!opened)
-    player_->stop();
-  else if (player_->remainingRepeats != 0 && ReadOnly())
-    player_->play();
+  const bool background = flagAttribute(*Object(), controlAttribute::background);
+  player_->remainingRepeats =
+      opened && background ? numberAttribute(*Object(), controlAttribute::repeat, 0, -1, maxRepeats) : 0;
+  request(playbackAfterOpening(background, opened, player_->remainingRepeats, ReadOnly()));
+}
+
+void TMyyMultimedia::request(PlayerRequest request) {
+  switch (request) {
+    case PlayerRequest::none: return;
+    case PlayerRequest::play: player_->play(); return;
+    case PlayerRequest::stop: player_->stop(); return;
+  }
 }
 
 void TMyyMultimedia::Refresh() {
@@ -273,13 +293,13 @@ void TMyyMultimedia::Refresh() {
 }
 
 void TMyyMultimedia::setReadOnly(bool readOnly) {
+  // The frame set passes its modes down again after every build: only a real switch
+  // starts or stops the media.
+  const bool was = ReadOnly();
   TMyyVisual::setReadOnly(readOnly);
   if (player_ == nullptr) return;
   const bool jumps = frameSet() != nullptr && frameSet()->AutoJump();
-  if (jumps || !readOnly)
-    player_->stop();
-  else
-    player_->play();
+  request(playbackOnModeChange(was, readOnly, jumps));
 }
 
 void TMyyMultimedia::arrange() {
@@ -320,12 +340,17 @@ TMyyFloating::TMyyFloating(EmbeddedObject& sizing, TZEBbox& box, TZEBpage& page,
   frames_->setReadOnly(true);
   frames_->setSaveOnExit(false);
   frames_->setFocusPolicy(Qt::TabFocus);
-  connect(frames_, &TZEBCustomFrameSet::OnDoLink, this, [this](LinkSource, TZEBoggetto* link) {
-    if (frameSet() != nullptr) frameSet()->PostFollowLink(LinkSource{LinkSourceKind::textBox, &this->box()}, link);
+  // The owner follows the links clicked inside, from the control that was clicked there: a
+  // link that shows in "this frame" or prints acts on the inner page, not on the host page.
+  connect(frames_, &TZEBCustomFrameSet::OnDoLink, this, [this](LinkSource source, TZEBoggetto* link) {
+    if (frameSet() != nullptr) frameSet()->PostFollowLink(source, link);
   });
 }
 
+int TMyyFloating::showing_ = 0;
+
 TMyyFloating::~TMyyFloating() {
+  if (counted_) --showing_;
   if (registered_) page().unregisterFrameSet(*frames_);
 }
 
@@ -335,7 +360,6 @@ void TMyyFloating::Rebuild() {
     for (const FramePopup popup : {FramePopup::PopupImage, FramePopup::PopupTable, FramePopup::PopupTableChild,
                                    FramePopup::PopupFrameChild, FramePopup::PopupFrame, FramePopup::PopupFloating})
       frames_->setPopup(popup, owner->Popup(FramePopup::PopupFloating));
-    frames_->setActivePreview(owner->ActivePreview() && owner->ReadOnly());
     frames_->setFormTransfer(owner->formTransfer());
     frames_->confirmOpenAddress = owner->confirmOpenAddress;
   }
@@ -352,9 +376,33 @@ void TMyyFloating::Rebuild() {
 void TMyyFloating::Refresh() {
   if (Object() == nullptr) return;
   frames_->setAutoJump(numberAttribute(*Object(), controlAttribute::jump, 0, 0, 255) == 1);
+  frames_->setShowNested(numberAttribute(*Object(), controlAttribute::nested, 1, 0, 255) != 0);
+  if (TZEBCustomFrameSet* owner = frameSet()) frames_->setActivePreview(owner->ActivePreview() && owner->ReadOnly());
   FitWidth(0);
   frames_->setGeometry(rect());
-  if (parentWidget() != nullptr) frames_->setMainPageNumber(Object()->record().i32(field::floatingPage));
+  if (parentWidget() == nullptr) return;
+  // A page that would show inside itself (a careless or damaged book) leaves the frame empty.
+  std::int32_t shown = Object()->record().i32(field::floatingPage);
+  if (showsInsideItself(shown) || (!counted_ && showing_ >= maxShowing)) shown = -1;
+  if (counted_ != (shown >= 0)) {
+    counted_ = shown >= 0;
+    showing_ += counted_ ? 1 : -1;
+  }
+  frames_->setMainPageNumber(shown);
+}
+
+bool TMyyFloating::showsInsideItself(std::int32_t shown) const {
+  int depth = 0;
+  for (const TMyyFloating* floating = this; floating != nullptr;) {
+    if (++depth > maxNesting) return true;
+    if (floating->page().PageIndex() == shown) return true;
+    const TZEBCustomFrameSet* owner = floating->frameSet();
+    if (owner == nullptr) break;
+    // The page with the frame map whose frame holds the page.
+    if (owner->MainPageNumber() == shown) return true;
+    floating = qobject_cast<const TMyyFloating*>(owner->parentWidget());
+  }
+  return false;
 }
 
 void TMyyFloating::resizeEvent(QResizeEvent* event) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "view/media_playback.h"
 #include "view/qt/visual_control.h"
 #include "view/visual_size.h"
 
@@ -53,6 +54,8 @@ class TMyMediaPlayer final : public QWidget {
   void step();
   void back();
   bool opened() const { return opened_; }
+  // Asked to play and neither paused, stopped nor at its end since.
+  bool playing() const { return playing_; }
   // Plays again after it ends while this is -1 (for ever) or above 0 (then decreased).
   int remainingRepeats = 0;
   // Asked before playing again after the end: the frame set is read-only and follows no link.
@@ -74,6 +77,7 @@ class TMyMediaPlayer final : public QWidget {
   QAudioOutput* audio_ = nullptr;
   QVideoWidget* video_ = nullptr;
   bool opened_ = false;
+  bool playing_ = false;
 };
 
 class TMyyMultimedia final : public TMyyVisual {
@@ -96,13 +100,13 @@ class TMyyMultimedia final : public TMyyVisual {
  protected:
   FramePopup popupKind() const override { return FramePopup::PopupMultimedia; }
   bool propertiesOnDoubleClick() const override { return true; }
-  bool RefreshOnModeChange(bool) const override { return true; }
   bool eventFilter(QObject* watched, QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
   void openMedia();
+  void request(PlayerRequest request);
   void arrange();
   // Makes the inner control of the custom type, keeping the one made for the same type.
   void makeInnerControl(int customType);
@@ -117,6 +121,13 @@ class TMyyFloating final : public TMyyVisual {
   Q_OBJECT
 
  public:
+  // Independent frames show inside one another at most this deep.
+  static constexpr int maxNesting = 8;
+  // And at most this many show a page at once in the whole reader: a book whose pages each
+  // hold several independent frames of further pages would otherwise multiply them with
+  // every level.
+  static constexpr int maxShowing = 64;
+
   TMyyFloating(EmbeddedObject& sizing, TZEBbox& box, TZEBpage& page, QWidget* parent);
   ~TMyyFloating() override;
 
@@ -128,8 +139,16 @@ class TMyyFloating final : public TMyyVisual {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  // Whether the page would show inside itself: it is already one of the pages in the chain
+  // of frames that hold this control (the page holding it, the page its frame set shows,
+  // and so on outwards through the independent frames around it), or that chain is
+  // maxNesting frames deep.
+  bool showsInsideItself(std::int32_t shown) const;
+
   TZEBCustomFrameSet* frames_;
   bool registered_ = false;
+  bool counted_ = false;  // among the frames that show a page
+  static int showing_;
 };
 
 }  // namespace zeb

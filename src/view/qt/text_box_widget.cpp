@@ -1,10 +1,12 @@
 // The text box window.
 #include "view/qt/text_box_widget.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMimeData>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStatusTipEvent>
 #include <QUrl>
 
 #include "platform/qt/book_text.h"
@@ -139,6 +141,12 @@ void TextBoxWidget::setMouseCursor(MouseCursor cursor) { setCursor(qtCursorShape
 void TextBoxWidget::hintChanged(std::string_view hint) {
   const QString text = fromBookText(hint, box_->codePage());
   setToolTip(text.section(QLatin1Char('|'), 0, 0));
+  // The long part goes to the status bar of the window (a status tip travels up to it),
+  // and leaves it with the mouse, as the status tips of all controls do.
+  const QString longHint = text.contains(QLatin1Char('|')) ? text.section(QLatin1Char('|'), 1) : text;
+  setStatusTip(longHint);
+  QStatusTipEvent tip(longHint);
+  QCoreApplication::sendEvent(this, &tip);
   emit hintTextChanged(text);
 }
 

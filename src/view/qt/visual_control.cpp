@@ -64,6 +64,8 @@ void TMyyVisual::setHint(std::string hint) {
   hint_ = std::move(hint);
   const QString text = fromBookText(hint_, box_->codePage());
   setToolTip(text.section(QLatin1Char('|'), 0, 0));
+  // The long part shows in the window's status bar while the mouse is over the object.
+  setStatusTip(text.contains(QLatin1Char('|')) ? text.section(QLatin1Char('|'), 1) : text);
 }
 
 void TMyyVisual::SetObject(TZEBoggetto* object) {

@@ -161,6 +161,7 @@ TEST_F(PagePrinter, ATableTallerThanTheSheetGoesOnOverTheNextOne) {
   table.record().setU8(field::tableCellSpacing, 0);
   table.record().setU8(field::tableCellInset, 0);
   table.record().setU32(field::tableColour, 0x0000FF);
+  table.record().setU8(field::tableColumnModes, 2);  // the column takes the whole width
   std::string text = paragraph() + idTag(table.ID());
   for (int row = 0; row < 20; ++row) text += paragraph() + "c" + std::to_string(10 + row) + "<T>";
   text += paragraph() + "after";
@@ -180,6 +181,22 @@ TEST_F(PagePrinter, ATableTallerThanTheSheetGoesOnOverTheNextOne) {
                           "text 96,188 \"c29\"", "text 96,208 \"after\""));
 }
 
+TEST_F(PagePrinter, TableColumnsTakeTheirWidthsByTheirRulesAsOnTheScreen) {
+  TZEBoggetto& table = zebmake::addObject(set, TOggettiHel::tabellaHtml);
+  table.record().setU8(field::tableRows, 1);
+  table.record().setU8(field::tableColumns, 2);
+  table.record().setU8(field::tableCellSpacing, 0);
+  table.record().setU8(field::tableCellInset, 0);
+  table.record().setU8(field::tableRelativeWidth, 1);
+  table.record().setU8(field::tableWidthPercent, 100);
+  // A column of 100 pixels, and one that takes the rest.
+  table.record().setU8(field::tableColumnModes, 1);
+  table.record().setI16(field::tableColumnValues, 100);
+  table.record().setU8(field::tableColumnModes + 1, 2);
+  print(addPage(paragraph() + idTag(table.ID()) + paragraph() + "a<T>" + paragraph() + "b<T>"));
+  EXPECT_THAT(words(*printer.sheets()[0]), ElementsAre("text 96,96 \"a\"", "text 196,96 \"b\""));
+}
+
 TEST_F(PagePrinter, NothingPrintsWithoutAPageSetUpAPageOrAPrinter) {
   TZEBtesto& page = addPage(paragraph() + "x");
   TZEBpageP pagePrinter(set, printer);
@@ -192,8 +209,8 @@ TEST_F(PagePrinter, NothingPrintsWithoutAPageSetUpAPageOrAPrinter) {
               ElementsAre(ShownMessage{MessageKind::error, "pagesetupdialog=NIL"},
                           ShownMessage{MessageKind::information, "Invalid use of TZEBpageP.Riempi"},
                           ShownMessage{MessageKind::error,
-                                       "No printers available in Windows.\rPlease exit from the application and use "
-                                       "Control Panel in order to add printers. (offline)"}));
+                                       "The printer could not print.\rChoose another printer, or \"PDF file\" to "
+                                       "print into a file, in File > Printer settings... (offline)"}));
 }
 
 }  // namespace

@@ -38,20 +38,26 @@ TEST_F(PrintJobs, PagesPrintAsOneJobInTheirOrderPassingOverMissingOnes) {
   EXPECT_THAT(progress, ElementsAre(Pair(1, 2), Pair(2, 2)));
 }
 
-TEST_F(PrintJobs, AllPagesAreThoseOfTheContentsTreeInItsOrder) {
+TEST_F(PrintJobs, AllPagesAreThoseOfTheContentsTreeInItsOrderThenThoseItLeavesOut) {
   const int cover = addPage(paragraph(), "cover").Index();
   const int middle = addPage(paragraph(), "middle").Index();
   const int last = addPage(paragraph(), "last").Index();
+  const int loose = addPage(paragraph(), "loose").Index();
   // Without a stored tree: every live page in number order.
   const std::vector<std::int32_t> all = pagesInStoredOrder(set);
-  ASSERT_GE(all.size(), 3u);
-  EXPECT_THAT(std::vector<std::int32_t>(all.end() - 3, all.end()), ElementsAre(cover, middle, last));
+  ASSERT_GE(all.size(), 4u);
+  EXPECT_THAT(std::vector<std::int32_t>(all.end() - 4, all.end()), ElementsAre(cover, middle, last, loose));
 
   const std::string stream = "a0,-2,book\r\na1,-3,Part\r\na2," + std::to_string(last) + ",x\r\na2," +
                              std::to_string(cover) + ",x\r\na1," + std::to_string(middle) + ",x\r\n";
   set.contentsHolderForPages().setPrimaryData({reinterpret_cast<const std::uint8_t*>(stream.data()), stream.size()});
   set.slot(TOggettiHel::testoHtml, middle)->Release();
-  EXPECT_THAT(pagesInStoredOrder(set), ElementsAre(last, cover));
+  // The released page is gone; the pages the tree does not hold follow in number order.
+  std::vector<std::int32_t> expected{last, cover};
+  for (const std::int32_t page : all)
+    if (page != last && page != cover && page != middle) expected.push_back(page);
+  EXPECT_EQ(expected.back(), loose);
+  EXPECT_EQ(pagesInStoredOrder(set), expected);
 }
 
 TEST(PrintScale, MarginsOf25MillimetresOnA600DotPrinterLeave1181PixelsLess) {
@@ -66,6 +72,20 @@ TEST(PrintScale, MarginsOf25MillimetresOnA600DotPrinterLeave1181PixelsLess) {
   EXPECT_EQ(scale.vertical(-96), -600);
   EXPECT_EQ(scale.horizontalImageFactor(), 591);
   EXPECT_EQ(scale.pictureWidth(200), 1182);  // 50.04 mm
+}
+
+TEST(PrintScale, APrinterOf600By300DotsScalesEachDirectionByItsOwnResolution) {
+  const PrinterPage page{4961, 3508, 210, 297};  // A4 at 600 dots across and 300 down
+  const PrintScale scale(page, PageSetup{}, PrintOptions::defaultImageScale, 96);
+  EXPECT_EQ(scale.leftMargin(), 591);  // 2500 * 4961 / 21000 = 590.6
+  EXPECT_EQ(scale.topMargin(), 295);   // 2500 * 3508 / 29700 = 295.3
+  EXPECT_EQ(scale.printableWidth(), 4961 - 1181);
+  EXPECT_EQ(scale.printableHeight(), 3508 - 591);
+  EXPECT_EQ(scale.horizontal(96), 600);
+  EXPECT_EQ(scale.vertical(96), 300);
+  EXPECT_EQ(scale.horizontalImageFactor(), 591);
+  EXPECT_EQ(scale.pictureWidth(200), 1182);
+  EXPECT_EQ(scale.pictureHeight(200), 590);
 }
 
 TEST(PrintScale, MarginsWiderThanTheSheetLeaveATenthOfIt) {

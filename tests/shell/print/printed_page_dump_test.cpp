@@ -20,7 +20,8 @@ class PrintedPage : public PrintTest {
     expectSameAsDump(dump, std::filesystem::path(PRINT_DUMPS_DIR) / (name + ".txt"));
   }
 
-  // A 2 x 2 table with borders, the cells coloured by its data: red, none, blue, picture.
+  // A 2 x 2 table with borders, a first column of 60 pixels and a second that takes the rest,
+  // the cells coloured by its data: red, none, blue, picture.
   std::string table(const TZEBoggetto& tile) {
     TZEBoggetto& object = zebmake::addObject(set, TOggettiHel::tabellaHtml);
     ObjectRecord& record = object.record();
@@ -29,6 +30,9 @@ class PrintedPage : public PrintTest {
     record.setU8(field::tableBorderWidth, 1);
     record.setU8(field::tableWidthPercent, 50);
     record.setU32(field::tableColour, 0xEEEEEE);
+    record.setU8(field::tableColumnModes, 1);
+    record.setI16(field::tableColumnValues, 60);
+    record.setU8(field::tableColumnModes + 1, 2);
     ByteWriter codes;
     for (std::uint32_t code :
          {0x0000FFu, 0xFFFFFFFFu, 0xFF0000u, 0x3000000u | static_cast<std::uint32_t>(tile.Index())})

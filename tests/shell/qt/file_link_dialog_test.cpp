@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include "shell/settings_keys.h"
@@ -63,10 +64,15 @@ TEST_F(FileLinkDialog, TheDialogNamesTheFileAndItsButtonsAct) {
     proposed = name;
     return std::nullopt;  // the save dialog cancelled
   };
-  clickWhenShown(saved, "Bsalva");
+  // Enter takes the harmless button: Save, which asks where before it writes anything.
+  QTimer::singleShot(0, &saved, [&saved] {
+    QWidget* focused = saved.focusWidget();
+    QTest::keyClick(focused != nullptr ? focused : &saved, Qt::Key_Return);
+  });
   saved.Run();
   EXPECT_EQ(proposed, "Manual.PDF");
   EXPECT_EQ(saved.linkResult(), FileLink::done);
+  EXPECT_EQ(platform.shell.openedFiles.size(), 1u);  // only the one Execute opened
 }
 
 TEST_F(FileLinkDialog, CompTwoOpensWithoutShowingTheDialog) {

@@ -13,6 +13,7 @@
 #include "shell/messages.h"
 #include "tests/shell/qt/main_form_fixture.h"
 #include "text/text_box.h"
+#include "view/qt/page_widget.h"
 
 namespace zeb::testing {
 namespace {
@@ -34,13 +35,18 @@ TEST_F(MainFormStart, TheBookOfTheArgumentsOpensAtThePageItsSwitchAsksForInAnyCa
   EXPECT_TRUE(platform.messages.shown().empty());
 }
 
-TEST_F(MainFormStart, ANameFoundNowhereFallsBackToTheLastBookWithoutAMessage) {
-  const std::string last = book("last.zeb");
+TEST_F(MainFormStart, ANameFoundNowhereAndAStaleLastBookAreSaidAndTheWindowEndsInReaderForm) {
+  const std::string nowhere = (folder.path() / "nowhere.zeb").string();
+  const std::string last = (folder.path() / "last.zeb").string();
   setOption(shell::settings::lastFile, last);
-  start({(folder.path() / "nowhere.zeb").string()});
-  EXPECT_EQ(openBook(), last);
-  EXPECT_EQ(page(), 0);
-  EXPECT_TRUE(platform.messages.shown().empty());
+  start({nowhere});
+  EXPECT_EQ(platform.messages.shown(), (std::vector<ShownMessage>{{MessageKind::warning, "File not found: " + nowhere},
+                                                                  {MessageKind::warning, "File not found: " + last}}));
+  EXPECT_EQ(openBook(), "");
+  EXPECT_EQ(window->windowTitle().toStdString(), "Untitled - Brightfold - hypertext ebook reader");
+  for (const char* authoring :
+       {"Vaiapagina1", "Proprietaipertesto1", "Opzioniprogramma1", "Skin1", "HelpContentsItem", "HelpSearchItem"})
+    EXPECT_FALSE(window->item(authoring)->isVisible()) << authoring;
 }
 
 TEST_F(MainFormStart, ANameFoundBesideTheProgramOpensThatBook) {
@@ -202,17 +208,31 @@ TEST_F(MainFormStart, AMissingBookIsReportedAndTheOpenOneStays) {
   EXPECT_EQ(platform.messages.shown().size(), 1u);
 }
 
-TEST_F(MainFormStart, ADamagedBookLeavesTheRecentList) {
+TEST_F(MainFormStart, ADamagedBookLeavesTheRecentListAndTheOpenBookAsItWas) {
   const std::string good = book("good.zeb");
-  const std::string damaged = folder.write("damaged.zeb", std::string("this is no book at all")).string();
+  const std::string damaged = folder.write("damaged.zeb", std::string(3000, '\x7f')).string();
   platform.settings.writeString(shell::settings::recentFilesKey, "0", damaged);
   platform.settings.writeString(shell::settings::recentFilesKey, "1", good);
   start({good});
   ASSERT_EQ(recentItems(), (std::vector<std::string>{damaged, good}));
+  window->Editor()->setMainPageNumber(4);
+  const QString caption = window->windowTitle();
+  const std::vector<std::string> history = historyItems();
+  const std::vector<PageWidget*> shown = window->Editor()->ShownPages();
+  ASSERT_EQ(shown.size(), 1u);
+
   window->readerShell().OpenEbook(damaged);
   EXPECT_EQ(recentItems(), std::vector<std::string>{good});
-  EXPECT_FALSE(platform.messages.shown().empty());  // the container said why
-  EXPECT_EQ(window->windowTitle().toStdString(), "Untitled - Brightfold - hypertext ebook reader");
+  // The container says why, once.
+  EXPECT_EQ(platform.messages.shown(), (std::vector<ShownMessage>{{MessageKind::information, "Unrecognized format."}}));
+  EXPECT_EQ(openBook(), good);
+  EXPECT_EQ(page(), 4);
+  EXPECT_EQ(window->windowTitle(), caption);
+  EXPECT_EQ(historyItems(), history);
+  // The very page stays on the screen, where it was scrolled to.
+  EXPECT_EQ(window->Editor()->ShownPages(), shown);
+  ASSERT_NE(window->mainZEBset().objectByKindAndIndex(0, 4), nullptr);
+  EXPECT_EQ(window->mainZEBset().objectByKindAndIndex(0, 4)->Name(), "Page 4");
 }
 
 TEST_F(MainFormStart, FollowingALinkOfTheSampleMovesThePageAndTheHistory) {

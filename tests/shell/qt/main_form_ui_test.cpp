@@ -2,9 +2,13 @@
 // installed into it (searching, printing, link following), the keys it previews, the copy
 // commands, its reset notifications and the contents sidebar.
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTest>
@@ -12,13 +16,18 @@
 #include <QToolButton>
 #include <set>
 
+#include "platform/qt/qt_dialog_units.h"
 #include "shell/messages.h"
+#include "shell/presentation_modes.h"
 #include "shell/qt/contents_sidebar.h"
 #include "shell/qt/contents_tree_view.h"
+#include "shell/reader_shell.h"
 #include "tests/shell/qt/main_form_fixture.h"
+#include "tests/text/text_test_support.h"
 #include "text/text_box.h"
 #include "texts/english_tables.h"
 #include "texts/language_table.h"
+#include "view/qt/form_controls.h"
 #include "view/qt/page_widget.h"
 #include "view/qt/text_box_widget.h"
 
@@ -73,7 +82,9 @@ TEST_F(MainFormControls, TheMainControlsAreFoundByNameAndByAccessibleName) {
   EXPECT_EQ(window->Editor()->accessibleName(), "Editor");
   EXPECT_EQ(window->HistoryCombo()->objectName(), "HistoryCombo");
   EXPECT_EQ(window->HistoryCombo()->accessibleName(), "URL");
-  EXPECT_EQ(window->HistoryCombo()->width(), 283);
+  // Designed lengths grow with the font: 283 pixels of the design font.
+  const DesignScale scale = designScaleOf(window->font());
+  EXPECT_EQ(window->HistoryCombo()->width(), scale.x(283));
   EXPECT_EQ(window->statusBar()->objectName(), "StatusBar");
   EXPECT_EQ(window->statusBar()->accessibleName(), "StatusBar");
   EXPECT_EQ(window->contentsSidebar()->tree()->objectName(), "ContentsTree");
@@ -84,13 +95,26 @@ TEST_F(MainFormControls, TheMainControlsAreFoundByNameAndByAccessibleName) {
   }
   // After an open the status bar shows its single text; its panels keep their widths.
   EXPECT_TRUE(window->statusBarSimple());
-  EXPECT_EQ(window->statusPanel(0)->width(), 75);
-  EXPECT_EQ(window->statusPanel(1)->width(), 30);
+  EXPECT_EQ(window->statusPanel(0)->width(), scale.x(75));
+  EXPECT_EQ(window->statusPanel(1)->width(), scale.x(30));
   EXPECT_EQ(window->statusPanel(2)->text().toStdString(), shell::messages::statusLine);
   // What the reader does not offer stays hidden.
   for (const char* name : {"Mostracornici1", "Vaiapagina1", "Proprietaipertesto1", "HelpContentsItem", "Skin1"})
     EXPECT_FALSE(window->item(name)->isVisible()) << name;
   EXPECT_FALSE(window->findChild<QMenu*>("Opzioni1")->menuAction()->isVisible());
+}
+
+TEST_F(MainFormControls, TheLastStatusPanelShowsItsWholeLineAndMessagesAreReadAsTheyChange) {
+  start({book("guide.zeb")});
+  window->setStatusBarSimple(false);
+  QApplication::processEvents();
+  const QLabel& last = *window->statusPanel(2);
+  EXPECT_GE(last.contentsRect().width(), last.fontMetrics().horizontalAdvance(last.text()));
+  // A message is the name accessibility tools read, and change with it.
+  window->showStatusText(messages::hypertextSearchComplete);
+  auto* message = window->statusBar()->findChild<QLabel*>("StatusSimpleText");
+  ASSERT_NE(message, nullptr);
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(message)->text(QAccessible::Name), "Hypertext search complete");
 }
 
 // A search dialog that writes down what the window asks of it.
@@ -126,8 +150,10 @@ TEST_F(MainFormControls, SearchCommandsWaitForTheDialogAndThenReachIt) {
     EXPECT_TRUE(window->item(name)->isEnabled()) << name;
     window->item(name)->trigger();
   }
-  window->button("CercaKeyButton")->click();  // no keyword in this book: the word page
-  EXPECT_EQ(log, (std::vector<std::string>{"word", "again in page", "again in book", "word", "word", "word"}));
+  // No keyword in this book: the toolbar's Search opens the word page, the menu's keyword
+  // search its keyword page all the same.
+  window->button("CercaKeyButton")->click();
+  EXPECT_EQ(log, (std::vector<std::string>{"word", "again in page", "again in book", "keyword", "word", "word"}));
 
   log.clear();
   window->readerShell().OpenEbook(path);
@@ -147,7 +173,7 @@ class RecordingPrint final : public shell::PrintingService {
   void printAll() override { log_.push_back("all"); }
   void printerSetup() override { log_.push_back("printer"); }
   void marginSetup() override { log_.push_back("margins"); }
-  void printBox(TZEBbox&) override { log_.push_back("box"); }
+  void printBox(TZEBCustomFrameSet&, TZEBbox&) override { log_.push_back("box"); }
 
  private:
   std::vector<std::string>& log_;
@@ -239,6 +265,55 @@ TEST_F(MainFormControls, PageKeysScrollThePageWhereverTheFocusIs) {
   EXPECT_EQ(shown->verticalBar()->value(), scrolled);
 }
 
+TEST_F(MainFormControls, AHoveredLinkSaysInTheStatusBarWhereItLeadsUntilTheMouseLeaves) {
+  const std::string path = folder
+                               .write("linked.zeb", bookBytes([](TZEBset& set) {
+                                        TZEBoggetto& link = zebmake::addObject(set, TOggettiHel::internetLink);
+                                        link.setName("https://example.org/next");
+                                        zebmake::addPage(set, "Linked", "<Z S0 >" + objectTag(link.ID()) + "go<%> on");
+                                      }))
+                               .string();
+  start({path});
+  QWidget* text = window->Editor()->ShownPages().front()->viewport();
+  const QPointF overLink(16, 12);
+  QMouseEvent move(QEvent::MouseMove, overLink, text->mapToGlobal(overLink), Qt::NoButton, Qt::NoButton,
+                   Qt::NoModifier);
+  QCoreApplication::sendEvent(text, &move);
+  EXPECT_EQ(window->statusBar()->currentMessage().toStdString(), "Link to: https://example.org/next");
+  QEvent leave(QEvent::Leave);
+  QCoreApplication::sendEvent(text, &leave);
+  EXPECT_TRUE(window->statusBar()->currentMessage().isEmpty());
+}
+
+TEST_F(MainFormControls, EscapeLeavesAPresentationModeWhoseHiddenMenuKeepsItsShortcuts) {
+  const std::string kiosk = folder
+                                .write("kiosk.zeb", bookBytes([](TZEBset& set) {
+                                         zebmake::addPage(set, "Kiosk", "<Z S0 >kiosk text");
+                                         set.header().setU8(shell::borderlessFlagOffset, 1);
+                                         set.header().setU8(shell::hideBarsFlagOffset, 1);
+                                       }))
+                                .string();
+  start({kiosk});
+  platform.events.advance(shell::switchDelayMilliseconds);
+  ASSERT_FALSE(window->menuBar()->isVisible());
+  ASSERT_TRUE(window->readerShell().keepsMaximised());
+  QApplication::setActiveWindow(window.get());
+  TZEBbox* box = window->Editor()->CurrentBox();
+  ASSERT_NE(box, nullptr);
+  const auto focused = [this]() -> QWidget* {
+    return QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : window.get();
+  };
+  QTest::keyClick(focused(), Qt::Key_F2, Qt::ControlModifier);  // "&Select all"
+  EXPECT_TRUE(box->hasSelection());
+
+  QTest::keyClick(focused(), Qt::Key_Escape);
+  EXPECT_TRUE(window->menuBar()->isVisible());
+  EXPECT_TRUE(window->statusBar()->isVisible());
+  EXPECT_FALSE(window->windowFlags().testFlag(Qt::FramelessWindowHint));
+  EXPECT_FALSE(window->readerShell().keepsMaximised());
+  EXPECT_TRUE(window->item("Ridimensiona1")->isChecked());
+}
+
 TEST_F(MainFormControls, CopyAndSelectAllActOnThePageText) {
   start({sampleBook()});
   TZEBbox* box = window->Editor()->CurrentBox();
@@ -274,12 +349,46 @@ class CountingListener final : public shell::ContainerListener {
   int reset = 0;
 };
 
+TEST_F(MainFormControls, DISABLED_AClickIntoAFormFieldOfAnInactiveWindowLeavesTheFocusInTheField) {
+  start({sampleBook(), "/page=6"});
+  TMyyEdit* name = nullptr;
+  for (TMyyEdit* edit : window->findChildren<TMyyEdit*>())
+    if (edit->Object()->Name() == "name") name = edit;
+  ASSERT_NE(name, nullptr);
+  // Another window has the focus. The press reaches the field first; the window is
+  // activated after it, as the windowing system reports the activation the press asked for.
+  QWidget other;
+  other.show();
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  const QPoint at = name->edit()->mapTo(window.get(), QPoint(5, 5));
+  QTest::mousePress(window->windowHandle(), Qt::LeftButton, {}, at);
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, {}, at);
+  EXPECT_EQ(QApplication::focusWidget(), name->edit());
+  QTest::keyClicks(QApplication::focusWidget(), "Anna");
+  EXPECT_EQ(name->GetValue(), "Anna");
+
+  // Coming back to the window from anywhere else puts the focus in the page's box.
+  window->button("CoverButton")->setFocus();
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  EXPECT_NE(qobject_cast<TextBoxWidget*>(QApplication::focusWidget()), nullptr);
+}
+
 TEST_F(MainFormControls, WindowsThatJoinAreToldWhenTheContainerIsReset) {
   start({book("first.zeb")});
   CountingListener listener;
   window->containerListeners().join(listener);
   window->readerShell().OpenEbook(book("second.zeb"));
   window->readerShell().NewBlank();
+  EXPECT_EQ(listener.resetting, 2);
+  EXPECT_EQ(listener.reset, 2);
+  // A book that cannot be read is read aside: the windows showing the open one keep it.
+  window->readerShell().OpenEbook(folder.write("damaged.zeb", std::string(100, 'x')).string());
   EXPECT_EQ(listener.resetting, 2);
   EXPECT_EQ(listener.reset, 2);
   window->containerListeners().leave(listener);
@@ -302,12 +411,22 @@ TEST_F(MainFormControls, TheContentsSidebarShowsStoredContentsAndFollowsThePages
   ASSERT_NE(tree.SelectedObject(), nullptr);
   EXPECT_EQ(tree.SelectedObject()->Index(), 2);
 
-  // Enter on a node shows its page and records it.
+  // Enter on a node shows its page and records it; the tree keeps the keyboard, so the
+  // arrows go on through it, and so does a click.
+  QApplication::setActiveWindow(window.get());
   tree.setFocus();
-  tree.selectNode(tree.nodeOfObject(window->mainZEBset().objectByKindAndIndex(0, 3)));
+  tree.selectNode(tree.nodeOfObject(window->mainZEBset().objectByKindAndIndex(0, 1)));
   QTest::keyClick(&tree, Qt::Key_Return);
-  EXPECT_EQ(page(), 3);
-  EXPECT_EQ(historyItems().back(), entry(guide, 3));
+  EXPECT_EQ(page(), 1);
+  EXPECT_EQ(historyItems().back(), entry(guide, 1));
+  EXPECT_EQ(QApplication::focusWidget(), &tree);
+  QTest::keyClick(&tree, Qt::Key_Down);
+  QTest::keyClick(&tree, Qt::Key_Return);
+  EXPECT_EQ(page(), 2);
+  const QRect above = tree.visualRect(tree.currentIndex().siblingAtRow(tree.currentIndex().row() - 1));
+  QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, above.center());
+  EXPECT_EQ(page(), 1);
+  EXPECT_EQ(QApplication::focusWidget(), &tree);
 
   // A book without stored contents hides the sidebar; asking for it builds the tree.
   window->readerShell().OpenEbook(book("plain.zeb", 3));

@@ -37,6 +37,7 @@ TEST_F(MainWindowServices, LinksFollowedThroughTheDispatchShowPagesOpenAddresses
   EXPECT_EQ(page(), 2);
   EXPECT_EQ(historyItems().size(), 2u);
 
+  platform.shell.succeeds = true;
   window->EditorDoLink(fromMainBox(), set.objectByKindAndIndex(kindNumber(TOggettiHel::internetLink), 0));
   EXPECT_EQ(platform.shell.openedDocuments, std::vector<std::string>{"https://example.com/form"});
 
@@ -70,6 +71,8 @@ TEST_F(MainWindowServices, PrintCurrentPrintsThePageShown) {
   RecordingPrinter* printer = nullptr;
   window->setPrintingService(std::make_unique<shell::MainWindowPrinting>(*window, [&printer] {
     auto made = std::make_unique<RecordingPrinter>();
+    made->installed = {"Office"};
+    made->preferred = "Office";
     printer = made.get();
     return made;
   }));

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QTest>
 #include <filesystem>
 
@@ -27,8 +28,8 @@ namespace zeb {
 namespace {
 
 constexpr std::string_view noPrinter =
-    "No printers available in Windows.\rPlease exit from the application and use Control Panel in order to add "
-    "printers. (the printer is off)";
+    "The printer could not print.\rChoose another printer, or \"PDF file\" to print into a file, in File > Printer "
+    "settings... (the printer is off)";
 
 class PrintCommandsTest : public testing::PrintQtTest {
  protected:
@@ -184,6 +185,68 @@ TEST_F(PrintCommandsTest, ALinkAskingToPrintPrintsItsPageOnceThePrinterSettingsA
   testing::answerModal<PrinterSettingsDialog>([](PrinterSettingsDialog& dialog) { dialog.reject(); });
   clickFirstWord();
   EXPECT_EQ(printer().jobs().size(), 1u);
+}
+
+TEST_F(PrintCommandsTest, ALinkInATableCellPrintsThatCellAlone) {
+  commands.installPrintOnClick(editor);
+  TZEBoggetto& link = zebmake::addObject(set, TOggettiHel::internetLink);
+  link.setName("nexo:|1");
+  link.setSecondaryData(zebmake::attributeBlob("", "onclick=\"print(1)\""));
+  TZEBoggetto& table = zebmake::addObject(set, TOggettiHel::tabellaHtml);
+  table.record().setU8(field::tableRows, 1);
+  table.record().setU8(field::tableColumns, 2);
+  table.record().setU8(field::tableRelativeWidth, 1);
+  table.record().setU8(field::tableWidthPercent, 100);
+  const std::string cellText = plainTag() + testing::objectTag(link.ID()) + "go<%> left<T>";
+  const TZEBtesto& page =
+      addPage("Table", testing::objectTag(table.ID()) + cellText + plainTag() + "right<T>" + plainTag() + "after");
+  editor.setMainPageNumber(page.Index());
+
+  testing::answerModal<PrinterSettingsDialog>([](PrinterSettingsDialog& dialog) { dialog.accept(); });
+  clickFirstWord();
+  ASSERT_EQ(printer().jobs().size(), 1u);
+  EXPECT_EQ(printer().jobs()[0].title, "Brightfold, pag: Table");
+  EXPECT_EQ(testing::sheetText(printer(), 0), "go left");
+}
+
+TEST_F(PrintCommandsTest, WithNoPrinterInstalledThePdfPrinterAsksForItsFileWithTheBooksTitle) {
+  printer().installed.clear();
+  printer().preferred.clear();
+  set.header().setShortString(header::title, header::titleMax, "Guide: part 1/2");
+  std::vector<std::string> proposed;
+  std::optional<std::string> answer = "/tmp/chosen.pdf";
+  commands.choosePdfFile = [&](const std::string& path) {
+    proposed.push_back(path);
+    return answer;
+  };
+  editor.setMainPageNumber(first.Index());
+  testing::answerModal<TFprint>([](TFprint& dialog) { QTest::mouseClick(dialog.BOk(), Qt::LeftButton); });
+  commands.printWithDialog();
+  const std::string documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
+  EXPECT_EQ(proposed, std::vector<std::string>{documents + "/Guide: part 1_2.pdf"});
+  ASSERT_EQ(printer().jobs().size(), 1u);
+  EXPECT_EQ(printer().jobs()[0].setup.device, "PDF file");
+  EXPECT_EQ(printer().jobs()[0].setup.port, "/tmp/chosen.pdf");
+  EXPECT_TRUE(platform.messages.shown().empty());
+  // The file is asked for each time; the settings stay as they were.
+  EXPECT_EQ(loadPageSetup(platform.settings), PageSetup{});
+
+  // No file chosen: nothing prints, and nothing is said.
+  answer.reset();
+  commands.printCurrent();
+  EXPECT_EQ(proposed.size(), 2u);
+  EXPECT_EQ(printer().jobs().size(), 1u);
+  EXPECT_TRUE(platform.messages.shown().empty());
+
+  // A file named in the settings is printed into without asking.
+  PageSetup named;
+  named.device = "PDF file";
+  named.port = "/tmp/named.pdf";
+  savePageSetup(platform.settings, named);
+  commands.printCurrent();
+  EXPECT_EQ(proposed.size(), 2u);
+  ASSERT_EQ(printer().jobs().size(), 2u);
+  EXPECT_EQ(printer().jobs()[1].setup.port, "/tmp/named.pdf");
 }
 
 TEST_F(PrintCommandsTest, APrinterThatCannotPrintShowsTheNoPrinterMessage) {

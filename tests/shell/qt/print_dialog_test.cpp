@@ -4,6 +4,7 @@
 // following list clicks, links and slides, and the settings kept when it closes.
 #include "shell/qt/print_dialog.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
@@ -15,6 +16,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
+#include "platform/qt/qt_dialog_units.h"
 #include "platform/window_placement.h"
 #include "shell/settings_keys.h"
 #include "tests/shell/qt/print_qt_test_support.h"
@@ -72,7 +74,8 @@ class PrintDialogTest : public testing::PrintQtTest {
 TEST_F(PrintDialogTest, ItsEnglishTableReachesEveryControl) {
   const auto dialog = open();
   EXPECT_EQ(dialog->windowTitle(), "Print");
-  EXPECT_EQ(dialog->minimumSize(), QSize(400, 400));
+  // 400 by 400 pixels of the design font.
+  EXPECT_EQ(dialog->minimumSize(), scaledSize(designScaleOf(dialog->font()), 400, 400));
   const QTabWidget& tabs = *dialog->PageControl1();
   EXPECT_EQ(tabs.tabText(TFprint::pagesTab), "Print pages");
   EXPECT_EQ(tabs.tabText(TFprint::orderTab), "Put in order hypertext");
@@ -92,10 +95,18 @@ TEST_F(PrintDialogTest, ItsEnglishTableReachesEveryControl) {
       {dialog->BOk(), "&Print"},
       {dialog->BAnnulla(), "&Cancel"}};
   for (const auto& [button, text] : captions) EXPECT_EQ(button->text(), text);
-  const std::vector<std::pair<QAbstractButton*, const char*>> hints = {
-      {dialog->Bup(), "Move up"},    {dialog->Bdown(), "Move down"},   {dialog->BdelPage(), "Delete selected"},
-      {dialog->BIndietro(), "Back"}, {dialog->BSummary(), "Contents"}, {dialog->BCover(), "Cover"}};
-  for (const auto& [button, hint] : hints) EXPECT_EQ(button->toolTip(), hint);
+  const std::vector<std::pair<QAbstractButton*, const char*>> hints = {{dialog->Bup(), "Move up"},
+                                                                       {dialog->Bdown(), "Move down"},
+                                                                       {dialog->BdelPage(), "Delete selected"},
+                                                                       {dialog->BIndietro(), "Back"},
+                                                                       {dialog->BSummary(), "Contents"},
+                                                                       {dialog->BCover(), "Cover"},
+                                                                       {dialog->BCurPag(), "Page of the main window"}};
+  for (const auto& [button, hint] : hints) {
+    EXPECT_EQ(button->toolTip(), hint);
+    // Buttons that show only an icon are named by their hints.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name), hint);
+  }
   EXPECT_EQ(dialog->Nextslide1()->text(), "Next slide...");
   EXPECT_EQ(dialog->findChild<QLabel*>("Label2")->text(), "Images scale:");
 
@@ -195,25 +206,27 @@ TEST_F(PrintDialogTest, TheOptionsGoToThePrinterAndNoPageSetUpPrintsNothing) {
   EXPECT_EQ(withoutSetUp->result(), QDialog::Accepted);
 }
 
-TEST_F(PrintDialogTest, AllWithDefaultOrderFollowsTheStoredOrderAndPrintsItAsOneJob) {
+TEST_F(PrintDialogTest, AllWithDefaultOrderFollowsTheStoredOrderThenThePagesItLeavesOutAndPrintsThemAsOneJob) {
   storeOrder();
+  const TZEBtesto& loose = addPage("Loose", "four");  // not in the stored order
   editor.setMainPageNumber(second.Index());
   const auto dialog = open();
   dialog->BCorrenteClick();
   QTest::mouseClick(dialog->Btutte(), Qt::LeftButton);
-  EXPECT_EQ(dialog->listedItems(), pages({&third, &first, &second}));
+  EXPECT_EQ(dialog->listedItems(), pages({&third, &first, &second, &loose}));
   // The list is emptied first.
   QTest::mouseClick(dialog->Btutte(), Qt::LeftButton);
-  EXPECT_EQ(dialog->listedItems(), pages({&third, &first, &second}));
+  EXPECT_EQ(dialog->listedItems(), pages({&third, &first, &second, &loose}));
 
   dialog->BOkClick();
   ASSERT_EQ(printer->jobs().size(), 1u);
   EXPECT_EQ(printer->jobs()[0].title, "Brightfold, pag: Third");
-  ASSERT_EQ(printer->sheets().size(), 3u);
+  ASSERT_EQ(printer->sheets().size(), 4u);
   EXPECT_EQ(testing::sheetText(*printer, 0), "three");
   EXPECT_EQ(testing::sheetText(*printer, 1), "one");
   EXPECT_EQ(testing::sheetText(*printer, 2), "two");
-  EXPECT_EQ(dialog->ProgressBar1()->value(), 6);
+  EXPECT_EQ(testing::sheetText(*printer, 3), "four");
+  EXPECT_EQ(dialog->ProgressBar1()->value(), 8);
 }
 
 TEST_F(PrintDialogTest, ThePreviewShowsClickedItemsAndNextSlidesAndListsThePagesItsLinksReach) {
@@ -260,13 +273,15 @@ TEST_F(PrintDialogTest, ThePreviewShowsClickedItemsAndNextSlidesAndListsThePages
 }
 
 TEST_F(PrintDialogTest, ThePreviewSwitchesAndThePlacementAreStoredOnClosingAndReadOnOpening) {
+  QSize chosen;
   {
     const auto dialog = open();
     // Nothing stored: both switches on.
     EXPECT_TRUE(dialog->CBprev()->isChecked());
     EXPECT_TRUE(dialog->CBanteprima()->isChecked());
     dialog->CBprev()->setChecked(false);
-    dialog->resize(640, 480);
+    chosen = dialog->minimumSize() + QSize(40, 30);
+    dialog->resize(chosen);
     QTest::mouseClick(dialog->BAnnulla(), Qt::LeftButton);
     EXPECT_EQ(dialog->result(), QDialog::Rejected);
   }
@@ -276,13 +291,13 @@ TEST_F(PrintDialogTest, ThePreviewSwitchesAndThePlacementAreStoredOnClosingAndRe
   EXPECT_EQ(settings.readString(shell::settings::optionsKey, "anteprintprev"), "1");
   const auto placement = readPlacement(settings, shell::settings::formsKey, "Fprint");
   ASSERT_TRUE(placement.has_value());
-  EXPECT_EQ(placement->width, 640);
-  EXPECT_EQ(placement->height, 480);
+  EXPECT_EQ(placement->width, chosen.width());
+  EXPECT_EQ(placement->height, chosen.height());
 
   const auto again = open();
   EXPECT_FALSE(again->CBprev()->isChecked());
   EXPECT_TRUE(again->CBanteprima()->isChecked());
-  EXPECT_EQ(again->size(), QSize(640, 480));
+  EXPECT_EQ(again->size(), chosen);
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 // whole words, skipped blocks, the last page), term boxes, keywords, and stored options.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -52,6 +54,52 @@ TEST_F(SearchDialogTest, TheDialogSpeaksEnglishAndHidesItsOtherPages) {
   EXPECT_EQ(dialog->keywordFilter(), -2);
   EXPECT_GE(dialog->minimumWidth(), 242);
   EXPECT_GE(dialog->minimumHeight(), 350);
+  // Fields are named by their labels, also for tools that follow the label relation.
+  for (const auto& [field, name] : {std::pair{"Edit1", "Label1"},
+                                    {"Edit2", "Label4"},
+                                    {"Edit3", "Label5"},
+                                    {"Edit5", "Label6"},
+                                    {"Edit6", "Label7"}}) {
+    const QLabel& label = child<QLabel>(name);
+    EXPECT_EQ(child<QWidget>(field).accessibleName(), label.text()) << field;
+    const auto labels = QAccessible::queryAccessibleInterface(&child<QWidget>(field))->relations(QAccessible::Label);
+    ASSERT_EQ(labels.size(), 1) << field;
+    EXPECT_EQ(labels.front().first->object(), &label) << field;
+  }
+}
+
+TEST_F(SearchDialogTest, TheDialogOpensWithRoomForItsCaptionsAndTheContextsOfItsResults) {
+  addPage("cover");
+  addPage("the alpha page");
+  addPage("alpha again");
+  frames.setMainPageNumber(1);
+  dialog->show();
+  setTerms("alpha");
+  click("BCNellaPagina");
+  ASSERT_EQ(caption("BCNellaPagina"), "&Continue in page  F3");
+  QApplication::processEvents();
+  EXPECT_GE(child<QWidget>("BCNellaPagina").width(), child<QWidget>("BCNellaPagina").sizeHint().width());
+
+  ASSERT_TRUE(clickAndFinish("SpeedButton1"));
+  QApplication::processEvents();
+  TZEBListView& list = results();
+  ASSERT_EQ(list.model()->rowCount(), 2);
+  EXPECT_TRUE(list.isVisible());
+  // The contexts start inside the list and show twenty letters at least.
+  const int contextLeft = list.header()->sectionViewportPosition(5);
+  EXPECT_GE(contextLeft, 0);
+  EXPECT_GE(list.viewport()->width() - contextLeft, 20 * list.fontMetrics().averageCharWidth());
+
+  // No page matches: the list's place says so, until a search finds pages again.
+  setTerms("omega");
+  ASSERT_TRUE(clickAndFinish("SpeedButton1"));
+  EXPECT_FALSE(list.isVisible());
+  EXPECT_TRUE(child<QLabel>("LabelNoResults").isVisible());
+  EXPECT_EQ(child<QLabel>("LabelNoResults").text(), "No page meets the criteria.");
+  setTerms("again");
+  ASSERT_TRUE(clickAndFinish("SpeedButton1"));
+  EXPECT_TRUE(list.isVisible());
+  EXPECT_EQ(list.model()->rowCount(), 1);
 }
 
 TEST_F(SearchDialogTest, BothTermsOfAPairOrElseTheThirdAreLookedForInEveryWayOfSearching) {

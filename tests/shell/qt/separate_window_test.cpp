@@ -2,16 +2,22 @@
 // name, pop-ups placed beside the click that hand their links to the main window, close
 // actions, descriptions, named frames, history, and the main container's reset.
 #include <QCursor>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
+#include <QToolBar>
 #include <QToolButton>
 
 #include "shell/qt/main_window_links.h"
+#include "shell/qt/main_window_printing.h"
+#include "shell/qt/printer_setup_dialogs.h"
 #include "shell/qt/separate_window_form.h"
 #include "tests/shell/qt/main_form_fixture.h"
+#include "tests/shell/qt/print_qt_test_support.h"
 #include "tools/zebmake/link_actions.h"
 #include "view/qt/page_widget.h"
+#include "view/qt/text_box_widget.h"
 
 namespace zeb::testing {
 namespace {
@@ -22,16 +28,17 @@ using zebmake::WindowDescriptionFields;
 
 // The link actions of the book, by index.
 enum Action {
-  namedNotes,     // page 3 in the window "Notes", no description
-  popupPage2,     // page 2 in a pop-up of 320 x 200
-  hideMain,       // close with anchor -2
-  closeNotes,     // close "NOTES"
-  sizedOnly,      // page 1 in "Sized": left -20000, 500 x 300, not sizeable
-  showInNotes,    // page 2 in the frame or window "nOtEs"
-  newWindow,      // page 2 in a new window
-  showInFrame,    // page 3 in the frame or window "Pag2"
+  namedNotes,      // page 3 in the window "Notes", no description
+  popupPage2,      // page 2 in a pop-up of 320 x 200
+  hideMain,        // close with anchor -2
+  closeNotes,      // close "NOTES"
+  sizedOnly,       // page 1 in "Sized": left -20000, 500 x 300, not sizeable
+  showInNotes,     // page 2 in the frame or window "nOtEs"
+  newWindow,       // page 2 in a new window
+  showInFrame,     // page 3 in the frame or window "Pag2"
   showInMainPage,  // page 1 in the frame or window "Pag0"
-  keywords         // the keyword search
+  keywords,        // the keyword search
+  printNotes       // on page 3: prints what it is clicked in
 };
 
 // A search dialog that runs the work while it "shows": what a modal dialog's own event loop
@@ -53,7 +60,9 @@ class SeparateWindows : public MainFormTest {
   std::string linkBook(const std::string& name = "links.zeb") const {
     return folder
         .write(name, bookBytes([](TZEBset& set) {
-                 for (const char* page : {"Cover", "One", "Two", "Notes"}) zebmake::addPage(set, page, "<Z S0 >text");
+                 TZEBtesto* notes = nullptr;
+                 for (const char* page : {"Cover", "One", "Two", "Notes"})
+                   notes = &zebmake::addPage(set, page, "<Z S0 >text");
                  zebmake::addObject(set, TOggettiHel::internetLink).setName("https://example.org/next");
                  const auto show = [&set](std::uint8_t destination, std::uint32_t page, std::string window,
                                           std::optional<WindowDescriptionFields> description = std::nullopt) {
@@ -89,6 +98,12 @@ class SeparateWindows : public MainFormTest {
                  LinkActionFields keywords;
                  keywords.action = 3;
                  zebmake::addLinkAction(set, keywords);
+                 // The notes begin with a link that only asks for them to be printed.
+                 LinkActionFields anchor;
+                 anchor.destination = 6;
+                 TZEBoggetto& print = zebmake::addLinkAction(set, anchor);
+                 print.setSecondaryData(zebmake::attributeBlob("", "onclick=\"print(1)\""));
+                 notes->setText("<Z S0 >" + testing::objectTag(print.ID()) + "Print<%> these notes");
                }))
         .string();
   }
@@ -219,8 +234,68 @@ TEST_F(SeparateWindows, APopupOpensBesideTheClickOnTheMainWindowsScreenAndHandsI
   EXPECT_EQ(only().windowName(), "Notes");
 }
 
+TEST_F(SeparateWindows, APopupOpensBesideWhereTheButtonWentDownWhereverThePointerIsWhenTheLinkIsFollowed) {
+  startWithLinks(linkBook());
+  QWidget* page = window->Editor()->ShownPages().at(0)->viewport();
+  const QPoint pressed = page->mapToGlobal(QPoint(200, 20));
+  QTest::mouseClick(page, Qt::LeftButton, {}, QPoint(200, 20));
+  const QRect screen = window->screen()->geometry();
+  QCursor::setPos(screen.left() + 700, screen.top() + 500);
+  follow(popupPage2);
+  EXPECT_EQ(only().pos(), QPoint(pressed.x() - 50, pressed.y()));
+}
+
+TEST_F(SeparateWindows, ASeparateWindowShowsItsTextsInEnglish) {
+  startWithLinks(linkBook());
+  follow(newWindow);
+  TFseparato& plain = only();
+  for (const auto& [name, text, hint] :
+       {std::tuple{"BPrecedente", "Previous", "Previous page"}, std::tuple{"Bseguente", "Next", "Next page"},
+        std::tuple{"PrintButton", "Print", "Print"}, std::tuple{"CoverButton", "Cover", "Cover"},
+        std::tuple{"SummaryButton", "Contents", "Contents"},
+        std::tuple{"CercaKeyButton", "Search", "Search by keyword"}}) {
+    EXPECT_EQ(plain.button(name)->text().toStdString(), text);
+    EXPECT_EQ(plain.button(name)->toolTip().toStdString(), hint);
+  }
+  EXPECT_EQ(plain.ToolbarFile()->windowTitle(), "Main");
+  EXPECT_EQ(plain.ToolbarHistory()->windowTitle(), "Browsed pages");
+  EXPECT_EQ(plain.HistoryCombo()->toolTip(), "URL");
+  std::vector<std::string> menus;
+  for (QAction* menu : plain.MainMenu()->actions()) {
+    menus.push_back(menu->text().toStdString());
+    for (QAction* item : menu->menu()->actions())
+      if (!item->isSeparator()) menus.push_back(item->text().toStdString());
+  }
+  EXPECT_EQ(menus, (std::vector<std::string>{"&File", "&Print...", "Printer se&ttings...", "&Margin settings...",
+                                             "&Close", "&?", "&Info..."}));
+  EXPECT_EQ(plain.windowTitle(), "Two");  // the page's name
+}
+
+TEST_F(SeparateWindows, APrintLinkInASeparateWindowPrintsWithTheMainWindowsPrinterAndPageSetUp) {
+  startWithLinks(linkBook());
+  RecordingPrinter* printer = nullptr;
+  window->setPrintingService(std::make_unique<shell::MainWindowPrinting>(*window, [&printer] {
+    auto made = testing::makeRecordingPrinter();
+    printer = made.get();
+    return made;
+  }));
+  follow(namedNotes);
+  TFseparato& notes = only();
+  testing::answerModal<PrinterSettingsDialog>([](PrinterSettingsDialog& dialog) { dialog.accept(); });
+  QTest::mouseClick(notes.Preview()->ShownPages().at(0)->viewport(), Qt::LeftButton, {}, QPoint(12, 18));
+  runPosted();
+  ASSERT_NE(printer, nullptr);
+  ASSERT_EQ(printer->jobs().size(), 1u);
+  EXPECT_EQ(printer->jobs()[0].title, "Brightfold, pag: Notes");
+  EXPECT_EQ(printer->jobs()[0].setup.device, "Office");
+  EXPECT_EQ(testing::sheetText(*printer, 0), "Print these notes");
+}
+
 TEST_F(SeparateWindows, ACloseActionHidesTheMainWindowWithAnchorMinus2AndOtherwiseClosesTheNamedWindow) {
   startWithLinks(linkBook());
+  // With no separate window, nothing could bring the main window back: it stays.
+  follow(hideMain);
+  EXPECT_TRUE(window->isVisible());
   follow(namedNotes);
   follow(sizedOnly);
   ASSERT_EQ(separateWindows().size(), 2u);
@@ -240,6 +315,8 @@ TEST_F(SeparateWindows, ACloseActionHidesTheMainWindowWithAnchorMinus2AndOtherwi
                       &object(TOggettiHel::speclink, hideMain));
   settle();
   EXPECT_TRUE(separateWindows().empty());
+  // The last separate window to close brings the main window back.
+  EXPECT_TRUE(window->isVisible());
 }
 
 TEST_F(SeparateWindows, OpeningAnotherBookLeavesASeparateWindowOnItsOldPageFromItsOwnContainer) {

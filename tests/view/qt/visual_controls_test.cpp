@@ -4,6 +4,7 @@
 // take the mouse, the keys, copies and the in-page search.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -363,6 +364,65 @@ TEST_F(VisualControls, CheckBoxesTakeCheckedInAnyCaseAndToggleOnAClickRadioButto
   EXPECT_TRUE(radio->checked());
 }
 
+TEST_F(VisualControls, RadioButtonsOfOneNameInOneFormExcludeEachOtherAndAreDrawnRound) {
+  auto radio = [this](std::string_view name, std::string_view value, bool checked) {
+    return testing::objectTag(
+        (checked ? field(6, name, {{"value", value}, {"checked", "checked"}}) : field(6, name, {{"value", value}}))
+            .ID());
+  };
+  PageControls& controls =
+      show(testing::objectTag(formStart(1, "http://example.org/f").ID()) + radio("size", "large", true) +
+           radio("size", "small", false) + radio("wrap", "yes", true) +
+           testing::objectTag(field(7, "gift", {{"value", "yes"}}).ID()) +
+           testing::objectTag(formStart(1, "http://example.org/g").ID()) + radio("size", "other", true));
+  std::vector<TMyyRadioButton*> radios;
+  for (TMyyVisual* control : controls.controls())
+    if (auto* found = dynamic_cast<TMyyRadioButton*>(control)) radios.push_back(found);
+  ASSERT_EQ(radios.size(), 4u);
+  QTest::mouseClick(radios[1], Qt::LeftButton, {}, QPoint(3, 3));
+  // "small" takes over from "large"; another name and the same name in another form keep theirs.
+  EXPECT_EQ(std::vector<bool>({radios[0]->checked(), radios[1]->checked(), radios[2]->checked(), radios[3]->checked()}),
+            std::vector<bool>({false, true, true, true}));
+  EXPECT_EQ(radios[0]->GetValue(), "");
+  EXPECT_EQ(radios[1]->GetValue(), "small");
+
+  // The circle leaves the corners of its box empty; a check box's frame reaches them.
+  auto* box = first<TMyyCheckBox>(controls);
+  ASSERT_NE(box, nullptr);
+  for (QWidget* control : {static_cast<QWidget*>(radios[0]), static_cast<QWidget*>(box)}) {
+    const QImage image = control->grab().toImage();
+    const int top = (control->height() - 12) / 2;
+    const bool round = control == radios[0];
+    EXPECT_EQ(image.pixel(0, top) == image.pixel(5, top), !round) << (round ? "radio button" : "check box");
+    EXPECT_EQ(image.pixel(11, top + 11) == image.pixel(5, top + 11), !round);
+    EXPECT_EQ(QColor(image.pixel(5, top + 5)), QColor(Qt::white));
+  }
+}
+
+TEST_F(VisualControls, CheckControlsTellAccessibilityToolsTheirRoleCaptionAndState) {
+  PageControls& controls = show(testing::objectTag(field(7, "gift", {{"value", "yes"}, {"caption", "Gift"}}).ID()) +
+                                testing::objectTag(field(6, "size", {{"value", "large"}}).ID()));
+  QWidget* box = controls.controls().at(0);
+  QAccessibleInterface* boxInterface = QAccessible::queryAccessibleInterface(box);
+  QAccessibleInterface* radioInterface = QAccessible::queryAccessibleInterface(controls.controls().at(1));
+  ASSERT_TRUE(boxInterface != nullptr && radioInterface != nullptr);
+  EXPECT_EQ(boxInterface->role(), QAccessible::CheckBox);
+  EXPECT_EQ(boxInterface->text(QAccessible::Name), "Gift");
+  EXPECT_TRUE(boxInterface->state().checkable);
+  EXPECT_FALSE(boxInterface->state().checked);
+  // Without a caption a control is named by its hint.
+  EXPECT_EQ(radioInterface->role(), QAccessible::RadioButton);
+  EXPECT_EQ(radioInterface->text(QAccessible::Name), "size");
+
+  // The state follows the mouse and the tools' own action.
+  QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(3, 3));
+  EXPECT_TRUE(boxInterface->state().checked);
+  boxInterface->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+  EXPECT_FALSE(boxInterface->state().checked);
+  radioInterface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_TRUE(radioInterface->state().checked);
+}
+
 TEST_F(VisualControls, AnAnchorIsDrawnInTheReaderOnlyWithAnchorPreviewAndRegistersWithItsPage) {
   TZEBoggetto& anchor = zebmake::addObject(set, TOggettiHel::shortObj);
   anchor.record().setU8(field::state, 14);
@@ -438,6 +498,98 @@ TEST_F(VisualControls, AnIndependentFrameShowsItsPageAndNamedFrameLookupsReachIt
   EXPECT_TRUE(pageWidget->page().embeddedFrameSets().empty());
 }
 
+TEST_F(VisualControls, AnIndependentFrameShowsNoPageAroundItAndNestsAtMostEightDeep) {
+  const auto embed = [this](TZEBtesto& host, TZEBtesto& shown) {
+    TZEBoggetto& floating = field(18, "frame", {{"width", "120"}, {"height", "60"}});
+    floating.record().setI32(field::floatingPage, shown.Index());
+    host.setText(plainTag() + "x" + testing::objectTag(floating.ID()) + '\0');
+  };
+  // The pages shown by the independent frames inside one another, outermost first, until
+  // one is left empty.
+  const auto nestedPages = [this] {
+    std::vector<std::int32_t> pages;
+    TZEBCustomFrameSet* level = &frames;
+    while (!level->ShownPages().empty()) {
+      auto* floating = first<TMyyFloating>(*level->ShownPages().at(0)->controls());
+      if (floating == nullptr) break;
+      level = &floating->frames();
+      pages.push_back(level->MainPageNumber());
+    }
+    return pages;
+  };
+
+  TZEBtesto& itself = zebmake::addPage(set, "itself", "");
+  embed(itself, itself);
+  frames.setMainPageNumber(itself.Index());
+  EXPECT_EQ(nestedPages(), (std::vector<std::int32_t>{-1}));
+
+  TZEBtesto& one = zebmake::addPage(set, "one", "");
+  TZEBtesto& other = zebmake::addPage(set, "other", "");
+  embed(one, other);
+  embed(other, one);
+  frames.setMainPageNumber(one.Index());
+  EXPECT_EQ(nestedPages(), (std::vector<std::int32_t>{other.Index(), -1}));
+
+  std::vector<TZEBtesto*> chain;
+  for (int i = 0; i < 10; ++i) chain.push_back(&zebmake::addPage(set, "chain", plainTag() + "last"));
+  for (int i = 0; i + 1 < 10; ++i) embed(*chain[i], *chain[i + 1]);
+  frames.setMainPageNumber(chain[0]->Index());
+  std::vector<std::int32_t> expected;
+  for (int i = 1; i <= TMyyFloating::maxNesting; ++i) expected.push_back(chain[i]->Index());
+  expected.push_back(-1);
+  EXPECT_EQ(nestedPages(), expected);
+
+  // Pages that each hold three frames of the next page would multiply with every level (3^6
+  // frames); no more than maxShowing show a page at once.
+  std::vector<TZEBtesto*> levels;
+  for (int i = 0; i < 7; ++i) levels.push_back(&zebmake::addPage(set, "level", ""));
+  for (int i = 0; i + 1 < 7; ++i) {
+    std::string text = plainTag();
+    for (int k = 0; k < 3; ++k) {
+      TZEBoggetto& floating = field(18, "frame", {{"width", "120"}, {"height", "60"}});
+      floating.record().setI32(field::floatingPage, levels[i + 1]->Index());
+      text += "x" + testing::objectTag(floating.ID());
+    }
+    levels[i]->setText(text + '\0');
+  }
+  frames.setMainPageNumber(levels[0]->Index());
+  int showing = 0;
+  for (const TMyyFloating* floating : frames.findChildren<TMyyFloating*>())
+    if (floating->frames().MainPageNumber() >= 0) ++showing;
+  EXPECT_EQ(showing, TMyyFloating::maxShowing);
+}
+
+TEST_F(VisualControls, ALinkClickedInAnIndependentFrameIsFollowedFromItsInnerPage) {
+  TZEBtesto& target = zebmake::addPage(set, "target", plainTag() + "target");
+  TZEBtesto& inner = zebmake::addPage(set, "inner", plainTag() + linkTo("inner:link") + "go<%>");
+  TZEBoggetto& floating = field(18, "preview", {{"width", "200"}, {"height", "100"}, {"nested", "0"}});
+  floating.record().setI32(field::floatingPage, inner.Index());
+  std::vector<LinkSource> sources;
+  QObject::connect(&frames, &TZEBCustomFrameSet::OnDoLink,
+                   [&sources](LinkSource source, TZEBoggetto*) { sources.push_back(source); });
+  auto* control = first<TMyyFloating>(show("x" + testing::objectTag(floating.ID())));
+  ASSERT_NE(control, nullptr);
+  EXPECT_FALSE(control->frames().ShowNested());
+  frames.setActivePreview(true);
+  control->Refresh();
+  EXPECT_TRUE(control->frames().ActivePreview());
+
+  PageWidget* innerPage = control->frames().ShownPages().at(0);
+  QTest::mouseClick(innerPage->viewport(), Qt::LeftButton, {}, QPoint(5, 15));
+  platform.events.runPending();
+  platform.events.runPending();
+  ASSERT_EQ(followed.size(), 1u);
+  EXPECT_EQ(followed[0]->Name(), "inner:link");
+  ASSERT_EQ(sources.size(), 1u);
+  EXPECT_EQ(sources[0].box, innerPage->page().TextBox());
+  TZEBpage* clicked = frames.pageShowing(sources[0].box);
+  EXPECT_EQ(clicked, &innerPage->page());
+  // "Show in this frame" shows the target in the independent frame; the host page stays.
+  EXPECT_TRUE(frames.ShowInFrameOf(clicked, &target, -1, showInOneFrame));
+  EXPECT_EQ(frames.ShownPages().at(0), pageWidget);
+  EXPECT_EQ(control->frames().ShownPages().at(0)->page().PageIndex(), target.Index());
+}
+
 TEST_F(VisualControls, ARightClickMakesTheControlCurrentAndOpensItsMenuACopyCopiesItsObject) {
   QMenu menu;
   menu.addAction(QStringLiteral("Properties"));
@@ -505,6 +657,67 @@ TEST_F(VisualControls, AMediaObjectWithoutItsFileHasAClosedPlayerAndNoMessage) {
   EXPECT_FALSE(control->mediaPlayer()->hasPlayer());
   EXPECT_EQ(control->size(), QSize(TMyMediaPlayer::barWidth, TMyMediaPlayer::barHeight));
   EXPECT_TRUE(platform.messages.shown().empty());
+}
+
+// A tenth of a second of silence as a WAV file: 8 kHz, 8 bits, mono.
+std::vector<std::uint8_t> silence() {
+  constexpr std::uint32_t samples = 800;
+  std::vector<std::uint8_t> bytes;
+  const auto text = [&](const char* four) { bytes.insert(bytes.end(), four, four + 4); };
+  const auto number = [&](std::uint32_t value, int width) {
+    for (int i = 0; i < width; ++i) bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+  };
+  text("RIFF");
+  number(36 + samples, 4);
+  text("WAVE");
+  text("fmt ");
+  number(16, 4);
+  number(1, 2);     // PCM
+  number(1, 2);     // mono
+  number(8000, 4);  // samples a second
+  number(8000, 4);  // bytes a second
+  number(1, 2);
+  number(8, 2);
+  text("data");
+  number(samples, 4);
+  bytes.insert(bytes.end(), samples, 0x80);
+  return bytes;
+}
+
+TEST_F(VisualControls, OnlyBackgroundMediaWithPlaysLeftStartByThemselvesOthersOnARealSwitchOfTheMode) {
+  TZEBoggetto& file = zebmake::addObject(set, TOggettiHel::genLink);
+  file.setName("silence.wav");
+  file.setPrimaryData(silence());
+  const auto media = [&](testing::Attributes attributes) -> TZEBoggetto& {
+    TZEBoggetto& object = zebmake::addObject(set, TOggettiHel::multiMedia);
+    object.record().setU8(field::state, 1);
+    object.record().setU32(field::multimediaObject, file.ID());
+    for (const auto& [attribute, value] : attributes) object.setAttribute(attribute, value);
+    return object;
+  };
+  TZEBoggetto& withBar = media({});
+  TZEBoggetto& background = media({{"background", "1"}, {"repeat", "1"}});
+  TZEBoggetto& noPlaysLeft = media({{"background", "1"}});
+  PageControls& controls = show(testing::objectTag(withBar.ID()) + testing::objectTag(background.ID()) +
+                                testing::objectTag(noPlaysLeft.ID()));
+  const auto playing = [&controls] {
+    std::vector<bool> states;
+    for (TMyyVisual* control : controls.controls())
+      states.push_back(static_cast<TMyyMultimedia*>(control)->mediaPlayer()->playing());
+    return states;
+  };
+  ASSERT_EQ(controls.controls().size(), 3u);
+  ASSERT_TRUE(static_cast<TMyyMultimedia*>(controls.controls()[0])->mediaPlayer()->opened());
+  EXPECT_EQ(playing(), (std::vector<bool>{false, true, false}));
+  // The frame set passes its modes down again (as after every build): nothing starts.
+  frames.setReadOnly(true);
+  frames.setAnimated(true);
+  EXPECT_EQ(playing(), (std::vector<bool>{false, true, false}));
+  // Leaving read-only mode stops them all; entering it plays them.
+  frames.setReadOnly(false);
+  EXPECT_EQ(playing(), (std::vector<bool>{false, false, false}));
+  frames.setReadOnly(true);
+  EXPECT_EQ(playing(), (std::vector<bool>{true, true, true}));
 }
 
 TEST_F(VisualControls, ALinkInATableCellIsFollowedAndShowsTheHandCursor) {
