@@ -1,6 +1,7 @@
 // The print commands of the main window and print-on-click.
 #include "shell/qt/print_commands.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QPointer>
 #include <QStandardPaths>
@@ -41,8 +42,11 @@ void PrintCommands::loadSetup() { setup_ = loadPageSetup(services_.settings); }
 
 bool PrintCommands::completeSetup(const TZEBset& book, PageSetup& setup) {
   if (!printsIntoUnnamedPdf(*printer_, setup)) return true;
-  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  const std::string proposed = (std::filesystem::path(documents.toStdString()) / pdfFileNameFor(book)).string();
+  // The documents folder when the user has one, else the home folder: a folder that does
+  // not exist would leave the file dialog in whatever folder it was last in.
+  QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (!QDir(folder).exists()) folder = QDir::homePath();
+  const std::string proposed = (std::filesystem::path(folder.toStdString()) / pdfFileNameFor(book)).string();
   const std::optional<std::string> chosen = choosePdfFile ? choosePdfFile(proposed) : std::nullopt;
   if (!chosen) return false;
   setup.device = pdfPrinterName;

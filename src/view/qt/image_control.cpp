@@ -1,10 +1,8 @@
 // Pictures on a page and their hot zones.
 #include "view/qt/image_control.h"
 
-#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStatusTipEvent>
 
 #include "document/container.h"
 #include "document/image_cache.h"
@@ -19,17 +17,11 @@
 #include "text/object_placement.h"
 #include "text/text_box.h"
 #include "view/animation_player.h"
+#include "view/qt/hint_tips.h"
 #include "view/qt/qt_box_input.h"
 #include "view/visual_kinds.h"
 
 namespace zeb {
-namespace {
-
-QString tooltipOf(const std::string& hint, std::uint16_t codePage) {
-  return fromBookText(hint, codePage).section(QLatin1Char('|'), 0, 0);
-}
-
-}  // namespace
 
 TMyyZona::TMyyZona(TMyyImage& image, const HotZone& zone, TZEBoggetto* link)
     : QWidget(&image), image_(image), zone_(zone), link_(link) {
@@ -49,14 +41,9 @@ TMyyZona::TMyyZona(TMyyImage& image, const HotZone& zone, TZEBoggetto* link)
 
 void TMyyZona::takeHint() {
   hint_ = link_ != nullptr ? descriptionOf(*link_) : std::string();
-  setToolTip(tooltipOf(hint_, image_.box().codePage()));
-  const QString text = fromBookText(hint_, image_.box().codePage());
-  setStatusTip(text.contains(QLatin1Char('|')) ? text.section(QLatin1Char('|'), 1) : text);
+  setHintTips(*this, fromBookText(hint_, image_.box().codePage()));
   // Taken while the mouse is already over the zone: the status bar learns it now.
-  if (underMouse()) {
-    QStatusTipEvent tip(statusTip());
-    QCoreApplication::sendEvent(this, &tip);
-  }
+  if (underMouse()) showStatusTip(*this);
   hintTaken_ = true;
 }
 

@@ -1,12 +1,10 @@
 // The text box window.
 #include "view/qt/text_box_widget.h"
 
-#include <QCoreApplication>
 #include <QMenu>
 #include <QMimeData>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QStatusTipEvent>
 #include <QUrl>
 
 #include "platform/qt/book_text.h"
@@ -18,6 +16,7 @@
 #include "text/paragraph.h"
 #include "text/table_cells.h"
 #include "text/text_box.h"
+#include "view/qt/hint_tips.h"
 #include "view/qt/qt_box_input.h"
 
 namespace zeb {
@@ -139,14 +138,11 @@ void TextBoxWidget::invalidate(const CanvasRect& area) { update(toQRect(area).tr
 void TextBoxWidget::setMouseCursor(MouseCursor cursor) { setCursor(qtCursorShape(cursor)); }
 
 void TextBoxWidget::hintChanged(std::string_view hint) {
-  const QString text = fromBookText(hint, box_->codePage());
-  setToolTip(text.section(QLatin1Char('|'), 0, 0));
   // The long part goes to the status bar of the window (a status tip travels up to it),
   // and leaves it with the mouse, as the status tips of all controls do.
-  const QString longHint = text.contains(QLatin1Char('|')) ? text.section(QLatin1Char('|'), 1) : text;
-  setStatusTip(longHint);
-  QStatusTipEvent tip(longHint);
-  QCoreApplication::sendEvent(this, &tip);
+  const QString text = fromBookText(hint, box_->codePage());
+  setHintTips(*this, text);
+  showStatusTip(*this);
   emit hintTextChanged(text);
 }
 

@@ -18,6 +18,7 @@
 #include "text/text_box.h"
 #include "view/messages.h"
 #include "view/page_view.h"
+#include "view/qt/hint_tips.h"
 #include "view/qt/qt_box_input.h"
 #include "view/visual_size.h"
 
@@ -62,10 +63,8 @@ void TMyyVisual::setSelected(bool selected) {
 
 void TMyyVisual::setHint(std::string hint) {
   hint_ = std::move(hint);
-  const QString text = fromBookText(hint_, box_->codePage());
-  setToolTip(text.section(QLatin1Char('|'), 0, 0));
   // The long part shows in the window's status bar while the mouse is over the object.
-  setStatusTip(text.contains(QLatin1Char('|')) ? text.section(QLatin1Char('|'), 1) : text);
+  setHintTips(*this, fromBookText(hint_, box_->codePage()));
 }
 
 void TMyyVisual::SetObject(TZEBoggetto* object) {

@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <filesystem>
 
@@ -220,13 +221,22 @@ TEST_F(PrintCommandsTest, WithNoPrinterInstalledThePdfPrinterAsksForItsFileWithT
     return answer;
   };
   editor.setMainPageNumber(first.Index());
+  // In a home folder of the test's own: the file is proposed in its documents folder, or in
+  // the home folder itself when there is none.
+  QTemporaryDir home;
+  const QByteArray realHome = qgetenv("HOME");
+  qputenv("HOME", home.path().toUtf8());
+  commands.printCurrent();
+  const std::string documents = home.path().toStdString() + "/Documents";
+  std::filesystem::create_directory(documents);
   testing::answerModal<TFprint>([](TFprint& dialog) { QTest::mouseClick(dialog.BOk(), Qt::LeftButton); });
   commands.printWithDialog();
-  const std::string documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
-  EXPECT_EQ(proposed, std::vector<std::string>{documents + "/Guide: part 1_2.pdf"});
-  ASSERT_EQ(printer().jobs().size(), 1u);
-  EXPECT_EQ(printer().jobs()[0].setup.device, "PDF file");
-  EXPECT_EQ(printer().jobs()[0].setup.port, "/tmp/chosen.pdf");
+  qputenv("HOME", realHome);
+  EXPECT_EQ(proposed, (std::vector<std::string>{home.path().toStdString() + "/Guide: part 1_2.pdf",
+                                                documents + "/Guide: part 1_2.pdf"}));
+  ASSERT_EQ(printer().jobs().size(), 2u);
+  EXPECT_EQ(printer().jobs()[1].setup.device, "PDF file");
+  EXPECT_EQ(printer().jobs()[1].setup.port, "/tmp/chosen.pdf");
   EXPECT_TRUE(platform.messages.shown().empty());
   // The file is asked for each time; the settings stay as they were.
   EXPECT_EQ(loadPageSetup(platform.settings), PageSetup{});
@@ -234,8 +244,8 @@ TEST_F(PrintCommandsTest, WithNoPrinterInstalledThePdfPrinterAsksForItsFileWithT
   // No file chosen: nothing prints, and nothing is said.
   answer.reset();
   commands.printCurrent();
-  EXPECT_EQ(proposed.size(), 2u);
-  EXPECT_EQ(printer().jobs().size(), 1u);
+  EXPECT_EQ(proposed.size(), 3u);
+  EXPECT_EQ(printer().jobs().size(), 2u);
   EXPECT_TRUE(platform.messages.shown().empty());
 
   // A file named in the settings is printed into without asking.
@@ -244,9 +254,9 @@ TEST_F(PrintCommandsTest, WithNoPrinterInstalledThePdfPrinterAsksForItsFileWithT
   named.port = "/tmp/named.pdf";
   savePageSetup(platform.settings, named);
   commands.printCurrent();
-  EXPECT_EQ(proposed.size(), 2u);
-  ASSERT_EQ(printer().jobs().size(), 2u);
-  EXPECT_EQ(printer().jobs()[1].setup.port, "/tmp/named.pdf");
+  EXPECT_EQ(proposed.size(), 3u);
+  ASSERT_EQ(printer().jobs().size(), 3u);
+  EXPECT_EQ(printer().jobs()[2].setup.port, "/tmp/named.pdf");
 }
 
 TEST_F(PrintCommandsTest, APrinterThatCannotPrintShowsTheNoPrinterMessage) {
