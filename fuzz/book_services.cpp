@@ -39,15 +39,15 @@ void keepLinksInside(zeb::TZEBset& set, const zeb::fuzzing::ScratchFolder& folde
   }
 }
 
-// The hits of each page's own plain text, in page order.
+// The hits of each page's own plain text, in page order, each page in its own code page.
 std::vector<zeb::PageHit> pageByPage(zeb::TZEBset& set, const zeb::SearchTerms& terms, int options) {
   std::vector<zeb::PageHit> hits;
-  zeb::PageQuery query(terms, options);
   std::vector<std::uint8_t> text;
   for (std::int32_t i = 0; i < set.count(zeb::kindNumber(TOggettiHel::testoHtml)); ++i) {
     auto* page = static_cast<zeb::TZEBtesto*>(set.slot(TOggettiHel::testoHtml, i));
     if (page == nullptr || page->isReleased()) continue;
     if (!page->readPrimary(text)) text.clear();
+    zeb::PageQuery query = zeb::PageQuery::ofTypedTerms(terms, options, set.codePageOf(*page));
     const std::string_view term = query.testByPlainText(text, page->textFormat());
     if (!term.empty()) hits.push_back({i, std::string(term)});
   }
@@ -55,8 +55,11 @@ std::vector<zeb::PageHit> pageByPage(zeb::TZEBset& set, const zeb::SearchTerms& 
 }
 
 void search(zeb::TZEBset& set) {
-  const zeb::SearchTerms queries[] = {
-      {"lorem", "zephyr", "", ""}, {"", "caf\xE9", "", ""}, {"", "", "the", "<y"}, {"Page", "", "", "a"}};
+  const zeb::SearchTerms queries[] = {{"lorem", "zephyr", "", ""},
+                                      {"", "caf\xC3\xA9", "", ""},
+                                      {"", "", "the", "<y"},
+                                      {"Page", "", "", "a"},
+                                      {"\xD0\xBC\xD0\xB8\xD1\x80", "", "\xCF\x83\xCE\xBF", ""}};
   for (const zeb::SearchTerms& terms : queries) {
     for (const int options : {0, zeb::searchMatchCase}) {
       const std::vector<zeb::PageHit> hits = zeb::searchBook(set, terms, options);

@@ -84,6 +84,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string quickTerm(quick.test(markup, textFormat));
   const std::string plainTerm(plain.testByPlainText(markup, textFormat));
   require(quickTerm == plainTerm);
+  // The same agreement in another code page, which the options' second character picks.
+  if (query[0].size() > 1) {
+    const auto codePages = zeb::readableCodePages();
+    const std::uint16_t codePage = codePages[static_cast<unsigned char>(query[0][1]) % codePages.size()];
+    zeb::PageQuery quickIn(terms, options, codePage);
+    zeb::PageQuery plainIn(terms, options, codePage);
+    require(quickIn.test(markup, textFormat) == plainIn.testByPlainText(markup, textFormat));
+  }
 
   const std::string reference =
       referencePlainText({reinterpret_cast<const char*>(markup.data()), markup.size()}, textFormat, matchCase);

@@ -13,12 +13,12 @@ int info(const PlatformServices& services, const Arguments& arguments) {
   const auto set = loadBook(services, arguments[0]);
   if (!set) return failure;
   const BookHeader& header = set->header();
-  printLine("title: " + header.title());
+  printLine("title: " + header.title(), set->codePage());
   printLine("version: " + std::to_string(header.version()));
   printLine("revision: " + std::to_string(header.revision()));
   printLine("cover: " + std::to_string(header.i32(header::coverPage)));
   printLine("summary: " + std::to_string(header.i32(header::summaryPage)));
-  printLine("author: " + header.shortString(header::author, header::textFieldMax));
+  printLine("author: " + header.shortString(header::author, header::textFieldMax), set->codePage());
   printLine("pages: " + std::to_string(set->count(kindNumber(TOggettiHel::testoHtml))));
   for (int k = 0; k < kindCount; ++k) {
     if (const int count = set->count(k); count != 0)
@@ -34,7 +34,8 @@ int pages(const PlatformServices& services, const Arguments& arguments) {
   const int count = set->count(kindNumber(TOggettiHel::testoHtml));
   for (int i = 0; i < count; ++i) {
     const TZEBoggetto* page = set->slot(TOggettiHel::testoHtml, i);
-    if (page != nullptr && !page->isReleased()) printLine(std::to_string(i) + "\t" + page->Name());
+    if (page != nullptr && !page->isReleased())
+      printLine(std::to_string(i) + "\t" + page->Name(), set->codePageOf(*page));
   }
   return success;
 }

@@ -3,7 +3,7 @@
 
 #include "app/zebtool/tool.h"
 #include "document/container.h"
-#include "platform/windows1252.h"
+#include "platform/code_pages.h"
 #include "shell/contents_tree.h"
 #include "shell/keyword_search.h"
 
@@ -37,9 +37,10 @@ int contents(const PlatformServices& services, const Arguments& arguments) {
   ContentsTree tree(TOggettiHel::testoHtml);
   tree.setLinkedZEBset(set.get());
   tree.LoadContents();
-  tree.forEach([](const ContentsNode& node) {
+  tree.forEach([&set](const ContentsNode& node) {
     printLine(std::to_string(node.level()) + "\t" + std::string(typeName(node.type())) + "\t" +
-              std::to_string(identifierOf(node)) + "\t" + node.title());
+                  std::to_string(identifierOf(node)) + "\t" + node.title(),
+              set->codePage());
   });
   return success;
 }
@@ -49,8 +50,12 @@ int keywords(const PlatformServices& services, const Arguments& arguments) {
   const auto set = loadBook(services, arguments[0]);
   if (!set) return failure;
   const std::vector<ObjectListItem> list = keywordListItems(*set);
-  const std::string prefix = arguments.size() == 2 ? utf8ToWindows1252(arguments[1]) : std::string();
-  for (const std::size_t index : keywordsBeginningWith(list, prefix)) {
+  const std::uint16_t codePage = set->codePage();
+  // A prefix with a letter the code page lacks begins no keyword.
+  const std::optional<std::string> prefix =
+      arguments.size() == 2 ? CodePage::of(codePage).encode(arguments[1]) : std::optional<std::string>("");
+  if (!prefix) return success;
+  for (const std::size_t index : keywordsBeginningWith(list, *prefix, codePage)) {
     std::string line = list[index].caption + "\t";
     bool first = true;
     for (const std::int32_t page : pagesWithKeyword(*set, keywordFilterValue(list[index].identifier))) {
@@ -58,7 +63,7 @@ int keywords(const PlatformServices& services, const Arguments& arguments) {
       line += std::to_string(page);
       first = false;
     }
-    printLine(line);
+    printLine(line, codePage);
   }
   return success;
 }

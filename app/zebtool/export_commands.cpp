@@ -5,7 +5,7 @@
 #include "document/container.h"
 #include "document/page_object.h"
 #include "export/clipboard_conversion.h"
-#include "platform/windows1252.h"
+#include "platform/code_pages.h"
 #include "text/format_one.h"
 
 namespace zeb::tool {
@@ -27,7 +27,7 @@ int convertPage(const PlatformServices& services, const Arguments& arguments, Co
   if (page->textFormat() == markupFormat::older) upgradeTextFormat(*page);
   std::string payload = convert(*set, page, page->textView());
   payload.pop_back();  // the zero byte the clipboard needs
-  if (output == Output::utf8Text) payload = windows1252ToUtf8(payload);
+  if (output == Output::utf8Text) payload = bookTextToUtf8(payload, set->codePageOf(*page));
   std::fwrite(payload.data(), 1, payload.size(), stdout);
   return success;
 }

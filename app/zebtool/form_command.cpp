@@ -8,7 +8,6 @@
 #include "document/book_object.h"
 #include "document/container.h"
 #include "platform/headless/fixed_metrics_measurer.h"
-#include "platform/windows1252.h"
 #include "text/text_box.h"
 #include "view/form_submit.h"
 #include "view/page_objects.h"
@@ -58,6 +57,7 @@ int form(const PlatformServices& services, const Arguments& arguments) {
   const auto shown = showPage(services, measurer, arguments[0], *pageNumber, defaultPageWidth, defaultPageHeight);
   if (!shown) return failure;
   const std::vector<FormField> fields = formFieldsOf(*shown->view->TextBox());
+  const std::uint16_t codePage = shown->set->codePage();
   bool first = true;
   for (std::size_t i = 0; i < fields.size(); ++i) {
     const TZEBoggetto& button = *fields[i].object;
@@ -71,12 +71,12 @@ int form(const PlatformServices& services, const Arguments& arguments) {
     printLine(std::string("route: ") + std::string(routeName(submission.route)));
     if (submission.route == FormSubmission::Route::none) continue;
     if (submission.route == FormSubmission::Route::openAddress) {
-      printLine("address: " + escaped(submission.address()));
+      printLine("address: " + escaped(submission.address()), codePage);
       continue;
     }
-    printLine("target: " + escaped(submission.target));
-    if (submission.route == FormSubmission::Route::mail) printLine("subject: " + escaped(submission.subject));
-    printLine("data: " + escaped(submission.data));
+    printLine("target: " + escaped(submission.target), codePage);
+    if (submission.route == FormSubmission::Route::mail) printLine("subject: " + escaped(submission.subject), codePage);
+    printLine("data: " + escaped(submission.data), codePage);
   }
   return success;
 }

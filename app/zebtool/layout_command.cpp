@@ -4,8 +4,8 @@
 
 #include "app/zebtool/shown_page.h"
 #include "app/zebtool/tool.h"
+#include "platform/code_pages.h"
 #include "platform/headless/fixed_metrics_measurer.h"
-#include "platform/windows1252.h"
 #include "text/layout_dump.h"
 #include "text/line_layout.h"
 #include "text/text_box.h"
@@ -17,7 +17,8 @@ int printLayout(const PlatformServices& services, TextMeasurer& measurer, const 
                 int width) {
   const auto shown = showPage(services, measurer, path, pageNumber, width, defaultPageHeight);
   if (!shown) return failure;
-  const std::string dump = windows1252ToUtf8(dumpLayout(*shown->view->TextBox()));
+  const TZEBbox& box = *shown->view->TextBox();
+  const std::string dump = bookTextToUtf8(dumpLayout(box), box.codePage());
   std::fwrite(dump.data(), 1, dump.size(), stdout);
   return success;
 }

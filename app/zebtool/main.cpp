@@ -30,12 +30,13 @@ int printUsage() {
 int main(int argc, char** argv) {
   if (argc < 2) return printUsage();
   const std::string name = argv[1];
-  const zeb::tool::Arguments arguments(argv + 2, argv + argc);
+  zeb::tool::Arguments arguments(argv + 2, argv + argc);
+  const bool codePageUnderstood = zeb::tool::takeCodePageOption(arguments);
   for (const auto* group : commandGroups()) {
     for (const auto& command : *group) {
       if (command.name != name) continue;
       zeb::HeadlessPlatform platform;
-      const int status = command.run(platform.services(), arguments);
+      const int status = codePageUnderstood ? command.run(platform.services(), arguments) : zeb::tool::usageError;
       if (status == zeb::tool::usageError) {
         std::fprintf(stderr, "usage: zebtool %.*s\n", int(command.usage.size()), command.usage.data());
       }

@@ -10,7 +10,7 @@
 #include "document/container.h"
 #include "document/describe_object.h"
 #include "document/link_target.h"
-#include "platform/windows1252.h"
+#include "platform/code_pages.h"
 #include "shell/search_snippet.h"
 #include "shell/word_search.h"
 
@@ -23,7 +23,7 @@ int link(const PlatformServices& services, const Arguments& arguments) {
   if (arguments.size() != 2) return usageError;
   const auto set = loadBook(services, arguments[0]);
   if (!set) return failure;
-  const LinkTarget target = parseLinkTarget(*set, utf8ToWindows1252(arguments[1]));
+  const LinkTarget target = parseLinkTarget(*set, utf8ToBookText(arguments[1], set->codePage()));
   printUtf8Line(std::string("book-link: ") + yesNo(target.bookLink));
   printUtf8Line("path: " + target.path.string());
   printUtf8Line(std::string("same-book: ") + yesNo(target.sameBook));
@@ -50,7 +50,7 @@ int onObject(const PlatformServices& services, const Arguments& arguments, std::
 
 int describe(const PlatformServices& services, const Arguments& arguments) {
   return onObject(services, arguments, 2, [](TZEBset& set, TZEBoggetto& object) {
-    printLine(describeObject(set, object));
+    printLine(describeObject(set, object), set.codePageOf(object));
     return success;
   });
 }
@@ -99,12 +99,13 @@ int search(const PlatformServices& services, const Arguments& arguments) {
   if (!set) return failure;
   SearchTerms terms;
   std::string* slots[] = {&terms.a, &terms.b, &terms.c, &terms.d};
-  for (std::size_t i = 0; i < rest.size(); ++i) *slots[i] = utf8ToWindows1252(rest[i]);
+  // As typed: each page is searched in its own code page.
+  for (std::size_t i = 0; i < rest.size(); ++i) *slots[i] = rest[i];
   const bool matchCase = (options & searchMatchCase) != 0;
   forEachMatchingPage(*set, terms, options, firstPage, [&](const PageMatch& match) {
     std::string line = std::to_string(match.page) + "\t" + std::string(match.term);
-    if (snippets) line += "\t" + pageSnippet(match.text, match.textFormat, match.term, matchCase);
-    printLine(line);
+    if (snippets) line += "\t" + pageSnippet(match.text, match.textFormat, match.term, matchCase, match.codePage);
+    printLine(line, match.codePage);
     return !firstOnly;
   });
   return success;

@@ -6,7 +6,7 @@
 
 #include "document/container.h"
 #include "document/page_object.h"
-#include "platform/windows1252.h"
+#include "platform/code_pages.h"
 
 namespace zeb::tool {
 
@@ -15,10 +15,38 @@ void printUtf8Line(std::string_view utf8Text) {
   std::fputc('\n', stdout);
 }
 
-void printLine(std::string_view windows1252Text) { printUtf8Line(windows1252ToUtf8(windows1252Text)); }
+void printLine(std::string_view bookText, std::uint16_t codePage) { printUtf8Line(bookTextToUtf8(bookText, codePage)); }
+
+namespace {
+
+std::uint16_t codePageOption = codePage::automatic;
+
+}  // namespace
+
+bool takeCodePageOption(Arguments& arguments) {
+  for (std::size_t i = 0; i < arguments.size();) {
+    if (arguments[i] != "--codepage") {
+      ++i;
+      continue;
+    }
+    if (i + 1 >= arguments.size()) return false;
+    const std::string& value = arguments[i + 1];
+    if (value == "auto") {
+      codePageOption = codePage::automatic;
+    } else {
+      const auto number = parseNumber(value, 1, 65535);
+      if (!number || !isReadableCodePage(static_cast<std::uint16_t>(*number))) return false;
+      codePageOption = static_cast<std::uint16_t>(*number);
+    }
+    arguments.erase(arguments.begin() + static_cast<std::ptrdiff_t>(i),
+                    arguments.begin() + static_cast<std::ptrdiff_t>(i + 2));
+  }
+  return true;
+}
 
 std::unique_ptr<TZEBset> loadBook(const PlatformServices& services, const std::string& path) {
   auto set = std::make_unique<TZEBset>(services);
+  set->setCodePageOverride(codePageOption);
   if (!set->Load(path)) return nullptr;
   return set;
 }

@@ -19,6 +19,8 @@ struct PlatformServices;
 
 namespace zeb::tool {
 
+using Arguments = std::vector<std::string>;
+
 enum ExitStatus : int { success = 0, failure = 1, usageError = 2 };
 
 // Pages are shown in an area of this size unless told otherwise, at the resolution the books
@@ -27,12 +29,17 @@ inline constexpr int defaultPageWidth = 800;
 inline constexpr int defaultPageHeight = 600;
 inline constexpr int pagePixelsPerInch = 96;
 
-// Writes Windows-1252 text to stdout as UTF-8.
-void printLine(std::string_view windows1252Text);
+// Writes book text (bytes in the code page) to stdout as UTF-8.
+void printLine(std::string_view bookText, std::uint16_t codePage = 1252);
 void printUtf8Line(std::string_view utf8Text);
 
-// The book loaded from the path; nothing when it cannot be loaded (its messages have
-// then been written to stderr).
+// "--codepage N" (a code page the reader lists) or "--codepage auto" (the book's languages
+// decide, the default), anywhere among the arguments: taken out of them into the code page
+// that loadBook reads books in. False for a value that is neither.
+bool takeCodePageOption(Arguments& arguments);
+
+// The book loaded from the path, in the code page of --codepage; nothing when it cannot be
+// loaded (its messages have then been written to stderr).
 std::unique_ptr<TZEBset> loadBook(const PlatformServices& services, const std::string& path);
 
 // The decimal number the whole text spells, when it lies within low..high.
@@ -55,7 +62,6 @@ inline std::optional<int> parsePageNumber(std::string_view text) {
 // page or it was released.
 TZEBtesto* livePage(TZEBset& set, int number);
 
-using Arguments = std::vector<std::string>;
 struct Command {
   std::string_view name;
   std::string_view usage;

@@ -5,7 +5,7 @@
 #include <system_error>
 #include <vector>
 
-#include "platform/windows1252.h"
+#include "platform/code_pages.h"
 
 namespace zeb {
 
@@ -20,8 +20,8 @@ std::string_view storedFileName(std::string_view stored) {
   return separator == std::string_view::npos ? stored : stored.substr(separator + 1);
 }
 
-std::filesystem::path nativePath(std::string_view stored) {
-  std::string utf8 = windows1252ToUtf8(stored);
+std::filesystem::path nativePath(std::string_view stored, std::uint16_t codePage) {
+  std::string utf8 = bookTextToUtf8(stored, codePage);
   std::replace(utf8.begin(), utf8.end(), '\\', '/');
   return std::filesystem::path(utf8);
 }
@@ -44,10 +44,9 @@ std::filesystem::path findIgnoringCase(const std::filesystem::path& path) {
     for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error))
       candidates.push_back(entry->path().filename().string());
     std::sort(candidates.begin(), candidates.end());
-    const std::string wanted = utf8ToWindows1252(part->string());
-    const auto match = std::find_if(candidates.begin(), candidates.end(), [&](const std::string& candidate) {
-      return equalsIgnoringCase(utf8ToWindows1252(candidate), wanted);
-    });
+    const std::string wanted = lowerUtf8(part->string());
+    const auto match = std::find_if(candidates.begin(), candidates.end(),
+                                    [&](const std::string& candidate) { return lowerUtf8(candidate) == wanted; });
     if (match == candidates.end()) break;
     found /= *match;
   }
@@ -55,18 +54,19 @@ std::filesystem::path findIgnoringCase(const std::filesystem::path& path) {
   return found;
 }
 
-std::filesystem::path resolveStoredPath(std::string_view stored, const std::filesystem::path& bookFolder) {
+std::filesystem::path resolveStoredPath(std::string_view stored, const std::filesystem::path& bookFolder,
+                                        std::uint16_t codePage) {
   if (stored.empty()) return {};
   if (hasDrive(stored)) {
-    const std::filesystem::path withoutDrive = nativePath(stored.substr(2));
+    const std::filesystem::path withoutDrive = nativePath(stored.substr(2), codePage);
     if (withoutDrive.is_absolute()) {
       const std::filesystem::path absolute = findIgnoringCase(withoutDrive);
       std::error_code error;
       if (std::filesystem::exists(absolute, error)) return absolute;
     }
-    return findIgnoringCase(bookFolder / nativePath(storedFileName(stored)));
+    return findIgnoringCase(bookFolder / nativePath(storedFileName(stored), codePage));
   }
-  std::filesystem::path native = nativePath(stored);
+  std::filesystem::path native = nativePath(stored, codePage);
   if (native.is_absolute()) {
     std::error_code error;
     const std::filesystem::path absolute = findIgnoringCase(native);

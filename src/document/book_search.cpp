@@ -48,7 +48,7 @@ class WindowReader {
 
 void forEachMatchingPage(TZEBset& set, const SearchTerms& terms, int options, std::int32_t firstPage,
                          const std::function<bool(const PageMatch&)>& onMatch) {
-  PageQuery query(terms, options);
+  BookQuery query(terms, options);
   if (!query.hasTerms()) return;
   std::optional<WindowReader> window;
   if (set.bookFile() != nullptr) window.emplace(*set.bookFile());
@@ -63,15 +63,16 @@ void forEachMatchingPage(TZEBset& set, const SearchTerms& terms, int options, st
       text = blob.bytes();
     else if ((blob.source() == Blob::Source::pending || blob.source() == Blob::Source::bookFile) && window)
       text = window->read(blob.position(), blob.size());
-    const std::string_view term = query.test(text, page->textFormat());
-    if (!term.empty() && !onMatch({i, term, text, page->textFormat()})) return;
+    const std::uint16_t codePage = set.codePageOf(*page);
+    const std::string_view term = query.test(text, page->textFormat(), codePage);
+    if (!term.empty() && !onMatch({i, term, text, page->textFormat(), codePage})) return;
   }
 }
 
 std::vector<PageHit> searchBook(TZEBset& set, const SearchTerms& terms, int options) {
   std::vector<PageHit> hits;
   forEachMatchingPage(set, terms, options, 0, [&hits](const PageMatch& match) {
-    hits.push_back({match.page, std::string(match.term)});
+    hits.push_back({match.page, std::string(match.term), match.codePage});
     return true;
   });
   return hits;

@@ -16,7 +16,8 @@ class TZEBset;
 
 struct PageHit {
   std::int32_t page = -1;  // kind-0 index
-  std::string term;        // the term the page satisfied
+  std::string term;        // the term the page satisfied, in the page's code page
+  std::uint16_t codePage = 1252;
 };
 
 // A page that satisfies a query, with its stored text (valid only during the call it is
@@ -26,10 +27,12 @@ struct PageMatch {
   std::string_view term;
   std::span<const std::uint8_t> text;
   int textFormat = 0;
+  std::uint16_t codePage = 1252;  // of the page's text and the term
 };
 
-// The live pages from firstPage on that satisfy the query, handed to onMatch in number order
-// until it returns false.
+// The live pages from firstPage on that satisfy the query (terms as typed, in UTF-8, each
+// page searched in its own code page), handed to onMatch in number order until it returns
+// false.
 void forEachMatchingPage(TZEBset& set, const SearchTerms& terms, int options, std::int32_t firstPage,
                          const std::function<bool(const PageMatch&)>& onMatch);
 

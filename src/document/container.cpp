@@ -17,6 +17,7 @@
 #include "document/page_object.h"
 #include "document/temporary_files.h"
 #include "platform/environment.h"
+#include "platform/code_pages.h"
 #include "platform/message_boxes.h"
 #include "platform/windows1252.h"
 
@@ -171,6 +172,39 @@ TZEBoggetto& TZEBset::namedFileList() {
   return registered;
 }
 
+namespace {
+
+std::uint16_t readableCodePageOf(std::uint16_t languageId) {
+  const std::uint16_t codePage = codePageOfLanguage(languageId);
+  return isReadableCodePage(codePage) ? codePage : codePage::windows1252;
+}
+
+}  // namespace
+
+std::uint16_t TZEBset::languageCodePage() const {
+  return codePageOfLanguage(static_cast<std::uint16_t>(header_.i16(header::defaultLanguage)));
+}
+
+std::uint16_t TZEBset::codePage() const {
+  if (codePageOverride_ != codePage::automatic && isReadableCodePage(codePageOverride_)) return codePageOverride_;
+  // Asked for every page a search examines: the header's answer is kept while its language stays.
+  const auto language = static_cast<std::uint16_t>(header_.i16(header::defaultLanguage));
+  if (language != headerLanguage_) {
+    headerLanguage_ = language;
+    headerCodePage_ = readableCodePageOf(language);
+  }
+  return headerCodePage_;
+}
+
+std::uint16_t TZEBset::codePageOf(const TZEBoggetto& page) const {
+  if (codePageOverride_ != codePage::automatic || page.Kind() != TOggettiHel::testoHtml) return codePage();
+  const auto own = static_cast<std::uint16_t>(page.record().i16(field::pageLanguage));
+  // 0 (neutral) and the 0xFFFF of an unwritten field name no language of their own.
+  if (own == 0 || own == 0xFFFF || own == static_cast<std::uint16_t>(header_.i16(header::defaultLanguage)))
+    return codePage();
+  return readableCodePageOf(own);
+}
+
 FontMetrics TZEBset::textMetrics(std::string_view fontName) const {
   TMyFont font;
   font.Name = std::string(fontName);
@@ -201,7 +235,7 @@ std::filesystem::path TZEBset::temporaryFolder() { return privateFolder_->path()
 std::filesystem::path TZEBset::temporaryFilePath(std::string_view storedName) {
   const std::filesystem::path& folder = privateFolder_->path();
   if (folder.empty()) return {};
-  return uniqueFilePath(folder, storedName, random_);
+  return uniqueFilePath(folder, storedName, random_, codePage());
 }
 
 bool TZEBset::writeObjectFile(TZEBoggetto& object, const std::filesystem::path& target) {
@@ -242,7 +276,8 @@ TZEBpicture* TZEBset::decodedPicture(TZEBoggetto& object) {
 
 std::string TZEBset::writeFileOfObject(TZEBoggetto& object, const std::filesystem::path& folder) {
   std::error_code error;
-  const std::filesystem::path target = folder.empty() ? folder : uniqueFilePath(folder, object.FileName(), random_);
+  const std::filesystem::path target =
+      folder.empty() ? folder : uniqueFilePath(folder, object.FileName(), random_, codePage());
   if (!target.empty() && writeObjectFile(object, target)) return target.string();
   if (!target.empty()) std::filesystem::remove(target, error);
   messages().error(std::string(messages::depackError) + utf8ToWindows1252(target.string()));

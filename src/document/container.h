@@ -124,6 +124,20 @@ class TZEBset {
   // Drops the cached picture of an object that is released or freed.
   void forgetPicture(const TZEBoggetto& object) { imageCache_.remove(object); }
 
+  // --- Code page.
+  // The code page the book's texts are in: the override when one is set, else the one of
+  // the header's language identifier; a double-byte code page is read as 1252.
+  std::uint16_t codePage() const;
+  // The code page of a page's text: its own language identifier's when it stores one that
+  // differs from the header's, else the book's; the override wins over both.
+  std::uint16_t codePageOf(const TZEBoggetto& page) const;
+  // The code page of the header's language as Windows gave it, double-byte ones included.
+  std::uint16_t languageCodePage() const;
+  // codePage::automatic (the default) lets the book's languages decide. A new book or
+  // another book loaded keeps it: whoever loads decides what the next book is read in.
+  std::uint16_t codePageOverride() const { return codePageOverride_; }
+  void setCodePageOverride(std::uint16_t codePage) { codePageOverride_ = codePage; }
+
   // --- Text metrics.
   // The metrics of a face at the container's own font size (10 points), through the
   // platform's measurer.
@@ -170,6 +184,10 @@ class TZEBset {
   // Kind table of the open book, as read.
   std::int64_t recordAreaBase_ = 0;
   std::int64_t blobAreaBase_ = 0;
+  std::uint16_t codePageOverride_ = 0;
+  // The header's language and its code page, as codePage() found them last.
+  mutable std::uint16_t headerLanguage_ = 1252;
+  mutable std::uint16_t headerCodePage_ = 1252;
   int maxCacheImg_ = 20;
   int undoDeep_ = 0;
   bool visible_ = false;

@@ -7,6 +7,7 @@
 #include "document/book_paths.h"
 #include "document/container.h"
 #include "document/messages.h"
+#include "platform/code_pages.h"
 #include "platform/desktop_shell.h"
 #include "platform/settings_store.h"
 #include "platform/windows1252.h"
@@ -100,13 +101,12 @@ void parseLinkTarget(TZEBset& set, std::string_view text, AskForCdFolder ask, Li
     target.path.clear();
     target.sameBook = false;
   } else {
-    target.path = resolveStoredPath(stored, fromCd ? std::filesystem::path("/") : bookFolder);
+    target.path = resolveStoredPath(stored, fromCd ? std::filesystem::path("/") : bookFolder, set.codePage());
     // A path relative to the book names a file beside it; a full path names the open book
     // when it leads to it (letter case ignored, as on the machine the book was made on).
-    const bool relative = !hasDrive(stored) && !nativePath(stored).is_absolute() && !fromCd;
+    const bool relative = !hasDrive(stored) && !nativePath(stored, set.codePage()).is_absolute() && !fromCd;
     target.sameBook = !relative && !set.ZEBFileName().empty() &&
-                      equalsIgnoringCase(utf8ToWindows1252(target.path.lexically_normal().string()),
-                                         utf8ToWindows1252(set.ZEBFileName()));
+                      lowerUtf8(target.path.lexically_normal().string()) == lowerUtf8(set.ZEBFileName());
   }
 
   if (bar == std::string_view::npos)

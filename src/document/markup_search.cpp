@@ -13,7 +13,7 @@
 #include <immintrin.h>
 #endif
 
-#include "platform/windows1252.h"
+#include "platform/code_pages.h"
 
 namespace zeb {
 namespace {
@@ -99,7 +99,7 @@ bool hasBlocks(const std::uint8_t* data, std::size_t size) {
 // Whether the term's plain text starts at the position, tags being skipped in between. A
 // paragraph start would put CR LF in the plain text, which no term handled here holds.
 bool matchesAt(const std::uint8_t* data, std::size_t size, std::size_t position, std::string_view term,
-               int textFormat, bool matchCase) {
+               int textFormat, const std::array<std::uint8_t, 256>* lower) {
   std::size_t j = 0;
   std::size_t i = position;
   while (j < term.size()) {
@@ -111,7 +111,7 @@ bool matchesAt(const std::uint8_t* data, std::size_t size, std::size_t position,
       i = skipTagInMatch(data, size, i, textFormat);
       continue;
     }
-    const std::uint8_t folded = matchCase ? byte : lowerWindows1252(byte);
+    const std::uint8_t folded = lower == nullptr ? byte : (*lower)[byte];
     if (folded != static_cast<std::uint8_t>(term[j])) return false;
     ++i;
     ++j;
@@ -122,24 +122,35 @@ bool matchesAt(const std::uint8_t* data, std::size_t size, std::size_t position,
 }  // namespace
 
 std::optional<bool> markupHolds(std::span<const std::uint8_t> markup, int textFormat, std::string_view term,
-                                bool matchCase) {
+                                const TermFolding& folding) {
   if (term.empty()) return true;
   if (term.find_first_of(std::string_view("\r\n<>\0", 5)) != std::string_view::npos) return std::nullopt;
   const std::uint8_t* data = markup.data();
   const std::size_t size = markup.size();
-  const auto first = static_cast<std::uint8_t>(term.front());
-  const std::uint8_t capital = matchCase ? first : upperWindows1252(first);
-  // A capital whose lower case is not the term's byte must not be a candidate.
-  const std::uint8_t other = lowerWindows1252(capital) == first ? capital : first;
+  const std::uint8_t first = folding.first;
+  const std::uint8_t other = folding.other;
 
   for (std::size_t p = nextCandidate(data, size, 0, first, other); p < size;
        p = nextCandidate(data, size, p + 1, first, other)) {
-    if (!matchesAt(data, size, p, term, textFormat, matchCase) || insideTag(data, p)) continue;
+    if (!matchesAt(data, size, p, term, textFormat, folding.lower) || insideTag(data, p)) continue;
     // Only a block opened before the match can hold it.
     if (textFormat != 1 && hasBlocks(data, p)) return std::nullopt;
     return true;
   }
   return false;
+}
+
+std::optional<bool> markupHolds(std::span<const std::uint8_t> markup, int textFormat, std::string_view term,
+                                bool matchCase) {
+  if (term.empty()) return true;
+  const CodePage& page = CodePage::of(codePage::windows1252);
+  const auto first = static_cast<std::uint8_t>(term.front());
+  TermFolding folding{matchCase ? nullptr : &page.lowerTable(), first, first};
+  if (!matchCase) {
+    std::array<std::uint8_t, 4> bytes{};
+    if (page.bytesLoweringTo(first, bytes) > 1) folding.other = bytes[1];
+  }
+  return markupHolds(markup, textFormat, term, folding);
 }
 
 }  // namespace zeb

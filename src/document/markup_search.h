@@ -3,6 +3,7 @@
 // skipping a tag are here too, shared with the building of the plain text.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -16,9 +17,20 @@
 
 namespace zeb {
 
+// How a term meets the text: a text byte counts as its lower case by the table (none: the
+// case must match), and a match can only start at one of the two bytes.
+struct TermFolding {
+  const std::array<std::uint8_t, 256>* lower = nullptr;
+  std::uint8_t first = 0;
+  std::uint8_t other = 0;
+};
+
 // Whether the plain text of the markup holds the term (already lower-cased unless the case
 // must match). Nothing when this way cannot tell and the plain text must be built: terms
 // with line breaks or angle brackets, and matches after the start of a skipped block.
+std::optional<bool> markupHolds(std::span<const std::uint8_t> markup, int textFormat, std::string_view term,
+                                const TermFolding& folding);
+// The same for a term of a Windows-1252 text.
 std::optional<bool> markupHolds(std::span<const std::uint8_t> markup, int textFormat, std::string_view term,
                                 bool matchCase);
 

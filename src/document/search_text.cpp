@@ -17,26 +17,24 @@
 
 #include "document/markup_search.h"
 #include "document/page_object.h"
-#include "platform/windows1252.h"
+#include "document/container.h"
 
 namespace zeb {
 namespace {
 
-struct CaseTables {
-  std::array<char, 256> lower{};
-  std::array<char, 256> same{};
-  CaseTables() {
-    for (int byte = 0; byte < 256; ++byte) {
-      lower[static_cast<std::size_t>(byte)] = static_cast<char>(lowerWindows1252(static_cast<std::uint8_t>(byte)));
-      same[static_cast<std::size_t>(byte)] = static_cast<char>(byte);
-    }
-  }
-};
-
-const CaseTables& caseTables() {
-  static const CaseTables tables;
-  return tables;
+// The table that keeps every byte, for searches that match case.
+const std::array<std::uint8_t, 256>& sameBytes() {
+  static const std::array<std::uint8_t, 256> table = [] {
+    std::array<std::uint8_t, 256> bytes{};
+    for (int byte = 0; byte < 256; ++byte) bytes[static_cast<std::size_t>(byte)] = static_cast<std::uint8_t>(byte);
+    return bytes;
+  }();
+  return table;
 }
+
+// How runs are lower-cased sixteen bytes at a time: by the Windows-1252 arithmetic below, or,
+// for another code page, A-Z at once and the bytes from 0x80 up through its table.
+enum class BlockCase { none, windows1252, table };
 
 #if defined(__SSE2__)
 // Whether each byte lies in first..last, unsigned: flipping the top bit turns the unsigned
@@ -65,28 +63,41 @@ inline __m128i lowerBlock(__m128i block) {
   offset = _mm_or_si128(offset, _mm_and_si128(yDiaeresis, _mm_set1_epi8(0x60)));
   return _mm_add_epi8(block, offset);
 }
+
+inline __m128i lowerBlockByTable(__m128i block, const std::array<std::uint8_t, 256>& table) {
+  const __m128i flipped = _mm_xor_si128(block, _mm_set1_epi8(static_cast<char>(0x80)));
+  __m128i lowered = _mm_add_epi8(block, _mm_and_si128(inRange(flipped, 'A', 'Z'), _mm_set1_epi8(0x20)));
+  if (_mm_movemask_epi8(block) == 0) return lowered;
+  alignas(16) std::array<std::uint8_t, 16> bytes{};
+  _mm_store_si128(reinterpret_cast<__m128i*>(bytes.data()), block);
+  for (std::uint8_t& byte : bytes) byte = table[byte];
+  return _mm_load_si128(reinterpret_cast<const __m128i*>(bytes.data()));
+}
 #endif
 
 // Copies text up to the next "<" (or the end), lower-casing it unless the table keeps case;
 // returns where the copy stopped. The output may be written up to sixteen bytes further
 // than the copied text: the buffer keeps that much room.
 std::size_t copyRun(const std::uint8_t* data, std::size_t i, std::size_t size, char*& out,
-                    const std::array<char, 256>& table, bool lowerCase) {
+                    const std::array<std::uint8_t, 256>& table, BlockCase blockCase) {
 #if defined(__SSE2__)
   const __m128i open = _mm_set1_epi8('<');
   while (i + 16 <= size) {
     const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
     const unsigned tags = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, open)));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(out), lowerCase ? lowerBlock(block) : block);
+    const __m128i copied = blockCase == BlockCase::windows1252 ? lowerBlock(block)
+                           : blockCase == BlockCase::table     ? lowerBlockByTable(block, table)
+                                                               : block;
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out), copied);
     const unsigned kept = tags != 0 ? static_cast<unsigned>(__builtin_ctz(tags)) : 16u;
     out += kept;
     i += kept;
     if (tags != 0) return i;
   }
 #else
-  (void)lowerCase;
+  (void)blockCase;
 #endif
-  for (; i < size && data[i] != '<'; ++i) *out++ = table[data[i]];
+  for (; i < size && data[i] != '<'; ++i) *out++ = static_cast<char>(table[data[i]]);
   return i;
 }
 
@@ -134,12 +145,44 @@ void normaliseTerms(SearchTerms& terms) {
   }
 }
 
-PageQuery::PageQuery(SearchTerms terms, int options)
-    : terms_(std::move(terms)), matchCase_((options & searchMatchCase) != 0) {
-  normaliseTerms(terms_);
-  if (!matchCase_) {
-    for (std::string* term : {&terms_.a, &terms_.b, &terms_.c, &terms_.d}) *term = lowerWindows1252(*term);
+PageQuery::PageQuery(int options, std::uint16_t codePage)
+    : matchCase_((options & searchMatchCase) != 0), codePage_(&CodePage::of(codePage)) {}
+
+PageQuery::PageQuery(SearchTerms terms, int options, std::uint16_t codePage) : PageQuery(options, codePage) {
+  normaliseTerms(terms);
+  a_.bytes = std::move(terms.a);
+  b_.bytes = std::move(terms.b);
+  c_.bytes = std::move(terms.c);
+  d_.bytes = std::move(terms.d);
+  for (Term* term : {&a_, &b_, &c_, &d_}) prepare(*term);
+}
+
+PageQuery PageQuery::ofTypedTerms(const SearchTerms& typed, int options, std::uint16_t codePage) {
+  SearchTerms terms = typed;
+  // Converting keeps every term empty or not, so the terms move as their bytes would.
+  normaliseTerms(terms);
+  PageQuery query(options, codePage);
+  const std::string* sources[] = {&terms.a, &terms.b, &terms.c, &terms.d};
+  Term* targets[] = {&query.a_, &query.b_, &query.c_, &query.d_};
+  for (std::size_t k = 0; k < 4; ++k) {
+    std::optional<std::string> bytes = query.codePage_->encode(*sources[k]);
+    targets[k]->matchable = bytes.has_value();
+    // A term that cannot match keeps its place (it is not empty) with a byte of its own.
+    targets[k]->bytes = bytes ? std::move(*bytes) : std::string("?");
+    query.prepare(*targets[k]);
   }
+  return query;
+}
+
+void PageQuery::prepare(Term& term) const {
+  if (!matchCase_) term.bytes = codePage_->lower(term.bytes);
+  if (term.bytes.empty()) return;
+  term.first = term.other = static_cast<std::uint8_t>(term.bytes.front());
+  if (matchCase_) return;
+  std::array<std::uint8_t, 4> bytes{};
+  const int count = codePage_->bytesLoweringTo(term.first, bytes);
+  if (count == 2) term.other = bytes[1];
+  term.candidatesKnown = count <= 2;
 }
 
 void PageQuery::buildPlainText(std::span<const std::uint8_t> markup, int textFormat) {
@@ -149,12 +192,14 @@ void PageQuery::buildPlainText(std::span<const std::uint8_t> markup, int textFor
   // the sixteen bytes more are the room the block copy writes into.
   if (plain_.size() < size + 16) plain_.resize(size + 16);
   char* out = plain_.data();
-  const bool lowerCase = !matchCase_;
-  const auto& table = lowerCase ? caseTables().lower : caseTables().same;
+  const auto& table = matchCase_ ? sameBytes() : codePage_->lowerTable();
+  const BlockCase blockCase = matchCase_                                           ? BlockCase::none
+                              : codePage_->number() == codePage::windows1252 ? BlockCase::windows1252
+                                                                                  : BlockCase::table;
 
   std::size_t i = 0;
   while (i < size) {
-    i = copyRun(data, i, size, out, table, lowerCase);
+    i = copyRun(data, i, size, out, table, blockCase);
     if (i >= size) break;
     if (textFormat != 1 && i + 1 < size && data[i + 1] == 'Z') {
       *out++ = '\r';
@@ -165,12 +210,14 @@ void PageQuery::buildPlainText(std::span<const std::uint8_t> markup, int textFor
   plainLength_ = static_cast<std::size_t>(out - plain_.data());
 }
 
-bool PageQuery::contains(std::string_view term) const { return holds(plain_.data(), plainLength_, term); }
+bool PageQuery::contains(const Term& term) const {
+  return term.matchable && holds(plain_.data(), plainLength_, term.bytes);
+}
 
 template <typename Holds>
 std::string_view PageQuery::heldTerm(Holds holds) const {
-  if (!terms_.a.empty() && holds(terms_.a) && (terms_.b.empty() || holds(terms_.b))) return terms_.a;
-  if (!terms_.c.empty() && holds(terms_.c) && (terms_.d.empty() || holds(terms_.d))) return terms_.c;
+  if (!a_.bytes.empty() && holds(a_) && (b_.bytes.empty() || holds(b_))) return a_.bytes;
+  if (!c_.bytes.empty() && holds(c_) && (d_.bytes.empty() || holds(d_))) return c_.bytes;
   return {};
 }
 
@@ -178,9 +225,13 @@ std::string_view PageQuery::test(std::span<const std::uint8_t> markup, int textF
   if (!hasTerms() || markup.empty()) return {};
   // Most answers come straight from the markup; the plain text is built only when needed.
   bool built = false;
-  auto holdsTerm = [&](const std::string& term) {
+  auto holdsTerm = [&](const Term& term) {
+    if (!term.matchable) return false;
     if (!built) {
-      if (const auto answer = markupHolds(markup, textFormat, term, matchCase_)) return *answer;
+      if (term.candidatesKnown) {
+        const TermFolding folding{matchCase_ ? nullptr : &codePage_->lowerTable(), term.first, term.other};
+        if (const auto answer = markupHolds(markup, textFormat, term.bytes, folding)) return *answer;
+      }
       buildPlainText(markup, textFormat);
       built = true;
     }
@@ -192,11 +243,19 @@ std::string_view PageQuery::test(std::span<const std::uint8_t> markup, int textF
 std::string_view PageQuery::testByPlainText(std::span<const std::uint8_t> markup, int textFormat) {
   if (!hasTerms() || markup.empty()) return {};
   buildPlainText(markup, textFormat);
-  return heldTerm([this](const std::string& term) { return contains(term); });
+  return heldTerm([this](const Term& term) { return contains(term); });
+}
+
+std::string_view BookQuery::test(std::span<const std::uint8_t> markup, int textFormat, std::uint16_t codePage) {
+  for (auto& [number, query] : queries_)
+    if (number == codePage) return query.test(markup, textFormat);
+  queries_.emplace_back(codePage, PageQuery::ofTypedTerms(typed_, options_, codePage));
+  return queries_.back().second.test(markup, textFormat);
 }
 
 std::string plainTextSearch(TZEBtesto& page, const SearchTerms& terms, int options) {
-  PageQuery query(terms, options);
+  const std::uint16_t codePage = page.Container() != nullptr ? page.Container()->codePageOf(page) : codePage::windows1252;
+  PageQuery query(terms, options, codePage);
   return std::string(query.test(page.text(), page.textFormat()));
 }
 

@@ -9,7 +9,7 @@
 
 #include "document/book_paths.h"
 #include "document/file_names.h"
-#include "platform/windows1252.h"
+#include "platform/code_pages.h"
 
 namespace zeb {
 namespace {
@@ -56,7 +56,7 @@ void PrivateFolder::deleteFiles() {
   }
 }
 
-std::string safeFileName(std::string_view stored) {
+std::string safeFileName(std::string_view stored, std::uint16_t codePage) {
   std::string name(storedFileName(stored));
   for (char& c : name) {
     const auto byte = static_cast<std::uint8_t>(c);
@@ -67,11 +67,12 @@ std::string safeFileName(std::string_view stored) {
     const std::string extension(extensionOf(name).substr(0, 16));
     name = name.substr(0, maxNameCharacters - extension.size()) + extension;
   }
-  return windows1252ToUtf8(name);
+  return bookTextToUtf8(name, codePage);
 }
 
-std::filesystem::path uniqueFilePath(const std::filesystem::path& folder, std::string_view stored, std::mt19937& random) {
-  std::filesystem::path candidate = folder / safeFileName(stored);
+std::filesystem::path uniqueFilePath(const std::filesystem::path& folder, std::string_view stored, std::mt19937& random,
+                                     std::uint16_t codePage) {
+  std::filesystem::path candidate = folder / safeFileName(stored, codePage);
   std::uniform_int_distribution<int> below4096(0, 4095);
   std::error_code error;
   while (std::filesystem::exists(std::filesystem::symlink_status(candidate, error))) {

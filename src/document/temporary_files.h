@@ -32,11 +32,13 @@ class PrivateFolder {
 
 // A file name that is safe to create inside a folder, from a name stored in a book: its
 // folders and drive are dropped, control characters and "/" become "_", it is never empty,
-// "." or "..", and it is at most 80 characters long (its extension kept). UTF-8.
-std::string safeFileName(std::string_view stored);
+// "." or "..", and it is at most 80 characters long (its extension kept). UTF-8, from the
+// book's code page.
+std::string safeFileName(std::string_view stored, std::uint16_t codePage = 1252);
 
 // A path in the folder for the stored name that names no existing file: the safe name, or
 // else "re", two groups of three random lower-case hexadecimal digits and the extension.
-std::filesystem::path uniqueFilePath(const std::filesystem::path& folder, std::string_view stored, std::mt19937& random);
+std::filesystem::path uniqueFilePath(const std::filesystem::path& folder, std::string_view stored, std::mt19937& random,
+                                     std::uint16_t codePage = 1252);
 
 }  // namespace zeb

@@ -6,6 +6,7 @@
 #include "document/container.h"
 #include "document/page_object.h"
 #include "export/messages.h"
+#include "platform/code_pages.h"
 
 namespace zeb {
 
@@ -25,6 +26,11 @@ std::string TZEBconv::convert(std::string_view markup) {
   std::string out;
   convert({reinterpret_cast<const std::uint8_t*>(markup.data()), markup.size()}, out);
   return out;
+}
+
+std::uint16_t TZEBconv::codePage() const {
+  if (linkedSet_ == nullptr) return codePage::windows1252;
+  return text_ != nullptr ? linkedSet_->codePageOf(*text_) : linkedSet_->codePage();
 }
 
 TZEBoggetto* TZEBconv::findObject(std::uint32_t reference) const {

@@ -45,6 +45,8 @@ class TZEBconv {
   // The text the markup comes from: its local (0x6F...) and embedded (0xFF...) objects.
   TZEBtesto* textObject() const { return text_; }
   void setTextObject(TZEBtesto* text) { text_ = text; }
+  // The code page of the markup's bytes: the text's, else the book's; 1252 without a book.
+  std::uint16_t codePage() const;
 
   // Converts the markup, which ends at its first zero byte or at the end of the bytes, and
   // appends the payload to `out`; the payload ends with one zero byte.

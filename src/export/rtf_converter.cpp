@@ -8,6 +8,7 @@
 #include "export/rtf_table_rows.h"
 #include "export/rtf_tables.h"
 #include "export/rtf_text.h"
+#include "platform/code_pages.h"
 #include "platform/text_measurer.h"
 #include "text/paragraph_style.h"
 
@@ -66,8 +67,16 @@ void TZEBtortf::writePayload(std::span<const std::uint8_t> markup, std::string& 
   const std::string stylesheet = stylesheetOf(tables, formats);
 
   out.reserve(out.size() + body.size() + stylesheet.size() + 512);
-  out += "{\\rtf1\\ansi\\deff0";
-  writeFontTable(out, tables, LinkedZEBset());
+  // A book in another code page than 1252 says which, for the document and for each font,
+  // so that its "\'xx" bytes are read as the letters they are.
+  const std::uint16_t codePage = this->codePage();
+  out += "{\\rtf1\\ansi";
+  if (codePage != codePage::windows1252) {
+    out += "\\ansicpg";
+    appendNumber(out, codePage);
+  }
+  out += "\\deff0";
+  writeFontTable(out, tables, LinkedZEBset(), codePage);
   writeColourTable(out, tables);
   out += stylesheet;
   writeGeometry(out);

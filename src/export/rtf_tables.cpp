@@ -3,6 +3,8 @@
 
 #include "document/container.h"
 #include "export/rtf_text.h"
+#include "platform/code_pages.h"
+#include "platform/font_faces.h"
 #include "platform/text_measurer.h"
 
 namespace zeb {
@@ -43,7 +45,7 @@ int RtfTables::colour(Colour colour) { return indexIn(colours_, colourIndexes_, 
 
 int RtfTables::style(TZEBoggetto* style) { return indexIn(styles_, styleIndexes_, style) + 1; }
 
-void writeFontTable(std::string& out, const RtfTables& tables, const TZEBset* set) {
+void writeFontTable(std::string& out, const RtfTables& tables, const TZEBset* set, std::uint16_t codePage) {
   const bool measured = set != nullptr && set->services().measurer != nullptr;
   out += "{\\fonttbl";
   for (std::size_t i = 0; i < tables.fonts().size(); ++i) {
@@ -52,6 +54,11 @@ void writeFontTable(std::string& out, const RtfTables& tables, const TZEBset* se
     out += "{\\f";
     appendNumber(out, static_cast<std::int64_t>(i));
     out += familyWord(pitchAndFamily);
+    if (codePage != codePage::windows1252) {
+      out += "\\fcharset";
+      const bool symbol = substituteFace(face).encoding != FaceEncoding::codePage;
+      appendNumber(out, symbol ? symbolCharSet : fontCharSetOf(codePage));
+    }
     out += pitchWord(pitchAndFamily);
     out += ' ';
     appendRtfText(out, face);

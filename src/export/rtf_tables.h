@@ -41,8 +41,10 @@ class RtfTables {
 };
 
 // "{\fonttbl" and an entry per font, each with the family and pitch of the face's text metrics
-// in the set (none without a set or without a measurer), then "}".
-void writeFontTable(std::string& out, const RtfTables& tables, const TZEBset* set);
+// in the set (none without a set or without a measurer), then "}". In a code page other than
+// 1252 each entry names its character set: the code page's, the symbol set for symbol faces.
+void writeFontTable(std::string& out, const RtfTables& tables, const TZEBset* set,
+                    std::uint16_t codePage = 1252);
 // "{\colortbl;" and "\redR\greenG\blueB;" per colour, then "}".
 void writeColourTable(std::string& out, const RtfTables& tables);
 

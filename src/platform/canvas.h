@@ -82,7 +82,7 @@ class Canvas {
   virtual void setFont(const TMyFont&) {}
   // Solid: the text's cell (its advance by the font's height) is filled with the colour first.
   virtual void setTextBackground(TextBackground, Colour) {}
-  // Windows-1252 text whose character cells have their top at y: the baseline lies at
+  // Text in the current font's code page whose character cells have their top at y: the baseline lies at
   // y + the font's ascent, as when the text was measured.
   virtual void textOut(int, int, std::string_view) {}
   // Whether textWidth answers; a canvas that does not measure is never asked to correct widths.

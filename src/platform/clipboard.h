@@ -28,8 +28,8 @@ class Clipboard {
   virtual void clear() = 0;
   virtual void setFormat(std::string_view format, std::span<const std::uint8_t> bytes) = 0;
   virtual void setRtf(std::span<const std::uint8_t> bytes) = 0;
-  // Windows-1252 text; the clipboard offers it as Unicode text.
-  virtual void setPlainText(std::string_view text) = 0;
+  // Text in the code page; the clipboard offers it as Unicode text.
+  virtual void setPlainText(std::string_view text, std::uint16_t codePage) = 0;
   virtual void setPicture(const RgbaImage& picture) = 0;
 };
 

@@ -33,6 +33,9 @@ struct TMyFont {
   Colour Color = 0;
   std::int32_t Size = 10;  // points
   std::uint8_t Position = fontPosition::normal;
+  // The code page of the bytes drawn and measured in it, as a Windows font's character set
+  // says which script it shows: a book text's, given where the text is measured and drawn.
+  std::uint16_t CodePage = 1252;
 
   bool operator==(const TMyFont&) const = default;
 };

@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "platform/code_pages.h"
 #include "platform/text_measurer.h"
 #include "platform/windows1252.h"
 
@@ -24,31 +25,31 @@ struct KnownFace {
 };
 
 constexpr std::array<KnownFace, 27> knownFaces = {{
-    {"Times New Roman", {serif, FaceEncoding::windows1252, roman, true}},
-    {"Times", {serif, FaceEncoding::windows1252, roman, true}},
-    {"Georgia", {serif, FaceEncoding::windows1252, roman, true}},
-    {"Book Antiqua", {serif, FaceEncoding::windows1252, roman, true}},
-    {"Palatino Linotype", {serif, FaceEncoding::windows1252, roman, true}},
-    {"Garamond", {serif, FaceEncoding::windows1252, roman, true}},
-    {"Century Schoolbook", {serif, FaceEncoding::windows1252, roman, true}},
-    {"MS Serif", {serif, FaceEncoding::windows1252, roman, true}},
-    {"Arial", {sans, FaceEncoding::windows1252, swiss, true}},
-    {"Arial Narrow", {"Liberation Sans Narrow", FaceEncoding::windows1252, swiss, true}},
-    {"Helvetica", {sans, FaceEncoding::windows1252, swiss, true}},
-    {"Verdana", {sans, FaceEncoding::windows1252, swiss, true}},
-    {"Tahoma", {sans, FaceEncoding::windows1252, swiss, true}},
-    {"Trebuchet MS", {sans, FaceEncoding::windows1252, swiss, true}},
-    {"Century Gothic", {sans, FaceEncoding::windows1252, swiss, true}},
-    {"Comic Sans MS", {sans, FaceEncoding::windows1252, swiss, true}},
-    {"MS Sans Serif", {sans, FaceEncoding::windows1252, swiss, true}},
-    {"Small Fonts", {sans, FaceEncoding::windows1252, swiss, true}},
-    {"System", {sans, FaceEncoding::windows1252, swiss, true}},
-    {"Courier New", {mono, FaceEncoding::windows1252, modern, true}},
-    {"Courier", {mono, FaceEncoding::windows1252, modern, true}},
-    {"Lucida Console", {mono, FaceEncoding::windows1252, modern, true}},
-    {"Consolas", {mono, FaceEncoding::windows1252, modern, true}},
-    {"Fixedsys", {mono, FaceEncoding::windows1252, modern, true}},
-    {"Terminal", {mono, FaceEncoding::windows1252, modern, true}},
+    {"Times New Roman", {serif, FaceEncoding::codePage, roman, true}},
+    {"Times", {serif, FaceEncoding::codePage, roman, true}},
+    {"Georgia", {serif, FaceEncoding::codePage, roman, true}},
+    {"Book Antiqua", {serif, FaceEncoding::codePage, roman, true}},
+    {"Palatino Linotype", {serif, FaceEncoding::codePage, roman, true}},
+    {"Garamond", {serif, FaceEncoding::codePage, roman, true}},
+    {"Century Schoolbook", {serif, FaceEncoding::codePage, roman, true}},
+    {"MS Serif", {serif, FaceEncoding::codePage, roman, true}},
+    {"Arial", {sans, FaceEncoding::codePage, swiss, true}},
+    {"Arial Narrow", {"Liberation Sans Narrow", FaceEncoding::codePage, swiss, true}},
+    {"Helvetica", {sans, FaceEncoding::codePage, swiss, true}},
+    {"Verdana", {sans, FaceEncoding::codePage, swiss, true}},
+    {"Tahoma", {sans, FaceEncoding::codePage, swiss, true}},
+    {"Trebuchet MS", {sans, FaceEncoding::codePage, swiss, true}},
+    {"Century Gothic", {sans, FaceEncoding::codePage, swiss, true}},
+    {"Comic Sans MS", {sans, FaceEncoding::codePage, swiss, true}},
+    {"MS Sans Serif", {sans, FaceEncoding::codePage, swiss, true}},
+    {"Small Fonts", {sans, FaceEncoding::codePage, swiss, true}},
+    {"System", {sans, FaceEncoding::codePage, swiss, true}},
+    {"Courier New", {mono, FaceEncoding::codePage, modern, true}},
+    {"Courier", {mono, FaceEncoding::codePage, modern, true}},
+    {"Lucida Console", {mono, FaceEncoding::codePage, modern, true}},
+    {"Consolas", {mono, FaceEncoding::codePage, modern, true}},
+    {"Fixedsys", {mono, FaceEncoding::codePage, modern, true}},
+    {"Terminal", {mono, FaceEncoding::codePage, modern, true}},
     {"Symbol", {"DejaVu Serif", FaceEncoding::symbol, roman, true}},
     {"Wingdings", {"DejaVu Sans", FaceEncoding::wingdings, decorative, true}},
 }};
@@ -116,15 +117,41 @@ char32_t wingdingsCharacter(std::uint8_t byte) {
 
 }  // namespace
 
+std::span<const std::string_view> scriptFallbackFaces(std::uint16_t codePage, std::uint8_t pitchAndFamily) {
+  // Serif, sans serif and fixed-pitch faces of each script, from fonts-noto-core and
+  // fonts-dejavu.
+  static constexpr std::string_view hebrew[3][2] = {{"Noto Serif Hebrew", "DejaVu Sans"},
+                                                    {"Noto Sans Hebrew", "DejaVu Sans"},
+                                                    {"DejaVu Sans Mono", "Noto Sans Hebrew"}};
+  static constexpr std::string_view arabic[3][2] = {{"Noto Naskh Arabic", "DejaVu Sans"},
+                                                    {"Noto Sans Arabic", "DejaVu Sans"},
+                                                    {"DejaVu Sans Mono", "Noto Sans Arabic"}};
+  static constexpr std::string_view thai[3][2] = {{"Noto Serif Thai", "Noto Sans Thai"},
+                                                  {"Noto Sans Thai", "Noto Serif Thai"},
+                                                  {"Noto Sans Thai", "Noto Serif Thai"}};
+  static constexpr std::string_view vietnamese[3][2] = {
+      {"DejaVu Serif", "DejaVu Sans"}, {"DejaVu Sans", "DejaVu Serif"}, {"DejaVu Sans Mono", "DejaVu Sans"}};
+  const int family = (pitchAndFamily & 0xF0) == pitchFamily::familySwiss    ? 1
+                     : (pitchAndFamily & 0xF0) == pitchFamily::familyModern ? 2
+                                                                            : 0;
+  switch (codePage) {
+    case codePage::hebrew: return hebrew[family];
+    case codePage::arabic: return arabic[family];
+    case codePage::thai: return thai[family];
+    case codePage::vietnamese: return vietnamese[family];
+    default: return {};
+  }
+}
+
 FaceSubstitute substituteFace(std::string_view windowsFace) {
   if (windowsFace.empty()) return knownFaces[0].substitute;
   for (const KnownFace& face : knownFaces) {
     if (equalsIgnoringCase(face.windowsName, windowsFace)) return face.substitute;
   }
-  return {windowsFace, FaceEncoding::windows1252, pitchFamily::familyDontCare | pitchFamily::defaultPitch, false};
+  return {windowsFace, FaceEncoding::codePage, pitchFamily::familyDontCare | pitchFamily::defaultPitch, false};
 }
 
-char32_t unicodeOfFaceByte(FaceEncoding encoding, std::uint8_t byte) {
+char32_t unicodeOfFaceByte(FaceEncoding encoding, std::uint8_t byte, std::uint16_t codePage) {
   switch (encoding) {
     case FaceEncoding::symbol: {
       if (byte < 0x20) return byte;
@@ -132,9 +159,9 @@ char32_t unicodeOfFaceByte(FaceEncoding encoding, std::uint8_t byte) {
       return mapped != 0 ? mapped : unicodeOfWindows1252(byte);
     }
     case FaceEncoding::wingdings: return wingdingsCharacter(byte);
-    case FaceEncoding::windows1252: break;
+    case FaceEncoding::codePage: break;
   }
-  return unicodeOfWindows1252(byte);
+  return CodePage::of(codePage).unicodeOf(byte);
 }
 
 }  // namespace zeb

@@ -1,4 +1,5 @@
-// TextMeasurer: widths and metrics of Windows-1252 text in a TMyFont, for the text reader.
+// TextMeasurer: widths and metrics of book text (bytes in the font's code page) in a TMyFont,
+// for the text reader.
 #pragma once
 
 #include <cstdint>
@@ -32,14 +33,15 @@ struct FontMetrics {
 };
 
 // Fonts are measured at the screen's resolution: a size of s points is s * pixelsPerInch / 72
-// pixels. Only the face, the size and the style bits of a TMyFont change a measurement.
+// pixels. Only the face, the size, the style bits and the code page of a TMyFont change a
+// measurement.
 class TextMeasurer {
  public:
   virtual ~TextMeasurer() = default;
 
   virtual int pixelsPerInch() const = 0;
   virtual FontMetrics metrics(const TMyFont& font) = 0;
-  // The advance width of the Windows-1252 text, kerning between its characters included.
+  // The advance width of the text, kerning between its characters included.
   virtual int extent(const TMyFont& font, std::string_view text) = 0;
 };
 

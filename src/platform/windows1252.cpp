@@ -3,33 +3,16 @@
 
 #include <array>
 
+#include "platform/utf8.h"
+
 namespace zeb {
 namespace {
 
 // 0x80..0x9F of Windows-1252; undefined positions keep their C1 value.
-constexpr std::array<char32_t, 32> highControlRange = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-void appendUtf8(std::string& out, char32_t code) {
-  if (code < 0x80) {
-    out.push_back(static_cast<char>(code));
-  } else if (code < 0x800) {
-    out.push_back(static_cast<char>(0xC0 | (code >> 6)));
-    out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-  } else if (code < 0x10000) {
-    out.push_back(static_cast<char>(0xE0 | (code >> 12)));
-    out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-  } else {
-    out.push_back(static_cast<char>(0xF0 | (code >> 18)));
-    out.push_back(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-  }
-}
+constexpr std::array<char32_t, 32> highControlRange = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                                       0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                                       0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                                       0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 int windows1252OfUnicode(char32_t code) {
   if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) return static_cast<int>(code);
@@ -58,36 +41,15 @@ std::string utf8ToWindows1252(std::string_view text) {
   out.reserve(text.size());
   std::size_t i = 0;
   while (i < text.size()) {
-    const auto lead = static_cast<std::uint8_t>(text[i]);
-    int length = 0;
-    char32_t code = 0;
-    if (lead < 0x80) {
-      length = 1;
-      code = lead;
-    } else if ((lead & 0xE0) == 0xC0) {
-      length = 2;
-      code = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-      length = 3;
-      code = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-      length = 4;
-      code = lead & 0x07;
-    }
-    bool valid = length > 0 && i + static_cast<std::size_t>(length) <= text.size();
-    for (int k = 1; valid && k < length; ++k) {
-      const auto next = static_cast<std::uint8_t>(text[i + static_cast<std::size_t>(k)]);
-      if ((next & 0xC0) != 0x80) valid = false;
-      code = (code << 6) | (next & 0x3F);
-    }
-    if (!valid) {
+    const Utf8Character character = decodeUtf8(text, i);
+    if (character.length == 0) {
       out.push_back('?');
       ++i;
       continue;
     }
-    const int byte = windows1252OfUnicode(code);
+    const int byte = windows1252OfUnicode(character.code);
     out.push_back(byte < 0 ? '?' : static_cast<char>(byte));
-    i += static_cast<std::size_t>(length);
+    i += character.length;
   }
   return out;
 }
@@ -131,8 +93,7 @@ std::string upperWindows1252(std::string_view text) {
 bool equalsIgnoringCase(std::string_view left, std::string_view right) {
   if (left.size() != right.size()) return false;
   for (std::size_t i = 0; i < left.size(); ++i) {
-    if (lowerWindows1252(static_cast<std::uint8_t>(left[i])) !=
-        lowerWindows1252(static_cast<std::uint8_t>(right[i])))
+    if (lowerWindows1252(static_cast<std::uint8_t>(left[i])) != lowerWindows1252(static_cast<std::uint8_t>(right[i])))
       return false;
   }
   return true;

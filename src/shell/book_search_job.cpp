@@ -26,6 +26,7 @@ struct BookSearchJob::PageText {
   std::int32_t page = 0;
   std::uint8_t textFormat = 0;
   bool inMemory = false;
+  std::uint16_t codePage = 1252;
 };
 
 struct BookSearchJob::Snapshot {
@@ -51,6 +52,7 @@ BookSearchJob::BookSearchJob(TZEBset& set, BookSearchRequest request)
     PageText text;
     text.page = i;
     text.textFormat = static_cast<std::uint8_t>(page->textFormat());
+    text.codePage = set.codePageOf(*page);
     text.size = blob.size();
     switch (blob.source()) {
       case Blob::Source::none: text.size = 0; break;
@@ -83,7 +85,7 @@ SearchEnd BookSearchJob::run(const Observer& observer, std::stop_token stop) con
   auto reportProgress = [&] {
     if (observer.onProgress) observer.onProgress(progress);
   };
-  PageQuery query(request_.terms, request_.options);
+  BookQuery query(request_.terms, request_.options);
   const bool matchCase = (request_.options & searchMatchCase) != 0;
 
   std::unique_ptr<BookFile> file;
@@ -126,11 +128,12 @@ SearchEnd BookSearchJob::run(const Observer& observer, std::stop_token stop) con
       if (entry.position >= pieceStart && entry.position + entry.size <= pieceStart + pieceLength)
         text = {piece.get() + (entry.position - pieceStart), entry.size};
     }
-    const std::string_view term = query.test(text, entry.textFormat);
+    const std::string_view term = query.test(text, entry.textFormat, entry.codePage);
     ++progress.examined;
     if (!term.empty()) {
       if (observer.onHit)
-        observer.onHit({entry.page, std::string(term), pageSnippet(text, entry.textFormat, term, matchCase)});
+        observer.onHit({entry.page, std::string(term),
+                        pageSnippet(text, entry.textFormat, term, matchCase, entry.codePage), entry.codePage});
       if (request_.stopAtFirstHit) {
         reportProgress();
         return SearchEnd::completed;
@@ -147,7 +150,8 @@ void searchInContainer(TZEBset& set, const BookSearchRequest& request,
   const bool matchCase = (request.options & searchMatchCase) != 0;
   forEachMatchingPage(set, request.terms, request.options, request.firstPage, [&](const PageMatch& match) {
     if (onHit)
-      onHit({match.page, std::string(match.term), pageSnippet(match.text, match.textFormat, match.term, matchCase)});
+      onHit({match.page, std::string(match.term),
+             pageSnippet(match.text, match.textFormat, match.term, matchCase, match.codePage), match.codePage});
     return !request.stopAtFirstHit;
   });
 }

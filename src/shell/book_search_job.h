@@ -20,7 +20,7 @@ namespace zeb {
 class TZEBset;
 
 struct BookSearchRequest {
-  SearchTerms terms;
+  SearchTerms terms;  // as typed, in UTF-8
   // searchMatchCase counts; searchWholeWords plays no part in finding pages.
   int options = 0;
   // Pages before this one are not examined.
@@ -33,7 +33,8 @@ struct BookSearchRequest {
 struct FoundPage {
   std::int32_t page = -1;  // kind-0 index
   std::string term;        // the term the page satisfied (as the query test gives it)
-  std::string snippet;     // the term with a few words around it, Windows-1252
+  std::string snippet;     // the term with a few words around it
+  std::uint16_t codePage = 1252;  // of the term and the snippet: the page's
 };
 
 struct SearchProgress {

@@ -34,4 +34,8 @@ void ContainerListeners::reset() {
   tellEach([](ContainerListener& listener) { listener.containerReset(); });
 }
 
+void ContainerListeners::textEncodingChanged() {
+  tellEach([](ContainerListener& listener) { listener.textEncodingChanged(); });
+}
+
 }  // namespace zeb::shell

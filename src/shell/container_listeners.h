@@ -13,6 +13,8 @@ class ContainerListener {
   virtual void containerResetting() {}
   // The container holds another (or an empty) book.
   virtual void containerReset() {}
+  // The book is read in another code page: its texts show anew.
+  virtual void textEncodingChanged() {}
 };
 
 class ContainerListeners {
@@ -25,6 +27,7 @@ class ContainerListeners {
   // others are still told. A listener may leave (or another join) while they are told.
   void resetting();
   void reset();
+  void textEncodingChanged();
 
   std::size_t size() const { return listeners_.size(); }
 

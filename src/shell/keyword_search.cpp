@@ -4,44 +4,46 @@
 #include "document/book_object.h"
 #include "document/container.h"
 #include "platform/message_boxes.h"
-#include "platform/windows1252.h"
+#include "platform/code_pages.h"
 #include "shell/messages.h"
 
 namespace zeb {
 
 std::vector<ObjectListItem> keywordListItems(TZEBset& set) {
   std::vector<ObjectListItem> items = listObjectItems(set, TOggettiHel::keyword);
-  sortObjectListItems(items, 0);
+  sortObjectListItems(items, 0, set.codePage());
   return items;
 }
 
 namespace {
 
-bool beginsWith(std::string_view title, std::string_view loweredPrefix) {
-  return title.size() >= loweredPrefix.size() &&
-         lowerWindows1252(title.substr(0, loweredPrefix.size())) == loweredPrefix;
+bool beginsWith(std::string_view title, std::string_view loweredPrefix, const CodePage& codePage) {
+  return title.size() >= loweredPrefix.size() && codePage.lower(title.substr(0, loweredPrefix.size())) == loweredPrefix;
 }
 
 }  // namespace
 
-std::vector<std::size_t> keywordsBeginningWith(const std::vector<ObjectListItem>& keywords, std::string_view prefix) {
-  const std::string lowered = lowerWindows1252(prefix);
+std::vector<std::size_t> keywordsBeginningWith(const std::vector<ObjectListItem>& keywords, std::string_view prefix,
+                                               std::uint16_t codePage) {
+  const CodePage& page = CodePage::of(codePage);
+  const std::string lowered = page.lower(prefix);
   std::vector<std::size_t> found;
   for (std::size_t i = 0; i < keywords.size(); ++i)
-    if (beginsWith(keywords[i].caption, lowered)) found.push_back(i);
+    if (beginsWith(keywords[i].caption, lowered, page)) found.push_back(i);
   return found;
 }
 
 std::optional<std::size_t> findKeyword(const std::vector<ObjectListItem>& keywords, std::string_view typed,
-                                       MessageBoxes& messages) {
+                                       MessageBoxes& messages, std::uint16_t codePage) {
   if (typed.empty()) return std::nullopt;
   if (keywords.empty()) {
     messages.information(messages::noKeywordsDefined);
     return std::nullopt;
   }
-  const std::string lowered = lowerWindows1252(typed);
+  const CodePage& page = CodePage::of(codePage);
+  const std::string lowered = page.lower(typed);
   for (std::size_t i = 0; i < keywords.size(); ++i)
-    if (beginsWith(keywords[i].caption, lowered)) return i;
+    if (beginsWith(keywords[i].caption, lowered, page)) return i;
   return std::nullopt;
 }
 

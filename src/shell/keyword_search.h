@@ -17,19 +17,21 @@ class MessageBoxes;
 class TZEBoggetto;
 class TZEBset;
 
-// The keyword list: the book's live keywords sorted by title ignoring case; keywords of the
-// same title keep the book's order.
+// The keyword list: the book's live keywords sorted by title ignoring case (in the book's
+// code page); keywords of the same title keep the book's order.
 std::vector<ObjectListItem> keywordListItems(TZEBset& set);
 
-// The keywords whose titles begin with the prefix ignoring case (Windows-1252 tables), in
-// list order; every keyword for an empty prefix.
-std::vector<std::size_t> keywordsBeginningWith(const std::vector<ObjectListItem>& keywords, std::string_view prefix);
+// The keywords whose titles begin with the prefix ignoring case (by the tables of the book's
+// code page, in which the prefix is given too), in list order; every keyword for an empty
+// prefix.
+std::vector<std::size_t> keywordsBeginningWith(const std::vector<ObjectListItem>& keywords, std::string_view prefix,
+                                               std::uint16_t codePage = 1252);
 
 // The search of the keyword page: nothing for an empty text; the information box
 // "No keywords defined." when the list is empty; else the first keyword whose title begins
 // with the text ignoring case, or none.
 std::optional<std::size_t> findKeyword(const std::vector<ObjectListItem>& keywords, std::string_view typed,
-                                       MessageBoxes& messages);
+                                       MessageBoxes& messages, std::uint16_t codePage = 1252);
 
 // A keyword's filter value: the low 24 bits of its identifier (its index).
 constexpr std::int32_t keywordFilterValue(std::uint32_t identifier) {

@@ -5,6 +5,7 @@
 #include "document/book_paths.h"
 #include "document/container.h"
 #include "document/temporary_files.h"
+#include "platform/code_pages.h"
 #include "platform/message_boxes.h"
 #include "platform/windows1252.h"
 #include "shell/file_link.h"
@@ -24,8 +25,9 @@ class Lines {
   void add(std::string_view name, std::string_view value) {
     lines_.push_back(std::string(name) + ": " + std::string(value));
   }
-  // Book texts are Windows-1252.
-  void addText(std::string_view name, std::string_view text) { add(name, windows1252ToUtf8(text)); }
+  // Book texts are in the book's code page.
+  void addText(std::string_view name, std::string_view text) { add(name, bookTextToUtf8(text, codePage())); }
+  std::uint16_t codePage() const { return plan_.book != nullptr ? plan_.book->codePage() : codePage::windows1252; }
   void addNumber(std::string_view name, std::int64_t value) { add(name, std::to_string(value)); }
   void addMessage(const PlannedMessage& message) {
     add("message", windows1252ToUtf8(oneLineMessage(message.kind, message.text)));
@@ -47,7 +49,7 @@ class Lines {
     char id[16];
     std::snprintf(id, sizeof id, "0x%08x", plan_.target->ID());
     add("target", std::string(id) + " " + std::string(kindName(plan_.target->Kind())) + " " +
-                      windows1252ToUtf8(plan_.target->Name()));
+                      bookTextToUtf8(plan_.target->Name(), codePage()));
   }
 
   void addDescription() {
@@ -119,7 +121,8 @@ class Lines {
     static constexpr std::string_view behaviours[] = {"dialog", "save", "open", "program"};
     add("behaviour", behaviours[static_cast<int>(setting.behaviour)]);
     if (plan_.book == nullptr) return;
-    const std::filesystem::path extracted = plan_.book->temporaryFolder() / safeFileName(file.FileName());
+    const std::filesystem::path extracted =
+        plan_.book->temporaryFolder() / safeFileName(file.FileName(), plan_.book->codePage());
     if (setting.behaviour == FileBehaviour::open) addStart({StartRequest::How::file, extracted.string(), {}, false});
     if (setting.behaviour != FileBehaviour::openWithProgram) return;
     addStart(

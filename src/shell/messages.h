@@ -20,6 +20,12 @@ inline constexpr std::string_view statusLine = "Brightfold reads .zeb ebooks";
 inline constexpr std::string_view ebookMenu = "&Ebook";
 inline constexpr std::string_view searchAgainInEbook = "Search again in the ebook...";
 
+// The status bar's note for a book in the language of a double-byte code page: before and
+// after the code page's number.
+inline constexpr std::string_view doubleByteBefore = "This book's language is written in code page ";
+inline constexpr std::string_view doubleByteAfter =
+    ", which the reader cannot show: its text is read as Windows-1252 and may not show right.";
+
 // Opening books and presentation modes.
 inline constexpr std::string_view fileNotFound = "File not found: ";
 inline constexpr std::string_view isAFolder = " is a folder, not an ebook";

@@ -8,6 +8,7 @@
 
 #include "document/book_object.h"
 #include "document/container.h"
+#include "platform/code_pages.h"
 #include "platform/windows1252.h"
 
 namespace zeb {
@@ -34,8 +35,8 @@ std::int64_t numberOf(std::string_view text) {
   return error == std::errc() && end == padded.data() + padded.size() ? value : 0;
 }
 
-int compareLowerCase(std::string_view left, std::string_view right) {
-  const int order = lowerWindows1252(left).compare(lowerWindows1252(right));
+int compareLowerCase(std::string_view left, std::string_view right, const CodePage& codePage) {
+  const int order = codePage.lower(left).compare(codePage.lower(right));
   return (order > 0) - (order < 0);
 }
 
@@ -69,6 +70,7 @@ ObjectListItem objectListItem(TZEBoggetto& object) {
   ObjectListItem item;
   item.caption = object.Name();
   item.identifier = object.ID();
+  if (const TZEBset* set = object.Container()) item.codePage = set->codePageOf(object);
   item.icon = objectIcon(object);
   item.subItems.push_back(std::to_string(object.Size()));
   item.subItems.push_back(object.FileName());
@@ -95,15 +97,17 @@ std::vector<ObjectListItem> listObjectItems(TZEBset& set, TOggettiHel kind, cons
     if (filter) filter(*object, accept);
     if (accept) items.push_back(objectListItem(*object));
   }
-  sortObjectListItems(items, 1);
+  sortObjectListItems(items, 1, set.codePage());
   return items;
 }
 
-int compareObjectListItems(const ObjectListItem& left, const ObjectListItem& right, int column) {
+int compareObjectListItems(const ObjectListItem& left, const ObjectListItem& right, int column,
+                           std::uint16_t codePage) {
+  const CodePage& page = CodePage::of(codePage);
   const int which = std::abs(column);
   int order = 0;
   if (which == 0) {
-    order = compareLowerCase(left.caption, right.caption);
+    order = compareLowerCase(left.caption, right.caption, page);
   } else {
     const auto sub = static_cast<std::size_t>(which - 1);
     if (sub < left.subItems.size() && sub < right.subItems.size()) {
@@ -112,16 +116,16 @@ int compareObjectListItems(const ObjectListItem& left, const ObjectListItem& rig
         const std::int64_t b = numberOf(right.subItems[sub]);
         order = (a > b) - (a < b);
       } else {
-        order = compareLowerCase(left.subItems[sub], right.subItems[sub]);
+        order = compareLowerCase(left.subItems[sub], right.subItems[sub], page);
       }
     }
   }
   return column < 0 ? -order : order;
 }
 
-void sortObjectListItems(std::vector<ObjectListItem>& items, int column) {
-  std::stable_sort(items.begin(), items.end(), [column](const ObjectListItem& left, const ObjectListItem& right) {
-    return compareObjectListItems(left, right, column) < 0;
+void sortObjectListItems(std::vector<ObjectListItem>& items, int column, std::uint16_t codePage) {
+  std::stable_sort(items.begin(), items.end(), [column, codePage](const ObjectListItem& left, const ObjectListItem& right) {
+    return compareObjectListItems(left, right, column, codePage) < 0;
   });
 }
 

@@ -25,6 +25,7 @@ struct ObjectListItem {
   std::vector<std::string> subItems;  // size, file name; for pages also the number, decimal and hexadecimal
   std::uint32_t identifier = 0;       // the object's ID
   ItemIcon icon;
+  std::uint16_t codePage = 1252;  // of its texts: its page's, or its book's
 };
 
 // Decides per object whether it is listed; accept comes in with the list's own decision.
@@ -43,11 +44,13 @@ ItemIcon objectIcon(const TZEBoggetto& object);
 // the decision for each. Sorted by column 1 as every reload is.
 std::vector<ObjectListItem> listObjectItems(TZEBset& set, TOggettiHel kind, const ObjectFilter& filter = {});
 
-// Compares two items by a column: 0 the titles and 2 the file names in lower case, 1 and 3 the
-// numbers (an empty text is 0); an item lacking the column compares equal; a negative column
-// reverses the result. Negative, zero or positive.
-int compareObjectListItems(const ObjectListItem& left, const ObjectListItem& right, int column);
+// Compares two items by a column: 0 the titles and 2 the file names in lower case (by the
+// tables of the book's code page), 1 and 3 the numbers (an empty text is 0); an item lacking
+// the column compares equal; a negative column reverses the result. Negative, zero or
+// positive.
+int compareObjectListItems(const ObjectListItem& left, const ObjectListItem& right, int column,
+                           std::uint16_t codePage = 1252);
 // Sorts by the column with that comparison; items that compare equal keep their order.
-void sortObjectListItems(std::vector<ObjectListItem>& items, int column);
+void sortObjectListItems(std::vector<ObjectListItem>& items, int column, std::uint16_t codePage = 1252);
 
 }  // namespace zeb

@@ -15,6 +15,7 @@
 #include "shell/program_start.h"
 #include "shell/reader_view.h"
 #include "shell/settings_keys.h"
+#include "shell/text_encoding.h"
 #include "shell/window_caption.h"
 
 namespace zeb::shell {
@@ -81,6 +82,7 @@ bool ReaderShell::OpenEbook(const std::string& path) {
     return false;
   }
   view_.clearView();
+  mainZEBset_.setCodePageOverride(rememberedCodePage(*services_.settings, path));
   mainZEBset_.takeBookFrom(aside);
   view_.enableBookCommands();
   SetCaption(mainZEBset_.ZEBFileName());
@@ -91,6 +93,7 @@ bool ReaderShell::OpenEbook(const std::string& path) {
   view_.resetReaderUI();
   view_.bookOpened();
   view_.focusCurrentBox();
+  if (const auto note = doubleByteNote(mainZEBset_)) view_.showStatusNote(*note);
 
   const PresentationModes::Opened opened = presentation_.bookOpened(mainZEBset_.header());
   if (opened.moveOffScreen) view_.moveOffScreen();
@@ -124,6 +127,12 @@ bool ReaderShell::GoToTarget(std::string_view target) {
   else if (plan->page == TargetPlan::Page::cover)
     view_.showCover();
   return true;
+}
+
+void ReaderShell::setTextEncoding(std::uint16_t codePage) {
+  if (!mainZEBset_.ZEBFileName().empty()) rememberCodePage(*services_.settings, mainZEBset_.ZEBFileName(), codePage);
+  mainZEBset_.setCodePageOverride(codePage);
+  view_.textEncodingChanged();
 }
 
 void ReaderShell::SetCaption(std::string_view name) { view_.setCaption(windowCaption(name)); }

@@ -55,6 +55,11 @@ class ReaderShell {
   void AddRecent(const std::string& path);
   void RemoveRecent(const std::string& path);
   void GoHistory(int index);
+  // View > Text encoding: the code page the open book is read in from now on (and each time
+  // it is opened again), codePage::automatic for its own languages; every window shows its
+  // pages again.
+  void setTextEncoding(std::uint16_t codePage);
+  std::uint16_t textEncoding() const { return mainZEBset_.codePageOverride(); }
 
   // --- Events the window forwards.
   // The first showing of the window (FormShow): a pending inter-process target, else the

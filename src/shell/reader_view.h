@@ -50,6 +50,10 @@ class ReaderView {
   virtual void bookOpened() {}
   // The main view shows another page: the search dialog's "search in page" comes back.
   virtual void pageShown() {}
+  // A note (Windows-1252) across the status bar, until the next status text.
+  virtual void showStatusNote(const std::string&) {}
+  // The book is read in another code page: every window shows its pages again.
+  virtual void textEncodingChanged() {}
 };
 
 }  // namespace zeb::shell

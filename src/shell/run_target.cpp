@@ -7,6 +7,7 @@
 #include "document/book_object.h"
 #include "document/book_paths.h"
 #include "document/container.h"
+#include "platform/code_pages.h"
 #include "platform/settings_store.h"
 #include "platform/windows1252.h"
 #include "shell/messages.h"
@@ -19,9 +20,10 @@ bool fileExistsAt(const std::filesystem::path& path) {
   return !path.empty() && std::filesystem::exists(path, error);
 }
 
-std::vector<std::string> utf8Words(const std::vector<std::string>& words) {
+// Words of a book (in its code page) or of the settings (in 1252) as UTF-8.
+std::vector<std::string> utf8Words(const std::vector<std::string>& words, std::uint16_t codePage = 1252) {
   std::vector<std::string> converted;
-  for (const std::string& word : words) converted.push_back(windows1252ToUtf8(word));
+  for (const std::string& word : words) converted.push_back(bookTextToUtf8(word, codePage));
   return converted;
 }
 
@@ -31,18 +33,18 @@ std::filesystem::path bookFolder(const TZEBset& book) {
 
 // A Windows program that is not here keeps the Windows path the book or the settings gave,
 // which the program that runs Windows programs may know.
-std::string windowsProgramTarget(std::string_view stored, const std::filesystem::path& found) {
+std::string windowsProgramTarget(std::string_view stored, const std::filesystem::path& found, std::uint16_t codePage) {
   if (fileExistsAt(found) || !hasDrive(stored)) return found.string();
-  return windows1252ToUtf8(stored);
+  return bookTextToUtf8(stored, codePage);
 }
 
 // How a program named by a book or a setting starts with the arguments (UTF-8).
 StartRequest programRequest(std::string_view stored, const std::filesystem::path& found,
-                            std::vector<std::string> arguments) {
+                            std::vector<std::string> arguments, std::uint16_t codePage = 1252) {
   StartRequest request;
   if (namesWindowsProgram(stored)) {
     request.how = StartRequest::How::windowsProgram;
-    request.target = windowsProgramTarget(stored, found);
+    request.target = windowsProgramTarget(stored, found, codePage);
     request.arguments = std::move(arguments);
   } else if (isNativeProgram(found)) {
     request.how = StartRequest::How::program;
@@ -69,19 +71,19 @@ void planCommand(RunPlan& plan, TZEBset& book, std::string_view command, AskForC
     stored = joinCdPath(folder, std::string_view(stored).substr(cdDrivePrefix.size()));
     if (startsWithCdDrive(command)) plan.command = joinCdPath(folder, command.substr(cdDrivePrefix.size()));
     if (ask == AskForCdFolder::yes) forgetMissingCdFolder(book);
-    found = resolveStoredPath(stored, "/");
+    found = resolveStoredPath(stored, "/", book.codePage());
   } else if (!hasDrive(stored) && schemeOf(stored)) {
-    plan.start = StartRequest{StartRequest::How::address, windows1252ToUtf8(command), {}, true};
+    plan.start = StartRequest{StartRequest::How::address, bookTextToUtf8(command, book.codePage()), {}, true};
     return;
   } else {
-    found = resolveStoredPath(stored, bookFolder(book));
+    found = resolveStoredPath(stored, bookFolder(book), book.codePage());
   }
 
   if (!namesWindowsProgram(command) && !fileExistsAt(found)) {
     plan.failure = PlannedMessage{MessageKind::error, std::string(messages::errorInFileOpening) + plan.command};
     return;
   }
-  plan.start = programRequest(stored, found, utf8Words(line.arguments));
+  plan.start = programRequest(stored, found, utf8Words(line.arguments, book.codePage()), book.codePage());
 }
 
 void planSettingProgram(RunPlan& plan, TZEBset& book, std::string_view name) {

@@ -2,7 +2,7 @@
 #include "shell/search_snippet.h"
 
 #include "document/search_text.h"
-#include "platform/windows1252.h"
+#include "platform/code_pages.h"
 
 namespace zeb {
 namespace {
@@ -74,14 +74,15 @@ std::string snippetAround(std::string_view plainText, std::size_t position, std:
   return snippet;
 }
 
-std::string pageSnippet(std::span<const std::uint8_t> markup, int textFormat, std::string_view term, bool matchCase) {
+std::string pageSnippet(std::span<const std::uint8_t> markup, int textFormat, std::string_view term, bool matchCase,
+                        std::uint16_t codePage) {
   if (term.empty()) return {};
   // The plain text in the page's own case; unless the case must match, the term is found in
   // its lower case (lower-casing keeps every byte in place).
-  PageQuery ownCase({std::string(term), "", "", ""}, searchMatchCase);
+  PageQuery ownCase({std::string(term), "", "", ""}, searchMatchCase, codePage);
   ownCase.testByPlainText(markup, textFormat);
   const std::string_view plain = ownCase.plainText();
-  const std::size_t position = matchCase ? plain.find(term) : lowerWindows1252(plain).find(term);
+  const std::size_t position = matchCase ? plain.find(term) : CodePage::of(codePage).lower(plain).find(term);
   if (position == std::string_view::npos) return {};
   return snippetAround(plain, position, term.size());
 }

@@ -97,6 +97,14 @@ void SeparateWindows::beforeMainReset() {
     });
 }
 
+void SeparateWindows::textEncodingChanged() {
+  for (SeparateWindow* window : windows_)
+    ignoringErrors([&] {
+      window->textEncodingChanged();
+      return true;
+    });
+}
+
 void SeparateWindows::afterMainReset() {
   for (SeparateWindow* window : windows_)
     ignoringErrors([&] {

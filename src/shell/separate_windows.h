@@ -38,6 +38,8 @@ class SeparateWindow {
   // The main container is about to be reset, and has been.
   virtual void beforeMainReset() = 0;
   virtual void afterMainReset() = 0;
+  // The main book is read in another code page: the window shows its page anew.
+  virtual void textEncodingChanged() {}
 };
 
 class SeparateWindows {
@@ -76,6 +78,7 @@ class SeparateWindows {
   // others from being told.
   void beforeMainReset();
   void afterMainReset();
+  void textEncodingChanged();
 
  private:
   SeparateWindow& make();

@@ -26,6 +26,10 @@ inline constexpr std::string_view fileProgram = "appPath";
 // after the book's path and size, holding the path.
 inline constexpr std::string_view allowedBooksKey = "\\SOFTWARE\\KX\\Quillmark_E\\allowedBooks\\";
 
+// View > Text encoding: the code page chosen for a book, one value per book named after its
+// path and size (bookSettingName), holding the code page's number.
+inline constexpr std::string_view encodingsKey = "\\SOFTWARE\\KX\\Quillmark_E\\encodings\\";
+
 inline constexpr std::string_view recentFilesKey = "\\SOFTWARE\\KX\\Quillmark_E\\RecentFile\\";
 inline constexpr std::string_view formsKey = "\\SOFTWARE\\KX\\Quillmark_E\\forms\\";
 

@@ -10,6 +10,7 @@
 
 #include "document/book_paths.h"
 #include "document/container.h"
+#include "platform/code_pages.h"
 #include "platform/settings_store.h"
 #include "platform/windows1252.h"
 #include "shell/settings_keys.h"
@@ -21,9 +22,9 @@ bool isSchemeCharacter(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.';
 }
 
-// The settings value that stands for a book: its path and its size, hashed (FNV-1a, 64 bits)
-// into a name any settings file can hold.
-std::optional<std::string> allowanceName(const std::string& bookPath) {
+}  // namespace
+
+std::optional<std::string> bookSettingName(const std::string& bookPath) {
   std::error_code error;
   const std::uintmax_t size = std::filesystem::file_size(bookPath, error);
   if (error || bookPath.empty()) return std::nullopt;
@@ -36,8 +37,6 @@ std::optional<std::string> allowanceName(const std::string& bookPath) {
   std::snprintf(name, sizeof name, "%016llx", static_cast<unsigned long long>(hash));
   return std::string(name);
 }
-
-}  // namespace
 
 std::optional<std::string> schemeOf(std::string_view address) {
   const auto colon = address.find(':');
@@ -82,11 +81,12 @@ StartRequest openRequestFor(TZEBset& book, std::string_view target) {
   StartRequest request;
   if (schemeOf(target)) {
     request.how = StartRequest::How::address;
-    request.target = windows1252ToUtf8(target);
+    request.target = bookTextToUtf8(target, book.codePage());
     request.asks = !opensWithoutAsking(target);
     return request;
   }
-  const std::filesystem::path file = resolveStoredPath(target, std::filesystem::path(book.ZEBFileName()).parent_path());
+  const std::filesystem::path file =
+      resolveStoredPath(target, std::filesystem::path(book.ZEBFileName()).parent_path(), book.codePage());
   request.how = StartRequest::How::file;
   request.target = file.string();
   // A program is never opened without asking, wherever it lies.
@@ -95,12 +95,12 @@ StartRequest openRequestFor(TZEBset& book, std::string_view target) {
 }
 
 bool alwaysAllowed(const SettingsStore& settings, const std::string& bookPath) {
-  const auto name = allowanceName(bookPath);
+  const auto name = bookSettingName(bookPath);
   return name && settings.readString(settings::allowedBooksKey, *name) == bookPath;
 }
 
 void allowAlways(SettingsStore& settings, const std::string& bookPath) {
-  if (const auto name = allowanceName(bookPath)) settings.writeString(settings::allowedBooksKey, *name, bookPath);
+  if (const auto name = bookSettingName(bookPath)) settings.writeString(settings::allowedBooksKey, *name, bookPath);
 }
 
 bool asksBeforeStarting(const SettingsStore& settings, const std::string& bookPath, const StartRequest& request) {

@@ -70,6 +70,10 @@ class Confirmation {
   virtual Consent confirm(const ConfirmationRequest& request) = 0;
 };
 
+// The name of the settings value that stands for a book: its path and its size, hashed
+// (FNV-1a, 64 bits) into a name any settings file can hold; none when the file is missing.
+std::optional<std::string> bookSettingName(const std::string& bookPath);
+
 // "Always allow for this ebook", kept in the settings under the book's path and size, so
 // that a book changed since does not inherit the allowance.
 bool alwaysAllowed(const SettingsStore& settings, const std::string& bookPath);

@@ -17,7 +17,8 @@ class SearchView {
   // The number of the page shown; -1 (or below) when none is.
   virtual std::int32_t MainPageNumber() const = 0;
   virtual void showPage(std::int32_t page) = 0;
-  // Each find selects the match, brings it into view and tells whether there was one.
+  // Each find looks for the text as typed (UTF-8), selects the match, brings it into view
+  // and tells whether there was one.
   virtual bool FindInMainBox(std::string_view text) = 0;
   virtual bool FindInCurrentBox(std::string_view text) = 0;
   virtual bool FindFromSelection(std::string_view text) = 0;

@@ -77,6 +77,7 @@ class ParagraphReader {
   std::size_t size_;
   std::size_t pos_;
 
+  std::uint16_t codePage_ = box_.codePage();  // the characters are measured in it
   TMyFont runFont_;
   TMyFont currentFont_;  // the run font, with the link look inside a link
   std::int32_t link_ = noLink;
@@ -100,7 +101,8 @@ void ParagraphReader::skipBlock(char closing) {
 
 void ParagraphReader::useFont(const TMyFont& font) {
   currentFont_ = font;
-  measured_ = &box_.measures().select(font);
+  currentFont_.CodePage = codePage_;
+  measured_ = &box_.measures().select(currentFont_);
   metrics_ = positionedMetrics(measured_->metrics().height, measured_->metrics().ascent, font.Position);
   previous_ = -1;  // the first character after a change of font is measured alone
 }

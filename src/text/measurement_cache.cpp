@@ -7,7 +7,8 @@ namespace zeb {
 namespace {
 
 bool sameMeasure(const TMyFont& left, const TMyFont& right) {
-  return left.Size == right.Size && left.Style == right.Style && left.Name == right.Name;
+  return left.Size == right.Size && left.Style == right.Style && left.CodePage == right.CodePage &&
+         left.Name == right.Name;
 }
 
 }  // namespace
@@ -17,6 +18,7 @@ MeasuredFont& MeasurementCache::select(const TMyFont& font) {
   measured.Name = font.Name;
   measured.Size = std::clamp(font.Size, 1, limits::maxFontSize);
   measured.Style = font.Style & fontStyle::storedBits;
+  measured.CodePage = font.CodePage;
   if (last_ != nullptr && sameMeasure(last_->font_, measured)) return *last_;
 
   std::string key = measured.Name;
@@ -24,6 +26,7 @@ MeasuredFont& MeasurementCache::select(const TMyFont& font) {
   key += std::to_string(measured.Size);
   key += '\x01';
   key += static_cast<char>(measured.Style);
+  if (measured.CodePage != 1252) key += std::to_string(measured.CodePage);
   auto found = fonts_.find(key);
   if (found == fonts_.end()) {
     if (fonts_.size() >= limits::maxMeasuredFonts) fonts_.clear();

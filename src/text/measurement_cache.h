@@ -32,7 +32,7 @@ class MeasuredFont {
   using Row = std::array<std::int16_t, 256>;
   static constexpr std::int16_t unmeasured = INT16_MIN;
 
-  TMyFont font_;  // face, size and style; colour and position change no measurement
+  TMyFont font_;  // face, size, style and code page; colour and position change no measurement
   FontMetrics metrics_;
   std::array<std::unique_ptr<Row>, 257> rows_;
 };

@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 
+#include "platform/code_pages.h"
 #include "platform/system_colours.h"
 #include "text/effective_font.h"
 #include "text/line_layout.h"
@@ -16,6 +17,7 @@
 #include "text/paint_context.h"
 #include "text/style_object.h"
 #include "text/text_box.h"
+#include "text/text_direction.h"
 
 namespace zeb {
 namespace {
@@ -33,7 +35,11 @@ constexpr std::string_view bulletCharacter = "w";
 class ParagraphPainter {
  public:
   ParagraphPainter(PaintContext& context, TZEBparag& paragraph, int index)
-      : context_(context), canvas_(context.canvas), paragraph_(paragraph), index_(index) {}
+      : context_(context),
+        canvas_(context.canvas),
+        paragraph_(paragraph),
+        index_(index),
+        codePage_(context.box.codePage()) {}
 
   void paint();
 
@@ -51,6 +57,7 @@ class ParagraphPainter {
   void prepare(bool selected);
   void highlightLine(const TZEBline& line);
   void paintLine(const TZEBline& line);
+  void paintLineInVisualOrder(const TZEBline& line);
   bool joinsBatch(int i, bool selected) const;
   void drawBatch(int from, int to, std::int64_t stored, std::int64_t x, int top);
   int widthOnCanvas(const TMyFont& font, std::string_view text);
@@ -59,6 +66,9 @@ class ParagraphPainter {
   Canvas& canvas_;
   TZEBparag& paragraph_;
   int index_;
+  std::uint16_t codePage_;  // of the paragraph's characters
+  // The direction levels of its characters; empty when all run left to right.
+  std::vector<std::uint8_t> levels_;
   // The state in force: the font the characters are drawn in, how far they are moved down
   // (subscript), the link, and the run (none before the paragraph's first run).
   TMyFont font_;
@@ -72,9 +82,10 @@ class ParagraphPainter {
 
 void ParagraphPainter::useFont(const TMyFont& font) {
   font_ = font;
+  font_.CodePage = codePage_;
   offset_ = 0;
   if (font.Position == fontPosition::subscript) {
-    offset_ = context_.box.measures().select(font).metrics().height / 2;
+    offset_ = context_.box.measures().select(font_).metrics().height / 2;
   }
 }
 
@@ -131,6 +142,7 @@ void ParagraphPainter::drawMarker() {
   const int left = indentsOf(context_.box, paragraph_).left;
   const int firstLine = clampedLength(paragraph_.Style.FirstLineIndent());
   TMyFont font = runFont(paragraph_.Style, nullptr);
+  font.CodePage = codePage_;
   std::string text;
   int x = left;
   if (kind == numbering::numbered) {
@@ -242,7 +254,105 @@ void ParagraphPainter::drawBatch(int from, int to, std::int64_t stored, std::int
   }
 }
 
+// A line with text that runs right to left: its characters stand in the order the direction
+// levels give. Runs of one font, level and selection state are drawn with one text output
+// each, in their stored order, so that the canvas's text engine shapes and orders them
+// within; the state (run, link) is followed in stored order first.
+void ParagraphPainter::paintLineInVisualOrder(const TZEBline& line) {
+  const int first = line.FirstChar;
+  const int count = std::min(line.FirstChar + line.CharCount, paragraph_.length()) - first;
+  if (count <= 0) return;
+  struct State {
+    TMyFont font;
+    int offset = 0;
+  };
+  std::vector<State> states;
+  std::vector<std::size_t> stateOf(static_cast<std::size_t>(count));
+  for (int i = first; i < first + count; ++i) {
+    apply(i);
+    if (states.empty() || states.back().font != font_ || states.back().offset != offset_)
+      states.push_back({font_, offset_});
+    stateOf[static_cast<std::size_t>(i - first)] = states.size() - 1;
+  }
+  const State after = states.back();
+
+  const std::vector<int> order = visualOrder(levels_, paragraph_, first, count);
+  std::vector<std::int64_t> left(static_cast<std::size_t>(count));
+  std::int64_t x = std::int64_t{line.AlignOffset} + line.Indent;
+  for (const int i : order) {
+    left[static_cast<std::size_t>(i - first)] = x;
+    x += cell(i).DrawWidth;
+  }
+  const auto levelOf = [&](int i) { return levels_[static_cast<std::size_t>(i) + 1]; };
+  const int baseline = baselineOf(line);
+  const int top = saturated(std::int64_t{contentTop(paragraph_)} + line.LineTop);
+
+  if (context_.selection) {
+    for (const int i : order) {
+      if (!context_.selected(index_, i)) continue;
+      const std::int64_t from = left[static_cast<std::size_t>(i - first)];
+      canvas_.fillRect(
+          {saturated(from), top, saturated(from + cell(i).DrawWidth), saturated(std::int64_t{top} + line.LineHeight)},
+          systemColour::highlight);
+    }
+  }
+
+  for (std::size_t k = 0; k < order.size();) {
+    const int i = order[k];
+    const CharCell& current = cell(i);
+    const bool selected = context_.selected(index_, i);
+    const State& state = states[stateOf[static_cast<std::size_t>(i - first)]];
+    font_ = state.font;
+    offset_ = state.offset;
+    const std::int64_t at = left[static_cast<std::size_t>(i - first)];
+    if (current.ObjectIndex >= 0 && current.ObjectIndex < static_cast<std::int32_t>(paragraph_.Objects.size())) {
+      const EmbeddedRef& object = paragraph_.Objects[static_cast<std::size_t>(current.ObjectIndex)];
+      if (object.visual != nullptr) {
+        context_.placement.place(context_.box, *object.visual, saturated(at), baseline - current.Ascent, selected,
+                                 canvas_);
+        canvasFont_.reset();
+        clearBackground_ = false;
+      }
+      ++k;
+      continue;
+    }
+    // Characters that follow in stored order (backwards at an odd level) join the batch.
+    const int step = levelOf(i) % 2 == 1 ? -1 : 1;
+    std::size_t end = k + 1;
+    std::int64_t width = current.DrawWidth;
+    const auto joins = [&](int j, int previous) {
+      const CharCell& next = cell(j);
+      return j == previous + step && levelOf(j) == levelOf(i) &&
+             stateOf[static_cast<std::size_t>(j - first)] == stateOf[static_cast<std::size_t>(i - first)] &&
+             next.ObjectIndex < 0 && paragraph_.Text[static_cast<std::size_t>(j)] != ' ' &&
+             paragraph_.Text[static_cast<std::size_t>(i)] != ' ' && context_.selected(index_, j) == selected;
+    };
+    for (; end < order.size() && joins(order[end], order[end - 1]); ++end) width += cell(order[end]).DrawWidth;
+    const int low = std::min(i, order[end - 1]);
+    const int high = std::max(i, order[end - 1]) + 1;
+    const std::string_view text(paragraph_.Text.data() + low, static_cast<std::size_t>(high - low));
+    prepare(selected);
+    canvas_.textOut(saturated(at), saturated(std::int64_t{baseline} + offset_ - cell(low).Ascent), text);
+    // A canvas that shapes the batch wider or narrower than its stored widths: the last
+    // character in stored order takes the difference, so that the next paint lines up.
+    if (canvas_.measuresText() && high - low > 1) {
+      const int difference = canvas_.textWidth(text) - static_cast<int>(width);
+      if (std::abs(difference) > batchTolerance) {
+        CharCell& last = paragraph_.Cells[static_cast<std::size_t>(high - 1)];
+        last.Advance = last.DrawWidth = std::clamp(last.DrawWidth + difference, 0, limits::maxLength);
+      }
+    }
+    k = end;
+  }
+  font_ = after.font;
+  offset_ = after.offset;
+}
+
 void ParagraphPainter::paintLine(const TZEBline& line) {
+  if (!levels_.empty()) {
+    paintLineInVisualOrder(line);
+    return;
+  }
   if (context_.selection) highlightLine(line);
   const int baseline = baselineOf(line);
   std::int64_t x = std::int64_t{line.AlignOffset} + line.Indent;
@@ -283,6 +393,7 @@ void ParagraphPainter::paintLine(const TZEBline& line) {
 
 void ParagraphPainter::paint() {
   hatchHeaderOrFooter();
+  levels_ = directionLevels(paragraph_, CodePage::of(codePage_));
   useFont(runFont(paragraph_.Style, nullptr));
   if (paragraph_.Lines.empty()) return;
 

@@ -251,7 +251,8 @@ void TZEBbox::CopySelection() {
         if (const TZEBpicture* decoded = set().decodedPicture(*picture)) clipboard.setPicture(firstImageOf(*decoded));
       }
     }
-    if (converters.toPlainText) clipboard.setPlainText(withoutFinalZeros(converters.toPlainText(source, markup)));
+    if (converters.toPlainText)
+      clipboard.setPlainText(withoutFinalZeros(converters.toPlainText(source, markup)), codePage());
   }
   selectionChanged();
 }

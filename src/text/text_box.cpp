@@ -3,10 +3,16 @@
 
 #include <algorithm>
 
+#include "document/container.h"
+#include "document/page_object.h"
 #include "text/box_host.h"
 #include "text/text_attributes.h"
 
 namespace zeb {
+
+std::uint16_t TZEBbox::codePage() const {
+  return texts_[0] != nullptr ? set_->codePageOf(*texts_[0]) : set_->codePage();
+}
 
 TZEBbox::TZEBbox(TZEBset& set, MeasurementCache& measures, BoxPlacement placement)
     : set_(&set),

@@ -100,6 +100,9 @@ class TZEBbox {
     if (origin < 3) texts_[origin] = text;
   }
 
+  // The code page of the box's text: its text object's (the page's), else the book's.
+  std::uint16_t codePage() const;
+
   // Reads the text object's text, and the header and footer texts when given, lays a box on
   // a page out to its width and puts the caret at the first text position. A text still in
   // the older markup is refused with a message (it must be converted first).

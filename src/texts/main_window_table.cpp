@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "platform/code_pages.h"
 #include "platform/windows1252.h"
 #include "texts/language_table.h"
 #include "texts/table_writer.h"
@@ -98,6 +99,12 @@ std::string mainWindowTable() {
   caption("Vaiapagina1", "&Go to page...");
   caption("Proprietaipertesto1", "&Current hypertext properties...");
   caption("Alberoindice1", "Contents &tree");
+
+  caption("ViewMenu", "&View");
+  caption("TextEncodingMenu", "Text &encoding");
+  caption("TextEncoding0", "Automatic (from the book)");
+  for (const std::uint16_t codePage : readableCodePages())
+    caption("TextEncoding" + std::to_string(codePage), codePageTitle(codePage));
 
   caption("Opzioni1", "&Tools");
   caption("Opzioniemail1", "&Email options...");

@@ -2,7 +2,6 @@
 #include "view/page_search.h"
 
 #include "document/search_text.h"
-#include "platform/windows1252.h"
 #include "text/markup_stream.h"
 #include "text/paragraph.h"
 #include "text/table_cells.h"
@@ -47,14 +46,15 @@ bool isSearchDelimiter(unsigned char byte) {
          (byte >= 123 && byte <= 126);
 }
 
-SearchPattern::SearchPattern(std::string_view pattern, int options)
-    : needle((options & searchMatchCase) != 0 ? std::string(pattern) : lowerWindows1252(pattern)),
+SearchPattern::SearchPattern(std::string_view pattern, int options, std::uint16_t codePage)
+    : codePage(&CodePage::of(codePage)),
+      needle((options & searchMatchCase) != 0 ? std::string(pattern) : this->codePage->lower(pattern)),
       matchCase((options & searchMatchCase) != 0),
       wholeWords((options & searchWholeWords) != 0) {}
 
 std::optional<std::size_t> findInParagraph(std::string_view text, std::string_view pattern, std::size_t from,
-                                           int options) {
-  return findInParagraph(text, SearchPattern(pattern, options), from);
+                                           int options, std::uint16_t codePage) {
+  return findInParagraph(text, SearchPattern(pattern, options, codePage), from);
 }
 
 std::optional<std::size_t> findInParagraph(std::string_view text, const SearchPattern& pattern, std::size_t from) {
@@ -64,7 +64,7 @@ std::optional<std::size_t> findInParagraph(std::string_view text, const SearchPa
   std::string lowered;
   std::string_view haystack = text;
   if (!pattern.matchCase) {
-    lowered = lowerWindows1252(text);
+    lowered = pattern.codePage->lower(text);
     haystack = lowered;
   }
   for (std::size_t at = haystack.find(needle, from); at != std::string_view::npos; at = haystack.find(needle, at + 1)) {

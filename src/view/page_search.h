@@ -3,10 +3,13 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/code_pages.h"
 
 namespace zeb {
 
@@ -41,14 +44,16 @@ class TZEBpar {
 bool isSearchDelimiter(unsigned char byte);
 
 // The first match of the pattern in the text at or after from: its start, or nothing.
-// Without match case both are compared in Windows-1252 lower case.
+// Without match case both are compared in lower case by the tables of their code page.
 std::optional<std::size_t> findInParagraph(std::string_view text, std::string_view pattern, std::size_t from,
-                                           int options);
+                                           int options, std::uint16_t codePage = 1252);
 
-// A pattern with its search options, prepared once for the paragraphs of a search.
+// A pattern (in the text's code page) with its search options, prepared once for the
+// paragraphs of a search.
 struct SearchPattern {
-  SearchPattern(std::string_view pattern, int options);
-  std::string needle;  // in Windows-1252 lower case unless the case must match
+  SearchPattern(std::string_view pattern, int options, std::uint16_t codePage = 1252);
+  const CodePage* codePage;
+  std::string needle;  // in lower case unless the case must match
   bool matchCase;
   bool wholeWords;
 };

@@ -5,6 +5,7 @@
 
 #include "document/container.h"
 #include "document/page_object.h"
+#include "platform/code_pages.h"
 #include "platform/message_boxes.h"
 #include "text/markup_stream.h"
 #include "text/measurement_cache.h"
@@ -275,7 +276,11 @@ void TZEBpage::StartSearch(bool fromCaret) { searchFromCaret_ = fromCaret; }
 
 bool TZEBpage::FindNext(std::string_view text) {
   if (!box_) return false;
-  const SearchPattern pattern(text, owner_.SearchOptions());
+  // Typed text; a character the page's code page lacks is in none of its words.
+  const std::uint16_t codePage = box_->codePage();
+  const std::optional<std::string> bytes = CodePage::of(codePage).encode(text);
+  if (!bytes || bytes->empty()) return false;
+  const SearchPattern pattern(*bytes, owner_.SearchOptions(), codePage);
   TZEBpar walker(*box_);
   bool first = true;
   std::size_t firstFrom = 0;
@@ -291,7 +296,7 @@ bool TZEBpage::FindNext(std::string_view text) {
     first = false;
     if (!match) continue;
     const int start = static_cast<int>(*match);
-    const int end = start + static_cast<int>(text.size());
+    const int end = start + static_cast<int>(pattern.needle.size());
     place->box->SelectRange(place->paragraph, start, place->paragraph, end);
     place->box->scrollToCaretWithContext();
     activeBox_ = place->box;

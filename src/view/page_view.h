@@ -155,6 +155,7 @@ class TZEBpage final : public BoxHost {
 
   // The in-page search: each find starts afresh, from the top or just after the caret.
   void StartSearch(bool fromCaret);
+  // The text as typed (UTF-8), looked for in the code page of the page's text.
   bool FindNext(std::string_view text);
   // The box the caret is in (a table cell's box or the page's own); the search starts there.
   TZEBbox* ActiveBox() const { return activeBox_ != nullptr ? activeBox_ : box_.get(); }

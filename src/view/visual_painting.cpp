@@ -8,6 +8,7 @@
 
 #include "document/container.h"
 #include "document/image_cache.h"
+#include "platform/code_pages.h"
 #include "platform/system_colours.h"
 #include "text/text_box.h"
 #include "view/marker_icons.h"
@@ -93,8 +94,16 @@ int textWidth(Canvas& canvas, std::string_view text, const ControlMetrics& metri
   return metrics.averageCharWidth * static_cast<int>(text.size());
 }
 
-void write(Canvas& canvas, int x, int y, std::string_view text, Colour colour = systemColour::windowText) {
-  canvas.setFont(controlFont(colour));
+// The code page of a control's texts: the book's.
+std::uint16_t codePageOf(const TZEBoggetto& object) {
+  return object.Container() != nullptr ? object.Container()->codePage() : codePage::windows1252;
+}
+
+void write(Canvas& canvas, int x, int y, std::string_view text, std::uint16_t codePage,
+           Colour colour = systemColour::windowText) {
+  TMyFont font = controlFont(colour);
+  font.CodePage = codePage;
+  canvas.setFont(font);
   canvas.setTextBackground(TextBackground::clear, 0);
   canvas.textOut(x, y, text);
 }
@@ -132,36 +141,39 @@ void paintButton(const VisualObject& object, TZEBset& set, Canvas& canvas, const
   bevel(canvas, area, false);
   const std::string caption = buttonCaption(object.object());
   const int x = area.left + (area.width() - textWidth(canvas, caption, metrics)) / 2;
-  write(canvas, x, area.top + (area.height() - metrics.lineHeight) / 2, caption);
+  write(canvas, x, area.top + (area.height() - metrics.lineHeight) / 2, caption, codePageOf(object.object()));
 }
 
-void paintLines(Canvas& canvas, const CanvasRect& inside, std::string_view text, const ControlMetrics& metrics) {
+void paintLines(Canvas& canvas, const CanvasRect& inside, std::string_view text, const ControlMetrics& metrics,
+                std::uint16_t codePage) {
   int y = inside.top;
   for (std::size_t start = 0; start <= text.size() && y < inside.bottom; y += std::max(metrics.lineHeight, 1)) {
     std::size_t end = text.find("\r\n", start);
     if (end == std::string_view::npos) end = text.size();
-    write(canvas, inside.left + 2, y, text.substr(start, end - start));
+    write(canvas, inside.left + 2, y, text.substr(start, end - start), codePage);
     if (end == text.size()) break;
     start = end + 2;
   }
 }
 
-void paintList(const FieldState& state, Canvas& canvas, const CanvasRect& inside, const ControlMetrics& metrics) {
+void paintList(const FieldState& state, Canvas& canvas, const CanvasRect& inside, const ControlMetrics& metrics,
+               std::uint16_t codePage) {
   const int step = std::max(metrics.lineHeight, 1);
   int y = inside.top;
   for (std::size_t i = 0; i < state.items.size() && y < inside.bottom; ++i, y += step) {
     const bool selected = i < state.selected.size() && state.selected[i];
     if (selected) canvas.fillRect({inside.left, y, inside.right, y + step}, systemColour::highlight);
-    write(canvas, inside.left + 2, y, state.items[i].text,
+    write(canvas, inside.left + 2, y, state.items[i].text, codePage,
           selected ? systemColour::highlightText : systemColour::windowText);
   }
 }
 
-void paintCombo(const FieldState& state, Canvas& canvas, const CanvasRect& area, const ControlMetrics& metrics) {
+void paintCombo(const FieldState& state, Canvas& canvas, const CanvasRect& area, const ControlMetrics& metrics,
+                std::uint16_t codePage) {
   const CanvasRect inside = sunkenField(canvas, area);
   const int side = std::max(inside.height(), 0);
   const CanvasRect button{inside.right - side, inside.top, inside.right, inside.bottom};
-  write(canvas, inside.left + 2, inside.top + (inside.height() - metrics.lineHeight) / 2, shownText(state));
+  write(canvas, inside.left + 2, inside.top + (inside.height() - metrics.lineHeight) / 2, shownText(state), codePage);
   canvas.fillRect(button, systemColour::buttonFace);
   bevel(canvas, button, false);
   // The arrow: rows narrowing downwards.
@@ -202,7 +214,7 @@ void paintMultimedia(const VisualObject& object, Canvas& canvas, const CanvasRec
     case 7: sunkenField(canvas, area); break;
     case 5:
     case 6: paintCheck(object, canvas, area, metrics); break;
-    case 8: paintCombo(FieldState{}, canvas, area, metrics); break;
+    case 8: paintCombo(FieldState{}, canvas, area, metrics, codePageOf(object.object())); break;
     case 1:
     case 9:
       if (!look.readOnly && subtype == 7)
@@ -220,7 +232,9 @@ void paintMarker(const TZEBoggetto& object, std::string_view hint, Canvas& canva
   const auto marker = markerLookOf(object);
   if (area.width() > markerCaptionFromWidth) {
     canvas.fillRect({area.left + markerCaptionLeft, area.top, area.right, area.bottom}, white);
-    canvas.setFont(controlFont(black, markerCaptionSize));
+    TMyFont font = controlFont(black, markerCaptionSize);
+    font.CodePage = codePageOf(object);
+    canvas.setFont(font);
     canvas.setTextBackground(TextBackground::clear, 0);
     canvas.textOut(area.left + markerCaptionLeft, area.top, markerCaption(hint));
     canvas.fillRect({area.left, area.top, area.right, area.top + 1}, blue);
@@ -251,7 +265,7 @@ void paintCheckControl(const TZEBoggetto& object, bool radio, bool checked, Canv
   const std::string caption = object.attribute(controlAttribute::caption);
   if (caption.empty()) return;
   const int x = area.left + (radio ? checkCaptionOffset : checkBoxSide + checkCaptionOffset);
-  write(canvas, x, area.top + (area.height() - metrics.lineHeight) / 2, caption);
+  write(canvas, x, area.top + (area.height() - metrics.lineHeight) / 2, caption, codePageOf(object));
 }
 
 void paintVisualObject(const VisualObject& object, Canvas& canvas, const CanvasRect& area, const ControlLook& look,
@@ -259,6 +273,7 @@ void paintVisualObject(const VisualObject& object, Canvas& canvas, const CanvasR
   CanvasState state(canvas);
   canvas.intersectClip(area);
   TZEBset* set = object.object().Container();
+  const std::uint16_t codePage = codePageOf(object.object());
   switch (object.kind()) {
     case VisualKind::marker:
     case VisualKind::formStart: paintMarker(object.object(), object.hint(), canvas, area, look); break;
@@ -268,12 +283,14 @@ void paintVisualObject(const VisualObject& object, Canvas& canvas, const CanvasR
     case VisualKind::edit: {
       const CanvasRect inside = sunkenField(canvas, area);
       write(canvas, inside.left + fieldTextInset - 2, inside.top + (inside.height() - metrics.lineHeight) / 2,
-            shownText(object.field()));
+            shownText(object.field()), codePage);
       break;
     }
-    case VisualKind::memo: paintLines(canvas, sunkenField(canvas, area), object.field().text, metrics); break;
-    case VisualKind::listBox: paintList(object.field(), canvas, sunkenField(canvas, area), metrics); break;
-    case VisualKind::comboBox: paintCombo(object.field(), canvas, area, metrics); break;
+    case VisualKind::memo: paintLines(canvas, sunkenField(canvas, area), object.field().text, metrics, codePage);
+      break;
+    case VisualKind::listBox: paintList(object.field(), canvas, sunkenField(canvas, area), metrics, codePage);
+      break;
+    case VisualKind::comboBox: paintCombo(object.field(), canvas, area, metrics, codePage); break;
     case VisualKind::radioButton:
     case VisualKind::checkBox: paintCheck(object, canvas, area, metrics); break;
     case VisualKind::multimedia: paintMultimedia(object, canvas, area, look, metrics); break;

@@ -32,10 +32,10 @@ TEST(FontFaces, SymbolAndWingdingsBytesBecomeTheirGlyphs) {
   EXPECT_EQ(unicodeOfFaceByte(FaceEncoding::symbol, '1'), U'1');
   EXPECT_EQ(unicodeOfFaceByte(FaceEncoding::wingdings, 'w'), U'\u2022');
   EXPECT_EQ(unicodeOfFaceByte(FaceEncoding::wingdings, 'A'), U'A');
-  EXPECT_EQ(unicodeOfFaceByte(FaceEncoding::windows1252, 0x80), U'\u20AC');
-  EXPECT_EQ(unicodeOfFaceByte(FaceEncoding::windows1252, 'w'), U'w');
+  EXPECT_EQ(unicodeOfFaceByte(FaceEncoding::codePage, 0x80), U'\u20AC');
+  EXPECT_EQ(unicodeOfFaceByte(FaceEncoding::codePage, 'w'), U'w');
   // Qt text takes one UTF-16 unit per byte.
-  for (const FaceEncoding encoding : {FaceEncoding::windows1252, FaceEncoding::symbol, FaceEncoding::wingdings}) {
+  for (const FaceEncoding encoding : {FaceEncoding::codePage, FaceEncoding::symbol, FaceEncoding::wingdings}) {
     for (int byte = 0; byte < 256; ++byte)
       EXPECT_LE(unicodeOfFaceByte(encoding, static_cast<std::uint8_t>(byte)), 0xFFFFu) << byte;
   }

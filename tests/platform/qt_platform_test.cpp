@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QMimeData>
 #include <QPainter>
+#include <QRawFont>
 
 #include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_clipboard.h"
@@ -155,6 +156,29 @@ TEST(QtCanvas, KeptGlyphsDrawAndMeasureAsQtDoesAfresh) {
   ShapedTextCache::ofThisThread().clear();
 }
 
+// Hebrew goes to Qt's text engine in stored order and comes back shaped right to left, in a
+// face of its script: the first letter of a word stands right of its last.
+TEST(QtCanvas, HebrewWordsAreShapedRightToLeft) {
+  TMyFont font{"Times New Roman", 0, 0x000000, 12, 0};
+  font.CodePage = 1255;
+  ShapedTextCache& cache = ShapedTextCache::ofThisThread();
+  const ShapedText shaped = cache.shape(cache.font(font, 96), "\xF9\xEC\xE5\xED");  // shin lamed vav final mem
+  auto xOf = [&](const char* letter) {
+    for (const QGlyphRun& run : shaped.glyphs) {
+      const QList<quint32> wanted = run.rawFont().glyphIndexesForString(QString::fromUtf8(letter));
+      const qsizetype at = wanted.isEmpty() ? -1 : run.glyphIndexes().indexOf(wanted.front());
+      if (wanted.front() != 0 && at >= 0) return run.positions()[at].x();
+    }
+    return qreal(-1);
+  };
+  const qreal first = xOf("ש");
+  const qreal last = xOf("ם");
+  EXPECT_GE(last, 0);
+  EXPECT_GT(first, last);
+  EXPECT_LT(first, shaped.width);
+  cache.clear();
+}
+
 TEST(QtCanvas, SystemColoursComeFromThePalette) {
   QPalette palette;
   palette.setColor(QPalette::Active, QPalette::Highlight, QColor(1, 2, 3));
@@ -173,14 +197,14 @@ TEST(QtClipboard, NamedFormatsTravelAsMimeTypesBesideRtfTextAndPicture) {
   clipboard.setFormat(objectsFormat, stream);
   const std::string rtf = "{\\rtf1 x}";
   clipboard.setRtf({reinterpret_cast<const std::uint8_t*>(rtf.data()), rtf.size()});
-  clipboard.setPlainText("caf\xe9");
+  clipboard.setPlainText("\xcf\xf0\xe8", 1251);
   RgbaImage picture{1, 1, {10, 20, 30, 255}};
   clipboard.setPicture(picture);
   const QMimeData* data = QGuiApplication::clipboard()->mimeData();
   ASSERT_NE(data, nullptr);
   EXPECT_EQ(data->data(QStringLiteral("application/x-nexo30-objects")), QByteArray("\x01\0\0\0\0", 5));
   EXPECT_EQ(data->data(QStringLiteral("text/rtf")), QByteArray("{\\rtf1 x}"));
-  EXPECT_EQ(data->text(), QString::fromUtf8("caf\xc3\xa9"));
+  EXPECT_EQ(data->text(), QString::fromUtf8("При"));  // in the code page given
   EXPECT_EQ(qvariant_cast<QImage>(data->imageData()).pixel(0, 0), qRgb(10, 20, 30));
 }
 

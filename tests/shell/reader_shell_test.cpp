@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "document/book_header.h"
+#include "platform/code_pages.h"
 #include "shell/reader_view.h"
 #include "shell/settings_keys.h"
 #include "tests/support/book_builder.h"
@@ -35,6 +36,8 @@ class FakeView final : public ReaderView {
   void moveOffScreen() override { log.push_back("offScreen"); }
   void setResizeChecked(bool checked) override { resizeChecked = checked; }
   void closeSplash() override { log.push_back("closeSplash"); }
+  void showStatusNote(const std::string& text) override { notes.push_back(text); }
+  void textEncodingChanged() override { log.push_back("textEncodingChanged"); }
 
   void show(std::int32_t number) {
     page = number;
@@ -50,6 +53,7 @@ class FakeView final : public ReaderView {
   int historyChanges = 0;
   std::vector<std::vector<WindowChange>> windowChanges;
   bool resizeChecked = false;
+  std::vector<std::string> notes;
 };
 
 class Reader : public ::testing::Test {
@@ -301,6 +305,40 @@ TEST_F(Reader, ADroppedBookInCapitalsOpens) {
   EXPECT_EQ(shell->mainZEBset().ZEBFileName(), "");
   shell->filesDropped({upper});
   EXPECT_EQ(shell->mainZEBset().ZEBFileName(), upper);
+}
+
+// View > Text encoding: the choice holds for the book (its path and size) each time it is
+// opened, and for no other book; a book in a double-byte language is read as 1252 and says so.
+TEST_F(Reader, AChosenTextEncodingIsRememberedForItsBook) {
+  const std::string first = book("first.zeb");
+  const std::string second = book("second.zeb");
+  start();
+  shell->OpenEbook(first);
+  shell->setTextEncoding(codePage::greek);
+  EXPECT_EQ(shell->mainZEBset().codePage(), codePage::greek);
+  EXPECT_EQ(view.log.back(), "textEncodingChanged");
+  shell->OpenEbook(second);
+  EXPECT_EQ(shell->mainZEBset().codePage(), codePage::windows1252);
+  shell->OpenEbook(first);
+  EXPECT_EQ(shell->textEncoding(), codePage::greek);
+  shell->setTextEncoding(codePage::automatic);
+  shell->OpenEbook(first);
+  EXPECT_EQ(shell->textEncoding(), codePage::automatic);
+  EXPECT_TRUE(view.notes.empty());
+
+  const std::string japanese = folder
+                                   .write("japanese.zeb", testing::bookBytes([](TZEBset& set) {
+                                            zebmake::addPage(set, "p", "<Z S0 >");
+                                            set.header().setI16(header::defaultLanguage, 1041);
+                                          }))
+                                   .string();
+  shell->OpenEbook(japanese);
+  EXPECT_EQ(shell->mainZEBset().codePage(), codePage::windows1252);
+  ASSERT_EQ(view.notes.size(), 1u);
+  EXPECT_NE(view.notes[0].find("932"), std::string::npos);
+  shell->setTextEncoding(codePage::cyrillic);
+  shell->OpenEbook(japanese);
+  EXPECT_EQ(view.notes.size(), 1u);  // a chosen code page needs no note
 }
 
 TEST_F(Reader, TheImageCacheSizeComesFromTheSettingsWhenItIsANumber) {

@@ -127,6 +127,22 @@ TEST_F(BoxPainting, WidthsTheCanvasDisagreesWithAreCorrectedSoTheNextPaintBatche
   EXPECT_EQ(paragraph(0).Cells[6].Advance, 10);
 }
 
+// A Hebrew paragraph runs right to left within the place layout gave its line (here from
+// the left edge): its first word stands rightmost; words of Latin letters and numbers keep
+// their own order inside it, and each batch goes to the canvas in stored order for its text
+// engine to order.
+TEST_F(BoxPainting, RightToLeftParagraphsStandInTheOrderTheirLettersRun) {
+  set.header().setI16(header::defaultLanguage, 1037);
+  show(tag("") + "\xF9\xEC\xE5\xED \xF2\xE5\xEC\xED<Z S" + std::to_string(plainStyle) + " >\xF9\xEC\xE5\xED abc 12.");
+  EXPECT_EQ(paint().calls("text"),
+            (Calls{"text 0,8 \"\xF2\xE5\xEC\xED\"", "text 40,8 \" \"", "text 50,8 \"\xF9\xEC\xE5\xED\"",
+                   "text 0,28 \".\"", "text 10,28 \"abc\"", "text 40,28 \" \"", "text 50,28 \"12\"", "text 70,28 \" \"",
+                   "text 80,28 \"\xF9\xEC\xE5\xED\""}));
+  // The selected first word is highlighted where it stands, its first letter rightmost.
+  box->SelectRange(0, 0, 0, 1);
+  EXPECT_EQ(paint().calls("fill"), (Calls{"fill 0,0,200,300 #C0C0C0", "fill 80,8,90,28 highlight"}));
+}
+
 TEST_F(BoxPainting, ASelectionAcrossALineBreakHighlightsOnlyWhatItCovers) {
   show(tag("") + "abc def", 50);  // "abc " and "def"
   box->SelectRange(0, 1, 0, 6);

@@ -69,6 +69,16 @@ TEST_F(Zebtool, KeywordsPrintsTheListWithThePagesOfEachKeyword) {
   EXPECT_EQ(zebtool({"contents", book, "x"}).exitStatus, 2);
 }
 
+TEST_F(Zebtool, KeywordPrefixesIgnoreCaseInTheBooksCodePage) {
+  const std::string book = makeBook(R"({"language": 1032, "objects": [
+      {"kind": "keyword", "name": "ΑΘΉΝΑ"}, {"kind": "keyword", "name": "αγορά"},
+      {"name": "Σελίδα", "text": "<Z S0 >", "keywords": [0]}]})");
+  EXPECT_EQ(zebtool({"keywords", book, "αθή"}).out, "ΑΘΉΝΑ\t0\n");
+  EXPECT_EQ(zebtool({"keywords", book, "ΑΓ"}).out, "αγορά\t\n");
+  EXPECT_EQ(zebtool({"keywords", book, "ж"}).out, "");
+  EXPECT_EQ(zebtool({"keywords", book}).out, "αγορά\t\nΑΘΉΝΑ\t0\n");
+}
+
 TEST_F(Zebtool, ZebmakeStoresContentsStreamsAndTheSampleHasOne) {
   const auto description = folder.write("book.json", std::string(R"({
       "objects": [{"name": "Only", "text": "<Z S0 >"}, {"kind": "custom", "name": "Card"}],

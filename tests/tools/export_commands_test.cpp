@@ -41,6 +41,54 @@ TEST_F(ExportCommands, RtfWritesTheDocumentsBytes) {
       "\\par \r\n}");
 }
 
+// A book written on a Windows in another language holds its text in that system's code page,
+// which its language identifiers name.
+TEST_F(ExportCommands, TextIsReadInTheCodePageOfTheBooksLanguages) {
+  const struct {
+    int language;
+    std::string text;
+  } samples[] = {{1032, "Καλημέρα κόσμε"},     {1049, "Съешь же ещё этих булок"},
+                 {1045, "Zażółć gęślą jaźń"},  {1055, "Pijamalı hasta yağız şoföre"},
+                 {1037, "שלום עולם, זהו ספר"}, {1054, "สวัสดีครับ"}};
+  for (const auto& sample : samples) {
+    const std::string book = makeBook(R"({"language": )" + std::to_string(sample.language) +
+                                      R"(, "objects": [{"name": "p", "text": "<Z S0 >)" + sample.text + R"("}]})");
+    EXPECT_EQ(zebtool({"text", book, "0"}).out, sample.text) << sample.language;
+  }
+  // A page's own language wins over the book's; --codepage over both.
+  const std::string mixed = makeBook(R"({"language": 1049, "objects": [{"name": "Мир", "text": "<Z S0 >Мир"},
+      {"name": "Κόσμος", "language": 1032, "text": "<Z S0 >Κόσμος"}]})");
+  EXPECT_EQ(zebtool({"text", mixed, "0"}).out, "Мир");
+  EXPECT_EQ(zebtool({"text", mixed, "1"}).out, "Κόσμος");
+  EXPECT_EQ(zebtool({"pages", mixed}).out, "0\tМир\n1\tΚόσμος\n");
+  EXPECT_EQ(zebtool({"text", mixed, "1", "--codepage", "1251"}).out, "Кьумпт");  // the Greek bytes as Cyrillic
+  EXPECT_EQ(zebtool({"text", "--codepage", "auto", mixed, "1"}).out, "Κόσμος");
+  for (const char* codePage : {"932", "x", "1252x"})
+    EXPECT_EQ(zebtool({"text", mixed, "0", "--codepage", codePage}).exitStatus, 2);
+  EXPECT_EQ(zebtool({"text", mixed, "0", "--codepage"}).exitStatus, 2);
+}
+
+// RTF names the code page of the document and of each font, so that a word processor reads
+// the "\'xx" bytes as the letters they are.
+TEST_F(ExportCommands, RtfOfAnotherCodePageSaysWhichAndReadsBackAsTheSameText) {
+  const std::string book =
+      makeBook(R"({"language": 1049, "objects": [{"name": "p", "text": "<Z S0 >Привет, мир<Y F\"Symbol\" >a"}]})");
+  const std::string rtf = zebtool({"rtf", book, "0"}).out;
+  EXPECT_TRUE(
+      rtf.starts_with("{\\rtf1\\ansi\\ansicpg1251\\deff0{\\fonttbl{\\f0\\froman\\fcharset204\\fprq2 Times New Roman;}"))
+      << rtf;
+  EXPECT_NE(rtf.find("\\fcharset2\\fprq2 Symbol;}"), std::string::npos) << rtf;
+  EXPECT_NE(rtf.find("\\'cf\\'f0\\'e8\\'e2\\'e5\\'f2, \\'ec\\'e8\\'f0"), std::string::npos) << rtf;
+
+  // LibreOffice, where it is installed, reads the document back as the same words.
+  if (testing::runCommand("/bin/sh", {"-c", "command -v soffice"}).exitStatus != 0)
+    GTEST_SKIP() << "LibreOffice is not installed";
+  folder.write("page.rtf", rtf);
+  const std::string convert = "cd '" + folder.path().string() +
+                              "' && soffice --headless --convert-to txt:Text page.rtf >/dev/null 2>&1 && cat page.txt";
+  EXPECT_NE(testing::runCommand("/bin/sh", {"-c", convert}).out.find("Привет, мир"), std::string::npos);
+}
+
 TEST_F(ExportCommands, MissingPagesFailAndMalformedArgumentsAreUsageErrors) {
   const std::string book = writeBook([](TZEBset& set) {
     zebmake::addPage(set, "Cover", "<Z S0 >x");

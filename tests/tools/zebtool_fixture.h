@@ -19,6 +19,13 @@ class Zebtool : public ::testing::Test {
   std::string writeBook(const BookFiller& fill, std::string_view name = "book.zeb") {
     return folder.write(name, bookBytes(fill)).string();
   }
+  // The book zebmake makes of the JSON description.
+  std::string makeBook(const std::string& description, std::string_view name = "made.zeb") {
+    const std::string book = (folder.path() / name).string();
+    const auto made = runCommand(ZEBMAKE_PATH, {folder.write("made.json", description).string(), book});
+    EXPECT_EQ(made.exitStatus, 0) << made.err;
+    return book;
+  }
   TemporaryFolder folder;
 };
 

@@ -150,6 +150,19 @@ TEST_F(Zebtool, SearchListsMatchingPagesAndTheirTerm) {
   EXPECT_EQ(zebtool({"search", book, "--colour", "tea"}).exitStatus, 2);
 }
 
+// Terms are typed in Unicode and searched in each page's code page, lower-cased by its own
+// letters; a letter the code page lacks is in none of its pages.
+TEST_F(Zebtool, SearchConvertsTermsIntoTheCodePageOfEachPage) {
+  const std::string book = makeBook(R"({"language": 1049, "objects": [
+      {"name": "ru", "text": "<Z S0 >ПРИВЕТ, МИР?"},
+      {"name": "el", "language": 1032, "text": "<Z S0 >ΣΟΦΟΣ ΚΑΙ ΣΟΦΌΣ"}]})");
+  EXPECT_EQ(zebtool({"search", book, "привет"}).out, "0\tпривет\n");
+  EXPECT_EQ(zebtool({"search", book, "--snippets", "мир"}).out, "0\tмир\tПРИВЕТ, МИР?\n");
+  EXPECT_EQ(zebtool({"search", book, "σοφος"}).out, "1\tσοφοσ\n");  // the final sigma meets the capital
+  EXPECT_EQ(zebtool({"search", book, "σοφός"}).out, "1\tσοφόσ\n");
+  EXPECT_EQ(zebtool({"search", book, "中"}).out, "");
+}
+
 TEST_F(Zebtool, ZebmakeBuildsTheSampleAndASyntheticBook) {
   const std::string guide = (folder.path() / "guide.zeb").string();
   auto made = runCommand(ZEBMAKE_PATH, {BRIGHTFOLD_SOURCE_DIR "/samples/guide.json", guide});

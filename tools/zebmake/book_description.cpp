@@ -1,4 +1,6 @@
-// JSON book descriptions. Texts in a description are UTF-8 and are stored as Windows-1252.
+// JSON book descriptions. Texts in a description are UTF-8 and are stored in the code page
+// of the book's language (Windows-1252 unless the description names another language), a
+// page's texts in that of the page's own language.
 #include "tools/zebmake/book_description.h"
 
 #include <algorithm>
@@ -7,7 +9,7 @@
 #include <nlohmann/json.hpp>
 
 #include "document/named_files.h"
-#include "platform/windows1252.h"
+#include "platform/code_pages.h"
 #include "tools/zebmake/book_model.h"
 #include "tools/zebmake/book_writer.h"
 #include "tools/zebmake/link_actions.h"
@@ -20,7 +22,22 @@ namespace {
 
 using Json = nlohmann::json;
 
-std::string bookText(const Json& value) { return utf8ToWindows1252(value.get<std::string>()); }
+// The code page texts are stored in while the book, or one of its pages, is being described.
+std::uint16_t textCodePage = codePage::windows1252;
+
+class CodePageScope {
+ public:
+  explicit CodePageScope(std::uint16_t codePage) : saved_(textCodePage) { textCodePage = codePage; }
+  ~CodePageScope() { textCodePage = saved_; }
+  CodePageScope(const CodePageScope&) = delete;
+  CodePageScope& operator=(const CodePageScope&) = delete;
+
+ private:
+  std::uint16_t saved_;
+};
+
+std::string bookText(const std::string& value) { return utf8ToBookText(value, textCodePage); }
+std::string bookText(const Json& value) { return bookText(value.get<std::string>()); }
 
 std::vector<std::uint8_t> bytesOf(std::string_view text) { return {text.begin(), text.end()}; }
 
@@ -196,6 +213,12 @@ void addDescribedObject(TZEBset& set, const Json& item, const std::filesystem::p
     object = &addObject(set, kind, index);
   }
   ObjectRecord& record = object->record();
+  // {"language": 1049} on a page: its language identifier, in whose code page its texts are.
+  // A page without one has the book's, as the authoring tool gives new pages.
+  if (kind == TOggettiHel::testoHtml)
+    record.setI16(field::pageLanguage, static_cast<std::int16_t>(item.value(
+                                           "language", static_cast<int>(set.header().i16(header::defaultLanguage)))));
+  const CodePageScope pageCodePage(set.codePageOf(*object));
 
   if (item.contains("state")) record.setU8(field::state, static_cast<std::uint8_t>(item["state"].get<int>()));
   if (item.contains("name")) object->setName(bookText(item["name"]));
@@ -230,7 +253,7 @@ void addDescribedObject(TZEBset& set, const Json& item, const std::filesystem::p
     if (secondary.contains("attributes")) {
       for (const auto& [name, value] : secondary["attributes"].items()) {
         if (!text.empty()) text += "\r\n";
-        text += utf8ToWindows1252(name) + "=\"" + bookText(value) + "\"";
+        text += bookText(name) + "=\"" + bookText(value) + "\"";
       }
     }
     const std::string block = secondary.contains("block") ? bookText(secondary["block"]) : std::string();
@@ -238,7 +261,7 @@ void addDescribedObject(TZEBset& set, const Json& item, const std::filesystem::p
   }
   if (item.contains("named_files")) {
     for (const auto& [name, value] : item["named_files"].items())
-      setNamedFile(*object, utf8ToWindows1252(name), bookText(value));
+      setNamedFile(*object, bookText(name), bookText(value));
   }
   if (item.contains("link_action")) setLinkAction(*object, linkActionFrom(item["link_action"]));
   if (item.contains("fields")) applyFields(record, item["fields"]);
@@ -293,6 +316,9 @@ std::vector<std::uint8_t> buildBookFromJson(std::string_view json, const std::fi
     BookModel model;
     TZEBset& set = model.set();
     BookHeader& header = set.header();
+    if (description.contains("language"))
+      header.setI16(header::defaultLanguage, static_cast<std::int16_t>(description["language"].get<int>()));
+    const CodePageScope bookCodePage(set.codePage());
     if (description.contains("title")) header.setShortString(header::title, header::titleMax, bookText(description["title"]));
     if (description.contains("author")) header.setShortString(header::author, header::textFieldMax, bookText(description["author"]));
     if (description.contains("company")) header.setShortString(header::company, header::textFieldMax, bookText(description["company"]));

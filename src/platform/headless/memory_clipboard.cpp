@@ -15,7 +15,10 @@ void MemoryClipboard::setFormat(std::string_view format, std::span<const std::ui
 }
 
 void MemoryClipboard::setRtf(std::span<const std::uint8_t> bytes) { rtf_ = std::vector<std::uint8_t>(bytes.begin(), bytes.end()); }
-void MemoryClipboard::setPlainText(std::string_view text) { plainText_ = std::string(text); }
+void MemoryClipboard::setPlainText(std::string_view text, std::uint16_t codePage) {
+  plainText_ = std::string(text);
+  plainTextCodePage_ = codePage;
+}
 void MemoryClipboard::setPicture(const RgbaImage& picture) { picture_ = picture; }
 
 std::optional<std::vector<std::uint8_t>> MemoryClipboard::format(std::string_view name) const {

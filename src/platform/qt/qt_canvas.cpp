@@ -84,13 +84,15 @@ void QtCanvas::hatchRect(const CanvasRect& rect, Hatch hatch, Colour colour) {
 }
 
 // Painting sets a font for every change of colour, so the font is only looked up again when
-// the face, the size or the style changed.
+// the face, the size, the style or the code page changed.
 void QtCanvas::setFont(const TMyFont& font) {
   textColour_ = colourOf(font.Color);
-  if (fontSet_ && font.Name == font_.Name && font.Size == font_.Size && font.Style == font_.Style) return;
+  if (fontSet_ && font.Name == font_.Name && font.Size == font_.Size && font.Style == font_.Style &&
+      font.CodePage == font_.CodePage)
+    return;
   shaping_ = ShapedTextCache::ofThisThread().font(font, pixelsPerInch_);
-  blanksShow_ =
-      shaping_.font.underline() || shaping_.font.strikeOut() || unicodeOfFaceByte(shaping_.encoding, ' ') != U' ';
+  blanksShow_ = shaping_.font.underline() || shaping_.font.strikeOut() ||
+                unicodeOfFaceByte(shaping_.encoding, ' ', font.CodePage) != U' ';
   font_ = font;
   fontSet_ = true;
 }

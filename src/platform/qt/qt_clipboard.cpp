@@ -5,7 +5,7 @@
 #include <QGuiApplication>
 #include <QMimeData>
 
-#include "platform/windows1252.h"
+#include "platform/code_pages.h"
 
 namespace zeb {
 namespace {
@@ -40,8 +40,8 @@ void QtClipboard::setRtf(std::span<const std::uint8_t> bytes) {
   publish();
 }
 
-void QtClipboard::setPlainText(std::string_view text) {
-  text_ = QString::fromUtf8(windows1252ToUtf8(text));
+void QtClipboard::setPlainText(std::string_view text, std::uint16_t codePage) {
+  text_ = QString::fromStdString(bookTextToUtf8(text, codePage));
   publish();
 }
 

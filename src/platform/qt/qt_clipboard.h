@@ -25,7 +25,7 @@ class QtClipboard final : public Clipboard {
   void clear() override;
   void setFormat(std::string_view format, std::span<const std::uint8_t> bytes) override;
   void setRtf(std::span<const std::uint8_t> bytes) override;
-  void setPlainText(std::string_view text) override;
+  void setPlainText(std::string_view text, std::uint16_t codePage) override;
   void setPicture(const RgbaImage& picture) override;
 
  private:

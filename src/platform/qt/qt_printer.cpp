@@ -9,6 +9,7 @@
 #include <QPrinterInfo>
 #include <algorithm>
 
+#include "platform/code_pages.h"
 #include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_fonts.h"
 #include "platform/qt/qt_picture_memo.h"
@@ -100,7 +101,7 @@ bool QtPrinter::beginDocument(std::string_view title, const PageSetup& setup) {
     if (QPrinterInfo::printerInfo(fromUtf8(name)).isNull()) return fail(std::string(printerMissing) + name);
     printer_->setPrinterName(fromUtf8(name));
   }
-  printer_->setDocName(qtTextFor(FaceEncoding::windows1252, title));
+  printer_->setDocName(qtTextFor(FaceEncoding::codePage, codePage::windows1252, title));
   applySetup(setup);
   painter_ = std::make_unique<QPainter>();
   if (!painter_->begin(printer_.get())) return fail(std::string(jobNotStarted));

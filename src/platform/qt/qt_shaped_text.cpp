@@ -4,9 +4,11 @@
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QTextLayout>
+#include <QTextOption>
 #include <QThread>
 #include <cmath>
 
+#include "platform/code_pages.h"
 #include "platform/qt/qt_fonts.h"
 
 namespace zeb {
@@ -16,7 +18,14 @@ namespace {
 constexpr std::size_t maxShapingFonts = 512;
 
 ShapedText shapeWith(const ShapingFont& font, std::string_view text) {
-  QTextLayout layout(qtTextFor(font.encoding, text), font.font);
+  QTextLayout layout(qtTextFor(font.encoding, font.codePage, text), font.font);
+  if (CodePage::of(font.codePage).hasRightToLeftLetters()) {
+    // A piece of right-to-left text runs from its right end, and stays where it is put.
+    QTextOption option;
+    option.setTextDirection(Qt::LayoutDirectionAuto);
+    option.setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
+    layout.setTextOption(option);
+  }
   layout.beginLayout();
   QTextLine line = layout.createLine();
   layout.endLayout();
@@ -64,6 +73,10 @@ const ShapingFont& ShapedTextCache::font(const TMyFont& font, int pixelsPerInch)
   key_ += std::to_string(font.Style & fontStyle::storedBits);
   key_ += '\x01';
   key_ += std::to_string(pixelsPerInch);
+  if (font.CodePage != 1252) {
+    key_ += '\x01';
+    key_ += std::to_string(font.CodePage);
+  }
   if (const auto found = fonts_.find(key_); found != fonts_.end()) return found->second;
   if (fonts_.size() >= maxShapingFonts) {
     // The texts name their fonts by key only, so they can stay.
@@ -77,6 +90,7 @@ const ShapingFont& ShapedTextCache::font(const TMyFont& font, int pixelsPerInch)
   made.ascent = metrics.ascent();
   made.height = metrics.height();
   made.encoding = face.encoding;
+  made.codePage = font.CodePage;
   const QFontMetricsF exact(made.font);
   made.underlineOffset = exact.underlinePos();
   made.strikeOutOffset = exact.ascent() / 3;

@@ -29,7 +29,8 @@ struct ShapingFont {
   std::string key;  // identifies the font among the others
   int ascent = 0;
   int height = 0;
-  FaceEncoding encoding = FaceEncoding::windows1252;
+  FaceEncoding encoding = FaceEncoding::codePage;
+  std::uint16_t codePage = 1252;
   // Where the underline and strike-out lines go and how thick they are, as Qt places them.
   qreal underlineOffset = 0;  // below the baseline
   qreal strikeOutOffset = 0;  // above the baseline
@@ -53,7 +54,8 @@ class ShapedTextCache {
  public:
   static ShapedTextCache& ofThisThread();
 
-  // The font for a book font at the resolution (its colour and position aside).
+  // The font for a book font at the resolution (its colour and position aside; its code
+  // page counts).
   const ShapingFont& font(const TMyFont& font, int pixelsPerInch);
   // The text shaped in the font, made on first use; valid until the next call.
   const ShapedText& shape(const ShapingFont& font, std::string_view text);

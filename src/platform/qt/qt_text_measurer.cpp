@@ -24,6 +24,7 @@ std::string keyOf(const TMyFont& font) {
   key += std::to_string(font.Size);
   key += '\x01';
   key += static_cast<char>('0' + (font.Style & fontStyle::storedBits));
+  if (font.CodePage != 1252) key += std::to_string(font.CodePage);
   return key;
 }
 
@@ -36,7 +37,9 @@ QtTextMeasurer::~QtTextMeasurer() = default;
 
 QtTextMeasurer::Face& QtTextMeasurer::faceFor(const TMyFont& font) {
   const std::uint8_t style = font.Style & fontStyle::storedBits;
-  if (last_ != nullptr && font.Size == lastSize_ && style == lastStyle_ && font.Name == lastName_) return *last_;
+  if (last_ != nullptr && font.Size == lastSize_ && style == lastStyle_ && font.CodePage == lastCodePage_ &&
+      font.Name == lastName_)
+    return *last_;
   std::string key = keyOf(font);
   auto found = faces_.find(key);
   if (found == faces_.end()) {
@@ -52,6 +55,7 @@ QtTextMeasurer::Face& QtTextMeasurer::faceFor(const TMyFont& font) {
   lastName_ = font.Name;
   lastSize_ = font.Size;
   lastStyle_ = style;
+  lastCodePage_ = font.CodePage;
   return *last_;
 }
 
@@ -67,7 +71,7 @@ FontMetrics QtTextMeasurer::metrics(const TMyFont& font) {
 
 int QtTextMeasurer::extent(const TMyFont& font, std::string_view text) {
   const Face& face = faceFor(font);
-  return face.metrics.horizontalAdvance(qtTextFor(face.encoding, text));
+  return face.metrics.horizontalAdvance(qtTextFor(face.encoding, font.CodePage, text));
 }
 
 }  // namespace zeb

@@ -33,12 +33,13 @@ class QtTextMeasurer final : public TextMeasurer {
 
   int pixelsPerInch_;
   std::unordered_map<std::string, Face> faces_;
-  // The face last asked for, and the name, size and style bits that asked for it: layout
+  // The face last asked for, and the name, size, style bits and code page that asked for it: layout
   // measures run after run in one font.
   Face* last_ = nullptr;
   std::string lastName_;
   std::int32_t lastSize_ = 0;
   std::uint8_t lastStyle_ = 0;
+  std::uint16_t lastCodePage_ = 1252;
 };
 
 }  // namespace zeb

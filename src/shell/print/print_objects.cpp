@@ -28,8 +28,12 @@ std::unique_ptr<TZEBpicture> externalPicture(const TZEBoggetto& placement) {
   const std::string stored = placement.attribute(externalFileAttribute);
   if (stored.empty()) return nullptr;
   std::filesystem::path bookFolder;
-  if (const TZEBset* set = placement.Container()) bookFolder = std::filesystem::path(set->ZEBFileName()).parent_path();
-  const std::filesystem::path path = resolveStoredPath(stored, bookFolder);
+  std::uint16_t codePage = 1252;
+  if (const TZEBset* set = placement.Container()) {
+    bookFolder = std::filesystem::path(set->ZEBFileName()).parent_path();
+    codePage = set->codePage();
+  }
+  const std::filesystem::path path = resolveStoredPath(stored, bookFolder, codePage);
   std::error_code error;
   if (!std::filesystem::is_regular_file(path, error)) return nullptr;
   auto picture = std::make_unique<TZEBpicture>();

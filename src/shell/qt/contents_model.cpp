@@ -3,6 +3,7 @@
 
 #include <QMimeData>
 
+#include "document/container.h"
 #include "platform/qt/book_text.h"
 #include "shell/qt/file_type_icons.h"
 
@@ -56,12 +57,16 @@ int ContentsModel::rowCount(const QModelIndex& parent) const {
 
 int ContentsModel::columnCount(const QModelIndex&) const { return 1; }
 
+std::uint16_t ContentsModel::codePage() const {
+  return tree_.LinkedZEBset() != nullptr ? tree_.LinkedZEBset()->codePage() : codePage::windows1252;
+}
+
 QVariant ContentsModel::data(const QModelIndex& index, int role) const {
   const ContentsNode* node = nodeAt(index);
   if (node == nullptr) return {};
   switch (role) {
     case Qt::DisplayRole:
-    case Qt::EditRole: return fromBookText(node->title());
+    case Qt::EditRole: return fromBookText(node->title(), codePage());
     case Qt::DecorationRole: {
       const QIcon icon = iconOf(tree_.iconOf(*node));
       return icon.isNull() ? QVariant() : QVariant(icon);
@@ -73,7 +78,7 @@ QVariant ContentsModel::data(const QModelIndex& index, int role) const {
 bool ContentsModel::setData(const QModelIndex& index, const QVariant& value, int role) {
   ContentsNode* node = nodeAt(index);
   if (role != Qt::EditRole || !tree_.canRename(node)) return false;
-  const bool intoObject = tree_.rename(node, toBookText(value.toString()));
+  const bool intoObject = tree_.rename(node, toBookText(value.toString(), codePage()));
   emit dataChanged(index, index);
   if (intoObject) emit objectRenamed();
   return true;

@@ -46,6 +46,9 @@ class ContentsModel final : public QAbstractItemModel {
   void objectRenamed();
 
  private:
+  // The code page of the titles: the book's.
+  std::uint16_t codePage() const;
+
   ContentsTree& tree_;
 };
 

@@ -334,6 +334,12 @@ void TMainForm::bookOpened() {
   sidebar_->showPage(editor_->MainPageNumber());
 }
 
+void TMainForm::textEncodingChanged() {
+  editor_->PostReload(-1);
+  listeners_.textEncodingChanged();
+  bookOpened();
+}
+
 void TMainForm::pageShown() {
   if (search_) search_->pageShown();
   sidebar_->showPage(editor_->MainPageNumber());

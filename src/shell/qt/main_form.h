@@ -167,6 +167,8 @@ class TMainForm final : public QMainWindow, public shell::ReaderView {
   void closeSplash() override;
   void bookOpened() override;
   void pageShown() override;
+  void showStatusNote(const std::string& text) override { showStatusText(text); }
+  void textEncodingChanged() override;
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -1,6 +1,7 @@
 // The main window as it is designed: menus, toolbars, status bar and popup menus with their
 // names, Italian texts, shortcuts and handlers. The English table replaces the texts.
 #include <QAction>
+#include <QActionGroup>
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
@@ -9,6 +10,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "platform/code_pages.h"
 #include "platform/qt/qt_dialog_units.h"
 #include "shell/qt/main_form.h"
 #include "shell/qt/toolbar_icons.h"
@@ -130,6 +132,28 @@ void TMainForm::buildMenus() {
   addSeparator(*book, "N5");
   QAction* contents = addItem(*book, this, "Alberoindice1", "&Albero dell'indice", [] {});
   contents->setCheckable(true);
+
+  // View: the text encoding a book is read in, one of a group of exclusive choices.
+  QMenu* view = addMenu(bar, "ViewMenu", "&Visualizza");
+  QMenu* encodings = view->addMenu(QString::fromUtf8("&Codifica del testo"));
+  encodings->setObjectName("TextEncodingMenu");
+  auto* encodingGroup = new QActionGroup(this);
+  std::vector<std::uint16_t> codePages{codePage::automatic};
+  for (const std::uint16_t number : readableCodePages()) codePages.push_back(number);
+  for (const std::uint16_t codePage : codePages) {
+    const std::string name = "TextEncoding" + std::to_string(codePage);
+    const std::string text =
+        codePage == codePage::automatic ? std::string("Automatica (dal libro)") : std::string(codePageTitle(codePage));
+    QAction* action = addItem(*encodings, this, name.c_str(), text.c_str(), [this, codePage] {
+      if (shell_->textEncoding() != codePage) shell_->setTextEncoding(codePage);
+    });
+    action->setCheckable(true);
+    encodingGroup->addAction(action);
+  }
+  connect(encodings, &QMenu::aboutToShow, this, [this, encodings] {
+    const QString checked = QStringLiteral("TextEncoding%1").arg(shell_->textEncoding());
+    for (QAction* action : encodings->actions()) action->setChecked(action->objectName() == checked);
+  });
 
   QMenu* tools = addMenu(bar, "Opzioni1", "S&trumenti");
   addItem(*tools, this, "Opzioniprogramma1", "&Opzioni programma...", [] {});

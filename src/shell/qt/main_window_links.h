@@ -70,6 +70,7 @@ class MainWindowLinks final : public LinkDispatcher, public LinkActions, public 
   // ContainerListener: the main container's reset, told to every separate window.
   void containerResetting() override { windows_.beforeMainReset(); }
   void containerReset() override { windows_.afterMainReset(); }
+  void textEncodingChanged() override { windows_.textEncodingChanged(); }
 
   // LinkActions.
   void setViewEnabled(bool enabled) override;

@@ -25,9 +25,9 @@ QVariant ObjectListModel::data(const QModelIndex& index, int role) const {
   const ObjectListItem& item = items_[static_cast<std::size_t>(index.row())];
   const int column = index.column();
   if (role == Qt::DisplayRole) {
-    if (column == 0) return fromBookText(item.caption);
+    if (column == 0) return fromBookText(item.caption, item.codePage);
     const auto sub = static_cast<std::size_t>(column - 1);
-    return sub < item.subItems.size() ? fromBookText(item.subItems[sub]) : QVariant();
+    return sub < item.subItems.size() ? fromBookText(item.subItems[sub], item.codePage) : QVariant();
   }
   if (role == Qt::DecorationRole && column == 0) {
     const QIcon icon = iconOf(item.icon);
@@ -54,7 +54,7 @@ void ObjectListModel::sort(int column, Qt::SortOrder) {
   std::vector<std::size_t> rows(items_.size());
   std::iota(rows.begin(), rows.end(), std::size_t{0});
   std::stable_sort(rows.begin(), rows.end(), [&](std::size_t left, std::size_t right) {
-    return compareObjectListItems(items_[left], items_[right], column) < 0;
+    return compareObjectListItems(items_[left], items_[right], column, items_[left].codePage) < 0;
   });
   reorder(rows);
 }
@@ -76,7 +76,7 @@ void ObjectListModel::reorder(const std::vector<std::size_t>& oldRows) {
 
 void ObjectListModel::mergeItems(std::vector<ObjectListItem> items) {
   if (items.empty()) return;
-  sortObjectListItems(items, sortColumn_);
+  sortObjectListItems(items, sortColumn_, items.front().codePage);
   const std::size_t listed = items_.size();
   beginInsertRows({}, static_cast<int>(listed), static_cast<int>(listed + items.size() - 1));
   std::move(items.begin(), items.end(), std::back_inserter(items_));
@@ -86,7 +86,8 @@ void ObjectListModel::mergeItems(std::vector<ObjectListItem> items) {
   std::iota(rows.begin(), rows.end(), std::size_t{0});
   std::inplace_merge(rows.begin(), rows.begin() + static_cast<std::ptrdiff_t>(listed), rows.end(),
                      [&](std::size_t left, std::size_t right) {
-                       return compareObjectListItems(items_[left], items_[right], sortColumn_) < 0;
+                       return compareObjectListItems(items_[left], items_[right], sortColumn_, items_[left].codePage) <
+                              0;
                      });
   for (std::size_t row = 0; row < rows.size(); ++row) {
     if (rows[row] == row) continue;

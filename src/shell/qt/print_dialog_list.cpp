@@ -37,7 +37,7 @@ bool TFprint::addItem(std::int64_t data) {
     if (object != nullptr && object->isReleased()) object = nullptr;
   }
   if (object == nullptr) return false;
-  auto* item = new QTreeWidgetItem(PagScelte_, {fromBookText(object->Name())});
+  auto* item = new QTreeWidgetItem(PagScelte_, {fromBookText(object->Name(), services_.set.codePageOf(*object))});
   item->setData(0, dataRole, QVariant::fromValue<qlonglong>(data));
   PagScelte_->scrollToItem(item);
   return true;

@@ -120,6 +120,7 @@ class TFcerca : public QDialog {
   void showChosenPage(TZEBListView& list);
   // Words (search_dialog_words.cpp).
   void applyOptions();
+  // A term as typed (UTF-8): the searches convert it into each page's code page.
   std::string term(const QComboBox& box) const;
   SearchTerms terms() const;
   void rememberTerm(QComboBox& box);

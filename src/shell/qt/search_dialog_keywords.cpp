@@ -4,6 +4,7 @@
 #include <QLineEdit>
 
 #include "document/book_object.h"
+#include "document/container.h"
 #include "platform/qt/book_text.h"
 #include "shell/keyword_search.h"
 #include "shell/qt/object_list_view.h"
@@ -13,9 +14,12 @@
 namespace zeb {
 
 void TFcerca::BCercaClick() {
-  const std::string typed = toBookText(Edit1_->text());
-  if (typed.empty()) return;
-  const std::optional<std::size_t> found = findKeyword(ZEBListViewKW_->items(), typed, *host_.messages);
+  if (Edit1_->text().isEmpty()) return;
+  const std::uint16_t codePage = host_.mainZEBset->codePage();
+  // Letters the book's code page lacks begin no keyword; "?" would stand for them.
+  const std::optional<std::string> typed = CodePage::of(codePage).encode(Edit1_->text().toStdString());
+  const std::optional<std::size_t> found =
+      findKeyword(ZEBListViewKW_->items(), typed.value_or(std::string()), *host_.messages, codePage);
   if (!found) {
     if (!ZEBListViewKW_->items().empty()) ZEBListViewKW_->clearSelection();
     return;
@@ -28,7 +32,7 @@ void TFcerca::chooseKeyword() {
   const std::int32_t identifier = ZEBListViewKW_->SelectedIdentifier();
   if (identifier < 0) return;
   const TZEBoggetto* keyword = ZEBListViewKW_->SelectedObject();
-  Label3_->setText(fromBookText(pagesContainingCaption(keyword->Name())));
+  Label3_->setText(fromBookText(pagesContainingCaption(keyword->Name()), host_.mainZEBset->codePage()));
   keywordFilter_ = keywordFilterValue(static_cast<std::uint32_t>(identifier));
   try {
     ZEBListViewPag_->Reload();

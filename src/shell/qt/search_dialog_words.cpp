@@ -29,7 +29,7 @@ constexpr std::size_t resultsPerAddition = 1000;
 
 }  // namespace
 
-std::string TFcerca::term(const QComboBox& box) const { return toBookText(box.currentText()); }
+std::string TFcerca::term(const QComboBox& box) const { return box.currentText().toStdString(); }
 
 SearchTerms TFcerca::terms() const { return {term(*Edit2_), term(*Edit3_), term(*Edit5_), term(*Edit6_)}; }
 
@@ -184,7 +184,7 @@ void TFcerca::finishSearch() {
     const std::optional<FoundPage> hit = std::move(bookHit_);
     bookHit_.reset();
     if (hit)
-      words_.showBookHit(view_, hit->page, hit->term);
+      words_.showBookHit(view_, hit->page, bookTextToUtf8(hit->term, hit->codePage));
     else
       words_.showBookEnd(view_);
     updatePageButton();

@@ -290,6 +290,11 @@ void TFseparato::beforeMainReset() {
   }
 }
 
+void TFseparato::textEncodingChanged() {
+  if (core_.closing() || preview_->LinkedZEBset() != &mainWindow_.mainZEBset()) return;
+  preview_->PostReload(-1);
+}
+
 void TFseparato::afterMainReset() {
   if (core_.closing()) return;
   TZEBset& main = mainWindow_.mainZEBset();

@@ -63,6 +63,7 @@ class TFseparato final : public QWidget, public shell::SeparateWindow {
   void requestClose() override;
   void beforeMainReset() override;
   void afterMainReset() override;
+  void textEncodingChanged() override;
 
   // --- What the window's links and buttons do.
   // The path of the book Preview shows (UTF-8); a Preview without container is linked to

@@ -131,7 +131,7 @@ void TFseparato::PreviewPageChanged() {
   const TZEBset& set = *preview_->LinkedZEBset();
   const std::int32_t page = preview_->MainPageNumber();
   if (const TZEBoggetto* shown = set.objectByKindAndIndex(kindNumber(TOggettiHel::testoHtml), page))
-    setWindowTitle(shell::unicodeOf(shown->Name()));
+    setWindowTitle(fromBookText(shown->Name(), set.codePageOf(*shown)));
   core_.history().pageChanged(utf8ToWindows1252(set.ZEBFileName()), page, preview_->IsShowingTmpFrameSet(),
                               [this](const std::string& target) { GoToTarget(target); });
 }

@@ -4,7 +4,8 @@
 #include <QAccessibleWidget>
 
 #include "document/book_object.h"
-#include "platform/windows1252.h"
+#include "platform/qt/book_text.h"
+#include "text/text_box.h"
 #include "view/qt/form_controls.h"
 #include "view/visual_kinds.h"
 
@@ -22,7 +23,7 @@ class CheckControlAccessible final : public QAccessibleWidget {
     if (kind == QAccessible::Name && widget()->accessibleName().isEmpty()) {
       const TZEBoggetto* object = control().Object();
       const std::string caption = object != nullptr ? object->attribute(controlAttribute::caption) : std::string();
-      if (!caption.empty()) return QString::fromStdString(windows1252ToUtf8(caption));
+      if (!caption.empty()) return fromBookText(caption, control().box().codePage());
       return widget()->toolTip();
     }
     return QAccessibleWidget::text(kind);

@@ -15,6 +15,7 @@
 #include "document/object_kinds.h"
 #include "platform/desktop_shell.h"
 #include "platform/message_boxes.h"
+#include "platform/qt/book_text.h"
 #include "platform/qt/qt_canvas.h"
 #include "platform/windows1252.h"
 #include "text/measurement_cache.h"
@@ -32,9 +33,9 @@
 namespace zeb {
 namespace {
 
-QString shown(std::string_view text) { return QString::fromStdString(windows1252ToUtf8(text)); }
+QString shown(std::string_view text, std::uint16_t codePage) { return fromBookText(text, codePage); }
 
-std::string stored(const QString& text) { return utf8ToWindows1252(text.toStdString()); }
+std::string stored(const QString& text, std::uint16_t codePage) { return toBookText(text, codePage); }
 
 }  // namespace
 
@@ -59,7 +60,7 @@ void TMyyButton::Refresh() {
   FitWidth(0);
   const bool picture = hasPicture();
   button_->setGeometry(rect());
-  button_->setText(shown(buttonCaption(*Object())));
+  button_->setText(shown(buttonCaption(*Object()), box().codePage()));
   button_->setToolTip(toolTip());
   button_->setVisible(!picture);
   const bool link = buttonLink(*Object()) != nullptr;
@@ -173,14 +174,15 @@ TMyyEdit::TMyyEdit(EmbeddedObject& sizing, TZEBbox& box, TZEBpage& page, QWidget
   // A password field shows "#" for every character.
   edit->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 35; }"));
   inner_ = edit;
-  connect(edit, &QLineEdit::textEdited, this, [this](const QString& text) { state().text = stored(text); });
+  connect(edit, &QLineEdit::textEdited, this,
+          [this](const QString& text) { state().text = stored(text, this->box().codePage()); });
 }
 
 QLineEdit* TMyyEdit::edit() const { return static_cast<QLineEdit*>(inner_); }
 
 void TMyyEdit::show(const FieldState& state) {
   edit()->setEchoMode(state.kind == FieldKind::password ? QLineEdit::Password : QLineEdit::Normal);
-  edit()->setText(shown(state.text));
+  edit()->setText(shown(state.text, box().codePage()));
 }
 
 TMyyMemo::TMyyMemo(EmbeddedObject& sizing, TZEBbox& box, TZEBpage& page, QWidget* parent)
@@ -191,13 +193,16 @@ TMyyMemo::TMyyMemo(EmbeddedObject& sizing, TZEBbox& box, TZEBpage& page, QWidget
   inner_ = memo;
   connect(memo, &QPlainTextEdit::textChanged, this, [this] {
     if (!showing_)
-      state().text = stored(this->memo()->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
+      state().text = stored(this->memo()->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")),
+                            this->box().codePage());
   });
 }
 
 QPlainTextEdit* TMyyMemo::memo() const { return static_cast<QPlainTextEdit*>(inner_); }
 
-void TMyyMemo::show(const FieldState& state) { memo()->setPlainText(shown(state.text).remove(QLatin1Char('\r'))); }
+void TMyyMemo::show(const FieldState& state) {
+  memo()->setPlainText(shown(state.text, box().codePage()).remove(QLatin1Char('\r')));
+}
 
 TMyyListBox::TMyyListBox(EmbeddedObject& sizing, TZEBbox& box, TZEBpage& page, QWidget* parent)
     : TMyyField(sizing, box, page, parent) {
@@ -224,7 +229,7 @@ void TMyyListBox::show(const FieldState& state) {
   box->clear();
   box->setSelectionMode(state.multiSelect ? QAbstractItemView::MultiSelection : QAbstractItemView::SingleSelection);
   for (std::size_t i = 0; i < state.items.size(); ++i) {
-    box->addItem(shown(state.items[i].text));
+    box->addItem(shown(state.items[i].text, this->box().codePage()));
     if (state.multiSelect && i < state.selected.size() && state.selected[i])
       box->item(static_cast<int>(i))->setSelected(true);
   }
@@ -246,7 +251,7 @@ QComboBox* TMyyComboBox::combo() const { return static_cast<QComboBox*>(inner_);
 void TMyyComboBox::show(const FieldState& state) {
   QComboBox* box = combo();
   box->clear();
-  for (const ListItem& item : state.items) box->addItem(shown(item.text));
+  for (const ListItem& item : state.items) box->addItem(shown(item.text, this->box().codePage()));
   box->setCurrentIndex(state.current);
 }
 

@@ -10,6 +10,7 @@
 #include "document/container.h"
 #include "document/page_object.h"
 #include "platform/qt/qt_canvas.h"
+#include "platform/qt/book_text.h"
 #include "platform/windows1252.h"
 #include "view/frame_layout.h"
 #include "view/qt/control_align.h"
@@ -123,7 +124,8 @@ void TZEBFrame::applySettings() {
   const bool framesOnly = ShowFramesOnly();
   // The name shows on the panel in frames-only mode, where the panel is opaque.
   inner_->setTransparent(!framesOnly);
-  inner_->setCaption(QString::fromStdString(windows1252ToUtf8(framesOnly ? settings.name : frameCaption(settings))));
+  const std::uint16_t codePage = frameSet_->LinkedZEBset() != nullptr ? frameSet_->LinkedZEBset()->codePage() : 1252;
+  inner_->setCaption(fromBookText(framesOnly ? settings.name : frameCaption(settings), codePage));
   const QColor splitterColour = qtColourOf(settings.splitterColour, palette());
   if (splitAfter_ != nullptr) splitAfter_->setColor(splitterColour);
   if (TZEBSplit* before = splitterBefore()) before->setColor(splitterColour);

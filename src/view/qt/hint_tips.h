@@ -6,19 +6,15 @@
 #include <QStatusTipEvent>
 #include <QString>
 #include <QWidget>
-#include <string_view>
 
-#include "platform/windows1252.h"
 
 namespace zeb {
 
-// Sets the control's tooltip and status tip from the hint (Windows-1252); the hint in Unicode.
-inline QString setHintTips(QWidget& control, std::string_view hint) {
-  const QString text = QString::fromStdString(windows1252ToUtf8(hint));
+// Sets the control's tooltip and status tip from the hint.
+inline void setHintTips(QWidget& control, const QString& text) {
   const QLatin1Char bar('|');
   control.setToolTip(text.section(bar, 0, 0));
   control.setStatusTip(text.contains(bar) ? text.section(bar, 1) : text);
-  return text;
 }
 
 // Tells the window's status bar the control's status tip now, as the mouse entering it would:

@@ -8,6 +8,7 @@
 #include "document/image_cache.h"
 #include "document/picture.h"
 #include "platform/event_queue.h"
+#include "platform/qt/book_text.h"
 #include "platform/qt/qt_picture_memo.h"
 #include "platform/windows1252.h"
 #include "text/embedded_object.h"
@@ -40,7 +41,7 @@ TMyyZona::TMyyZona(TMyyImage& image, const HotZone& zone, TZEBoggetto* link)
 
 void TMyyZona::takeHint() {
   hint_ = link_ != nullptr ? descriptionOf(*link_) : std::string();
-  setHintTips(*this, hint_);
+  setHintTips(*this, fromBookText(hint_, image_.box().codePage()));
   // Taken while the mouse is already over the zone: the status bar learns it now.
   if (underMouse()) showStatusTip(*this);
   hintTaken_ = true;

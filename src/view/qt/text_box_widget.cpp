@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QUrl>
 
+#include "platform/qt/book_text.h"
 #include "platform/qt/qt_canvas.h"
 #include "platform/windows1252.h"
 #include "text/box_painting.h"
@@ -139,7 +140,8 @@ void TextBoxWidget::setMouseCursor(MouseCursor cursor) { setCursor(qtCursorShape
 void TextBoxWidget::hintChanged(std::string_view hint) {
   // The long part goes to the status bar of the window (a status tip travels up to it),
   // and leaves it with the mouse, as the status tips of all controls do.
-  const QString text = setHintTips(*this, hint);
+  const QString text = fromBookText(hint, box_->codePage());
+  setHintTips(*this, text);
   showStatusTip(*this);
   emit hintTextChanged(text);
 }

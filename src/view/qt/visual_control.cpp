@@ -7,6 +7,7 @@
 
 #include "document/container.h"
 #include "platform/message_boxes.h"
+#include "platform/qt/book_text.h"
 #include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_fonts.h"
 #include "platform/windows1252.h"
@@ -35,7 +36,9 @@ TMyyVisual::TMyyVisual(EmbeddedObject& sizing, TZEBbox& box, TZEBpage& page, QWi
     : QWidget(parent), sizing_(&sizing), box_(&box), page_(&page), frameSet_(frameSetAround(this)) {
   resize(initialSize, initialSize);
   // The standard controls inside write in the control font, which sizes the fields.
-  setFont(qtFontFor(controlFont(), box.measures().pixelsPerInch()));
+  TMyFont font = controlFont();
+  font.CodePage = box.codePage();
+  setFont(qtFontFor(font, box.measures().pixelsPerInch()));
   setFocusPolicy(Qt::NoFocus);
   setMouseTracking(true);
   hide();
@@ -61,7 +64,7 @@ void TMyyVisual::setSelected(bool selected) {
 void TMyyVisual::setHint(std::string hint) {
   hint_ = std::move(hint);
   // The long part shows in the window's status bar while the mouse is over the object.
-  setHintTips(*this, hint_);
+  setHintTips(*this, fromBookText(hint_, box_->codePage()));
 }
 
 void TMyyVisual::SetObject(TZEBoggetto* object) {
