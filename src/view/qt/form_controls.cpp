@@ -36,6 +36,13 @@ namespace {
 
 QString shown(std::string_view text, std::uint16_t codePage) { return fromBookText(text, codePage); }
 
+// The palette with every colour its own, as a widget with a style sheet needs to be given it.
+QPalette everyColourOf(const QPalette& palette) {
+  QPalette own = palette;
+  own.setResolveMask(~QPalette::ResolveMask{0});
+  return own;
+}
+
 std::string stored(const QString& text, std::uint16_t codePage) { return toBookText(text, codePage); }
 
 }  // namespace
@@ -174,7 +181,7 @@ TMyyEdit::TMyyEdit(EmbeddedObject& sizing, TZEBbox& box, TZEBpage& page, QWidget
   auto* edit = new QLineEdit(this);
   // A password field shows "#" for every character.
   edit->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 35; }"));
-  edit->setPalette(palette());
+  edit->setPalette(everyColourOf(palette()));
   inner_ = edit;
   connect(edit, &QLineEdit::textEdited, this,
           [this](const QString& text) { state().text = stored(text, this->box().codePage()); });
@@ -182,7 +189,7 @@ TMyyEdit::TMyyEdit(EmbeddedObject& sizing, TZEBbox& box, TZEBpage& page, QWidget
 
 void TMyyEdit::changeEvent(QEvent* event) {
   TMyyField::changeEvent(event);
-  if (event->type() == QEvent::PaletteChange) edit()->setPalette(palette());
+  if (event->type() == QEvent::PaletteChange) edit()->setPalette(everyColourOf(palette()));
 }
 
 QLineEdit* TMyyEdit::edit() const { return static_cast<QLineEdit*>(inner_); }

@@ -9,10 +9,13 @@
 namespace zeb {
 namespace {
 
+Colour plainOf(const QColor& colour) {
+  return static_cast<Colour>(colour.red()) | static_cast<Colour>(colour.green()) << 8 |
+         static_cast<Colour>(colour.blue()) << 16;
+}
+
 QColor nightColourOf(const QColor& day) {
-  const Colour colour =
-      static_cast<Colour>(day.red()) | static_cast<Colour>(day.green()) << 8 | static_cast<Colour>(day.blue()) << 16;
-  const Colour night = zeb::nightColourOf(colour);
+  const Colour night = zeb::nightColourOf(plainOf(day));
   return QColor(redOf(night), greenOf(night), blueOf(night), day.alpha());
 }
 
@@ -53,6 +56,11 @@ QPalette nightPaletteOf(const QPalette& day) {
     night.setColor(group, QPalette::Mid, button.darker(130));
     night.setColor(group, QPalette::Dark, button.darker(160));
     night.setColor(group, QPalette::Shadow, Qt::black);
+    // A highlight turns into a middling colour that white text reads better on than the
+    // black the day's white text turns into.
+    const Colour highlight = plainOf(night.color(group, QPalette::Highlight));
+    const bool whiteReadsBetter = contrastRatio(0xFFFFFF, highlight) >= contrastRatio(0x000000, highlight);
+    night.setColor(group, QPalette::HighlightedText, whiteReadsBetter ? Qt::white : Qt::black);
   }
   return night;
 }

@@ -489,7 +489,18 @@ TEST_F(MainFormControls, NightModeRepaintsThePageInNightColoursAndBackAndIsKept)
   night->trigger();
   EXPECT_LT(pageLightness(), 20);
   EXPECT_EQ(platform.settings.readString(shell::settings::optionsKey, shell::settings::nightMode), "1");
+  // The fields of a form follow, however they are styled.
+  window->setMainPageNumber(6);
+  auto* field = window->Editor()->findChild<QLineEdit*>();
+  ASSERT_NE(field, nullptr);
+  const auto fieldLightness = [field] {
+    const QImage shown = field->grab().toImage();
+    return shown.pixelColor(shown.width() / 2, shown.height() / 2).lightness();
+  };
+  EXPECT_LT(fieldLightness(), 20);
   night->trigger();
+  EXPECT_GT(fieldLightness(), 240);
+  window->setMainPageNumber(0);
   EXPECT_GT(pageLightness(), 240);
 }
 
