@@ -3,8 +3,10 @@
 // included); and the Qt session in which rendering and Qt metrics measure.
 #include <QApplication>
 #include <QImage>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 #include "app/zebtool/tool.h"
 #include "document/container.h"
@@ -33,9 +35,10 @@ constexpr int maxRenderSide = 8192;
 // A page that names a frame map is drawn as the reader's frame set shows it: its frames, each
 // with its page, and the splitters between them (a map that cannot be read gives the warning
 // and one frame).
-QImage renderFrames(TZEBset& set, int pageNumber, int width, int height) {
+QImage renderFrames(TZEBset& set, int pageNumber, int width, int height, bool night) {
   TInsiemeCornici frames;
   readOffscreen(frames, set, QSize(width, height));
+  if (night) frames.setNightView({.on = true});
   frames.setMainPageNumber(pageNumber);
   QImage image(width, height, QImage::Format_RGB32);
   image.fill(Qt::white);
@@ -44,12 +47,12 @@ QImage renderFrames(TZEBset& set, int pageNumber, int width, int height) {
 }
 
 int renderPage(const PlatformServices& services, TextMeasurer& measurer, const Arguments& arguments, int pageNumber,
-               int width, int height) {
+               int width, int height, bool night) {
   PlatformServices measured = services;
   measured.measurer = &measurer;
   const auto set = loadBook(measured, arguments[0]);
   if (!set || livePage(*set, pageNumber) == nullptr) return failure;
-  const QImage image = renderFrames(*set, pageNumber, width, height);
+  const QImage image = renderFrames(*set, pageNumber, width, height, night);
   if (!image.save(QString::fromStdString(arguments[2]), "PNG")) {
     std::fprintf(stderr, "zebtool: cannot write %s\n", arguments[2].c_str());
     return failure;
@@ -57,15 +60,27 @@ int renderPage(const PlatformServices& services, TextMeasurer& measurer, const A
   return success;
 }
 
-int render(const PlatformServices& services, const Arguments& arguments) {
+// Takes the flag out of the options after the output file; whether it was there.
+bool takeFlag(Arguments& arguments, std::string_view flag) {
+  const auto options = arguments.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(arguments.size(), 3));
+  const auto kept = std::remove(options, arguments.end(), flag);
+  const bool found = kept != arguments.end();
+  arguments.erase(kept, arguments.end());
+  return found;
+}
+
+int render(const PlatformServices& services, const Arguments& given) {
+  Arguments arguments = given;
+  const bool night = takeFlag(arguments, "--night");
   if (arguments.size() < 3 || arguments.size() % 2 == 0) return usageError;
   const auto pageIndex = parsePageNumber(arguments[1]);
   int width = defaultPageWidth;
   int height = defaultPageHeight;
   if (!parseSizeOptions(arguments, 3, maxRenderSide, width, height) || !pageIndex) return usageError;
   int status = failure;
-  withQtMeasurer(
-      [&](TextMeasurer& measurer) { status = renderPage(services, measurer, arguments, *pageIndex, width, height); });
+  withQtMeasurer([&](TextMeasurer& measurer) {
+    status = renderPage(services, measurer, arguments, *pageIndex, width, height, night);
+  });
   return status;
 }
 
@@ -73,7 +88,7 @@ int render(const PlatformServices& services, const Arguments& arguments) {
 
 const std::vector<Command>& renderCommands() {
   static const std::vector<Command> commands = {
-      {"render", "render BOOK PAGE OUT.png [--width W] [--height H]", render},
+      {"render", "render BOOK PAGE OUT.png [--width W] [--height H] [--night]", render},
   };
   return commands;
 }

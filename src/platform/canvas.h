@@ -92,6 +92,9 @@ class Canvas {
 
   // Draws the pixels stretched over the target rectangle, blending see-through pixels.
   virtual void drawPicture(const CanvasRect&, const PixelView&) {}
+  // A tile of a background picture (a page's, a box's or a table's): drawn as any picture,
+  // except by a canvas that paints backgrounds apart from the pictures of a page.
+  virtual void drawBackgroundTile(const CanvasRect& target, const PixelView& pixels) { drawPicture(target, pixels); }
 };
 
 // Keeps the canvas's origin and clip for a scope.

@@ -30,7 +30,8 @@ void tile(const TZEBbox& box, Canvas& canvas, const CanvasRect& clip, const Pixe
   int originX = 0;
   int originY = 0;
   tileOrigin(box, originX, originY);
-  for (const CanvasRect& area : tilesCovering(clip, width, height, originX, originY)) canvas.drawPicture(area, pixels);
+  for (const CanvasRect& area : tilesCovering(clip, width, height, originX, originY))
+    canvas.drawBackgroundTile(area, pixels);
 }
 
 void paintBackground(TZEBbox& box, Canvas& canvas, const CanvasRect& clip) {

@@ -40,7 +40,7 @@ void paintTableBackground(TableCells& table, Canvas& canvas, const CanvasRect& a
   canvas.intersectClip(area);
   for (const CanvasRect& tile :
        tilesCovering(area.intersected(canvas.clipRect()), picture->width(), picture->height(), area.left, area.top))
-    canvas.drawPicture(tile, pixels);
+    canvas.drawBackgroundTile(tile, pixels);
 }
 
 }  // namespace

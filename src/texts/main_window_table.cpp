@@ -105,6 +105,8 @@ std::string mainWindowTable() {
   caption("TextEncoding0", "Automatic (from the book)");
   for (const std::uint16_t codePage : readableCodePages())
     caption("TextEncoding" + std::to_string(codePage), codePageTitle(codePage));
+  caption("NightMode", "&Night mode");
+  caption("DimPictures", "&Dim pictures at night");
 
   caption("Opzioni1", "&Tools");
   caption("Opzioniemail1", "&Email options...");

@@ -24,7 +24,7 @@ void paintPageBackground(const TZEBsfondo& background, TZEBset& set, Canvas& can
   const PixelView pixels = firstImagePixels(*picture);
   const int width = pictureObject->record().i16(field::pictureWidth);
   const int height = pictureObject->record().i16(field::pictureHeight);
-  for (const CanvasRect& tile : tilesCovering(clip, width, height)) canvas.drawPicture(tile, pixels);
+  for (const CanvasRect& tile : tilesCovering(clip, width, height)) canvas.drawBackgroundTile(tile, pixels);
 }
 
 void paintPage(TZEBpage& page, Canvas& canvas) {

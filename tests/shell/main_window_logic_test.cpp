@@ -9,6 +9,7 @@
 #include "platform/clipboard.h"
 #include "shell/background_copy.h"
 #include "shell/container_listeners.h"
+#include "shell/night_choice.h"
 #include "shell/reader_commands.h"
 #include "shell/reader_links.h"
 #include "tests/shell/shell_test_support.h"
@@ -151,6 +152,16 @@ TEST_F(MainWindowLogic, OnlyAPictureBehindThePageIsCopied) {
   EXPECT_EQ(platform.clipboard.picture()->height, 8);
   EXPECT_TRUE(platform.clipboard.format(pictureFormat).has_value());
   EXPECT_EQ(platform.messages.shown().size(), 2u);
+}
+
+TEST(NightChoice, TheDesktopDecidesUntilTheUserChoseAndThenTheChoiceHolds) {
+  MemorySettingsStore settings;
+  EXPECT_EQ(startingNightView(settings, true), (NightView{.on = true}));
+  EXPECT_EQ(startingNightView(settings, false), NightView{});
+  rememberNightView(settings, {.on = false, .dimPictures = true});
+  EXPECT_EQ(startingNightView(settings, true), (NightView{.on = false, .dimPictures = true}));
+  rememberNightView(settings, {.on = true});
+  EXPECT_EQ(startingNightView(settings, false), (NightView{.on = true}));
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "platform/code_pages.h"
 #include "platform/qt/qt_dialog_units.h"
 #include "shell/qt/main_form.h"
+#include "shell/qt/night_commands.h"
 #include "shell/qt/toolbar_icons.h"
 #include "view/popup_target.h"
 #include "view/qt/frame_set.h"
@@ -154,6 +155,7 @@ void TMainForm::buildMenus() {
     const QString checked = QStringLiteral("TextEncoding%1").arg(shell_->textEncoding());
     for (QAction* action : encodings->actions()) action->setChecked(action->objectName() == checked);
   });
+  addNightItems(*view, *this, *services_.settings);
 
   QMenu* tools = addMenu(bar, "Opzioni1", "S&trumenti");
   addItem(*tools, this, "Opzioniprogramma1", "&Opzioni programma...", [] {});

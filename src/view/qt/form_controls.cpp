@@ -25,6 +25,7 @@
 #include "view/form_submit.h"
 #include "view/messages.h"
 #include "view/qt/check_control_accessibility.h"
+#include "view/qt/night_painting.h"
 #include "view/qt/page_controls.h"
 #include "view/visual_kinds.h"
 #include "view/visual_object.h"
@@ -34,6 +35,13 @@ namespace zeb {
 namespace {
 
 QString shown(std::string_view text, std::uint16_t codePage) { return fromBookText(text, codePage); }
+
+// The palette with every colour its own, as a widget with a style sheet needs to be given it.
+QPalette everyColourOf(const QPalette& palette) {
+  QPalette own = palette;
+  own.setResolveMask(~QPalette::ResolveMask{0});
+  return own;
+}
 
 std::string stored(const QString& text, std::uint16_t codePage) { return toBookText(text, codePage); }
 
@@ -72,7 +80,7 @@ void TMyyButton::Refresh() {
 void TMyyButton::paintEvent(QPaintEvent*) {
   if (!hasPicture()) return;
   QPainter painter(this);
-  QtCanvas canvas(painter, rect(), box().measures().pixelsPerInch(), palette());
+  WindowCanvas canvas(*this, painter, rect(), box().measures().pixelsPerInch());
   if (TZEBoggetto* pictureObject = Object()->ReferencedPicture()) {
     if (const TZEBpicture* picture = box().set().decodedPicture(*pictureObject))
       canvas.drawPicture({0, 0, width(), height()}, firstImagePixels(*picture));
@@ -173,9 +181,15 @@ TMyyEdit::TMyyEdit(EmbeddedObject& sizing, TZEBbox& box, TZEBpage& page, QWidget
   auto* edit = new QLineEdit(this);
   // A password field shows "#" for every character.
   edit->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 35; }"));
+  edit->setPalette(everyColourOf(palette()));
   inner_ = edit;
   connect(edit, &QLineEdit::textEdited, this,
           [this](const QString& text) { state().text = stored(text, this->box().codePage()); });
+}
+
+void TMyyEdit::changeEvent(QEvent* event) {
+  TMyyField::changeEvent(event);
+  if (event->type() == QEvent::PaletteChange) edit()->setPalette(everyColourOf(palette()));
 }
 
 QLineEdit* TMyyEdit::edit() const { return static_cast<QLineEdit*>(inner_); }
@@ -307,7 +321,7 @@ void TMyyCheckedControl::mouseReleaseEvent(QMouseEvent* event) {
 void TMyyCheckedControl::paintEvent(QPaintEvent*) {
   if (Object() == nullptr) return;
   QPainter painter(this);
-  QtCanvas canvas(painter, rect(), box().measures().pixelsPerInch(), palette());
+  WindowCanvas canvas(*this, painter, rect(), box().measures().pixelsPerInch());
   paintCheckControl(*Object(), radio(), state().checked, canvas, {0, 0, width(), height()}, page().controlMetrics(),
                     pressed_);
   paintSelectedLook(painter);

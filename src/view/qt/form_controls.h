@@ -85,6 +85,8 @@ class TMyyEdit final : public TMyyField {
 
  protected:
   void show(const FieldState& state) override;
+  // The edit's style sheet keeps it from following the palette around it: it is handed on.
+  void changeEvent(QEvent* event) override;
 };
 
 class TMyyMemo final : public TMyyField {

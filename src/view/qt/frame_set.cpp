@@ -1,6 +1,7 @@
 // The frame set: its settings, linking to a container, posting, painting and keys.
 #include "view/qt/frame_set.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QResizeEvent>
 
@@ -12,9 +13,10 @@
 #include "view/frame_layout.h"
 #include "view/frame_set_keys.h"
 #include "view/qt/frame_widget.h"
+#include "view/qt/night_painting.h"
 #include "view/qt/page_widget.h"
-#include "view/qt/visual_control.h"
 #include "view/qt/qt_box_input.h"
+#include "view/qt/visual_control.h"
 
 namespace zeb {
 
@@ -36,6 +38,14 @@ void TZEBCustomFrameSet::setAnchorPreview(bool preview) {
   if (preview == anchorPreview_) return;
   anchorPreview_ = preview;
   for (PageWidget* page : ShownPages()) page->update();
+}
+
+void TZEBCustomFrameSet::setNightView(const NightView& view) {
+  if (view == nightView_) return;
+  nightView_ = view;
+  setPalette(view.on ? nightPaletteOf(QApplication::palette()) : QPalette());
+  update();
+  for (QWidget* shown : findChildren<QWidget*>()) shown->update();
 }
 
 void TZEBCustomFrameSet::setLinkedZEBset(TZEBset* set) {

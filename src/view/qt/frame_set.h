@@ -20,6 +20,7 @@
 #include "text/frame_set_link.h"
 #include "view/frame_map.h"
 #include "view/link_rules.h"
+#include "view/night_colours.h"
 #include "view/page_change.h"
 #include "view/page_history.h"
 #include "view/page_view.h"
@@ -120,6 +121,11 @@ class TZEBCustomFrameSet : public TZEBFramePanel, public PageOwner, public Frame
 
   void setReadOnly(bool readOnly) override;
   void setShowFramesOnly(bool framesOnly) override;
+  // Night colours for the pages shown (night_painting.h): the controls take the night palette
+  // and every window repaints. A frame set inside a page reads at night when the one around
+  // it does.
+  const NightView& nightView() const { return nightView_; }
+  void setNightView(const NightView& view);
 
   // --- Navigation.
   // Shows the book's cover or summary page, focuses the current box; the page shown.
@@ -302,6 +308,7 @@ class TZEBCustomFrameSet : public TZEBFramePanel, public PageOwner, public Frame
   FormTransfer* formTransfer_ = nullptr;
   std::optional<ControlMetrics> controlMetrics_;
   std::string floatingName_;
+  NightView nightView_;
   std::int32_t pageNumber_ = -2;
   int searchOptions_ = 0;
   bool showNested_ = true;

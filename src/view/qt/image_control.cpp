@@ -18,6 +18,7 @@
 #include "text/text_box.h"
 #include "view/animation_player.h"
 #include "view/qt/hint_tips.h"
+#include "view/qt/night_painting.h"
 #include "view/qt/qt_box_input.h"
 #include "view/visual_kinds.h"
 
@@ -169,6 +170,12 @@ void TMyyImage::paintEvent(QPaintEvent*) {
       picture = set.decodedPicture(*shown);
       image = picture != nullptr ? wrappedImage(firstImagePixels(*picture)) : QImage();
     }
+  }
+  // Dimmed at night when the reader asks for it; the pixels outlive the drawing.
+  std::vector<std::uint8_t> dimmed;
+  if (!image.isNull() && nightPaintingOf(*this).dimPictures) {
+    dimmed = dimmedPixels({image.width(), image.height(), image.constBits()});
+    image = wrappedImage({image.width(), image.height(), dimmed.data()});
   }
   if (!image.isNull()) painter.drawImage(area, image);
   paintSelectedLook(painter);

@@ -11,6 +11,7 @@
 #include "text/text_box.h"
 #include "view/marker_rules.h"
 #include "view/page_view.h"
+#include "view/qt/night_painting.h"
 #include "view/visual_kinds.h"
 #include "view/visual_painting.h"
 
@@ -91,7 +92,7 @@ bool TMyyBelPanel::drawn() const {
 void TMyyBelPanel::paintEvent(QPaintEvent*) {
   if (!drawn()) return;
   QPainter painter(this);
-  QtCanvas canvas(painter, rect(), box().measures().pixelsPerInch(), palette());
+  WindowCanvas canvas(*this, painter, rect(), box().measures().pixelsPerInch());
   paintMarker(*Object(), Hint(), canvas, {0, 0, width(), height()}, {ReadOnly(), page().AnchorPreview()});
   paintSelectedLook(painter);
 }

@@ -30,6 +30,7 @@
 #include "view/media_playback.h"
 #include "view/messages.h"
 #include "view/page_view.h"
+#include "view/qt/night_painting.h"
 #include "view/visual_kinds.h"
 #include "view/visual_object.h"
 #include "view/visual_painting.h"
@@ -327,7 +328,7 @@ void TMyyMultimedia::paintEvent(QPaintEvent*) {
   auto* visual = dynamic_cast<VisualObject*>(&sizing());
   if (visual == nullptr) return;
   QPainter painter(this);
-  QtCanvas canvas(painter, rect(), box().measures().pixelsPerInch(), palette());
+  WindowCanvas canvas(*this, painter, rect(), box().measures().pixelsPerInch());
   paintVisualObject(*visual, canvas, {0, 0, width(), height()}, {ReadOnly(), page().AnchorPreview()},
                     page().controlMetrics());
   paintSelectedLook(painter);

@@ -17,6 +17,7 @@
 #include "text/measurement_cache.h"
 #include "text/text_box.h"
 #include "view/page_painting.h"
+#include "view/qt/night_painting.h"
 #include "view/qt/page_controls.h"
 #include "view/qt/text_box_widget.h"
 
@@ -250,7 +251,7 @@ void PageWidget::paintEvent(QPaintEvent* event) {
   const QRect area = event->rect().intersected(client_);
   if (area.isEmpty()) return;
   painter.translate(client_.topLeft());
-  QtCanvas canvas(painter, area.translated(-client_.topLeft()), pixelsPerInch_, palette());
+  WindowCanvas canvas(*this, painter, area.translated(-client_.topLeft()), pixelsPerInch_);
   paintPageBackground(page_->Background(), page_->set(), canvas);
 }
 

@@ -17,6 +17,7 @@
 #include "text/table_cells.h"
 #include "text/text_box.h"
 #include "view/qt/hint_tips.h"
+#include "view/qt/night_painting.h"
 #include "view/qt/qt_box_input.h"
 
 namespace zeb {
@@ -164,7 +165,7 @@ void TextBoxWidget::showPopup(PopupMenuChoice choice, int x, int y) {
 void TextBoxWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.translate(-origin_);
-  QtCanvas canvas(painter, event->rect().translated(origin_), box_->measures().pixelsPerInch(), palette());
+  WindowCanvas canvas(*this, painter, event->rect().translated(origin_), box_->measures().pixelsPerInch());
   paintBox(*box_, canvas, placement_);
 }
 

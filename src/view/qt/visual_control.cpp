@@ -19,6 +19,7 @@
 #include "view/messages.h"
 #include "view/page_view.h"
 #include "view/qt/hint_tips.h"
+#include "view/qt/night_painting.h"
 #include "view/qt/qt_box_input.h"
 #include "view/visual_size.h"
 
@@ -112,7 +113,7 @@ void TMyyVisual::openPopup(QPoint global) {
 
 void TMyyVisual::paintSelectedLook(QPainter& painter) const {
   if (!selected_) return;
-  QtCanvas canvas(painter, rect(), box_->measures().pixelsPerInch(), palette());
+  WindowCanvas canvas(*this, painter, rect(), box_->measures().pixelsPerInch());
   drawSelectedLook(canvas, {0, 0, width(), height()});
 }
 

@@ -475,5 +475,34 @@ TEST_F(MainFormControls, AnOpenedPageStartsAtItsTop) {
   EXPECT_EQ(shown->page().TextBox()->paragraph(0).Text, "Welcome to Brightfold");
 }
 
+TEST_F(MainFormControls, NightModeRepaintsThePageInNightColoursAndBackAndIsKept) {
+  start({sampleBook()});
+  ASSERT_TRUE(settled([this] { return !window->Editor()->ShownPages().empty(); }));
+  const auto pageLightness = [this] {
+    // Below the cover's few lines: the page's white background.
+    const QImage shown = window->Editor()->grab().toImage();
+    return shown.pixelColor(shown.width() / 2, shown.height() - 20).lightness();
+  };
+  EXPECT_GT(pageLightness(), 240);
+  QAction* night = window->item("NightMode");
+  EXPECT_EQ(night->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
+  night->trigger();
+  EXPECT_LT(pageLightness(), 20);
+  EXPECT_EQ(platform.settings.readString(shell::settings::optionsKey, shell::settings::nightMode), "1");
+  // The fields of a form follow, however they are styled.
+  window->setMainPageNumber(6);
+  auto* field = window->Editor()->findChild<QLineEdit*>();
+  ASSERT_NE(field, nullptr);
+  const auto fieldLightness = [field] {
+    const QImage shown = field->grab().toImage();
+    return shown.pixelColor(shown.width() / 2, shown.height() / 2).lightness();
+  };
+  EXPECT_LT(fieldLightness(), 20);
+  night->trigger();
+  EXPECT_GT(fieldLightness(), 240);
+  window->setMainPageNumber(0);
+  EXPECT_GT(pageLightness(), 240);
+}
+
 }  // namespace
 }  // namespace zeb::testing

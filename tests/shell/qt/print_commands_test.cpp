@@ -75,6 +75,15 @@ TEST_F(PrintCommandsTest, PrintCurrentPrintsThePageShownWithTheStoredPageSetUp) 
             (std::vector<ShownMessage>{{MessageKind::information, "Invalid use of TZEBpageP.Riempi"}}));
 }
 
+TEST_F(PrintCommandsTest, APageShownAtNightIsPrintedInItsOwnColours) {
+  editor.setMainPageNumber(first.Index());
+  commands.printCurrent();
+  const std::string byDay = printer().sheets().at(0)->dump();
+  editor.setNightView({.on = true, .dimPictures = true});
+  commands.printCurrent();
+  EXPECT_EQ(printer().sheets().at(0)->dump(), byDay);
+}
+
 TEST_F(PrintCommandsTest, PrintAllPrintsEveryPageInTheStoredOrderAsOneJob) {
   const std::string stream =
       "a0,-2,book\r\na1," + std::to_string(second.Index()) + ",x\r\na1," + std::to_string(first.Index()) + ",x\r\n";
