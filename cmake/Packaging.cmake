@@ -58,7 +58,7 @@ install(FILES ${packaging_source}/bash-completion/zebtool
         DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
 install(FILES ${PROJECT_BINARY_DIR}/samples/guide.zeb DESTINATION ${CMAKE_INSTALL_DATADIR}/brightfold/samples)
 install(FILES ${packaging_source}/copyright ${packaging_build}/changelog.gz
-        DESTINATION ${CMAKE_INSTALL_DOCDIR})
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/brightfold)
 
 if(BRIGHTFOLD_GUI)
   install(TARGETS brightfold RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -92,6 +92,19 @@ endif()
 
 add_custom_target(packaged_files ALL DEPENDS ${packaged_files})
 
+# The package's programs carry no symbols, nor the compiler's notes that nothing reads.
+if(BRIGHTFOLD_PACKAGING)
+  set(stripped zebtool)
+  if(BRIGHTFOLD_GUI)
+    list(APPEND stripped brightfold)
+  endif()
+  foreach(program IN LISTS stripped)
+    install(CODE "execute_process(COMMAND ${CMAKE_STRIP} --remove-section=.comment --remove-section=.note
+                  \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/${program}\"
+                  COMMAND_ERROR_IS_FATAL ANY)")
+  endforeach()
+endif()
+
 # The Debian package.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME brightfold)
@@ -99,22 +112,25 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Brightfold developers")
 set(CPACK_PACKAGE_CONTACT ${BRIGHTFOLD_MAINTAINER})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_STRIP_FILES ON)
+# The programs are stripped at installation (below), as dh_strip does it.
+set(CPACK_STRIP_FILES OFF)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${BRIGHTFOLD_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION text)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${BRIGHTFOLD_HOMEPAGE})
 # The libraries the programs link are found by dpkg-shlibdeps (Qt's X11 and offscreen
-# platforms and its FFmpeg media backend come with the libraries). What is only found at run
-# time is recommended: the faces that stand in for the Windows fonts books name, and Qt's
-# Wayland platform.
+# platforms and its FFmpeg media backend come with those libraries). libcurl is not linked:
+# the transfers load it when a form first sends something, so it is named here. What is only
+# looked for at run time is recommended: the faces that stand in for the Windows fonts books
+# name, and Qt's Wayland platform.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcurl4")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "reader of .zeb hypertext e-books")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "reader of .zeb hypertext e-books
-Brightfold shows .zeb hypertext e-books: single-file books of rich-text
+# The synopsis is the summary above; this is the long description.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Brightfold shows .zeb hypertext e-books: single-file books of rich-text
 pages, links between pages and into other books, pictures, tables, frame
 sets, forms, keywords and a contents tree, written on Windows by an
 authoring tool. It offers a contents sidebar, keyword and full-text search,
