@@ -1,4 +1,5 @@
-// brightfold: the reader. Handles the setup switches and "--show", then shows the main window.
+// brightfold: the reader. Handles "--version", "--help", the setup switches and "--show", then
+// shows the main window.
 #include <unistd.h>
 
 #include <QApplication>
@@ -29,6 +30,17 @@
 #include "transfer/transfer_threads.h"
 
 namespace {
+
+constexpr const char* usage =
+    "usage: brightfold [BOOK [/PAGE=N]] | --show \"BOOK|PAGE\" | /INIT [BOOK] | /DEINST [BOOK] | --version | --help\n";
+constexpr const char* help =
+    "  brightfold [BOOK [/PAGE=N]]     open BOOK (at page N), or the book shown last\n"
+    "  brightfold --show \"BOOK|PAGE\"   show the page in the running reader, or start one showing it\n"
+    "  brightfold /INIT [BOOK]         register the reader with the desktop, then open BOOK\n"
+    "  brightfold /DEINST [BOOK]       remove the registration (after asking)\n"
+    "  brightfold --version            print the version\n"
+    "  brightfold --help               print this help\n"
+    "Settings: $XDG_CONFIG_HOME/KX/brightfold.ini (~/.config/KX/brightfold.ini).\n";
 
 constexpr int pauseBeforeDeletingMilliseconds = 500;
 // How long a start waits for a running reader to take the request to come back.
@@ -63,13 +75,23 @@ QString serverName() {
 
 int main(int argc, char** argv) {
   std::vector<std::string> arguments(argv + 1, argv + argc);
+  // Asked before any window or display is reached, so that they work anywhere.
+  if (!arguments.empty() && arguments[0] == "--version") {
+    std::fputs("brightfold " BRIGHTFOLD_VERSION "\n", stdout);
+    return 0;
+  }
+  if (!arguments.empty() && arguments[0] == "--help") {
+    std::fputs(usage, stdout);
+    std::fputs(help, stdout);
+    return 0;
+  }
 
   // "--show BOOK|PAGE": a running reader shows the target; otherwise this one starts with it.
   // Handing over needs no display, so it happens before the windowing system is reached.
   std::optional<std::string> showMacro;
   if (!arguments.empty() && arguments[0] == "--show") {
     if (arguments.size() != 2) {
-      std::fputs("usage: brightfold [BOOK [/PAGE=N]] | --show \"BOOK|PAGE\" | /INIT BOOK | /DEINST BOOK\n", stderr);
+      std::fputs(usage, stderr);
       return 2;
     }
     showMacro = zeb::shell::showMacro(arguments[1]);
@@ -81,6 +103,11 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setStyle(new zeb::ReaderStyle);
   QApplication::setApplicationName("Brightfold");
+  QApplication::setApplicationVersion(BRIGHTFOLD_VERSION);
+  QApplication::setWindowIcon(zeb::readerIcon());
+  // The name of the desktop entry, so that the desktop shows the package's icon and name
+  // for the windows.
+  QGuiApplication::setDesktopFileName("brightfold");
   // Numbers are written and read with "." as the decimal separator.
   QLocale::setDefault(QLocale::c());
   zeb::installClipboardConverters();

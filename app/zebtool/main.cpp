@@ -10,26 +10,42 @@ namespace {
 
 const std::vector<const std::vector<zeb::tool::Command>*>& commandGroups() {
   static const std::vector<const std::vector<zeb::tool::Command>*> groups = {
-      &zeb::tool::bookCommands(), &zeb::tool::serviceCommands(), &zeb::tool::exportCommands(),
-      &zeb::tool::transferCommands(), &zeb::tool::shellCommands(), &zeb::tool::contentsCommands(),
-      &zeb::tool::frameCommands(), &zeb::tool::renderCommands(), &zeb::tool::layoutCommands(), &zeb::tool::formCommands(),
-      &zeb::tool::printCommands()};
+      &zeb::tool::bookCommands(),     &zeb::tool::serviceCommands(), &zeb::tool::exportCommands(),
+      &zeb::tool::transferCommands(), &zeb::tool::shellCommands(),   &zeb::tool::contentsCommands(),
+      &zeb::tool::frameCommands(),    &zeb::tool::renderCommands(),  &zeb::tool::layoutCommands(),
+      &zeb::tool::formCommands(),     &zeb::tool::printCommands()};
   return groups;
 }
 
-int printUsage() {
-  std::fputs("usage: zebtool COMMAND ARGUMENTS\ncommands:\n", stderr);
+// The usage of every command, on stdout when it was asked for ("--help"), on stderr after a
+// usage error.
+void printUsage(std::FILE* out) {
+  std::fputs("usage: zebtool COMMAND ARGUMENTS\ncommands:\n", out);
   for (const auto* group : commandGroups())
     for (const auto& command : *group)
-      std::fprintf(stderr, "  zebtool %.*s\n", int(command.usage.size()), command.usage.data());
+      std::fprintf(out, "  zebtool %.*s\n", int(command.usage.size()), command.usage.data());
+  std::fputs("  zebtool --version\n  zebtool --help\n", out);
+  std::fputs("every command that reads a book also takes --codepage N (874, 1250 to 1258) or --codepage auto\n", out);
+}
+
+int usageError() {
+  printUsage(stderr);
   return zeb::tool::usageError;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2) return printUsage();
+  if (argc < 2) return usageError();
   const std::string name = argv[1];
+  if (name == "--version") {
+    std::fputs("zebtool " BRIGHTFOLD_VERSION "\n", stdout);
+    return zeb::tool::success;
+  }
+  if (name == "--help") {
+    printUsage(stdout);
+    return zeb::tool::success;
+  }
   zeb::tool::Arguments arguments(argv + 2, argv + argc);
   const bool codePageUnderstood = zeb::tool::takeCodePageOption(arguments);
   for (const auto* group : commandGroups()) {
@@ -44,5 +60,5 @@ int main(int argc, char** argv) {
       return status;
     }
   }
-  return printUsage();
+  return usageError();
 }

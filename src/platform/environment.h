@@ -15,7 +15,8 @@ class Environment {
   virtual std::string userName() const = 0;
   // The system's folder for temporary files.
   virtual std::filesystem::path temporaryFolder() const = 0;
-  // The folder that holds the running program.
+  // The folder that holds the running program, or its own files when it was installed with
+  // them apart (see programFilesFolder).
   virtual std::filesystem::path programFolder() const = 0;
   // A number that tells this running program apart from others on the machine.
   virtual std::uint32_t processIdentifier() const = 0;

@@ -39,6 +39,13 @@ inline constexpr std::string_view canIDeleteEnd = "?";
 inline constexpr std::string_view removeManually = "Something to remove manually!";
 inline constexpr std::string_view setupFailed = "Setup error: ";
 inline constexpr std::string_view pleaseReinstall = " Please reinstall.";
+// "/INIT" and "/DEINST" of the program a package installed.
+inline constexpr std::string_view packageRegisters =
+    "Brightfold was installed as a package, which already registers it with the desktop: there is nothing to "
+    "register.";
+inline constexpr std::string_view packageDeregisters =
+    "Brightfold was installed as a package, which registers it with the desktop: removing the package removes "
+    "the registration.";
 
 // The type name books are registered with on the desktop.
 inline constexpr std::string_view bookTypeComment = "Nexo hypertext/ebook";

@@ -25,6 +25,8 @@ constexpr std::array<std::string_view, 12> systemTrees = {"bin",  "boot", "dev",
 constexpr std::array<std::string_view, 7> sharedFolders = {"home", "media", "mnt", "opt", "srv", "tmp", "snap"};
 // The folders the Windows setup always refused.
 constexpr std::array<std::string_view, 4> windowsFolders = {"c:\\", "c:", "c:\\windows\\", "c:\\windows\\systems\\"};
+// Where the package installs the program.
+constexpr std::string_view packageProgramFolder = "/usr/bin";
 
 std::filesystem::path withoutTrailingSeparator(std::filesystem::path path) {
   path = path.lexically_normal();
@@ -105,6 +107,10 @@ SetupSwitch setupSwitchOf(const std::vector<std::string>& arguments) {
   return SetupSwitch::none;
 }
 
+bool registeredByPackage(const std::filesystem::path& program) {
+  return program.lexically_normal().parent_path() == packageProgramFolder;
+}
+
 bool mayDeleteFolder(std::string_view folder, const std::filesystem::path& home) {
   if (folder.empty()) return false;
   const std::string lowered = lowerWindows1252(folder);
@@ -131,6 +137,12 @@ std::optional<std::filesystem::path> removableBookFile(const std::filesystem::pa
 }
 
 AfterSetup runSetupSwitch(SetupSwitch setupSwitch, const std::vector<std::string>& arguments, SetupContext& context) {
+  const bool registers = setupSwitch == SetupSwitch::init || setupSwitch == SetupSwitch::deinstall;
+  if (registers && registeredByPackage(context.program)) {
+    const bool init = setupSwitch == SetupSwitch::init;
+    context.services.messages->information(init ? messages::packageRegisters : messages::packageDeregisters);
+    return init ? AfterSetup::continueStart : AfterSetup::quit;
+  }
   switch (setupSwitch) {
     case SetupSwitch::none: return AfterSetup::continueStart;
     case SetupSwitch::init: {

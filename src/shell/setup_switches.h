@@ -25,6 +25,11 @@ inline bool createsMainWindow(SetupSwitch setupSwitch) {
   return setupSwitch != SetupSwitch::deinstall && setupSwitch != SetupSwitch::deleteFolder;
 }
 
+// Whether the running program is the one a package installed (in /usr/bin): the package
+// registers it with the desktop (its desktop entry, type and icons under /usr/share), so
+// "/INIT" and "/DEINST" only say so.
+bool registeredByPackage(const std::filesystem::path& program);
+
 // Whether "/DELETE" may offer to delete the folder: an absolute path that is not a drive's
 // root or the Windows folder, not "/", not the home folder or a folder above it, and not a
 // system folder (/bin, /etc, /usr, /var, /lib... with everything in them; /opt, /tmp,
@@ -51,7 +56,9 @@ struct SetupContext {
 enum class AfterSetup { continueStart, quit };
 
 // Carries out the switch's steps: questions, messages and settings through the services.
-// "/INIT" continues into the normal start (which opens argument 2); the others quit.
+// "/INIT" continues into the normal start (which opens argument 2); the others quit. For a
+// program the package registers, "/INIT" and "/DEINST" show an information box instead and
+// change nothing.
 AfterSetup runSetupSwitch(SetupSwitch setupSwitch, const std::vector<std::string>& arguments, SetupContext& context);
 
 }  // namespace zeb::shell

@@ -8,6 +8,8 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <optional>
+#include <string>
 
 #include "platform/ipc.h"
 #include "tests/support/book_builder.h"
@@ -84,6 +86,25 @@ TEST_F(ReaderProgram, ShowAfterTheReaderWasKilledStartsANewOne) {
   const CommandResult handed = show(first + "|4");
   EXPECT_EQ(handed.exitStatus, 0) << handed.err;
   EXPECT_TRUE(reader->waitForLine("shown: " + first + "|4")) << reader->output();
+}
+
+// "--version" and "--help" answer before any display is reached: a platform that does not
+// exist would end the program.
+TEST(ReaderCommandLine, VersionAndHelpNeedNoDisplay) {
+  const char* saved = std::getenv("QT_QPA_PLATFORM");
+  const std::optional<std::string> savedPlatform = saved != nullptr ? std::optional<std::string>(saved) : std::nullopt;
+  ::setenv("QT_QPA_PLATFORM", "no-such-platform", 1);
+  const auto version = runCommand(BRIGHTFOLD_PATH, {"--version"});
+  const auto help = runCommand(BRIGHTFOLD_PATH, {"--help"});
+  if (savedPlatform)
+    ::setenv("QT_QPA_PLATFORM", savedPlatform->c_str(), 1);
+  else
+    ::unsetenv("QT_QPA_PLATFORM");
+  EXPECT_EQ(version.exitStatus, 0);
+  EXPECT_EQ(version.out, "brightfold " BRIGHTFOLD_VERSION "\n");
+  EXPECT_EQ(help.exitStatus, 0);
+  for (const char* usage : {"brightfold [BOOK [/PAGE=N]]", "--show \"BOOK|PAGE\"", "/INIT [BOOK]", "/DEINST [BOOK]"})
+    EXPECT_NE(help.out.find(usage), std::string::npos) << usage;
 }
 
 }  // namespace

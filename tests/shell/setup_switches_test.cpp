@@ -92,11 +92,12 @@ class SetupSteps : public ::testing::Test {
   void SetUp() override {
     platform.environment.program = folder.path() / "program";
     std::filesystem::create_directories(platform.environment.program);
+    program = platform.environment.program / "brightfold";
   }
   AfterSetup run(const std::vector<std::string>& arguments) {
     SetupContext context{platform.services(),
                          desktop,
-                         platform.environment.program / "brightfold",
+                         program,
                          folder.path() / "home",
                          [this](const std::vector<std::string>& arguments) {
                            startedAgain.push_back(arguments);
@@ -111,6 +112,7 @@ class SetupSteps : public ::testing::Test {
 
   testing::TemporaryFolder folder;
   testing::TestPlatform platform;
+  std::filesystem::path program;
   RecordingDesktopIntegration desktop;
   std::vector<std::vector<std::string>> startedAgain;
   bool canStartAgain = true;
@@ -132,6 +134,29 @@ TEST_F(SetupSteps, InitRegistersTheProgramCountsAndGoesOnStarting) {
   EXPECT_EQ(platform.messages.shown(),
             (std::vector<ShownMessage>{
                 {MessageKind::error, "Setup error: cannot write /x/brightfold.desktop. Please reinstall."}}));
+}
+
+TEST_F(SetupSteps, TheProgramThePackageInstalledOnlySaysThatThePackageRegistersIt) {
+  program = "/usr/bin/brightfold";
+  EXPECT_EQ(run({"/INIT", "guide.zeb"}), AfterSetup::continueStart);
+  EXPECT_EQ(run({"/DEINST", "guide.zeb"}), AfterSetup::quit);
+  EXPECT_TRUE(desktop.installs.empty());
+  EXPECT_EQ(desktop.uninstalls, 0);
+  EXPECT_TRUE(platform.messages.questions().empty());
+  EXPECT_TRUE(startedAgain.empty());
+  EXPECT_EQ(option("inst"), std::nullopt);
+  EXPECT_EQ(option("LastFile"), std::nullopt);
+  EXPECT_EQ(platform.messages.shown(),
+            (std::vector<ShownMessage>{{MessageKind::information,
+                                        "Brightfold was installed as a package, which already registers it with the "
+                                        "desktop: there is nothing to register."},
+                                       {MessageKind::information,
+                                        "Brightfold was installed as a package, which registers it with the desktop: "
+                                        "removing the package removes the registration."}}));
+  // A copy elsewhere, even in another bin folder, registers itself.
+  EXPECT_TRUE(registeredByPackage("/usr/bin/../bin/brightfold"));
+  EXPECT_FALSE(registeredByPackage("/usr/local/bin/brightfold"));
+  EXPECT_FALSE(registeredByPackage("/home/me/bin/brightfold"));
 }
 
 TEST_F(SetupSteps, DeinstallAsksFirst) {

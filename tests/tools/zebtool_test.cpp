@@ -1,4 +1,9 @@
 // zebtool and zebmake as programs: output, messages on stderr and exit statuses.
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+
 #include "tests/tools/zebtool_fixture.h"
 
 namespace zeb {
@@ -67,7 +72,8 @@ TEST_F(Zebtool, BooksThatCannotBeLoadedExitWithOneAndTheirMessages) {
   EXPECT_EQ(result.exitStatus, 1);
   EXPECT_EQ(result.err,
             "Information: Attenzione: file salvato con una versione del programma\\nanteriore alla 0.98. "
-            "Non pi\xC3\xB9 supportato. UNSUPPORTED\\n\nInformation: Error reading file: " + oldPath + "\n");
+            "Non pi\xC3\xB9 supportato. UNSUPPORTED\\n\nInformation: Error reading file: " +
+                oldPath + "\n");
 }
 
 TEST_F(Zebtool, UsageErrorsExitWithTwo) {
@@ -79,11 +85,54 @@ TEST_F(Zebtool, UsageErrorsExitWithTwo) {
   EXPECT_EQ(zebtool({"pages", "a", "b"}).exitStatus, 2);
 }
 
+// The usage lines the manual page gives its entries: the first line after each ".TP" that
+// names zebtool, without the fonts and escapes of roff.
+std::set<std::string> manualPageUsages(const std::filesystem::path& page) {
+  std::ifstream in(page);
+  std::set<std::string> usages;
+  bool entryStarts = false;
+  for (std::string line; std::getline(in, line);) {
+    if (entryStarts && line.starts_with("\\fBzebtool ")) {
+      std::string plain;
+      for (std::size_t i = 0; i < line.size(); ++i) {
+        if (line.compare(i, 2, "\\f") == 0 && i + 2 < line.size()) {
+          i += 2;
+        } else if (line.compare(i, 2, "\\-") == 0) {
+          plain += '-';
+          ++i;
+        } else {
+          plain += line[i];
+        }
+      }
+      usages.insert(plain);
+    }
+    entryStarts = line == ".TP";
+  }
+  return usages;
+}
+
+TEST_F(Zebtool, HelpListsEveryCommandOfTheManualPageAndTheReverse) {
+  const auto help = zebtool({"--help"});
+  EXPECT_EQ(help.exitStatus, 0);
+  EXPECT_EQ(help.err, "");
+  std::set<std::string> helpUsages;
+  std::istringstream lines(help.out);
+  for (std::string line; std::getline(lines, line);)
+    if (line.starts_with("  zebtool ")) helpUsages.insert(line.substr(2));
+  EXPECT_GE(helpUsages.size(), 20u);
+  EXPECT_EQ(manualPageUsages(BRIGHTFOLD_SOURCE_DIR "/packaging/man/zebtool.1.in"), helpUsages);
+
+  const auto version = zebtool({"--version"});
+  EXPECT_EQ(version.exitStatus, 0);
+  EXPECT_EQ(version.out, "zebtool " BRIGHTFOLD_VERSION "\n");
+}
+
 TEST_F(Zebtool, LinkPrintsTheFourPartsOfATarget) {
   const std::string book = writeBook([](TZEBset& set) { zebmake::addPage(set, "P", "<Z S0 >"); });
   auto result = zebtool({"link", book, "nexo:other.zeb|12"});
   EXPECT_EQ(result.exitStatus, 0);
-  EXPECT_EQ(result.out, "book-link: yes\npath: " + (folder.path() / "other.zeb").string() + "\nsame-book: no\nid: 12\n");
+  EXPECT_EQ(result.out,
+            "book-link: yes\npath: " + (folder.path() / "other.zeb").string() + "\nsame-book: no\nid: 12\n");
   result = zebtool({"link", book, "nexo:" + book + "|"});
   EXPECT_EQ(result.out, "book-link: yes\npath: " + book + "\nsame-book: yes\nid: -2\n");
   result = zebtool({"link", book, "http://example.org"});

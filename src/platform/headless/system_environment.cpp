@@ -24,14 +24,19 @@ std::filesystem::path SystemEnvironment::temporaryFolder() const {
   return error ? std::filesystem::path("/tmp") : folder;
 }
 
+std::filesystem::path programFilesFolder(const std::filesystem::path& programFolder) {
+  if (programFolder.filename() != "bin") return programFolder;
+  const std::filesystem::path data = programFolder.parent_path() / "share" / "brightfold";
+  std::error_code error;
+  return std::filesystem::is_directory(data, error) ? data : programFolder;
+}
+
 std::filesystem::path SystemEnvironment::programFolder() const {
   std::error_code error;
   const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-  return error ? std::filesystem::current_path(error) : self.parent_path();
+  return error ? std::filesystem::current_path(error) : programFilesFolder(self.parent_path());
 }
 
-std::uint32_t SystemEnvironment::processIdentifier() const {
-  return static_cast<std::uint32_t>(getpid());
-}
+std::uint32_t SystemEnvironment::processIdentifier() const { return static_cast<std::uint32_t>(getpid()); }
 
 }  // namespace zeb

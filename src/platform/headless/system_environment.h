@@ -5,6 +5,11 @@
 
 namespace zeb {
 
+// The folder that holds the program's own files, for a program in that folder: for one
+// installed in PREFIX/bin (as the package installs it), PREFIX/share/brightfold when it exists;
+// otherwise the program's folder itself, which held the program and its books on Windows.
+std::filesystem::path programFilesFolder(const std::filesystem::path& programFolder);
+
 class SystemEnvironment final : public Environment {
  public:
   std::string userName() const override;

@@ -127,9 +127,57 @@ class GlyphEngine final : public QIconEngine {
   ToolbarGlyph glyph_;
 };
 
+// The reader's icon at any size, drawn when it is asked for.
+class ReaderIconEngine final : public QIconEngine {
+ public:
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+    paintReaderIcon(*painter, QRectF(rect));
+  }
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+    return pixmap;
+  }
+  QIconEngine* clone() const override { return new ReaderIconEngine; }
+};
+
 }  // namespace
 
 QIcon toolbarIcon(ToolbarGlyph glyph) { return QIcon(new GlyphEngine(glyph)); }
+
+QIcon readerIcon() { return QIcon(new ReaderIconEngine); }
+
+void paintReaderIcon(QPainter& painter, const QRectF& square) {
+  // The shapes of brightfold.svg, on its 32 x 32 grid.
+  constexpr qreal iconGrid = 32;
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.translate(square.topLeft());
+  painter.scale(square.width() / iconGrid, square.height() / iconGrid);
+  painter.setPen(QPen(QColor(0x28, 0x46, 0x82), 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  QPainterPath page;
+  page.moveTo(6, 2.5);
+  page.lineTo(18, 2.5);
+  page.lineTo(26, 10.5);
+  page.lineTo(26, 29.5);
+  page.lineTo(6, 29.5);
+  page.closeSubpath();
+  painter.setBrush(QColor(0xc8, 0xdc, 0xf5));
+  painter.drawPath(page);
+  QPainterPath fold;
+  fold.moveTo(18, 2.5);
+  fold.lineTo(18, 10.5);
+  fold.lineTo(26, 10.5);
+  fold.closeSubpath();
+  painter.setBrush(QColor(0xf2, 0xb6, 0x32));
+  painter.drawPath(fold);
+  painter.drawLine(QPointF(10, 15), QPointF(22, 15));
+  painter.drawLine(QPointF(10, 19.5), QPointF(22, 19.5));
+  painter.drawLine(QPointF(10, 24), QPointF(17, 24));
+  painter.restore();
+}
 
 QIcon ReaderStyle::standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const {
   switch (icon) {

@@ -6,6 +6,8 @@
 #include <QIcon>
 #include <QProxyStyle>
 
+class QPainter;
+class QRectF;
 class QToolBar;
 class QToolButton;
 
@@ -27,6 +29,13 @@ enum class ToolbarGlyph {
 };
 
 QIcon toolbarIcon(ToolbarGlyph glyph);
+
+// The reader's own icon, its windows' icon: a page of text with its top right corner folded
+// over in gold. The packaged icons (packaging/icons/brightfold.svg, and the pictures made of
+// it) show the same shapes; change both together.
+QIcon readerIcon();
+// Draws that icon into the square.
+void paintReaderIcon(QPainter& painter, const QRectF& square);
 
 // A toolbar button as a window designs it: component name, text, hint and icon.
 struct ToolbarButtonDesign {
