@@ -99,12 +99,17 @@ std::string mainWindowTable() {
   caption("Vaiapagina1", "&Go to page...");
   caption("Proprietaipertesto1", "&Current hypertext properties...");
   caption("Alberoindice1", "Contents &tree");
+  caption("Vaiallapagina1", "&Go to page...");
+  caption("Aggiungisegnalibro1", "Add &bookmark");
+  caption("SegnalibriMenu", "Boo&kmarks");
+  caption("Organizzasegnalibri1", "&Organize bookmarks...");
 
   caption("ViewMenu", "&View");
   caption("TextEncodingMenu", "Text &encoding");
   caption("TextEncoding0", "Automatic (from the book)");
   for (const std::uint16_t codePage : readableCodePages())
     caption("TextEncoding" + std::to_string(codePage), codePageTitle(codePage));
+  caption("Schermointero1", "&Full screen");
 
   caption("Opzioni1", "&Tools");
   caption("Opzioniemail1", "&Email options...");
