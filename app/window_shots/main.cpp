@@ -6,11 +6,16 @@
 //                                                  pop-up of its INDEX-th link action over it
 //   window_shots search BOOK OUT.png WORD          the search dialog over the main window, listing
 //                                                  every page that holds the word, with contexts
+//   window_shots fullscreen BOOK OUT.png PAGE      the main window in full screen on the page
+//   window_shots bookmarks BOOK OUT.png PAGES      the Ebook menu's Bookmarks, after a bookmark was
+//                                                  added on each page of the list ("2,5")
 #include <QApplication>
 #include <QComboBox>
 #include <QCursor>
 #include <QElapsedTimer>
 #include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
@@ -123,6 +128,37 @@ int search(const zeb::PlatformServices& services, const std::string& book, const
   return save(out) ? 0 : 1;
 }
 
+int fullScreen(const zeb::PlatformServices& services, const std::string& book, const QString& out, int page) {
+  zeb::TMainForm window(services, {book});
+  window.setGeometry(40, 40, 900, 620);
+  window.show();
+  settle();
+  window.Editor()->setMainPageNumber(page);
+  window.item("Schermointero1")->trigger();
+  settle();
+  return save(out) ? 0 : 1;
+}
+
+int bookmarks(const zeb::PlatformServices& services, const std::string& book, const QString& out,
+              const QString& pages) {
+  zeb::TMainForm window(services, {book});
+  window.setGeometry(40, 40, 900, 620);
+  window.show();
+  settle();
+  for (const QString& page : pages.split(QLatin1Char(','))) {
+    window.Editor()->setMainPageNumber(page.toInt());
+    window.item("Aggiungisegnalibro1")->trigger();
+  }
+  settle();
+  auto* ebook = window.findChild<QMenu*>("Ipertesto1");
+  auto* marks = window.findChild<QMenu*>("SegnalibriMenu");
+  window.menuBar()->setActiveAction(ebook->menuAction());
+  settle();
+  ebook->setActiveAction(marks->menuAction());
+  settle();
+  return save(out) ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -130,14 +166,19 @@ int main(int argc, char** argv) {
   QApplication::setStyle(new zeb::ReaderStyle);
   QLocale::setDefault(QLocale::c());
   const QStringList arguments = QApplication::arguments();
-  if (arguments.size() != 5 ||
-      (arguments[1] != "confirmation" && arguments[1] != "popup" && arguments[1] != "search")) {
-    std::fputs("usage: window_shots confirmation|popup BOOK OUT.png INDEX | search BOOK OUT.png WORD\n", stderr);
+  const QStringList modes = {"confirmation", "popup", "search", "fullscreen", "bookmarks"};
+  if (arguments.size() != 5 || !modes.contains(arguments[1])) {
+    std::fputs(
+        "usage: window_shots confirmation|popup BOOK OUT.png INDEX | search BOOK OUT.png WORD\n"
+        "       window_shots fullscreen BOOK OUT.png PAGE | bookmarks BOOK OUT.png PAGE,PAGE...\n",
+        stderr);
     return 2;
   }
   zeb::QtPlatform platform;
   const std::string book = arguments[2].toStdString();
   if (arguments[1] == "search") return search(platform.services(), book, arguments[3], arguments[4]);
+  if (arguments[1] == "bookmarks") return bookmarks(platform.services(), book, arguments[3], arguments[4]);
+  if (arguments[1] == "fullscreen") return fullScreen(platform.services(), book, arguments[3], arguments[4].toInt());
   const int index = arguments[4].toInt();
   if (arguments[1] == "confirmation") return confirmation(platform.services(), book, arguments[3], index);
   return popup(platform.services(), book, arguments[3], index);

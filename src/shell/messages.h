@@ -32,6 +32,22 @@ inline constexpr std::string_view isAFolder = " is a folder, not an ebook";
 inline constexpr std::string_view disabledByAuthor = "This function was disabled by the ebook author.";
 inline constexpr std::string_view openFilter = "Quorvant ZEB ebook (*.zeb)|*.zeb";
 
+// Reading comfort: bookmarks and going to a page.
+// The name of a bookmark on a page without a title, before the page's number.
+inline constexpr std::string_view pageNumbered = "Page ";
+inline constexpr std::string_view bookmarkAdded = "Bookmark added: ";
+// The Bookmarks menu of a book without any.
+inline constexpr std::string_view noBookmarks = "(none)";
+inline constexpr std::string_view bookmarksCaption = "Bookmarks";
+inline constexpr std::string_view bookmarksHint = "Double-click a name, or press F2, to rename it.";
+inline constexpr std::string_view goToBookmark = "&Go to";
+inline constexpr std::string_view renameBookmark = "&Rename";
+inline constexpr std::string_view deleteBookmark = "&Delete";
+inline constexpr std::string_view closeWindow = "Close";
+inline constexpr std::string_view goToPageCaption = "Go to page";
+inline constexpr std::string_view goToPagePrompt = "Page &number, or part of its title:";
+inline constexpr std::string_view noSuchPage = "No page has that number or title.";
+
 // Setup switches.
 inline constexpr std::string_view deinstallQuestion = "Are you sure you want to deinstall?";
 inline constexpr std::string_view canIDelete = "Can I delete ";

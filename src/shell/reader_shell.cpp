@@ -9,12 +9,15 @@
 #include "platform/message_boxes.h"
 #include "platform/settings_store.h"
 #include "platform/windows1252.h"
+#include "shell/go_to_page.h"
 #include "shell/go_to_target.h"
 #include "shell/ipc_macro.h"
+#include "shell/last_positions.h"
 #include "shell/messages.h"
 #include "shell/program_start.h"
 #include "shell/reader_view.h"
 #include "shell/settings_keys.h"
+#include "shell/start_request.h"
 #include "shell/text_encoding.h"
 #include "shell/window_caption.h"
 
@@ -67,7 +70,9 @@ void ReaderShell::sayNoBookAt(const std::string& path) {
     services_.messages->warning(std::string(messages::fileNotFound) + utf8ToWindows1252(path));
 }
 
-bool ReaderShell::OpenEbook(const std::string& path) {
+bool ReaderShell::OpenEbook(const std::string& path) { return openBook(path, true); }
+
+bool ReaderShell::openBook(const std::string& path, bool atLastPosition) {
   if (!fileExists(path)) {
     sayNoBookAt(path);
     return false;
@@ -81,31 +86,48 @@ bool ReaderShell::OpenEbook(const std::string& path) {
     if (mainZEBset_.ZEBFileName().empty()) SetCaption(windows1252ToUtf8(messages::untitled));
     return false;
   }
+  rememberPosition();
   view_.clearView();
   mainZEBset_.setCodePageOverride(rememberedCodePage(*services_.settings, path));
   mainZEBset_.takeBookFrom(aside);
+  const std::string& opened = mainZEBset_.ZEBFileName();
+  bookName_ = bookSettingName(opened).value_or(std::string());
+  bookmarks_ = BookmarkList(*services_.settings, bookName_);
+  const std::optional<ReadingPosition> left = recallPosition(*services_.settings, opened);
   view_.enableBookCommands();
   SetCaption(mainZEBset_.ZEBFileName());
   AddRecent(mainZEBset_.ZEBFileName());
   services_.shell->addRecentDocument(mainZEBset_.ZEBFileName());
   view_.setReadOnly(true);
-  view_.showCover();
+  // The zoom a book was left at holds wherever it opens.
+  if (left) view_.applyZoom(left->zoomPercent);
+  if (atLastPosition && left && pageTitle(mainZEBset_, left->page)) {
+    view_.setMainPageNumber(left->page);
+    view_.setScrollPosition(left->scroll);
+  } else {
+    view_.showCover();
+  }
   view_.resetReaderUI();
   view_.bookOpened();
   view_.focusCurrentBox();
   if (const auto note = doubleByteNote(mainZEBset_)) view_.showStatusNote(*note);
 
-  const PresentationModes::Opened opened = presentation_.bookOpened(mainZEBset_.header());
-  if (opened.moveOffScreen) view_.moveOffScreen();
+  const PresentationModes::Opened framing = presentation_.bookOpened(mainZEBset_.header());
+  if (framing.moveOffScreen) view_.moveOffScreen();
   view_.setResizeChecked(presentation_.resizeChecked());
-  if (opened.switchTo > 0) {
-    timerTag_ = opened.switchTo;
+  if (framing.switchTo > 0) {
+    // The book's mode frames the window from the normal one.
+    leaveFullScreen();
+    timerTag_ = framing.switchTo;
     startTimer();
   }
   return true;
 }
 
 void ReaderShell::NewBlank() {
+  rememberPosition();
+  bookName_.clear();
+  bookmarks_ = BookmarkList();
   SetCaption(windows1252ToUtf8(messages::untitled));
   view_.clearView();
   mainZEBset_.New();
@@ -118,7 +140,7 @@ bool ReaderShell::GoToTarget(std::string_view target) {
   if (!plan) return false;
   if (plan->book == TargetPlan::Book::open) {
     // A book that cannot be read keeps the page of the open one.
-    if (!OpenEbook(plan->path)) return false;
+    if (!openBook(plan->path, plan->page == TargetPlan::Page::none)) return false;
   } else if (plan->book == TargetPlan::Book::blank) {
     NewBlank();
   }
@@ -181,7 +203,7 @@ void ReaderShell::windowShown(const std::vector<std::string>& arguments) {
         planStart(arguments, services_.environment->programFolder(), readStartSettings(*services_.settings));
     if (plan.kind != StartPlan::Kind::openFile) {
       startWithoutBook();
-    } else if (!OpenEbook(plan.file)) {
+    } else if (!openBook(plan.file, !plan.pageTarget)) {
       // What could not be opened was said; the reader goes on as if it had not been named.
       startWithoutBook();
     } else if (plan.pageTarget) {
@@ -225,11 +247,16 @@ void ReaderShell::resizeClicked() {
     services_.messages->information(messages::disabledByAuthor);
     return;
   }
+  leaveFullScreen();
   applyMode(resize.modeToApply);
   view_.setResizeChecked(presentation_.resizeChecked());
 }
 
 bool ReaderShell::escapePressed() {
+  if (fullScreen_) {
+    leaveFullScreen();
+    return true;
+  }
   const int mode = presentation_.escapePressed();
   if (mode == 0) return false;
   // A switch still due to the mode being left is not made any more.
@@ -238,7 +265,57 @@ bool ReaderShell::escapePressed() {
   return true;
 }
 
+void ReaderShell::fullScreenPressed() {
+  if (presentation_.framed()) {
+    escapePressed();
+    return;
+  }
+  fullScreen_ = !fullScreen_;
+  view_.setFullScreen(fullScreen_);
+  view_.focusCurrentBox();
+}
+
+void ReaderShell::leaveFullScreen() {
+  if (!fullScreen_) return;
+  fullScreen_ = false;
+  view_.setFullScreen(false);
+}
+
+void ReaderShell::rememberPosition() {
+  const std::int32_t page = view_.mainPageNumber();
+  if (bookName_.empty() || page < 0) return;
+  shell::rememberPosition(*services_.settings, bookName_, mainZEBset_.ZEBFileName(),
+                          {page, view_.scrollPosition(), view_.zoomPercent()});
+}
+
+std::optional<Bookmark> ReaderShell::addBookmark() {
+  const std::int32_t page = view_.mainPageNumber();
+  if (bookName_.empty() || page < 0) return std::nullopt;
+  std::string name = pageTitle(mainZEBset_, page).value_or(std::string());
+  if (name.find_first_not_of(' ') == std::string::npos)
+    name = windows1252ToUtf8(messages::pageNumbered) + std::to_string(page);
+  const Bookmark bookmark{page, view_.scrollPosition(), name};
+  bookmarks_.add(bookmark);
+  bookmarks_.save(*services_.settings);
+  return bookmark;
+}
+
+void ReaderShell::goToBookmark(std::size_t index) {
+  if (index >= bookmarks_.entries().size()) return;
+  const Bookmark bookmark = bookmarks_.entries()[index];
+  if (!pageTitle(mainZEBset_, bookmark.page)) return;
+  view_.setMainPageNumber(bookmark.page);
+  view_.setScrollPosition(bookmark.scroll);
+  view_.focusCurrentBox();
+}
+
+void ReaderShell::setBookmarks(std::vector<Bookmark> bookmarks) {
+  bookmarks_.assign(std::move(bookmarks));
+  bookmarks_.save(*services_.settings);
+}
+
 void ReaderShell::saveSettings() {
+  rememberPosition();
   services_.settings->writeString(settings::optionsKey, settings::lastFile, recent_.lastFile());
   recent_.save(*services_.settings);
 }

@@ -7,12 +7,14 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "document/container.h"
 #include "platform/platform_services.h"
+#include "shell/bookmarks.h"
 #include "shell/browsing_history.h"
 #include "shell/load_messages.h"
 #include "shell/presentation_modes.h"
@@ -42,13 +44,16 @@ class ReaderShell {
   TZEBset& mainZEBset() { return mainZEBset_; }
 
   // --- Operations of the window.
-  // Opens the book and shows its cover; a missing file only says "File not found: ", a
-  // folder that it is one. The book is read aside first: one that cannot be read leaves
-  // the open book, its page and the history as they were, and false is returned.
+  // Opens the book and shows its cover, or the page, scroll position and zoom it was left
+  // at when it was read before; a missing file only says "File not found: ", a folder that
+  // it is one. The book is read aside first: one that cannot be read leaves the open book,
+  // its page and the history as they were, and false is returned. The book left is
+  // remembered where it was left.
   bool OpenEbook(const std::string& path);
   void NewBlank();
   // Shows a "nexo:" target (Windows-1252), opening another book when it names one. False
-  // when nothing was shown: no target, a missing book, or one that cannot be read.
+  // when nothing was shown: no target, a missing book, or one that cannot be read. A page
+  // or the cover the target names wins over the place a book was left at.
   bool GoToTarget(std::string_view target);
   // The caption for a file name (UTF-8).
   void SetCaption(std::string_view name);
@@ -60,6 +65,23 @@ class ReaderShell {
   // pages again.
   void setTextEncoding(std::uint16_t codePage);
   std::uint16_t textEncoding() const { return mainZEBset_.codePageOverride(); }
+
+  // --- Reading comfort.
+  // F11: the page alone on the whole screen, and back; in a presentation mode a book asked
+  // for, the way back to the normal window, as Escape.
+  void fullScreenPressed();
+  bool fullScreen() const { return fullScreen_; }
+  // Remembers where the open book is left (its page, scroll position and zoom); nothing
+  // while no page is shown. The window calls it before it closes its view.
+  void rememberPosition();
+  // Ebook > Add bookmark: the page shown and its scroll position, named after the page's
+  // title. The bookmark added; none when no page is shown.
+  std::optional<Bookmark> addBookmark();
+  const BookmarkList& bookmarks() const { return bookmarks_; }
+  // Shows the bookmark's page at its scroll position.
+  void goToBookmark(std::size_t index);
+  // The bookmark window's edits: the list as the user left it.
+  void setBookmarks(std::vector<Bookmark> bookmarks);
 
   // --- Events the window forwards.
   // The first showing of the window (FormShow): a pending inter-process target, else the
@@ -76,10 +98,11 @@ class ReaderShell {
   void macroReceived(const std::string& macro);
   void filesDropped(const std::vector<std::filesystem::path>& files);
   void resizeClicked();
-  // Escape: the window leaves the presentation mode it is framed in; false when it is in
-  // none (the key is left to others then).
+  // Escape: the window leaves full screen, or else the presentation mode it is framed in;
+  // false when it is in neither (the key is left to others then).
   bool escapePressed();
-  // The window's destruction: "LastFile" and the recent-file list are written.
+  // The window's destruction: "LastFile", the recent-file list and where the book was left
+  // are written.
   void saveSettings();
 
   // --- State.
@@ -97,6 +120,9 @@ class ReaderShell {
   // The start without a book of the arguments: the last book, unless the user starts
   // blank or it cannot be opened, else an empty one.
   void startWithoutBook();
+  // OpenEbook; at the place the book was left at, or at its cover.
+  bool openBook(const std::string& path, bool atLastPosition);
+  void leaveFullScreen();
   // "File not found: " or that the path is a folder.
   void sayNoBookAt(const std::string& path);
   void startTimer();
@@ -119,6 +145,10 @@ class ReaderShell {
   std::string pendingTarget_;
   bool pending_ = false;
   bool shown_ = false;
+  bool fullScreen_ = false;
+  // The open book's settings name as it was when it was opened (bookSettingName).
+  std::string bookName_;
+  BookmarkList bookmarks_;
 };
 
 }  // namespace zeb::shell

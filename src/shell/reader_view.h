@@ -54,6 +54,17 @@ class ReaderView {
   virtual void showStatusNote(const std::string&) {}
   // The book is read in another code page: every window shows its pages again.
   virtual void textEncodingChanged() {}
+
+  // --- Reading comfort.
+  // The vertical scroll position of the main page, in pixels, and scrolling it there.
+  virtual std::int32_t scrollPosition() const { return 0; }
+  virtual void setScrollPosition(std::int32_t) {}
+  // The zoom of the page view in percent, and zooming it (a view that does not zoom keeps 100).
+  virtual int zoomPercent() const { return 100; }
+  virtual void applyZoom(int) {}
+  // The page alone on the whole screen (menus, toolbars, status bar and sidebar hidden), or
+  // the window as it was before.
+  virtual void setFullScreen(bool) {}
 };
 
 }  // namespace zeb::shell

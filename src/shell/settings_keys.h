@@ -33,6 +33,12 @@ inline constexpr std::string_view allowedBooksKey = "\\SOFTWARE\\KX\\Quillmark_E
 // path and size (bookSettingName), holding the code page's number.
 inline constexpr std::string_view encodingsKey = "\\SOFTWARE\\KX\\Quillmark_E\\encodings\\";
 
+// Where each book was left (last_positions.h): the values "0" to "199", oldest first.
+inline constexpr std::string_view positionsKey = "\\SOFTWARE\\KX\\Quillmark_E\\positions\\";
+// The bookmarks of each book: a subkey per book named after its path and size
+// (bookSettingName), holding the values "0", "1", ... in the order they were added.
+inline constexpr std::string_view bookmarksKey = "\\SOFTWARE\\KX\\Quillmark_E\\bookmarks\\";
+
 inline constexpr std::string_view recentFilesKey = "\\SOFTWARE\\KX\\Quillmark_E\\RecentFile\\";
 inline constexpr std::string_view formsKey = "\\SOFTWARE\\KX\\Quillmark_E\\forms\\";
 

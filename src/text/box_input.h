@@ -37,6 +37,7 @@ enum class Key : std::uint8_t {
   enter,
   f2,
   letterC,
+  space,
 };
 
 struct KeyEvent {

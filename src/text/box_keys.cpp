@@ -77,6 +77,13 @@ bool TZEBbox::scrollKey(const KeyEvent& event) {
     case Key::down: scrollBy(0, lineScroll); return true;
     case Key::left: scrollBy(-lineScroll, 0); return true;
     case Key::right: scrollBy(lineScroll, 0); return true;
+    // As in a web page: Space pages down, Shift+Space up; Home and End go to the page's ends.
+    case Key::space:
+      if (event.control()) return false;
+      scrollBy(0, event.shift() ? -pageStep : pageStep);
+      return true;
+    case Key::home: scrollBy(0, -verticalPosition_); return true;
+    case Key::end: scrollBy(0, static_cast<int>(scrollWindow().maxTop()) - verticalPosition_); return true;
     case Key::letterC: return event.control();  // copying is the frame set's command here
     default: return false;
   }

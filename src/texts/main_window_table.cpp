@@ -99,6 +99,10 @@ std::string mainWindowTable() {
   caption("Vaiapagina1", "&Go to page...");
   caption("Proprietaipertesto1", "&Current hypertext properties...");
   caption("Alberoindice1", "Contents &tree");
+  caption("Vaiallapagina1", "&Go to page...");
+  caption("Aggiungisegnalibro1", "Add &bookmark");
+  caption("SegnalibriMenu", "Boo&kmarks");
+  caption("Organizzasegnalibri1", "&Organize bookmarks...");
 
   caption("ViewMenu", "&View");
   caption("TextEncodingMenu", "Text &encoding");
@@ -107,6 +111,7 @@ std::string mainWindowTable() {
     caption("TextEncoding" + std::to_string(codePage), codePageTitle(codePage));
   caption("NightMode", "&Night mode");
   caption("DimPictures", "&Dim pictures at night");
+  caption("Schermointero1", "&Full screen");
 
   caption("Opzioni1", "&Tools");
   caption("Opzioniemail1", "&Email options...");

@@ -38,9 +38,15 @@ class FakeView final : public ReaderView {
   void closeSplash() override { log.push_back("closeSplash"); }
   void showStatusNote(const std::string& text) override { notes.push_back(text); }
   void textEncodingChanged() override { log.push_back("textEncodingChanged"); }
+  std::int32_t scrollPosition() const override { return scroll; }
+  void setScrollPosition(std::int32_t position) override { scroll = position; }
+  int zoomPercent() const override { return zoom; }
+  void applyZoom(int percent) override { zoom = percent; }
+  void setFullScreen(bool on) override { fullScreen.push_back(on); }
 
   void show(std::int32_t number) {
     page = number;
+    scroll = 0;
     if (shell != nullptr) shell->EditorPageChanged();
   }
 
@@ -54,6 +60,9 @@ class FakeView final : public ReaderView {
   std::vector<std::vector<WindowChange>> windowChanges;
   bool resizeChecked = false;
   std::vector<std::string> notes;
+  std::int32_t scroll = 0;
+  int zoom = 100;
+  std::vector<bool> fullScreen;
 };
 
 class Reader : public ::testing::Test {
@@ -348,6 +357,85 @@ TEST_F(Reader, TheImageCacheSizeComesFromTheSettingsWhenItIsANumber) {
   setOption("maxCacheImg", "seven");
   start();
   EXPECT_EQ(shell->mainZEBset().MaxCacheImg(), 20);
+}
+
+// A book reopens where it was left, however it is opened, unless a page or the cover is
+// asked for; the zoom it was left at holds either way.
+TEST_F(Reader, ABookReopensAtThePageScrollAndZoomItWasLeftAt) {
+  const std::string guide = book("guide.zeb");
+  const std::string other = book("other.zeb");
+  start();
+  shell->OpenEbook(guide);
+  view.show(6);
+  view.scroll = 340;
+  view.zoom = 150;
+  shell->OpenEbook(other);
+  EXPECT_EQ(view.page, 0);
+  view.zoom = 100;
+  shell->OpenEbook(guide);
+  EXPECT_EQ(view.page, 6);
+  EXPECT_EQ(view.scroll, 340);
+  EXPECT_EQ(view.zoom, 150);
+  shell->GoToTarget("nexo://" + other + "|");
+  EXPECT_EQ(view.page, 0);
+  shell->GoToTarget("nexo://" + guide + "|2");
+  EXPECT_EQ(view.page, 2);
+  view.scroll = 90;
+
+  // The next start: the last book where it was left, or the page of the switch.
+  shell->saveSettings();
+  start();
+  shell->windowShown({});
+  EXPECT_EQ(shell->mainZEBset().ZEBFileName(), guide);
+  EXPECT_EQ(std::make_pair(view.page, view.scroll), std::make_pair(2, 90));
+  start();
+  shell->windowShown({guide, "/page=8"});
+  EXPECT_EQ(view.page, 8);
+  EXPECT_EQ(shell->history().entries().front(), entry(guide, 0));
+}
+
+TEST_F(Reader, ABookmarkIsNamedAfterItsPageAndShowsItAgain) {
+  const std::string guide = book("guide.zeb");
+  start();
+  EXPECT_EQ(shell->addBookmark(), std::nullopt);
+  shell->OpenEbook(guide);
+  view.show(4);
+  view.scroll = 75;
+  EXPECT_EQ(shell->addBookmark(), (Bookmark{4, 75, "Page 4"}));
+  view.show(1);
+  shell->goToBookmark(0);
+  EXPECT_EQ(std::make_pair(view.page, view.scroll), std::make_pair(4, 75));
+  shell->OpenEbook(book("other.zeb"));
+  EXPECT_TRUE(shell->bookmarks().entries().empty());
+  shell->OpenEbook(guide);
+  EXPECT_EQ(shell->bookmarks().entries(), (std::vector<Bookmark>{{4, 75, "Page 4"}}));
+}
+
+// F11 and Escape: full screen on and off; in a book's presentation mode F11 is one more way
+// back to the normal window, not full screen over it.
+TEST_F(Reader, FullScreenEndsWithF11OrEscapeAndF11LeavesABooksMode) {
+  start();
+  shell->windowShown({book("plain.zeb")});
+  EXPECT_FALSE(shell->escapePressed());
+  shell->fullScreenPressed();
+  EXPECT_TRUE(shell->fullScreen());
+  shell->fullScreenPressed();
+  shell->fullScreenPressed();
+  EXPECT_TRUE(shell->escapePressed());
+  EXPECT_FALSE(shell->fullScreen());
+  EXPECT_EQ(view.fullScreen, (std::vector<bool>{true, false, true, false}));
+
+  // A book that asks for a mode frames the normal window.
+  shell->fullScreenPressed();
+  shell->OpenEbook(book("kiosk.zeb", 0, 1));
+  EXPECT_FALSE(shell->fullScreen());
+  platform.events.advance(switchDelayMilliseconds);
+  view.fullScreen.clear();
+  shell->fullScreenPressed();
+  EXPECT_EQ(view.windowChanges.back(), windowChangesForMode(restoringMode));
+  EXPECT_TRUE(view.resizeChecked);
+  EXPECT_FALSE(shell->fullScreen());
+  EXPECT_TRUE(view.fullScreen.empty());
 }
 
 }  // namespace

@@ -102,6 +102,24 @@ TEST_F(BoxKeys, ReadingModesScrollThePageByKeys) {
   EXPECT_EQ(box->VerticalPosition(), box->VerticalRange() - 100);
 }
 
+TEST_F(BoxKeys, SpacePagesAndHomeAndEndReachTheEndsOfThePageInReadingModes) {
+  show(manyParagraphs(100));
+  box->setReadOnly(true);
+  host.height = 200;
+  EXPECT_TRUE(box->keyDown(key(Key::space)));
+  box->keyDown(key(Key::space));
+  EXPECT_EQ(box->VerticalPosition(), 360);
+  box->keyDown(key(Key::space, modifier::shift));
+  EXPECT_EQ(box->VerticalPosition(), 180);
+  EXPECT_TRUE(box->keyDown(key(Key::end)));
+  EXPECT_EQ(box->VerticalPosition(), box->VerticalRange() - 200);
+  box->keyDown(key(Key::space));
+  EXPECT_EQ(box->VerticalPosition(), box->VerticalRange() - 200);
+  EXPECT_TRUE(box->keyDown(key(Key::home, modifier::control)));
+  EXPECT_EQ(box->VerticalPosition(), 0);
+  EXPECT_FALSE(box->keyDown(key(Key::space, modifier::control)));
+}
+
 TEST_F(BoxKeys, CaretKeysMoveByCharacterWordLineAndParagraph) {
   show(tag("") + "abc def ghi" + tag("") + "jk lmn", 50);  // "abc ", "def ", "ghi"; "jk ", "lmn"
   surface.focused = true;

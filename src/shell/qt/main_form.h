@@ -140,6 +140,12 @@ class TMainForm final : public QMainWindow, public shell::ReaderView {
   void PrecedenteFloatClick();
   void Resize1Click();
   void Info1Click();
+  // Reading comfort (main_form_reading.cpp): View > Full screen, Ebook > Go to page, Add
+  // bookmark, the Bookmarks menu and its window.
+  void Schermointero1Click();
+  void Vaiallapagina1Click();
+  void Aggiungisegnalibro1Click();
+  void Organizzasegnalibri1Click();
 
   // --- Events of the frame set and of the program.
   void EditorDoLink(LinkSource source, TZEBoggetto* link);
@@ -169,6 +175,11 @@ class TMainForm final : public QMainWindow, public shell::ReaderView {
   void pageShown() override;
   void showStatusNote(const std::string& text) override { showStatusText(text); }
   void textEncodingChanged() override;
+  std::int32_t scrollPosition() const override;
+  void setScrollPosition(std::int32_t position) override;
+  int zoomPercent() const override;
+  void applyZoom(int percent) override;
+  void setFullScreen(bool on) override;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -207,6 +218,8 @@ class TMainForm final : public QMainWindow, public shell::ReaderView {
   static PopupTarget* popupTargetOf(QWidget* control);
   // The page area was painted after a page change: reported, or the end of a timed start.
   void pagePainted();
+  // The bookmarks of the open book, before the menu's own items.
+  void fillBookmarksMenu();
 
   PlatformServices services_;
   std::vector<std::string> arguments_;
@@ -230,6 +243,10 @@ class TMainForm final : public QMainWindow, public shell::ReaderView {
   QLabel* statusSimpleText_ = nullptr;
   std::vector<QAction*> resizeItems_;
   std::vector<QAction*> bookItems_;  // enabled by the first open
+  QMenu* bookmarksMenu_ = nullptr;
+  // What full screen hid, shown again when it ends, and the window's state before it.
+  std::vector<QWidget*> hiddenForFullScreen_;
+  Qt::WindowStates stateBeforeFullScreen_;
   QPointer<QWidget> splash_;
   QTimer* splashTimer_ = nullptr;
   QPointer<QWidget> popupSource_;

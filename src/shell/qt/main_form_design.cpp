@@ -88,20 +88,25 @@ void TMainForm::buildMenus() {
   QAction* open =
       addItem(*fileMenu_, this, "FileOpenItem", "&Apri...", &TMainForm::FileOpen, QKeySequence(Qt::CTRL | Qt::Key_F12));
   open->setToolTip(QStringLiteral("Apri"));
+  // Besides the designed keys, those every desktop program answers to.
+  open->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_F12), QKeySequence(Qt::CTRL | Qt::Key_O)});
   addSeparator(*fileMenu_, "N1");
   addItem(*fileMenu_, this, "Impostastampante1", "Impos&tazioni stampante...", &TMainForm::Impostastampante1Click);
   addItem(*fileMenu_, this, "Impostamargini1", "&Margini...", &TMainForm::Impostamargini1Click);
-  addItem(*fileMenu_, this, "FilePrintItem", "&Stampa...", &TMainForm::FilePrint);
+  addItem(*fileMenu_, this, "FilePrintItem", "&Stampa...", &TMainForm::FilePrint, QKeySequence(Qt::CTRL | Qt::Key_P));
   addItem(*fileMenu_, this, "Stampacorrente1", "Stampa &corrente", &TMainForm::Stampacorrente1Click);
   addItem(*fileMenu_, this, "Stampatutte1", "Stampa tutte", &TMainForm::Stampatutte1Click);
   addSeparator(*fileMenu_, "N2");
-  addItem(*fileMenu_, this, "FileExitItem", "&Esci", &TMainForm::FileExit, QKeySequence(Qt::ALT | Qt::Key_X));
+  addItem(*fileMenu_, this, "FileExitItem", "&Esci", &TMainForm::FileExit, QKeySequence(Qt::ALT | Qt::Key_X))
+      ->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_X), QKeySequence(Qt::CTRL | Qt::Key_Q)});
   recentSeparator_ = addSeparator(*fileMenu_, "Nrecent");
 
   QMenu* copy = addMenu(bar, "EditMenu", "C&opia");
-  addItem(*copy, this, "EditCopyItem", "&Copia", &TMainForm::EditCopy, QKeySequence(Qt::CTRL | Qt::Key_Insert));
+  addItem(*copy, this, "EditCopyItem", "&Copia", &TMainForm::EditCopy, QKeySequence(Qt::CTRL | Qt::Key_Insert))
+      ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Insert), QKeySequence(Qt::CTRL | Qt::Key_C)});
   addItem(*copy, this, "Selezionabrano1", "&Seleziona tutto", &TMainForm::Selezionabrano1Click,
-          QKeySequence(Qt::CTRL | Qt::Key_F2));
+          QKeySequence(Qt::CTRL | Qt::Key_F2))
+      ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_F2), QKeySequence(Qt::CTRL | Qt::Key_A)});
   copy->setEnabled(false);
 
   QMenu* search = addMenu(bar, "Cerca1", "&Cerca");
@@ -119,8 +124,24 @@ void TMainForm::buildMenus() {
   addItem(*book, this, "Copertina1", "&Copertina", &TMainForm::CoverButtonClick);
   addItem(*book, this, "Sommario1", "&Sommario", &TMainForm::SummaryButtonClick);
   addSeparator(*book, "N3");
-  addItem(*book, this, "Paginaprecedente1", "Pagina p&recedente", &TMainForm::BPrecedenteClick)->setEnabled(false);
-  addItem(*book, this, "Paginasuccessiva1", "Pagina &successiva", &TMainForm::BseguenteClick)->setEnabled(false);
+  addItem(*book, this, "Paginaprecedente1", "Pagina p&recedente", &TMainForm::BPrecedenteClick,
+          QKeySequence(Qt::ALT | Qt::Key_Left))
+      ->setEnabled(false);
+  addItem(*book, this, "Paginasuccessiva1", "Pagina &successiva", &TMainForm::BseguenteClick,
+          QKeySequence(Qt::ALT | Qt::Key_Right))
+      ->setEnabled(false);
+  // The reader's own places in a book: a page by number or title, and the bookmarks.
+  addItem(*book, this, "Vaiallapagina1", "&Vai a pagina...", &TMainForm::Vaiallapagina1Click,
+          QKeySequence(Qt::CTRL | Qt::Key_G));
+  addSeparator(*book, "NSegnalibri");
+  addItem(*book, this, "Aggiungisegnalibro1", "Aggiungi &segnalibro", &TMainForm::Aggiungisegnalibro1Click,
+          QKeySequence(Qt::CTRL | Qt::Key_D));
+  bookmarksMenu_ = book->addMenu(QStringLiteral("Segnali&bri"));
+  bookmarksMenu_->setObjectName("SegnalibriMenu");
+  addSeparator(*bookmarksMenu_, "NSegnalibri2");
+  addItem(*bookmarksMenu_, this, "Organizzasegnalibri1", "&Organizza segnalibri...",
+          &TMainForm::Organizzasegnalibri1Click);
+  connect(bookmarksMenu_, &QMenu::aboutToShow, this, &TMainForm::fillBookmarksMenu);
   addSeparator(*book, "N4");
   QAction* frames = addItem(*book, this, "Mostracornici1", "&Mostra cornici", [this] {
     nestedButton_->setChecked(item("Mostracornici1")->isChecked());
@@ -156,6 +177,9 @@ void TMainForm::buildMenus() {
     for (QAction* action : encodings->actions()) action->setChecked(action->objectName() == checked);
   });
   addNightItems(*view, *this, *services_.settings);
+  // The page alone on the screen; F11 or Escape brings the menus back.
+  addItem(*view, this, "Schermointero1", "Schermo &intero", &TMainForm::Schermointero1Click, QKeySequence(Qt::Key_F11))
+      ->setCheckable(true);
 
   QMenu* tools = addMenu(bar, "Opzioni1", "S&trumenti");
   addItem(*tools, this, "Opzioniprogramma1", "&Opzioni programma...", [] {});

@@ -74,6 +74,8 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 void TMainForm::FormClose() {
+  // Where the book is left, before the view lets go of its page.
+  shell_->rememberPosition();
   editor_->setAnimated(false);
   editor_->setMainPageNumber(-1);
   editor_->setReadOnly(true);

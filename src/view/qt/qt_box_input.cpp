@@ -56,6 +56,7 @@ KeyEvent boxKeyEvent(const QKeyEvent& event) {
     case Qt::Key_Enter: result.key = Key::enter; break;
     case Qt::Key_F2: result.key = Key::f2; break;
     case Qt::Key_C: result.key = Key::letterC; break;
+    case Qt::Key_Space: result.key = Key::space; break;
     default: result.key = Key::other; break;
   }
   return result;

@@ -314,6 +314,65 @@ TEST_F(MainFormControls, EscapeLeavesAPresentationModeWhoseHiddenMenuKeepsItsSho
   EXPECT_TRUE(window->item("Ridimensiona1")->isChecked());
 }
 
+// F11 shows the page alone: the menu's shortcuts stay, F11 itself among them, and F11 or
+// Escape brings back what it hid, and only that. The common keys beside the book's own
+// each reach their command (a key two commands claimed would reach neither).
+TEST_F(MainFormControls, F11ShowsThePageAloneAndTheCommonKeysReachTheirCommands) {
+  start({sampleBook()});
+  QApplication::setActiveWindow(window.get());
+  auto* history = window->findChild<QToolBar*>("ToolbarHistory");
+  auto* main = window->findChild<QToolBar*>("ToolbarFile");
+  history->hide();
+  const auto focused = [this]() -> QWidget* {
+    return QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : window.get();
+  };
+  for (const Qt::Key leave : {Qt::Key_F11, Qt::Key_Escape}) {
+    QTest::keyClick(focused(), Qt::Key_F11);
+    EXPECT_TRUE(window->windowState().testFlag(Qt::WindowFullScreen));
+    EXPECT_FALSE(window->menuBar()->isVisible());
+    EXPECT_FALSE(main->isVisible());
+    EXPECT_FALSE(window->statusBar()->isVisible());
+    EXPECT_TRUE(window->item("Schermointero1")->isChecked());
+    QTest::keyClick(focused(), leave);
+    EXPECT_FALSE(window->windowState().testFlag(Qt::WindowFullScreen)) << leave;
+    EXPECT_TRUE(window->menuBar()->isVisible()) << leave;
+    EXPECT_TRUE(main->isVisible()) << leave;
+    EXPECT_FALSE(history->isVisible()) << leave;
+    EXPECT_TRUE(window->statusBar()->isVisible()) << leave;
+    EXPECT_FALSE(window->item("Schermointero1")->isChecked());
+  }
+
+  TZEBbox* box = window->Editor()->CurrentBox();
+  ASSERT_NE(box, nullptr);
+  QTest::keyClick(focused(), Qt::Key_A, Qt::ControlModifier);
+  EXPECT_TRUE(box->hasSelection());
+  QTest::keyClick(focused(), Qt::Key_C, Qt::ControlModifier);
+  ASSERT_TRUE(platform.clipboard.plainText().has_value());
+  EXPECT_NE(platform.clipboard.plainText()->find("Welcome to Brightfold"), std::string::npos);
+  window->Editor()->setMainPageNumber(2);
+  QTest::keyClick(focused(), Qt::Key_Left, Qt::AltModifier);
+  EXPECT_EQ(page(), 0);
+  QTest::keyClick(focused(), Qt::Key_Right, Qt::AltModifier);
+  EXPECT_EQ(page(), 2);
+  QTest::keyClick(focused(), Qt::Key_D, Qt::ControlModifier);
+  EXPECT_EQ(window->readerShell().bookmarks().entries().size(), 1u);
+  // The rest open a window or end the program: each is claimed by its command alone.
+  const std::vector<std::pair<QKeySequence, const char*>> keys = {
+      {QKeySequence(Qt::CTRL | Qt::Key_O), "FileOpenItem"}, {QKeySequence(Qt::CTRL | Qt::Key_P), "FilePrintItem"},
+      {QKeySequence(Qt::CTRL | Qt::Key_Q), "FileExitItem"}, {QKeySequence(Qt::CTRL | Qt::Key_G), "Vaiallapagina1"},
+      {QKeySequence(Qt::Key_F11), "Schermointero1"},
+  };
+  for (const auto& [sequence, name] : keys) {
+    int claimed = 0;
+    for (QAction* action : window->findChildren<QAction*>())
+      if (action->shortcuts().contains(sequence)) {
+        ++claimed;
+        EXPECT_EQ(action->objectName().toStdString(), name);
+      }
+    EXPECT_EQ(claimed, 1) << name;
+  }
+}
+
 TEST_F(MainFormControls, CopyAndSelectAllActOnThePageText) {
   start({sampleBook()});
   TZEBbox* box = window->Editor()->CurrentBox();
@@ -370,8 +429,11 @@ TEST_F(MainFormControls, AClickIntoAFormFieldOfAnInactiveWindowLeavesTheFocusInT
   ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
   QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, {}, at);
   EXPECT_EQ(QApplication::focusWidget(), name->edit());
-  QTest::keyClicks(QApplication::focusWidget(), "Anna");
-  EXPECT_EQ(name->GetValue(), "Anna");
+  // Space and Ctrl+A are the field's, not the page's.
+  QTest::keyClicks(QApplication::focusWidget(), "Anna Maria");
+  EXPECT_EQ(name->GetValue(), "Anna Maria");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(name->edit()->selectedText(), "Anna Maria");
 
   // Coming back to the window from anywhere else puts the focus in the page's box.
   window->button("CoverButton")->setFocus();

@@ -1,0 +1,116 @@
+// The main window's reading comfort: full screen, going to a page by number or title, the
+// bookmarks of the open book, and the scroll position and zoom the shell remembers.
+#include <QAction>
+#include <QDockWidget>
+#include <QLabel>
+#include <QMenu>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "document/container.h"
+#include "shell/go_to_page.h"
+#include "shell/messages.h"
+#include "shell/qt/bookmarks_dialog.h"
+#include "shell/qt/contents_sidebar.h"
+#include "shell/qt/go_to_page_dialog.h"
+#include "shell/qt/main_form.h"
+#include "shell/qt/qt_texts.h"
+#include "shell/qt/window_changes.h"
+#include "text/text_box.h"
+#include "view/qt/frame_set.h"
+
+namespace zeb {
+
+using shell::unicodeOf;
+
+// --- Full screen.
+
+void TMainForm::Schermointero1Click() {
+  shell_->fullScreenPressed();
+  item("Schermointero1")->setChecked(shell_->fullScreen());
+}
+
+void TMainForm::setFullScreen(bool on) {
+  item("Schermointero1")->setChecked(on);
+  if (on) {
+    stateBeforeFullScreen_ = windowState();
+    hiddenForFullScreen_.clear();
+    for (QToolBar* bar : findChildren<QToolBar*>(Qt::FindDirectChildrenOnly))
+      if (bar->isVisible()) hiddenForFullScreen_.push_back(bar);
+    for (QWidget* bar : {static_cast<QWidget*>(statusBar()), static_cast<QWidget*>(sidebar_)})
+      if (bar->isVisible()) hiddenForFullScreen_.push_back(bar);
+    for (QWidget* bar : hiddenForFullScreen_) bar->hide();
+    // The menu's shortcuts, F11 among them, stay with the window.
+    shell::applyWindowChanges(*this, {shell::WindowChange::removeMainMenu});
+    setWindowState(windowState() | Qt::WindowFullScreen);
+  } else {
+    shell::applyWindowChanges(*this, {shell::WindowChange::restoreMainMenu});
+    for (QWidget* bar : std::exchange(hiddenForFullScreen_, {})) bar->show();
+    setWindowState(stateBeforeFullScreen_ & ~Qt::WindowFullScreen);
+  }
+}
+
+// --- Going to a page.
+
+void TMainForm::Vaiallapagina1Click() {
+  if (editor_->MainPageNumber() < 0) return;
+  shell::GoToPageDialog dialog(shell::pageTitles(mainZEBset()), this);
+  if (dialog.exec() != QDialog::Accepted || !dialog.chosenPage()) return;
+  editor_->setMainPageNumber(*dialog.chosenPage());
+  editor_->FocusCurrentBox();
+}
+
+// --- Bookmarks.
+
+void TMainForm::Aggiungisegnalibro1Click() {
+  const std::optional<shell::Bookmark> added = shell_->addBookmark();
+  if (!added) return;
+  setStatusBarSimple(true);
+  statusSimpleText_->setText(unicodeOf(shell::messages::bookmarkAdded) + QString::fromStdString(added->name));
+}
+
+void TMainForm::fillBookmarksMenu() {
+  for (QAction* action : bookmarksMenu_->actions())
+    if (action->property("bookmark").isValid()) delete action;
+  QAction* before = item("NSegnalibri2");
+  const std::vector<shell::Bookmark>& entries = shell_->bookmarks().entries();
+  if (entries.empty()) {
+    auto* none = new QAction(unicodeOf(shell::messages::noBookmarks), bookmarksMenu_);
+    none->setEnabled(false);
+    none->setProperty("bookmark", -1);
+    bookmarksMenu_->insertAction(before, none);
+  }
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    // A name is no mnemonic.
+    const QString name = QString::fromStdString(entries[i].name).replace(QLatin1Char('&'), QStringLiteral("&&"));
+    auto* entry = new QAction(name, bookmarksMenu_);
+    entry->setProperty("bookmark", static_cast<int>(i));
+    connect(entry, &QAction::triggered, this, [this, i] { shell_->goToBookmark(i); });
+    bookmarksMenu_->insertAction(before, entry);
+  }
+  item("Organizzasegnalibri1")->setEnabled(!entries.empty());
+}
+
+void TMainForm::Organizzasegnalibri1Click() {
+  shell::BookmarksDialog dialog(shell_->bookmarks(), this);
+  dialog.exec();
+  shell_->setBookmarks(dialog.bookmarks().entries());
+  if (const std::optional<std::size_t> chosen = dialog.chosen()) shell_->goToBookmark(*chosen);
+}
+
+// --- Where a book is left.
+
+std::int32_t TMainForm::scrollPosition() const {
+  const TZEBbox* box = editor_->MainBox();
+  return box != nullptr ? box->VerticalPosition() : 0;
+}
+
+void TMainForm::setScrollPosition(std::int32_t position) {
+  if (TZEBbox* box = editor_->MainBox()) box->scrollBy(0, position - box->VerticalPosition());
+}
+
+// The page view shows every page at its own size.
+int TMainForm::zoomPercent() const { return 100; }
+void TMainForm::applyZoom(int) {}
+
+}  // namespace zeb
