@@ -4,14 +4,18 @@
 #include <QApplication>
 #include <QImage>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "app/zebtool/tool.h"
 #include "document/container.h"
 #include "platform/platform_services.h"
 #include "platform/qt/qt_text_measurer.h"
+#include "view/page_zoom.h"
 #include "view/qt/frame_set.h"
 
 namespace zeb::tool {
@@ -31,28 +35,43 @@ bool withQtMeasurer(const std::function<void(TextMeasurer&)>& work) {
 namespace {
 
 constexpr int maxRenderSide = 8192;
+// --scale: the device pixel ratio of a screen, from 1 to 4 in steps of a hundredth.
+constexpr int minimumScaleHundredths = 100;
+constexpr int maximumScaleHundredths = 400;
+
+// How the reader is set: night colours, zoom and the screen's device pixel ratio.
+struct ViewSettings {
+  bool night = false;
+  int zoomPercent = 100;
+  double scale = 1;
+};
 
 // A page that names a frame map is drawn as the reader's frame set shows it: its frames, each
 // with its page, and the splitters between them (a map that cannot be read gives the warning
 // and one frame).
-QImage renderFrames(TZEBset& set, int pageNumber, int width, int height, bool night) {
+// The window is width by height pixels of the screen; at a device pixel ratio above 1 the
+// image holds that many device pixels for each, drawn at the device's resolution.
+QImage renderFrames(TZEBset& set, int pageNumber, int width, int height, const ViewSettings& view) {
   TInsiemeCornici frames;
   readOffscreen(frames, set, QSize(width, height));
-  if (night) frames.setNightView({.on = true});
+  if (view.night) frames.setNightView({.on = true});
+  frames.setZoom(PageZoom(view.zoomPercent));
   frames.setMainPageNumber(pageNumber);
-  QImage image(width, height, QImage::Format_RGB32);
+  QImage image(static_cast<int>(std::ceil(width * view.scale)), static_cast<int>(std::ceil(height * view.scale)),
+               QImage::Format_RGB32);
+  image.setDevicePixelRatio(view.scale);
   image.fill(Qt::white);
   frames.render(&image);
   return image;
 }
 
 int renderPage(const PlatformServices& services, TextMeasurer& measurer, const Arguments& arguments, int pageNumber,
-               int width, int height, bool night) {
+               int width, int height, const ViewSettings& view) {
   PlatformServices measured = services;
   measured.measurer = &measurer;
   const auto set = loadBook(measured, arguments[0]);
   if (!set || livePage(*set, pageNumber) == nullptr) return failure;
-  const QImage image = renderFrames(*set, pageNumber, width, height, night);
+  const QImage image = renderFrames(*set, pageNumber, width, height, view);
   if (!image.save(QString::fromStdString(arguments[2]), "PNG")) {
     std::fprintf(stderr, "zebtool: cannot write %s\n", arguments[2].c_str());
     return failure;
@@ -69,9 +88,54 @@ bool takeFlag(Arguments& arguments, std::string_view flag) {
   return found;
 }
 
+// Takes "--name VALUE" out of the options after the output file: the value, empty when the
+// option is not there; nothing when it lacks its value.
+std::optional<std::string> takeOption(Arguments& arguments, std::string_view name) {
+  for (std::size_t i = 3; i < arguments.size(); ++i) {
+    if (arguments[i] != name) continue;
+    if (i + 1 >= arguments.size()) return std::nullopt;
+    std::string value = arguments[i + 1];
+    arguments.erase(arguments.begin() + static_cast<std::ptrdiff_t>(i),
+                    arguments.begin() + static_cast<std::ptrdiff_t>(i) + 2);
+    return value;
+  }
+  return std::string();
+}
+
+// A ratio such as "2" or "1.5", in hundredths.
+std::optional<int> parseScale(std::string_view text) {
+  const auto point = text.find('.');
+  const auto whole = parseNumber(text.substr(0, point), 0, maximumScaleHundredths / 100);
+  if (!whole) return std::nullopt;
+  int hundredths = *whole * 100;
+  if (point != std::string_view::npos) {
+    const std::string_view fraction = text.substr(point + 1);
+    if (fraction.empty() || fraction.size() > 2) return std::nullopt;
+    const auto digits = parseNumber(fraction, 0, 99);
+    if (!digits) return std::nullopt;
+    hundredths += fraction.size() == 1 ? *digits * 10 : *digits;
+  }
+  if (hundredths < minimumScaleHundredths || hundredths > maximumScaleHundredths) return std::nullopt;
+  return hundredths;
+}
+
 int render(const PlatformServices& services, const Arguments& given) {
   Arguments arguments = given;
-  const bool night = takeFlag(arguments, "--night");
+  ViewSettings view;
+  view.night = takeFlag(arguments, "--night");
+  const auto zoom = takeOption(arguments, "--zoom");
+  const auto scale = takeOption(arguments, "--scale");
+  if (!zoom || !scale) return usageError;
+  if (!zoom->empty()) {
+    const auto percent = parseNumber(*zoom, limits::minimumZoomPercent, limits::maximumZoomPercent);
+    if (!percent) return usageError;
+    view.zoomPercent = *percent;
+  }
+  if (!scale->empty()) {
+    const auto hundredths = parseScale(*scale);
+    if (!hundredths) return usageError;
+    view.scale = *hundredths / 100.0;
+  }
   if (arguments.size() < 3 || arguments.size() % 2 == 0) return usageError;
   const auto pageIndex = parsePageNumber(arguments[1]);
   int width = defaultPageWidth;
@@ -79,7 +143,7 @@ int render(const PlatformServices& services, const Arguments& given) {
   if (!parseSizeOptions(arguments, 3, maxRenderSide, width, height) || !pageIndex) return usageError;
   int status = failure;
   withQtMeasurer([&](TextMeasurer& measurer) {
-    status = renderPage(services, measurer, arguments, *pageIndex, width, height, night);
+    status = renderPage(services, measurer, arguments, *pageIndex, width, height, view);
   });
   return status;
 }
@@ -88,7 +152,7 @@ int render(const PlatformServices& services, const Arguments& given) {
 
 const std::vector<Command>& renderCommands() {
   static const std::vector<Command> commands = {
-      {"render", "render BOOK PAGE OUT.png [--width W] [--height H] [--night]", render},
+      {"render", "render BOOK PAGE OUT.png [--width W] [--height H] [--night] [--zoom PERCENT] [--scale DPR]", render},
   };
   return commands;
 }

@@ -10,6 +10,7 @@
 #include "platform/settings_store.h"
 #include "shell/settings_keys.h"
 #include "shell/start_request.h"
+#include "view/page_zoom.h"
 
 namespace zeb::shell {
 namespace {
@@ -94,6 +95,14 @@ void rememberPosition(SettingsStore& settings, const std::string& bookName, cons
   if (entries.size() > maxRememberedBooks)
     entries.erase(entries.begin(), entries.end() - static_cast<std::ptrdiff_t>(maxRememberedBooks));
   save(settings, entries);
+}
+
+int defaultZoomPercent(const SettingsStore& settings) {
+  const std::optional<std::string> value = settings.readString(settings::optionsKey, settings::defaultZoom);
+  const auto percent = value ? numberIn(*value) : std::nullopt;
+  return percent && *percent >= zeb::limits::minimumZoomPercent && *percent <= zeb::limits::maximumZoomPercent
+             ? *percent
+             : normalZoomPercent;
 }
 
 }  // namespace zeb::shell

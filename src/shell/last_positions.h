@@ -28,6 +28,10 @@ struct ReadingPosition {
 // that changed size since is another book: the entry of its path is forgotten.
 std::optional<ReadingPosition> recallPosition(SettingsStore& settings, const std::string& bookPath);
 
+// The zoom a book opens at when none was remembered for it: the options' "DefaultZoom"
+// (a percent from 50 to 400), else 100.
+int defaultZoomPercent(const SettingsStore& settings);
+
 // Remembers where the book was left, as the newest entry. The book is named as
 // bookSettingName named it when it was opened, so that a file changed meanwhile does not
 // take the entry.

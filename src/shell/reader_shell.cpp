@@ -99,8 +99,9 @@ bool ReaderShell::openBook(const std::string& path, bool atLastPosition) {
   AddRecent(mainZEBset_.ZEBFileName());
   services_.shell->addRecentDocument(mainZEBset_.ZEBFileName());
   view_.setReadOnly(true);
-  // The zoom a book was left at holds wherever it opens.
-  if (left) view_.applyZoom(left->zoomPercent);
+  // The zoom a book was left at holds wherever it opens; a book read for the first time
+  // opens at the default zoom.
+  view_.applyZoom(left ? left->zoomPercent : defaultZoomPercent(*services_.settings));
   if (atLastPosition && left && pageTitle(mainZEBset_, left->page)) {
     view_.setMainPageNumber(left->page);
     view_.setScrollPosition(left->scroll);

@@ -12,6 +12,8 @@ inline constexpr std::string_view maxCacheImg = "maxCacheImg";
 // View > Night mode and View > Dim pictures at night, "1" or "0"; absent until the user chose.
 inline constexpr std::string_view nightMode = "NightMode";
 inline constexpr std::string_view dimPictures = "DimPictures";
+// The zoom, in percent from 50 to 400, of a book the reader has no remembered zoom for.
+inline constexpr std::string_view defaultZoom = "DefaultZoom";
 // How many times the setup registered the program, less the times it removed it.
 inline constexpr std::string_view installCount = "inst";
 // The print dialog: a click on a page of its list, or on a node of its order tree, shows the

@@ -111,6 +111,10 @@ std::string mainWindowTable() {
     caption("TextEncoding" + std::to_string(codePage), codePageTitle(codePage));
   caption("NightMode", "&Night mode");
   caption("DimPictures", "&Dim pictures at night");
+  caption("ZoomIn", "Zoom &in");
+  caption("ZoomOut", "Zoom &out");
+  caption("ZoomNormal", "&Normal size");
+  caption("ZoomFitWidth", "Fit &width");
   caption("Schermointero1", "&Full screen");
 
   caption("Opzioni1", "&Tools");

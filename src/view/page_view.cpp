@@ -53,7 +53,13 @@ void TZEBpage::setClientSize(int width, int height) {
   clientHeight_ = height;
   // The box lays itself out again to the new client width and stays at least as large as
   // the client area and its text.
-  if (box_) box_->Resize(width, height);
+  if (box_) box_->Resize(clientWidth(), clientHeight());
+}
+
+void TZEBpage::setZoom(PageZoom zoom) {
+  if (zoom == zoom_) return;
+  zoom_ = zoom;
+  if (box_) box_->Resize(clientWidth(), clientHeight());
 }
 
 TZEBtesto& TZEBpage::ShowText(TZEBtesto* page) {
@@ -100,7 +106,7 @@ TZEBtesto& TZEBpage::showWorkingText(std::unique_ptr<TZEBtesto> working) {
   box_->setObjectFactory(objects_.get());
   box_->setAnimated(animated_);
   box_->setReadOnly(readOnly_);
-  box_->setBounds(0, 0, clientWidth_, clientHeight_);
+  box_->setBounds(0, 0, clientWidth(), clientHeight());
   // The box fills the page with the page's background colour and picture.
   box_->Background().colour = background_.Colour();
   box_->Background().picture = background_.Picture();

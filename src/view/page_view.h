@@ -9,6 +9,7 @@
 
 #include "text/box_host.h"
 #include "view/page_background.h"
+#include "view/page_zoom.h"
 
 namespace zeb {
 
@@ -97,10 +98,17 @@ class TZEBpage final : public BoxHost {
   // (until they are windows of their own).
   ObjectPlacement& objectPlacement() const;
 
-  // The size of the page's client area.
+  // The size of the page's client area in the window's pixels; the box sees it in book
+  // pixels, through the zoom.
   void setClientSize(int width, int height);
-  int clientWidth() const override { return clientWidth_; }
-  int clientHeight() const override { return clientHeight_; }
+  int windowClientWidth() const { return clientWidth_; }
+  int windowClientHeight() const { return clientHeight_; }
+  int clientWidth() const override { return zoom_.toBook(clientWidth_); }
+  int clientHeight() const override { return zoom_.toBook(clientHeight_); }
+  // The zoom the page is shown at: a change lays the text out again to the client area in
+  // book pixels, keeping the text at the view's top.
+  const PageZoom& Zoom() const { return zoom_; }
+  void setZoom(PageZoom zoom);
   FrameSetLink* frameSet() const override { return owner_.frameSetLink(); }
 
   // The window the page is shown in, or none; not owned.
@@ -218,6 +226,7 @@ class TZEBpage final : public BoxHost {
   std::int32_t pageIndex_ = -1;
   int clientWidth_ = 0;
   int clientHeight_ = 0;
+  PageZoom zoom_;
   int verticalRange_ = 1024;
   int scrollBarMode_ = 3;
   bool horizontalBar_ = true;

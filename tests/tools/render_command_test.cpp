@@ -36,6 +36,36 @@ TEST_F(RenderCommand, DrawsThePagesOfAFrameMapInTheirFrames) {
   EXPECT_EQ(pngSize(out), (std::pair<std::uint32_t, std::uint32_t>{640, 480}));
 }
 
+// --scale draws for a screen of more device pixels: the image has that many for each pixel
+// of the window; --zoom keeps the window's size. Values outside their ranges are refused.
+TEST_F(RenderCommand, ScaleMultipliesTheImagesPixelsAndZoomKeepsTheWindowsSize) {
+  const std::string guide = (folder.path() / "guide.zeb").string();
+  ASSERT_EQ(runCommand(ZEBMAKE_PATH, {BRIGHTFOLD_SOURCE_DIR "/samples/guide.json", guide}).exitStatus, 0);
+  const auto out = folder.path() / "page.png";
+  const auto size = [&](const std::vector<std::string>& options) {
+    std::vector<std::string> arguments = {"render", guide, "6", out.string(), "--width", "400", "--height", "300"};
+    arguments.insert(arguments.end(), options.begin(), options.end());
+    std::filesystem::remove(out);
+    const auto result = zebtool(arguments);
+    EXPECT_EQ(result.exitStatus, 0) << result.err;
+    return pngSize(out);
+  };
+  using Size = std::pair<std::uint32_t, std::uint32_t>;
+  EXPECT_EQ(size({"--scale", "1.5"}), (Size{600, 450}));
+  EXPECT_EQ(size({"--zoom", "200", "--scale", "2", "--night"}), (Size{800, 600}));
+  EXPECT_EQ(size({"--zoom", "50"}), (Size{400, 300}));
+  for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{{"--zoom", "40"},
+                                                                                   {"--zoom", "401"},
+                                                                                   {"--scale", "0.5"},
+                                                                                   {"--scale", "1.234"},
+                                                                                   {"--scale"},
+                                                                                   {"--zoom", "x"}}) {
+    std::vector<std::string> arguments = {"render", guide, "6", out.string()};
+    arguments.insert(arguments.end(), bad.begin(), bad.end());
+    EXPECT_EQ(zebtool(arguments).exitStatus, 2) << bad.front();
+  }
+}
+
 #endif
 
 }  // namespace

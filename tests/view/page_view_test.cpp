@@ -1,5 +1,7 @@
 // The page view: working texts and their object tags, header and footer, panels, modes,
 // the in-page search, committing and discarding.
+#include "view/page_view.h"
+
 #include <gtest/gtest.h>
 
 #include "document/container.h"
@@ -17,7 +19,7 @@
 #include "view/page_painting.h"
 #include "view/page_search.h"
 #include "view/page_text.h"
-#include "view/page_view.h"
+#include "view/page_zoom.h"
 
 namespace zeb {
 namespace {
@@ -77,8 +79,8 @@ TEST_F(PageView, ObjectTagsNameWorkingCopies) {
   TZEBoggetto& placement = zebmake::addObject(set, TOggettiHel::immagineNew);
   TZEBoggetto& keyword = zebmake::addObject(set, TOggettiHel::keyword);
   keyword.setName("k");
-  const std::string text = "<Z S0 ><$" + hex(link.ID()) + ">a<%><$" + hex(action.ID()) + ">b<%><$" + hex(placement.ID()) +
-                           "><$" + hex(keyword.ID()) + "><$" + hex(target.ID()) + ">c<%>";
+  const std::string text = "<Z S0 ><$" + hex(link.ID()) + ">a<%><$" + hex(action.ID()) + ">b<%><$" +
+                           hex(placement.ID()) + "><$" + hex(keyword.ID()) + "><$" + hex(target.ID()) + ">c<%>";
   TZEBtesto& working = page.ShowText(&addPage(text));
 
   EXPECT_EQ(stored(working), std::string("<Z S0 ><$6f000000>a<%><$6f000001>b<%><$ff000000><$") + hex(keyword.ID()) +
@@ -160,6 +162,64 @@ TEST_F(PageView, ResizingTheClientAreaLaysTheTextOutAgain) {
   EXPECT_EQ(page.TextBox()->LayoutWidth(), 1000);
   page.setClientSize(100, 300);
   EXPECT_EQ(static_cast<int>(page.TextBox()->paragraph(0).Lines.size()), narrowLines);
+}
+
+// A zoomed page lays its text out to its window in book pixels: at 200 % a window of 800
+// pixels breaks the lines where 400 pixels break them at 100 %, every width and line height
+// shown twice as large, while in the same window a word that fitted at 100 % wraps.
+TEST_F(PageView, AZoomedPageLaysOutToItsWindowInBookPixels) {
+  const std::string words = std::string(15, 'x') + " " + std::string(12, 'y') + " " + std::string(18, 'z');
+  page.setClientSize(400, 300);
+  page.ShowText(&addPage("<Z S0 >" + words));
+  const TZEBparag& normal = page.TextBox()->paragraph(0);
+  struct Line {
+    int top, height, extent;
+  };
+  std::vector<Line> normalLines;
+  for (const TZEBline& line : normal.Lines) normalLines.push_back({line.LineTop, line.LineHeight, line.Extent});
+  ASSERT_EQ(normalLines.size(), 2u);
+  const int normalWidth = normal.Cells[0].Advance;
+
+  page.setZoom(PageZoom(200));
+  page.setClientSize(800, 600);
+  EXPECT_EQ(page.clientWidth(), 400);
+  EXPECT_EQ(page.TextBox()->LayoutWidth(), 400);
+  const TZEBparag& zoomed = page.TextBox()->paragraph(0);
+  ASSERT_EQ(zoomed.Lines.size(), normalLines.size());
+  for (std::size_t i = 0; i < normalLines.size(); ++i) {
+    EXPECT_EQ(page.Zoom().toWindow(zoomed.Lines[i].LineTop), 2 * normalLines[i].top);
+    EXPECT_EQ(page.Zoom().toWindow(zoomed.Lines[i].LineHeight), 2 * normalLines[i].height);
+    EXPECT_EQ(page.Zoom().toWindow(zoomed.Lines[i].Extent), 2 * normalLines[i].extent);
+  }
+  EXPECT_EQ(page.Zoom().toWindow(zoomed.Cells[0].Advance), 2 * normalWidth);
+
+  // The first line held the x's and the y's at 100 %; at 200 % the y's go to the next one.
+  page.setClientSize(400, 300);
+  EXPECT_EQ(page.TextBox()->LayoutWidth(), 200);
+  EXPECT_EQ(page.TextBox()->paragraph(0).Lines.size(), 3u);
+  page.setZoom(PageZoom(100));
+  EXPECT_EQ(page.TextBox()->paragraph(0).Lines.size(), 2u);
+}
+
+// The arithmetic of the zoom: window pixels to book pixels rounded down, rectangles covered
+// outward, the steps of Zoom in and out, the limits and the zoom that fits a wide page.
+TEST(PageZoomArithmetic, RoundingStepsLimitsAndFitting) {
+  const PageZoom half(150);
+  EXPECT_EQ(half.toBook(301), 200);
+  EXPECT_EQ(half.toWindow(201), 302);
+  EXPECT_EQ(half.toBook(-1), -1);
+  EXPECT_EQ(half.toBook(CanvasRect{1, 1, 4, 4}), (CanvasRect{0, 0, 3, 3}));
+  EXPECT_EQ(half.toWindow(CanvasRect{1, 1, 3, 3}), (CanvasRect{1, 1, 5, 5}));
+  EXPECT_EQ(PageZoom(10).percent(), 50);
+  EXPECT_EQ(PageZoom(1000).percent(), 400);
+  EXPECT_EQ(zoomedIn(100), 110);
+  EXPECT_EQ(zoomedIn(105), 110);
+  EXPECT_EQ(zoomedIn(400), 400);
+  EXPECT_EQ(zoomedOut(100), 90);
+  EXPECT_EQ(zoomedOut(50), 50);
+  EXPECT_EQ(fitWidthZoom(1000, 800), 80);
+  EXPECT_EQ(fitWidthZoom(600, 800), 100);
+  EXPECT_EQ(fitWidthZoom(10000, 800), 50);
 }
 
 TEST_F(PageView, ScrollBarsFollowModeAndReadOnly) {
@@ -288,7 +348,8 @@ TEST_F(PageView, MatchesInsideTableCellsAreSelectedInTheCellBox) {
   TZEBoggetto& table = zebmake::addObject(set, TOggettiHel::tabellaHtml);
   table.record().setU8(93, 1);
   table.record().setU8(94, 2);
-  page.ShowText(&addPage("<Z S0 >before<$" + hex(table.ID()) + "><Z S1 >left cell<T><Z S1 >right needle<T><Z S0 >after"));
+  page.ShowText(
+      &addPage("<Z S0 >before<$" + hex(table.ID()) + "><Z S1 >left cell<T><Z S1 >right needle<T><Z S0 >after"));
   page.StartSearch(false);
   ASSERT_TRUE(page.FindNext("needle"));
   TZEBbox* cell = page.ActiveBox();
@@ -310,8 +371,8 @@ TEST_F(PageView, HitsAndAnchorsInsideTableCellsAreScrolledIntoView) {
   std::string text;
   for (int i = 0; i < 40; ++i) text += "<Z S0 >line";
   page.setClientSize(400, 100);
-  page.ShowText(&addPage(text + "<Z S0 ><$" + hex(table.ID()) + "><Z S1 >top<T><Z S1 >x<$" + hex(anchor.ID()) +
-                         ">needle<T>"));
+  page.ShowText(
+      &addPage(text + "<Z S0 ><$" + hex(table.ID()) + "><Z S1 >top<T><Z S1 >x<$" + hex(anchor.ID()) + ">needle<T>"));
   TZEBbox& box = *page.TextBox();
   // The hit's line, in the page's coordinates, lies in the 100 pixels the page shows.
   auto shown = [&](const TZEBbox& cell) {

@@ -18,6 +18,10 @@ QtCanvas::QtCanvas(QPainter& painter, const QRect& area, int pixelsPerInch, cons
       palette_(palette),
       state_{.clip = {area.left(), area.top(), area.left() + area.width(), area.top() + area.height()}} {
   painter_->setClipRect(area, Qt::IntersectClip);
+  // Drawn larger than its pixels (a zoom, or a screen of more pixels per point), a picture
+  // is smoothed rather than blown up in blocks.
+  const bool device = painter.device() != nullptr && painter.device()->devicePixelRatio() != 1;
+  if (device || painter.deviceTransform().isScaling()) painter_->setRenderHint(QPainter::SmoothPixmapTransform);
   setFont(TMyFont{});
 }
 

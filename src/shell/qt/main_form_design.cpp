@@ -15,6 +15,7 @@
 #include "shell/qt/main_form.h"
 #include "shell/qt/night_commands.h"
 #include "shell/qt/toolbar_icons.h"
+#include "shell/qt/zoom_commands.h"
 #include "view/popup_target.h"
 #include "view/qt/frame_set.h"
 
@@ -177,6 +178,7 @@ void TMainForm::buildMenus() {
     for (QAction* action : encodings->actions()) action->setChecked(action->objectName() == checked);
   });
   addNightItems(*view, *this, *services_.settings);
+  addZoomItems(*view, *this);
   // The page alone on the screen; F11 or Escape brings the menus back.
   addItem(*view, this, "Schermointero1", "Schermo &intero", &TMainForm::Schermointero1Click, QKeySequence(Qt::Key_F11))
       ->setCheckable(true);

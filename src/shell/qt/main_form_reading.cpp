@@ -16,6 +16,7 @@
 #include "shell/qt/main_form.h"
 #include "shell/qt/qt_texts.h"
 #include "shell/qt/window_changes.h"
+#include "shell/qt/zoom_commands.h"
 #include "text/text_box.h"
 #include "view/qt/frame_set.h"
 
@@ -109,8 +110,7 @@ void TMainForm::setScrollPosition(std::int32_t position) {
   if (TZEBbox* box = editor_->MainBox()) box->scrollBy(0, position - box->VerticalPosition());
 }
 
-// The page view shows every page at its own size.
-int TMainForm::zoomPercent() const { return 100; }
-void TMainForm::applyZoom(int) {}
+int TMainForm::zoomPercent() const { return editor_->zoom().percent(); }
+void TMainForm::applyZoom(int percent) { applyZoomTo(*this, percent); }
 
 }  // namespace zeb

@@ -11,6 +11,18 @@
 namespace zeb {
 namespace {
 
+// An icon drawn at the device's resolution: a screen of two device pixels per pixel gets a
+// pixmap of twice the pixels, not one blown up.
+QPixmap drawnPixmap(QIconEngine& engine, const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) {
+  const qreal ratio = scale > 0 ? scale : 1;
+  QPixmap pixmap((QSizeF(size) * ratio).toSize());
+  pixmap.setDevicePixelRatio(ratio);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  engine.paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+  return pixmap;
+}
+
 // Shapes are drawn on a 16 x 16 grid scaled to the icon's size.
 constexpr qreal grid = 16;
 
@@ -32,11 +44,10 @@ class GlyphEngine final : public QIconEngine {
   }
 
   QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    paint(&painter, QRect(QPoint(0, 0), size), mode, state);
-    return pixmap;
+    return scaledPixmap(size, mode, state, 1);
+  }
+  QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
+    return drawnPixmap(*this, size, mode, state, scale);
   }
 
   QIconEngine* clone() const override { return new GlyphEngine(glyph_); }
@@ -134,11 +145,10 @@ class ReaderIconEngine final : public QIconEngine {
     paintReaderIcon(*painter, QRectF(rect));
   }
   QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    paint(&painter, QRect(QPoint(0, 0), size), mode, state);
-    return pixmap;
+    return scaledPixmap(size, mode, state, 1);
+  }
+  QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
+    return drawnPixmap(*this, size, mode, state, scale);
   }
   QIconEngine* clone() const override { return new ReaderIconEngine; }
 };

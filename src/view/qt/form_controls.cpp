@@ -27,6 +27,7 @@
 #include "view/qt/check_control_accessibility.h"
 #include "view/qt/night_painting.h"
 #include "view/qt/page_controls.h"
+#include "view/qt/zoom_painting.h"
 #include "view/visual_kinds.h"
 #include "view/visual_object.h"
 #include "view/visual_painting.h"
@@ -77,13 +78,20 @@ void TMyyButton::Refresh() {
   update();
 }
 
+void TMyyButton::resizeEvent(QResizeEvent* event) {
+  TMyyVisual::resizeEvent(event);
+  button_->setGeometry(rect());
+}
+
 void TMyyButton::paintEvent(QPaintEvent*) {
   if (!hasPicture()) return;
   QPainter painter(this);
-  WindowCanvas canvas(*this, painter, rect(), box().measures().pixelsPerInch());
+  zoomPainter(painter, Zoom());
+  const QRect area = bookRect();
+  WindowCanvas canvas(*this, painter, area, box().measures().pixelsPerInch());
   if (TZEBoggetto* pictureObject = Object()->ReferencedPicture()) {
     if (const TZEBpicture* picture = box().set().decodedPicture(*pictureObject))
-      canvas.drawPicture({0, 0, width(), height()}, firstImagePixels(*picture));
+      canvas.drawPicture({0, 0, area.width(), area.height()}, firstImagePixels(*picture));
   }
   paintSelectedLook(painter);
 }
@@ -321,9 +329,11 @@ void TMyyCheckedControl::mouseReleaseEvent(QMouseEvent* event) {
 void TMyyCheckedControl::paintEvent(QPaintEvent*) {
   if (Object() == nullptr) return;
   QPainter painter(this);
-  WindowCanvas canvas(*this, painter, rect(), box().measures().pixelsPerInch());
-  paintCheckControl(*Object(), radio(), state().checked, canvas, {0, 0, width(), height()}, page().controlMetrics(),
-                    pressed_);
+  zoomPainter(painter, Zoom());
+  const QRect area = bookRect();
+  WindowCanvas canvas(*this, painter, area, box().measures().pixelsPerInch());
+  paintCheckControl(*Object(), radio(), state().checked, canvas, {0, 0, area.width(), area.height()},
+                    page().controlMetrics(), pressed_);
   paintSelectedLook(painter);
 }
 

@@ -41,6 +41,7 @@ class TMyyButton final : public TMyyVisual {
   FramePopup popupKind() const override { return FramePopup::PopupButton; }
   bool propertiesOnDoubleClick() const override { return true; }
   void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void submit(const std::vector<FormField>& fields, std::size_t index);

@@ -48,6 +48,12 @@ void TZEBCustomFrameSet::setNightView(const NightView& view) {
   for (QWidget* shown : findChildren<QWidget*>()) shown->update();
 }
 
+void TZEBCustomFrameSet::setZoom(PageZoom zoom) {
+  if (zoom == zoom_) return;
+  zoom_ = zoom;
+  for (PageWidget* page : findChildren<PageWidget*>()) page->zoomChanged();
+}
+
 void TZEBCustomFrameSet::setLinkedZEBset(TZEBset* set) {
   if (set == set_) return;
   if (set == nullptr) activeBox_ = nullptr;

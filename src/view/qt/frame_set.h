@@ -24,6 +24,7 @@
 #include "view/page_change.h"
 #include "view/page_history.h"
 #include "view/page_view.h"
+#include "view/page_zoom.h"
 #include "view/qt/frame_panel.h"
 #include "view/visual_size.h"
 
@@ -126,6 +127,11 @@ class TZEBCustomFrameSet : public TZEBFramePanel, public PageOwner, public Frame
   // it does.
   const NightView& nightView() const { return nightView_; }
   void setNightView(const NightView& view);
+  // The zoom of the pages shown (zoom_painting.h): each page lays its text out again to its
+  // window in book pixels and its controls follow. A frame set inside a page takes the
+  // zoom of the one around it.
+  const PageZoom& zoom() const { return zoom_; }
+  void setZoom(PageZoom zoom);
 
   // --- Navigation.
   // Shows the book's cover or summary page, focuses the current box; the page shown.
@@ -259,6 +265,8 @@ class TZEBCustomFrameSet : public TZEBFramePanel, public PageOwner, public Frame
   void OnAddStyle();
   // A click on no link in a reading box.
   void OnClick();
+  // Ctrl with the mouse wheel over a page: notches up (positive) or down.
+  void zoomWheeled(int notches);
 
  protected:
   void passSettingsDown() override;
@@ -309,6 +317,7 @@ class TZEBCustomFrameSet : public TZEBFramePanel, public PageOwner, public Frame
   std::optional<ControlMetrics> controlMetrics_;
   std::string floatingName_;
   NightView nightView_;
+  PageZoom zoom_;
   std::int32_t pageNumber_ = -2;
   int searchOptions_ = 0;
   bool showNested_ = true;

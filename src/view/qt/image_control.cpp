@@ -9,6 +9,7 @@
 #include "document/picture.h"
 #include "platform/event_queue.h"
 #include "platform/qt/book_text.h"
+#include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_picture_memo.h"
 #include "platform/windows1252.h"
 #include "text/embedded_object.h"
@@ -20,6 +21,7 @@
 #include "view/qt/hint_tips.h"
 #include "view/qt/night_painting.h"
 #include "view/qt/qt_box_input.h"
+#include "view/qt/zoom_painting.h"
 #include "view/visual_kinds.h"
 
 namespace zeb {
@@ -30,10 +32,8 @@ TMyyZona::TMyyZona(TMyyImage& image, const HotZone& zone, TZEBoggetto* link)
   setAttribute(Qt::WA_TranslucentBackground);
   setMouseTracking(true);
   setCursor(qtCursorShape(MouseCursor::handPoint));
-  if (zone.bounds.empty())
-    setGeometry(0, 0, 0, 0);
-  else
-    setGeometry(zone.bounds.left, zone.bounds.top, zone.bounds.width(), zone.bounds.height());
+  // The picture places it at its zoom (TMyyImage::placeZones).
+  setGeometry(zone.bounds.empty() ? QRect() : toQRect(zone.bounds));
   takeHint();
   // The link's description may change before the mouse comes: taken again then.
   hintTaken_ = false;
@@ -86,9 +86,19 @@ void TMyyImage::Rebuild() {
   freeZones();
   Refresh();
   if (Object() == nullptr) return;
-  for (const HotZone& zone : zonesOf(*Object(), width(), height()))
+  for (const HotZone& zone : zonesOf(*Object(), sizing().width(), sizing().height()))
     zones_.push_back(new TMyyZona(*this, zone, zoneLink(*Object(), zone)));
+  placeZones();
   arrangeAnimation();
+}
+
+void TMyyImage::placeZones() {
+  for (TMyyZona* zone : zones_) zone->setGeometry(toWindowRect(Zoom(), toQRect(zone->zone().bounds)));
+}
+
+void TMyyImage::resizeEvent(QResizeEvent* event) {
+  TMyyVisual::resizeEvent(event);
+  placeZones();
 }
 
 void TMyyImage::updateLink() {
@@ -177,7 +187,11 @@ void TMyyImage::paintEvent(QPaintEvent*) {
     dimmed = dimmedPixels({image.width(), image.height(), image.constBits()});
     image = wrappedImage({image.width(), image.height(), dimmed.data()});
   }
-  if (!image.isNull()) painter.drawImage(area, image);
+  if (!image.isNull()) {
+    // Scaled by the zoom or the screen's pixel ratio, a picture is smoothed.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(area, image);
+  }
   paintSelectedLook(painter);
 }
 

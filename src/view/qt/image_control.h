@@ -82,8 +82,11 @@ class TMyyImage final : public TMyyVisual {
   void leaveEvent(QEvent* event) override;
   void hideEvent(QHideEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
+  // Puts the zones over their parts of the picture at the page's zoom.
+  void placeZones();
   void updateLink();
   // Starts or stops the animation by the modes and the picture shown.
   void arrangeAnimation();

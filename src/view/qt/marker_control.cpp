@@ -12,6 +12,7 @@
 #include "view/marker_rules.h"
 #include "view/page_view.h"
 #include "view/qt/night_painting.h"
+#include "view/qt/zoom_painting.h"
 #include "view/visual_kinds.h"
 #include "view/visual_painting.h"
 
@@ -92,8 +93,10 @@ bool TMyyBelPanel::drawn() const {
 void TMyyBelPanel::paintEvent(QPaintEvent*) {
   if (!drawn()) return;
   QPainter painter(this);
-  WindowCanvas canvas(*this, painter, rect(), box().measures().pixelsPerInch());
-  paintMarker(*Object(), Hint(), canvas, {0, 0, width(), height()}, {ReadOnly(), page().AnchorPreview()});
+  zoomPainter(painter, Zoom());
+  const QRect area = bookRect();
+  WindowCanvas canvas(*this, painter, area, box().measures().pixelsPerInch());
+  paintMarker(*Object(), Hint(), canvas, {0, 0, area.width(), area.height()}, {ReadOnly(), page().AnchorPreview()});
   paintSelectedLook(painter);
 }
 

@@ -31,6 +31,7 @@
 #include "view/messages.h"
 #include "view/page_view.h"
 #include "view/qt/night_painting.h"
+#include "view/qt/zoom_painting.h"
 #include "view/visual_kinds.h"
 #include "view/visual_object.h"
 #include "view/visual_painting.h"
@@ -328,8 +329,10 @@ void TMyyMultimedia::paintEvent(QPaintEvent*) {
   auto* visual = dynamic_cast<VisualObject*>(&sizing());
   if (visual == nullptr) return;
   QPainter painter(this);
-  WindowCanvas canvas(*this, painter, rect(), box().measures().pixelsPerInch());
-  paintVisualObject(*visual, canvas, {0, 0, width(), height()}, {ReadOnly(), page().AnchorPreview()},
+  zoomPainter(painter, Zoom());
+  const QRect area = bookRect();
+  WindowCanvas canvas(*this, painter, area, box().measures().pixelsPerInch());
+  paintVisualObject(*visual, canvas, {0, 0, area.width(), area.height()}, {ReadOnly(), page().AnchorPreview()},
                     page().controlMetrics());
   paintSelectedLook(painter);
 }

@@ -103,7 +103,7 @@ void PageControls::build() {
   }
 }
 
-void PageControls::place(QPoint origin) {
+void PageControls::place(QPoint origin, const PageZoom& zoom) {
   for (TMyyVisual* control : controls_) {
     const auto bounds = objectBounds(control->sizing());
     if (!bounds) {
@@ -111,8 +111,11 @@ void PageControls::place(QPoint origin) {
       continue;
     }
     const BoxOffset offset = offsetInOutermostBox(control->box());
-    control->setGeometry(bounds->left + offset.x - origin.x(), bounds->top + offset.y - origin.y(),
-                         control->sizing().width(), control->sizing().height());
+    const int left = bounds->left + offset.x - origin.x();
+    const int top = bounds->top + offset.y - origin.y();
+    control->setZoom(zoom);
+    control->setGeometry(toQRect(
+        zoom.toWindow(CanvasRect{left, top, left + control->sizing().width(), top + control->sizing().height()})));
     control->show();
   }
 }

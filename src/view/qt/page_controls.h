@@ -13,6 +13,7 @@
 
 #include "text/object_placement.h"
 #include "view/form_submit.h"
+#include "view/page_zoom.h"
 
 class QWidget;
 
@@ -39,9 +40,9 @@ class PageControls {
   // Makes the controls of every object of the page's boxes, in the order of the boxes, so
   // that the controls of objects in a table's cells lie over the table.
   void build();
-  // Puts every control where layout put its object (less the origin) and shows it; a control
-  // whose object is not laid out stays hidden.
-  void place(QPoint origin);
+  // Puts every control where layout put its object (less the origin, at the zoom) and shows
+  // it; a control whose object is not laid out stays hidden.
+  void place(QPoint origin, const PageZoom& zoom);
 
   const std::vector<TMyyVisual*>& controls() const { return controls_; }
   TMyyVisual* controlOf(const EmbeddedObject& sizing) const;

@@ -17,9 +17,11 @@
 #include "text/measurement_cache.h"
 #include "text/text_box.h"
 #include "view/page_painting.h"
+#include "view/qt/frame_set.h"
 #include "view/qt/night_painting.h"
 #include "view/qt/page_controls.h"
 #include "view/qt/text_box_widget.h"
+#include "view/qt/zoom_painting.h"
 
 namespace zeb {
 namespace {
@@ -91,6 +93,7 @@ void PageWidget::load(const std::function<void()>& showText) {
   showText();
   if (TZEBbox* box = page_->TextBox()) {
     viewport_ = new TextBoxWidget(*box, this);
+    viewport_->setZoom(page_->Zoom());
     viewport_->setOwnPopupMenu(ownMenu_);
     connect(viewport_, &TextBoxWidget::popupRequested, this, &PageWidget::popupRequested);
     controls_ = std::make_unique<PageControls>(*page_, *viewport_);
@@ -128,7 +131,16 @@ void PageWidget::setAnimated(bool animated) {
 }
 
 void PageWidget::placeControls() {
-  if (controls_ && viewport_ != nullptr) controls_->place(viewport_->origin());
+  if (controls_ && viewport_ != nullptr) controls_->place(viewport_->origin(), page_->Zoom());
+}
+
+void PageWidget::zoomChanged() {
+  const PageZoom zoom = zoomOf(*this);
+  if (zoom == page_->Zoom()) return;
+  page_->setZoom(zoom);
+  if (viewport_ != nullptr) viewport_->setZoom(zoom);
+  arrange();
+  placeControls();
 }
 
 void PageWidget::setScrollBarMode(int mode) {
@@ -168,6 +180,11 @@ void PageWidget::resizeEvent(QResizeEvent* event) {
 void PageWidget::arrange() {
   if (arranging_) return;
   arranging_ = true;
+  // A page made inside a zooming frame set takes its zoom before its first layout.
+  if (const PageZoom zoom = zoomOf(*this); zoom != page_->Zoom()) {
+    page_->setZoom(zoom);
+    if (viewport_ != nullptr) viewport_->setZoom(zoom);
+  }
   const int frame = border_ ? 1 : 0;
   const QRect inner = rect().adjusted(frame, frame, -frame, -frame);
   const int extent = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
@@ -179,10 +196,12 @@ void PageWidget::arrange() {
   for (int pass = 0; pass < arrangePasses; ++pass) {
     width = std::max(0, inner.width() - (showVertical ? extent : 0));
     height = std::max(0, inner.height() - (showHorizontal ? extent : 0));
-    if (width != page_->clientWidth() || height != page_->clientHeight()) page_->setClientSize(width, height);
+    if (width != page_->windowClientWidth() || height != page_->windowClientHeight())
+      page_->setClientSize(width, height);
     const ScrollWindow window = box != nullptr ? box->scrollWindow() : ScrollWindow{};
-    const bool vertical = page_->verticalBarVisible() && window.contentHeight > height;
-    const bool horizontal = page_->horizontalBarVisible() && window.contentWidth > width;
+    // The text's extents are in book pixels, as the client size the page gives the box.
+    const bool vertical = page_->verticalBarVisible() && window.contentHeight > page_->clientHeight();
+    const bool horizontal = page_->horizontalBarVisible() && window.contentWidth > page_->clientWidth();
     if (vertical == showVertical && horizontal == showHorizontal) break;
     showVertical = vertical;
     showHorizontal = horizontal;
@@ -209,10 +228,10 @@ void PageWidget::syncBars() {
   }
   const ScrollWindow window = box->scrollWindow();
   vertical_->setRange(0, barValue(window.maxTop()));
-  vertical_->setPageStep(std::max(1, client_.height()));
+  vertical_->setPageStep(std::max(1, page_->clientHeight()));
   vertical_->setValue(barValue(window.top));
   horizontal_->setRange(0, barValue(window.maxLeft()));
-  horizontal_->setPageStep(std::max(1, client_.width()));
+  horizontal_->setPageStep(std::max(1, page_->clientWidth()));
   horizontal_->setValue(barValue(window.left));
   if (viewport_ != nullptr) viewport_->setOrigin(QPoint(barValue(window.left), barValue(window.top)));
   placeControls();
@@ -226,11 +245,28 @@ void PageWidget::barsMoved() {
 }
 
 void PageWidget::wheelEvent(QWheelEvent* event) {
+  const QPoint notches = event->angleDelta();
+  if (event->modifiers().testFlag(Qt::ControlModifier)) {
+    // Ctrl with the wheel zooms, whole notches at a time (a touchpad's small steps add up).
+    zoomWheel_ += notches.y();
+    const int whole = zoomWheel_ / wheelNotch;
+    zoomWheel_ -= whole * wheelNotch;
+    if (whole != 0) {
+      for (QWidget* shown = parentWidget(); shown != nullptr; shown = shown->parentWidget()) {
+        if (auto* frames = qobject_cast<TZEBCustomFrameSet*>(shown)) {
+          emit frames->zoomWheeled(whole);
+          break;
+        }
+      }
+    }
+    event->accept();
+    return;
+  }
   TZEBbox* box = page_->TextBox();
   if (box == nullptr) return;
-  const QPoint notches = event->angleDelta();
-  const int dy = -notches.y() * stepsPerNotch * barStep / wheelNotch;
-  const int dx = -notches.x() * stepsPerNotch * barStep / wheelNotch;
+  // A notch moves the window's pixels the same way at every zoom.
+  const int dy = page_->Zoom().toBook(-notches.y() * stepsPerNotch * barStep / wheelNotch);
+  const int dx = page_->Zoom().toBook(-notches.x() * stepsPerNotch * barStep / wheelNotch);
   box->scrollBy(dx, dy);
   event->accept();
 }
@@ -251,7 +287,8 @@ void PageWidget::paintEvent(QPaintEvent* event) {
   const QRect area = event->rect().intersected(client_);
   if (area.isEmpty()) return;
   painter.translate(client_.topLeft());
-  WindowCanvas canvas(*this, painter, area.translated(-client_.topLeft()), pixelsPerInch_);
+  zoomPainter(painter, page_->Zoom());
+  WindowCanvas canvas(*this, painter, toBookRect(page_->Zoom(), area.translated(-client_.topLeft())), pixelsPerInch_);
   paintPageBackground(page_->Background(), page_->set(), canvas);
 }
 

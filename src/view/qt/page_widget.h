@@ -56,8 +56,11 @@ class PageWidget : public QWidget, public PageWindow {
   // The page's popup menu, which its text box shows as its own; not owned.
   void setOwnPopupMenu(QMenu* menu);
 
-  // Scrolls the page's view (keys of the frame set).
+  // Scrolls the page's view (keys of the frame set), in book pixels.
   void scrollBy(int dx, int dy);
+  // The frame set around changed its zoom: the page takes it, lays its text out again to
+  // the window in book pixels, and its controls follow.
+  void zoomChanged();
 
   // The controls of the page's objects (none before a text is shown).
   PageControls* controls() const { return controls_.get(); }
@@ -103,6 +106,8 @@ class PageWidget : public QWidget, public PageWindow {
   bool border_ = false;
   bool arranging_ = false;
   bool loading_ = false;
+  // Ctrl+wheel turns not yet a whole notch.
+  int zoomWheel_ = 0;
 };
 
 }  // namespace zeb

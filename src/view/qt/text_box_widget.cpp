@@ -19,6 +19,7 @@
 #include "view/qt/hint_tips.h"
 #include "view/qt/night_painting.h"
 #include "view/qt/qt_box_input.h"
+#include "view/qt/zoom_painting.h"
 
 namespace zeb {
 namespace {
@@ -132,9 +133,19 @@ void TextBoxWidget::setOrigin(QPoint origin) {
   update();
 }
 
-QSize TextBoxWidget::sizeHint() const { return QSize(box_->Width(), box_->Height()); }
+void TextBoxWidget::setZoom(PageZoom zoom) {
+  if (zoom == zoom_) return;
+  zoom_ = zoom;
+  update();
+}
 
-void TextBoxWidget::invalidate(const CanvasRect& area) { update(toQRect(area).translated(-origin_)); }
+QPoint TextBoxWidget::toBox(QPoint point) const { return toBookPoint(zoom_, point) + origin_; }
+
+QSize TextBoxWidget::sizeHint() const { return QSize(zoom_.toWindow(box_->Width()), zoom_.toWindow(box_->Height())); }
+
+void TextBoxWidget::invalidate(const CanvasRect& area) {
+  update(toWindowRect(zoom_, toQRect(area).translated(-origin_)));
+}
 
 void TextBoxWidget::setMouseCursor(MouseCursor cursor) { setCursor(qtCursorShape(cursor)); }
 
@@ -154,7 +165,7 @@ bool TextBoxWidget::canFocus() const { return isVisible() && isEnabled() && focu
 void TextBoxWidget::takeFocus() { setFocus(Qt::MouseFocusReason); }
 
 void TextBoxWidget::showPopup(PopupMenuChoice choice, int x, int y) {
-  const QPoint global = mapToGlobal(QPoint(x, y) - origin_);
+  const QPoint global = mapToGlobal(toWindowPoint(zoom_, QPoint(x, y) - origin_));
   if (choice == PopupMenuChoice::boxOwn && ownMenu_) {
     ownMenu_->popup(global);
     return;
@@ -164,8 +175,10 @@ void TextBoxWidget::showPopup(PopupMenuChoice choice, int x, int y) {
 
 void TextBoxWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
+  zoomPainter(painter, zoom_);
   painter.translate(-origin_);
-  WindowCanvas canvas(*this, painter, event->rect().translated(origin_), box_->measures().pixelsPerInch());
+  WindowCanvas canvas(*this, painter, toBookRect(zoom_, event->rect()).translated(origin_),
+                      box_->measures().pixelsPerInch());
   paintBox(*box_, canvas, placement_);
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "text/box_surface.h"
+#include "view/page_zoom.h"
 
 class QMenu;
 
@@ -38,6 +39,10 @@ class TextBoxWidget : public QWidget, public BoxSurface {
   // The point of the box shown at the widget's top-left corner (the page's scroll positions).
   QPoint origin() const { return origin_; }
   void setOrigin(QPoint origin);
+  // The zoom the box is shown at: the window shows book pixels scaled, the origin stays in
+  // book pixels.
+  const PageZoom& zoom() const { return zoom_; }
+  void setZoom(PageZoom zoom);
 
   QSize sizeHint() const override;
 
@@ -86,11 +91,12 @@ class TextBoxWidget : public QWidget, public BoxSurface {
   TZEBbox* pressedBox_ = nullptr;
   std::vector<std::unique_ptr<CellSurface>> cellSurfaces_;
   // Box coordinates of a point of the widget.
-  QPoint toBox(QPoint point) const { return point + origin_; }
+  QPoint toBox(QPoint point) const;
 
   ObjectPlacement* placement_ = nullptr;
   QPointer<QMenu> ownMenu_;
   QPoint origin_;
+  PageZoom zoom_;
 };
 
 }  // namespace zeb

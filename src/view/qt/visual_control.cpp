@@ -21,6 +21,7 @@
 #include "view/qt/hint_tips.h"
 #include "view/qt/night_painting.h"
 #include "view/qt/qt_box_input.h"
+#include "view/qt/zoom_painting.h"
 #include "view/visual_size.h"
 
 namespace zeb {
@@ -46,6 +47,23 @@ TMyyVisual::TMyyVisual(EmbeddedObject& sizing, TZEBbox& box, TZEBpage& page, QWi
 }
 
 TMyyVisual::~TMyyVisual() = default;
+
+void TMyyVisual::setZoom(const PageZoom& zoom) {
+  if (zoom == zoom_) return;
+  zoom_ = zoom;
+  TMyFont font = controlFont();
+  font.CodePage = box_->codePage();
+  const QFont zoomed = qtFontFor(font, box_->measures().pixelsPerInch() * zoom.percent() / 100);
+  setFont(zoomed);
+  // A control with a style sheet of its own takes no font from its parent.
+  for (QWidget* inner : findChildren<QWidget*>())
+    if (!inner->styleSheet().isEmpty()) inner->setFont(zoomed);
+  update();
+}
+
+QRect TMyyVisual::bookRect() const {
+  return zoom_.scaled() ? QRect(0, 0, sizing_->width(), sizing_->height()) : rect();
+}
 
 void TMyyVisual::setReadOnly(bool readOnly) {
   if (readOnly == readOnly_) return;
@@ -82,7 +100,7 @@ void TMyyVisual::FitWidth(int width) {
   // Without a width the object keeps the one layout offered it last: layout and control
   // agree on its size.
   if (width > 0) sizing_->fitWidth(width);
-  resize(sizing_->width(), sizing_->height());
+  resize(zoom_.toWindow(sizing_->width()), zoom_.toWindow(sizing_->height()));
 }
 
 void TMyyVisual::CopyObject() {
@@ -113,8 +131,13 @@ void TMyyVisual::openPopup(QPoint global) {
 
 void TMyyVisual::paintSelectedLook(QPainter& painter) const {
   if (!selected_) return;
-  WindowCanvas canvas(*this, painter, rect(), box_->measures().pixelsPerInch());
-  drawSelectedLook(canvas, {0, 0, width(), height()});
+  painter.save();
+  painter.resetTransform();
+  zoomPainter(painter, zoom_);
+  const QRect area = bookRect();
+  WindowCanvas canvas(*this, painter, area, box_->measures().pixelsPerInch());
+  drawSelectedLook(canvas, {0, 0, area.width(), area.height()});
+  painter.restore();
 }
 
 void TMyyVisual::setLinkCursor(bool link) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "view/page_zoom.h"
 #include "view/qt/frame_set.h"
 
 namespace zeb {
@@ -56,6 +57,13 @@ class TMyyVisual : public QWidget {
   // Its character lies in the selection the box shows: the control is drawn selected.
   bool Selected() const { return selected_; }
   virtual void setSelected(bool selected);
+  // The zoom the page shows the control at: its window is the object's size at the zoom,
+  // and it paints book pixels scaled (zoomPainter); the standard controls inside write in
+  // the zoomed control font.
+  const PageZoom& Zoom() const { return zoom_; }
+  virtual void setZoom(const PageZoom& zoom);
+  // The object's rectangle in book pixels, from the control's top left.
+  QRect bookRect() const;
   // "short|long"; the tooltip shows the short part.
   const std::string& Hint() const { return hint_; }
   void setHint(std::string hint);
@@ -121,6 +129,7 @@ class TMyyVisual : public QWidget {
   TZEBCustomFrameSet* frameSet_ = nullptr;
   PageControls* controls_ = nullptr;
   std::string hint_;
+  PageZoom zoom_;
   bool readOnly_ = false;
   bool animated_ = true;
   bool locked_ = false;

@@ -28,6 +28,7 @@
 #include "texts/english_tables.h"
 #include "texts/language_table.h"
 #include "view/qt/form_controls.h"
+#include "view/qt/image_control.h"
 #include "view/qt/page_widget.h"
 #include "view/qt/text_box_widget.h"
 
@@ -360,7 +361,9 @@ TEST_F(MainFormControls, F11ShowsThePageAloneAndTheCommonKeysReachTheirCommands)
   const std::vector<std::pair<QKeySequence, const char*>> keys = {
       {QKeySequence(Qt::CTRL | Qt::Key_O), "FileOpenItem"}, {QKeySequence(Qt::CTRL | Qt::Key_P), "FilePrintItem"},
       {QKeySequence(Qt::CTRL | Qt::Key_Q), "FileExitItem"}, {QKeySequence(Qt::CTRL | Qt::Key_G), "Vaiallapagina1"},
-      {QKeySequence(Qt::Key_F11), "Schermointero1"},
+      {QKeySequence(Qt::Key_F11), "Schermointero1"},        {QKeySequence(Qt::CTRL | Qt::Key_Plus), "ZoomIn"},
+      {QKeySequence(Qt::CTRL | Qt::Key_Equal), "ZoomIn"},   {QKeySequence(Qt::CTRL | Qt::Key_Minus), "ZoomOut"},
+      {QKeySequence(Qt::CTRL | Qt::Key_0), "ZoomNormal"},
   };
   for (const auto& [sequence, name] : keys) {
     int claimed = 0;
@@ -564,6 +567,60 @@ TEST_F(MainFormControls, NightModeRepaintsThePageInNightColoursAndBackAndIsKept)
   EXPECT_GT(fieldLightness(), 240);
   window->setMainPageNumber(0);
   EXPECT_GT(pageLightness(), 240);
+}
+
+// Ctrl+plus lays the page out again to its window at the new zoom and the zoom box says so;
+// a zoom typed into the box holds for the next page, whose picture's hot zones lie over their
+// halves at 200 % and follow their links; the book reopens at its zoom after a restart.
+TEST_F(MainFormControls, ZoomReflowsFollowsThePagesAndIsKeptForTheBook) {
+  const std::string guide = sampleBook();
+  start({guide});
+  QApplication::setActiveWindow(window.get());
+  ASSERT_TRUE(settled([this] { return !window->Editor()->ShownPages().empty(); }));
+  const auto shown = [this] { return window->Editor()->ShownPages().front(); };
+  const int width = shown()->page().windowClientWidth();
+  EXPECT_EQ(shown()->page().TextBox()->LayoutWidth(), width);
+  QWidget* focused = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : window.get();
+  QTest::keyClick(focused, Qt::Key_Plus, Qt::ControlModifier);
+  EXPECT_EQ(window->zoomPercent(), 110);
+  EXPECT_EQ(shown()->page().TextBox()->LayoutWidth(), width * 100 / 110);
+  auto* box = window->findChild<QComboBox*>("ZoomBox");
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(box->currentText(), "110%");
+  box->lineEdit()->selectAll();
+  QTest::keyClicks(box->lineEdit(), "200");
+  QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+  EXPECT_EQ(window->zoomPercent(), 200);
+  EXPECT_EQ(box->currentText(), "200%");
+
+  window->setMainPageNumber(6);
+  EXPECT_EQ(shown()->page().Zoom().percent(), 200);
+  EXPECT_EQ(shown()->page().TextBox()->LayoutWidth(), shown()->page().windowClientWidth() / 2);
+  TMyyImage* ball = nullptr;
+  for (auto* image : window->Editor()->findChildren<TMyyImage*>())
+    if (image->findChildren<TMyyZona*>().size() == 2) ball = image;
+  ASSERT_NE(ball, nullptr);
+  EXPECT_EQ(ball->size(), QSize(320, 200));
+  auto* left = qobject_cast<TMyyZona*>(ball->childAt(QPoint(100, 100)));
+  auto* right = qobject_cast<TMyyZona*>(ball->childAt(QPoint(240, 100)));
+  ASSERT_NE(left, nullptr);
+  ASSERT_NE(right, nullptr);
+  EXPECT_EQ(left->geometry(), QRect(0, 0, 160, 200));
+  EXPECT_EQ(right->geometry(), QRect(160, 0, 160, 200));
+  QTest::mouseClick(right, Qt::LeftButton, {}, QPoint(80, 100));
+  runPosted();
+  EXPECT_EQ(page(), 0);
+  window->setMainPageNumber(6);
+
+  window->close();
+  window.reset();
+  start({guide});
+  ASSERT_TRUE(settled([this] { return !window->Editor()->ShownPages().empty(); }));
+  EXPECT_EQ(page(), 6);
+  EXPECT_EQ(window->zoomPercent(), 200);
+  EXPECT_EQ(shown()->page().Zoom().percent(), 200);
+  window->item("ZoomNormal")->trigger();
+  EXPECT_EQ(shown()->page().TextBox()->LayoutWidth(), shown()->page().windowClientWidth());
 }
 
 }  // namespace
