@@ -84,9 +84,10 @@ int main(int argc, char** argv) {
     return 1;
   }
   const auto epubBytes = std::filesystem::file_size(epubPath, error);
-  std::printf("EPUB (one run): %.1f ms, %.0f pages/s, %.1f MB/s of markup read, %.2f x the plain-text time (target at "
-              "most 5), %.1f MB written\n",
-              epubSeconds * 1e3, result.pages / epubSeconds, megabytes / epubSeconds, epubSeconds / plainSeconds,
-              static_cast<double>(epubBytes) / 1e6);
+  std::printf(
+      "EPUB (one run): %.1f ms, %.0f pages/s, %.1f MB/s of markup read, %.2f x the plain-text time (target at "
+      "most 5), %.1f MB written\n",
+      epubSeconds * 1e3, result.pages / epubSeconds, megabytes / epubSeconds, epubSeconds / plainSeconds,
+      static_cast<double>(epubBytes) / 1e6);
   return 0;
 }

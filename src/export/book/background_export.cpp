@@ -19,35 +19,35 @@ BackgroundBookExport::BackgroundBookExport(Poster post) : post_(std::move(post))
 
 BackgroundBookExport::~BackgroundBookExport() { cancel(); }
 
-void BackgroundBookExport::start(const std::string& bookPath, std::uint16_t codePageOverride,
-                                 BookExportRequest request, Events events) {
+void BackgroundBookExport::start(const std::string& bookPath, std::uint16_t codePageOverride, BookExportRequest request,
+                                 Events events) {
   cancel();
   auto channel = std::make_shared<Channel>();
   channel->events = std::move(events);
   channel_ = channel;
-  worker_ = std::jthread([post = post_, channel, bookPath, codePageOverride,
-                          request = std::move(request)](std::stop_token stop) mutable {
-    QuietPlatform platform;
-    TZEBset set(platform.services());
-    set.setCodePageOverride(codePageOverride);
-    BookExportResult result;
-    if (!set.Load(bookPath)) {
-      result.message = std::string(messages::exportCannotWrite) + bookPath;
-    } else {
-      request.onProgress = [&](int done, int total) {
-        if (stop.stop_requested() || channel->cancelled) return false;
-        post([channel, done, total] {
-          if (!channel->cancelled && channel->events.onProgress) channel->events.onProgress(done, total);
+  worker_ = std::jthread(
+      [post = post_, channel, bookPath, codePageOverride, request = std::move(request)](std::stop_token stop) mutable {
+        QuietPlatform platform;
+        TZEBset set(platform.services());
+        set.setCodePageOverride(codePageOverride);
+        BookExportResult result;
+        if (!set.Load(bookPath)) {
+          result.message = std::string(messages::exportCannotWrite) + bookPath;
+        } else {
+          request.onProgress = [&](int done, int total) {
+            if (stop.stop_requested() || channel->cancelled) return false;
+            post([channel, done, total] {
+              if (!channel->cancelled && channel->events.onProgress) channel->events.onProgress(done, total);
+            });
+            return true;
+          };
+          result = exportBook(set, request);
+        }
+        channel->finished = true;
+        post([channel, result] {
+          if (!channel->cancelled && channel->events.onFinished) channel->events.onFinished(result);
         });
-        return true;
-      };
-      result = exportBook(set, request);
-    }
-    channel->finished = true;
-    post([channel, result] {
-      if (!channel->cancelled && channel->events.onFinished) channel->events.onFinished(result);
-    });
-  });
+      });
 }
 
 void BackgroundBookExport::cancel() {

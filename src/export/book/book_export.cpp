@@ -77,7 +77,8 @@ class Exporter {
 
     const std::string index = keywordIndexBody(set_, links);
     if (!index.empty()) {
-      if (!add(sink, prefix + names.index, wrapDocument(request_.format, messages::indexHeading, metadata.language, index)))
+      if (!add(sink, prefix + names.index,
+               wrapDocument(request_.format, messages::indexHeading, metadata.language, index)))
         return cannotWrite(names.index);
       items_.push_back({"index", prefix + names.index, std::string(xhtmlType), {}});
     }
@@ -108,8 +109,8 @@ class Exporter {
     if (!resources_.writeAll(sink, prefix)) return cannotWrite(std::string(ExportResources::folder));
     int resource = 0;
     for (const auto& [name, item] : resources_.all())
-      items_.push_back({"r" + std::to_string(++resource), prefix + std::string(ExportResources::folder) + name,
-                        item.mediaType, {}});
+      items_.push_back(
+          {"r" + std::to_string(++resource), prefix + std::string(ExportResources::folder) + name, item.mediaType, {}});
     if (!add(sink, prefix + "style.css", bookStylesheet(set_))) return cannotWrite("style.css");
     items_.push_back({"style", prefix + "style.css", "text/css", {}});
 
@@ -121,7 +122,8 @@ class Exporter {
       // The contents are a document of the book too (the landmarks lead to them), read
       // apart from the pages.
       spine.push_back({"nav", false});
-      std::sort(items_.begin(), items_.end(), [](const PackageItem& a, const PackageItem& b) { return a.href < b.href; });
+      std::sort(items_.begin(), items_.end(),
+                [](const PackageItem& a, const PackageItem& b) { return a.href < b.href; });
       if (!add(sink, packagePath, packageDocument(metadata, items_, spine))) return cannotWrite(packagePath);
     }
     if (!sink.finish()) return cannotWrite(request_.target.filename().string());

@@ -89,7 +89,8 @@ ExportLink BookLinks::linkFor(TZEBoggetto& link, std::int32_t fromPage) {
   shell::LinkRequest request;
   request.link = &link;
   request.clicked = shell::ClickedKind::textBox;
-  request.clickedText = dynamic_cast<TZEBtesto*>(set_.objectByKindAndIndex(kindNumber(TOggettiHel::testoHtml), fromPage));
+  request.clickedText =
+      dynamic_cast<TZEBtesto*>(set_.objectByKindAndIndex(kindNumber(TOggettiHel::testoHtml), fromPage));
   request.clickedPage = fromPage;
   request.clickedBook = &set_;
   const shell::LinkContext context{shell::LinkHandler::mainWindow, &set_, true};
@@ -104,7 +105,8 @@ ExportLink BookLinks::linkFor(TZEBoggetto& link, std::int32_t fromPage) {
       if (isWebOrMailAddress(plan.address)) return {true, windows1252ToUtf8(plan.address), {}};
       return inactive(messages::outsideAddressNote, windows1252ToUtf8(plan.address));
     case shell::LinkStep::fileLink: {
-      const std::string name = windows1252ToUtf8(plan.file->FileName().empty() ? plan.file->Name() : plan.file->FileName());
+      const std::string name =
+          windows1252ToUtf8(plan.file->FileName().empty() ? plan.file->Name() : plan.file->FileName());
       if (format_ == BookExportFormat::epub && !isCoreMediaType(mediaTypeOf(name)))
         return inactive(messages::fileLeftOutNote, name);
       const std::string href = resources_.file(*plan.file);

@@ -111,7 +111,7 @@ std::string cssFontFamily(std::string_view face) {
   const FaceSubstitute substitute = substituteFace(face);
   std::string out;
   if (substitute.known) out = quotedFace(substitute.family) + ", ";
-  if (!utf8.empty() && utf8 != substitute.family) out += quotedFace(utf8) + ", ";
+  if (!utf8.empty() && (!substitute.known || utf8 != substitute.family)) out += quotedFace(utf8) + ", ";
   out += genericFamily(substitute);
   return out;
 }
@@ -132,20 +132,21 @@ CssDeclarations paragraphDeclarations(const TZEBParaStyle& style) {
   CssDeclarations declarations = fontDeclarations(runFont(style, nullptr));
   const std::uint8_t list = style.Numbering();
   const bool listed = list == numbering::numbered || list == numbering::bulleted;
-  declarations.insert(
-      declarations.end(),
-      {
-          {"text-align", std::string(textAlign(style.Alignment()))},
-          {"margin-top", pixels(style.TopMargin())},
-          {"margin-right", pixels(style.RightMargin())},
-          {"margin-bottom", pixels(style.BottomMargin())},
-          {"margin-left", pixels(style.LeftMargin())},
-          {"text-indent", pixels(style.FirstLineIndent())},
-          {"line-height", style.LineHeight() > 0 ? pixels(style.LineHeight()) : std::string("normal")},
-          {"display", listed ? "list-item" : "block"},
-          {"list-style-type", list == numbering::numbered ? "decimal" : list == numbering::bulleted ? "disc" : "none"},
-          {"counter-reset", listed ? "none" : "list-item"},
-      });
+  declarations.insert(declarations.end(),
+                      {
+                          {"text-align", std::string(textAlign(style.Alignment()))},
+                          {"margin-top", pixels(style.TopMargin())},
+                          {"margin-right", pixels(style.RightMargin())},
+                          {"margin-bottom", pixels(style.BottomMargin())},
+                          {"margin-left", pixels(style.LeftMargin())},
+                          {"text-indent", pixels(style.FirstLineIndent())},
+                          {"line-height", style.LineHeight() > 0 ? pixels(style.LineHeight()) : std::string("normal")},
+                          {"display", listed ? "list-item" : "block"},
+                          {"list-style-type", list == numbering::numbered   ? "decimal"
+                                              : list == numbering::bulleted ? "disc"
+                                                                            : "none"},
+                          {"counter-reset", listed ? "none" : "list-item"},
+                      });
   return declarations;
 }
 

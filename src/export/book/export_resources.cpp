@@ -22,13 +22,13 @@ struct KnownType {
 };
 
 constexpr std::array<KnownType, 20> knownTypes = {{
-    {".gif", "image/gif", true},         {".jpg", "image/jpeg", true},       {".jpeg", "image/jpeg", true},
-    {".png", "image/png", true},         {".svg", "image/svg+xml", true},    {".webp", "image/webp", true},
-    {".mp3", "audio/mpeg", true},        {".m4a", "audio/mp4", true},        {".css", "text/css", true},
-    {".ttf", "font/ttf", true},          {".otf", "font/otf", true},         {".woff", "font/woff", true},
-    {".woff2", "font/woff2", true},      {".js", "text/javascript", true},   {".pdf", "application/pdf", false},
-    {".txt", "text/plain", false},       {".zip", "application/zip", false}, {".htm", "text/html", false},
-    {".html", "text/html", false},       {".rtf", "application/rtf", false},
+    {".gif", "image/gif", true},    {".jpg", "image/jpeg", true},       {".jpeg", "image/jpeg", true},
+    {".png", "image/png", true},    {".svg", "image/svg+xml", true},    {".webp", "image/webp", true},
+    {".mp3", "audio/mpeg", true},   {".m4a", "audio/mp4", true},        {".css", "text/css", true},
+    {".ttf", "font/ttf", true},     {".otf", "font/otf", true},         {".woff", "font/woff", true},
+    {".woff2", "font/woff2", true}, {".js", "text/javascript", true},   {".pdf", "application/pdf", false},
+    {".txt", "text/plain", false},  {".zip", "application/zip", false}, {".htm", "text/html", false},
+    {".html", "text/html", false},  {".rtf", "application/rtf", false},
 }};
 
 std::string lower(std::string_view text) {

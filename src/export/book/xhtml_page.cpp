@@ -10,8 +10,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "document/book_object.h"
 #include "document/book_header.h"
+#include "document/book_object.h"
 #include "document/container.h"
 #include "document/page_object.h"
 #include "export/book/css_stylesheet.h"
@@ -80,7 +80,7 @@ void appendNumberAttribute(std::string& out, std::string_view name, std::int64_t
 struct TableLevel {
   OpenTable cells;
   std::vector<std::uint32_t> colours;  // per cell, row by row
-  TZEBParaStyle outerParagraph;         // the paragraph the table stands in
+  TZEBParaStyle outerParagraph;        // the paragraph the table stands in
   bool paragraphWasOpen = false;
 };
 
@@ -241,6 +241,7 @@ class XhtmlWriter {
 
   void openParagraph() {
     const TZEBoggetto* style = paragraph_.BaseStyle();
+    paragraphTagStart_ = out_.size();
     out_ += "<p class=\"";
     out_ += styleClassName(style != nullptr ? style->Index() : 0);
     out_ += '"';
@@ -253,6 +254,7 @@ class XhtmlWriter {
     paragraphFont_ = runFont(paragraph_, nullptr);
     fontChanged(run_ ? runFont(paragraph_, &*run_) : paragraphFont_);
     openSpan();
+    paragraphBodyStart_ = out_.size();
   }
 
   void closeParagraph() {
@@ -323,6 +325,12 @@ class XhtmlWriter {
 
   void startTable(TZEBoggetto& object, const OpenTable& cells) {
     TableLevel level{cells, {}, paragraph_, paragraphOpen_};
+    // A paragraph that holds nothing but the table is the table's place, not a line of its own.
+    if (paragraphOpen_ && out_.size() == paragraphBodyStart_) {
+      out_.resize(paragraphTagStart_);
+      paragraphOpen_ = false;
+      spanOpen_ = false;
+    }
     closeParagraph();
     const TableDescription table = TableDescription::of(object.record());
     const auto data = object.primaryData();
@@ -402,7 +410,8 @@ class XhtmlWriter {
       if (target == nullptr) continue;
       const ExportLink link = request_.links->linkFor(*target, request_.page);
       areas += "<area shape=\"rect\" coords=\"" + std::to_string(zone->bounds.left) + ',' +
-               std::to_string(zone->bounds.top) + ',' + std::to_string(zone->bounds.right) + ',' + std::to_string(zone->bounds.bottom) + '"';
+               std::to_string(zone->bounds.top) + ',' + std::to_string(zone->bounds.right) + ',' +
+               std::to_string(zone->bounds.bottom) + '"';
       if (link.active) appendAttribute(areas, "href", link.href);
       appendAttribute(areas, "alt", link.title.empty() ? alt : link.title);
       if (!link.title.empty()) appendAttribute(areas, "title", link.title);
@@ -487,8 +496,8 @@ class XhtmlWriter {
         if (field.multiSelect) out_ += " multiple=\"multiple\"";
         out_ += " disabled=\"disabled\">";
         for (std::size_t i = 0; i < field.items.size(); ++i) {
-          const bool selected = field.multiSelect ? i < field.selected.size() && field.selected[i]
-                                                  : static_cast<int>(i) == field.current;
+          const bool selected =
+              field.multiSelect ? i < field.selected.size() && field.selected[i] : static_cast<int>(i) == field.current;
           out_ += "<option";
           appendAttribute(out_, "value", bookText(field.items[i].value));
           if (selected) out_ += " selected=\"selected\"";
@@ -528,6 +537,8 @@ class XhtmlWriter {
   TMyFont font_;
   FaceEncoding encoding_ = FaceEncoding::codePage;
   bool paragraphOpen_ = false;
+  std::size_t paragraphTagStart_ = 0;
+  std::size_t paragraphBodyStart_ = 0;
   bool resumePending_ = false;
   bool spanOpen_ = false;
   bool linkOpen_ = false;
@@ -622,10 +633,10 @@ std::string pageBody(TZEBset& set, ExportLinks& links, TZEBtesto& page) {
   }
   PageFramesRequest framesRequest;
   framesRequest.page = page.Index();
-  const PageFrames frames = set.objectByKindAndIndex(kindNumber(TOggettiHel::mappaFrame),
-                                                     page.record().i32(field::pageFrameMap)) != nullptr
-                                ? buildPageFrames(set, framesRequest)
-                                : PageFrames{};
+  const PageFrames frames =
+      set.objectByKindAndIndex(kindNumber(TOggettiHel::mappaFrame), page.record().i32(field::pageFrameMap)) != nullptr
+          ? buildPageFrames(set, framesRequest)
+          : PageFrames{};
   if (frames.fromMap) {
     std::vector<const FrameNode*> pending{&frames.root};
     while (!pending.empty()) {

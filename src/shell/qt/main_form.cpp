@@ -238,7 +238,8 @@ void TMainForm::updateCommandStates() {
     item(name)->setEnabled(printing);
   setButtonEnabled("PrintButton", printing);
   // So do the export commands, for an export.
-  for (const char* name : {"EsportaEpub1", "EsportaHtml1"}) item(name)->setEnabled(export_ != nullptr && bookOpenedOnce_);
+  for (const char* name : {"EsportaEpub1", "EsportaHtml1"})
+    item(name)->setEnabled(export_ != nullptr && bookOpenedOnce_);
   item("PrintButtonPlace")->setVisible(bookOpenedOnce_);
 }
 

@@ -43,9 +43,9 @@ MainWindowExport::~MainWindowExport() { worker_.cancel(); }
 
 void MainWindowExport::exportEpub() {
   if (running()) return;
-  const QString target = QFileDialog::getSaveFileName(&window_, text(exportTitle),
-                                                      proposedTarget(window_.mainZEBset(), ".epub"), text(epubFilter),
-                                                      nullptr, QFileDialog::DontConfirmOverwrite);
+  const QString target =
+      QFileDialog::getSaveFileName(&window_, text(exportTitle), proposedTarget(window_.mainZEBset(), ".epub"),
+                                   text(epubFilter), nullptr, QFileDialog::DontConfirmOverwrite);
   if (target.isEmpty()) return;
   bool replace = false;
   if (QFileInfo::exists(target)) {
@@ -57,9 +57,9 @@ void MainWindowExport::exportEpub() {
 
 void MainWindowExport::exportHtml() {
   if (running()) return;
-  const QString target = QFileDialog::getSaveFileName(&window_, text(exportTitle),
-                                                      proposedTarget(window_.mainZEBset(), QString()), QString(),
-                                                      nullptr, QFileDialog::DontConfirmOverwrite);
+  const QString target =
+      QFileDialog::getSaveFileName(&window_, text(exportTitle), proposedTarget(window_.mainZEBset(), QString()),
+                                   QString(), nullptr, QFileDialog::DontConfirmOverwrite);
   if (target.isEmpty()) return;
   const QFileInfo info(target);
   bool replace = false;
