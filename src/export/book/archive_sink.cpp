@@ -28,7 +28,7 @@ class ZipSink final : public ArchiveSink {
     const bool deflate = compression == Compression::deflated;
     // Version "made by" 0 (MS-DOS attributes), no zip64 fields: the entries stay plain.
     if (zipOpenNewFileInZip4_64(zip_, entry.c_str(), &info, nullptr, 0, nullptr, 0, nullptr, deflate ? Z_DEFLATED : 0,
-                                deflate ? Z_BEST_COMPRESSION : 0, 0, -MAX_WBITS, DEF_MEM_LEVEL, Z_DEFAULT_STRATEGY,
+                                deflate ? Z_DEFAULT_COMPRESSION : 0, 0, -MAX_WBITS, DEF_MEM_LEVEL, Z_DEFAULT_STRATEGY,
                                 nullptr, 0, 0, 0, 0) != ZIP_OK)
       return false;
     bool written = true;

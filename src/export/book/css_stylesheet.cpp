@@ -17,10 +17,11 @@ namespace {
 
 // What every document of the book takes from the stylesheet before the styles.
 constexpr std::string_view commonRules =
-    "body { margin: 0; padding: 8px; }\n"
+    "body { margin: 0; padding: 0; }\n"
     "p { margin: 0; counter-reset: list-item; }\n"
     "p:empty::before { content: \"\\a0\"; }\n"
     "table { border-collapse: separate; }\n"
+    "td { vertical-align: top; }\n"
     "img { border: 0; vertical-align: bottom; }\n"
     "section.frame { border-bottom: 1px solid #c0c0c0; }\n"
     "a.inactive { color: inherit; text-decoration: none; }\n";
