@@ -20,6 +20,7 @@
 #include "shell/ipc_macro.h"
 #include "shell/qt/about_box.h"
 #include "shell/qt/main_form.h"
+#include "shell/qt/main_window_export.h"
 #include "shell/qt/main_window_links.h"
 #include "shell/qt/main_window_printing.h"
 #include "shell/qt/main_window_search.h"
@@ -140,6 +141,7 @@ int main(int argc, char** argv) {
     });
     window.setSearchService(std::make_unique<zeb::shell::MainWindowSearch>(window));
     window.setPrintingService(std::make_unique<zeb::shell::MainWindowPrinting>(window));
+    window.setExportService(std::make_unique<zeb::shell::MainWindowExport>(window));
     window.setLinkDispatcher(std::make_unique<zeb::shell::MainWindowLinks>(window));
     zeb::QtIpcServer server(serverName());
     server.listen([&window](const std::string& macro) { window.NeedHelpExecuteMacro(macro); });

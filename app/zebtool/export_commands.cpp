@@ -1,9 +1,11 @@
-// zebtool text and rtf: the clipboard conversions of a page's whole text.
+// zebtool text and rtf: the clipboard conversions of a page's whole text; epub and html: the
+// whole book to an EPUB file or a folder of HTML pages.
 #include <cstdio>
 
 #include "app/zebtool/tool.h"
 #include "document/container.h"
 #include "document/page_object.h"
+#include "export/book/book_export.h"
 #include "export/clipboard_conversion.h"
 #include "platform/code_pages.h"
 #include "text/format_one.h"
@@ -41,12 +43,39 @@ int rtf(const PlatformServices& services, const Arguments& arguments) {
   return convertPage(services, arguments, rtfOf, Output::bytes);
 }
 
+// Writes the whole book; the target must not exist yet (an empty folder is taken for html).
+int exportWholeBook(const PlatformServices& services, const Arguments& arguments, BookExportFormat format) {
+  if (arguments.size() != 2) return usageError;
+  const auto set = loadBook(services, arguments[0]);
+  if (!set) return failure;
+  BookExportRequest request;
+  request.format = format;
+  request.target = arguments[1];
+  const BookExportResult result = exportBook(*set, request);
+  if (result.outcome != BookExportResult::Outcome::written) {
+    std::fprintf(stderr, "zebtool: %s\n", result.message.c_str());
+    return failure;
+  }
+  std::printf("pages: %d\n", result.pages);
+  return success;
+}
+
+int epub(const PlatformServices& services, const Arguments& arguments) {
+  return exportWholeBook(services, arguments, BookExportFormat::epub);
+}
+
+int html(const PlatformServices& services, const Arguments& arguments) {
+  return exportWholeBook(services, arguments, BookExportFormat::htmlFolder);
+}
+
 }  // namespace
 
 const std::vector<Command>& exportCommands() {
   static const std::vector<Command> commands = {
       {"text", "text BOOK PAGE", text},
       {"rtf", "rtf BOOK PAGE", rtf},
+      {"epub", "epub BOOK OUT.epub", epub},
+      {"html", "html BOOK DIR", html},
   };
   return commands;
 }

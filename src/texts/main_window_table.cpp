@@ -77,6 +77,9 @@ std::string mainWindowTable() {
   caption("FilePrintItem", "&Print...");
   caption("Stampacorrente1", "Print &current");
   caption("Stampatutte1", "Print all");
+  caption("Esporta1", "E&xport");
+  caption("EsportaEpub1", "E&PUB...");
+  caption("EsportaHtml1", "&HTML...");
   caption("FileExitItem", "&Exit");
 
   caption("EditMenu", "C&opy");

@@ -110,6 +110,10 @@ std::vector<std::int32_t> pagesInStoredOrder(TZEBset& set) {
   ContentsTree tree(TOggettiHel::testoHtml);
   tree.setLinkedZEBset(&set);
   tree.LoadContents();
+  return pagesInTreeOrder(tree, set);
+}
+
+std::vector<std::int32_t> pagesInTreeOrder(const ContentsTree& tree, const TZEBset& set) {
   std::vector<std::int32_t> pages;
   for (const TZEBoggetto* object : tree.ListObjects()) {
     if (object->Kind() == TOggettiHel::testoHtml) pages.push_back(object->Index());

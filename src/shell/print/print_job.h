@@ -14,6 +14,7 @@
 
 namespace zeb {
 
+class ContentsTree;
 class MeasurementCache;
 class MessageBoxes;
 class TZEBset;
@@ -88,6 +89,8 @@ std::vector<std::int32_t> pagesToPrint(const std::vector<std::int64_t>& listed, 
 // stored order of its pages, number order when it stores none), then those the tree leaves
 // out, in number order. Loading the tree may report a damaged stream.
 std::vector<std::int32_t> pagesInStoredOrder(TZEBset& set);
+// The same order from a tree already loaded (its pages, then those it leaves out).
+std::vector<std::int32_t> pagesInTreeOrder(const ContentsTree& tree, const TZEBset& set);
 // The book's live pages that are not listed, in number order.
 std::vector<std::int32_t> pagesLeftOut(const TZEBset& set, const std::vector<std::int32_t>& listed);
 

@@ -216,6 +216,11 @@ void TMainForm::setPrintingService(std::unique_ptr<shell::PrintingService> print
   updateCommandStates();
 }
 
+void TMainForm::setExportService(std::unique_ptr<shell::ExportService> exporter) {
+  export_ = std::move(exporter);
+  updateCommandStates();
+}
+
 void TMainForm::setLinkDispatcher(std::unique_ptr<shell::LinkDispatcher> dispatcher) {
   linkDispatcher_ = std::move(dispatcher);
 }
@@ -232,6 +237,9 @@ void TMainForm::updateCommandStates() {
   for (const char* name : {"Impostastampante1", "Impostamargini1", "FilePrintItem", "Stampacorrente1", "Stampatutte1"})
     item(name)->setEnabled(printing);
   setButtonEnabled("PrintButton", printing);
+  // So do the export commands, for an export.
+  for (const char* name : {"EsportaEpub1", "EsportaHtml1"})
+    item(name)->setEnabled(export_ != nullptr && bookOpenedOnce_);
   item("PrintButtonPlace")->setVisible(bookOpenedOnce_);
 }
 

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "shell/container_listeners.h"
+#include "shell/export_service.h"
 #include "shell/link_dispatcher.h"
 #include "shell/printing_service.h"
 #include "shell/reader_shell.h"
@@ -95,6 +96,7 @@ class TMainForm final : public QMainWindow, public shell::ReaderView {
   void setLinkDispatcher(std::unique_ptr<shell::LinkDispatcher> dispatcher);
   shell::SearchService* searchService() const { return search_.get(); }
   shell::PrintingService* printingService() const { return print_.get(); }
+  void setExportService(std::unique_ptr<shell::ExportService> exporter);
   void setFormTransfer(FormTransfer* transfer);
   FormTransfer* formTransfer() const { return formTransfer_; }
   // Shows the e-mail settings window. Until it is given, "Email options..." and the Tools
@@ -112,6 +114,8 @@ class TMainForm final : public QMainWindow, public shell::ReaderView {
   void Impostamargini1Click();
   void Stampacorrente1Click();
   void Stampatutte1Click();
+  void EsportaEpub1Click();
+  void EsportaHtml1Click();
   void FileExit();
   void EditCopy();
   void Selezionabrano1Click();
@@ -227,6 +231,7 @@ class TMainForm final : public QMainWindow, public shell::ReaderView {
   shell::ContainerListeners listeners_;
   std::unique_ptr<shell::SearchService> search_;
   std::unique_ptr<shell::PrintingService> print_;
+  std::unique_ptr<shell::ExportService> export_;
   std::unique_ptr<shell::LinkDispatcher> linkDispatcher_;
   FormTransfer* formTransfer_ = nullptr;
   std::function<void()> emailSettings_;

@@ -60,6 +60,14 @@ void TMainForm::Stampatutte1Click() {
   if (print_) print_->printAll();
 }
 
+void TMainForm::EsportaEpub1Click() {
+  if (export_) export_->exportEpub();
+}
+
+void TMainForm::EsportaHtml1Click() {
+  if (export_) export_->exportHtml();
+}
+
 void TMainForm::FileExit() { close(); }
 
 // --- Copy.

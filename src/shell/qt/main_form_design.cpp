@@ -97,6 +97,10 @@ void TMainForm::buildMenus() {
   addItem(*fileMenu_, this, "FilePrintItem", "&Stampa...", &TMainForm::FilePrint, QKeySequence(Qt::CTRL | Qt::Key_P));
   addItem(*fileMenu_, this, "Stampacorrente1", "Stampa &corrente", &TMainForm::Stampacorrente1Click);
   addItem(*fileMenu_, this, "Stampatutte1", "Stampa tutte", &TMainForm::Stampatutte1Click);
+  QMenu* exportMenu = fileMenu_->addMenu(QStringLiteral("Es&porta"));
+  exportMenu->setObjectName("Esporta1");
+  addItem(*exportMenu, this, "EsportaEpub1", "E&PUB...", &TMainForm::EsportaEpub1Click);
+  addItem(*exportMenu, this, "EsportaHtml1", "&HTML...", &TMainForm::EsportaHtml1Click);
   addSeparator(*fileMenu_, "N2");
   addItem(*fileMenu_, this, "FileExitItem", "&Esci", &TMainForm::FileExit, QKeySequence(Qt::ALT | Qt::Key_X))
       ->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_X), QKeySequence(Qt::CTRL | Qt::Key_Q)});
