@@ -78,6 +78,7 @@ std::string mainWindowTable() {
   caption("Stampacorrente1", "Print &current");
   caption("Stampatutte1", "Print all");
   caption("FileExitItem", "&Exit");
+  caption("Biblioteca1", "&Library...");
 
   caption("EditMenu", "C&opy");
   caption("EditCopyItem", "&Copy");

@@ -360,7 +360,7 @@ TEST_F(MainFormControls, F11ShowsThePageAloneAndTheCommonKeysReachTheirCommands)
   const std::vector<std::pair<QKeySequence, const char*>> keys = {
       {QKeySequence(Qt::CTRL | Qt::Key_O), "FileOpenItem"}, {QKeySequence(Qt::CTRL | Qt::Key_P), "FilePrintItem"},
       {QKeySequence(Qt::CTRL | Qt::Key_Q), "FileExitItem"}, {QKeySequence(Qt::CTRL | Qt::Key_G), "Vaiallapagina1"},
-      {QKeySequence(Qt::Key_F11), "Schermointero1"},
+      {QKeySequence(Qt::Key_F11), "Schermointero1"},        {QKeySequence(Qt::CTRL | Qt::Key_L), "Biblioteca1"},
   };
   for (const auto& [sequence, name] : keys) {
     int claimed = 0;
