@@ -73,7 +73,7 @@ int find(const PlatformServices&, const Arguments& arguments) {
   try {
     library::LibraryIndex index(library::defaultIndexPath());
     const library::SearchEnd end = index.search({query, limit}, [](const library::SearchHit& hit) {
-      std::printf("%s\t%" PRId32 "\t%.3f\t%s\n", hit.bookPath.c_str(), hit.page, hit.score, hit.snippet.c_str());
+      std::printf("%s\t%" PRId32 "\t%.4g\t%s\n", hit.bookPath.c_str(), hit.page, hit.score, hit.snippet.c_str());
       return true;
     });
     if (end == library::SearchEnd::nothingToSearch) {
