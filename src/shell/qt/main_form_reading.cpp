@@ -10,7 +10,6 @@
 
 #include "document/container.h"
 #include "library/library_index.h"
-#include "platform/code_pages.h"
 #include "shell/go_to_page.h"
 #include "shell/messages.h"
 #include "shell/qt/bookmarks_dialog.h"
@@ -118,11 +117,8 @@ void TMainForm::openFromLibrary(const QString& path, int page, const QString& wo
   const std::string file = path.toStdString();
   if (mainZEBset().ZEBFileName() != file && !shell_->OpenEbook(file)) return;
   if (page >= 0 && page != editor_->MainPageNumber()) editor_->setMainPageNumber(page);
-  if (!word.isEmpty()) {
-    const TZEBoggetto* shown = mainZEBset().slot(TOggettiHel::testoHtml, editor_->MainPageNumber());
-    const std::uint16_t codePage = shown != nullptr ? mainZEBset().codePageOf(*shown) : mainZEBset().codePage();
-    if (const auto bytes = CodePage::of(codePage).encode(word.toStdString())) editor_->FindInMainBox(*bytes);
-  }
+  // The in-page search takes the word as typed and finds it in the page's code page.
+  if (!word.isEmpty()) editor_->FindInMainBox(word.toStdString());
   raise();
   activateWindow();
 }
