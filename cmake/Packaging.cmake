@@ -1,6 +1,7 @@
 # Installation and the Debian package (scripts/package builds it with CPack): the two
-# programs, the desktop entry, the MIME type of books, the icons, the AppStream metadata,
-# the manual pages, zebtool's bash completion, the sample guide book, copyright and changelog.
+# programs, the desktop entry, the MIME type of books, the thumbnailer entry, the icons, the
+# AppStream metadata, the manual pages, zebtool's bash completion, the sample guide book,
+# copyright and changelog.
 
 include(GNUInstallDirs)
 
@@ -67,6 +68,8 @@ if(BRIGHTFOLD_GUI)
   install(FILES ${packaging_source}/brightfold-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
           RENAME brightfold.xml)
   install(FILES ${metainfo_file} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+  # File managers draw each book's cover with zebtool thumbnail (drawing needs the Qt front).
+  install(FILES ${packaging_source}/brightfold.thumbnailer DESTINATION ${CMAKE_INSTALL_DATADIR}/thumbnailers)
   install(FILES ${packaging_source}/icons/brightfold.svg
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 

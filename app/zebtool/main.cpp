@@ -13,7 +13,7 @@ const std::vector<const std::vector<zeb::tool::Command>*>& commandGroups() {
       &zeb::tool::bookCommands(),     &zeb::tool::serviceCommands(), &zeb::tool::exportCommands(),
       &zeb::tool::transferCommands(), &zeb::tool::shellCommands(),   &zeb::tool::contentsCommands(),
       &zeb::tool::frameCommands(),    &zeb::tool::renderCommands(),  &zeb::tool::layoutCommands(),
-      &zeb::tool::formCommands(),     &zeb::tool::printCommands()};
+      &zeb::tool::formCommands(),     &zeb::tool::printCommands(),   &zeb::tool::libraryCommands()};
   return groups;
 }
 

@@ -1,9 +1,11 @@
-// zebtool without the Qt front: no page rendering, no printing and no Qt metrics.
+// zebtool without the Qt front: no page rendering, no covers, no printing and no Qt metrics.
 #include "app/zebtool/tool.h"
 
 namespace zeb::tool {
 
 bool withQtMeasurer(const std::function<void(TextMeasurer&)>&) { return false; }
+
+std::vector<std::uint8_t> coverPng(const PlatformServices&, TextMeasurer&, const std::string&, int) { return {}; }
 
 const std::vector<Command>& renderCommands() {
   static const std::vector<Command> none;

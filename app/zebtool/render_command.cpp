@@ -1,7 +1,9 @@
 // zebtool render: draws a page as the reader shows it into a PNG image, through Qt on the
 // offscreen platform (a page with a frame map in the reader's frame set, frames and splitters
-// included); and the Qt session in which rendering and Qt metrics measure.
+// included); zebtool thumbnail, the book's cover for file managers; and the Qt session in
+// which rendering and Qt metrics measure.
 #include <QApplication>
+#include <QBuffer>
 #include <QImage>
 #include <algorithm>
 #include <cmath>
@@ -13,9 +15,11 @@
 
 #include "app/zebtool/tool.h"
 #include "document/container.h"
+#include "platform/headless/quiet_platform.h"
 #include "platform/platform_services.h"
 #include "platform/qt/qt_text_measurer.h"
 #include "view/page_zoom.h"
+#include "view/qt/cover_picture.h"
 #include "view/qt/frame_set.h"
 
 namespace zeb::tool {
@@ -119,6 +123,38 @@ std::optional<int> parseScale(std::string_view text) {
   return hundredths;
 }
 
+QImage coverImage(const PlatformServices& services, TextMeasurer& measurer, const std::string& path, int side) {
+  // Covers are drawn unattended (file managers, the library's scan): what the book says
+  // goes nowhere.
+  QuietPlatform quiet;
+  PlatformServices measured = services;
+  measured.measurer = &measurer;
+  measured.messages = &quiet.messages;
+  TZEBset set(measured);
+  if (!set.Load(path)) return {};
+  return drawCover(set, QSize(defaultPageWidth, defaultPageHeight), side);
+}
+
+int thumbnail(const PlatformServices& services, const Arguments& arguments) {
+  if (arguments.size() != 3) return usageError;
+  const auto side = parseNumber(arguments[2], 1, maxRenderSide);
+  if (!side) return usageError;
+  int status = failure;
+  withQtMeasurer([&](TextMeasurer& measurer) {
+    const QImage image = coverImage(services, measurer, arguments[0], *side);
+    if (image.isNull()) {
+      std::fprintf(stderr, "zebtool: no cover to draw in %s\n", arguments[0].c_str());
+      return;
+    }
+    if (!image.save(QString::fromStdString(arguments[1]), "PNG")) {
+      std::fprintf(stderr, "zebtool: cannot write %s\n", arguments[1].c_str());
+      return;
+    }
+    status = success;
+  });
+  return status;
+}
+
 int render(const PlatformServices& services, const Arguments& given) {
   Arguments arguments = given;
   ViewSettings view;
@@ -150,9 +186,21 @@ int render(const PlatformServices& services, const Arguments& given) {
 
 }  // namespace
 
+std::vector<std::uint8_t> coverPng(const PlatformServices& services, TextMeasurer& measurer, const std::string& path,
+                                   int side) {
+  const QImage image = coverImage(services, measurer, path, side);
+  if (image.isNull()) return {};
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (!image.save(&buffer, "PNG")) return {};
+  return {bytes.begin(), bytes.end()};
+}
+
 const std::vector<Command>& renderCommands() {
   static const std::vector<Command> commands = {
       {"render", "render BOOK PAGE OUT.png [--width W] [--height H] [--night] [--zoom PERCENT] [--scale DPR]", render},
+      {"thumbnail", "thumbnail BOOK OUT.png SIZE", thumbnail},
   };
   return commands;
 }

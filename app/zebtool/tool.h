@@ -72,6 +72,12 @@ struct Command {
 // another platform is asked for); false, without running it, in builds without the Qt front.
 bool withQtMeasurer(const std::function<void(TextMeasurer&)>& work);
 
+// The book's cover page (the first live page when the header names none) drawn as the reader
+// shows it and scaled so that its longer side is `side` pixels, as PNG bytes; empty when it
+// cannot be drawn, and in builds without the Qt front. Call inside withQtMeasurer.
+std::vector<std::uint8_t> coverPng(const PlatformServices& services, TextMeasurer& measurer, const std::string& path,
+                                   int side);
+
 // The commands of each group, defined beside their code.
 const std::vector<Command>& bookCommands();
 const std::vector<Command>& serviceCommands();
@@ -82,6 +88,7 @@ const std::vector<Command>& contentsCommands();
 const std::vector<Command>& frameCommands();
 const std::vector<Command>& layoutCommands();
 const std::vector<Command>& formCommands();
+const std::vector<Command>& libraryCommands();
 // Only in builds with the Qt front; empty otherwise.
 const std::vector<Command>& renderCommands();
 const std::vector<Command>& printCommands();

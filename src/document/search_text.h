@@ -48,6 +48,12 @@ class PageQuery {
   std::string_view testByPlainText(std::span<const std::uint8_t> markup, int textFormat);
   // The plain text the last plain-text test searched.
   std::string_view plainText() const { return {plain_.data(), plainLength_}; }
+  // The page's plain text, built whatever the terms (in the page's own case when the case
+  // must match); valid until the next test.
+  std::string_view plainTextOf(std::span<const std::uint8_t> markup, int textFormat) {
+    buildPlainText(markup, textFormat);
+    return plainText();
+  }
 
  private:
   struct Term {

@@ -107,6 +107,13 @@ SetupSwitch setupSwitchOf(const std::vector<std::string>& arguments) {
   return SetupSwitch::none;
 }
 
+std::filesystem::path thumbnailerFor(const std::filesystem::path& program) {
+  const std::filesystem::path folder = program.parent_path();
+  for (const auto& candidate : {folder / "zebtool", folder.parent_path() / "zebtool" / "zebtool"})
+    if (fileExists(candidate)) return candidate.lexically_normal();
+  return {};
+}
+
 bool registeredByPackage(const std::filesystem::path& program) {
   return program.lexically_normal().parent_path() == packageProgramFolder;
 }
@@ -150,6 +157,7 @@ AfterSetup runSetupSwitch(SetupSwitch setupSwitch, const std::vector<std::string
       registration.program = context.program;
       registration.applicationName = windows1252ToUtf8(messages::applicationTitle);
       registration.typeComment = windows1252ToUtf8(messages::bookTypeComment);
+      registration.thumbnailer = thumbnailerFor(context.program);
       if (const SetupOutcome outcome = context.desktop.install(registration); !outcome.succeeded)
         context.services.messages->error(std::string(messages::setupFailed) + utf8ToWindows1252(outcome.problem) + "." +
                                          std::string(messages::pleaseReinstall));

@@ -25,6 +25,10 @@ inline bool createsMainWindow(SetupSwitch setupSwitch) {
   return setupSwitch != SetupSwitch::deinstall && setupSwitch != SetupSwitch::deleteFolder;
 }
 
+// The program that draws books' covers for file managers: zebtool beside the reader, or where
+// the build puts it (../zebtool/zebtool); none when neither exists.
+std::filesystem::path thumbnailerFor(const std::filesystem::path& program);
+
 // Whether the running program is the one a package installed (in /usr/bin): the package
 // registers it with the desktop (its desktop entry, type and icons under /usr/share), so
 // "/INIT" and "/DEINST" only say so.

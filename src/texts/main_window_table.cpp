@@ -81,6 +81,7 @@ std::string mainWindowTable() {
   caption("EsportaEpub1", "E&PUB...");
   caption("EsportaHtml1", "&HTML...");
   caption("FileExitItem", "&Exit");
+  caption("Biblioteca1", "&Library...");
 
   caption("EditMenu", "C&opy");
   caption("EditCopyItem", "&Copy");

@@ -71,6 +71,9 @@ TEST(PackagedFiles, TheMimeTypeIsTheOneInitRegisters) {
             freedesktop::mimePackage(FreedesktopIntegration::bookType, shell::messages::bookTypeComment,
                                      FreedesktopIntegration::bookGlob));
   EXPECT_NE(fileText(source / "brightfold.desktop").find("MimeType=application/x-nexo-ebook;\n"), std::string::npos);
+  EXPECT_EQ(
+      fileText(source / "brightfold.thumbnailer"),
+      "[Thumbnailer Entry]\nTryExec=zebtool\nExec=zebtool thumbnail %i %o %s\nMimeType=application/x-nexo-ebook;\n");
 }
 
 TEST(PackagedFiles, TheIconPicturesShowTheWindowsIcon) {

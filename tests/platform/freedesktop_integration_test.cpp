@@ -76,7 +76,7 @@ class Registration : public ::testing::Test {
     };
     return FreedesktopIntegration(folders, tools);
   }
-  DesktopRegistration registration{"/opt/bf/brightfold", "Brightfold", "Nexo hypertext/ebook"};
+  DesktopRegistration registration{"/opt/bf/brightfold", "Brightfold", "Nexo hypertext/ebook", "/opt/bf/zebtool"};
   testing::TemporaryFolder folder;
   std::vector<std::string> runs;
   bool toolsSucceed = true;
@@ -94,8 +94,12 @@ TEST_F(Registration, WithoutToolsTheFilesAndMimeappsListAreWritten) {
   EXPECT_NE(readText(desktop.packagePath()).find("<comment>Nexo hypertext/ebook</comment>"), std::string::npos);
   EXPECT_EQ(readText(folder.path() / "config" / "mimeapps.list"),
             "[Default Applications]\napplication/x-nexo-ebook=brightfold.desktop;\n");
+  EXPECT_EQ(desktop.thumbnailerPath(), folder.path() / "data" / "thumbnailers" / "brightfold.thumbnailer");
+  EXPECT_EQ(readText(desktop.thumbnailerPath()),
+            "[Thumbnailer Entry]\nExec=\"/opt/bf/zebtool\" thumbnail %i %o %s\nMimeType=application/x-nexo-ebook;\n");
 
   EXPECT_TRUE(desktop.uninstall().succeeded);
+  EXPECT_FALSE(std::filesystem::exists(desktop.thumbnailerPath()));
   EXPECT_FALSE(std::filesystem::exists(desktop.desktopEntryPath()));
   EXPECT_FALSE(std::filesystem::exists(desktop.packagePath()));
   EXPECT_EQ(readText(folder.path() / "config" / "mimeapps.list"), "[Default Applications]\n");

@@ -2,10 +2,13 @@
 // entities and accented letters, drawn from a fixed vocabulary by a seeded generator.
 #include "tools/zebmake/synthetic_book.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <random>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "document/container.h"
 #include "tools/zebmake/book_model.h"
@@ -16,12 +19,11 @@ namespace zeb::zebmake {
 namespace {
 
 constexpr std::array<const char*, 48> vocabulary = {
-    "the",      "reader",   "book",    "page",    "chapter", "link",     "picture",  "table",
-    "frame",    "keyword",  "search",  "text",    "river",   "mountain", "village",  "garden",
-    "window",   "history",  "summary", "cover",   "author",  "edition",  "volume",   "section",
-    "caf\xE9",  "na\xEFve", "r\xF4le", "pi\xF9",  "and",     "of",       "to",       "in",
-    "with",     "from",     "under",   "over",    "between", "across",   "quickly",  "slowly",
-    "bright",   "folded",   "ancient", "modern",  "quiet",   "distant",  "golden",   "silver"};
+    "the",    "reader",  "book",    "page",     "chapter", "link",     "picture", "table",   "frame",   "keyword",
+    "search", "text",    "river",   "mountain", "village", "garden",   "window",  "history", "summary", "cover",
+    "author", "edition", "volume",  "section",  "caf\xE9", "na\xEFve", "r\xF4le", "pi\xF9",  "and",     "of",
+    "to",     "in",      "with",    "from",     "under",   "over",     "between", "across",  "quickly", "slowly",
+    "bright", "folded",  "ancient", "modern",   "quiet",   "distant",  "golden",  "silver"};
 
 std::string hex8(std::uint32_t value) {
   char digits[9];
@@ -29,8 +31,35 @@ std::string hex8(std::uint32_t value) {
   return digits;
 }
 
-std::string pageText(int pageIndex, int pageCount, int targetBytes, std::mt19937& random) {
-  std::uniform_int_distribution<std::size_t> word(0, vocabulary.size() - 1);
+// Draws words from the vocabulary: evenly from the fixed one, or by rank (1/r) from a larger
+// one.
+class WordSource {
+ public:
+  explicit WordSource(int vocabularyWords) : even_(0, vocabulary.size() - 1) {
+    if (vocabularyWords <= 0) return;
+    double total = 0;
+    for (int rank = 0; rank < vocabularyWords; ++rank) {
+      total += 1.0 / (rank + 1);
+      cumulative_.push_back(total);
+      words_.push_back(vocabularyWord(rank));
+    }
+    uniform_ = std::uniform_real_distribution<double>(0, total);
+  }
+  std::string_view next(std::mt19937& random) {
+    if (words_.empty()) return vocabulary[even_(random)];
+    const double roll = uniform_(random);
+    const auto at = std::lower_bound(cumulative_.begin(), cumulative_.end(), roll);
+    return words_[std::min<std::size_t>(static_cast<std::size_t>(at - cumulative_.begin()), words_.size() - 1)];
+  }
+
+ private:
+  std::uniform_int_distribution<std::size_t> even_;
+  std::uniform_real_distribution<double> uniform_;
+  std::vector<double> cumulative_;
+  std::vector<std::string> words_;
+};
+
+std::string pageText(int pageIndex, int pageCount, int targetBytes, std::mt19937& random, WordSource& word) {
   std::uniform_int_distribution<int> percent(0, 99);
   std::string text;
   text.reserve(static_cast<std::size_t>(targetBytes) + 200);
@@ -48,17 +77,17 @@ std::string pageText(int pageIndex, int pageCount, int targetBytes, std::mt19937
       const int roll = percent(random);
       if (roll < 3) {
         text += "<Y c0000FF g1 >";  // a bold red run
-        text += vocabulary[word(random)];
+        text += word.next(random);
         text += "<Y >";
       } else if (roll < 5 && pageCount > 1) {
         // A link to the hyperlink object of this page, which points at the next page.
         text += "<$" + hex8(objectId(TOggettiHel::internetLink, pageIndex)) + ">";
-        text += vocabulary[word(random)];
+        text += word.next(random);
         text += "<%>";
       } else if (roll < 6) {
         text += "&amp;";
       } else {
-        text += vocabulary[word(random)];
+        text += word.next(random);
       }
       text += w + 1 < words ? " " : ".";
     }
@@ -85,11 +114,13 @@ void addFixedObjects(TZEBset& set) {
 // and the hyperlink of each page, which leads to the next one.
 class SyntheticPages {
  public:
-  SyntheticPages(TZEBset& set, const SyntheticOptions& options) : set_(set), options_(options), random_(options.seed) {}
+  SyntheticPages(TZEBset& set, const SyntheticOptions& options)
+      : set_(set), options_(options), random_(options.seed), words_(options.vocabularyWords) {}
 
   std::unique_ptr<TZEBtesto> nextPage() {
     const int i = made_++;
-    auto page = makePage(set_, "Page " + std::to_string(i), pageText(i, options_.pages, options_.pageBytes, random_));
+    auto page =
+        makePage(set_, "Page " + std::to_string(i), pageText(i, options_.pages, options_.pageBytes, random_, words_));
     page->record().setI16(field::pageSequenceGroup, 1);
     page->record().setI16(field::pageSequenceNumber, static_cast<std::int16_t>(std::min(i + 1, 32767)));
     page->record().setI32(field::pageKeywords, i % 10);
@@ -107,6 +138,7 @@ class SyntheticPages {
   TZEBset& set_;
   const SyntheticOptions& options_;
   std::mt19937 random_;
+  WordSource words_;
   int made_ = 0;
 };
 
@@ -117,6 +149,21 @@ void append(TZEBset& set, std::unique_ptr<TZEBoggetto> object) {
 }
 
 }  // namespace
+
+std::string vocabularyWord(int rank) {
+  if (rank < static_cast<int>(vocabulary.size())) return vocabulary[static_cast<std::size_t>(rank)];
+  // Made-up words: syllables spelling the rank, so that each rank has its own word.
+  static constexpr std::array<const char*, 20> syllables = {"ka",  "lo",  "mi",  "nu",  "pe",  "ri",  "so",
+                                                            "ta",  "ve",  "zu",  "bar", "del", "fin", "gor",
+                                                            "hem", "jun", "kel", "mor", "nat", "pul"};
+  std::string word;
+  int value = rank;
+  do {
+    word += syllables[static_cast<std::size_t>(value % static_cast<int>(syllables.size()))];
+    value /= static_cast<int>(syllables.size());
+  } while (value > 0);
+  return word;
+}
 
 void fillSyntheticBook(TZEBset& set, const SyntheticOptions& options) {
   addFixedObjects(set);

@@ -15,7 +15,15 @@ struct SyntheticOptions {
   // Approximate length of each page's markup.
   int pageBytes = 5000;
   std::uint32_t seed = 1;
+  // 0: words drawn evenly from a fixed vocabulary of 48. Otherwise a vocabulary of that many
+  // words (the fixed ones first, then made-up ones) drawn as often as words of natural text
+  // are: the word of rank r about 1/r as often as the first.
+  int vocabularyWords = 0;
 };
+
+// The word of that rank (0 first) in the vocabulary of vocabularyWords words, in the books'
+// code page (Windows-1252).
+std::string vocabularyWord(int rank);
 
 // Words that the synthetic pages hold at known rates, so that searches have answers:
 // every page holds "lorem"; every 7th page "zephyr"; every 100th page "quokka".

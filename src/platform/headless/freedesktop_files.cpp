@@ -53,7 +53,9 @@ std::optional<std::string_view> valueFor(std::string_view line, std::string_view
 
 }  // namespace
 
-std::optional<std::string> execLine(const std::filesystem::path& program) {
+namespace {
+
+std::optional<std::string> quotedProgram(const std::filesystem::path& program) {
   std::string quoted = "\"";
   for (char c : program.string()) {
     if (c == '\n' || c == '\r') return std::nullopt;
@@ -68,7 +70,23 @@ std::optional<std::string> execLine(const std::filesystem::path& program) {
     else
       quoted.push_back(c);
   }
-  return quoted + "\" %f";
+  return quoted + "\"";
+}
+
+}  // namespace
+
+std::optional<std::string> execLine(const std::filesystem::path& program) {
+  const auto quoted = quotedProgram(program);
+  return quoted ? std::optional<std::string>(*quoted + " %f") : std::nullopt;
+}
+
+std::optional<std::string> thumbnailerExecLine(const std::filesystem::path& program) {
+  const auto quoted = quotedProgram(program);
+  return quoted ? std::optional<std::string>(*quoted + " thumbnail %i %o %s") : std::nullopt;
+}
+
+std::string thumbnailerEntry(std::string_view exec, std::string_view mimeType) {
+  return "[Thumbnailer Entry]\nExec=" + std::string(exec) + "\nMimeType=" + std::string(mimeType) + ";\n";
 }
 
 std::string desktopEntry(std::string_view name, std::string_view exec, std::string_view mimeType) {

@@ -1,5 +1,6 @@
 // The texts of the freedesktop files that register the reader: the desktop entry, the
-// shared-mime-info package, and the default-application lists (mimeapps.list).
+// shared-mime-info package, the thumbnailer entry, and the default-application lists
+// (mimeapps.list).
 #pragma once
 
 #include <filesystem>
@@ -12,6 +13,14 @@ namespace zeb::freedesktop {
 // The Exec value that runs the program on one file: the program quoted as desktop entries
 // want it, then "%f". None for a path that no desktop entry can hold (a line break in it).
 std::optional<std::string> execLine(const std::filesystem::path& program);
+
+// The Exec value of a thumbnailer: the program quoted, then "thumbnail %i %o %s". None for a
+// path no entry can hold.
+std::optional<std::string> thumbnailerExecLine(const std::filesystem::path& program);
+
+// A thumbnailer entry: file managers run the Exec line to draw a picture of each file of the
+// MIME type.
+std::string thumbnailerEntry(std::string_view exec, std::string_view mimeType);
 
 // A desktop entry for an application that opens files of the MIME type.
 std::string desktopEntry(std::string_view name, std::string_view exec, std::string_view mimeType);

@@ -74,6 +74,9 @@ std::filesystem::path FreedesktopIntegration::packagePath() const {
   return folders_.dataHome / "mime" / "packages" / packageName;
 }
 std::filesystem::path FreedesktopIntegration::mimeappsPath() const { return folders_.configHome / "mimeapps.list"; }
+std::filesystem::path FreedesktopIntegration::thumbnailerPath() const {
+  return folders_.dataHome / "thumbnailers" / thumbnailerName;
+}
 
 std::optional<std::string> FreedesktopIntegration::knownTypeOfBooks() const {
   std::vector<std::filesystem::path> databases{folders_.dataHome / "mime"};
@@ -123,6 +126,11 @@ SetupOutcome FreedesktopIntegration::install(const DesktopRegistration& registra
     note(outcome, "cannot write " + packagePath().string());
   if (!writeText(desktopEntryPath(), freedesktop::desktopEntry(registration.applicationName, *exec, type)))
     note(outcome, "cannot write " + desktopEntryPath().string());
+  if (!registration.thumbnailer.empty()) {
+    if (const auto thumbnailExec = freedesktop::thumbnailerExecLine(registration.thumbnailer);
+        thumbnailExec && !writeText(thumbnailerPath(), freedesktop::thumbnailerEntry(*thumbnailExec, type)))
+      note(outcome, "cannot write " + thumbnailerPath().string());
+  }
   if (!outcome.succeeded) return outcome;
 
   updateDatabases(ownType, outcome);
@@ -151,6 +159,8 @@ SetupOutcome FreedesktopIntegration::uninstall() {
   }
   std::filesystem::remove(desktopEntryPath(), error);
   if (error) note(outcome, "cannot remove " + desktopEntryPath().string());
+  std::filesystem::remove(thumbnailerPath(), error);
+  if (error) note(outcome, "cannot remove " + thumbnailerPath().string());
   const bool packageRemoved = std::filesystem::remove(packagePath(), error);
   if (error) note(outcome, "cannot remove " + packagePath().string());
 

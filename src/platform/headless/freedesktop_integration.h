@@ -1,6 +1,6 @@
 // Registering the reader with a freedesktop desktop: a desktop entry in the user's
-// applications folder, a shared-mime-info type for ".zeb" files, and the reader as their
-// default application.
+// applications folder, a shared-mime-info type for ".zeb" files, the reader as their
+// default application, and a thumbnailer that draws their covers.
 #pragma once
 
 #include <filesystem>
@@ -35,21 +35,23 @@ class FreedesktopIntegration final : public DesktopIntegration {
  public:
   static constexpr std::string_view desktopId = "brightfold.desktop";
   static constexpr std::string_view packageName = "brightfold.xml";
+  static constexpr std::string_view thumbnailerName = "brightfold.thumbnailer";
   static constexpr std::string_view bookType = "application/x-nexo-ebook";
   static constexpr std::string_view bookGlob = "*.zeb";
 
   FreedesktopIntegration(FreedesktopFolders folders, DesktopTools tools);
 
-  // Writes the desktop entry; writes the type's package unless the desktop already gives
+  // Writes the desktop entry and the thumbnailer entry; writes the type's package unless the desktop already gives
   // ".zeb" files a type of another package, which the entry then names; runs the database
   // updates; makes the entry the type's default (xdg-mime, or else mimeapps.list).
   SetupOutcome install(const DesktopRegistration& registration) override;
-  // Removes the entry, the package and the default association, and updates the databases.
+  // Removes the entries, the package and the default association, and updates the databases.
   SetupOutcome uninstall() override;
 
   std::filesystem::path desktopEntryPath() const;
   std::filesystem::path packagePath() const;
   std::filesystem::path mimeappsPath() const;
+  std::filesystem::path thumbnailerPath() const;
 
  private:
   std::optional<std::string> knownTypeOfBooks() const;

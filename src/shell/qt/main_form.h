@@ -22,6 +22,7 @@
 #include "shell/export_service.h"
 #include "shell/link_dispatcher.h"
 #include "shell/printing_service.h"
+#include "shell/qt/library_window.h"
 #include "shell/reader_shell.h"
 #include "shell/reader_view.h"
 #include "shell/search_service.h"
@@ -150,6 +151,12 @@ class TMainForm final : public QMainWindow, public shell::ReaderView {
   void Vaiallapagina1Click();
   void Aggiungisegnalibro1Click();
   void Organizzasegnalibri1Click();
+  // File > Library...: the library window, made on first use and kept.
+  void Biblioteca1Click();
+  shell::LibraryWindow* libraryWindow() const { return library_; }
+  // A book the library window asks for: opened (unless it is the open one) at the page, with
+  // the word found there selected.
+  void openFromLibrary(const QString& path, int page, const QString& word);
 
   // --- Events of the frame set and of the program.
   void EditorDoLink(LinkSource source, TZEBoggetto* link);
@@ -249,6 +256,7 @@ class TMainForm final : public QMainWindow, public shell::ReaderView {
   std::vector<QAction*> resizeItems_;
   std::vector<QAction*> bookItems_;  // enabled by the first open
   QMenu* bookmarksMenu_ = nullptr;
+  QPointer<shell::LibraryWindow> library_;
   // What full screen hid, shown again when it ends, and the window's state before it.
   std::vector<QWidget*> hiddenForFullScreen_;
   Qt::WindowStates stateBeforeFullScreen_;

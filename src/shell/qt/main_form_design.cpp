@@ -91,6 +91,8 @@ void TMainForm::buildMenus() {
   open->setToolTip(QStringLiteral("Apri"));
   // Besides the designed keys, those every desktop program answers to.
   open->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_F12), QKeySequence(Qt::CTRL | Qt::Key_O)});
+  addItem(*fileMenu_, this, "Biblioteca1", "&Biblioteca...", &TMainForm::Biblioteca1Click,
+          QKeySequence(Qt::CTRL | Qt::Key_L));
   addSeparator(*fileMenu_, "N1");
   addItem(*fileMenu_, this, "Impostastampante1", "Impos&tazioni stampante...", &TMainForm::Impostastampante1Click);
   addItem(*fileMenu_, this, "Impostamargini1", "&Margini...", &TMainForm::Impostamargini1Click);

@@ -1,5 +1,6 @@
 // The main window's reading comfort: full screen, going to a page by number or title, the
-// bookmarks of the open book, and the scroll position and zoom the shell remembers.
+// bookmarks of the open book, the library window, and the scroll position and zoom the shell
+// remembers.
 #include <QAction>
 #include <QDockWidget>
 #include <QLabel>
@@ -8,11 +9,13 @@
 #include <QToolBar>
 
 #include "document/container.h"
+#include "library/library_index.h"
 #include "shell/go_to_page.h"
 #include "shell/messages.h"
 #include "shell/qt/bookmarks_dialog.h"
 #include "shell/qt/contents_sidebar.h"
 #include "shell/qt/go_to_page_dialog.h"
+#include "shell/qt/library_window.h"
 #include "shell/qt/main_form.h"
 #include "shell/qt/qt_texts.h"
 #include "shell/qt/window_changes.h"
@@ -97,6 +100,28 @@ void TMainForm::Organizzasegnalibri1Click() {
   dialog.exec();
   shell_->setBookmarks(dialog.bookmarks().entries());
   if (const std::optional<std::size_t> chosen = dialog.chosen()) shell_->goToBookmark(*chosen);
+}
+
+// --- The library.
+
+void TMainForm::Biblioteca1Click() {
+  if (!library_) {
+    library_ = new shell::LibraryWindow(mainZEBset().services(), library::defaultIndexPath(), this);
+    connect(library_, &shell::LibraryWindow::openRequested, this, &TMainForm::openFromLibrary);
+  }
+  library_->show();
+  library_->raise();
+  library_->activateWindow();
+}
+
+void TMainForm::openFromLibrary(const QString& path, int page, const QString& word) {
+  const std::string file = path.toStdString();
+  if (mainZEBset().ZEBFileName() != file && !shell_->OpenEbook(file)) return;
+  if (page >= 0 && page != editor_->MainPageNumber()) editor_->setMainPageNumber(page);
+  // The in-page search takes the word as typed and finds it in the page's code page.
+  if (!word.isEmpty()) editor_->FindInMainBox(word.toStdString());
+  raise();
+  activateWindow();
 }
 
 // --- Where a book is left.

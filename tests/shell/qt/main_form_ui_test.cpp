@@ -364,6 +364,7 @@ TEST_F(MainFormControls, F11ShowsThePageAloneAndTheCommonKeysReachTheirCommands)
       {QKeySequence(Qt::Key_F11), "Schermointero1"},        {QKeySequence(Qt::CTRL | Qt::Key_Plus), "ZoomIn"},
       {QKeySequence(Qt::CTRL | Qt::Key_Equal), "ZoomIn"},   {QKeySequence(Qt::CTRL | Qt::Key_Minus), "ZoomOut"},
       {QKeySequence(Qt::CTRL | Qt::Key_0), "ZoomNormal"},
+      {QKeySequence(Qt::CTRL | Qt::Key_L), "Biblioteca1"},
   };
   for (const auto& [sequence, name] : keys) {
     int claimed = 0;

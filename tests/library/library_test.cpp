@@ -1,0 +1,205 @@
+// The library: the query parser against the real index, scanning (unchanged books not read,
+// changed ones replaced, removed ones dropped, damaged ones recorded), a damaged index file,
+// and what searches find and in which order.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "document/book_header.h"
+#include "library/library_index.h"
+#include "library/library_scanner.h"
+#include "library/query_parser.h"
+#include "tests/support/book_builder.h"
+#include "tests/support/temporary_folder.h"
+#include "tools/zebmake/book_model.h"
+
+namespace zeb::library {
+namespace {
+
+struct PageText {
+  std::string title;
+  std::string text;  // Windows-1252 markup
+};
+
+std::vector<std::uint8_t> bookOf(const std::string& title, const std::vector<PageText>& pages) {
+  return testing::bookBytes([&](TZEBset& set) {
+    set.header().setShortString(header::title, header::titleMax, title);
+    for (const PageText& page : pages) zebmake::addPage(set, page.title, page.text);
+  });
+}
+
+class LibraryTest : public ::testing::Test {
+ protected:
+  std::filesystem::path indexPath() const { return folder.path() / "cache" / "library.sqlite"; }
+  std::string booksFolder() const { return (folder.path() / "books").string(); }
+  std::filesystem::path writeBook(const std::string& name, const std::vector<std::uint8_t>& bytes) const {
+    std::filesystem::create_directories(booksFolder());
+    const auto path = std::filesystem::path(booksFolder()) / name;
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return path;
+  }
+  ScanCounts scan(LibraryIndex& index) const { return scanFolders(index, {booksFolder()}, {booksFolder()}); }
+  // "book name:page number" of each hit, in order.
+  static std::vector<std::string> found(LibraryIndex& index, const std::string& query) {
+    std::vector<std::string> hits;
+    index.search({query, 20}, [&](const SearchHit& hit) {
+      hits.push_back(std::filesystem::path(hit.bookPath).stem().string() + ":" + std::to_string(hit.page));
+      return true;
+    });
+    return hits;
+  }
+
+  testing::TemporaryFolder folder;
+};
+
+TEST(QueryParser, GivesAValidExpressionOrNothingToSearch) {
+  const auto expression = [](std::string_view text) {
+    const auto parsed = parseQuery(text);
+    return parsed ? parsed->expression : std::string("nothing to search");
+  };
+  EXPECT_EQ(expression("river garden"), "(\"river\" AND \"garden\")");
+  EXPECT_EQ(expression("river AND garden"), "(\"river\" AND \"garden\")");
+  EXPECT_EQ(expression("river OR garden"), "(\"river\") OR (\"garden\")");
+  EXPECT_EQ(expression("river NOT garden village"), "((\"river\" AND \"village\") NOT \"garden\")");
+  EXPECT_EQ(expression("NOT garden river"), "((\"river\") NOT \"garden\")");
+  EXPECT_EQ(expression("\"quiet river\" gard*"), "(\"quiet river\" AND \"gard\"*)");
+  EXPECT_EQ(expression("title:garden title: \"old mill\""), "(title : \"garden\" AND title : \"old mill\")");
+  EXPECT_EQ(expression("\"unbalanced quote"), "(\"unbalanced quote\")");
+  EXPECT_EQ(expression("say \"\"hi\"\""), "(\"say\" AND \"hi\")");
+  EXPECT_EQ(expression("'); DROP TABLE books; --"), "(\"DROP\" AND \"TABLE\" AND \"books;\")");
+  EXPECT_EQ(expression("river OR"), "(\"river\")");
+  EXPECT_EQ(expression("a\"b"), "(\"a\" AND \"b\")");
+  for (const char* nothing :
+       {"", "   ", "NOT", "NOT river", "OR AND NOT", "\"\"", "*", "title:", "-- ; ')", "\xE2\x80\x94"})
+    EXPECT_EQ(expression(nothing), "nothing to search") << nothing;
+  EXPECT_EQ(parseQuery("river")->titleExpression, "((\"river\")) AND {title} : ((\"river\"))");
+}
+
+TEST_F(LibraryTest, AnyTypedTextSearchesOrSaysThereIsNothingToSearch) {
+  writeBook("one.zeb", bookOf("One", {{"Cover", "<Z S0 >the quiet river"}}));
+  LibraryIndex index(indexPath());
+  scan(index);
+  for (const char* text : {"river", "'); DROP TABLE books; --", "\"", "NOT", "title:\"", "a OR OR b", "NEAR(a b)",
+                           "{title}:x", "x:y", "^river", "river*\"*", "\"\"\"", "(((", "AND OR NOT \"", "ri\xC3",
+                           "col:umn \"river\" -x +y", "river NOT NOT quiet", "\xE2\x80\x94 river"}) {
+    SearchEnd end = SearchEnd::stopped;
+    EXPECT_NO_THROW(end = index.search({text, 5}, [](const SearchHit&) { return true; })) << text;
+    EXPECT_NE(end, SearchEnd::stopped) << text;
+  }
+  EXPECT_EQ(index.search({"NOT river", 5}, [](const SearchHit&) { return true; }), SearchEnd::nothingToSearch);
+  EXPECT_EQ(found(index, "\xE2\x80\x94 river"), (std::vector<std::string>{"one:0"}));
+  EXPECT_EQ(index.books().size(), 1u);
+}
+
+TEST_F(LibraryTest, ScanningReadsOnlyWhatChangedAndRecordsDamagedBooks) {
+  writeBook("a.zeb", bookOf("Alpha", {{"A0", "<Z S0 >old mill"}, {"A1", "<Z S0 >river"}}));
+  writeBook("b.zeb", bookOf("Beta", {{"B0", "<Z S0 >garden"}}));
+  const auto c = writeBook("c.zeb", bookOf("Gamma", {{"C0", "<Z S0 >village"}}));
+  LibraryIndex index(indexPath());
+  EXPECT_EQ(scan(index), (ScanCounts{.added = 3}));
+
+  // A book whose size and time are the recorded ones is not read again: garbage of the same
+  // size behind the same time goes unnoticed.
+  const auto time = std::filesystem::last_write_time(c);
+  const auto size = std::filesystem::file_size(c);
+  writeBook("c.zeb", std::vector<std::uint8_t>(size, 0xEE));
+  std::filesystem::last_write_time(c, time);
+  EXPECT_EQ(scan(index), (ScanCounts{.unchanged = 3}));
+  EXPECT_EQ(found(index, "village"), (std::vector<std::string>{"c:0"}));
+
+  // A changed book replaces its pages; a removed one leaves; a damaged one is listed with
+  // what loading it said, and the others are still read.
+  const auto a = writeBook("a.zeb", bookOf("Alpha", {{"A0", "<Z S0 >new mill"}}));
+  std::filesystem::last_write_time(a, time + std::chrono::seconds(5));
+  std::filesystem::remove(std::filesystem::path(booksFolder()) / "b.zeb");
+  std::filesystem::last_write_time(c, time + std::chrono::seconds(5));
+  writeBook("d.zeb", bookOf("Delta", {{"D0", "<Z S0 >garden"}}));
+  EXPECT_EQ(scan(index), (ScanCounts{.added = 1, .updated = 1, .failed = 1, .removed = 1}));
+  EXPECT_EQ(found(index, "mill"), (std::vector<std::string>{"a:0"}));
+  EXPECT_TRUE(found(index, "old").empty());
+  EXPECT_TRUE(found(index, "river").empty());
+  EXPECT_EQ(found(index, "garden"), (std::vector<std::string>{"d:0"}));
+  EXPECT_TRUE(found(index, "village").empty());
+  const auto books = index.books();
+  ASSERT_EQ(books.size(), 3u);
+  EXPECT_EQ(books[0].title, "Alpha");
+  EXPECT_EQ(books[0].pageCount, 1);
+  EXPECT_TRUE(books[1].damaged);
+  EXPECT_EQ(books[1].message, "Unrecognized format. Error reading file: " + c.string());
+  EXPECT_FALSE(books[2].damaged);
+
+  // Dropping the folder drops its books.
+  EXPECT_EQ(scanFolders(index, {}, {}).removed, 3);
+  EXPECT_TRUE(index.books().empty());
+}
+
+TEST_F(LibraryTest, ADamagedIndexFileIsMadeAnew) {
+  writeBook("a.zeb", bookOf("Alpha", {{"A0", "<Z S0 >river"}}));
+  {
+    LibraryIndex index(indexPath());
+    EXPECT_FALSE(index.rebuilt());
+    scan(index);
+  }
+  {
+    LibraryIndex index(indexPath());
+    EXPECT_FALSE(index.rebuilt());
+    EXPECT_EQ(index.books().size(), 1u);
+  }
+  // Overwrite the pages after the file header with garbage.
+  {
+    std::fstream file(indexPath(), std::ios::in | std::ios::out | std::ios::binary);
+    file.seekp(100);
+    const std::string garbage(8000, '\x5A');
+    file.write(garbage.data(), static_cast<std::streamsize>(garbage.size()));
+  }
+  LibraryIndex index(indexPath());
+  EXPECT_TRUE(index.rebuilt());
+  EXPECT_TRUE(index.books().empty());
+  EXPECT_EQ(scan(index), (ScanCounts{.added = 1}));
+  EXPECT_EQ(found(index, "river"), (std::vector<std::string>{"a:0"}));
+
+  // A file that was never an index is replaced too.
+  std::filesystem::remove(indexPath().string() + "-wal");
+  std::filesystem::remove(indexPath().string() + "-shm");
+  testing::TemporaryFolder other;
+  const auto text = other.write("library.sqlite", std::string_view("not a database at all, not at all"));
+  LibraryIndex replaced(text);
+  EXPECT_TRUE(replaced.rebuilt());
+  EXPECT_TRUE(replaced.books().empty());
+}
+
+TEST_F(LibraryTest, SearchIgnoresCaseAndAccentsAndRanksTitleHitsFirst) {
+  writeBook("guide.zeb",
+            bookOf("Guide", {{"Intro", "<Z S0 >The garden garden garden garden by the river"},
+                             {"The Garden", "<Z S0 >flowers"},
+                             {"Caf\xE9", "<Z S0 >A na\xEFve <Y g1 >CAF\xC9<Y > in the village<Z S0 >near the mill"}}));
+  writeBook("notes.zeb", bookOf("Notes", {{"N0", "<Z S0 >garden"}, {"N1", "<Z S0 >cafe au lait"}}));
+  LibraryIndex index(indexPath());
+  scan(index);
+  EXPECT_EQ(found(index, "garden"), (std::vector<std::string>{"guide:1", "guide:0", "notes:0"}));
+  EXPECT_EQ(found(index, "title:garden"), (std::vector<std::string>{"guide:1"}));
+  EXPECT_EQ(found(index, "cafe NAIVE"), (std::vector<std::string>{"guide:2"}));
+  EXPECT_EQ(found(index, "caf*").size(), 2u);
+  EXPECT_EQ(found(index, "\"village near\""), (std::vector<std::string>{"guide:2"}));
+  EXPECT_TRUE(found(index, "\"near village\"").empty());
+  EXPECT_EQ(found(index, "cafe NOT lait"), (std::vector<std::string>{"guide:2"}));
+  EXPECT_EQ(found(index, "mill OR lait"), (std::vector<std::string>{"notes:1", "guide:2"}));
+
+  std::vector<SearchHit> hits;
+  index.search({"cafe", 20, "<b>", "</b>"}, [&](const SearchHit& hit) {
+    hits.push_back(hit);
+    return true;
+  });
+  ASSERT_EQ(hits.size(), 2u);
+  EXPECT_EQ(hits[0].bookTitle, "Guide");
+  EXPECT_EQ(hits[0].pageTitle, "Caf\xC3\xA9");
+  EXPECT_TRUE(hits[0].titleHit);
+  EXPECT_EQ(hits[0].snippet, "A na\xC3\xAFve <b>CAF\xC3\x89</b> in the village near the mill");
+  EXPECT_EQ(hits[1].snippet, "<b>cafe</b> au lait");
+  EXPECT_GT(hits[0].score, 0);
+}
+
+}  // namespace
+}  // namespace zeb::library
