@@ -18,6 +18,7 @@
 #include "text/text_box.h"
 #include "view/page_painting.h"
 #include "view/qt/night_painting.h"
+#include "view/qt/page_accessibility.h"
 #include "view/qt/page_controls.h"
 #include "view/qt/text_box_widget.h"
 
@@ -101,6 +102,7 @@ void PageWidget::load(const std::function<void()>& showText) {
   loading_ = false;
   arrange();
   placeControls();
+  if (viewport_ != nullptr) announceText(*viewport_);
 }
 
 void PageWidget::leave(bool keepEdits) {

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QUrl>
 
+#include "export/reading_text.h"
 #include "platform/qt/book_text.h"
 #include "platform/qt/qt_canvas.h"
 #include "platform/windows1252.h"
@@ -18,6 +19,7 @@
 #include "text/text_box.h"
 #include "view/qt/hint_tips.h"
 #include "view/qt/night_painting.h"
+#include "view/qt/page_accessibility.h"
 #include "view/qt/qt_box_input.h"
 
 namespace zeb {
@@ -72,6 +74,7 @@ class TextBoxWidget::CellSurface final : public BoxSurface {
     const BoxOffset offset = offsetInOutermostBox(cell_);
     window_.showPopup(choice, x + offset.x, y + offset.y);
   }
+  void caretMoved() override { window_.caretMovedIn(cell_); }
 
  private:
   CanvasRect outer(const CanvasRect& area) const {
@@ -90,6 +93,7 @@ TextBoxWidget::TextBoxWidget(TZEBbox& box, QWidget* parent) : QWidget(parent), b
   setAcceptDrops(true);
   setCursor(qtCursorShape(box.TextCursor()));
   box_->setSurface(this);
+  installPageAccessibility();
 }
 
 TextBoxWidget::~TextBoxWidget() {
@@ -134,7 +138,34 @@ void TextBoxWidget::setOrigin(QPoint origin) {
 
 QSize TextBoxWidget::sizeHint() const { return QSize(box_->Width(), box_->Height()); }
 
-void TextBoxWidget::invalidate(const CanvasRect& area) { update(toQRect(area).translated(-origin_)); }
+QRect TextBoxWidget::toWidget(const CanvasRect& boxArea) const { return toQRect(boxArea).translated(-origin_); }
+
+const ReadingText& TextBoxWidget::readingText() const {
+  if (!readingText_) readingText_ = std::make_unique<ReadingText>(*box_);
+  return *readingText_;
+}
+
+TZEBbox& TextBoxWidget::caretBox() const { return caretBox_ != nullptr && holds(*caretBox_) ? *caretBox_ : *box_; }
+
+void TextBoxWidget::caretMoved() { caretMovedIn(*box_); }
+
+void TextBoxWidget::caretMovedIn(TZEBbox& box) {
+  caretBox_ = &box;
+  announceCaret(*this);
+}
+
+bool TextBoxWidget::focusNextPrevChild(bool next) {
+  if (QWidget::hasFocus()) {
+    TZEBbox& target = box();
+    if (target.selectNextLink(next)) {
+      inputBox_ = &target;
+      return true;
+    }
+  }
+  return QWidget::focusNextPrevChild(next);
+}
+
+void TextBoxWidget::invalidate(const CanvasRect& area) { update(toWidget(area)); }
 
 void TextBoxWidget::setMouseCursor(MouseCursor cursor) { setCursor(qtCursorShape(cursor)); }
 
