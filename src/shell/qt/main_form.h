@@ -38,6 +38,8 @@ namespace zeb {
 class ContentsSidebar;
 class FormTransfer;
 class PopupTarget;
+class ReadAloudCommands;
+class Speech;
 class TInsiemeCornici;
 class TZEBbox;
 class TZEBoggetto;
@@ -102,6 +104,9 @@ class TMainForm final : public QMainWindow, public shell::ReaderView {
   void setEmailSettings(std::function<void()> show);
   // Told before and after mainZEBset is reset (separate page windows join here).
   shell::ContainerListeners& containerListeners() { return listeners_; }
+  // The voice View > Read aloud speaks with; until it is given the reading items are disabled.
+  void setSpeech(std::unique_ptr<Speech> speech);
+  ReadAloudCommands* readAloudCommands() const { return readAloud_; }
   // The about box shown while the program starts; closed a second after the first showing.
   void setSplash(QWidget* splash) { splash_ = splash; }
 
@@ -146,6 +151,8 @@ class TMainForm final : public QMainWindow, public shell::ReaderView {
   void Vaiallapagina1Click();
   void Aggiungisegnalibro1Click();
   void Organizzasegnalibri1Click();
+  // View > Caret browsing (F7): the pages of this window and of the separate windows.
+  void CaretBrowsing1Click();
 
   // --- Events of the frame set and of the program.
   void EditorDoLink(LinkSource source, TZEBoggetto* link);
@@ -244,6 +251,7 @@ class TMainForm final : public QMainWindow, public shell::ReaderView {
   std::vector<QAction*> resizeItems_;
   std::vector<QAction*> bookItems_;  // enabled by the first open
   QMenu* bookmarksMenu_ = nullptr;
+  ReadAloudCommands* readAloud_ = nullptr;  // a child
   // What full screen hid, shown again when it ends, and the window's state before it.
   std::vector<QWidget*> hiddenForFullScreen_;
   Qt::WindowStates stateBeforeFullScreen_;
