@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QProcess>
 #include <QThread>
+#include <QTimer>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -17,6 +18,7 @@
 #include "platform/headless/freedesktop_integration.h"
 #include "platform/qt/qt_ipc.h"
 #include "platform/qt/qt_platform.h"
+#include "platform/qt/qt_speech.h"
 #include "shell/ipc_macro.h"
 #include "shell/qt/about_box.h"
 #include "shell/qt/main_form.h"
@@ -147,6 +149,8 @@ int main(int argc, char** argv) {
     server.listen([&window](const std::string& macro) { window.NeedHelpExecuteMacro(macro); });
     if (showMacro) window.NeedHelpExecuteMacro(*showMacro);
     window.show();
+    // The speech engine starts its service when first made: after the window shows.
+    QTimer::singleShot(0, &window, [&window] { window.setSpeech(std::make_unique<zeb::QtSpeech>()); });
     status = QApplication::exec();
     window.setFormTransfer(nullptr);
     transfers.shutDown();

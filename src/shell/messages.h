@@ -191,4 +191,10 @@ inline constexpr std::string_view searchProgress = "Searching: %v of %m pages";
 inline constexpr std::string_view cancelSearch = "Cancel";
 inline constexpr std::string_view cancelSearchHint = "Stop the search";
 
+// The hint of View > Read aloud when the desktop has no speech engine.
+inline constexpr std::string_view noSpeechEngine =
+    "Read aloud|No speech engine was found: install speech-dispatcher with the espeak-ng voices and Qt's "
+    "speech-dispatcher plugin (Debian packages speech-dispatcher, speech-dispatcher-espeak-ng and "
+    "qt6-speech-speechd-plugin)";
+
 }  // namespace zeb::messages

@@ -14,6 +14,9 @@ inline constexpr std::string_view nightMode = "NightMode";
 inline constexpr std::string_view dimPictures = "DimPictures";
 // The zoom, in percent from 50 to 400, of a book the reader has no remembered zoom for.
 inline constexpr std::string_view defaultZoom = "DefaultZoom";
+// View > Read aloud: the voice's name and the speed (-1 to 1, "0" normal); absent until chosen.
+inline constexpr std::string_view readingVoice = "ReadingVoice";
+inline constexpr std::string_view readingRate = "ReadingRate";
 // How many times the setup registered the program, less the times it removed it.
 inline constexpr std::string_view installCount = "inst";
 // The print dialog: a click on a page of its list, or on a node of its order tree, shows the

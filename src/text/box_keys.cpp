@@ -64,7 +64,17 @@ bool movesBackward(CaretMove move) {
 
 bool TZEBbox::keyDown(const KeyEvent& event) {
   if (updateLock_ > 0) return true;
-  return editing() ? editingKey(event) : scrollKey(event);
+  if (editing()) return editingKey(event);
+  // A link reached with Tab, or the caret on one while browsing: Enter follows it.
+  if (event.key == Key::enter && (hasSelection_ || caretBrowsing()) && linkAtCaret()) {
+    followLinkAtCaret();
+    return true;
+  }
+  if (caretBrowsing()) {
+    if (const std::optional<CaretMove> move = moveOf(event); move && !paragraphs_.empty())
+      return caretKey(event, *move);
+  }
+  return scrollKey(event);
 }
 
 bool TZEBbox::scrollKey(const KeyEvent& event) {
@@ -104,18 +114,20 @@ bool TZEBbox::editingKey(const KeyEvent& event) {
   }
   const std::optional<CaretMove> move = moveOf(event);
   if (!move || paragraphs_.empty()) return false;
+  return caretKey(event, *move);
+}
 
+bool TZEBbox::caretKey(const KeyEvent& event, CaretMove move) {
   if (!event.shift() && hasSelection_) {
     const TextPos collapsed = collapsesToStart(event.key) ? orderedStart() : orderedEnd();
     ClearSelection();
     moveCaret(collapsed);
   }
-  if (enterTable(*move, event.shift())) return true;
-  const std::optional<TextPos> target = movedCaret(*this, Caret(), *move);
+  if (enterTable(move, event.shift())) return true;
+  const std::optional<TextPos> target = movedCaret(*this, Caret(), move);
   if (!target) {
     if (host_ != nullptr)
-      caretHandover_ =
-          host_->leaveBox(*this, movesBackward(*move) ? LeaveDirection::backward : LeaveDirection::forward);
+      caretHandover_ = host_->leaveBox(*this, movesBackward(move) ? LeaveDirection::backward : LeaveDirection::forward);
   } else {
     if (event.shift()) {
       if (!hasSelection_) selStart_ = selEnd_ = Caret();
@@ -130,6 +142,40 @@ bool TZEBbox::editingKey(const KeyEvent& event) {
   else
     showCaret();
   selectionChanged();
+  return true;
+}
+
+bool TZEBbox::linkAtCaret() const {
+  if (paragraphs_.empty() || Caret().paragraph == nullptr) return false;
+  return linkObject(linkAt(Caret()), *Caret().paragraph) != nullptr;
+}
+
+bool TZEBbox::selectNextLink(bool forward) {
+  if (paragraphs_.empty()) return false;
+  // Counted from the start of a selected link (or the caret), so that the link itself is
+  // passed over, and a caret on a link's first character reaches that link first.
+  const TextPos from = hasSelection_ ? orderedStart() : Caret();
+  const auto key = [](int paragraph, int character) { return std::pair(paragraph, character); };
+  const auto origin = key(from.paragraphIndex, from.charIndex);
+  std::optional<std::pair<int, std::pair<int, int>>> chosen;  // paragraph, start and end
+  for (int p = headerCount_; p < bodyEnd(); ++p) {
+    const TZEBparag& paragraph = *paragraphs_[static_cast<std::size_t>(p)];
+    int c = 0;
+    while (c < paragraph.length()) {
+      const std::int32_t code = paragraph.Cells[static_cast<std::size_t>(c)].LinkCode;
+      int end = c + 1;
+      while (end < paragraph.length() && paragraph.Cells[static_cast<std::size_t>(end)].LinkCode == code) ++end;
+      if (code != noLink && linkObject(code, paragraph) != nullptr) {
+        const auto start = key(p, c);
+        const bool wanted = forward ? (hasSelection_ ? start > origin : start >= origin) : start < origin;
+        if (wanted && (!forward || !chosen)) chosen = std::pair(p, std::pair(c, end));
+      }
+      c = end;
+    }
+  }
+  if (!chosen) return false;
+  SelectRange(chosen->first, chosen->second.first, chosen->first, chosen->second.second);
+  scrollToCaretWithContext();
   return true;
 }
 

@@ -59,7 +59,7 @@ void TZEBbox::invalidateParagraph(int index) const { invalidate(paragraphBand(in
 
 void TZEBbox::focusGained() {
   if (updateLock_ > 0) return;
-  if (editing() && !hasSelection_) showCaret();
+  if (showsCaret() && !hasSelection_) showCaret();
 }
 
 void TZEBbox::focusLost() { hideCaret(); }

@@ -13,11 +13,17 @@ void TZEBbox::moveCaret(const TextPos& position) {
   if (visible) invalidate(caret_.bar());
   caret_.setPosition(position);
   if (visible) invalidate(caret_.bar());
-  if (surface_ != nullptr && surface_->hasFocus() && editing()) scrollToCaret();
+  if (surface_ != nullptr && surface_->hasFocus() && showsCaret()) scrollToCaret();
+}
+
+bool TZEBbox::caretBrowsing() const {
+  if (editing()) return false;
+  const FrameSetLink* frames = frameSet();
+  return frames != nullptr && frames->CaretBrowsing();
 }
 
 void TZEBbox::showCaret() {
-  if (!editing() || surface_ == nullptr || !surface_->hasFocus()) return;
+  if (!showsCaret() || surface_ == nullptr || !surface_->hasFocus()) return;
   caret_.show(set().services().events, [this] { invalidate(caret_.bar()); });
   invalidate(caret_.bar());
 }
@@ -60,6 +66,7 @@ void TZEBbox::ShowSelection() {
 
 void TZEBbox::selectionChanged() {
   if (FrameSetLink* frames = frameSet()) frames->SetCurrentControl(*this);
+  if (surface_ != nullptr) surface_->caretMoved();
 }
 
 void TZEBbox::SelectRange(int startParagraph, int startChar, int endParagraph, int endChar) {

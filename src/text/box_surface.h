@@ -29,6 +29,9 @@ class BoxSurface {
   virtual void takeFocus() {}
   // Shows the menu at the point (box coordinates), with the box as its popup component.
   virtual void showPopup(PopupMenuChoice, int, int) {}
+  // The caret or the selection may have moved (after every click, caret key, selection
+  // change and load), for the window's accessibility events.
+  virtual void caretMoved() {}
 };
 
 }  // namespace zeb

@@ -19,6 +19,9 @@ class FrameSetLink {
   virtual bool Enabled() const { return true; }
   // Wrapper: dropped files are ignored, and a copy puts only plain text on the clipboard.
   virtual bool Wrapper() const { return false; }
+  // Caret browsing: boxes in reading modes show a caret that the keys move as in editing,
+  // and Enter follows the link at it.
+  virtual bool CaretBrowsing() const { return false; }
 
   // SetCurrentControl: the box's selection or caret changed (after every click, selection
   // change, caret key and load); the frame set records the box as its current control and

@@ -185,6 +185,10 @@ class TZEBbox {
   void setReadOnly(bool readOnly);
   // Neither Animated nor ReadOnly.
   bool editing() const { return !animated_ && !readOnly_; }
+  // A reading box whose frame set browses with a caret (FrameSetLink::CaretBrowsing).
+  bool caretBrowsing() const;
+  // Whether the caret is shown in the focused box and keys move it: editing or browsing.
+  bool showsCaret() const { return editing() || caretBrowsing(); }
   BoxSurface* surface() const { return surface_; }
   void setSurface(BoxSurface* surface) { surface_ = surface; }
   // The frame set, found through the host; none outside a frame set.
@@ -250,6 +254,12 @@ class TZEBbox {
   // Clears the selection, hides the caret and, when the frame set is enabled, posts the
   // follow-link request with the link object. The box itself never navigates.
   void followLink(TZEBoggetto& link);
+  // Selects the next (or previous) link of the body after (before) the caret, with the
+  // caret at its start, and brings it into view; false when there is none, and the focus
+  // may leave the box.
+  bool selectNextLink(bool forward);
+  // Whether the caret stands on a link that Enter follows.
+  bool linkAtCaret() const;
   // "short|long" text of the link under the mouse; empty elsewhere.
   const std::string& Hint() const { return hint_; }
 
@@ -315,6 +325,7 @@ class TZEBbox {
   void popupAt(PopupMenuChoice choice, int x, int y);
   bool scrollKey(const KeyEvent& event);
   bool editingKey(const KeyEvent& event);
+  bool caretKey(const KeyEvent& event, CaretMove move);
   // A character move onto a table's character puts the caret into its first or last cell.
   bool enterTable(CaretMove move, bool extending);
   void followLinkAtCaret();

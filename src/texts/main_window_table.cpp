@@ -50,6 +50,8 @@ void addToolbars(std::vector<TableEntry>& entries) {
     add(entries, button.name, "caption", button.text);
     add(entries, button.name, "hint", button.hint);
   }
+  add(entries, "ReadAloudButton", "caption", "Read aloud");
+  add(entries, "ReadAloudButton", "hint", "Read the page aloud");
   add(entries, "ToolbarHistory", "caption", "Browsed pages");
   add(entries, "HistoryCombo", "hint", "URL");
 }
@@ -120,6 +122,19 @@ std::string mainWindowTable() {
   caption("ZoomNormal", "&Normal size");
   caption("ZoomFitWidth", "Fit &width");
   caption("Schermointero1", "&Full screen");
+  caption("CaretBrowsing1", "&Caret browsing");
+  hint("CaretBrowsing1", "Caret browsing|A caret in the page, moved by the arrow keys");
+  caption("ReadAloud1", "Read &aloud");
+  hint("ReadAloud1", "Read aloud|Read the page aloud from the caret");
+  caption("PauseReading1", "&Pause reading");
+  caption("StopReading1", "S&top reading");
+  caption("ReadingVoiceMenu", "V&oice");
+  caption("ReadingSpeedMenu", "Reading &speed");
+  caption("ReadingSpeed0", "Very slow");
+  caption("ReadingSpeed1", "Slow");
+  caption("ReadingSpeed2", "Normal");
+  caption("ReadingSpeed3", "Fast");
+  caption("ReadingSpeed4", "Very fast");
 
   caption("Opzioni1", "&Tools");
   caption("Opzioniemail1", "&Email options...");

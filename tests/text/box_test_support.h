@@ -25,6 +25,7 @@ class RecordingFrameSet final : public FrameSetLink {
  public:
   bool Enabled() const override { return enabled; }
   bool Wrapper() const override { return wrapper; }
+  bool CaretBrowsing() const override { return caretBrowsing; }
   void SetCurrentControl(TZEBbox&) override { ++currentControlCalls; }
   void SetActiveBox(TZEBbox&) override { ++activeBoxCalls; }
   void RulerPosChanged(TZEBbox&) override { ++rulerCalls; }
@@ -39,6 +40,7 @@ class RecordingFrameSet final : public FrameSetLink {
 
   bool enabled = true;
   bool wrapper = false;
+  bool caretBrowsing = false;
   int currentControlCalls = 0;
   int activeBoxCalls = 0;
   int rulerCalls = 0;

@@ -26,6 +26,7 @@
 #include "shell/qt/confirmation_dialog.h"
 #include "shell/qt/contents_sidebar.h"
 #include "shell/qt/qt_texts.h"
+#include "shell/qt/read_aloud_commands.h"
 #include "shell/qt/window_changes.h"
 #include "shell/settings_keys.h"
 #include "text/text_box.h"
@@ -89,6 +90,7 @@ TMainForm::TMainForm(const PlatformServices& services, std::vector<std::string> 
   item("Ripetinellipertesto1")->setText(unicodeOf(shell::messages::searchAgainInEbook));
   item("FileOpenItem")->setToolTip(QString());
   item("FileOpenItem")->setStatusTip(QString());
+  readAloud_->refresh();
   splashTimer_ = new QTimer(this);
   splashTimer_->setSingleShot(true);
   splashTimer_->setInterval(splashMilliseconds);

@@ -40,6 +40,8 @@ namespace zeb {
 class ContentsSidebar;
 class FormTransfer;
 class PopupTarget;
+class ReadAloudCommands;
+class Speech;
 class TInsiemeCornici;
 class TZEBbox;
 class TZEBoggetto;
@@ -105,6 +107,9 @@ class TMainForm final : public QMainWindow, public shell::ReaderView {
   void setEmailSettings(std::function<void()> show);
   // Told before and after mainZEBset is reset (separate page windows join here).
   shell::ContainerListeners& containerListeners() { return listeners_; }
+  // The voice View > Read aloud speaks with; until it is given the reading items are disabled.
+  void setSpeech(std::unique_ptr<Speech> speech);
+  ReadAloudCommands* readAloudCommands() const { return readAloud_; }
   // The about box shown while the program starts; closed a second after the first showing.
   void setSplash(QWidget* splash) { splash_ = splash; }
 
@@ -157,6 +162,8 @@ class TMainForm final : public QMainWindow, public shell::ReaderView {
   // A book the library window asks for: opened (unless it is the open one) at the page, with
   // the word found there selected.
   void openFromLibrary(const QString& path, int page, const QString& word);
+  // View > Caret browsing (F7): the pages of this window and of the separate windows.
+  void CaretBrowsing1Click();
 
   // --- Events of the frame set and of the program.
   void EditorDoLink(LinkSource source, TZEBoggetto* link);
@@ -257,6 +264,7 @@ class TMainForm final : public QMainWindow, public shell::ReaderView {
   std::vector<QAction*> bookItems_;  // enabled by the first open
   QMenu* bookmarksMenu_ = nullptr;
   QPointer<shell::LibraryWindow> library_;
+  ReadAloudCommands* readAloud_ = nullptr;  // a child
   // What full screen hid, shown again when it ends, and the window's state before it.
   std::vector<QWidget*> hiddenForFullScreen_;
   Qt::WindowStates stateBeforeFullScreen_;

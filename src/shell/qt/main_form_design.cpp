@@ -14,6 +14,7 @@
 #include "platform/qt/qt_dialog_units.h"
 #include "shell/qt/main_form.h"
 #include "shell/qt/night_commands.h"
+#include "shell/qt/read_aloud_commands.h"
 #include "shell/qt/toolbar_icons.h"
 #include "shell/qt/zoom_commands.h"
 #include "view/popup_target.h"
@@ -188,6 +189,11 @@ void TMainForm::buildMenus() {
   // The page alone on the screen; F11 or Escape brings the menus back.
   addItem(*view, this, "Schermointero1", "Schermo &intero", &TMainForm::Schermointero1Click, QKeySequence(Qt::Key_F11))
       ->setCheckable(true);
+  // A caret in the read-only pages, moved by the keys as in an editor.
+  addItem(*view, this, "CaretBrowsing1", "Navigazione con il &cursore", &TMainForm::CaretBrowsing1Click,
+          QKeySequence(Qt::Key_F7))
+      ->setCheckable(true);
+  readAloud_ = new ReadAloudCommands(*this, *view, *services_.settings);
 
   QMenu* tools = addMenu(bar, "Opzioni1", "S&trumenti");
   addItem(*tools, this, "Opzioniprogramma1", "&Opzioni programma...", [] {});
@@ -224,6 +230,7 @@ void TMainForm::buildToolbars() {
                         &TMainForm::NestedButtonClick},
        })
     connect(addToolbarButton(*toolbarFile_, design.button), &QToolButton::clicked, this, design.handler);
+  readAloud_->addButton(*toolbarFile_);
   setButtonEnabled("BPrecedente", false);
   setButtonEnabled("Bseguente", false);
   nestedButton_ = button("NestedButton");

@@ -1,6 +1,6 @@
 // The main window's reading comfort: full screen, going to a page by number or title, the
-// bookmarks of the open book, the library window, and the scroll position and zoom the shell
-// remembers.
+// bookmarks of the open book, the library window, the scroll position and zoom the shell
+// remembers, caret browsing and the voice of reading aloud.
 #include <QAction>
 #include <QDockWidget>
 #include <QLabel>
@@ -10,6 +10,7 @@
 
 #include "document/container.h"
 #include "library/library_index.h"
+#include "platform/speech.h"
 #include "shell/go_to_page.h"
 #include "shell/messages.h"
 #include "shell/qt/bookmarks_dialog.h"
@@ -18,6 +19,8 @@
 #include "shell/qt/library_window.h"
 #include "shell/qt/main_form.h"
 #include "shell/qt/qt_texts.h"
+#include "shell/qt/read_aloud_commands.h"
+#include "shell/qt/separate_window_form.h"
 #include "shell/qt/window_changes.h"
 #include "shell/qt/zoom_commands.h"
 #include "text/text_box.h"
@@ -26,6 +29,16 @@
 namespace zeb {
 
 using shell::unicodeOf;
+
+// --- Caret browsing and reading aloud.
+
+void TMainForm::CaretBrowsing1Click() {
+  const bool on = item("CaretBrowsing1")->isChecked();
+  for (TFseparato* separate : findChildren<TFseparato*>()) separate->Preview()->setCaretBrowsing(on);
+  editor_->setCaretBrowsing(on);
+}
+
+void TMainForm::setSpeech(std::unique_ptr<Speech> speech) { readAloud_->setSpeech(std::move(speech)); }
 
 // --- Full screen.
 

@@ -1,10 +1,13 @@
 // The toolbar's icons, drawn as simple shapes at the size asked for, and its buttons.
 #include "shell/qt/toolbar_icons.h"
 
+#include <QGuiApplication>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPalette>
 #include <QPixmap>
+#include <QPolygonF>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -35,10 +38,20 @@ class GlyphEngine final : public QIconEngine {
     painter->setRenderHint(QPainter::Antialiasing);
     painter->translate(rect.topLeft());
     painter->scale(rect.width() / grid, rect.height() / grid);
-    const QColor ink = mode == QIcon::Disabled ? QColor(160, 160, 160) : QColor(40, 70, 130);
-    const QColor fill = mode == QIcon::Disabled ? QColor(225, 225, 225) : QColor(200, 220, 245);
+    // The desktop's colours, so that a high-contrast or dark scheme shows the glyphs too: the
+    // buttons' text colour for lines, their face mixed with the highlight for fills, and
+    // the window's text background where a glyph shows a page.
+    const QPalette palette = QGuiApplication::palette();
+    const QPalette::ColorGroup group = mode == QIcon::Disabled ? QPalette::Disabled : QPalette::Active;
+    const QColor ink = palette.color(group, QPalette::ButtonText);
+    const QColor face = palette.color(group, QPalette::Button);
+    const QColor highlight = palette.color(group, QPalette::Highlight);
+    const QColor fill =
+        QColor::fromRgbF((face.redF() * 3 + highlight.redF()) / 4, (face.greenF() * 3 + highlight.greenF()) / 4,
+                         (face.blueF() * 3 + highlight.blueF()) / 4);
     painter->setPen(QPen(ink, 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter->setBrush(fill);
+    paper_ = palette.color(group, QPalette::Base);
     draw(*painter);
     painter->restore();
   }
@@ -60,7 +73,7 @@ class GlyphEngine final : public QIconEngine {
       case ToolbarGlyph::print:
         painter.drawRect(QRectF(4.5, 1.5, 7, 4));
         painter.drawRoundedRect(QRectF(1.5, 5.5, 13, 6), 1, 1);
-        painter.setBrush(Qt::white);
+        painter.setBrush(paper_);
         painter.drawRect(QRectF(4.5, 9.5, 7, 5));
         break;
       case ToolbarGlyph::cover:
@@ -82,6 +95,12 @@ class GlyphEngine final : public QIconEngine {
         painter.drawLine(QPointF(1.5, 5.5), QPointF(14.5, 5.5));
         painter.drawLine(QPointF(6.5, 5.5), QPointF(6.5, 14.5));
         break;
+      case ToolbarGlyph::speak:
+        painter.drawPolygon(QPolygonF({QPointF(1.5, 5.5), QPointF(4.5, 5.5), QPointF(8.5, 2), QPointF(8.5, 14),
+                                       QPointF(4.5, 10.5), QPointF(1.5, 10.5)}));
+        painter.drawArc(QRectF(7, 5, 5, 6), -60 * 16, 120 * 16);
+        painter.drawArc(QRectF(7, 2.5, 8, 11), -60 * 16, 120 * 16);
+        break;
       case ToolbarGlyph::more:
         for (const qreal x : {4.0, 9.0}) {
           painter.drawLine(QPointF(x, 4), QPointF(x + 3.5, 8));
@@ -100,7 +119,7 @@ class GlyphEngine final : public QIconEngine {
         sheet.lineTo(12.5, 14.5);
         sheet.lineTo(3.5, 14.5);
         sheet.closeSubpath();
-        painter.setBrush(Qt::white);
+        painter.setBrush(paper_);
         painter.drawPath(sheet);
         break;
       }
@@ -136,6 +155,7 @@ class GlyphEngine final : public QIconEngine {
   }
 
   ToolbarGlyph glyph_;
+  QColor paper_ = Qt::white;
 };
 
 // The reader's icon at any size, drawn when it is asked for.

@@ -22,6 +22,7 @@ enum class ToolbarGlyph {
   contents,
   search,
   frames,
+  speak,  // reading aloud: a loudspeaker
   more,   // a toolbar's or menu bar's items that do not fit
   close,  // a dock's close button
   file,

@@ -54,7 +54,7 @@ void TZEBFramePanel::inheritSettings(const TZEBFramePanel& from) {
 void TZEBFramePanel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), palette().color(QPalette::Button));
-  painter.setPen(Qt::black);
+  painter.setPen(palette().color(QPalette::WindowText));
   painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 

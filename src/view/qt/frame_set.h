@@ -111,6 +111,10 @@ class TZEBCustomFrameSet : public TZEBFramePanel, public PageOwner, public Frame
   // Dropped files are ignored and copies carry plain text only.
   bool Wrapper() const override { return wrapper_; }
   void setWrapper(bool wrapper) { wrapper_ = wrapper; }
+  // Caret browsing: the pages' boxes show a caret in reading mode that the keys move as in
+  // an editor; switching it on shows the caret in the current box, off hides it.
+  bool CaretBrowsing() const override { return caretBrowsing_; }
+  void setCaretBrowsing(bool browsing);
   const std::string& HintMoveToCreate() const { return hintMoveToCreate_; }
   void setHintMoveToCreate(std::string hint) { hintMoveToCreate_ = std::move(hint); }
   // Set once a page was shown in a named frame: showing the current page again rebuilds.
@@ -329,6 +333,7 @@ class TZEBCustomFrameSet : public TZEBFramePanel, public PageOwner, public Frame
   bool autoSpellCheck_ = false;
   bool autoEngQuote_ = false;
   bool wrapper_ = false;
+  bool caretBrowsing_ = false;
   bool showingTemporary_ = false;
   // Kept while frames of another page are shown in one of the frames.
   bool keptReadOnly_ = false;

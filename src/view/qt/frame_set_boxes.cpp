@@ -31,6 +31,19 @@ bool TZEBCustomFrameSet::GoToAnchor(std::int32_t anchor) {
   return page != nullptr && page->GoToAnchor(anchor);
 }
 
+void TZEBCustomFrameSet::setCaretBrowsing(bool browsing) {
+  caretBrowsing_ = browsing;
+  TZEBbox* box = CurrentBox();
+  if (box == nullptr) return;
+  if (!browsing) {
+    box->hideCaret();
+    return;
+  }
+  FocusCurrentBox();
+  if (!box->hasSelection()) box->showCaret();
+  box->selectionChanged();
+}
+
 void TZEBCustomFrameSet::FocusCurrentBox() {
   if (busy()) return;
   try {

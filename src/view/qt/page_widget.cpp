@@ -19,6 +19,7 @@
 #include "view/page_painting.h"
 #include "view/qt/frame_set.h"
 #include "view/qt/night_painting.h"
+#include "view/qt/page_accessibility.h"
 #include "view/qt/page_controls.h"
 #include "view/qt/text_box_widget.h"
 #include "view/qt/zoom_painting.h"
@@ -104,6 +105,7 @@ void PageWidget::load(const std::function<void()>& showText) {
   loading_ = false;
   arrange();
   placeControls();
+  if (viewport_ != nullptr) announceText(*viewport_);
 }
 
 void PageWidget::leave(bool keepEdits) {

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QUrl>
 
+#include "export/reading_text.h"
 #include "platform/qt/book_text.h"
 #include "platform/qt/qt_canvas.h"
 #include "platform/windows1252.h"
@@ -18,6 +19,7 @@
 #include "text/text_box.h"
 #include "view/qt/hint_tips.h"
 #include "view/qt/night_painting.h"
+#include "view/qt/page_accessibility.h"
 #include "view/qt/qt_box_input.h"
 #include "view/qt/zoom_painting.h"
 
@@ -73,6 +75,7 @@ class TextBoxWidget::CellSurface final : public BoxSurface {
     const BoxOffset offset = offsetInOutermostBox(cell_);
     window_.showPopup(choice, x + offset.x, y + offset.y);
   }
+  void caretMoved() override { window_.caretMovedIn(cell_); }
 
  private:
   CanvasRect outer(const CanvasRect& area) const {
@@ -91,6 +94,7 @@ TextBoxWidget::TextBoxWidget(TZEBbox& box, QWidget* parent) : QWidget(parent), b
   setAcceptDrops(true);
   setCursor(qtCursorShape(box.TextCursor()));
   box_->setSurface(this);
+  installPageAccessibility();
 }
 
 TextBoxWidget::~TextBoxWidget() {
@@ -145,6 +149,35 @@ QSize TextBoxWidget::sizeHint() const { return QSize(zoom_.toWindow(box_->Width(
 
 void TextBoxWidget::invalidate(const CanvasRect& area) {
   update(toWindowRect(zoom_, toQRect(area).translated(-origin_)));
+}
+
+QRect TextBoxWidget::toWidget(const CanvasRect& boxArea) const {
+  return toWindowRect(zoom_, toQRect(boxArea).translated(-origin_));
+}
+
+const ReadingText& TextBoxWidget::readingText() const {
+  if (!readingText_) readingText_ = std::make_unique<ReadingText>(*box_);
+  return *readingText_;
+}
+
+TZEBbox& TextBoxWidget::caretBox() const { return caretBox_ != nullptr && holds(*caretBox_) ? *caretBox_ : *box_; }
+
+void TextBoxWidget::caretMoved() { caretMovedIn(*box_); }
+
+void TextBoxWidget::caretMovedIn(TZEBbox& box) {
+  caretBox_ = &box;
+  announceCaret(*this);
+}
+
+bool TextBoxWidget::focusNextPrevChild(bool next) {
+  if (QWidget::hasFocus()) {
+    TZEBbox& target = box();
+    if (target.selectNextLink(next)) {
+      inputBox_ = &target;
+      return true;
+    }
+  }
+  return QWidget::focusNextPrevChild(next);
 }
 
 void TextBoxWidget::setMouseCursor(MouseCursor cursor) { setCursor(qtCursorShape(cursor)); }

@@ -18,6 +18,7 @@ class QMenu;
 namespace zeb {
 
 class ObjectPlacement;
+class ReadingText;
 class TZEBbox;
 
 class TextBoxWidget : public QWidget, public BoxSurface {
@@ -46,6 +47,24 @@ class TextBoxWidget : public QWidget, public BoxSurface {
 
   QSize sizeHint() const override;
 
+  // The window's coordinate mapping, the one place where the view's scroll origin applies:
+  // an area of the box (box coordinates) in the widget, and a point of the widget in the box.
+  QRect toWidget(const CanvasRect& boxArea) const;
+  QPoint toBox(QPoint widgetPoint) const { return widgetPoint + origin_; }
+
+  // The text accessibility tools and reading aloud read, made when first asked for (the
+  // window shows one loaded text for its whole life).
+  const ReadingText& readingText() const;
+  // The box the caret was last moved in: the window's box, or one of its table cells.
+  TZEBbox& caretBox() const;
+  // The caret and selection offsets last told to accessibility tools (-1: none yet).
+  struct AnnouncedCaret {
+    int caret = -1;
+    int selectionStart = -1;
+    int selectionEnd = -1;
+  };
+  AnnouncedCaret& announced() { return announced_; }
+
   // BoxSurface.
   void invalidate(const CanvasRect& area) override;
   void setMouseCursor(MouseCursor cursor) override;
@@ -54,6 +73,9 @@ class TextBoxWidget : public QWidget, public BoxSurface {
   bool canFocus() const override;
   void takeFocus() override;
   void showPopup(PopupMenuChoice choice, int x, int y) override;
+  void caretMoved() override;
+  // The caret or selection of the box (this window's or a cell's) moved.
+  void caretMovedIn(TZEBbox& box);
 
  signals:
   // A popup menu of the frame set is asked for at the global position (the box's own menu
@@ -71,6 +93,8 @@ class TextBoxWidget : public QWidget, public BoxSurface {
   void keyPressEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  // Tab goes from link to link of the page before it leaves it.
+  bool focusNextPrevChild(bool next) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dragMoveEvent(QDragMoveEvent* event) override;
   void dropEvent(QDropEvent* event) override;
@@ -92,6 +116,9 @@ class TextBoxWidget : public QWidget, public BoxSurface {
   std::vector<std::unique_ptr<CellSurface>> cellSurfaces_;
   // Box coordinates of a point of the widget.
   QPoint toBox(QPoint point) const;
+  mutable std::unique_ptr<ReadingText> readingText_;
+  TZEBbox* caretBox_ = nullptr;
+  AnnouncedCaret announced_;
 
   ObjectPlacement* placement_ = nullptr;
   QPointer<QMenu> ownMenu_;

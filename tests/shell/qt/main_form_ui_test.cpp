@@ -16,13 +16,17 @@
 #include <QToolButton>
 #include <set>
 
+#include "platform/headless/recording_speech.h"
 #include "platform/qt/qt_dialog_units.h"
 #include "shell/messages.h"
 #include "shell/presentation_modes.h"
 #include "shell/qt/contents_sidebar.h"
 #include "shell/qt/contents_tree_view.h"
+#include "shell/qt/read_aloud_commands.h"
 #include "shell/reader_shell.h"
+#include "shell/settings_keys.h"
 #include "tests/shell/qt/main_form_fixture.h"
+#include "tests/support/book_builder.h"
 #include "tests/text/text_test_support.h"
 #include "text/text_box.h"
 #include "texts/english_tables.h"
@@ -365,6 +369,8 @@ TEST_F(MainFormControls, F11ShowsThePageAloneAndTheCommonKeysReachTheirCommands)
       {QKeySequence(Qt::CTRL | Qt::Key_Equal), "ZoomIn"},   {QKeySequence(Qt::CTRL | Qt::Key_Minus), "ZoomOut"},
       {QKeySequence(Qt::CTRL | Qt::Key_0), "ZoomNormal"},
       {QKeySequence(Qt::CTRL | Qt::Key_L), "Biblioteca1"},
+      {QKeySequence(Qt::Key_F7), "CaretBrowsing1"},
+      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), "ReadAloud1"},
   };
   for (const auto& [sequence, name] : keys) {
     int claimed = 0;
@@ -375,6 +381,59 @@ TEST_F(MainFormControls, F11ShowsThePageAloneAndTheCommonKeysReachTheirCommands)
       }
     EXPECT_EQ(claimed, 1) << name;
   }
+}
+
+// Read aloud hands the page's sentences to the voice one after another, each once the one
+// before was spoken, shows the one being spoken selected, and goes on to the next page.
+TEST_F(MainFormControls, ReadAloudSpeaksTheSentencesInTurnShowingEachAndGoesOnToTheNextPage) {
+  const std::string path = folder
+                               .write("spoken.zeb", bookBytes([](TZEBset& set) {
+                                        zebmake::addPage(set, "Page 0", "<Z S0 >One two. Three!<Z S0 >Four");
+                                        zebmake::addPage(set, "Page 1", "<Z S0 >Five.");
+                                      }))
+                               .string();
+  start({path});
+  QAction* read = window->item("ReadAloud1");
+  EXPECT_FALSE(read->isEnabled());
+  EXPECT_NE(read->statusTip().indexOf(QStringLiteral("speech-dispatcher")), -1);
+  auto speech = std::make_unique<RecordingSpeech>();
+  RecordingSpeech& voice = *speech;
+  window->setSpeech(std::move(speech));
+  ASSERT_TRUE(read->isEnabled());
+  window->Editor()->setMainPageNumber(0);
+
+  const auto shown = [this] {
+    const TZEBbox* box = window->Editor()->MainBox();
+    const TextPos& start = box->orderedStart();
+    const TextPos& end = box->orderedEnd();
+    return std::vector<int>{start.paragraphIndex, start.charIndex, end.paragraphIndex, end.charIndex};
+  };
+  read->trigger();
+  EXPECT_EQ(voice.said, (std::vector<std::string>{"One two."}));
+  EXPECT_EQ(shown(), (std::vector<int>{0, 0, 0, 8}));
+  voice.finish();
+  EXPECT_EQ(voice.said.back(), "Three!");
+  EXPECT_EQ(shown(), (std::vector<int>{0, 9, 0, 15}));
+  voice.finish();
+  EXPECT_EQ(voice.said.back(), "Four");
+  EXPECT_EQ(shown(), (std::vector<int>{1, 0, 1, 4}));
+  voice.finish();
+  EXPECT_EQ(page(), 1);
+  EXPECT_EQ(voice.said.back(), "Five.");
+  window->item("PauseReading1")->trigger();
+  EXPECT_TRUE(voice.paused);
+  window->item("PauseReading1")->trigger();
+  EXPECT_FALSE(voice.paused);
+  voice.finish();
+  EXPECT_EQ(voice.said.size(), 4u);
+  EXPECT_EQ(window->readAloudCommands()->reader()->state(), ReadAloud::State::idle);
+
+  // Speed and voice are kept in the settings.
+  window->item("ReadingSpeed3")->trigger();
+  EXPECT_DOUBLE_EQ(voice.speed, 0.3);
+  window->item("ReadingVoice1")->trigger();
+  EXPECT_EQ(voice.voiceName, "second");
+  EXPECT_EQ(platform.settings.readString(shell::settings::optionsKey, shell::settings::readingVoice), "second");
 }
 
 TEST_F(MainFormControls, CopyAndSelectAllActOnThePageText) {
