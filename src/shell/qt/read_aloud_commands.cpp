@@ -143,16 +143,13 @@ void ReadAloudCommands::refresh() {
   speeds_->setEnabled(available);
   if (button_ != nullptr) button_->setEnabled(available);
   if (available) return;
-  // Says what to install, in the status bar and as the tooltip of the button.
+  // Says what to install, in the status bar.
   const QString hint =
       QString::fromUtf8(messages::noSpeechEngine.data(), static_cast<qsizetype>(messages::noSpeechEngine.size()));
   const QString what = hint.section(QLatin1Char('|'), 1);
   read_->setToolTip(what);
   read_->setStatusTip(what);
-  if (button_ != nullptr) {
-    button_->setToolTip(what);
-    button_->setStatusTip(what);
-  }
+  if (button_ != nullptr) button_->setStatusTip(what);
 }
 
 const ReadingText* ReadAloudCommands::pageText() {
