@@ -47,10 +47,11 @@ class TextBoxWidget : public QWidget, public BoxSurface {
 
   QSize sizeHint() const override;
 
-  // The window's coordinate mapping, the one place where the view's scroll origin applies:
-  // an area of the box (box coordinates) in the widget, and a point of the widget in the box.
+  // The window's coordinate mapping, the one place where the view's scroll origin and zoom
+  // apply: an area of the box (box coordinates) in the widget, and a point of the widget in
+  // the box.
   QRect toWidget(const CanvasRect& boxArea) const;
-  QPoint toBox(QPoint widgetPoint) const { return widgetPoint + origin_; }
+  QPoint toBox(QPoint widgetPoint) const;
 
   // The text accessibility tools and reading aloud read, made when first asked for (the
   // window shows one loaded text for its whole life).
@@ -114,8 +115,6 @@ class TextBoxWidget : public QWidget, public BoxSurface {
   // The box a press went to: its moves and release go there too.
   TZEBbox* pressedBox_ = nullptr;
   std::vector<std::unique_ptr<CellSurface>> cellSurfaces_;
-  // Box coordinates of a point of the widget.
-  QPoint toBox(QPoint point) const;
   mutable std::unique_ptr<ReadingText> readingText_;
   TZEBbox* caretBox_ = nullptr;
   AnnouncedCaret announced_;
