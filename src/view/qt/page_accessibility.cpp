@@ -352,6 +352,8 @@ class CellAccessible final : public QAccessibleInterface,
     const auto found = std::find(list.begin(), list.end(), child);
     return found == list.end() ? -1 : static_cast<int>(found - list.begin());
   }
+  // Both texts: the accessible name's and the text interface's.
+  using ReadingTextInterface::text;
   QString text(QAccessible::Text kind) const override {
     return kind == QAccessible::Name ? unicodeText(text_, 0, text_.length()) : QString();
   }
@@ -529,6 +531,7 @@ class PageAccessible final : public QAccessibleWidget, public ReadingTextInterfa
     if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
     return QAccessibleWidget::interface_cast(type);
   }
+  using ReadingTextInterface::text;
   // The page's name; a name the window was given comes first.
   QString text(QAccessible::Text kind) const override {
     if (kind == QAccessible::Name && widget()->accessibleName().isEmpty()) {
