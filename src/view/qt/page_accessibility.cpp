@@ -238,6 +238,16 @@ class ReadingTextInterface : public QAccessibleTextInterface {
   }
 };
 
+// The index-th of a list of children, and the index of one (-1: not among them).
+QAccessibleInterface* childAtIndex(const std::vector<QAccessibleInterface*>& list, int index) {
+  return index >= 0 && index < static_cast<int>(list.size()) ? list[static_cast<std::size_t>(index)] : nullptr;
+}
+
+int indexAmong(const std::vector<QAccessibleInterface*>& list, const QAccessibleInterface* child) {
+  const auto found = std::find(list.begin(), list.end(), child);
+  return found == list.end() ? -1 : static_cast<int>(found - list.begin());
+}
+
 // --- Children made for a box's links and tables, and kept with the interface of the box.
 class OwnedChildren {
  public:
@@ -342,16 +352,9 @@ class CellAccessible final : public QAccessibleInterface,
     return nullptr;
   }
   QAccessibleInterface* parent() const override;
-  QAccessibleInterface* child(int index) const override {
-    const auto& list = children();
-    return index >= 0 && index < static_cast<int>(list.size()) ? list[static_cast<std::size_t>(index)] : nullptr;
-  }
+  QAccessibleInterface* child(int index) const override { return childAtIndex(children(), index); }
   int childCount() const override { return static_cast<int>(children().size()); }
-  int indexOfChild(const QAccessibleInterface* child) const override {
-    const auto& list = children();
-    const auto found = std::find(list.begin(), list.end(), child);
-    return found == list.end() ? -1 : static_cast<int>(found - list.begin());
-  }
+  int indexOfChild(const QAccessibleInterface* child) const override { return indexAmong(children(), child); }
   // Both texts: the accessible name's and the text interface's.
   using ReadingTextInterface::text;
   QString text(QAccessible::Text kind) const override {
@@ -424,14 +427,9 @@ class TableAccessible final : public QAccessibleInterface, public QAccessibleTab
     return nullptr;
   }
   QAccessibleInterface* parent() const override { return parent_; }
-  QAccessibleInterface* child(int index) const override {
-    return index >= 0 && index < static_cast<int>(cells_.size()) ? cells_[static_cast<std::size_t>(index)] : nullptr;
-  }
+  QAccessibleInterface* child(int index) const override { return childAtIndex(cells_, index); }
   int childCount() const override { return static_cast<int>(cells_.size()); }
-  int indexOfChild(const QAccessibleInterface* child) const override {
-    const auto found = std::find(cells_.begin(), cells_.end(), child);
-    return found == cells_.end() ? -1 : static_cast<int>(found - cells_.begin());
-  }
+  int indexOfChild(const QAccessibleInterface* child) const override { return indexAmong(cells_, child); }
   QString text(QAccessible::Text) const override { return {}; }
   void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override {
@@ -548,16 +546,9 @@ class PageAccessible final : public QAccessibleWidget, public ReadingTextInterfa
     state.selectableText = true;
     return state;
   }
-  QAccessibleInterface* child(int index) const override {
-    const auto& list = children();
-    return index >= 0 && index < static_cast<int>(list.size()) ? list[static_cast<std::size_t>(index)] : nullptr;
-  }
+  QAccessibleInterface* child(int index) const override { return childAtIndex(children(), index); }
   int childCount() const override { return static_cast<int>(children().size()); }
-  int indexOfChild(const QAccessibleInterface* child) const override {
-    const auto& list = children();
-    const auto found = std::find(list.begin(), list.end(), child);
-    return found == list.end() ? -1 : static_cast<int>(found - list.begin());
-  }
+  int indexOfChild(const QAccessibleInterface* child) const override { return indexAmong(children(), child); }
   QAccessibleInterface* childAt(int x, int y) const override {
     for (QAccessibleInterface* child : children())
       if (child->rect().contains(x, y)) return child;
