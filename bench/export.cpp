@@ -77,8 +77,10 @@ int main(int argc, char** argv) {
   zeb::BookExportRequest request;
   request.target = epubPath;
   const auto start = std::chrono::steady_clock::now();
+  const double startProcessor = zeb::bench::threadSeconds();
   const zeb::BookExportResult result = zeb::exportBook(set, request);
   const double epubSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  const double makingSeconds = zeb::bench::threadSeconds() - startProcessor;
   if (result.outcome != zeb::BookExportResult::Outcome::written) {
     std::fprintf(stderr, "the EPUB was not written: %s\n", result.message.c_str());
     return 1;
@@ -89,5 +91,8 @@ int main(int argc, char** argv) {
       "most 5), %.1f MB written\n",
       epubSeconds * 1e3, result.pages / epubSeconds, megabytes / epubSeconds, epubSeconds / plainSeconds,
       static_cast<double>(epubBytes) / 1e6);
+  // The documents are made on this thread while the archive's own thread compresses them.
+  std::printf("EPUB documents made in %.1f ms of this thread's processor time (%.2f x the plain-text time)\n",
+              makingSeconds * 1e3, makingSeconds / plainSeconds);
   return 0;
 }

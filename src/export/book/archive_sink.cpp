@@ -1,64 +1,215 @@
 // The zip archive and the folder.
 #include "export/book/archive_sink.h"
 
+#include <libdeflate.h>
 #include <zip.h>
 #include <zlib.h>
 
+#include <algorithm>
+#include <condition_variable>
+#include <deque>
 #include <fstream>
+#include <map>
+#include <mutex>
+#include <thread>
+#include <vector>
 
 namespace zeb {
 namespace {
 
 // Large files go into the archive in pieces of this size.
 constexpr std::size_t writePiece = std::size_t{1} << 20;
+// The bytes waiting to be compressed at most: the caller waits beyond them.
+constexpr std::size_t queueLimit = std::size_t{16} << 20;
+// Written files whose memory is kept for the next ones, and the largest kept.
+constexpr std::size_t spareLimit = 8;
+constexpr std::size_t spareCapacity = std::size_t{1} << 20;
+// libdeflate's fastest level: on a book's short documents the higher levels take twice the
+// time or more for one or two hundredths less.
+constexpr int compressionLevel = 1;
 
+std::size_t compressorCount() {
+  return std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 4);
+}
+
+struct Entry {
+  std::uint64_t order = 0;
+  std::string name;
+  std::string bytes;
+  Compression compression = Compression::deflated;
+  std::vector<std::uint8_t> packed;  // the deflated bytes
+  std::uint32_t checksum = 0;
+  bool packedWell = true;
+};
+
+// Entries are compressed by a few threads at once and written in the order they came by
+// whichever of them finds the next one ready.
 class ZipSink final : public ArchiveSink {
  public:
-  explicit ZipSink(zipFile zip) : zip_(zip) {}
+  explicit ZipSink(zipFile zip) : zip_(zip) {
+    for (std::size_t i = 0; i < compressorCount(); ++i) {
+      libdeflate_compressor* compressor = libdeflate_alloc_compressor(compressionLevel);
+      if (compressor == nullptr) break;
+      compressors_.push_back(compressor);
+    }
+    for (libdeflate_compressor* compressor : compressors_) threads_.emplace_back([this, compressor] { work(compressor); });
+    if (threads_.empty()) failed_ = true;
+  }
   ~ZipSink() override {
+    // Unfinished: the archive is abandoned, and what waits is not written.
+    stop(true);
     if (zip_ != nullptr) zipClose(zip_, nullptr);
+    for (libdeflate_compressor* compressor : compressors_) libdeflate_free_compressor(compressor);
   }
 
-  bool add(std::string_view name, std::span<const std::uint8_t> bytes, Compression compression) override {
-    if (zip_ == nullptr) return false;
-    zip_fileinfo info{};
-    info.tmz_date.tm_mday = 1;
-    info.tmz_date.tm_year = 1980;
-    const std::string entry(name);
-    const bool deflate = compression == Compression::deflated;
-    // Version "made by" 0 (MS-DOS attributes), no zip64 fields: the entries stay plain.
-    if (zipOpenNewFileInZip4_64(zip_, entry.c_str(), &info, nullptr, 0, nullptr, 0, nullptr, deflate ? Z_DEFLATED : 0,
-                                deflate ? Z_DEFAULT_COMPRESSION : 0, 0, -MAX_WBITS, DEF_MEM_LEVEL, Z_DEFAULT_STRATEGY,
-                                nullptr, 0, 0, 0, 0) != ZIP_OK)
-      return false;
-    bool written = true;
-    for (std::size_t done = 0; written && done < bytes.size(); done += writePiece) {
-      const std::size_t count = std::min(writePiece, bytes.size() - done);
-      written = zipWriteInFileInZip(zip_, bytes.data() + done, static_cast<unsigned>(count)) == ZIP_OK;
-    }
-    return zipCloseFileInZip(zip_) == ZIP_OK && written;
+  bool add(std::string_view name, std::string bytes, Compression compression) override {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [&] { return failed_ || queued_ < queueLimit; });
+    if (failed_) return false;
+    queued_ += bytes.size();
+    Entry entry;
+    entry.order = added_++;
+    entry.name = name;
+    entry.bytes = std::move(bytes);
+    entry.compression = compression;
+    waiting_.push_back(std::move(entry));
+    changed_.notify_all();
+    return true;
+  }
+
+  std::string spareBuffer() override {
+    std::lock_guard lock(mutex_);
+    if (spares_.empty()) return {};
+    std::string spare = std::move(spares_.back());
+    spares_.pop_back();
+    return spare;
   }
 
   bool finish() override {
+    stop(false);
     const bool closed = zipClose(zip_, nullptr) == ZIP_OK;
     zip_ = nullptr;
-    return closed;
+    return closed && !failed_;
   }
 
  private:
+  void stop(bool abandon) {
+    {
+      std::lock_guard lock(mutex_);
+      closing_ = true;
+      if (abandon) {
+        failed_ = true;
+        waiting_.clear();
+      }
+      changed_.notify_all();
+    }
+    for (std::thread& thread : threads_) thread.join();
+    threads_.clear();
+  }
+
+  void work(libdeflate_compressor* compressor) {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+      changed_.wait(lock, [&] { return closing_ || !waiting_.empty(); });
+      if (waiting_.empty()) return;
+      Entry entry = std::move(waiting_.front());
+      waiting_.pop_front();
+      lock.unlock();
+      pack(compressor, entry);
+      lock.lock();
+      ready_.emplace(entry.order, std::move(entry));
+      if (!writing_) writeReady(lock);
+    }
+  }
+
+  static void pack(libdeflate_compressor* compressor, Entry& entry) {
+    entry.checksum = static_cast<std::uint32_t>(libdeflate_crc32(0, entry.bytes.data(), entry.bytes.size()));
+    if (entry.compression != Compression::deflated) return;
+    entry.packed.resize(libdeflate_deflate_compress_bound(compressor, entry.bytes.size()));
+    const std::size_t size = libdeflate_deflate_compress(compressor, entry.bytes.data(), entry.bytes.size(),
+                                                         entry.packed.data(), entry.packed.size());
+    entry.packed.resize(size);
+    entry.packedWell = size != 0;
+  }
+
+  // Writes the entries ready in their order, the lock held only between them.
+  void writeReady(std::unique_lock<std::mutex>& lock) {
+    writing_ = true;
+    for (auto next = ready_.find(written_); next != ready_.end(); next = ready_.find(written_)) {
+      Entry entry = std::move(next->second);
+      ready_.erase(next);
+      bool wrote = false;
+      if (!failed_) {
+        lock.unlock();
+        wrote = write(entry);
+        lock.lock();
+      }
+      ++written_;
+      queued_ -= entry.bytes.size();
+      // The caller's next files are about as large: their memory is handed back for them.
+      if (spares_.size() < spareLimit && entry.bytes.capacity() <= spareCapacity) {
+        entry.bytes.clear();
+        spares_.push_back(std::move(entry.bytes));
+      }
+      if (!wrote && !failed_) {
+        failed_ = true;
+        waiting_.clear();
+      }
+      changed_.notify_all();
+    }
+    writing_ = false;
+  }
+
+  // Writes one entry raw, with the checksum and size worked out beside it.
+  bool write(const Entry& entry) {
+    if (!entry.packedWell) return false;
+    const bool deflate = entry.compression == Compression::deflated;
+    const std::span<const std::uint8_t> stored =
+        deflate ? std::span<const std::uint8_t>(entry.packed)
+                : std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(entry.bytes.data()),
+                                                entry.bytes.size());
+    zip_fileinfo info{};
+    info.tmz_date.tm_mday = 1;
+    info.tmz_date.tm_year = 1980;
+    // Version "made by" 0 (MS-DOS attributes), no zip64 fields: the entries stay plain.
+    if (zipOpenNewFileInZip4_64(zip_, entry.name.c_str(), &info, nullptr, 0, nullptr, 0, nullptr,
+                                deflate ? Z_DEFLATED : 0, deflate ? compressionLevel : 0, 1, -MAX_WBITS, DEF_MEM_LEVEL,
+                                Z_DEFAULT_STRATEGY, nullptr, 0, 0, 0, 0) != ZIP_OK)
+      return false;
+    bool written = true;
+    for (std::size_t done = 0; written && done < stored.size(); done += writePiece) {
+      const std::size_t count = std::min(writePiece, stored.size() - done);
+      written = zipWriteInFileInZip(zip_, stored.data() + done, static_cast<unsigned>(count)) == ZIP_OK;
+    }
+    return zipCloseFileInZipRaw64(zip_, entry.bytes.size(), entry.checksum) == ZIP_OK && written;
+  }
+
   zipFile zip_;
+  std::vector<libdeflate_compressor*> compressors_;
+  std::vector<std::thread> threads_;
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  std::deque<Entry> waiting_;
+  std::map<std::uint64_t, Entry> ready_;
+  std::vector<std::string> spares_;
+  std::uint64_t added_ = 0;
+  std::uint64_t written_ = 0;
+  std::size_t queued_ = 0;
+  bool writing_ = false;
+  bool closing_ = false;
+  bool failed_ = false;
 };
 
 class FolderSink final : public ArchiveSink {
  public:
   explicit FolderSink(std::filesystem::path folder) : folder_(std::move(folder)) {}
 
-  bool add(std::string_view name, std::span<const std::uint8_t> bytes, Compression) override {
+  bool add(std::string_view name, std::string bytes, Compression) override {
     const std::filesystem::path target = folder_ / std::filesystem::path(std::string(name));
     std::error_code error;
     std::filesystem::create_directories(target.parent_path(), error);
     std::ofstream out(target, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.close();
     return static_cast<bool>(out);
   }

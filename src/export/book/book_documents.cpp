@@ -6,6 +6,9 @@
 #include <ctime>
 #include <fstream>
 #include <map>
+#include <memory>
+
+#include <openssl/evp.h>
 
 #include "document/book_header.h"
 #include "document/container.h"
@@ -146,9 +149,8 @@ std::string modificationTime(const std::filesystem::path& file) {
 
 }  // namespace
 
-std::string wrapDocument(BookExportFormat format, std::string_view title, std::string_view language,
-                         std::string_view body, std::string_view bodyStyle) {
-  std::string out;
+void appendDocumentStart(std::string& out, BookExportFormat format, std::string_view title, std::string_view language,
+                         std::string_view bodyStyle) {
   if (format == BookExportFormat::epub) {
     out += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE html>\n";
     out += "<html xmlns=\"http://www.w3.org/1999/xhtml\" xmlns:epub=\"http://www.idpf.org/2007/ops\" xml:lang=\"";
@@ -167,8 +169,16 @@ std::string wrapDocument(BookExportFormat format, std::string_view title, std::s
     out += '"';
   }
   out += ">\n";
+}
+
+void appendDocumentEnd(std::string& out) { out += "\n</body>\n</html>\n"; }
+
+std::string wrapDocument(BookExportFormat format, std::string_view title, std::string_view language,
+                         std::string_view body, std::string_view bodyStyle) {
+  std::string out;
+  appendDocumentStart(out, format, title, language, bodyStyle);
   out += body;
-  out += "\n</body>\n</html>\n";
+  appendDocumentEnd(out);
   return out;
 }
 
@@ -310,42 +320,40 @@ std::string languageTag(std::uint16_t languageId) {
 std::string fileIdentifier(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
   if (!in) return {};
-  // Two 64-bit FNV-1a hashes from different starting values make the 128 bits.
-  std::uint64_t first = 0xcbf29ce484222325ull;
-  std::uint64_t second = 0x84222325cbf29ce4ull;
-  constexpr std::uint64_t prime = 0x100000001b3ull;
+  // A name-based UUID (version 5): the SHA-1 of the URL namespace's identifier followed by
+  // the book's bytes.
+  static constexpr std::array<std::uint8_t, 16> urlNamespace = {0x6b, 0xa7, 0xb8, 0x11, 0x9d, 0xad, 0x11, 0xd1,
+                                                                0x80, 0xb4, 0x00, 0xc0, 0x4f, 0xd4, 0x30, 0xc8};
+  const std::unique_ptr<EVP_MD_CTX, void (*)(EVP_MD_CTX*)> digest(EVP_MD_CTX_new(), EVP_MD_CTX_free);
+  if (digest == nullptr || EVP_DigestInit_ex(digest.get(), EVP_sha1(), nullptr) != 1) return {};
+  EVP_DigestUpdate(digest.get(), urlNamespace.data(), urlNamespace.size());
   std::vector<char> buffer(std::size_t{1} << 20);
   while (in) {
     in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
-    const auto count = static_cast<std::size_t>(in.gcount());
-    for (std::size_t i = 0; i < count; ++i) {
-      const auto byte = static_cast<std::uint8_t>(buffer[i]);
-      first = (first ^ byte) * prime;
-      second = (second ^ static_cast<std::uint8_t>(byte + 0x5A)) * prime;
-    }
+    EVP_DigestUpdate(digest.get(), buffer.data(), static_cast<std::size_t>(in.gcount()));
   }
-  std::array<std::uint8_t, 16> bytes{};
-  for (int i = 0; i < 8; ++i) {
-    bytes[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(first >> (56 - 8 * i));
-    bytes[static_cast<std::size_t>(8 + i)] = static_cast<std::uint8_t>(second >> (56 - 8 * i));
-  }
-  bytes[6] = static_cast<std::uint8_t>((bytes[6] & 0x0F) | 0x50);  // a name-based UUID
-  bytes[8] = static_cast<std::uint8_t>((bytes[8] & 0x3F) | 0x80);
+  std::array<std::uint8_t, EVP_MAX_MD_SIZE> hash{};
+  if (EVP_DigestFinal_ex(digest.get(), hash.data(), nullptr) != 1) return {};
+  hash[6] = static_cast<std::uint8_t>((hash[6] & 0x0F) | 0x50);
+  hash[8] = static_cast<std::uint8_t>((hash[8] & 0x3F) | 0x80);
   std::string out = "urn:uuid:";
   static constexpr char digits[] = "0123456789abcdef";
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
+  for (std::size_t i = 0; i < 16; ++i) {
     if (i == 4 || i == 6 || i == 8 || i == 10) out.push_back('-');
-    out.push_back(digits[bytes[i] >> 4]);
-    out.push_back(digits[bytes[i] & 0x0F]);
+    out.push_back(digits[hash[i] >> 4]);
+    out.push_back(digits[hash[i] & 0x0F]);
   }
   return out;
+}
+
+std::string bookIdentifier(const std::filesystem::path& file) {
+  std::string identifier = fileIdentifier(file);
+  return identifier.empty() ? "urn:uuid:00000000-0000-5000-8000-000000000000" : identifier;
 }
 
 PackageMetadata bookMetadata(TZEBset& set) {
   PackageMetadata metadata;
   const std::filesystem::path file(set.ZEBFileName());
-  metadata.identifier = fileIdentifier(file);
-  if (metadata.identifier.empty()) metadata.identifier = "urn:uuid:00000000-0000-5000-8000-000000000000";
   metadata.title = utf8Of(set, set.header().title());
   if (metadata.title.empty()) metadata.title = file.stem().string();
   if (metadata.title.empty()) metadata.title = messages::untitledBook;

@@ -20,6 +20,10 @@ class TZEBset;
 // title, language and the stylesheet; `bodyStyle` becomes the body's style when not empty.
 std::string wrapDocument(BookExportFormat format, std::string_view title, std::string_view language,
                          std::string_view body, std::string_view bodyStyle = {});
+// The same document in two halves, for a body written straight into `out` between them.
+void appendDocumentStart(std::string& out, BookExportFormat format, std::string_view title, std::string_view language,
+                         std::string_view bodyStyle = {});
+void appendDocumentEnd(std::string& out);
 
 // The navigation's places besides the contents: the cover page's document and the index's,
 // each empty when there is none.
@@ -72,9 +76,11 @@ std::string containerDocument(std::string_view packagePath);
 
 // The metadata of the book: its title (else its file name, else "Untitled"), author, the
 // plain text of its summary page, the language tag of its language identifier ("und" for
-// one it does not know), an identifier made from the bytes of its file ("urn:uuid:..."),
-// and the time its file was last written (UTC, to the second).
+// one it does not know) and the time its file was last written (UTC, to the second). The
+// identifier, which reads the whole file, is left to `bookIdentifier`.
 PackageMetadata bookMetadata(TZEBset& set);
+// The identifier of a book file: its `fileIdentifier`, or a fixed one when it cannot be read.
+std::string bookIdentifier(const std::filesystem::path& file);
 // The language tag of a Windows language identifier.
 std::string languageTag(std::uint16_t languageId);
 // A name-based UUID of the bytes of a file ("urn:uuid:..."); empty when it cannot be read.

@@ -7,6 +7,7 @@
 #include "export/book/book_export.h"
 
 #include <algorithm>
+#include <future>
 
 #include "document/book_header.h"
 #include "document/container.h"
@@ -71,7 +72,11 @@ class Exporter {
         std::find(order.begin(), order.end(), storedCover) != order.end() ? storedCover : order.front();
     const std::map<std::int32_t, std::string> documents = documentNames(order, cover, request_.format);
     BookLinks links(set_, request_.format, documents, resources_);
-    const PackageMetadata metadata = bookMetadata(set_);
+    PackageMetadata metadata = bookMetadata(set_);
+    // Only the package document names the identifier: the book's bytes are read for it
+    // while the pages are made.
+    std::future<std::string> identifier;
+    if (epub) identifier = std::async(std::launch::async, bookIdentifier, std::filesystem::path(set_.ZEBFileName()));
 
     if (epub && !sink.add("mimetype", "application/epub+zip", Compression::stored)) return cannotWrite("mimetype");
 
@@ -93,10 +98,13 @@ class Exporter {
     int done = 0;
     for (const auto& [number, name] : documents) {
       auto* page = dynamic_cast<TZEBtesto*>(set_.objectByKindAndIndex(kindNumber(TOggettiHel::testoHtml), number));
-      const std::string body = pageBody(set_, links, *page);
-      const std::string document =
-          wrapDocument(request_.format, pageTitle(set_, number), metadata.language, body, backgroundOf(*page));
-      if (!add(sink, prefix + name, document)) return cannotWrite(name);
+      std::string document = sink.spareBuffer();
+      // The text is about as long again in markup: one allocation holds most pages.
+      document.reserve(page->text().size() + page->text().size() / 2 + 1024);
+      appendDocumentStart(document, request_.format, pageTitle(set_, number), metadata.language, backgroundOf(*page));
+      appendPageBody(set_, links, *page, document);
+      appendDocumentEnd(document);
+      if (!add(sink, prefix + name, std::move(document))) return cannotWrite(name);
       items_.push_back({"p" + std::to_string(number), prefix + name, std::string(xhtmlType), {}});
       ++done;
       if (request_.onProgress && !request_.onProgress(done, total)) {
@@ -124,6 +132,7 @@ class Exporter {
       spine.push_back({"nav", false});
       std::sort(items_.begin(), items_.end(),
                 [](const PackageItem& a, const PackageItem& b) { return a.href < b.href; });
+      metadata.identifier = identifier.get();
       if (!add(sink, packagePath, packageDocument(metadata, items_, spine))) return cannotWrite(packagePath);
     }
     if (!sink.finish()) return cannotWrite(request_.target.filename().string());
@@ -133,7 +142,7 @@ class Exporter {
   }
 
  private:
-  static bool add(ArchiveSink& sink, std::string_view name, const std::string& text) { return sink.add(name, text); }
+  static bool add(ArchiveSink& sink, std::string_view name, std::string text) { return sink.add(name, std::move(text)); }
 
   static BookExportResult failure(std::string message) {
     BookExportResult result;
