@@ -96,12 +96,13 @@ void parseLinkTarget(TZEBset& set, std::string_view text, AskForCdFolder ask, Li
     fromCd = true;
   }
 
-  const std::filesystem::path bookFolder = std::filesystem::path(set.ZEBFileName()).parent_path();
   if (stored.empty()) {
     target.path.clear();
     target.sameBook = false;
   } else {
-    target.path = resolveStoredPath(stored, fromCd ? std::filesystem::path("/") : bookFolder, set.codePage());
+    const std::filesystem::path bookFolder =
+        fromCd ? std::filesystem::path("/") : std::filesystem::path(set.ZEBFileName()).parent_path();
+    target.path = resolveStoredPath(stored, bookFolder, set.codePage());
     // A path relative to the book names a file beside it; a full path names the open book
     // when it leads to it (letter case ignored, as on the machine the book was made on).
     const bool relative = !hasDrive(stored) && !nativePath(stored, set.codePage()).is_absolute() && !fromCd;

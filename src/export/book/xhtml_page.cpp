@@ -77,6 +77,12 @@ void appendNumberAttribute(std::string& out, std::string_view name, std::int64_t
   out += '"';
 }
 
+struct SpanStyle {
+  TMyFont font;
+  TMyFont paragraph;
+  std::string declarations;
+};
+
 struct TableLevel {
   OpenTable cells;
   std::vector<std::uint32_t> colours;  // per cell, row by row
@@ -217,8 +223,20 @@ class XhtmlWriter {
   }
 
   void fontChanged(const TMyFont& font) {
+    const bool sameFace = font.Name == font_.Name && faceKnown_;
     font_ = font;
-    encoding_ = substituteFace(font.Name).encoding;
+    if (!sameFace) encoding_ = substituteFace(font.Name).encoding;
+    faceKnown_ = true;
+  }
+
+  // The declarations of a run's span against its paragraph's font; a page's runs mostly
+  // repeat a few fonts, so each pair is worked out once.
+  const std::string& spanDeclarations() {
+    for (const SpanStyle& known : spanStyles_)
+      if (known.font == font_ && known.paragraph == paragraphFont_) return known.declarations;
+    spanStyles_.push_back(
+        {font_, paragraphFont_, differingDeclarations(fontDeclarations(font_), fontDeclarations(paragraphFont_))});
+    return spanStyles_.back().declarations;
   }
 
   const CssDeclarations& baseDeclarations(const TZEBoggetto* style) {
@@ -268,7 +286,7 @@ class XhtmlWriter {
 
   void openSpan() {
     if (spanOpen_ || !paragraphOpen_ || font_ == paragraphFont_) return;
-    const std::string own = differingDeclarations(fontDeclarations(font_), fontDeclarations(paragraphFont_));
+    const std::string& own = spanDeclarations();
     if (own.empty()) return;
     out_ += "<span";
     appendAttribute(out_, "style", own);
@@ -536,6 +554,7 @@ class XhtmlWriter {
   TMyFont paragraphFont_;
   TMyFont font_;
   FaceEncoding encoding_ = FaceEncoding::codePage;
+  bool faceKnown_ = false;
   bool paragraphOpen_ = false;
   std::size_t paragraphTagStart_ = 0;
   std::size_t paragraphBodyStart_ = 0;
@@ -546,6 +565,7 @@ class XhtmlWriter {
   std::string cellStyle_;
   std::vector<std::string> savedCellStyles_;
   std::unordered_map<const TZEBoggetto*, CssDeclarations> baseDeclarations_;
+  std::vector<SpanStyle> spanStyles_;
 };
 
 // The page's header or footer page: its own, or the book's default; none when it names no
@@ -617,6 +637,12 @@ std::string xhtmlText(const XhtmlTextRequest& request, std::string_view markup) 
 }
 
 std::string pageBody(TZEBset& set, ExportLinks& links, TZEBtesto& page) {
+  std::string out;
+  appendPageBody(set, links, page, out);
+  return out;
+}
+
+void appendPageBody(TZEBset& set, ExportLinks& links, TZEBtesto& page, std::string& out) {
   DocumentIds ids;
   XhtmlTextRequest request{&set, &links, &ids, page.Index(), set.codePageOf(page), Anchors::write};
   const auto textOf = [&](TZEBtesto& text, Anchors anchors, std::string& out) {
@@ -625,7 +651,6 @@ std::string pageBody(TZEBset& set, ExportLinks& links, TZEBtesto& page) {
     own.anchors = anchors;
     appendXhtmlText(own, markupOf(text), out);
   };
-  std::string out;
   if (TZEBtesto* header = headerOrFooterPage(set, page, field::pageHeaderPage, header::defaultHeaderPage)) {
     out += "<header>";
     textOf(*header, Anchors::omit, out);
@@ -661,7 +686,6 @@ std::string pageBody(TZEBset& set, ExportLinks& links, TZEBtesto& page) {
     textOf(*footer, Anchors::omit, out);
     out += "</footer>";
   }
-  return out;
 }
 
 }  // namespace zeb

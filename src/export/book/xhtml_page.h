@@ -41,6 +41,7 @@ std::string xhtmlText(const XhtmlTextRequest& request, std::string_view markup);
 // frame that shows a page becomes a section, titled with the frame's name, in the order of
 // the map.
 std::string pageBody(TZEBset& set, ExportLinks& links, TZEBtesto& page);
+void appendPageBody(TZEBset& set, ExportLinks& links, TZEBtesto& page, std::string& out);
 
 // The numbers of the anchors a page's document holds: those of its own text.
 std::set<std::int32_t> pageAnchors(TZEBset& set, TZEBtesto& page);

@@ -1,6 +1,8 @@
 // XML text.
 #include "export/book/xml_text.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 
 #include "platform/code_pages.h"
@@ -43,14 +45,49 @@ void appendBookCharacter(std::string& out, std::uint8_t byte, const CodePage& co
   appendXmlCharacter(out, codePage.unicodeOf(byte));
 }
 
+namespace {
+
+// What each byte of a code page becomes in XML text: its UTF-8 bytes or its escape, or
+// nothing for a control character; plain bytes stand for themselves.
+struct XmlBytes {
+  std::array<bool, 256> plain{};
+  std::array<std::uint8_t, 256> length{};
+  std::array<std::array<char, 6>, 256> bytes{};
+};
+
+const XmlBytes& xmlBytesOf(const CodePage& codePage) {
+  // Code pages are kept for the program's life, so one is known by its address; a thread
+  // converts one book at a time, so the last one's table mostly serves.
+  thread_local const CodePage* known = nullptr;
+  thread_local XmlBytes table;
+  if (known != &codePage) {
+    for (int byte = 0; byte < 256; ++byte) {
+      std::string out;
+      appendBookCharacter(out, static_cast<std::uint8_t>(byte), codePage);
+      const auto index = static_cast<std::size_t>(byte);
+      table.length[index] = static_cast<std::uint8_t>(out.size());
+      std::copy(out.begin(), out.end(), table.bytes[index].begin());
+      table.plain[index] = out.size() == 1 && static_cast<std::uint8_t>(out[0]) == byte;
+    }
+    known = &codePage;
+  }
+  return table;
+}
+
+}  // namespace
+
 void appendBookText(std::string& out, std::string_view bytes, const CodePage& codePage) {
-  for (const char c : bytes) {
-    const auto byte = static_cast<std::uint8_t>(c);
-    // Plain ASCII letters are the bulk of a book; they need no table.
-    if (byte >= 0x20 && byte < 0x7F && byte != '&' && byte != '<' && byte != '>' && byte != '"')
-      out.push_back(c);
-    else
-      appendBookCharacter(out, byte, codePage);
+  const XmlBytes& table = xmlBytesOf(codePage);
+  // Plain ASCII letters are the bulk of a book: they go over in runs.
+  std::size_t start = 0;
+  while (start < bytes.size()) {
+    std::size_t end = start;
+    while (end < bytes.size() && table.plain[static_cast<std::uint8_t>(bytes[end])]) ++end;
+    out.append(bytes.data() + start, end - start);
+    if (end == bytes.size()) break;
+    const auto byte = static_cast<std::uint8_t>(bytes[end]);
+    out.append(table.bytes[byte].data(), table.length[byte]);
+    start = end + 1;
   }
 }
 
