@@ -7,6 +7,7 @@
 #include "export/book/xhtml_page.h"
 
 #include <algorithm>
+#include <array>
 #include <unordered_map>
 #include <vector>
 
@@ -80,7 +81,19 @@ void appendNumberAttribute(std::string& out, std::string_view name, std::int64_t
 struct SpanStyle {
   TMyFont font;
   TMyFont paragraph;
-  std::string declarations;
+  std::string start;
+};
+
+// What a paragraph's start tag says: its style, and its own font, alignment, list marker
+// and lengths (margins, indent, line height) when it changes any of its style's.
+struct ParagraphLook {
+  const TZEBoggetto* style = nullptr;
+  TMyFont font;
+  bool overridden = false;
+  std::uint8_t alignment = 0;
+  std::uint8_t numbering = 0;
+  std::array<std::int32_t, 6> lengths{};
+  bool operator==(const ParagraphLook&) const = default;
 };
 
 struct TableLevel {
@@ -231,12 +244,19 @@ class XhtmlWriter {
 
   // The declarations of a run's span against its paragraph's font; a page's runs mostly
   // repeat a few fonts, so each pair is worked out once.
-  const std::string& spanDeclarations() {
+  // The start tag of its span, or nothing when it looks as its paragraph does.
+  const std::string& spanStart() {
     for (const SpanStyle& known : spanStyles_)
-      if (known.font == font_ && known.paragraph == paragraphFont_) return known.declarations;
-    spanStyles_.push_back(
-        {font_, paragraphFont_, differingDeclarations(fontDeclarations(font_), fontDeclarations(paragraphFont_))});
-    return spanStyles_.back().declarations;
+      if (known.font == font_ && known.paragraph == paragraphFont_) return known.start;
+    const std::string own = differingDeclarations(fontDeclarations(font_), fontDeclarations(paragraphFont_));
+    std::string start;
+    if (!own.empty()) {
+      start = "<span";
+      appendAttribute(start, "style", own);
+      start += '>';
+    }
+    spanStyles_.push_back({font_, paragraphFont_, std::move(start)});
+    return spanStyles_.back().start;
   }
 
   const CssDeclarations& baseDeclarations(const TZEBoggetto* style) {
@@ -257,19 +277,35 @@ class XhtmlWriter {
     openParagraph();
   }
 
-  void openParagraph() {
-    const TZEBoggetto* style = paragraph_.BaseStyle();
-    paragraphTagStart_ = out_.size();
-    out_ += "<p class=\"";
-    out_ += styleClassName(style != nullptr ? style->Index() : 0);
-    out_ += '"';
-    if (hasParagraphOverrides(paragraph_)) {
-      const std::string own = differingDeclarations(paragraphDeclarations(paragraph_), baseDeclarations(style));
-      if (!own.empty()) appendAttribute(out_, "style", own);
+  // A paragraph's start tag: its style's class, and what it changes of its style; a page's
+  // paragraphs mostly repeat a few looks, so each is written out once.
+  const std::string& paragraphStart() {
+    ParagraphLook look{paragraph_.BaseStyle(), paragraphFont_};
+    const bool overridden = hasParagraphOverrides(paragraph_);
+    if (overridden) {
+      look.alignment = paragraph_.Alignment();
+      look.numbering = paragraph_.Numbering();
+      look.lengths = {paragraph_.TopMargin(),      paragraph_.RightMargin(), paragraph_.BottomMargin(),
+                      paragraph_.LeftMargin(),     paragraph_.FirstLineIndent(), paragraph_.LineHeight()};
     }
-    out_ += '>';
-    paragraphOpen_ = true;
+    look.overridden = overridden;
+    for (const auto& [known, start] : paragraphStarts_)
+      if (known == look) return start;
+    std::string start = "<p class=\"" + styleClassName(look.style != nullptr ? look.style->Index() : 0) + '"';
+    if (overridden) {
+      const std::string own = differingDeclarations(paragraphDeclarations(paragraph_), baseDeclarations(look.style));
+      if (!own.empty()) appendAttribute(start, "style", own);
+    }
+    start += '>';
+    paragraphStarts_.emplace_back(look, std::move(start));
+    return paragraphStarts_.back().second;
+  }
+
+  void openParagraph() {
+    paragraphTagStart_ = out_.size();
     paragraphFont_ = runFont(paragraph_, nullptr);
+    out_ += paragraphStart();
+    paragraphOpen_ = true;
     fontChanged(run_ ? runFont(paragraph_, &*run_) : paragraphFont_);
     openSpan();
     paragraphBodyStart_ = out_.size();
@@ -286,11 +322,9 @@ class XhtmlWriter {
 
   void openSpan() {
     if (spanOpen_ || !paragraphOpen_ || font_ == paragraphFont_) return;
-    const std::string& own = spanDeclarations();
-    if (own.empty()) return;
-    out_ += "<span";
-    appendAttribute(out_, "style", own);
-    out_ += '>';
+    const std::string& start = spanStart();
+    if (start.empty()) return;
+    out_ += start;
     spanOpen_ = true;
   }
 
@@ -566,6 +600,7 @@ class XhtmlWriter {
   std::vector<std::string> savedCellStyles_;
   std::unordered_map<const TZEBoggetto*, CssDeclarations> baseDeclarations_;
   std::vector<SpanStyle> spanStyles_;
+  std::vector<std::pair<ParagraphLook, std::string>> paragraphStarts_;
 };
 
 // The page's header or footer page: its own, or the book's default; none when it names no

@@ -23,15 +23,24 @@ void appendXmlCharacter(std::string& out, char32_t code) {
 }
 
 void appendXmlEscaped(std::string& out, std::string_view utf8) {
-  for (const char c : utf8) {
-    switch (c) {
+  const auto plain = [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte >= 0x20 ? c != '&' && c != '<' && c != '>' && c != '"' : c == '\t' || c == '\n';
+  };
+  std::size_t start = 0;
+  while (start < utf8.size()) {
+    std::size_t end = start;
+    while (end < utf8.size() && plain(utf8[end])) ++end;
+    out.append(utf8.data() + start, end - start);
+    if (end == utf8.size()) break;
+    switch (utf8[end]) {
       case '&': out += "&amp;"; break;
       case '<': out += "&lt;"; break;
       case '>': out += "&gt;"; break;
       case '"': out += "&quot;"; break;
-      default:
-        if (static_cast<unsigned char>(c) >= 0x20 || c == '\t' || c == '\n') out.push_back(c);
+      default: break;  // other control characters have no place in XML
     }
+    start = end + 1;
   }
 }
 
