@@ -328,6 +328,23 @@ class XhtmlWriter {
     spanOpen_ = true;
   }
 
+  // A link's start tag; a page links to the same few places again and again.
+  const std::string& linkStart(TZEBoggetto& object) {
+    for (const auto& [known, start] : linkStarts_)
+      if (known == &object) return start;
+    const ExportLink link = request_.links->linkFor(object, request_.page);
+    std::string start = "<a";
+    if (link.active) {
+      appendAttribute(start, "href", link.href);
+    } else {
+      start += " class=\"inactive\"";
+    }
+    if (!link.title.empty()) appendAttribute(start, "title", link.title);
+    start += '>';
+    linkStarts_.emplace_back(&object, std::move(start));
+    return linkStarts_.back().second;
+  }
+
   void closeSpan() {
     if (!spanOpen_) return;
     out_ += "</span>";
@@ -337,15 +354,7 @@ class XhtmlWriter {
   void openLink(TZEBoggetto& object) {
     closeSpan();
     if (linkOpen_) out_ += "</a>";
-    const ExportLink link = request_.links->linkFor(object, request_.page);
-    out_ += "<a";
-    if (link.active) {
-      appendAttribute(out_, "href", link.href);
-    } else {
-      out_ += " class=\"inactive\"";
-    }
-    if (!link.title.empty()) appendAttribute(out_, "title", link.title);
-    out_ += '>';
+    out_ += linkStart(object);
     linkOpen_ = true;
     openSpan();
   }
@@ -601,6 +610,7 @@ class XhtmlWriter {
   std::unordered_map<const TZEBoggetto*, CssDeclarations> baseDeclarations_;
   std::vector<SpanStyle> spanStyles_;
   std::vector<std::pair<ParagraphLook, std::string>> paragraphStarts_;
+  std::vector<std::pair<const TZEBoggetto*, std::string>> linkStarts_;
 };
 
 // The page's header or footer page: its own, or the book's default; none when it names no
