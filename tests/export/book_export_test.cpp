@@ -119,12 +119,13 @@ TEST_F(BookExport, LinksLeadToOtherPagesAndTheirAnchorsAndProgramsStayText) {
     {"kind": "speclink", "link_action": {"action": 1, "destination": 0, "target": 1, "anchor": 8}},
     {"kind": "internetLink", "name": "run:tools\\viewer.exe /page 3"},
     {"kind": "internetLink", "name": "mailto:reader@example.org"},
+    {"kind": "internetLink", "name": "nexo:Other Book.zeb|"},
     {"kind": "shortObj", "state": 14, "fields": [{"offset": 5, "i32": 7}]},
-    {"name": "From", "text": "<Z S0 ><$0A000000>anchored<%> <$0A000001>no such anchor<%> <$01000000>viewer<%> <$01000001>mail<%>"},
+    {"name": "From", "text": "<Z S0 ><$0A000000>anchored<%> <$0A000001>no such anchor<%> <$01000000>viewer<%> <$01000001>mail<%> <$01000002>other<%>"},
     {"name": "To", "text": "<Z S0 >top<Z S0 ><$0B000000>here"}]})");
   EXPECT_EQ(
       bodyOf(0),
-      R"x(<p class="s0"><a href="p1.xhtml#anchor-7">anchored</a> <a href="p1.xhtml">no such anchor</a> <a class="inactive" title="Starts a program in the reader; not followed here: run:tools\viewer.exe /page 3">viewer</a> <a href="mailto:reader@example.org">mail</a></p>)x");
+      R"x(<p class="s0"><a href="p1.xhtml#anchor-7">anchored</a> <a href="p1.xhtml">no such anchor</a> <a class="inactive" title="Starts a program in the reader; not followed here: run:tools\viewer.exe /page 3">viewer</a> <a href="mailto:reader@example.org">mail</a> <a class="inactive" title="Leads into another book, which an EPUB cannot link to: Other_Book.epub, Other Book.zeb">other</a></p>)x");
   EXPECT_EQ(bodyOf(1), R"x(<p class="s0">top</p><p class="s0"><span id="anchor-7"></span>here</p>)x");
 }
 

@@ -61,16 +61,16 @@ ExportLink BookLinks::pageLink(std::int32_t page, std::int32_t anchor) const {
   return {true, document, {}};
 }
 
-// Another book's export lies beside this one, named after the book's file.
+// Another book's export lies beside this one, named after the book's file. An EPUB's links
+// stay inside its archive (a reading system refuses a relative one that leaves it), so there
+// the link is text naming the other book's EPUB and title.
 ExportLink BookLinks::bookLink(const std::string& path) const {
   const std::filesystem::path book(path);
   const std::string stem = safeFileName(book.stem().string());
-  ExportLink link;
-  link.active = true;
-  link.href = format_ == BookExportFormat::epub ? "../../" + stem + ".epub" : "../" + stem + "/index.html";
-  link.title = bookTitleOf(book);
-  if (link.title.empty()) link.title = book.filename().string();
-  return link;
+  std::string title = bookTitleOf(book);
+  if (title.empty()) title = book.filename().string();
+  if (format_ == BookExportFormat::epub) return inactive(messages::otherBookNote, stem + ".epub, " + title);
+  return {true, "../" + stem + "/index.html", title};
 }
 
 ExportLink BookLinks::addressLink(const std::string& address, std::int32_t fromPage) const {

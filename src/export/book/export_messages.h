@@ -11,6 +11,7 @@ inline constexpr std::string_view programLinkNote = "Starts a program in the rea
 inline constexpr std::string_view noWebEquivalentNote = "A reader command with no equivalent here: ";
 inline constexpr std::string_view missingTargetNote = "The link leads nowhere: ";
 inline constexpr std::string_view outsideAddressNote = "An address that is not followed here: ";
+inline constexpr std::string_view otherBookNote = "Leads into another book, which an EPUB cannot link to: ";
 inline constexpr std::string_view fileLeftOutNote = "A file kept inside the book, not carried by the EPUB: ";
 
 // Headings of the generated documents.
