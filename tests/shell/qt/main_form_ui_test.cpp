@@ -4,10 +4,13 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QProgressDialog>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -22,10 +25,12 @@
 #include "shell/presentation_modes.h"
 #include "shell/qt/contents_sidebar.h"
 #include "shell/qt/contents_tree_view.h"
+#include "shell/qt/main_window_export.h"
 #include "shell/qt/read_aloud_commands.h"
 #include "shell/reader_shell.h"
 #include "shell/settings_keys.h"
 #include "tests/shell/qt/main_form_fixture.h"
+#include "tests/shell/qt/print_qt_test_support.h"
 #include "tests/support/book_builder.h"
 #include "tests/text/text_test_support.h"
 #include "text/text_box.h"
@@ -214,6 +219,39 @@ TEST_F(MainFormControls, PrintCommandsWaitForPrintingAndForABook) {
     window->item(name)->trigger();
   window->button("PrintButton")->click();
   EXPECT_EQ(log, (std::vector<std::string>{"dialog", "current", "all", "printer", "margins", "dialog"}));
+}
+
+// File > Export > EPUB... writes the book on its worker with the progress window up, and asks
+// before it replaces what it wrote; answered No, the file stays as it was.
+TEST_F(MainFormControls, ExportingToEpubWritesTheBookAndAsksBeforeReplacingIt) {
+  start({book("guide.zeb", 3)});
+  window->setExportService(std::make_unique<shell::MainWindowExport>(*window));
+  const std::filesystem::path target = folder.path() / "guide.epub";
+  const auto chooseTarget = [&] {
+    answerModal<QFileDialog>([&](QFileDialog& dialog) {
+      dialog.selectFile(QString::fromStdString(target.string()));
+      static_cast<QDialog&>(dialog).accept();
+    });
+  };
+  chooseTarget();
+  window->item("EsportaEpub1")->trigger();
+  QTRY_VERIFY(std::filesystem::exists(target));
+  QTRY_VERIFY(window->findChild<QProgressDialog*>() == nullptr || !window->findChild<QProgressDialog*>()->isVisible());
+  const auto written = std::filesystem::last_write_time(target);
+  const auto size = std::filesystem::file_size(target);
+  EXPECT_GT(size, 0u);
+
+  chooseTarget();
+  bool asked = false;
+  answerModal<QMessageBox>([&](QMessageBox& question) {
+    asked = true;
+    question.button(QMessageBox::No)->click();
+  });
+  window->item("EsportaEpub1")->trigger();
+  QTRY_VERIFY(asked);
+  QTest::qWait(50);
+  EXPECT_EQ(std::filesystem::last_write_time(target), written);
+  EXPECT_FALSE(std::filesystem::exists(target.string() + ".part"));
 }
 
 // Link following as it will be installed: it sees the frame set disabled while it works.
