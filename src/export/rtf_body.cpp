@@ -13,6 +13,7 @@
 #include "document/container.h"
 #include "export/converter.h"
 #include "export/export_objects.h"
+#include "export/paragraph_tag.h"
 #include "export/rtf_table_rows.h"
 #include "export/rtf_tables.h"
 #include "export/rtf_text.h"
@@ -61,16 +62,8 @@ std::size_t RtfBodyWriter::paragraphTag(std::size_t tag) {
   resumePending_ = false;
   body_ += tableStack_.empty() ? "\\pard\\plain " : "\\pard\\intbl";
 
-  TagAttributeReader reader(markup_.bytes(), std::min(tag + 3, markup_.size()), converter_.messages());
-  const std::optional<std::int32_t> number = reader.styleNumber();
-  paragraph_.clearOverrides();
-  paragraph_.setBaseStyle(styleObject(number.value_or(0)));
-  std::size_t next = markup_.pastClose(tag);
-  if (number) {
-    reader.readParagraphAttributes(paragraph_);
-    reader.skipPastClose();
-    next = reader.position();
-  }
+  const std::size_t next =
+      readParagraphTag(markup_, tag, converter_.LinkedZEBset(), converter_.messages(), paragraph_);
   startParagraph(ListText::write);
   return next;
 }

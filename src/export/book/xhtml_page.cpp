@@ -19,6 +19,7 @@
 #include "export/book/xml_text.h"
 #include "export/export_objects.h"
 #include "export/markup_scanner.h"
+#include "export/paragraph_tag.h"
 #include "platform/code_pages.h"
 #include "platform/font_faces.h"
 #include "text/effective_font.h"
@@ -131,16 +132,7 @@ class XhtmlWriter {
   std::size_t paragraphTag(std::size_t tag) {
     closeParagraph();
     resumePending_ = false;
-    TagAttributeReader reader(markup_.bytes(), std::min(tag + 3, markup_.size()), nullptr);
-    const std::optional<std::int32_t> number = reader.styleNumber();
-    paragraph_.clearOverrides();
-    paragraph_.setBaseStyle(styleObject(number.value_or(0)));
-    std::size_t next = markup_.pastClose(tag);
-    if (number) {
-      reader.readParagraphAttributes(paragraph_);
-      reader.skipPastClose();
-      next = reader.position();
-    }
+    const std::size_t next = readParagraphTag(markup_, tag, &set_, nullptr, paragraph_);
     run_ = std::nullopt;
     openParagraph();
     return next;
