@@ -166,6 +166,8 @@ void LibraryWindow::buildControls() {
   progress_ = new QProgressBar(folderBox);
   progress_->setObjectName("LibraryProgress");
   progress_->setTextVisible(true);
+  // Shown only while a scan runs: an empty bar would read as a scan that stands still.
+  progress_->setVisible(false);
   status_ = new QLabel(folderBox);
   status_->setObjectName("LibraryStatus");
   status_->setWordWrap(true);
@@ -325,6 +327,8 @@ void LibraryWindow::rescan() { scanFoldersLater(library::libraryFolders(*service
 void LibraryWindow::scanFoldersLater(std::vector<std::string> folders) {
   ++scansRunning_;
   rescanButton_->setEnabled(false);
+  progress_->setRange(0, 0);
+  progress_->setVisible(true);
   std::vector<std::string> all = library::libraryFolders(*services_.settings);
   indexer_->add(
       [this, folders = std::move(folders), all = std::move(all)](library::LibraryIndex& index, std::stop_token stop) {
@@ -355,6 +359,7 @@ void LibraryWindow::scanFoldersLater(std::vector<std::string> folders) {
             [this, books = std::move(books), covers = std::move(covers), counts] {
               --scansRunning_;
               rescanButton_->setEnabled(scansRunning_ == 0);
+              progress_->setVisible(scansRunning_ != 0);
               status_->setText(unicodeOf(texts::scanDone) + QString("%1 added, %2 updated, %3 unchanged, %4 failed")
                                                                 .arg(counts.added)
                                                                 .arg(counts.updated)
@@ -370,6 +375,7 @@ void LibraryWindow::opened(const QString& problem, bool rebuilt) {
   if (!problem.isEmpty()) {
     status_->setText(unicodeOf(texts::indexFailed) + problem);
     scansRunning_ = 0;
+    progress_->setVisible(false);
     openFailed_ = true;
     return;
   }
@@ -388,7 +394,7 @@ void LibraryWindow::showBooks(const std::vector<library::BookRecord>& books, con
   books_->removeRows(0, books_->rowCount());
   coversToDraw_.clear();
   QPixmap blank(coverSide, coverSide * 3 / 4);
-  blank.fill(QColor(0xE8, 0xE8, 0xE8));
+  blank.fill(palette().color(QPalette::Button));
   for (const library::BookRecord& book : books) {
     QList<QStandardItem*> row;
     auto* title = new QStandardItem(book.damaged ? unicodeOf(texts::damagedBook) + utf8(book.title) : utf8(book.title));
