@@ -15,8 +15,11 @@
 namespace zeb::library {
 namespace {
 
-// Raised whenever the tables change; an index of another version is made anew.
-constexpr int schemaVersion = 1;
+// Raised whenever the tables change; an index of another version is made anew. The body is
+// the full-text table's first column: the index marks the column of every entry but the
+// first one's, which saves two bytes for each word of each page. The titles have a small
+// full-text table of their own, which finds the title hits without reading the texts'.
+constexpr int schemaVersion = 2;
 // Words of page text a snippet shows.
 constexpr int snippetTokens = 12;
 
@@ -37,9 +40,11 @@ CREATE VIEW page_content AS
          page_search_text(books.path, books.size, books.modified, pages.text_position, pages.text_size,
                           pages.text_format, pages.code_page) AS body
   FROM pages JOIN books ON books.id = pages.book;
-CREATE VIRTUAL TABLE page_text USING fts5(title, body, content='page_content', content_rowid='id',
+CREATE VIRTUAL TABLE page_text USING fts5(body, title, content='page_content', content_rowid='id',
   tokenize='unicode61 remove_diacritics 2');
-INSERT INTO page_text(page_text, rank) VALUES('rank', 'bm25(10.0, 1.0)');
+INSERT INTO page_text(page_text, rank) VALUES('rank', 'bm25(1.0, 10.0)');
+CREATE VIRTUAL TABLE page_titles USING fts5(title, content='pages', content_rowid='id',
+  tokenize='unicode61 remove_diacritics 2');
 )sql";
 
 // page_search_text(path, size, modified, position, size, format, code page): the page's text
@@ -215,13 +220,17 @@ void LibraryIndex::storeBook(const BookRecord& book, const std::vector<PageRecor
   Statement page = database_->prepare(
       "INSERT INTO pages(book, number, title, text_position, text_size, text_format, code_page) "
       "VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7)");
-  Statement text = database_->prepare("INSERT INTO page_text(rowid, title, body) VALUES(?1, ?2, ?3)");
+  Statement text = database_->prepare("INSERT INTO page_text(rowid, body, title) VALUES(?1, ?2, ?3)");
+  Statement title = database_->prepare("INSERT INTO page_titles(rowid, title) VALUES(?1, ?2)");
   for (const PageRecord& record : pages) {
     page.bind(1, id).bind(2, std::int64_t{record.number}).bind(3, record.title).bind(4, record.textPosition);
     page.bind(5, std::int64_t{record.textSize}).bind(6, std::int64_t{record.textFormat});
     page.bind(7, std::int64_t{record.codePage}).run();
-    text.bind(1, database_->lastInsertedRow()).bind(2, record.title).bind(3, record.searchText).run();
+    const std::int64_t row = database_->lastInsertedRow();
+    text.bind(1, row).bind(2, record.searchText).bind(3, record.title).run();
+    title.bind(1, row).bind(2, record.title).run();
   }
+  addCount("unmerged", static_cast<std::int64_t>(pages.size()));
   transaction.commit();
 }
 
@@ -252,10 +261,12 @@ void LibraryIndex::storeCover(std::int64_t book, const std::vector<std::uint8_t>
   write.run();
 }
 
-void LibraryIndex::addStale(std::int64_t pages) {
+void LibraryIndex::addStale(std::int64_t pages) { addCount("stale", pages); }
+
+void LibraryIndex::addCount(std::string_view key, std::int64_t value) {
   Statement add = database_->prepare(
-      "INSERT INTO counts(name, value) VALUES('stale', ?1) ON CONFLICT(name) DO UPDATE SET value = value + ?1");
-  add.bind(1, pages).run();
+      "INSERT INTO counts(name, value) VALUES(?1, ?2) ON CONFLICT(name) DO UPDATE SET value = value + ?2");
+  add.bind(1, key).bind(2, value).run();
 }
 
 std::int64_t LibraryIndex::storedCount(std::string_view key) {
@@ -273,46 +284,82 @@ std::int64_t LibraryIndex::livePageCount() {
 }
 
 bool LibraryIndex::compactIfWorthIt() {
+  const std::int64_t live = livePageCount();
   const std::int64_t stale = stalePageCount();
-  if (stale == 0 || stale * 4 < livePageCount()) return false;
+  const std::int64_t unmerged = storedCount("unmerged");
+  const bool rebuild = stale != 0 && stale * 4 >= live;
+  // Each book's pages make segments of their own; a search reads every segment, so once an
+  // eighth of the pages came since the last merge they are merged into one.
+  const bool merge = rebuild || (unmerged != 0 && unmerged * 8 >= live);
+  if (!merge) return false;
   Transaction transaction(*database_);
-  database_->execute("INSERT INTO page_text(page_text) VALUES('rebuild'); DELETE FROM counts WHERE name = 'stale'");
+  if (rebuild)
+    database_->execute(
+        "INSERT INTO page_text(page_text) VALUES('rebuild'); INSERT INTO page_titles(page_titles) VALUES('rebuild')");
+  database_->execute(
+      "INSERT INTO page_text(page_text) VALUES('optimize'); INSERT INTO page_titles(page_titles) VALUES('optimize'); "
+      "DELETE FROM counts WHERE name IN ('stale', 'unmerged')");
   transaction.commit();
+  // The merge wrote the whole index again through the log, which would keep that size.
+  database_->execute("PRAGMA wal_checkpoint(TRUNCATE)");
   return true;
 }
 
 SearchEnd LibraryIndex::search(const SearchRequest& request, const std::function<bool(const SearchHit&)>& onHit) {
   const std::optional<ParsedQuery> query = parseQuery(request.text);
   if (!query) return SearchEnd::nothingToSearch;
-  // Page entries of books changed or removed since have no page: the join leaves them out.
-  // The full-text table leads (CROSS JOIN keeps it first), so that it hands the rows over in
-  // rank order and snippets are made for the rows shown only.
-  Statement rows = database_->prepare(
-      "SELECT page_text.rowid, books.id, books.path, books.title, pages.number, pages.title, -rank, "
-      "snippet(page_text, 1, ?2, ?3, '\xE2\x80\xA6', ?4) "
+  // The page entries matching, best first: those whose title matches (the small titles'
+  // table leads, CROSS JOIN keeping it first, and each of its rows is looked up in the texts'
+  // table), then all. Ordering by bm25 with a limit keeps only the best rows while the
+  // matches go by, where ordering by rank would sort them all.
+  Statement titleRows = database_->prepare(
+      "SELECT page_titles.rowid, -bm25(page_text, 1.0, 10.0) FROM page_titles CROSS JOIN page_text "
+      "ON page_text.rowid = page_titles.rowid WHERE page_titles MATCH ?1 AND page_text MATCH ?1 "
+      "ORDER BY bm25(page_text, 1.0, 10.0) LIMIT ?2");
+  Statement allRows = database_->prepare(
+      "SELECT rowid, -bm25(page_text, 1.0, 10.0) FROM page_text WHERE page_text MATCH ?1 "
+      "ORDER BY bm25(page_text, 1.0, 10.0) LIMIT ?2");
+  // What is shown of a row, its snippet made for it alone. Page entries of books changed or
+  // removed since have no page: the join leaves them out.
+  Statement shownRow = database_->prepare(
+      "SELECT books.id, books.path, books.title, pages.number, pages.title, "
+      "snippet(page_text, 0, ?2, ?3, '\xE2\x80\xA6', ?4) "
       "FROM page_text CROSS JOIN pages ON pages.id = page_text.rowid CROSS JOIN books ON books.id = pages.book "
-      "WHERE page_text MATCH ?1 ORDER BY rank LIMIT ?5");
-  std::unordered_set<std::int64_t> shown;
-  const std::int64_t limit = std::max(request.limit, 0);
+      "WHERE page_text MATCH ?1 AND page_text.rowid = ?5");
+
+  const auto limit = static_cast<std::size_t>(std::max(request.limit, 0));
+  std::unordered_set<std::int64_t> tried;
+  std::size_t shown = 0;
   for (const bool titles : {true, false}) {
-    rows.bind(1, titles ? query->titleExpression : query->expression).bind(2, request.openMark);
-    rows.bind(3, request.closeMark).bind(4, std::int64_t{snippetTokens});
-    rows.bind(5, limit + static_cast<std::int64_t>(shown.size()));
-    while (shown.size() < static_cast<std::size_t>(limit) && rows.step()) {
-      if (!titles && shown.contains(rows.integer(0))) continue;
-      shown.insert(rows.integer(0));
-      SearchHit hit;
-      hit.book = rows.integer(1);
-      hit.bookPath = rows.text(2);
-      hit.bookTitle = rows.text(3);
-      hit.page = static_cast<std::int32_t>(rows.integer(4));
-      hit.pageTitle = rows.text(5);
-      hit.score = rows.real(6);
-      hit.snippet = oneLine(rows.text(7));
-      hit.titleHit = titles;
-      if (!onHit(hit)) return SearchEnd::stopped;
+    Statement& ranked = titles ? titleRows : allRows;
+    // Rows already tried come again in a longer list: stale ones ask for more.
+    for (std::int64_t wanted = static_cast<std::int64_t>(limit + tried.size()); shown < limit; wanted *= 4) {
+      std::vector<std::pair<std::int64_t, double>> rows;
+      ranked.bind(1, query->expression).bind(2, wanted);
+      while (ranked.step()) rows.emplace_back(ranked.integer(0), ranked.real(1));
+      ranked.reset();
+      for (const auto& [row, score] : rows) {
+        if (shown == limit) break;
+        if (!tried.insert(row).second) continue;
+        shownRow.bind(1, query->expression).bind(2, request.openMark).bind(3, request.closeMark);
+        shownRow.bind(4, std::int64_t{snippetTokens}).bind(5, row);
+        if (shownRow.step()) {
+          SearchHit hit;
+          hit.book = shownRow.integer(0);
+          hit.bookPath = shownRow.text(1);
+          hit.bookTitle = shownRow.text(2);
+          hit.page = static_cast<std::int32_t>(shownRow.integer(3));
+          hit.pageTitle = shownRow.text(4);
+          hit.score = score;
+          hit.snippet = oneLine(shownRow.text(5));
+          hit.titleHit = titles;
+          ++shown;
+          if (!onHit(hit)) return SearchEnd::stopped;
+        }
+        shownRow.reset();
+      }
+      if (static_cast<std::int64_t>(rows.size()) < wanted) break;
     }
-    rows.reset();
   }
   return SearchEnd::completed;
 }

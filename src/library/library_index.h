@@ -93,7 +93,8 @@ class LibraryIndex {
   void storeCover(std::int64_t book, const std::vector<std::uint8_t>& png);
   // Page entries of books changed or removed stay in the full-text index, unseen, until
   // they outnumber the live pages a quarter to one; then the full-text index is rebuilt from
-  // the books. True when it was.
+  // the books. The index is also merged into one segment once an eighth of its pages came
+  // since it last was. True when either was done.
   bool compactIfWorthIt();
 
   // --- Search: title hits first, each group by relevance; onHit returns false to stop.
@@ -110,6 +111,7 @@ class LibraryIndex {
   void openTrusted();
   void createSchema();
   void addStale(std::int64_t pages);
+  void addCount(std::string_view key, std::int64_t value);
   std::int64_t storedCount(std::string_view key);
 
   std::filesystem::path path_;

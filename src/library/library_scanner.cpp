@@ -147,7 +147,7 @@ ScanCounts scanFolders(LibraryIndex& index, const std::vector<std::string>& fold
     ++progress.done;
     if (observer.onProgress) observer.onProgress(progress);
   }
-  if (counts.removed + counts.updated > 0) index.compactIfWorthIt();
+  if (counts.added + counts.removed + counts.updated > 0) index.compactIfWorthIt();
   return counts;
 }
 

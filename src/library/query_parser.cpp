@@ -173,7 +173,7 @@ std::optional<ParsedQuery> parseQuery(std::string_view text) {
     expression += part;
   }
   if (expression.empty()) return std::nullopt;
-  return ParsedQuery{expression, "(" + expression + ") AND {title} : (" + expression + ")"};
+  return ParsedQuery{expression};
 }
 
 }  // namespace zeb::library

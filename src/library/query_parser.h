@@ -12,10 +12,9 @@
 namespace zeb::library {
 
 struct ParsedQuery {
-  // The full-text expression over the columns "title" and "body".
+  // The full-text expression over the columns "title" and "body" (or over "title" alone,
+  // which finds the pages whose title holds the query).
   std::string expression;
-  // The same expression limited to page titles: a page that matches both ranks first.
-  std::string titleExpression;
 };
 
 // The expression for the text, or none when it holds nothing to search: no term with a
