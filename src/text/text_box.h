@@ -254,10 +254,13 @@ class TZEBbox {
   // Clears the selection, hides the caret and, when the frame set is enabled, posts the
   // follow-link request with the link object. The box itself never navigates.
   void followLink(TZEBoggetto& link);
-  // Selects the next (or previous) link of the body after (before) the caret, with the
-  // caret at its start, and brings it into view; false when there is none, and the focus
-  // may leave the box.
-  bool selectNextLink(bool forward);
+  // Selects the next (or previous) link of the body after (before) the caret or selection of
+  // the box given (this box or a table cell inside it), with the caret at its start, and
+  // brings it into view. The links of table cells come at their table's place in the text.
+  // The box whose link was selected; none when there is no such link, and the focus may
+  // leave the box.
+  TZEBbox* selectNextLink(bool forward, TZEBbox& from);
+  bool selectNextLink(bool forward) { return selectNextLink(forward, *this) != nullptr; }
   // Whether the caret stands on a link that Enter follows.
   bool linkAtCaret() const;
   // "short|long" text of the link under the mouse; empty elsewhere.

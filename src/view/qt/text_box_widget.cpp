@@ -171,9 +171,11 @@ void TextBoxWidget::caretMovedIn(TZEBbox& box) {
 
 bool TextBoxWidget::focusNextPrevChild(bool next) {
   if (QWidget::hasFocus()) {
-    TZEBbox& target = box();
-    if (target.selectNextLink(next)) {
-      inputBox_ = &target;
+    // Counted from the box the keys go to; the keys follow the link chosen into its cell.
+    if (!holds(*inputBox_)) inputBox_ = box_;
+    if (TZEBbox* target = box_->selectNextLink(next, *inputBox_)) {
+      inputBox_ = target;
+      attach(*target);
       return true;
     }
   }

@@ -94,7 +94,8 @@ class TextBoxWidget : public QWidget, public BoxSurface {
   void keyPressEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
-  // Tab goes from link to link of the page before it leaves it.
+  // Tab goes from link to link of the page, those of its table cells among them, before it
+  // leaves it.
   bool focusNextPrevChild(bool next) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dragMoveEvent(QDragMoveEvent* event) override;
