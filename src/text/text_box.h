@@ -242,8 +242,12 @@ class TZEBbox {
   void SelectRange(int startParagraph, int startChar, int endParagraph, int endChar);
   // From the first position of the text to its last.
   void SelectAll();
-  // Tells the frame set that the selection or the caret changed.
+  // Tells the frame set that the selection or the caret changed, and the window.
   void selectionChanged();
+  // Tells the window that shows the box that the caret or selection of the box given (this
+  // box, or a table cell inside it) moved: its own surface, else the window of the box
+  // around it, as repaints go.
+  void tellCaretMoved(TZEBbox& moved);
 
   // --- Links (box_links.cpp).
   // The LinkCode at a position (of the last character at a paragraph end); -1 for none.

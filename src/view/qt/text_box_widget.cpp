@@ -75,7 +75,7 @@ class TextBoxWidget::CellSurface final : public BoxSurface {
     const BoxOffset offset = offsetInOutermostBox(cell_);
     window_.showPopup(choice, x + offset.x, y + offset.y);
   }
-  void caretMoved() override { window_.caretMovedIn(cell_); }
+  void caretMoved(TZEBbox& box) override { window_.caretMoved(box); }
 
  private:
   CanvasRect outer(const CanvasRect& area) const {
@@ -162,9 +162,7 @@ const ReadingText& TextBoxWidget::readingText() const {
 
 TZEBbox& TextBoxWidget::caretBox() const { return caretBox_ != nullptr && holds(*caretBox_) ? *caretBox_ : *box_; }
 
-void TextBoxWidget::caretMoved() { caretMovedIn(*box_); }
-
-void TextBoxWidget::caretMovedIn(TZEBbox& box) {
+void TextBoxWidget::caretMoved(TZEBbox& box) {
   caretBox_ = &box;
   announceCaret(*this);
 }

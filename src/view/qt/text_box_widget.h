@@ -74,9 +74,8 @@ class TextBoxWidget : public QWidget, public BoxSurface {
   bool canFocus() const override;
   void takeFocus() override;
   void showPopup(PopupMenuChoice choice, int x, int y) override;
-  void caretMoved() override;
   // The caret or selection of the box (this window's or a cell's) moved.
-  void caretMovedIn(TZEBbox& box);
+  void caretMoved(TZEBbox& box) override;
 
  signals:
   // A popup menu of the frame set is asked for at the global position (the box's own menu

@@ -173,6 +173,12 @@ TEST_F(PageAccessibilityTest, TheDocumentReadsThePlainTextWithItsWordsSentencesP
   EXPECT_EQ(cell->textInterface()->text(0, cell->textInterface()->characterCount()), QStringLiteral("c"));
   EXPECT_EQ(cell->tableCellInterface()->rowIndex(), 1);
   EXPECT_EQ(cells->cellAt(0, 1)->text(QAccessible::Name), QStringLiteral("b"));
+
+  // A caret put into a cell is told at its place in the page's text, as in the page's own box.
+  events.clear();
+  cell->textInterface()->setCursorPosition(1);
+  EXPECT_EQ(events, (std::vector<SeenEvent>{{QAccessible::TextCaretMoved, 54, 0}}));
+  EXPECT_EQ(text->cursorPosition(), 54);
 }
 
 TEST_F(PageAccessibilityTest, CaretBrowsingMovesTheCaretWithTheKeysAndTellsWhereItAndTheSelectionAre) {
