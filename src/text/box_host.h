@@ -32,6 +32,9 @@ class BoxHost {
   // A hosting object: repaints the area of a hosted box that has no window of its own (its
   // own coordinates), through the box that holds the object.
   virtual void invalidate(const TZEBbox&, const CanvasRect&) {}
+  // A hosting object: the caret or selection of a hosted box that has no window of its own
+  // (the box given, or a box inside it) moved; told through the box that holds the object.
+  virtual void caretMoved(TZEBbox&) {}
   // A caret movement reached the first or last body position and goes on in the host (the
   // neighbouring table cell, or the box around the table): the box that took the caret;
   // none when it stays (a page).

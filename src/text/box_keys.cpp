@@ -44,6 +44,76 @@ TableCells* tableAt(const TZEBparag& paragraph, int index) {
   return table != nullptr && !table->cells().empty() ? table : nullptr;
 }
 
+// A stretch of one link's characters in a body paragraph of a box.
+struct LinkStretch {
+  TZEBbox* box = nullptr;
+  int paragraph = 0;
+  int start = 0;
+  int end = 0;
+};
+
+// Walks the links of a box's body in text order, those of its tables' cells (row by row) at
+// their table's character, and finds the link Tab goes to from the caret or selection of one
+// of these boxes. Counted from the start of a selected link (or the caret), so that the link
+// itself is passed over, and a caret on a link's first character reaches that link first.
+class LinkWalk {
+ public:
+  LinkWalk(const TZEBbox& from, bool forward) : from_(from), forward_(forward), selected_(from.hasSelection()) {
+    const TextPos& origin = selected_ ? from.orderedStart() : from.Caret();
+    origin_ = {origin.paragraphIndex, origin.charIndex};
+  }
+
+  std::optional<LinkStretch> chosen() const { return chosen_; }
+
+  void walk(TZEBbox& box, int depth) {
+    for (int p = box.HeaderCount(); p < box.bodyEnd() && !done_; ++p) {
+      const TZEBparag& paragraph = box.paragraph(p);
+      int c = 0;
+      while (c < paragraph.length() && !done_) {
+        const std::int32_t code = paragraph.Cells[static_cast<std::size_t>(c)].LinkCode;
+        int end = c + 1;
+        while (end < paragraph.length() && paragraph.Cells[static_cast<std::size_t>(end)].LinkCode == code) ++end;
+        reach(box, p, c);
+        if (code != noLink && box.linkObject(code, paragraph) != nullptr) offer({&box, p, c, end});
+        for (int k = c; k < end && !done_ && depth < limits::maxTableNesting; ++k) {
+          TableCells* table = tableAt(paragraph, k);
+          if (table == nullptr) continue;
+          reach(box, p, k);
+          for (const auto& cell : table->cells())
+            if (cell && !done_) walk(*cell, depth + 1);
+        }
+        c = end;
+      }
+    }
+    // A caret at the end of its box's body comes before all that follows the box.
+    if (&box == &from_) passed_ = true;
+  }
+
+ private:
+  // The walk reached the place of the box: past the origin once it is there.
+  void reach(const TZEBbox& box, int paragraph, int character) {
+    if (&box == &from_ && !passed_ && std::pair(paragraph, character) >= origin_) passed_ = true;
+  }
+  void offer(const LinkStretch& link) {
+    if (!passed_) {
+      if (!forward_) chosen_ = link;
+      return;
+    }
+    const bool atOrigin = link.box == &from_ && std::pair(link.paragraph, link.start) == origin_;
+    if (forward_ && atOrigin && selected_) return;
+    if (forward_) chosen_ = link;
+    done_ = true;
+  }
+
+  const TZEBbox& from_;
+  bool forward_;
+  bool selected_;
+  std::pair<int, int> origin_;
+  bool passed_ = false;
+  bool done_ = false;
+  std::optional<LinkStretch> chosen_;
+};
+
 // Keys after which a selection collapses to its start rather than its end.
 bool collapsesToStart(Key key) { return key == Key::pageUp || key == Key::home || key == Key::left || key == Key::up; }
 
@@ -150,33 +220,20 @@ bool TZEBbox::linkAtCaret() const {
   return linkObject(linkAt(Caret()), *Caret().paragraph) != nullptr;
 }
 
-bool TZEBbox::selectNextLink(bool forward) {
-  if (paragraphs_.empty()) return false;
-  // Counted from the start of a selected link (or the caret), so that the link itself is
-  // passed over, and a caret on a link's first character reaches that link first.
-  const TextPos from = hasSelection_ ? orderedStart() : Caret();
-  const auto key = [](int paragraph, int character) { return std::pair(paragraph, character); };
-  const auto origin = key(from.paragraphIndex, from.charIndex);
-  std::optional<std::pair<int, std::pair<int, int>>> chosen;  // paragraph, start and end
-  for (int p = headerCount_; p < bodyEnd(); ++p) {
-    const TZEBparag& paragraph = *paragraphs_[static_cast<std::size_t>(p)];
-    int c = 0;
-    while (c < paragraph.length()) {
-      const std::int32_t code = paragraph.Cells[static_cast<std::size_t>(c)].LinkCode;
-      int end = c + 1;
-      while (end < paragraph.length() && paragraph.Cells[static_cast<std::size_t>(end)].LinkCode == code) ++end;
-      if (code != noLink && linkObject(code, paragraph) != nullptr) {
-        const auto start = key(p, c);
-        const bool wanted = forward ? (hasSelection_ ? start > origin : start >= origin) : start < origin;
-        if (wanted && (!forward || !chosen)) chosen = std::pair(p, std::pair(c, end));
-      }
-      c = end;
-    }
+TZEBbox* TZEBbox::selectNextLink(bool forward, TZEBbox& from) {
+  LinkWalk walk(from, forward);
+  walk.walk(*this, 0);
+  const std::optional<LinkStretch> chosen = walk.chosen();
+  if (!chosen) return nullptr;
+  TZEBbox& target = *chosen->box;
+  if (&target != &from) {
+    // One selection shows: the box left loses its own.
+    from.ClearSelection();
+    from.hideCaret();
   }
-  if (!chosen) return false;
-  SelectRange(chosen->first, chosen->second.first, chosen->first, chosen->second.second);
-  scrollToCaretWithContext();
-  return true;
+  target.SelectRange(chosen->paragraph, chosen->start, chosen->paragraph, chosen->end);
+  target.scrollToCaretWithContext();
+  return &target;
 }
 
 void TZEBbox::followLinkAtCaret() {

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "document/container.h"
+#include "text/box_host.h"
 #include "text/box_surface.h"
 #include "text/frame_set_link.h"
 #include "text/text_box.h"
@@ -66,7 +67,14 @@ void TZEBbox::ShowSelection() {
 
 void TZEBbox::selectionChanged() {
   if (FrameSetLink* frames = frameSet()) frames->SetCurrentControl(*this);
-  if (surface_ != nullptr) surface_->caretMoved();
+  tellCaretMoved(*this);
+}
+
+void TZEBbox::tellCaretMoved(TZEBbox& moved) {
+  if (surface_ != nullptr)
+    surface_->caretMoved(moved);
+  else if (isHosted() && host_ != nullptr)
+    host_->caretMoved(moved);
 }
 
 void TZEBbox::SelectRange(int startParagraph, int startChar, int endParagraph, int endChar) {

@@ -10,6 +10,8 @@
 
 namespace zeb {
 
+class TZEBbox;
+
 // Which popup menu a right click asks for: the frame set's PopupInactive, PopupSpecLink or
 // PopupGenLink, or the box's own.
 enum class PopupMenuChoice { PopupInactive, PopupSpecLink, PopupGenLink, boxOwn };
@@ -29,9 +31,10 @@ class BoxSurface {
   virtual void takeFocus() {}
   // Shows the menu at the point (box coordinates), with the box as its popup component.
   virtual void showPopup(PopupMenuChoice, int, int) {}
-  // The caret or the selection may have moved (after every click, caret key, selection
-  // change and load), for the window's accessibility events.
-  virtual void caretMoved() {}
+  // The caret or the selection of the box may have moved (after every click, caret key,
+  // selection change and load), for the window's accessibility events: the surface's own
+  // box, or a table cell inside it that has no surface of its own.
+  virtual void caretMoved(TZEBbox&) {}
 };
 
 }  // namespace zeb

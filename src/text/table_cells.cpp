@@ -141,6 +141,8 @@ void TableCells::invalidate(const TZEBbox& cell, const CanvasRect& area) {
   box_->invalidate(area.translated(bounds->left + cell.Left(), bounds->top + cell.Top()));
 }
 
+void TableCells::caretMoved(TZEBbox& moved) { box_->tellCaretMoved(moved); }
+
 TZEBbox* TableCells::leaveBox(TZEBbox& cell, LeaveDirection direction) {
   const auto from = indexOf(cell);
   if (!from) return nullptr;

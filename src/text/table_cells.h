@@ -60,6 +60,7 @@ class TableCells final : public EmbeddedObject, public BoxHost {
   int clientHeight() const override;
   void makeVisible(TZEBbox& cell, const CanvasRect& area) override;
   void invalidate(const TZEBbox& cell, const CanvasRect& area) override;
+  void caretMoved(TZEBbox& moved) override;
   TZEBbox* leaveBox(TZEBbox& cell, LeaveDirection direction) override;
   FrameSetLink* frameSet() const override;
 

@@ -242,8 +242,12 @@ class TZEBbox {
   void SelectRange(int startParagraph, int startChar, int endParagraph, int endChar);
   // From the first position of the text to its last.
   void SelectAll();
-  // Tells the frame set that the selection or the caret changed.
+  // Tells the frame set that the selection or the caret changed, and the window.
   void selectionChanged();
+  // Tells the window that shows the box that the caret or selection of the box given (this
+  // box, or a table cell inside it) moved: its own surface, else the window of the box
+  // around it, as repaints go.
+  void tellCaretMoved(TZEBbox& moved);
 
   // --- Links (box_links.cpp).
   // The LinkCode at a position (of the last character at a paragraph end); -1 for none.
@@ -254,10 +258,13 @@ class TZEBbox {
   // Clears the selection, hides the caret and, when the frame set is enabled, posts the
   // follow-link request with the link object. The box itself never navigates.
   void followLink(TZEBoggetto& link);
-  // Selects the next (or previous) link of the body after (before) the caret, with the
-  // caret at its start, and brings it into view; false when there is none, and the focus
-  // may leave the box.
-  bool selectNextLink(bool forward);
+  // Selects the next (or previous) link of the body after (before) the caret or selection of
+  // the box given (this box or a table cell inside it), with the caret at its start, and
+  // brings it into view. The links of table cells come at their table's place in the text.
+  // The box whose link was selected; none when there is no such link, and the focus may
+  // leave the box.
+  TZEBbox* selectNextLink(bool forward, TZEBbox& from);
+  bool selectNextLink(bool forward) { return selectNextLink(forward, *this) != nullptr; }
   // Whether the caret stands on a link that Enter follows.
   bool linkAtCaret() const;
   // "short|long" text of the link under the mouse; empty elsewhere.

@@ -27,7 +27,8 @@ std::unique_ptr<TZEBoggetto> makeLiveObject(TZEBset& set, TOggettiHel kind);
 // A live object of the kind with its defaults, registered at the index (-1: next free).
 TZEBoggetto& addObject(TZEBset& set, TOggettiHel kind, std::int32_t index = -1);
 // A live page with the name and the text (a zero byte is appended, as the writer stores it),
-// not yet in the container.
+// not yet in the container. Its sequence group and number are 0, as for every such page: pages
+// follow one another (next and previous page) only once their records give them numbers.
 std::unique_ptr<TZEBtesto> makePage(TZEBset& set, std::string_view name, std::string_view text);
 // The same page, registered at the next free index.
 TZEBtesto& addPage(TZEBset& set, std::string_view name, std::string_view text);

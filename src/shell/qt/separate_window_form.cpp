@@ -68,6 +68,7 @@ TFseparato::TFseparato(shell::MainWindowLinks& owner)
   preview_->setAutoJump(false);
   preview_->setActivePreview(true);
   preview_->setNightView(mainWindow_.Editor()->nightView());
+  preview_->setCaretBrowsing(mainWindow_.Editor()->CaretBrowsing());
   preview_->setLinkedZEBset(&mainWindow_.mainZEBset());
   // Links asking to print print with the main window's printer and page set-up.
   preview_->printOnClick = [this](TZEBbox& box) {

@@ -75,7 +75,7 @@ class TextBoxWidget::CellSurface final : public BoxSurface {
     const BoxOffset offset = offsetInOutermostBox(cell_);
     window_.showPopup(choice, x + offset.x, y + offset.y);
   }
-  void caretMoved() override { window_.caretMovedIn(cell_); }
+  void caretMoved(TZEBbox& box) override { window_.caretMoved(box); }
 
  private:
   CanvasRect outer(const CanvasRect& area) const {
@@ -162,18 +162,18 @@ const ReadingText& TextBoxWidget::readingText() const {
 
 TZEBbox& TextBoxWidget::caretBox() const { return caretBox_ != nullptr && holds(*caretBox_) ? *caretBox_ : *box_; }
 
-void TextBoxWidget::caretMoved() { caretMovedIn(*box_); }
-
-void TextBoxWidget::caretMovedIn(TZEBbox& box) {
+void TextBoxWidget::caretMoved(TZEBbox& box) {
   caretBox_ = &box;
   announceCaret(*this);
 }
 
 bool TextBoxWidget::focusNextPrevChild(bool next) {
   if (QWidget::hasFocus()) {
-    TZEBbox& target = box();
-    if (target.selectNextLink(next)) {
-      inputBox_ = &target;
+    // Counted from the box the keys go to; the keys follow the link chosen into its cell.
+    if (!holds(*inputBox_)) inputBox_ = box_;
+    if (TZEBbox* target = box_->selectNextLink(next, *inputBox_)) {
+      inputBox_ = target;
+      attach(*target);
       return true;
     }
   }

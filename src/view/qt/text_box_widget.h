@@ -74,9 +74,8 @@ class TextBoxWidget : public QWidget, public BoxSurface {
   bool canFocus() const override;
   void takeFocus() override;
   void showPopup(PopupMenuChoice choice, int x, int y) override;
-  void caretMoved() override;
   // The caret or selection of the box (this window's or a cell's) moved.
-  void caretMovedIn(TZEBbox& box);
+  void caretMoved(TZEBbox& box) override;
 
  signals:
   // A popup menu of the frame set is asked for at the global position (the box's own menu
@@ -94,7 +93,8 @@ class TextBoxWidget : public QWidget, public BoxSurface {
   void keyPressEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
-  // Tab goes from link to link of the page before it leaves it.
+  // Tab goes from link to link of the page, those of its table cells among them, before it
+  // leaves it.
   bool focusNextPrevChild(bool next) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dragMoveEvent(QDragMoveEvent* event) override;

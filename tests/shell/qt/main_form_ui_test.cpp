@@ -473,6 +473,46 @@ TEST_F(MainFormControls, ReadAloudSpeaksTheSentencesInTurnShowingEach) {
   EXPECT_EQ(platform.settings.readString(shell::settings::optionsKey, shell::settings::readingVoice), "second");
 }
 
+// Pages chained by their sequence group and number: once the last sentence of a page was
+// spoken, reading shows the next page of the sequence and speaks it from its top; it ends
+// with the sequence.
+TEST_F(MainFormControls, ReadAloudGoesOnToTheNextPageOfTheSequence) {
+  const std::string path =
+      folder
+          .write("sequence.zeb", bookBytes([](TZEBset& set) {
+                   const auto chained = [&set](const char* name, const char* text, int number) {
+                     TZEBtesto& page = zebmake::addPage(set, name, text);
+                     page.record().setI16(field::pageSequenceGroup, 1);
+                     page.record().setI16(field::pageSequenceNumber, static_cast<std::int16_t>(number));
+                   };
+                   chained("Page A", "<Z S0 >One. Two.", 1);
+                   zebmake::addPage(set, "Elsewhere", "<Z S0 >Not read.");
+                   chained("Page B", "<Z S0 >Three and four.<Z S0 >Five.", 2);
+                 }))
+          .string();
+  start({path});
+  auto speech = std::make_unique<RecordingSpeech>();
+  RecordingSpeech& voice = *speech;
+  window->setSpeech(std::move(speech));
+  window->Editor()->setMainPageNumber(0);
+  window->item("ReadAloud1")->trigger();
+  voice.finish();
+  EXPECT_EQ(voice.said, (std::vector<std::string>{"One.", "Two."}));
+  voice.finish();
+  EXPECT_EQ(page(), 2);
+  EXPECT_EQ(voice.said.back(), "Three and four.");
+  const TZEBbox* shown = window->Editor()->MainBox();
+  EXPECT_EQ(shown->TextObject()->Name(), "Page B");
+  EXPECT_EQ(std::pair(shown->orderedStart().charIndex, shown->orderedEnd().charIndex), std::pair(0, 15));
+  EXPECT_EQ(window->readAloudCommands()->reader()->state(), ReadAloud::State::speaking);
+  voice.finish();
+  EXPECT_EQ(voice.said.back(), "Five.");
+  voice.finish();
+  EXPECT_EQ(voice.said.size(), 4u);
+  EXPECT_EQ(page(), 2);
+  EXPECT_EQ(window->readAloudCommands()->reader()->state(), ReadAloud::State::idle);
+}
+
 TEST_F(MainFormControls, CopyAndSelectAllActOnThePageText) {
   start({sampleBook()});
   TZEBbox* box = window->Editor()->CurrentBox();

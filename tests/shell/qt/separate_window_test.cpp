@@ -429,5 +429,20 @@ TEST_F(SeparateWindows, SeparateWindowsCloseWithTheMainWindow) {
   EXPECT_EQ(links->separateWindows().count(), 0u);
 }
 
+// A window opened while caret browsing is on browses with a caret too, until it is turned off.
+TEST_F(SeparateWindows, AWindowOpenedWhileCaretBrowsingIsOnBrowsesWithACaret) {
+  startWithLinks(linkBook());
+  window->item("CaretBrowsing1")->trigger();
+  follow(namedNotes);
+  TFseparato& notes = only();
+  EXPECT_TRUE(notes.Preview()->CaretBrowsing());
+  auto* page = notes.Preview()->findChild<TextBoxWidget*>();
+  ASSERT_NE(page, nullptr);
+  QTest::keyClick(page, Qt::Key_Right);
+  EXPECT_EQ(page->box().Caret().charIndex, 1);
+  window->item("CaretBrowsing1")->trigger();
+  EXPECT_FALSE(notes.Preview()->CaretBrowsing());
+}
+
 }  // namespace
 }  // namespace zeb::testing

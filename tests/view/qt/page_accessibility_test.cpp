@@ -6,13 +6,17 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QLineEdit>
 #include <QTest>
+#include <QVBoxLayout>
 
 #include "document/describe_object.h"
 #include "export/clipboard_conversion.h"
 #include "platform/qt/qt_text_measurer.h"
 #include "tests/text/box_test_support.h"
 #include "text/measurement_cache.h"
+#include "text/paragraph.h"
+#include "text/table_cells.h"
 #include "text/text_box.h"
 #include "view/qt/text_box_widget.h"
 
@@ -169,6 +173,12 @@ TEST_F(PageAccessibilityTest, TheDocumentReadsThePlainTextWithItsWordsSentencesP
   EXPECT_EQ(cell->textInterface()->text(0, cell->textInterface()->characterCount()), QStringLiteral("c"));
   EXPECT_EQ(cell->tableCellInterface()->rowIndex(), 1);
   EXPECT_EQ(cells->cellAt(0, 1)->text(QAccessible::Name), QStringLiteral("b"));
+
+  // A caret put into a cell is told at its place in the page's text, as in the page's own box.
+  events.clear();
+  cell->textInterface()->setCursorPosition(1);
+  EXPECT_EQ(events, (std::vector<SeenEvent>{{QAccessible::TextCaretMoved, 54, 0}}));
+  EXPECT_EQ(text->cursorPosition(), 54);
 }
 
 TEST_F(PageAccessibilityTest, CaretBrowsingMovesTheCaretWithTheKeysAndTellsWhereItAndTheSelectionAre) {
@@ -207,6 +217,60 @@ TEST_F(PageAccessibilityTest, CaretBrowsingMovesTheCaretWithTheKeysAndTellsWhere
   EXPECT_EQ(std::pair(box->orderedStart().charIndex, box->orderedEnd().charIndex), std::pair(8, 13));
   EXPECT_FALSE(box->selectNextLink(true));
   EXPECT_FALSE(box->selectNextLink(false));
+}
+
+// Tab goes from link to link in text order, a table cell's link at its table's place, before
+// the focus leaves the page; Shift+Tab goes back the same way, and Enter follows the link it
+// chose in a cell.
+TEST_F(PageAccessibilityTest, TabVisitsTheLinksOfTableCellsAtTheirPlaceInTheText) {
+  const std::string first = localLink("nexo:|1");
+  const std::string inCell = localLink("nexo:|2");
+  const std::string last = localLink("nexo:|3");
+  showPage(tag("") + first + "one<%> " + table({"a", inCell + "two<%>", "c", "d"}) + " after " + last + "three<%>");
+  // The page in a window with a field after it, where the focus goes once the links are done.
+  QWidget window;
+  auto* layout = new QVBoxLayout(&window);
+  TextBoxWidget* page = widget.release();
+  page->setParent(&window);
+  layout->addWidget(page);
+  auto* field = new QLineEdit(&window);
+  layout->addWidget(field);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  page->setFocus();
+  TZEBbox* cell = nullptr;
+  for (const EmbeddedRef& ref : box->paragraph(0).Objects)
+    if (ref.visual != nullptr && ref.visual->tableCells() != nullptr) cell = ref.visual->tableCells()->cell(0, 1);
+  ASSERT_NE(cell, nullptr);
+  const auto selected = [](const TZEBbox& in) {
+    if (!in.hasSelection()) return std::pair(-1, -1);
+    return std::pair(in.orderedStart().charIndex, in.orderedEnd().charIndex);
+  };
+
+  QTest::keyClick(page, Qt::Key_Tab);
+  EXPECT_EQ(selected(*box), std::pair(0, 3));
+  QTest::keyClick(page, Qt::Key_Tab);
+  EXPECT_EQ(selected(*cell), std::pair(0, 3));
+  EXPECT_EQ(selected(*box), std::pair(-1, -1));
+  QTest::keyClick(page, Qt::Key_Tab);
+  EXPECT_EQ(selected(*box), std::pair(12, 17));
+  EXPECT_EQ(selected(*cell), std::pair(-1, -1));
+  QTest::keyClick(page, Qt::Key_Tab);
+  EXPECT_TRUE(field->hasFocus());
+
+  page->setFocus();
+  QTest::keyClick(page, Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(selected(*cell), std::pair(0, 3));
+  QTest::keyClick(page, Qt::Key_Return);
+  platform.events.runPending();
+  ASSERT_EQ(frames.followed.size(), 1u);
+  EXPECT_EQ(frames.followed.back()->Name(), "nexo:|2");
+  QTest::keyClick(page, Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(selected(*box), std::pair(0, 3));
+  QTest::keyClick(page, Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_TRUE(field->hasFocus());
 }
 
 }  // namespace
