@@ -67,7 +67,12 @@ int main(int argc, char** argv) {
   const int pageBytes = option(argc, argv, "--page-bytes", 6500);
   const std::filesystem::path shelf = makeShelf(books, pages, pageBytes);
   const std::filesystem::path indexPath = shelf.string() + ".sqlite";
-  for (const char* suffix : {"", "-wal", "-shm"}) std::filesystem::remove(indexPath.string() + suffix);
+  // "--reuse-index" keeps the index of an earlier run, for timing the queries alone.
+  bool reuse = false;
+  for (int i = 1; i < argc; ++i) reuse = reuse || std::strcmp(argv[i], "--reuse-index") == 0;
+  reuse = reuse && std::filesystem::exists(indexPath);
+  if (!reuse)
+    for (const char* suffix : {"", "-wal", "-shm"}) std::filesystem::remove(indexPath.string() + suffix);
   const std::vector<std::string> folders = {shelf.string()};
 
   std::int64_t bookBytes = 0;
@@ -78,7 +83,7 @@ int main(int argc, char** argv) {
   zeb::library::ScanCounts first, second;
   std::int64_t markupBytes = 0, livePages = 0;
   double opening = 0;
-  {
+  if (!reuse) {
     auto index = std::make_unique<zeb::library::LibraryIndex>(indexPath);
     const auto indexing = zeb::bench::secondsOf([&] { first = zeb::library::scanFolders(*index, folders, folders); });
     const auto rescan = zeb::bench::secondsOf([&] { second = zeb::library::scanFolders(*index, folders, folders); });

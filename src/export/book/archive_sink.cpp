@@ -20,7 +20,7 @@ namespace {
 // Large files go into the archive in pieces of this size.
 constexpr std::size_t writePiece = std::size_t{1} << 20;
 // The bytes waiting to be compressed at most: the caller waits beyond them.
-constexpr std::size_t queueLimit = std::size_t{16} << 20;
+constexpr std::size_t queueLimit = std::size_t{4} << 20;
 // Written files whose memory is kept for the next ones, and the largest kept.
 constexpr std::size_t spareLimit = 8;
 constexpr std::size_t spareCapacity = std::size_t{1} << 20;

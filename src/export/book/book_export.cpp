@@ -102,7 +102,7 @@ class Exporter {
       // The text is about as long again in markup: one allocation holds most pages.
       document.reserve(page->text().size() + page->text().size() / 2 + 1024);
       appendDocumentStart(document, request_.format, pageTitle(set_, number), metadata.language, backgroundOf(*page));
-      appendPageBody(set_, links, *page, document);
+      appendPageBody(set_, links, *page, document, &looks_);
       appendDocumentEnd(document);
       if (!add(sink, prefix + name, std::move(document))) return cannotWrite(name);
       items_.push_back({"p" + std::to_string(number), prefix + name, std::string(xhtmlType), {}});
@@ -157,6 +157,7 @@ class Exporter {
   const BookExportRequest& request_;
   ExportResources resources_;
   std::vector<PackageItem> items_;
+  XhtmlLooks looks_;
 };
 
 bool isEmptyFolder(const std::filesystem::path& path) {

@@ -79,24 +79,6 @@ void appendNumberAttribute(std::string& out, std::string_view name, std::int64_t
   out += '"';
 }
 
-struct SpanStyle {
-  TMyFont font;
-  TMyFont paragraph;
-  std::string start;
-};
-
-// What a paragraph's start tag says: its style, and its own font, alignment, list marker
-// and lengths (margins, indent, line height) when it changes any of its style's.
-struct ParagraphLook {
-  const TZEBoggetto* style = nullptr;
-  TMyFont font;
-  bool overridden = false;
-  std::uint8_t alignment = 0;
-  std::uint8_t numbering = 0;
-  std::array<std::int32_t, 6> lengths{};
-  bool operator==(const ParagraphLook&) const = default;
-};
-
 struct TableLevel {
   OpenTable cells;
   std::vector<std::uint32_t> colours;  // per cell, row by row
@@ -107,7 +89,12 @@ struct TableLevel {
 class XhtmlWriter {
  public:
   XhtmlWriter(const XhtmlTextRequest& request, const MarkupText& markup, std::string& out)
-      : request_(request), set_(*request.set), markup_(markup), out_(out), codePage_(CodePage::of(request.codePage)) {
+      : request_(request),
+        set_(*request.set),
+        markup_(markup),
+        out_(out),
+        codePage_(CodePage::of(request.codePage)),
+        looks_(request.looks != nullptr ? *request.looks : ownLooks_) {
     paragraph_.setBaseStyle(styleObject(0));
     fontChanged(runFont(paragraph_, nullptr));
   }
@@ -234,12 +221,12 @@ class XhtmlWriter {
     faceKnown_ = true;
   }
 
-  // The declarations of a run's span against its paragraph's font; a page's runs mostly
-  // repeat a few fonts, so each pair is worked out once.
-  // The start tag of its span, or nothing when it looks as its paragraph does.
+  // The start tag of its span, or nothing when it looks as its paragraph does; the runs of a
+  // book mostly repeat a few fonts, so each pair of run and paragraph font is worked out once.
   const std::string& spanStart() {
-    for (const SpanStyle& known : spanStyles_)
+    for (const XhtmlLooks::Span& known : looks_.spans)
       if (known.font == font_ && known.paragraph == paragraphFont_) return known.start;
+    if (looks_.spans.size() >= XhtmlLooks::kept) looks_.spans.clear();
     const std::string own = differingDeclarations(fontDeclarations(font_), fontDeclarations(paragraphFont_));
     std::string start;
     if (!own.empty()) {
@@ -247,16 +234,16 @@ class XhtmlWriter {
       appendAttribute(start, "style", own);
       start += '>';
     }
-    spanStyles_.push_back({font_, paragraphFont_, std::move(start)});
-    return spanStyles_.back().start;
+    looks_.spans.push_back({font_, paragraphFont_, std::move(start)});
+    return looks_.spans.back().start;
   }
 
   const CssDeclarations& baseDeclarations(const TZEBoggetto* style) {
-    auto found = baseDeclarations_.find(style);
-    if (found != baseDeclarations_.end()) return found->second;
+    auto found = looks_.styles.find(style);
+    if (found != looks_.styles.end()) return found->second;
     TZEBParaStyle base;
     base.setBaseStyle(const_cast<TZEBoggetto*>(style));
-    return baseDeclarations_.emplace(style, paragraphDeclarations(base)).first->second;
+    return looks_.styles.emplace(style, paragraphDeclarations(base)).first->second;
   }
 
   void beforeContent() {
@@ -269,10 +256,10 @@ class XhtmlWriter {
     openParagraph();
   }
 
-  // A paragraph's start tag: its style's class, and what it changes of its style; a page's
+  // A paragraph's start tag: its style's class, and what it changes of its style; a book's
   // paragraphs mostly repeat a few looks, so each is written out once.
   const std::string& paragraphStart() {
-    ParagraphLook look{paragraph_.BaseStyle(), paragraphFont_};
+    XhtmlLooks::Paragraph look{paragraph_.BaseStyle(), paragraphFont_};
     const bool overridden = hasParagraphOverrides(paragraph_);
     if (overridden) {
       look.alignment = paragraph_.Alignment();
@@ -281,16 +268,17 @@ class XhtmlWriter {
                       paragraph_.LeftMargin(),     paragraph_.FirstLineIndent(), paragraph_.LineHeight()};
     }
     look.overridden = overridden;
-    for (const auto& [known, start] : paragraphStarts_)
+    for (const auto& [known, start] : looks_.paragraphs)
       if (known == look) return start;
+    if (looks_.paragraphs.size() >= XhtmlLooks::kept) looks_.paragraphs.clear();
     std::string start = "<p class=\"" + styleClassName(look.style != nullptr ? look.style->Index() : 0) + '"';
     if (overridden) {
       const std::string own = differingDeclarations(paragraphDeclarations(paragraph_), baseDeclarations(look.style));
       if (!own.empty()) appendAttribute(start, "style", own);
     }
     start += '>';
-    paragraphStarts_.emplace_back(look, std::move(start));
-    return paragraphStarts_.back().second;
+    looks_.paragraphs.emplace_back(look, std::move(start));
+    return looks_.paragraphs.back().second;
   }
 
   void openParagraph() {
@@ -599,9 +587,8 @@ class XhtmlWriter {
   std::vector<TableLevel> tables_;
   std::string cellStyle_;
   std::vector<std::string> savedCellStyles_;
-  std::unordered_map<const TZEBoggetto*, CssDeclarations> baseDeclarations_;
-  std::vector<SpanStyle> spanStyles_;
-  std::vector<std::pair<ParagraphLook, std::string>> paragraphStarts_;
+  XhtmlLooks ownLooks_;
+  XhtmlLooks& looks_;
   std::vector<std::pair<const TZEBoggetto*, std::string>> linkStarts_;
 };
 
@@ -679,9 +666,9 @@ std::string pageBody(TZEBset& set, ExportLinks& links, TZEBtesto& page) {
   return out;
 }
 
-void appendPageBody(TZEBset& set, ExportLinks& links, TZEBtesto& page, std::string& out) {
+void appendPageBody(TZEBset& set, ExportLinks& links, TZEBtesto& page, std::string& out, XhtmlLooks* looks) {
   DocumentIds ids;
-  XhtmlTextRequest request{&set, &links, &ids, page.Index(), set.codePageOf(page), Anchors::write};
+  XhtmlTextRequest request{&set, &links, &ids, page.Index(), set.codePageOf(page), Anchors::write, looks};
   const auto textOf = [&](TZEBtesto& text, Anchors anchors, std::string& out) {
     XhtmlTextRequest own = request;
     own.codePage = set.codePageOf(text);

@@ -4,16 +4,23 @@
 // The same markup serves EPUB content documents and the pages of an HTML folder.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <set>
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <utility>
+#include <vector>
 
+#include "export/book/css_stylesheet.h"
 #include "export/book/export_links.h"
+#include "platform/font.h"
 
 namespace zeb {
 
+class TZEBoggetto;
 class TZEBset;
 class TZEBtesto;
 
@@ -21,6 +28,32 @@ class TZEBtesto;
 // another page shown inside it (a frame, a header or a footer) are not, as links name them
 // in that page's own document.
 enum class Anchors : std::uint8_t { write, omit };
+
+// The start tags a book's pages repeat, worked out once for all of them: spans by their run
+// and paragraph fonts, paragraphs by their look, and each style's own declarations.
+struct XhtmlLooks {
+  struct Span {
+    TMyFont font;
+    TMyFont paragraph;
+    std::string start;
+  };
+  // What a paragraph's start tag says: its style, and its own font, alignment, list marker
+  // and lengths (margins, indent, line height) when it changes any of its style's.
+  struct Paragraph {
+    const TZEBoggetto* style = nullptr;
+    TMyFont font;
+    bool overridden = false;
+    std::uint8_t alignment = 0;
+    std::uint8_t numbering = 0;
+    std::array<std::int32_t, 6> lengths{};
+    bool operator==(const Paragraph&) const = default;
+  };
+  // Looks are compared one by one: beyond this many, the list starts again.
+  static constexpr std::size_t kept = 64;
+  std::vector<Span> spans;
+  std::vector<std::pair<Paragraph, std::string>> paragraphs;
+  std::unordered_map<const TZEBoggetto*, CssDeclarations> styles;
+};
 
 struct XhtmlTextRequest {
   TZEBset* set = nullptr;
@@ -30,6 +63,8 @@ struct XhtmlTextRequest {
   std::int32_t page = -1;
   std::uint16_t codePage = 1252;
   Anchors anchors = Anchors::write;
+  // Kept from page to page when given; else the text's own.
+  XhtmlLooks* looks = nullptr;
 };
 
 // Appends the elements of the markup (which ends at its first zero byte) to `out`.
@@ -41,7 +76,8 @@ std::string xhtmlText(const XhtmlTextRequest& request, std::string_view markup);
 // frame that shows a page becomes a section, titled with the frame's name, in the order of
 // the map.
 std::string pageBody(TZEBset& set, ExportLinks& links, TZEBtesto& page);
-void appendPageBody(TZEBset& set, ExportLinks& links, TZEBtesto& page, std::string& out);
+void appendPageBody(TZEBset& set, ExportLinks& links, TZEBtesto& page, std::string& out,
+                    XhtmlLooks* looks = nullptr);
 
 // The numbers of the anchors a page's document holds: those of its own text.
 std::set<std::int32_t> pageAnchors(TZEBset& set, TZEBtesto& page);
