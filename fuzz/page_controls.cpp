@@ -32,8 +32,9 @@ void unnameMediaFiles(zeb::TZEBset& set) {
 
 }  // namespace
 
-// Fontconfig keeps what it allocates for the fonts it found until the process ends.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+// Fontconfig keeps what it allocates for the fonts it found until the process ends, and so
+// does PulseAudio's client library for the sound server it asked about, where one runs.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\nleak:libpulse.so\n"; }
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
