@@ -139,6 +139,17 @@ TEST_F(PageAccessibilityTest, TheDocumentReadsThePlainTextWithItsWordsSentencesP
   EXPECT_TRUE(text->characterRect(6).contains(inside));
   EXPECT_EQ(text->characterRect(6).width(), w.XEnd - w.X);
   EXPECT_EQ(text->offsetAtPoint(inside), 6);
+  // At 200 % the window shows each book pixel twice as large, and the rectangle follows.
+  widget->setZoom(PageZoom(200));
+  QCoreApplication::processEvents();
+  const TextPos zoomed = box->positionOf(0, 6);
+  const QPoint insideZoomed =
+      widget->mapToGlobal(QPoint(2 * zoomed.X + 2, 2 * (zoomed.Y + zoomed.LineHeight / 2)));
+  EXPECT_TRUE(text->characterRect(6).contains(insideZoomed));
+  EXPECT_EQ(text->characterRect(6).width(), 2 * (zoomed.XEnd - zoomed.X));
+  EXPECT_EQ(text->offsetAtPoint(insideZoomed), 6);
+  widget->setZoom(PageZoom(100));
+  QCoreApplication::processEvents();
   int start = 0;
   int end = 0;
   EXPECT_TRUE(text->attributes(0, &start, &end).contains(QStringLiteral("font-size:10pt;font-weight:normal;")));
