@@ -1,11 +1,13 @@
 // A page's indexed text, made from its markup, or read again from its book.
 #include "library/page_search_text.h"
 
+#include <algorithm>
 #include <system_error>
 #include <vector>
 
 #include "document/book_file.h"
 #include "platform/code_pages.h"
+#include "text/markup_entities.h"
 
 namespace zeb::library {
 
@@ -27,7 +29,22 @@ std::string PageTextMaker::searchText(std::span<const std::uint8_t> markup, int 
   std::string_view plain = plain_.plainTextOf(markup, textFormat);
   // Texts are stored with a closing zero byte.
   while (!plain.empty() && plain.back() == '\0') plain.remove_suffix(1);
-  return CodePage::of(codePage).toUtf8(plain);
+  // The text keeps its entities ("caf&eacute;", "&amp;"): the index and its snippets take
+  // the characters they stand for, as the page shows them.
+  std::string decoded;
+  decoded.reserve(plain.size());
+  for (std::size_t i = 0; i < plain.size();) {
+    if (plain[i] != '&') {
+      const std::size_t next = std::min(plain.find('&', i), plain.size());
+      decoded.append(plain, i, next - i);
+      i = next;
+      continue;
+    }
+    const DecodedEntity entity = decodeEntity(plain.substr(i));
+    if (entity.code != 0) decoded += static_cast<char>(entity.code);
+    i += std::max<std::size_t>(entity.length, 1);
+  }
+  return CodePage::of(codePage).toUtf8(decoded);
 }
 
 PageTextReader::PageTextReader() = default;

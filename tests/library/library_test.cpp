@@ -174,7 +174,9 @@ TEST_F(LibraryTest, SearchIgnoresCaseAndAccentsAndRanksTitleHitsFirst) {
             bookOf("Guide", {{"Intro", "<Z S0 >The garden garden garden garden by the river"},
                              {"The Garden", "<Z S0 >flowers"},
                              {"Caf\xE9", "<Z S0 >A na\xEFve <Y g1 >CAF\xC9<Y > in the village<Z S0 >near the mill"}}));
-  writeBook("notes.zeb", bookOf("Notes", {{"N0", "<Z S0 >garden"}, {"N1", "<Z S0 >cafe au lait"}}));
+  writeBook("notes.zeb", bookOf("Notes", {{"N0", "<Z S0 >garden"},
+                                          {"N1", "<Z S0 >cafe au lait"},
+                                          {"N2", "<Z S0 >th&eacute; &amp; biscuits"}}));
   LibraryIndex index(indexPath());
   scan(index);
   EXPECT_EQ(found(index, "garden"), (std::vector<std::string>{"guide:1", "guide:0", "notes:0"}));
@@ -198,6 +200,15 @@ TEST_F(LibraryTest, SearchIgnoresCaseAndAccentsAndRanksTitleHitsFirst) {
   EXPECT_EQ(hits[0].snippet, "A na\xC3\xAFve <b>CAF\xC3\x89</b> in the village near the mill");
   EXPECT_EQ(hits[1].snippet, "<b>cafe</b> au lait");
   EXPECT_GT(hits[0].score, 0);
+
+  // Entities are the characters they stand for, in the index and in the snippets.
+  hits.clear();
+  index.search({"th\xC3\xA9 biscuits", 20, "<b>", "</b>"}, [&](const SearchHit& hit) {
+    hits.push_back(hit);
+    return true;
+  });
+  ASSERT_EQ(hits.size(), 1u);
+  EXPECT_EQ(hits[0].snippet, "<b>th\xC3\xA9</b> & <b>biscuits</b>");
 }
 
 }  // namespace
