@@ -168,6 +168,19 @@ TEST_F(BookExport, TheContentsAreTheTreeWithItsChaptersThenThePagesItLeavesOut) 
       R"x(<nav epub:type="landmarks" hidden="hidden"><h2>Landmarks</h2><ol><li><a epub:type="cover" href="p0.xhtml">Cover</a></li><li><a epub:type="toc" href="nav.xhtml#toc">Contents</a></li></ol></nav>)x");
 }
 
+// Cancelled halfway, the archive's compressing threads stop and nothing is left behind.
+TEST_F(BookExport, ACancelledExportLeavesNoFile) {
+  std::string pages = R"({"objects": [)";
+  for (int i = 0; i < 200; ++i) pages += std::string(i ? "," : "") + R"({"name": "P", "text": "<Z S0 >some text"})";
+  TZEBset& book = load(pages + "]}");
+  BookExportRequest request;
+  request.target = folder.path() / "out.epub";
+  request.onProgress = [](int done, int) { return done < 100; };
+  EXPECT_EQ(exportBook(book, request).outcome, BookExportResult::Outcome::cancelled);
+  EXPECT_FALSE(std::filesystem::exists(request.target));
+  EXPECT_FALSE(std::filesystem::exists(request.target.string() + ".part"));
+}
+
 TEST(SafeNames, NamesLoseTheirFoldersAndEveryCharacterAFileSystemOrAnAddressRefuses) {
   EXPECT_EQ(safeFileName("..\\..\\escape.txt"), "escape.txt");
   EXPECT_EQ(safeFileName("/etc/passwd"), "passwd");
