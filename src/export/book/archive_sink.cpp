@@ -28,9 +28,7 @@ constexpr std::size_t spareCapacity = std::size_t{1} << 20;
 // time or more for one or two hundredths less.
 constexpr int compressionLevel = 1;
 
-std::size_t compressorCount() {
-  return std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 4);
-}
+std::size_t compressorCount() { return std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 4); }
 
 struct Entry {
   std::uint64_t order = 0;
@@ -39,7 +37,6 @@ struct Entry {
   Compression compression = Compression::deflated;
   std::vector<std::uint8_t> packed;  // the deflated bytes
   std::uint32_t checksum = 0;
-  bool packedWell = true;
 };
 
 // Entries are compressed by a few threads at once and written in the order they came by
@@ -52,7 +49,8 @@ class ZipSink final : public ArchiveSink {
       if (compressor == nullptr) break;
       compressors_.push_back(compressor);
     }
-    for (libdeflate_compressor* compressor : compressors_) threads_.emplace_back([this, compressor] { work(compressor); });
+    for (libdeflate_compressor* compressor : compressors_)
+      threads_.emplace_back([this, compressor] { work(compressor); });
     if (threads_.empty()) failed_ = true;
   }
   ~ZipSink() override {
@@ -129,7 +127,6 @@ class ZipSink final : public ArchiveSink {
     const std::size_t size = libdeflate_deflate_compress(compressor, entry.bytes.data(), entry.bytes.size(),
                                                          entry.packed.data(), entry.packed.size());
     entry.packed.resize(size);
-    entry.packedWell = size != 0;
   }
 
   // Writes the entries ready in their order, the lock held only between them.
@@ -162,8 +159,9 @@ class ZipSink final : public ArchiveSink {
 
   // Writes one entry raw, with the checksum and size worked out beside it.
   bool write(const Entry& entry) {
-    if (!entry.packedWell) return false;
     const bool deflate = entry.compression == Compression::deflated;
+    // libdeflate gives no bytes when it fails; a deflate stream is never empty.
+    if (deflate && entry.packed.empty()) return false;
     const std::span<const std::uint8_t> stored =
         deflate ? std::span<const std::uint8_t>(entry.packed)
                 : std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(entry.bytes.data()),

@@ -82,15 +82,15 @@ class Exporter {
 
     const std::string index = keywordIndexBody(set_, links);
     if (!index.empty()) {
-      if (!add(sink, prefix + names.index,
-               wrapDocument(request_.format, messages::indexHeading, metadata.language, index)))
+      if (!sink.add(prefix + names.index,
+                    wrapDocument(request_.format, messages::indexHeading, metadata.language, index)))
         return cannotWrite(names.index);
       items_.push_back({"index", prefix + names.index, std::string(xhtmlType), {}});
     }
     const Landmarks landmarks{documents.at(cover), index.empty() ? std::string() : names.index};
     const std::string contents = contentsBody(tree, leftOut, links, request_.format, landmarks, names.contents);
-    if (!add(sink, prefix + names.contents,
-             wrapDocument(request_.format, messages::contentsHeading, metadata.language, contents)))
+    if (!sink.add(prefix + names.contents,
+                  wrapDocument(request_.format, messages::contentsHeading, metadata.language, contents)))
       return cannotWrite(names.contents);
     items_.push_back({"nav", prefix + names.contents, std::string(xhtmlType), "nav"});
 
@@ -104,7 +104,7 @@ class Exporter {
       appendDocumentStart(document, request_.format, pageTitle(set_, number), metadata.language, backgroundOf(*page));
       appendPageBody(set_, links, *page, document, &looks_);
       appendDocumentEnd(document);
-      if (!add(sink, prefix + name, std::move(document))) return cannotWrite(name);
+      if (!sink.add(prefix + name, std::move(document))) return cannotWrite(name);
       items_.push_back({"p" + std::to_string(number), prefix + name, std::string(xhtmlType), {}});
       ++done;
       if (request_.onProgress && !request_.onProgress(done, total)) {
@@ -119,11 +119,11 @@ class Exporter {
     for (const auto& [name, item] : resources_.all())
       items_.push_back(
           {"r" + std::to_string(++resource), prefix + std::string(ExportResources::folder) + name, item.mediaType, {}});
-    if (!add(sink, prefix + "style.css", bookStylesheet(set_))) return cannotWrite("style.css");
+    if (!sink.add(prefix + "style.css", bookStylesheet(set_))) return cannotWrite("style.css");
     items_.push_back({"style", prefix + "style.css", "text/css", {}});
 
     if (epub) {
-      if (!add(sink, "META-INF/container.xml", containerDocument(packagePath))) return cannotWrite("container.xml");
+      if (!sink.add("META-INF/container.xml", containerDocument(packagePath))) return cannotWrite("container.xml");
       std::vector<SpineEntry> spine;
       for (const std::int32_t page : order) spine.push_back({"p" + std::to_string(page), true});
       if (!index.empty()) spine.push_back({"index", true});
@@ -133,7 +133,7 @@ class Exporter {
       std::sort(items_.begin(), items_.end(),
                 [](const PackageItem& a, const PackageItem& b) { return a.href < b.href; });
       metadata.identifier = identifier.get();
-      if (!add(sink, packagePath, packageDocument(metadata, items_, spine))) return cannotWrite(packagePath);
+      if (!sink.add(packagePath, packageDocument(metadata, items_, spine))) return cannotWrite(packagePath);
     }
     if (!sink.finish()) return cannotWrite(request_.target.filename().string());
     result.outcome = BookExportResult::Outcome::written;
@@ -142,8 +142,6 @@ class Exporter {
   }
 
  private:
-  static bool add(ArchiveSink& sink, std::string_view name, std::string text) { return sink.add(name, std::move(text)); }
-
   static BookExportResult failure(std::string message) {
     BookExportResult result;
     result.message = std::move(message);
