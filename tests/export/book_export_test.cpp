@@ -44,7 +44,10 @@ class BookExport : public ::testing::Test {
 
   std::string bodyOf(std::int32_t number) {
     auto* page = dynamic_cast<TZEBtesto*>(set->slot(TOggettiHel::testoHtml, number));
-    return page != nullptr ? pageBody(*set, *links, *page) : "(no page)";
+    if (page == nullptr) return "(no page)";
+    std::string body;
+    appendPageBody(*set, *links, *page, body, &looks);
+    return body;
   }
 
   testing::TestPlatform platform;
@@ -52,6 +55,7 @@ class BookExport : public ::testing::Test {
   std::unique_ptr<TZEBset> set;
   ExportResources resources;
   std::unique_ptr<BookLinks> links;
+  XhtmlLooks looks;
 };
 
 TEST_F(BookExport, StylesheetHasTheStylesAttributesAndTheirLinkLook) {
@@ -79,9 +83,10 @@ TEST_F(BookExport, RunsAreSpansOnlyWhereTheyDifferAndParagraphsCarryTheirOverrid
       R"({"objects": [{"name": "P", "text": "<Z S0 A2 >plain <Y g1 >bold<Y > back <Y y0 >same<Z S0 >caf\u00e9 &lt;&amp;"}]})");
   EXPECT_EQ(
       bodyOf(0),
-      R"x(<p class="s0" style="text-align: center;">plain <span style="font-weight: bold;">bold</span> back same</p><p class="s0">caf)x"
+      R"x(<p class="s0 l1">plain <span class="r1">bold</span> back same</p><p class="s0">caf)x"
       "\xC3\xA9"
       R"x( &lt;&amp;</p>)x");
+  EXPECT_EQ(lookRules(looks), ".l1 { text-align: center; }\n.r1 { font-weight: bold; }\n");
 }
 
 TEST_F(BookExport, ATableOfTwoByTwoWithItsColumnsCellColoursAndBorders) {

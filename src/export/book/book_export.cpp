@@ -119,7 +119,7 @@ class Exporter {
     for (const auto& [name, item] : resources_.all())
       items_.push_back(
           {"r" + std::to_string(++resource), prefix + std::string(ExportResources::folder) + name, item.mediaType, {}});
-    if (!sink.add(prefix + "style.css", bookStylesheet(set_))) return cannotWrite("style.css");
+    if (!sink.add(prefix + "style.css", bookStylesheet(set_) + lookRules(looks_))) return cannotWrite("style.css");
     items_.push_back({"style", prefix + "style.css", "text/css", {}});
 
     if (epub) {

@@ -229,13 +229,20 @@ class XhtmlWriter {
     if (looks_.spans.size() >= XhtmlLooks::kept) looks_.spans.clear();
     const std::string own = differingDeclarations(fontDeclarations(font_), fontDeclarations(paragraphFont_));
     std::string start;
-    if (!own.empty()) {
-      start = "<span";
-      appendAttribute(start, "style", own);
-      start += '>';
-    }
+    if (!own.empty()) start = "<span class=\"" + lookClass('r', own) + "\">";
     looks_.spans.push_back({font_, paragraphFont_, std::move(start)});
     return looks_.spans.back().start;
+  }
+
+  // The class of a run look ('r') or a paragraph look ('l') with these declarations.
+  const std::string& lookClass(char kind, const std::string& declarations) {
+    std::string key = kind + declarations;
+    if (const auto found = looks_.classByDeclarations.find(key); found != looks_.classByDeclarations.end())
+      return looks_.classes[found->second].first;
+    const int number = kind == 'r' ? ++looks_.runClasses : ++looks_.paragraphClasses;
+    looks_.classByDeclarations.emplace(std::move(key), looks_.classes.size());
+    looks_.classes.emplace_back(kind + std::to_string(number), declarations);
+    return looks_.classes.back().first;
   }
 
   const CssDeclarations& baseDeclarations(const TZEBoggetto* style) {
@@ -271,12 +278,12 @@ class XhtmlWriter {
     for (const auto& [known, start] : looks_.paragraphs)
       if (known == look) return start;
     if (looks_.paragraphs.size() >= XhtmlLooks::kept) looks_.paragraphs.clear();
-    std::string start = "<p class=\"" + styleClassName(look.style != nullptr ? look.style->Index() : 0) + '"';
+    std::string start = "<p class=\"" + styleClassName(look.style != nullptr ? look.style->Index() : 0);
     if (overridden) {
       const std::string own = differingDeclarations(paragraphDeclarations(paragraph_), baseDeclarations(look.style));
-      if (!own.empty()) appendAttribute(start, "style", own);
+      if (!own.empty()) start += ' ' + lookClass('l', own);
     }
-    start += '>';
+    start += "\">";
     looks_.paragraphs.emplace_back(look, std::move(start));
     return looks_.paragraphs.back().second;
   }
@@ -632,6 +639,12 @@ class AnchorCollector {
 
 }  // namespace
 
+std::string lookRules(const XhtmlLooks& looks) {
+  std::string out;
+  for (const auto& [name, declarations] : looks.classes) out += '.' + name + " { " + declarations + " }\n";
+  return out;
+}
+
 std::set<std::int32_t> pageAnchors(TZEBset& set, TZEBtesto& page) {
   std::set<std::int32_t> anchors;
   auto markup = markupOf(page);
@@ -657,12 +670,6 @@ void appendXhtmlText(const XhtmlTextRequest& request, std::span<const std::uint8
 std::string xhtmlText(const XhtmlTextRequest& request, std::string_view markup) {
   std::string out;
   appendXhtmlText(request, {reinterpret_cast<const std::uint8_t*>(markup.data()), markup.size()}, out);
-  return out;
-}
-
-std::string pageBody(TZEBset& set, ExportLinks& links, TZEBtesto& page) {
-  std::string out;
-  appendPageBody(set, links, page, out);
   return out;
 }
 

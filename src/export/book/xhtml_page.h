@@ -30,7 +30,10 @@ class TZEBtesto;
 enum class Anchors : std::uint8_t { write, omit };
 
 // The start tags a book's pages repeat, worked out once for all of them: spans by their run
-// and paragraph fonts, paragraphs by their look, and each style's own declarations.
+// and paragraph fonts, paragraphs by their look, and each style's own declarations. What a
+// run or a paragraph changes of its paragraph or style is a class of its own ("r1" for the
+// first such run look, "l1" for the first paragraph look), whose rules follow the styles'
+// in the stylesheet.
 struct XhtmlLooks {
   struct Span {
     TMyFont font;
@@ -53,7 +56,15 @@ struct XhtmlLooks {
   std::vector<Span> spans;
   std::vector<std::pair<Paragraph, std::string>> paragraphs;
   std::unordered_map<const TZEBoggetto*, CssDeclarations> styles;
+  // Every class named so far, in the order of their numbers: its name and declarations.
+  std::vector<std::pair<std::string, std::string>> classes;
+  std::unordered_map<std::string, std::size_t> classByDeclarations;  // "r" or "l", then the declarations
+  int runClasses = 0;
+  int paragraphClasses = 0;
 };
+
+// The rules of the looks' classes, each on a line of its own: ".r1 { font-weight: bold; }".
+std::string lookRules(const XhtmlLooks& looks);
 
 struct XhtmlTextRequest {
   TZEBset* set = nullptr;
@@ -75,7 +86,6 @@ std::string xhtmlText(const XhtmlTextRequest& request, std::string_view markup);
 // its footer page's text as a "footer" element. A page with a frame map is flattened: each
 // frame that shows a page becomes a section, titled with the frame's name, in the order of
 // the map.
-std::string pageBody(TZEBset& set, ExportLinks& links, TZEBtesto& page);
 void appendPageBody(TZEBset& set, ExportLinks& links, TZEBtesto& page, std::string& out,
                     XhtmlLooks* looks = nullptr);
 
