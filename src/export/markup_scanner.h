@@ -63,6 +63,9 @@ class MarkupText {
 //   std::size_t runTag(std::size_t tag)          "<Y" at tag; the same
 //   std::size_t reference(std::uint32_t code, std::size_t after)  "<$" and its eight digits;
 //                                                after is past its ">"; returns where to go on
+//   std::size_t textUpToMarkup(bytes, count)     optional: takes the plain text from the
+//                                                bytes up to the next "<" or "&" itself, with
+//                                                no scan before it; returns the bytes taken
 //   void linkEnd()                               "<%>"
 //   void cellEnd()                               "<T>"
 // Returns false when the markup holds no "<", so that nothing was scanned.
@@ -110,6 +113,8 @@ bool scanMarkup(const MarkupText& markup, Handler& handler) {
       pos += entity.length;
       // "&#0;" would end the payload early; it stands for no character.
       if (entity.code != 0) handler.character(entity.code);
+    } else if constexpr (requires { handler.textUpToMarkup(data + pos, end - pos); }) {
+      pos += std::max<std::size_t>(handler.textUpToMarkup(data + pos, end - pos), 1);
     } else {
       const std::size_t start = pos;
       while (pos < end && !special[data[pos]]) ++pos;

@@ -31,8 +31,9 @@ class ArchiveSink {
 
 // A zip archive (minizip, written as the entries come): every entry dated 1980-01-01 00:00,
 // no extra fields, no comments, so that the same entries give the same bytes. Entries are
-// compressed (libdeflate) and written on a thread of the sink's own while the caller makes
-// the next ones. None when the file cannot be created.
+// compressed (ISA-L) on threads of the sink's own and written in the order they came while
+// the caller makes the next ones; one that compression would not make smaller is stored.
+// None when the file cannot be created.
 std::unique_ptr<ArchiveSink> createZipSink(const std::filesystem::path& file);
 // Files below a folder, made with their subfolders as they come.
 std::unique_ptr<ArchiveSink> createFolderSink(const std::filesystem::path& folder);

@@ -108,6 +108,18 @@ class XhtmlWriter {
     }
   }
 
+  // Text in the code page is converted as it is scanned; a symbol face's goes byte by byte.
+  std::size_t textUpToMarkup(const std::uint8_t* bytes, std::size_t count) {
+    if (encoding_ == FaceEncoding::codePage) {
+      beforeContent();
+      return appendBookTextUpToMarkup(out_, {reinterpret_cast<const char*>(bytes), count}, codePage_);
+    }
+    std::size_t taken = 0;
+    while (taken < count && bytes[taken] != '<' && bytes[taken] != '&') ++taken;
+    text(bytes, taken);
+    return taken;
+  }
+
   void character(std::uint8_t code) {
     beforeContent();
     if (encoding_ == FaceEncoding::codePage)

@@ -85,6 +85,21 @@ const XmlBytes& xmlBytesOf(const CodePage& codePage) {
 
 }  // namespace
 
+std::size_t appendBookTextUpToMarkup(std::string& out, std::string_view bytes, const CodePage& codePage) {
+  const XmlBytes& table = xmlBytesOf(codePage);
+  std::size_t start = 0;
+  while (start < bytes.size()) {
+    std::size_t end = start;
+    while (end < bytes.size() && table.plain[static_cast<std::uint8_t>(bytes[end])]) ++end;
+    out.append(bytes.data() + start, end - start);
+    if (end == bytes.size() || bytes[end] == '<' || bytes[end] == '&') return end;
+    const auto byte = static_cast<std::uint8_t>(bytes[end]);
+    out.append(table.bytes[byte].data(), table.length[byte]);
+    start = end + 1;
+  }
+  return bytes.size();
+}
+
 void appendBookText(std::string& out, std::string_view bytes, const CodePage& codePage) {
   const XmlBytes& table = xmlBytesOf(codePage);
   // Plain ASCII letters are the bulk of a book: they go over in runs.

@@ -18,6 +18,9 @@ std::string xmlEscaped(std::string_view utf8);
 // Appends book bytes as escaped UTF-8. Control characters (below 32, and the C1 controls a
 // code page leaves undefined) have no place in the documents and are dropped.
 void appendBookText(std::string& out, std::string_view bytes, const CodePage& codePage);
+// The same for the text that starts the bytes, up to the first "<" or "&" (where markup goes
+// on); returns how many bytes it took.
+std::size_t appendBookTextUpToMarkup(std::string& out, std::string_view bytes, const CodePage& codePage);
 void appendBookCharacter(std::string& out, std::uint8_t byte, const CodePage& codePage);
 // One character, escaped and dropped like the bytes above.
 void appendXmlCharacter(std::string& out, char32_t code);
