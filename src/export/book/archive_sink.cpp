@@ -15,6 +15,8 @@
 #include <thread>
 #include <vector>
 
+#include "platform/thread_priority.h"
+
 namespace zeb {
 namespace {
 
@@ -125,6 +127,8 @@ class ZipSink final : public ArchiveSink {
   }
 
   void work() {
+    // The thread that makes the entries goes first: it is what the archive waits for.
+    lowerThisThreadsPriority();
     std::unique_lock lock(mutex_);
     for (;;) {
       ++idle_;

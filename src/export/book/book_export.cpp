@@ -18,6 +18,7 @@
 #include "export/book/export_messages.h"
 #include "export/book/export_resources.h"
 #include "export/book/xhtml_page.h"
+#include "platform/thread_priority.h"
 #include "platform/utf8.h"
 #include "shell/contents_tree.h"
 #include "shell/print/print_job.h"
@@ -76,7 +77,11 @@ class Exporter {
     // Only the package document names the identifier: the book's bytes are read for it
     // while the pages are made.
     std::future<std::string> identifier;
-    if (epub) identifier = std::async(std::launch::async, bookIdentifier, std::filesystem::path(set_.ZEBFileName()));
+    if (epub)
+      identifier = std::async(std::launch::async, [path = std::filesystem::path(set_.ZEBFileName())] {
+        lowerThisThreadsPriority();
+        return bookIdentifier(path);
+      });
 
     if (epub && !sink.add("mimetype", "application/epub+zip", Compression::stored)) return cannotWrite("mimetype");
 
