@@ -13,11 +13,13 @@
 
 #include "document/container.h"
 #include "document/page_object.h"
+#include "platform/code_pages.h"
 #include "export/book/book_documents.h"
 #include "export/book/css_stylesheet.h"
 #include "export/book/export_resources.h"
 #include "export/book/safe_names.h"
 #include "export/book/xhtml_page.h"
+#include "export/book/xml_text.h"
 #include "shell/contents_tree.h"
 #include "shell/print/print_job.h"
 #include "tests/support/run_command.h"
@@ -87,6 +89,28 @@ TEST_F(BookExport, RunsAreSpansOnlyWhereTheyDifferAndParagraphsCarryTheirOverrid
       "\xC3\xA9"
       R"x( &lt;&amp;</p>)x");
   EXPECT_EQ(lookRules(looks), ".l1 { text-align: center; }\n.r1 { font-weight: bold; }\n");
+}
+
+// Long plain stretches are taken many bytes at a time: whatever stands where in them, each
+// character needing more than a copy is found at its place.
+TEST(XmlText, BookTextStopsAtMarkupAndEscapesWhereverTheCharactersStand) {
+  const CodePage& codePage = CodePage::of(1252);
+  const std::string plain = "abcdefghijklmnopqrstuvwxyz0123456789";
+  for (std::size_t at = 0; at < plain.size(); ++at) {
+    for (const char odd : {'"', '>', '\xE9', '\x01'}) {
+      std::string text = plain;
+      text[at] = odd;
+      std::string expected = plain.substr(0, at);
+      expected += odd == '"' ? "&quot;" : odd == '>' ? "&gt;" : odd == '\x01' ? "" : "\xC3\xA9";
+      expected += plain.substr(at + 1);
+      std::string out;
+      EXPECT_EQ(appendBookTextUpToMarkup(out, text + "<Z>", codePage), text.size()) << at;
+      EXPECT_EQ(out, expected) << at << ' ' << int(odd);
+    }
+    std::string out;
+    EXPECT_EQ(appendBookTextUpToMarkup(out, plain.substr(0, at) + "&amp;" + plain, codePage), at);
+    EXPECT_EQ(out, plain.substr(0, at));
+  }
 }
 
 TEST_F(BookExport, ATableOfTwoByTwoWithItsColumnsCellColoursAndBorders) {

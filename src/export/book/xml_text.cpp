@@ -5,6 +5,10 @@
 #include <array>
 #include <cstdint>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "platform/code_pages.h"
 #include "platform/utf8.h"
 
@@ -60,6 +64,9 @@ namespace {
 // nothing for a control character; plain bytes stand for themselves.
 struct XmlBytes {
   std::array<bool, 256> plain{};
+  // Whether the plain bytes below 128 are ASCII's printable characters and DEL but for the
+  // four that XML escapes, as in every code page a book is written in.
+  bool asciiPlain = false;
   std::array<std::uint8_t, 256> length{};
   std::array<std::array<char, 6>, 256> bytes{};
 };
@@ -78,9 +85,39 @@ const XmlBytes& xmlBytesOf(const CodePage& codePage) {
       std::copy(out.begin(), out.end(), table.bytes[index].begin());
       table.plain[index] = out.size() == 1 && static_cast<std::uint8_t>(out[0]) == byte;
     }
+    table.asciiPlain = true;
+    for (std::size_t byte = 0; byte < 128; ++byte) {
+      const bool printable = byte >= 0x20 && byte != '"' && byte != '&' && byte != '<' && byte != '>';
+      table.asciiPlain = table.asciiPlain && table.plain[byte] == printable;
+    }
     known = &codePage;
   }
   return table;
+}
+
+// The length of the run of plain ASCII (printable, not one of the four XML escapes) at the
+// start of the bytes, sixteen at a time where the processor can; the rest is left to the
+// byte-by-byte loop.
+std::size_t plainAsciiRun(const char* bytes, std::size_t count) {
+  std::size_t at = 0;
+#if defined(__SSE2__)
+  // As signed bytes, those from 128 up are below 32 too.
+  const __m128i space = _mm_set1_epi8(0x20);
+  const __m128i quote = _mm_set1_epi8('"');
+  const __m128i ampersand = _mm_set1_epi8('&');
+  const __m128i less = _mm_set1_epi8('<');
+  const __m128i greater = _mm_set1_epi8('>');
+  for (; at + 16 <= count; at += 16) {
+    const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + at));
+    const __m128i odd =
+        _mm_or_si128(_mm_or_si128(_mm_cmplt_epi8(chunk, space), _mm_cmpeq_epi8(chunk, quote)),
+                     _mm_or_si128(_mm_cmpeq_epi8(chunk, ampersand),
+                                  _mm_or_si128(_mm_cmpeq_epi8(chunk, less), _mm_cmpeq_epi8(chunk, greater))));
+    if (const int found = _mm_movemask_epi8(odd); found != 0)
+      return at + static_cast<std::size_t>(__builtin_ctz(found));
+  }
+#endif
+  return at;
 }
 
 }  // namespace
@@ -89,7 +126,7 @@ std::size_t appendBookTextUpToMarkup(std::string& out, std::string_view bytes, c
   const XmlBytes& table = xmlBytesOf(codePage);
   std::size_t start = 0;
   while (start < bytes.size()) {
-    std::size_t end = start;
+    std::size_t end = table.asciiPlain ? start + plainAsciiRun(bytes.data() + start, bytes.size() - start) : start;
     while (end < bytes.size() && table.plain[static_cast<std::uint8_t>(bytes[end])]) ++end;
     out.append(bytes.data() + start, end - start);
     if (end == bytes.size() || bytes[end] == '<' || bytes[end] == '&') return end;
