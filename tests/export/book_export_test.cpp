@@ -3,6 +3,7 @@
 #include "export/book/book_export.h"
 
 #include <gtest/gtest.h>
+#include <unzip.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -14,6 +15,7 @@
 #include "document/container.h"
 #include "document/page_object.h"
 #include "platform/code_pages.h"
+#include "export/book/archive_sink.h"
 #include "export/book/book_documents.h"
 #include "export/book/css_stylesheet.h"
 #include "export/book/export_resources.h"
@@ -208,6 +210,43 @@ TEST_F(BookExport, ACancelledExportLeavesNoFile) {
   EXPECT_EQ(exportBook(book, request).outcome, BookExportResult::Outcome::cancelled);
   EXPECT_FALSE(std::filesystem::exists(request.target));
   EXPECT_FALSE(std::filesystem::exists(request.target.string() + ".part"));
+}
+
+// Entries larger than what the archive's file gathers in memory, compressible or not, and
+// small ones between them, read back as they went in: each header is filled in after its
+// entry, wherever the entry's bytes are by then.
+TEST(ZipSink, LargeAndSmallEntriesReadBackAsTheyWentIn) {
+  TemporaryFolder folder;
+  const std::filesystem::path path = folder.path() / "out.zip";
+  std::vector<std::pair<std::string, std::string>> entries;
+  std::uint32_t seed = 12345;
+  std::string noise(6 << 20, '\0');
+  for (char& c : noise) c = static_cast<char>((seed = seed * 1103515245 + 12345) >> 24);
+  entries.emplace_back("first.txt", "a small one");
+  entries.emplace_back("noise.bin", noise);
+  entries.emplace_back("between.txt", std::string(3000, 'x'));
+  std::string words;
+  while (words.size() < (5u << 20)) words += "some words " + std::to_string(words.size() % 977) + "\n";
+  entries.emplace_back("words.txt", words);
+  entries.emplace_back("empty.txt", "");
+  {
+    const auto sink = createZipSink(path);
+    ASSERT_NE(sink, nullptr);
+    for (const auto& [name, bytes] : entries) ASSERT_TRUE(sink->add(name, bytes));
+    ASSERT_TRUE(sink->finish());
+  }
+  unzFile zip = unzOpen64(path.c_str());
+  ASSERT_NE(zip, nullptr);
+  for (const auto& [name, bytes] : entries) {
+    ASSERT_EQ(unzLocateFile(zip, name.c_str(), 1), UNZ_OK) << name;
+    ASSERT_EQ(unzOpenCurrentFile(zip), UNZ_OK) << name;
+    std::string read(bytes.size() + 1, '\0');
+    const int got = unzReadCurrentFile(zip, read.data(), static_cast<unsigned>(read.size()));
+    EXPECT_EQ(unzCloseCurrentFile(zip), UNZ_OK) << name;  // checks the stored checksum
+    read.resize(static_cast<std::size_t>(std::max(got, 0)));
+    EXPECT_TRUE(read == bytes) << name << ": " << got << " bytes read";
+  }
+  unzClose(zip);
 }
 
 TEST(SafeNames, NamesLoseTheirFoldersAndEveryCharacterAFileSystemOrAnAddressRefuses) {

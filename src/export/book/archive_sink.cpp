@@ -15,6 +15,7 @@
 #include <thread>
 #include <vector>
 
+#include "export/book/buffered_zip_file.h"
 #include "platform/thread_priority.h"
 
 namespace zeb {
@@ -71,6 +72,8 @@ class ZipSink final : public ArchiveSink {
       if (sampled_ >= sampleLimit) makeCode();
     }
     if (!failed_ && queued_ >= queueLimit) {
+      // The entries waiting are compressed with what was sampled so far: they make room.
+      if (!codeReady_) makeCode();
       // The caller waits until half the limit is free, so that it is woken once for many files.
       callerWaits_ = true;
       room_.wait(lock, [&] { return failed_ || queued_ <= queueLimit / 2; });
@@ -104,7 +107,8 @@ class ZipSink final : public ArchiveSink {
   }
 
  private:
-  // Entries wait for the code until the sample is complete, or the last entry came.
+  // Entries wait for the code until the sample is complete, the queue is full or the last
+  // entry came.
   void makeCode() {
     customCode_ = sampled_ > 0 && isal_create_hufftables(code_.get(), histogram_.get()) == 0;
     codeReady_ = true;
@@ -269,7 +273,8 @@ class FolderSink final : public ArchiveSink {
 }  // namespace
 
 std::unique_ptr<ArchiveSink> createZipSink(const std::filesystem::path& file) {
-  zipFile zip = zipOpen64(file.c_str(), APPEND_STATUS_CREATE);
+  zlib_filefunc64_def functions = bufferedZipFileFunctions();
+  zipFile zip = zipOpen2_64(file.c_str(), APPEND_STATUS_CREATE, nullptr, &functions);
   if (zip == nullptr) return nullptr;
   return std::make_unique<ZipSink>(zip);
 }
