@@ -15,7 +15,7 @@
 namespace zeb {
 namespace {
 
-constexpr std::size_t flushSize = std::size_t{4} << 20;
+constexpr std::size_t flushSize = std::size_t{1} << 20;
 
 struct BufferedFile {
   int descriptor = -1;

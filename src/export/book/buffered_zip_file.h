@@ -1,5 +1,5 @@
-// The file minizip writes an archive through: its bytes gathered in memory and written a few
-// megabytes at a time. minizip goes back to each entry's header once the entry is written, to
+// The file minizip writes an archive through: its bytes gathered in memory and written a
+// megabyte at a time. minizip goes back to each entry's header once the entry is written, to
 // fill in its checksum and sizes; through stdio every entry would cost a flush and two seeks
 // of the file, here it costs a copy into memory.
 #pragma once
