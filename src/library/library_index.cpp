@@ -133,6 +133,7 @@ LibraryIndex::LibraryIndex(const std::filesystem::path& path, Check check) : pat
 void LibraryIndex::openTrusted() {
   database_ = std::make_unique<Database>(path_);
   registerFunctions(*database_);
+  registerPageRanking(*database_, lengths_);
   database_->execute(connectionSettings);
   Statement version = database_->prepare("PRAGMA user_version");
   version.step();
@@ -149,6 +150,7 @@ void LibraryIndex::openOrRebuild() {
     try {
       database_ = std::make_unique<Database>(path_);
       registerFunctions(*database_);
+      registerPageRanking(*database_, lengths_);
       database_->execute(connectionSettings);
       Statement check = database_->prepare("PRAGMA quick_check");
       sound = check.step() && check.text(0) == "ok";
@@ -316,15 +318,17 @@ SearchEnd LibraryIndex::search(const SearchRequest& request, const std::function
   if (!query) return SearchEnd::nothingToSearch;
   // The page entries matching, best first: those whose title matches (the small titles'
   // table leads, CROSS JOIN keeping it first, and each of its rows is looked up in the texts'
-  // table), then all. Ordering by bm25 with a limit keeps only the best rows while the
-  // matches go by, where ordering by rank would sort them all.
+  // table), then all, by bm25 (page_rank, which reads the lengths of the entries from
+  // memory). Ordering by it with a limit keeps only the best rows while the matches go by,
+  // where ordering by rank would sort them all.
+  lengths_.refresh(*database_);
   Statement titleRows = database_->prepare(
-      "SELECT page_titles.rowid, -bm25(page_text, 1.0, 10.0) FROM page_titles CROSS JOIN page_text "
+      "SELECT page_titles.rowid, -page_rank(page_text, 1.0, 10.0) FROM page_titles CROSS JOIN page_text "
       "ON page_text.rowid = page_titles.rowid WHERE page_titles MATCH ?1 AND page_text MATCH ?1 "
-      "ORDER BY bm25(page_text, 1.0, 10.0) LIMIT ?2");
+      "ORDER BY page_rank(page_text, 1.0, 10.0) LIMIT ?2");
   Statement allRows = database_->prepare(
-      "SELECT rowid, -bm25(page_text, 1.0, 10.0) FROM page_text WHERE page_text MATCH ?1 "
-      "ORDER BY bm25(page_text, 1.0, 10.0) LIMIT ?2");
+      "SELECT rowid, -page_rank(page_text, 1.0, 10.0) FROM page_text WHERE page_text MATCH ?1 "
+      "ORDER BY page_rank(page_text, 1.0, 10.0) LIMIT ?2");
   // What is shown of a row, its snippet made for it alone. Page entries of books changed or
   // removed since have no page: the join leaves them out.
   Statement shownRow = database_->prepare(

@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "library/page_ranking.h"
+
 namespace zeb::library {
 
 class Database;
@@ -115,6 +117,7 @@ class LibraryIndex {
   std::int64_t storedCount(std::string_view key);
 
   std::filesystem::path path_;
+  PageLengths lengths_;  // read by the connection's ranking function, so made before it
   std::unique_ptr<Database> database_;
   bool rebuilt_ = false;
 };

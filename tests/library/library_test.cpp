@@ -9,7 +9,9 @@
 #include "document/book_header.h"
 #include "library/library_index.h"
 #include "library/library_scanner.h"
+#include "library/page_ranking.h"
 #include "library/query_parser.h"
+#include "library/sqlite_database.h"
 #include "tests/support/book_builder.h"
 #include "tests/support/temporary_folder.h"
 #include "tools/zebmake/book_model.h"
@@ -209,6 +211,44 @@ TEST_F(LibraryTest, SearchIgnoresCaseAndAccentsAndRanksTitleHitsFirst) {
   });
   ASSERT_EQ(hits.size(), 1u);
   EXPECT_EQ(hits[0].snippet, "<b>th\xC3\xA9</b> & <b>biscuits</b>");
+}
+
+// The ranking reads lengths from memory and must give the very scores of FTS5's bm25: for
+// every operator, with the columns' weights, and for rows that came after the lengths were
+// read (looked up in the index then) until they are read again.
+TEST(PageRanking, GivesTheScoresOfFts5sBm25) {
+  testing::TemporaryFolder folder;
+  Database database(folder.path() / "rank.sqlite");
+  PageLengths lengths;
+  registerPageRanking(database, lengths);
+  database.execute("CREATE VIRTUAL TABLE page_text USING fts5(body, title)");
+  Statement insert = database.prepare("INSERT INTO page_text(rowid, body, title) VALUES (?1, ?2, ?3)");
+  const char* words[] = {"garden", "river", "mill", "village", "book", "page", "light"};
+  for (int row = 1; row <= 60; ++row) {
+    std::string body;
+    for (int w = 0; w < 3 + row % 17; ++w) body += std::string(words[(row * 7 + w * w) % 7]) + ' ';
+    insert.bind(1, std::int64_t{row * 3}).bind(2, body).bind(3, row % 5 == 0 ? "river garden" : "chapter").run();
+  }
+  const auto compare = [&](const char* query) {
+    Statement ranked = database.prepare(
+        "SELECT rowid, bm25(page_text, 1.0, 10.0), page_rank(page_text, 1.0, 10.0) FROM page_text "
+        "WHERE page_text MATCH ?1");
+    ranked.bind(1, std::string_view(query));
+    int rows = 0;
+    while (ranked.step()) {
+      EXPECT_NEAR(ranked.real(1), ranked.real(2), 1e-9) << query << " row " << ranked.integer(0);
+      ++rows;
+    }
+    EXPECT_GT(rows, 0) << query;
+  };
+  lengths.refresh(database);
+  for (const char* query : {"garden", "garden river", "garden OR mill", "garden NOT mill", "\"river garden\"",
+                            "gard*", "title:river", "{body title}: garden"})
+    compare(query);
+  insert.bind(1, std::int64_t{1000}).bind(2, "garden garden garden mill").bind(3, "late").run();
+  compare("garden mill");
+  lengths.refresh(database);
+  compare("garden mill");
 }
 
 }  // namespace

@@ -1,0 +1,160 @@
+// bm25 over FTS5's extension interface, as FTS5 computes it.
+#include "library/page_ranking.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+#include "library/sqlite_database.h"
+
+namespace zeb::library {
+namespace {
+
+constexpr double k1 = 1.2;
+constexpr double b = 0.75;
+
+// A varint of the sizes table: seven bits a byte, the most significant first, the top bit
+// set on every byte but the last.
+std::uint32_t readVarint(const std::uint8_t*& at, const std::uint8_t* end) {
+  std::uint32_t value = 0;
+  for (int i = 0; at < end && i < 5; ++i) {
+    const std::uint8_t byte = *at++;
+    value = (value << 7) | (byte & 0x7F);
+    if ((byte & 0x80) == 0) break;
+  }
+  return value;
+}
+
+// What a query's rows share: the number of rows, their mean length, each phrase's inverse
+// document frequency, and room for the phrases' counts in a row.
+struct QueryData {
+  double meanLength = 1;
+  std::vector<double> inverseFrequency;
+  std::vector<double> frequency;
+};
+
+int countRow(const Fts5ExtensionApi*, Fts5Context*, void* count) {
+  ++*static_cast<std::int64_t*>(count);
+  return SQLITE_OK;
+}
+
+QueryData* queryData(const Fts5ExtensionApi* api, Fts5Context* fts, int& code) {
+  if (auto* known = static_cast<QueryData*>(api->xGetAuxdata(fts, 0))) return known;
+  auto data = std::make_unique<QueryData>();
+  sqlite3_int64 rows = 0, tokens = 0;
+  code = api->xRowCount(fts, &rows);
+  if (code == SQLITE_OK) code = api->xColumnTotalSize(fts, -1, &tokens);
+  if (code != SQLITE_OK) return nullptr;
+  data->meanLength = rows > 0 ? static_cast<double>(tokens) / static_cast<double>(rows) : 1;
+  const int phrases = api->xPhraseCount(fts);
+  for (int phrase = 0; phrase < phrases; ++phrase) {
+    std::int64_t hits = 0;
+    code = api->xQueryPhrase(fts, phrase, &hits, countRow);
+    if (code != SQLITE_OK) return nullptr;
+    const double idf = std::log((static_cast<double>(rows - hits) + 0.5) / (static_cast<double>(hits) + 0.5));
+    data->inverseFrequency.push_back(idf <= 0 ? 1e-6 : idf);
+  }
+  data->frequency.resize(static_cast<std::size_t>(phrases));
+  QueryData* kept = data.get();
+  code = api->xSetAuxdata(fts, data.release(), [](void* p) { delete static_cast<QueryData*>(p); });
+  return code == SQLITE_OK ? kept : nullptr;
+}
+
+void pageRank(const Fts5ExtensionApi* api, Fts5Context* fts, sqlite3_context* context, int count,
+              sqlite3_value** weights) {
+  int code = SQLITE_OK;
+  QueryData* data = queryData(api, fts, code);
+  if (data == nullptr) {
+    sqlite3_result_error_code(context, code == SQLITE_OK ? SQLITE_NOMEM : code);
+    return;
+  }
+  std::fill(data->frequency.begin(), data->frequency.end(), 0.0);
+  int instances = 0;
+  code = api->xInstCount(fts, &instances);
+  for (int i = 0; code == SQLITE_OK && i < instances; ++i) {
+    int phrase = 0, column = 0, offset = 0;
+    code = api->xInst(fts, i, &phrase, &column, &offset);
+    if (code == SQLITE_OK && phrase >= 0 && static_cast<std::size_t>(phrase) < data->frequency.size())
+      data->frequency[static_cast<std::size_t>(phrase)] += column < count ? sqlite3_value_double(weights[column]) : 1.0;
+  }
+  const auto* lengths = static_cast<const PageLengths*>(api->xUserData(fts));
+  std::int64_t length = lengths->lengthOf(api->xRowid(fts));
+  if (code == SQLITE_OK && length < 0) {
+    int tokens = 0;
+    code = api->xColumnSize(fts, -1, &tokens);
+    length = tokens;
+  }
+  if (code != SQLITE_OK) {
+    sqlite3_result_error_code(context, code);
+    return;
+  }
+  double score = 0;
+  const double norm = k1 * (1 - b + b * static_cast<double>(length) / data->meanLength);
+  for (std::size_t phrase = 0; phrase < data->frequency.size(); ++phrase) {
+    const double f = data->frequency[phrase];
+    score += data->inverseFrequency[phrase] * (f * (k1 + 1.0)) / (f + norm);
+  }
+  sqlite3_result_double(context, -1.0 * score);
+}
+
+fts5_api* fts5Of(Database& database) {
+  fts5_api* api = nullptr;
+  sqlite3_stmt* statement = nullptr;
+  if (sqlite3_prepare_v2(database.handle(), "SELECT fts5(?1)", -1, &statement, nullptr) == SQLITE_OK) {
+    sqlite3_bind_pointer(statement, 1, static_cast<void*>(&api), "fts5_api_ptr", nullptr);
+    sqlite3_step(statement);
+  }
+  sqlite3_finalize(statement);
+  return api;
+}
+
+}  // namespace
+
+void PageLengths::refresh(Database& database) {
+  Statement version = database.prepare("PRAGMA data_version");
+  version.step();
+  const std::int64_t dataVersion = version.integer(0);
+  const std::int64_t changes = sqlite3_total_changes64(database.handle());
+  if (database.handle() == connection_ && dataVersion == dataVersion_ && changes == changes_) return;
+  rows_.clear();
+  lengths_.clear();
+  hint_ = 0;
+  Statement sizes = database.prepare("SELECT id, sz FROM page_text_docsize ORDER BY id");
+  while (sizes.step()) {
+    const std::vector<std::uint8_t> blob = sizes.blob(1);
+    const std::uint8_t* at = blob.data();
+    std::uint32_t length = 0;
+    while (at < blob.data() + blob.size()) length += readVarint(at, blob.data() + blob.size());
+    rows_.push_back(sizes.integer(0));
+    lengths_.push_back(length);
+  }
+  connection_ = database.handle();
+  dataVersion_ = dataVersion;
+  changes_ = changes;
+}
+
+std::int64_t PageLengths::lengthOf(std::int64_t row) const {
+  // The matches of a common word lie a few entries apart: those are looked at one by one.
+  for (std::size_t at = hint_; at < std::min(hint_ + 16, rows_.size()) && rows_[at] <= row; ++at) {
+    if (rows_[at] == row) {
+      hint_ = at + 1;
+      return lengths_[at];
+    }
+  }
+  const auto found = std::lower_bound(rows_.begin(), rows_.end(), row);
+  if (found == rows_.end() || *found != row) return -1;
+  const auto index = static_cast<std::size_t>(found - rows_.begin());
+  hint_ = index + 1;
+  return lengths_[index];
+}
+
+void registerPageRanking(Database& database, const PageLengths& lengths) {
+  fts5_api* api = fts5Of(database);
+  if (api == nullptr) throw DatabaseError(SQLITE_ERROR, "the full-text extension is missing");
+  const int code = api->xCreateFunction(api, "page_rank", const_cast<PageLengths*>(&lengths), pageRank, nullptr);
+  if (code != SQLITE_OK) throw DatabaseError(code, "the ranking function could not be made");
+}
+
+}  // namespace zeb::library
