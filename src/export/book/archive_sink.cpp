@@ -157,7 +157,7 @@ class ZipSink final : public ArchiveSink {
     entry.compression = Compression::stored;
     if (entry.bytes.size() >= UINT32_MAX - 64) return;
     entry.packed.resize(entry.bytes.size() + 64);
-    isal_zstream stream;
+    isal_zstream stream{};
     isal_deflate_stateless_init(&stream);
     stream.level = 0;
     isal_deflate_set_hufftables(&stream, code_.get(), customCode_ ? IGZIP_HUFFTABLE_CUSTOM : IGZIP_HUFFTABLE_DEFAULT);
