@@ -72,10 +72,12 @@ void pageSearchTextFunction(sqlite3_context* context, int, sqlite3_value** value
 
 void deleteReader(void* reader) { delete static_cast<PageTextReader*>(reader); }
 
-void registerFunctions(Database& database) {
+// The connection's own functions: the page text and the ranking over the lengths given.
+void registerFunctions(Database& database, const PageLengths& lengths) {
   const int code = sqlite3_create_function_v2(database.handle(), "page_search_text", 7, SQLITE_UTF8, new PageTextReader,
                                               pageSearchTextFunction, nullptr, nullptr, deleteReader);
   if (code != SQLITE_OK) throw DatabaseError(code, sqlite3_errmsg(database.handle()));
+  registerPageRanking(database, lengths);
 }
 
 // Line breaks and tabs of page text read as blanks, so that a snippet is one line.
@@ -132,8 +134,7 @@ LibraryIndex::LibraryIndex(const std::filesystem::path& path, Check check) : pat
 
 void LibraryIndex::openTrusted() {
   database_ = std::make_unique<Database>(path_);
-  registerFunctions(*database_);
-  registerPageRanking(*database_, lengths_);
+  registerFunctions(*database_, lengths_);
   database_->execute(connectionSettings);
   Statement version = database_->prepare("PRAGMA user_version");
   version.step();
@@ -149,8 +150,7 @@ void LibraryIndex::openOrRebuild() {
     bool sound = false;
     try {
       database_ = std::make_unique<Database>(path_);
-      registerFunctions(*database_);
-      registerPageRanking(*database_, lengths_);
+      registerFunctions(*database_, lengths_);
       database_->execute(connectionSettings);
       Statement check = database_->prepare("PRAGMA quick_check");
       sound = check.step() && check.text(0) == "ok";

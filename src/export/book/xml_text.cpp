@@ -120,16 +120,17 @@ std::size_t plainAsciiRun(const char* bytes, std::size_t count) {
   return at;
 }
 
-}  // namespace
-
-std::size_t appendBookTextUpToMarkup(std::string& out, std::string_view bytes, const CodePage& codePage) {
+// Converts the bytes in runs (plain ASCII, the bulk of a book, is copied as it stands), up to
+// the first "<" or "&" when asked to stop there; returns how many bytes it took.
+std::size_t appendConverted(std::string& out, std::string_view bytes, const CodePage& codePage, bool stopAtMarkup) {
   const XmlBytes& table = xmlBytesOf(codePage);
   std::size_t start = 0;
   while (start < bytes.size()) {
     std::size_t end = table.asciiPlain ? start + plainAsciiRun(bytes.data() + start, bytes.size() - start) : start;
     while (end < bytes.size() && table.plain[static_cast<std::uint8_t>(bytes[end])]) ++end;
     out.append(bytes.data() + start, end - start);
-    if (end == bytes.size() || bytes[end] == '<' || bytes[end] == '&') return end;
+    if (end == bytes.size()) break;
+    if (stopAtMarkup && (bytes[end] == '<' || bytes[end] == '&')) return end;
     const auto byte = static_cast<std::uint8_t>(bytes[end]);
     out.append(table.bytes[byte].data(), table.length[byte]);
     start = end + 1;
@@ -137,19 +138,14 @@ std::size_t appendBookTextUpToMarkup(std::string& out, std::string_view bytes, c
   return bytes.size();
 }
 
+}  // namespace
+
+std::size_t appendBookTextUpToMarkup(std::string& out, std::string_view bytes, const CodePage& codePage) {
+  return appendConverted(out, bytes, codePage, true);
+}
+
 void appendBookText(std::string& out, std::string_view bytes, const CodePage& codePage) {
-  const XmlBytes& table = xmlBytesOf(codePage);
-  // Plain ASCII letters are the bulk of a book: they go over in runs.
-  std::size_t start = 0;
-  while (start < bytes.size()) {
-    std::size_t end = start;
-    while (end < bytes.size() && table.plain[static_cast<std::uint8_t>(bytes[end])]) ++end;
-    out.append(bytes.data() + start, end - start);
-    if (end == bytes.size()) break;
-    const auto byte = static_cast<std::uint8_t>(bytes[end]);
-    out.append(table.bytes[byte].data(), table.length[byte]);
-    start = end + 1;
-  }
+  appendConverted(out, bytes, codePage, false);
 }
 
 }  // namespace zeb
