@@ -18,8 +18,9 @@ namespace {
 // Raised whenever the tables change; an index of another version is made anew. The body is
 // the full-text table's first column: the index marks the column of every entry but the
 // first one's, which saves two bytes for each word of each page. The titles have a small
-// full-text table of their own, which finds the title hits without reading the texts'.
-constexpr int schemaVersion = 2;
+// full-text table of their own, which finds the title hits without reading the texts'. The
+// number of entries holding each word is kept for ranking.
+constexpr int schemaVersion = 3;
 // Every connection's: the log, foreign keys, and the file read through memory (up to 1 GiB)
 // with 32 MB of cache, since a search walks long lists of the full-text index and would
 // otherwise read them a page at a time.
@@ -47,11 +48,18 @@ CREATE VIEW page_content AS
                           pages.text_format, pages.code_page) AS body
   FROM pages JOIN books ON books.id = pages.book;
 CREATE VIRTUAL TABLE page_text USING fts5(body, title, content='page_content', content_rowid='id',
-  tokenize='unicode61 remove_diacritics 2');
+  tokenize='$tokenizer');
 INSERT INTO page_text(page_text, rank) VALUES('rank', 'bm25(1.0, 10.0)');
-CREATE VIRTUAL TABLE page_titles USING fts5(title, content='pages', content_rowid='id',
-  tokenize='unicode61 remove_diacritics 2');
+CREATE VIRTUAL TABLE page_titles USING fts5(title, content='pages', content_rowid='id', tokenize='$tokenizer');
+CREATE TABLE word_rows(word TEXT PRIMARY KEY, rows INTEGER NOT NULL) WITHOUT ROWID;
 )sql";
+
+std::string schemaText() {
+  std::string text(schema);
+  constexpr std::string_view mark = "$tokenizer";
+  for (std::size_t at; (at = text.find(mark)) != std::string::npos;) text.replace(at, mark.size(), pageTokenizer);
+  return text;
+}
 
 // page_search_text(path, size, modified, position, size, format, code page): the page's text
 // read again from its book, for snippets and for rebuilding the full-text index.
@@ -139,6 +147,7 @@ void LibraryIndex::openTrusted() {
   Statement version = database_->prepare("PRAGMA user_version");
   version.step();
   if (version.integer(0) != schemaVersion) throw DatabaseError(SQLITE_NOTADB, "not a library index: " + path_.string());
+  words_ = std::make_unique<WordRows>(*database_);
 }
 
 LibraryIndex::~LibraryIndex() = default;
@@ -162,11 +171,15 @@ void LibraryIndex::openOrRebuild() {
         tables.step();
         if (tables.integer(0) == 0) {
           createSchema();
+          words_ = std::make_unique<WordRows>(*database_);
           return;
         }
         sound = false;
       }
-      if (sound && found == schemaVersion) return;
+      if (sound && found == schemaVersion) {
+        words_ = std::make_unique<WordRows>(*database_);
+        return;
+      }
     } catch (const DatabaseError& failure) {
       if (!failure.isDamage() || attempt > 0) throw;
     }
@@ -180,7 +193,7 @@ void LibraryIndex::openOrRebuild() {
 
 void LibraryIndex::createSchema() {
   Transaction transaction(*database_);
-  database_->execute(schema);
+  database_->execute(schemaText());
   database_->execute("PRAGMA user_version=" + std::to_string(schemaVersion));
   transaction.commit();
 }
@@ -239,6 +252,7 @@ void LibraryIndex::storeBook(const BookRecord& book, const std::vector<PageRecor
     title.bind(1, row).bind(2, record.title).run();
   }
   addCount("unmerged", static_cast<std::int64_t>(pages.size()));
+  WordRows::invalidate(*database_);
   transaction.commit();
 }
 
@@ -250,6 +264,7 @@ void LibraryIndex::removeBook(std::int64_t id) {
   addStale(count.integer(0));
   Statement drop = database_->prepare("DELETE FROM books WHERE id = ?1");
   drop.bind(1, id).run();
+  WordRows::invalidate(*database_);
   transaction.commit();
 }
 
@@ -301,9 +316,12 @@ bool LibraryIndex::compactIfWorthIt() {
   const bool merge = rebuild || (unmerged != 0 && unmerged * 8 >= live);
   if (!merge) return false;
   Transaction transaction(*database_);
-  if (rebuild)
+  if (rebuild) {
+    // The stale entries go, and with them their words.
     database_->execute(
         "INSERT INTO page_text(page_text) VALUES('rebuild'); INSERT INTO page_titles(page_titles) VALUES('rebuild')");
+    WordRows::invalidate(*database_);
+  }
   database_->execute(
       "INSERT INTO page_text(page_text) VALUES('optimize'); INSERT INTO page_titles(page_titles) VALUES('optimize'); "
       "DELETE FROM counts WHERE name IN ('stale', 'unmerged')");
@@ -321,14 +339,17 @@ SearchEnd LibraryIndex::search(const SearchRequest& request, const std::function
   // table), then all, by bm25 (page_rank, which reads the lengths of the entries from
   // memory). Ordering by it with a limit keeps only the best rows while the matches go by,
   // where ordering by rank would sort them all.
+  // One snapshot of the index for the lengths, the words' counts and the matches.
+  Transaction snapshot(*database_, Transaction::Kind::read);
   lengths_.refresh(*database_);
+  const std::vector<std::uint8_t> wordRows = words_->rowsOf(query->phrases);
   Statement titleRows = database_->prepare(
-      "SELECT page_titles.rowid, -page_rank(page_text, 1.0, 10.0) FROM page_titles CROSS JOIN page_text "
+      "SELECT page_titles.rowid, page_rank(page_text, 1.0, 10.0, ?3) AS score FROM page_titles CROSS JOIN page_text "
       "ON page_text.rowid = page_titles.rowid WHERE page_titles MATCH ?1 AND page_text MATCH ?1 "
-      "ORDER BY page_rank(page_text, 1.0, 10.0) LIMIT ?2");
+      "ORDER BY score LIMIT ?2");
   Statement allRows = database_->prepare(
-      "SELECT rowid, -page_rank(page_text, 1.0, 10.0) FROM page_text WHERE page_text MATCH ?1 "
-      "ORDER BY page_rank(page_text, 1.0, 10.0) LIMIT ?2");
+      "SELECT rowid, page_rank(page_text, 1.0, 10.0, ?3) AS score FROM page_text WHERE page_text MATCH ?1 "
+      "ORDER BY score LIMIT ?2");
   // What is shown of a row, its snippet made for it alone. Page entries of books changed or
   // removed since have no page: the join leaves them out.
   Statement shownRow = database_->prepare(
@@ -345,8 +366,8 @@ SearchEnd LibraryIndex::search(const SearchRequest& request, const std::function
     // Rows already tried come again in a longer list: stale ones ask for more.
     for (std::int64_t wanted = static_cast<std::int64_t>(limit + tried.size()); shown < limit; wanted *= 4) {
       std::vector<std::pair<std::int64_t, double>> rows;
-      ranked.bind(1, query->expression).bind(2, wanted);
-      while (ranked.step()) rows.emplace_back(ranked.integer(0), ranked.real(1));
+      ranked.bind(1, query->expression).bind(2, wanted).bindBlob(3, wordRows);
+      while (ranked.step()) rows.emplace_back(ranked.integer(0), -ranked.real(1));
       ranked.reset();
       for (const auto& [row, score] : rows) {
         if (shown == limit) break;
@@ -373,6 +394,10 @@ SearchEnd LibraryIndex::search(const SearchRequest& request, const std::function
   }
   return SearchEnd::completed;
 }
+
+void LibraryIndex::countWords() { words_->countIfNeeded(); }
+
+bool LibraryIndex::wordsCounted() { return words_->current(); }
 
 void LibraryIndex::interrupt() { database_->interrupt(); }
 

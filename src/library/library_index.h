@@ -98,6 +98,11 @@ class LibraryIndex {
   // the books. The index is also merged into one segment once an eighth of its pages came
   // since it last was. True when either was done.
   bool compactIfWorthIt();
+  // Counts each word's entries for ranking when the index changed since they were counted:
+  // a walk over the whole full-text index, done once a scan is over. wordsCounted() says
+  // whether the counts are current; searches are ranked the same either way.
+  void countWords();
+  bool wordsCounted();
 
   // --- Search: title hits first, each group by relevance; onHit returns false to stop.
   SearchEnd search(const SearchRequest& request, const std::function<bool(const SearchHit&)>& onHit);
@@ -119,6 +124,7 @@ class LibraryIndex {
   std::filesystem::path path_;
   PageLengths lengths_;  // read by the connection's ranking function, so made before it
   std::unique_ptr<Database> database_;
+  std::unique_ptr<WordRows> words_;  // over database_
   bool rebuilt_ = false;
 };
 

@@ -148,6 +148,8 @@ ScanCounts scanFolders(LibraryIndex& index, const std::vector<std::string>& fold
     if (observer.onProgress) observer.onProgress(progress);
   }
   if (counts.added + counts.removed + counts.updated > 0) index.compactIfWorthIt();
+  // After any change, also after an earlier scan that was stopped before counting.
+  if (!stop.stop_requested()) index.countWords();
   return counts;
 }
 

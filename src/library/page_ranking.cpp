@@ -40,7 +40,18 @@ int countRow(const Fts5ExtensionApi*, Fts5Context*, void* count) {
   return SQLITE_OK;
 }
 
-QueryData* queryData(const Fts5ExtensionApi* api, Fts5Context* fts, int& code) {
+// The number of entries holding the phrase as the blob of WordRows::rowsOf gives it, or -1.
+std::int64_t knownRows(sqlite3_value* rows, int phrase) {
+  if (rows == nullptr) return -1;
+  const auto* bytes = static_cast<const std::uint8_t*>(sqlite3_value_blob(rows));
+  const int size = sqlite3_value_bytes(rows);
+  if (bytes == nullptr || (phrase + 1) * 8 > size) return -1;
+  std::uint64_t value = 0;
+  for (int k = 7; k >= 0; --k) value = (value << 8) | bytes[phrase * 8 + k];
+  return static_cast<std::int64_t>(value);
+}
+
+QueryData* queryData(const Fts5ExtensionApi* api, Fts5Context* fts, sqlite3_value* knownCounts, int& code) {
   if (auto* known = static_cast<QueryData*>(api->xGetAuxdata(fts, 0))) return known;
   auto data = std::make_unique<QueryData>();
   sqlite3_int64 rows = 0, tokens = 0;
@@ -50,9 +61,12 @@ QueryData* queryData(const Fts5ExtensionApi* api, Fts5Context* fts, int& code) {
   data->meanLength = rows > 0 ? static_cast<double>(tokens) / static_cast<double>(rows) : 1;
   const int phrases = api->xPhraseCount(fts);
   for (int phrase = 0; phrase < phrases; ++phrase) {
-    std::int64_t hits = 0;
-    code = api->xQueryPhrase(fts, phrase, &hits, countRow);
-    if (code != SQLITE_OK) return nullptr;
+    std::int64_t hits = knownRows(knownCounts, phrase);
+    if (hits < 0) {
+      hits = 0;
+      code = api->xQueryPhrase(fts, phrase, &hits, countRow);
+      if (code != SQLITE_OK) return nullptr;
+    }
     const double idf = std::log((static_cast<double>(rows - hits) + 0.5) / (static_cast<double>(hits) + 0.5));
     data->inverseFrequency.push_back(idf <= 0 ? 1e-6 : idf);
   }
@@ -64,8 +78,10 @@ QueryData* queryData(const Fts5ExtensionApi* api, Fts5Context* fts, int& code) {
 
 void pageRank(const Fts5ExtensionApi* api, Fts5Context* fts, sqlite3_context* context, int count,
               sqlite3_value** weights) {
+  sqlite3_value* knownCounts = nullptr;
+  if (count > 0 && sqlite3_value_type(weights[count - 1]) == SQLITE_BLOB) knownCounts = weights[--count];
   int code = SQLITE_OK;
-  QueryData* data = queryData(api, fts, code);
+  QueryData* data = queryData(api, fts, knownCounts, code);
   if (data == nullptr) {
     sqlite3_result_error_code(context, code == SQLITE_OK ? SQLITE_NOMEM : code);
     return;
@@ -148,6 +164,79 @@ std::int64_t PageLengths::lengthOf(std::int64_t row) const {
   const auto index = static_cast<std::size_t>(found - rows_.begin());
   hint_ = index + 1;
   return lengths_[index];
+}
+
+struct WordRows::Tokenizer {
+  fts5_tokenizer methods{};
+  Fts5Tokenizer* made = nullptr;
+  ~Tokenizer() {
+    if (made != nullptr) methods.xDelete(made);
+  }
+};
+
+WordRows::WordRows(Database& database) : database_(database), tokenizer_(std::make_unique<Tokenizer>()) {
+  fts5_api* api = fts5Of(database);
+  void* context = nullptr;
+  std::vector<std::string> words;
+  for (std::string_view rest = pageTokenizer; !rest.empty();) {
+    const std::size_t blank = std::min(rest.find(' '), rest.size());
+    words.emplace_back(rest.substr(0, blank));
+    rest.remove_prefix(std::min(blank + 1, rest.size()));
+  }
+  std::vector<const char*> arguments;
+  for (std::size_t i = 1; i < words.size(); ++i) arguments.push_back(words[i].c_str());
+  if (api == nullptr ||
+      api->xFindTokenizer(api, words[0].c_str(), &context, &tokenizer_->methods) != SQLITE_OK ||
+      tokenizer_->methods.xCreate(context, arguments.data(), static_cast<int>(arguments.size()), &tokenizer_->made) !=
+          SQLITE_OK)
+    throw DatabaseError(SQLITE_ERROR, "the full-text tokenizer is missing");
+}
+
+WordRows::~WordRows() = default;
+
+// The row of the empty word, which no text holds, says the counts are current.
+void WordRows::invalidate(Database& database) { database.execute("DELETE FROM word_rows WHERE word = ''"); }
+
+bool WordRows::current() {
+  Statement mark = database_.prepare("SELECT 1 FROM word_rows WHERE word = ''");
+  return mark.step();
+}
+
+void WordRows::countIfNeeded() {
+  if (current()) return;
+  database_.execute("CREATE VIRTUAL TABLE IF NOT EXISTS temp.page_words USING fts5vocab(main, page_text, row)");
+  Transaction transaction(database_);
+  database_.execute(
+      "DELETE FROM word_rows; INSERT INTO word_rows(word, rows) SELECT term, doc FROM temp.page_words; "
+      "INSERT INTO word_rows(word, rows) VALUES('', 0)");
+  transaction.commit();
+}
+
+std::vector<std::uint8_t> WordRows::rowsOf(const std::vector<QueryPhrase>& phrases) {
+  std::vector<std::uint8_t> blob;
+  const bool known = current();
+  Statement lookUp = database_.prepare("SELECT rows FROM word_rows WHERE word = ?1");
+  for (const QueryPhrase& phrase : phrases) {
+    std::int64_t rows = -1;
+    if (known && !phrase.prefix && !phrase.titleOnly) {
+      // The index's words of the phrase: one, or the phrase's count is the index's to make.
+      std::vector<std::string> words;
+      const auto collect = [](void* into, int flags, const char* token, int length, int, int) {
+        if ((flags & FTS5_TOKEN_COLOCATED) == 0)
+          static_cast<std::vector<std::string>*>(into)->emplace_back(token, static_cast<std::size_t>(length));
+        return SQLITE_OK;
+      };
+      const int code = tokenizer_->methods.xTokenize(tokenizer_->made, &words, FTS5_TOKENIZE_QUERY, phrase.text.data(),
+                                                     static_cast<int>(phrase.text.size()), collect);
+      if (code == SQLITE_OK && words.size() == 1) {
+        lookUp.bind(1, words[0]);
+        rows = lookUp.step() ? lookUp.integer(0) : 0;
+        lookUp.reset();
+      }
+    }
+    for (int k = 0; k < 8; ++k) blob.push_back(static_cast<std::uint8_t>(static_cast<std::uint64_t>(rows) >> (8 * k)));
+  }
+  return blob;
 }
 
 void registerPageRanking(Database& database, const PageLengths& lengths) {

@@ -9,11 +9,7 @@
 namespace zeb::library {
 namespace {
 
-struct Term {
-  std::string text;
-  bool prefix = false;
-  bool titleOnly = false;
-};
+using Term = QueryPhrase;
 
 struct Group {
   std::vector<Term> wanted;
@@ -159,8 +155,9 @@ class Reader {
 }  // namespace
 
 std::optional<ParsedQuery> parseQuery(std::string_view text) {
-  std::string expression;
-  for (const Group& group : Reader(text).read()) {
+  ParsedQuery query;
+  std::string& expression = query.expression;
+  for (Group& group : Reader(text).read()) {
     if (group.wanted.empty()) continue;
     if (!expression.empty()) expression += " OR ";
     std::string wanted;
@@ -171,9 +168,11 @@ std::optional<ParsedQuery> parseQuery(std::string_view text) {
     std::string part = "(" + wanted + ")";
     for (const Term& term : group.excluded) part = "(" + part + " NOT " + quoted(term) + ")";
     expression += part;
+    for (std::vector<Term>* terms : {&group.wanted, &group.excluded})
+      for (Term& term : *terms) query.phrases.push_back(std::move(term));
   }
   if (expression.empty()) return std::nullopt;
-  return ParsedQuery{expression};
+  return query;
 }
 
 }  // namespace zeb::library

@@ -11,10 +11,19 @@
 
 namespace zeb::library {
 
+// A quoted term of the expression, as the user typed it between the quotes.
+struct QueryPhrase {
+  std::string text;
+  bool prefix = false;     // matches the words that begin with it
+  bool titleOnly = false;  // looked for in page titles alone
+};
+
 struct ParsedQuery {
   // The full-text expression over the columns "title" and "body" (or over "title" alone,
   // which finds the pages whose title holds the query).
   std::string expression;
+  // Its terms in the order they stand in it, which is the order the index numbers them.
+  std::vector<QueryPhrase> phrases;
 };
 
 // The expression for the text, or none when it holds nothing to search: no term with a

@@ -121,7 +121,9 @@ std::int64_t Database::lastInsertedRow() const { return sqlite3_last_insert_rowi
 
 void Database::interrupt() { sqlite3_interrupt(handle_); }
 
-Transaction::Transaction(Database& database) : database_(database) { database_.execute("BEGIN IMMEDIATE"); }
+Transaction::Transaction(Database& database, Kind kind) : database_(database) {
+  database_.execute(kind == Kind::write ? "BEGIN IMMEDIATE" : "BEGIN");
+}
 
 Transaction::~Transaction() {
   if (done_) return;

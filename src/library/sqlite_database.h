@@ -81,7 +81,10 @@ class Database {
 // BEGIN IMMEDIATE on creation, COMMIT on commit(), ROLLBACK when left without one.
 class Transaction {
  public:
-  explicit Transaction(Database& database);
+  // A write transaction takes the lock at once; a read one holds one snapshot of the file
+  // from its first read on.
+  enum class Kind { write, read };
+  explicit Transaction(Database& database, Kind kind = Kind::write);
   ~Transaction();
   void commit();
 

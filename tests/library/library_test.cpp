@@ -130,9 +130,13 @@ TEST_F(LibraryTest, ScanningReadsOnlyWhatChangedAndRecordsDamagedBooks) {
   EXPECT_TRUE(books[1].damaged);
   EXPECT_EQ(books[1].message, "Unrecognized format. Error reading file: " + c.string());
   EXPECT_FALSE(books[2].damaged);
+  // Each change marks the words' counts out of date, and the scan that made it counts again.
+  EXPECT_TRUE(index.wordsCounted());
+  index.removeBook(books[2].id);
+  EXPECT_FALSE(index.wordsCounted());
 
   // Dropping the folder drops its books.
-  EXPECT_EQ(scanFolders(index, {}, {}).removed, 3);
+  EXPECT_EQ(scanFolders(index, {}, {}).removed, 2);
   EXPECT_TRUE(index.books().empty());
 }
 
@@ -213,15 +217,16 @@ TEST_F(LibraryTest, SearchIgnoresCaseAndAccentsAndRanksTitleHitsFirst) {
   EXPECT_EQ(hits[0].snippet, "<b>th\xC3\xA9</b> & <b>biscuits</b>");
 }
 
-// The ranking reads lengths from memory and must give the very scores of FTS5's bm25: for
-// every operator, with the columns' weights, and for rows that came after the lengths were
-// read (looked up in the index then) until they are read again.
+// The ranking reads lengths from memory and words' counts from its table, and must give the
+// very scores of FTS5's bm25: for every operator, with the columns' weights, and for rows that
+// came after the lengths were read or the words counted, until they are again.
 TEST(PageRanking, GivesTheScoresOfFts5sBm25) {
   testing::TemporaryFolder folder;
   Database database(folder.path() / "rank.sqlite");
   PageLengths lengths;
   registerPageRanking(database, lengths);
-  database.execute("CREATE VIRTUAL TABLE page_text USING fts5(body, title)");
+  database.execute(std::string("CREATE VIRTUAL TABLE page_text USING fts5(body, title, tokenize='") + pageTokenizer +
+                   "'); CREATE TABLE word_rows(word TEXT PRIMARY KEY, rows INTEGER NOT NULL) WITHOUT ROWID");
   Statement insert = database.prepare("INSERT INTO page_text(rowid, body, title) VALUES (?1, ?2, ?3)");
   const char* words[] = {"garden", "river", "mill", "village", "book", "page", "light"};
   for (int row = 1; row <= 60; ++row) {
@@ -241,14 +246,45 @@ TEST(PageRanking, GivesTheScoresOfFts5sBm25) {
     }
     EXPECT_GT(rows, 0) << query;
   };
+  // What people type, with the words' counts where they are known.
+  WordRows counts(database);
+  const auto compareTyped = [&](const char* typed) {
+    const std::optional<ParsedQuery> query = parseQuery(typed);
+    ASSERT_TRUE(query) << typed;
+    Statement ranked = database.prepare(
+        "SELECT rowid, bm25(page_text, 1.0, 10.0), page_rank(page_text, 1.0, 10.0, ?2) FROM page_text "
+        "WHERE page_text MATCH ?1");
+    ranked.bind(1, query->expression).bindBlob(2, counts.rowsOf(query->phrases));
+    int rows = 0;
+    while (ranked.step()) {
+      EXPECT_NEAR(ranked.real(1), ranked.real(2), 1e-9) << typed << " row " << ranked.integer(0);
+      ++rows;
+    }
+    EXPECT_GT(rows, 0) << typed;
+  };
+  const auto typedQueries = {"garden", "GARDEN book", "garden OR mill", "garden NOT mill", "\"river garden\"",
+                             "gard*", "title:river", "zebra OR garden"};
   lengths.refresh(database);
   for (const char* query : {"garden", "garden river", "garden OR mill", "garden NOT mill", "\"river garden\"",
                             "gard*", "title:river", "{body title}: garden"})
     compare(query);
+  EXPECT_EQ(counts.rowsOf({{"garden"}}), std::vector<std::uint8_t>(8, 0xFF)) << "not counted yet";
+  for (const char* typed : typedQueries) compareTyped(typed);
+  counts.countIfNeeded();
+  const std::vector<std::uint8_t> known = counts.rowsOf({{"Garden"}, {"gard", true}});
+  ASSERT_EQ(known.size(), 16u);
+  EXPECT_NE(std::vector<std::uint8_t>(known.begin(), known.begin() + 8), std::vector<std::uint8_t>(8, 0xFF));
+  EXPECT_EQ(std::vector<std::uint8_t>(known.begin() + 8, known.end()), std::vector<std::uint8_t>(8, 0xFF));
+  for (const char* typed : typedQueries) compareTyped(typed);
+
   insert.bind(1, std::int64_t{1000}).bind(2, "garden garden garden mill").bind(3, "late").run();
+  WordRows::invalidate(database);
   compare("garden mill");
+  compareTyped("garden mill");
   lengths.refresh(database);
+  counts.countIfNeeded();
   compare("garden mill");
+  compareTyped("garden mill");
 }
 
 }  // namespace
