@@ -13,6 +13,7 @@ namespace zeb::library {
 namespace {
 
 constexpr double k1 = 1.2;
+constexpr std::uint32_t unknownLength = UINT32_MAX;
 constexpr double b = 0.75;
 
 // A varint of the sizes table: seven bits a byte, the most significant first, the top bit
@@ -134,6 +135,7 @@ void PageLengths::refresh(Database& database) {
   const std::int64_t dataVersion = version.integer(0);
   const std::int64_t changes = sqlite3_total_changes64(database.handle());
   if (database.handle() == connection_ && dataVersion == dataVersion_ && changes == changes_) return;
+  byRow_.clear();
   rows_.clear();
   lengths_.clear();
   hint_ = 0;
@@ -146,12 +148,24 @@ void PageLengths::refresh(Database& database) {
     rows_.push_back(sizes.integer(0));
     lengths_.push_back(length);
   }
+  if (!rows_.empty() && rows_.front() >= 0 &&
+      rows_.back() < static_cast<std::int64_t>(4 * rows_.size() + 65536)) {
+    byRow_.assign(static_cast<std::size_t>(rows_.back()) + 1, unknownLength);
+    for (std::size_t i = 0; i < rows_.size(); ++i) byRow_[static_cast<std::size_t>(rows_[i])] = lengths_[i];
+    rows_.clear();
+    lengths_.clear();
+  }
   connection_ = database.handle();
   dataVersion_ = dataVersion;
   changes_ = changes;
 }
 
 std::int64_t PageLengths::lengthOf(std::int64_t row) const {
+  if (!byRow_.empty()) {
+    if (row < 0 || static_cast<std::size_t>(row) >= byRow_.size()) return -1;
+    const std::uint32_t length = byRow_[static_cast<std::size_t>(row)];
+    return length == unknownLength ? -1 : length;
+  }
   // The matches of a common word lie a few entries apart: those are looked at one by one.
   for (std::size_t at = hint_; at < std::min(hint_ + 16, rows_.size()) && rows_[at] <= row; ++at) {
     if (rows_[at] == row) {

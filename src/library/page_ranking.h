@@ -25,7 +25,10 @@ class PageLengths {
   std::int64_t lengthOf(std::int64_t row) const;
 
  private:
-  std::vector<std::int64_t> rows_;  // in order
+  // Indexed by row where the rows are dense enough, as they are unless the index was made
+  // anew many times over; otherwise the rows in order, with their lengths beside them.
+  std::vector<std::uint32_t> byRow_;
+  std::vector<std::int64_t> rows_;
   std::vector<std::uint32_t> lengths_;
   mutable std::size_t hint_ = 0;  // rows are mostly asked for in order
   const void* connection_ = nullptr;  // the connection they were read through

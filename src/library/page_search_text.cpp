@@ -1,8 +1,9 @@
 // A page's indexed text, made from its markup, or read again from its book.
 #include "library/page_search_text.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
-#include <system_error>
 #include <vector>
 
 #include "document/book_file.h"
@@ -11,14 +12,23 @@
 
 namespace zeb::library {
 
+namespace {
+
+bool statFile(const std::filesystem::path& path, struct stat& status) {
+  return ::stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode);
+}
+
+std::int64_t modifiedOf(const struct stat& status) {
+  return static_cast<std::int64_t>(status.st_mtim.tv_sec) * 1'000'000'000 + status.st_mtim.tv_nsec;
+}
+
+}  // namespace
+
 bool fileStamp(const std::filesystem::path& path, std::int64_t& size, std::int64_t& modified) {
-  std::error_code error;
-  const auto bytes = std::filesystem::file_size(path, error);
-  if (error) return false;
-  const auto time = std::filesystem::last_write_time(path, error);
-  if (error) return false;
-  size = static_cast<std::int64_t>(bytes);
-  modified = static_cast<std::int64_t>(time.time_since_epoch().count());
+  struct stat status {};
+  if (!statFile(path, status)) return false;
+  size = static_cast<std::int64_t>(status.st_size);
+  modified = modifiedOf(status);
   return true;
 }
 
@@ -51,19 +61,39 @@ PageTextReader::PageTextReader() = default;
 PageTextReader::~PageTextReader() = default;
 
 std::string PageTextReader::searchText(const Request& request) {
-  // The book may change while the index is open: its stamp is taken again each time.
-  std::int64_t size = -1, modified = -1;
-  if (!fileStamp(request.bookPath, size, modified) || size != request.bookSize || modified != request.bookModified)
+  // The book may change while the index is open: its stamp is taken again each time, and a
+  // file kept open is used only while the path still names it, unchanged.
+  struct stat status {};
+  if (!statFile(request.bookPath, status) || status.st_size != request.bookSize ||
+      modifiedOf(status) != request.bookModified)
     return {};
-  if (request.bookPath != openPath_ || !file_ || size != openSize_ || modified != openModified_) {
-    openPath_ = request.bookPath;
-    openSize_ = size;
-    openModified_ = modified;
-    file_ = BookFile::open(request.bookPath);
+  const auto device = static_cast<std::uint64_t>(status.st_dev), inode = static_cast<std::uint64_t>(status.st_ino);
+  auto book = std::find_if(open_.begin(), open_.end(), [&](const OpenBook& b) { return b.path == request.bookPath; });
+  if (book != open_.end() &&
+      (book->device != device || book->inode != inode || book->size != request.bookSize ||
+       book->modified != request.bookModified))
+    book->file.reset();
+  if (book == open_.end()) {
+    if (open_.size() < openBooksKept)
+      book = open_.emplace(open_.end());
+    else
+      book = std::min_element(open_.begin(), open_.end(), [](const auto& a, const auto& b) { return a.used < b.used; });
+    book->path = request.bookPath;
+    book->file.reset();
   }
-  if (!file_ || !file_->contains(request.textPosition, request.textSize)) return {};
+  if (!book->file) {
+    book->file = BookFile::open(request.bookPath);
+    book->device = device;
+    book->inode = inode;
+    book->size = request.bookSize;
+    book->modified = request.bookModified;
+  }
+  book->used = ++uses_;
+  const BookFile* file = book->file.get();
+  if (file == nullptr || file->size() != request.bookSize || !file->contains(request.textPosition, request.textSize))
+    return {};
   std::vector<std::uint8_t> markup(request.textSize);
-  if (!file_->readAt(request.textPosition, markup)) return {};
+  if (!file->readAt(request.textPosition, markup)) return {};
   return maker_.searchText(markup, request.textFormat, request.codePage);
 }
 

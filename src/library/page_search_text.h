@@ -8,6 +8,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "document/search_text.h"
 
@@ -17,8 +18,8 @@ class BookFile;
 
 namespace zeb::library {
 
-// The file's size and modification time, as the index records them; false when it cannot
-// be read.
+// The file's size and modification time (in nanoseconds), as the index records them; false
+// when it cannot be read or is not a regular file.
 bool fileStamp(const std::filesystem::path& path, std::int64_t& size, std::int64_t& modified);
 
 class PageTextMaker {
@@ -31,9 +32,10 @@ class PageTextMaker {
   PageQuery plain_;
 };
 
-// Reads pages' texts again from their books, keeping the last book open. A book whose size
-// or time is no longer the recorded one gives empty texts: its pages are indexed again when
-// the library is next scanned.
+// Reads pages' texts again from their books, keeping the books last read open (a search's
+// snippets come from pages of many books). A book whose size or time is no longer the
+// recorded one gives empty texts: its pages are indexed again when the library is next
+// scanned.
 class PageTextReader {
  public:
   PageTextReader();
@@ -50,9 +52,16 @@ class PageTextReader {
   std::string searchText(const Request& request);
 
  private:
-  std::string openPath_;
-  std::int64_t openSize_ = -1, openModified_ = -1;
-  std::unique_ptr<BookFile> file_;
+  struct OpenBook {
+    std::string path;
+    std::uint64_t device = 0, inode = 0;
+    std::int64_t size = -1, modified = -1;
+    std::unique_ptr<BookFile> file;
+    std::uint64_t used = 0;
+  };
+  static constexpr std::size_t openBooksKept = 32;
+  std::vector<OpenBook> open_;
+  std::uint64_t uses_ = 0;
   PageTextMaker maker_;
 };
 

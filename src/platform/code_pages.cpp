@@ -358,7 +358,15 @@ std::string lowerUtf8(std::string_view utf8) {
 std::string CodePage::toUtf8(std::string_view bytes) const {
   std::string out;
   out.reserve(bytes.size() + bytes.size() / 4);
-  for (const char c : bytes) appendUtf8(out, unicode_[static_cast<std::uint8_t>(c)]);
+  // Bytes below 0x80 are ASCII in every code page: their runs are copied whole.
+  for (std::size_t i = 0; i < bytes.size();) {
+    std::size_t end = i;
+    while (end < bytes.size() && static_cast<std::uint8_t>(bytes[end]) < 0x80) ++end;
+    out.append(bytes.data() + i, end - i);
+    if (end == bytes.size()) break;
+    appendUtf8(out, unicode_[static_cast<std::uint8_t>(bytes[end])]);
+    i = end + 1;
+  }
   return out;
 }
 

@@ -277,7 +277,8 @@ TEST(PageRanking, GivesTheScoresOfFts5sBm25) {
   EXPECT_EQ(std::vector<std::uint8_t>(known.begin() + 8, known.end()), std::vector<std::uint8_t>(8, 0xFF));
   for (const char* typed : typedQueries) compareTyped(typed);
 
-  insert.bind(1, std::int64_t{1000}).bind(2, "garden garden garden mill").bind(3, "late").run();
+  // A row far past the others: the lengths are then looked up, not held by row.
+  insert.bind(1, std::int64_t{1} << 40).bind(2, "garden garden garden mill").bind(3, "late").run();
   WordRows::invalidate(database);
   compare("garden mill");
   compareTyped("garden mill");
