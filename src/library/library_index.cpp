@@ -86,6 +86,7 @@ void registerFunctions(Database& database, const PageLengths& lengths) {
                                               pageSearchTextFunction, nullptr, nullptr, deleteReader);
   if (code != SQLITE_OK) throw DatabaseError(code, sqlite3_errmsg(database.handle()));
   registerPageRanking(database, lengths);
+  registerPageSnippet(database);
 }
 
 // Line breaks and tabs of page text read as blanks, so that a snippet is one line.
@@ -354,7 +355,7 @@ SearchEnd LibraryIndex::search(const SearchRequest& request, const std::function
   // removed since have no page: the join leaves them out.
   Statement shownRow = database_->prepare(
       "SELECT books.id, books.path, books.title, pages.number, pages.title, "
-      "snippet(page_text, 0, ?2, ?3, '\xE2\x80\xA6', ?4) "
+      "page_snippet(page_text, 0, ?2, ?3, '\xE2\x80\xA6', ?4) "
       "FROM page_text CROSS JOIN pages ON pages.id = page_text.rowid CROSS JOIN books ON books.id = pages.book "
       "WHERE page_text MATCH ?1 AND page_text.rowid = ?5");
 

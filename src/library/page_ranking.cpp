@@ -4,8 +4,10 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <memory>
+#include <string>
 
 #include "library/sqlite_database.h"
 
@@ -125,6 +127,205 @@ fts5_api* fts5Of(Database& database) {
   }
   sqlite3_finalize(statement);
   return api;
+}
+
+
+// --- Snippets.
+
+struct TokenPlace {
+  int start = 0, end = 0;  // bytes of the text
+};
+
+// The tokens' places up to a position, and the positions that begin a sentence: the first,
+// and each whose text is preceded by blanks after a full stop or a colon.
+struct TextScan {
+  const char* text = nullptr;
+  int lastPosition = INT_MAX;
+  std::vector<TokenPlace> tokens;
+  std::vector<int> sentenceStarts;
+};
+
+int scanToken(void* context, int flags, const char*, int, int start, int end) {
+  auto& scan = *static_cast<TextScan*>(context);
+  if ((flags & FTS5_TOKEN_COLOCATED) != 0) return SQLITE_OK;
+  const int position = static_cast<int>(scan.tokens.size());
+  if (position > scan.lastPosition) return SQLITE_DONE;
+  if (position == 0) {
+    scan.sentenceStarts.push_back(0);
+  } else {
+    int i = start - 1;
+    char c = 0;
+    for (; i >= 0; --i) {
+      c = scan.text[i];
+      if (c != ' ' && c != '\t' && c != '\n' && c != '\r') break;
+    }
+    if (i != start - 1 && (c == '.' || c == ':')) scan.sentenceStarts.push_back(position);
+  }
+  scan.tokens.push_back({start, end});
+  return SQLITE_OK;
+}
+
+struct Instance {
+  int phrase = 0, offset = 0, size = 1;
+};
+
+// A window's score: a thousand for each phrase found in it, one for each further hit; and
+// where to start the window so that its hits are centred.
+int windowScore(const std::vector<Instance>& instances, int phrases, int documentSize, int from, int tokens,
+                int* adjusted) {
+  std::vector<unsigned char> seen(static_cast<std::size_t>(phrases), 0);
+  int score = 0, first = -1, last = 0;
+  const std::int64_t end = static_cast<std::int64_t>(from) + tokens;
+  for (const Instance& instance : instances) {
+    if (instance.offset < from || instance.offset >= end) continue;
+    unsigned char& was = seen[static_cast<std::size_t>(instance.phrase)];
+    score += was ? 1 : 1000;
+    was = 1;
+    if (first < 0) first = instance.offset;
+    last = instance.offset + instance.size;
+  }
+  if (adjusted != nullptr) {
+    std::int64_t start = first - (tokens - (last - first)) / 2;
+    if (start + tokens > documentSize) start = documentSize - tokens;
+    if (start < 0) start = 0;
+    *adjusted = static_cast<int>(start);
+  }
+  return score;
+}
+
+void pageSnippet(const Fts5ExtensionApi* api, Fts5Context* fts, sqlite3_context* context, int count,
+                 sqlite3_value** values) {
+  if (count != 5) {
+    sqlite3_result_error(context, "page_snippet takes a column, two marks, an ellipsis and a size", -1);
+    return;
+  }
+  const int column = sqlite3_value_int(values[0]);
+  const auto textOf = [](sqlite3_value* value) {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(value));
+    return std::string(text != nullptr ? text : "");
+  };
+  const std::string open = textOf(values[1]), close = textOf(values[2]), ellipsis = textOf(values[3]);
+  const int tokens = sqlite3_value_int(values[4]);
+  if (column < 0 || column >= api->xColumnCount(fts)) {
+    sqlite3_result_error(context, "page_snippet needs one column of the table", -1);
+    return;
+  }
+
+  // The column's hits, in order of position.
+  int code = SQLITE_OK;
+  int count_ = 0;
+  code = api->xInstCount(fts, &count_);
+  std::vector<Instance> instances;
+  for (int i = 0; code == SQLITE_OK && i < count_; ++i) {
+    int phrase = 0, in = 0, offset = 0;
+    code = api->xInst(fts, i, &phrase, &in, &offset);
+    if (code == SQLITE_OK && in == column) instances.push_back({phrase, offset, api->xPhraseSize(fts, phrase)});
+  }
+  const char* text = nullptr;
+  int textSize = 0;
+  int documentSize = 0;
+  if (code == SQLITE_OK) code = api->xColumnText(fts, column, &text, &textSize);
+  if (code == SQLITE_OK) code = api->xColumnSize(fts, column, &documentSize);
+  if (code != SQLITE_OK) {
+    sqlite3_result_error_code(context, code);
+    return;
+  }
+  if (text == nullptr) {
+    sqlite3_result_null(context);
+    return;
+  }
+
+  // No window starts after the last hit, and none is longer than the size asked for.
+  TextScan scan;
+  scan.text = text;
+  int lastHit = 0;
+  for (const Instance& instance : instances) lastHit = std::max(lastHit, instance.offset);
+  scan.lastPosition = tokens > 1 ? lastHit + tokens : INT_MAX;
+  code = api->xTokenize(fts, text, textSize, &scan, scanToken);
+  if (code == SQLITE_DONE) code = SQLITE_OK;
+  if (code != SQLITE_OK) {
+    sqlite3_result_error_code(context, code);
+    return;
+  }
+
+  const int phrases = api->xPhraseCount(fts);
+  int bestScore = 0, bestStart = 0;
+  for (const Instance& instance : instances) {
+    if (instance.offset > documentSize) {
+      sqlite3_result_error_code(context, SQLITE_CORRUPT_VTAB);
+      return;
+    }
+    int adjusted = 0;
+    const int score = windowScore(instances, phrases, documentSize, instance.offset, tokens, &adjusted);
+    if (score > bestScore) {
+      bestScore = score;
+      bestStart = adjusted;
+    }
+    // The sentence the hit is in, from its start.
+    if (!scan.sentenceStarts.empty() && documentSize > tokens) {
+      std::size_t sentence = 0;
+      while (sentence + 1 < scan.sentenceStarts.size() && scan.sentenceStarts[sentence + 1] <= instance.offset)
+        ++sentence;
+      const int start = scan.sentenceStarts[sentence];
+      if (start < instance.offset) {
+        const int score = windowScore(instances, phrases, documentSize, start, tokens, nullptr) + (start == 0 ? 120 : 100);
+        if (score > bestScore) {
+          bestScore = score;
+          bestStart = start;
+        }
+      }
+    }
+  }
+
+  // The window's text, each run of overlapping hits between the marks.
+  std::vector<std::pair<int, int>> runs;  // first and last token
+  for (const Instance& instance : instances) {
+    const int last = instance.offset + instance.size - 1;
+    if (!runs.empty() && instance.offset <= runs.back().second)
+      runs.back().second = std::max(runs.back().second, last);
+    else
+      runs.emplace_back(instance.offset, last);
+  }
+  std::size_t run = 0;
+  while (run < runs.size() && runs[run].first < bestStart) ++run;
+  const auto runStart = [&] { return run < runs.size() ? runs[run].first : -1; };
+  const auto runEnd = [&] { return run < runs.size() ? runs[run].second : -1; };
+
+  const int rangeStart = bestStart, rangeEnd = bestStart + tokens - 1;
+  std::string out;
+  if (bestStart > 0) out += ellipsis;
+  int copied = 0;
+  const auto copyTo = [&](int offset) {
+    if (offset > copied) out.append(text + copied, static_cast<std::size_t>(offset - copied));
+    copied = std::max(copied, offset);
+  };
+  for (int position = 0; position < static_cast<int>(scan.tokens.size()); ++position) {
+    const TokenPlace& place = scan.tokens[static_cast<std::size_t>(position)];
+    if (rangeEnd > 0) {
+      if (position < rangeStart || position > rangeEnd) continue;
+      if (rangeStart != 0 && position == rangeStart) copied = place.start;
+    }
+    if (position == runStart()) {
+      copyTo(place.start);
+      out += open;
+    }
+    if (position == runEnd()) {
+      if (rangeEnd != 0 && runStart() < rangeStart) out += open;
+      copyTo(place.end);
+      out += close;
+      ++run;
+    }
+    if (rangeEnd > 0 && position == rangeEnd) {
+      copyTo(place.end);
+      if (position >= runStart() && position < runEnd()) out += close;
+    }
+  }
+  if (rangeEnd >= documentSize - 1) {
+    copyTo(textSize);
+  } else {
+    out += ellipsis;
+  }
+  sqlite3_result_text64(context, out.data(), out.size(), SQLITE_TRANSIENT, SQLITE_UTF8);
 }
 
 }  // namespace
@@ -258,6 +459,17 @@ void registerPageRanking(Database& database, const PageLengths& lengths) {
   if (api == nullptr) throw DatabaseError(SQLITE_ERROR, "the full-text extension is missing");
   const int code = api->xCreateFunction(api, "page_rank", const_cast<PageLengths*>(&lengths), pageRank, nullptr);
   if (code != SQLITE_OK) throw DatabaseError(code, "the ranking function could not be made");
+}
+
+}  // namespace zeb::library
+
+namespace zeb::library {
+
+void registerPageSnippet(Database& database) {
+  fts5_api* api = fts5Of(database);
+  if (api == nullptr) throw DatabaseError(SQLITE_ERROR, "the full-text extension is missing");
+  const int code = api->xCreateFunction(api, "page_snippet", nullptr, pageSnippet, nullptr);
+  if (code != SQLITE_OK) throw DatabaseError(code, "the snippet function could not be made");
 }
 
 }  // namespace zeb::library

@@ -74,4 +74,11 @@ inline constexpr const char* pageTokenizer = "unicode61 remove_diacritics 2";
 // gives the phrases' numbers of entries that are known.
 void registerPageRanking(Database& database, const PageLengths& lengths);
 
+// "page_snippet(page_text, column, open, close, ellipsis, tokens)": the text FTS5's snippet()
+// gives for the column (0 or more), made in one pass over the text that ends once the window
+// chosen is past. snippet() goes over the whole text twice, once for where sentences begin,
+// once for the window, with the tokenizer's full work for every word: for a page of 6,500
+// bytes, most of the time a search spends on each row it shows.
+void registerPageSnippet(Database& database);
+
 }  // namespace zeb::library
