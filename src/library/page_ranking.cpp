@@ -205,18 +205,18 @@ void pageSnippet(const Fts5ExtensionApi* api, Fts5Context* fts, sqlite3_context*
     return std::string(text != nullptr ? text : "");
   };
   const std::string open = textOf(values[1]), close = textOf(values[2]), ellipsis = textOf(values[3]);
-  const int tokens = sqlite3_value_int(values[4]);
+  // FTS5's own snippet() shows at most 64 words.
+  const int tokens = std::clamp(sqlite3_value_int(values[4]), 0, 64);
   if (column < 0 || column >= api->xColumnCount(fts)) {
     sqlite3_result_error(context, "page_snippet needs one column of the table", -1);
     return;
   }
 
   // The column's hits, in order of position.
-  int code = SQLITE_OK;
-  int count_ = 0;
-  code = api->xInstCount(fts, &count_);
+  int instanceCount = 0;
+  int code = api->xInstCount(fts, &instanceCount);
   std::vector<Instance> instances;
-  for (int i = 0; code == SQLITE_OK && i < count_; ++i) {
+  for (int i = 0; code == SQLITE_OK && i < instanceCount; ++i) {
     int phrase = 0, in = 0, offset = 0;
     code = api->xInst(fts, i, &phrase, &in, &offset);
     if (code == SQLITE_OK && in == column) instances.push_back({phrase, offset, api->xPhraseSize(fts, phrase)});
