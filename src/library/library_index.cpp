@@ -139,6 +139,7 @@ LibraryIndex::LibraryIndex(const std::filesystem::path& path, Check check) : pat
     openOrRebuild();
   else
     openTrusted();
+  words_ = std::make_unique<WordRows>(*database_);
 }
 
 void LibraryIndex::openTrusted() {
@@ -148,7 +149,6 @@ void LibraryIndex::openTrusted() {
   Statement version = database_->prepare("PRAGMA user_version");
   version.step();
   if (version.integer(0) != schemaVersion) throw DatabaseError(SQLITE_NOTADB, "not a library index: " + path_.string());
-  words_ = std::make_unique<WordRows>(*database_);
 }
 
 LibraryIndex::~LibraryIndex() = default;
@@ -172,15 +172,11 @@ void LibraryIndex::openOrRebuild() {
         tables.step();
         if (tables.integer(0) == 0) {
           createSchema();
-          words_ = std::make_unique<WordRows>(*database_);
           return;
         }
         sound = false;
       }
-      if (sound && found == schemaVersion) {
-        words_ = std::make_unique<WordRows>(*database_);
-        return;
-      }
+      if (sound && found == schemaVersion) return;
     } catch (const DatabaseError& failure) {
       if (!failure.isDamage() || attempt > 0) throw;
     }

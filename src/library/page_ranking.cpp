@@ -170,10 +170,10 @@ struct Instance {
 };
 
 // A window's score: a thousand for each phrase found in it, one for each further hit; and
-// where to start the window so that its hits are centred.
-int windowScore(const std::vector<Instance>& instances, int phrases, int documentSize, int from, int tokens,
-                int* adjusted) {
-  std::vector<unsigned char> seen(static_cast<std::size_t>(phrases), 0);
+// where to start the window so that its hits are centred. "seen" has room for each phrase.
+int windowScore(const std::vector<Instance>& instances, std::vector<unsigned char>& seen, int documentSize, int from,
+                int tokens, int* adjusted) {
+  std::fill(seen.begin(), seen.end(), 0);
   int score = 0, first = -1, last = 0;
   const std::int64_t end = static_cast<std::int64_t>(from) + tokens;
   for (const Instance& instance : instances) {
@@ -248,7 +248,7 @@ void pageSnippet(const Fts5ExtensionApi* api, Fts5Context* fts, sqlite3_context*
     return;
   }
 
-  const int phrases = api->xPhraseCount(fts);
+  std::vector<unsigned char> seen(static_cast<std::size_t>(api->xPhraseCount(fts)));
   int bestScore = 0, bestStart = 0;
   for (const Instance& instance : instances) {
     if (instance.offset > documentSize) {
@@ -256,7 +256,7 @@ void pageSnippet(const Fts5ExtensionApi* api, Fts5Context* fts, sqlite3_context*
       return;
     }
     int adjusted = 0;
-    const int score = windowScore(instances, phrases, documentSize, instance.offset, tokens, &adjusted);
+    const int score = windowScore(instances, seen, documentSize, instance.offset, tokens, &adjusted);
     if (score > bestScore) {
       bestScore = score;
       bestStart = adjusted;
@@ -268,7 +268,7 @@ void pageSnippet(const Fts5ExtensionApi* api, Fts5Context* fts, sqlite3_context*
         ++sentence;
       const int start = scan.sentenceStarts[sentence];
       if (start < instance.offset) {
-        const int score = windowScore(instances, phrases, documentSize, start, tokens, nullptr) + (start == 0 ? 120 : 100);
+        const int score = windowScore(instances, seen, documentSize, start, tokens, nullptr) + (start == 0 ? 120 : 100);
         if (score > bestScore) {
           bestScore = score;
           bestStart = start;

@@ -68,25 +68,19 @@ std::string PageTextReader::searchText(const Request& request) {
       modifiedOf(status) != request.bookModified)
     return {};
   const auto device = static_cast<std::uint64_t>(status.st_dev), inode = static_cast<std::uint64_t>(status.st_ino);
-  auto book = std::find_if(open_.begin(), open_.end(), [&](const OpenBook& b) { return b.path == request.bookPath; });
-  if (book != open_.end() &&
-      (book->device != device || book->inode != inode || book->size != request.bookSize ||
-       book->modified != request.bookModified))
-    book->file.reset();
+  auto book = std::find_if(open_.begin(), open_.end(), [&](const OpenBook& b) {
+    return b.file && b.path == request.bookPath && b.device == device && b.inode == inode && b.size == request.bookSize &&
+           b.modified == request.bookModified;
+  });
   if (book == open_.end()) {
+    // A book opened before it changed, or that could not be opened, is not found again: it
+    // makes room in its turn, the least lately used first.
     if (open_.size() < openBooksKept)
       book = open_.emplace(open_.end());
     else
       book = std::min_element(open_.begin(), open_.end(), [](const auto& a, const auto& b) { return a.used < b.used; });
-    book->path = request.bookPath;
-    book->file.reset();
-  }
-  if (!book->file) {
-    book->file = BookFile::open(request.bookPath);
-    book->device = device;
-    book->inode = inode;
-    book->size = request.bookSize;
-    book->modified = request.bookModified;
+    *book = OpenBook{request.bookPath, device, inode, request.bookSize, request.bookModified,
+                     BookFile::open(request.bookPath)};
   }
   book->used = ++uses_;
   const BookFile* file = book->file.get();
