@@ -80,13 +80,13 @@ void pageSearchTextFunction(sqlite3_context* context, int, sqlite3_value** value
 
 void deleteReader(void* reader) { delete static_cast<PageTextReader*>(reader); }
 
-// The connection's own functions: the page text and the ranking over the lengths given.
-void registerFunctions(Database& database, const PageLengths& lengths) {
+// The connection's own functions: the page text, and the ranking over the lengths given,
+// offering the entries it ranks to "best".
+void registerFunctions(Database& database, const PageLengths& lengths, BestRows& best) {
   const int code = sqlite3_create_function_v2(database.handle(), "page_search_text", 7, SQLITE_UTF8, new PageTextReader,
                                               pageSearchTextFunction, nullptr, nullptr, deleteReader);
   if (code != SQLITE_OK) throw DatabaseError(code, sqlite3_errmsg(database.handle()));
-  registerPageRanking(database, lengths);
-  registerPageSnippet(database);
+  registerPageRanking(database, lengths, &best);
 }
 
 // Line breaks and tabs of page text read as blanks, so that a snippet is one line.
@@ -140,11 +140,12 @@ LibraryIndex::LibraryIndex(const std::filesystem::path& path, Check check) : pat
   else
     openTrusted();
   words_ = std::make_unique<WordRows>(*database_);
+  tokenizer_ = std::make_unique<PageTokenizer>(*database_);
 }
 
 void LibraryIndex::openTrusted() {
   database_ = std::make_unique<Database>(path_);
-  registerFunctions(*database_, lengths_);
+  registerFunctions(*database_, lengths_, best_);
   database_->execute(connectionSettings);
   Statement version = database_->prepare("PRAGMA user_version");
   version.step();
@@ -160,7 +161,7 @@ void LibraryIndex::openOrRebuild() {
     bool sound = false;
     try {
       database_ = std::make_unique<Database>(path_);
-      registerFunctions(*database_, lengths_);
+      registerFunctions(*database_, lengths_, best_);
       database_->execute(connectionSettings);
       Statement check = database_->prepare("PRAGMA quick_check");
       sound = check.step() && check.text(0) == "ok";
@@ -335,7 +336,8 @@ SearchEnd LibraryIndex::search(const SearchRequest& request, const std::function
   // table leads, CROSS JOIN keeping it first, and each of its rows is looked up in the texts'
   // table), then all, by bm25 (page_rank, which reads the lengths of the entries from
   // memory). Ordering by it with a limit keeps only the best rows while the matches go by,
-  // where ordering by rank would sort them all.
+  // where ordering by rank would sort them all; page_rank keeps the hits of those that may be
+  // shown, for their snippets.
   // One snapshot of the index for the lengths, the words' counts and the matches.
   Transaction snapshot(*database_, Transaction::Kind::read);
   lengths_.refresh(*database_);
@@ -347,13 +349,14 @@ SearchEnd LibraryIndex::search(const SearchRequest& request, const std::function
   Statement allRows = database_->prepare(
       "SELECT rowid, page_rank(page_text, 1.0, 10.0, ?3) AS score FROM page_text WHERE page_text MATCH ?1 "
       "ORDER BY score LIMIT ?2");
-  // What is shown of a row, its snippet made for it alone. Page entries of books changed or
-  // removed since have no page: the join leaves them out.
+  // What is shown of a row. Page entries of books changed or removed since have no page: the
+  // join leaves them out.
   Statement shownRow = database_->prepare(
       "SELECT books.id, books.path, books.title, pages.number, pages.title, "
-      "page_snippet(page_text, 0, ?2, ?3, '\xE2\x80\xA6', ?4) "
-      "FROM page_text CROSS JOIN pages ON pages.id = page_text.rowid CROSS JOIN books ON books.id = pages.book "
-      "WHERE page_text MATCH ?1 AND page_text.rowid = ?5");
+      "page_search_text(books.path, books.size, books.modified, pages.text_position, pages.text_size, "
+      "pages.text_format, pages.code_page) "
+      "FROM pages JOIN books ON books.id = pages.book WHERE pages.id = ?1");
+  const SnippetMarks marks{request.openMark, request.closeMark, "\xE2\x80\xA6"};
 
   const auto limit = static_cast<std::size_t>(std::max(request.limit, 0));
   std::unordered_set<std::int64_t> tried;
@@ -363,15 +366,16 @@ SearchEnd LibraryIndex::search(const SearchRequest& request, const std::function
     // Rows already tried come again in a longer list: stale ones ask for more.
     for (std::int64_t wanted = static_cast<std::int64_t>(limit + tried.size()); shown < limit; wanted *= 4) {
       std::vector<std::pair<std::int64_t, double>> rows;
+      best_.start(static_cast<std::size_t>(wanted));
       ranked.bind(1, query->expression).bind(2, wanted).bindBlob(3, wordRows);
       while (ranked.step()) rows.emplace_back(ranked.integer(0), -ranked.real(1));
       ranked.reset();
       for (const auto& [row, score] : rows) {
         if (shown == limit) break;
         if (!tried.insert(row).second) continue;
-        shownRow.bind(1, query->expression).bind(2, request.openMark).bind(3, request.closeMark);
-        shownRow.bind(4, std::int64_t{snippetTokens}).bind(5, row);
-        if (shownRow.step()) {
+        const BestRows::Row* kept = best_.find(row);
+        shownRow.bind(1, row);
+        if (kept != nullptr && shownRow.step()) {
           SearchHit hit;
           hit.book = shownRow.integer(0);
           hit.bookPath = shownRow.text(1);
@@ -379,7 +383,9 @@ SearchEnd LibraryIndex::search(const SearchRequest& request, const std::function
           hit.page = static_cast<std::int32_t>(shownRow.integer(3));
           hit.pageTitle = shownRow.text(4);
           hit.score = score;
-          hit.snippet = oneLine(shownRow.text(5));
+          hit.snippet = oneLine(
+              snippetOf(shownRow.text(5), kept->firstColumnLength, kept->hits, marks, snippetTokens, *tokenizer_)
+                  .value_or(std::string()));
           hit.titleHit = titles;
           ++shown;
           if (!onHit(hit)) return SearchEnd::stopped;

@@ -122,9 +122,12 @@ class LibraryIndex {
   std::int64_t storedCount(std::string_view key);
 
   std::filesystem::path path_;
-  PageLengths lengths_;  // read by the connection's ranking function, so made before it
+  // Read and written by the connection's ranking function, so made before it.
+  PageLengths lengths_;
+  BestRows best_;
   std::unique_ptr<Database> database_;
   std::unique_ptr<WordRows> words_;  // over database_
+  std::unique_ptr<PageTokenizer> tokenizer_;  // over database_
   bool rebuilt_ = false;
 };
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <limits>
 #include <cmath>
 #include <memory>
 #include <string>
@@ -36,6 +37,13 @@ struct QueryData {
   double meanLength = 1;
   std::vector<double> inverseFrequency;
   std::vector<double> frequency;
+  std::vector<int> phraseSizes;
+};
+
+// What page_rank reads and where it offers its entries.
+struct RankingContext {
+  const PageLengths* lengths = nullptr;
+  BestRows* best = nullptr;
 };
 
 int countRow(const Fts5ExtensionApi*, Fts5Context*, void* count) {
@@ -64,6 +72,7 @@ QueryData* queryData(const Fts5ExtensionApi* api, Fts5Context* fts, sqlite3_valu
   data->meanLength = rows > 0 ? static_cast<double>(tokens) / static_cast<double>(rows) : 1;
   const int phrases = api->xPhraseCount(fts);
   for (int phrase = 0; phrase < phrases; ++phrase) {
+    data->phraseSizes.push_back(api->xPhraseSize(fts, phrase));
     std::int64_t hits = knownRows(knownCounts, phrase);
     if (hits < 0) {
       hits = 0;
@@ -98,8 +107,9 @@ void pageRank(const Fts5ExtensionApi* api, Fts5Context* fts, sqlite3_context* co
     if (code == SQLITE_OK && phrase >= 0 && static_cast<std::size_t>(phrase) < data->frequency.size())
       data->frequency[static_cast<std::size_t>(phrase)] += column < count ? sqlite3_value_double(weights[column]) : 1.0;
   }
-  const auto* lengths = static_cast<const PageLengths*>(api->xUserData(fts));
-  std::int64_t length = lengths->lengthOf(api->xRowid(fts));
+  const auto* ranking = static_cast<const RankingContext*>(api->xUserData(fts));
+  const std::int64_t row = api->xRowid(fts);
+  std::int64_t length = ranking->lengths->lengthOf(row);
   if (code == SQLITE_OK && length < 0) {
     int tokens = 0;
     code = api->xColumnSize(fts, -1, &tokens);
@@ -115,7 +125,30 @@ void pageRank(const Fts5ExtensionApi* api, Fts5Context* fts, sqlite3_context* co
     const double f = data->frequency[phrase];
     score += data->inverseFrequency[phrase] * (f * (k1 + 1.0)) / (f + norm);
   }
-  sqlite3_result_double(context, -1.0 * score);
+  score = -1.0 * score;
+  if (ranking->best != nullptr && ranking->best->wants(score)) {
+    // What the entry's snippet is made from: the first column's hits and length.
+    BestRows::Row kept{.row = row, .score = score};
+    for (int i = 0; code == SQLITE_OK && i < instances; ++i) {
+      int phrase = 0, column = 0, offset = 0;
+      code = api->xInst(fts, i, &phrase, &column, &offset);
+      if (code == SQLITE_OK && column == 0 && phrase >= 0 && static_cast<std::size_t>(phrase) < data->phraseSizes.size())
+        kept.hits.push_back({phrase, offset, data->phraseSizes[static_cast<std::size_t>(phrase)]});
+    }
+    std::int64_t firstLength = ranking->lengths->firstColumnLengthOf(row);
+    if (code == SQLITE_OK && firstLength < 0) {
+      int tokens = 0;
+      code = api->xColumnSize(fts, 0, &tokens);
+      firstLength = tokens;
+    }
+    if (code != SQLITE_OK) {
+      sqlite3_result_error_code(context, code);
+      return;
+    }
+    kept.firstColumnLength = static_cast<int>(firstLength);
+    ranking->best->keep(std::move(kept));
+  }
+  sqlite3_result_double(context, score);
 }
 
 fts5_api* fts5Of(Database& database) {
@@ -165,18 +198,14 @@ int scanToken(void* context, int flags, const char*, int, int start, int end) {
   return SQLITE_OK;
 }
 
-struct Instance {
-  int phrase = 0, offset = 0, size = 1;
-};
-
 // A window's score: a thousand for each phrase found in it, one for each further hit; and
 // where to start the window so that its hits are centred. "seen" has room for each phrase.
-int windowScore(const std::vector<Instance>& instances, std::vector<unsigned char>& seen, int documentSize, int from,
+int windowScore(const std::vector<PhraseHit>& instances, std::vector<unsigned char>& seen, int documentSize, int from,
                 int tokens, int* adjusted) {
   std::fill(seen.begin(), seen.end(), 0);
   int score = 0, first = -1, last = 0;
   const std::int64_t end = static_cast<std::int64_t>(from) + tokens;
-  for (const Instance& instance : instances) {
+  for (const PhraseHit& instance : instances) {
     if (instance.offset < from || instance.offset >= end) continue;
     unsigned char& was = seen[static_cast<std::size_t>(instance.phrase)];
     score += was ? 1 : 1000;
@@ -200,32 +229,30 @@ void pageSnippet(const Fts5ExtensionApi* api, Fts5Context* fts, sqlite3_context*
     return;
   }
   const int column = sqlite3_value_int(values[0]);
+  if (column < 0 || column >= api->xColumnCount(fts)) {
+    sqlite3_result_error(context, "page_snippet needs one column of the table", -1);
+    return;
+  }
   const auto textOf = [](sqlite3_value* value) {
     const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(value));
     return std::string(text != nullptr ? text : "");
   };
   const std::string open = textOf(values[1]), close = textOf(values[2]), ellipsis = textOf(values[3]);
-  // FTS5's own snippet() shows at most 64 words.
-  const int tokens = std::clamp(sqlite3_value_int(values[4]), 0, 64);
-  if (column < 0 || column >= api->xColumnCount(fts)) {
-    sqlite3_result_error(context, "page_snippet needs one column of the table", -1);
-    return;
-  }
 
   // The column's hits, in order of position.
   int instanceCount = 0;
   int code = api->xInstCount(fts, &instanceCount);
-  std::vector<Instance> instances;
+  std::vector<PhraseHit> hits;
   for (int i = 0; code == SQLITE_OK && i < instanceCount; ++i) {
     int phrase = 0, in = 0, offset = 0;
     code = api->xInst(fts, i, &phrase, &in, &offset);
-    if (code == SQLITE_OK && in == column) instances.push_back({phrase, offset, api->xPhraseSize(fts, phrase)});
+    if (code == SQLITE_OK && in == column) hits.push_back({phrase, offset, api->xPhraseSize(fts, phrase)});
   }
   const char* text = nullptr;
   int textSize = 0;
-  int documentSize = 0;
+  int length = 0;
   if (code == SQLITE_OK) code = api->xColumnText(fts, column, &text, &textSize);
-  if (code == SQLITE_OK) code = api->xColumnSize(fts, column, &documentSize);
+  if (code == SQLITE_OK) code = api->xColumnSize(fts, column, &length);
   if (code != SQLITE_OK) {
     sqlite3_result_error_code(context, code);
     return;
@@ -234,27 +261,40 @@ void pageSnippet(const Fts5ExtensionApi* api, Fts5Context* fts, sqlite3_context*
     sqlite3_result_null(context);
     return;
   }
-
-  // No window starts after the last hit, and none is longer than the size asked for.
-  TextScan scan;
-  scan.text = text;
-  int lastHit = 0;
-  for (const Instance& instance : instances) lastHit = std::max(lastHit, instance.offset);
-  scan.lastPosition = tokens > 1 ? lastHit + tokens : INT_MAX;
-  code = api->xTokenize(fts, text, textSize, &scan, scanToken);
-  if (code == SQLITE_DONE) code = SQLITE_OK;
-  if (code != SQLITE_OK) {
-    sqlite3_result_error_code(context, code);
+  const auto* tokenizer = static_cast<const PageTokenizer*>(api->xUserData(fts));
+  const std::optional<std::string> snippet =
+      snippetOf(std::string_view(text, static_cast<std::size_t>(textSize)), length, hits, {open, close, ellipsis},
+                sqlite3_value_int(values[4]), *tokenizer);
+  if (!snippet) {
+    sqlite3_result_error_code(context, SQLITE_CORRUPT_VTAB);
     return;
   }
+  sqlite3_result_text64(context, snippet->data(), snippet->size(), SQLITE_TRANSIENT, SQLITE_UTF8);
+}
 
-  std::vector<unsigned char> seen(static_cast<std::size_t>(api->xPhraseCount(fts)));
+}  // namespace
+
+std::optional<std::string> snippetOf(std::string_view text, int documentSize, const std::vector<PhraseHit>& instances,
+                                     const SnippetMarks& marks, int tokens, const PageTokenizer& tokenizer) {
+  // FTS5's own snippet() shows at most 64 words.
+  tokens = std::clamp(tokens, 0, 64);
+  const std::string_view open = marks.open, close = marks.close, ellipsis = marks.ellipsis;
+  // No window starts after the last hit, and none is longer than the size asked for.
+  TextScan scan;
+  scan.text = text.data();
+  int lastHit = 0, phrases = 0;
+  for (const PhraseHit& instance : instances) {
+    lastHit = std::max(lastHit, instance.offset);
+    phrases = std::max(phrases, instance.phrase + 1);
+  }
+  scan.lastPosition = tokens > 1 ? lastHit + tokens : INT_MAX;
+  const int code = tokenizer.tokenize(text, FTS5_TOKENIZE_AUX, &scan, scanToken);
+  if (code != SQLITE_OK && code != SQLITE_DONE) return std::nullopt;
+
+  std::vector<unsigned char> seen(static_cast<std::size_t>(phrases));
   int bestScore = 0, bestStart = 0;
-  for (const Instance& instance : instances) {
-    if (instance.offset > documentSize) {
-      sqlite3_result_error_code(context, SQLITE_CORRUPT_VTAB);
-      return;
-    }
+  for (const PhraseHit& instance : instances) {
+    if (instance.offset > documentSize) return std::nullopt;
     int adjusted = 0;
     const int score = windowScore(instances, seen, documentSize, instance.offset, tokens, &adjusted);
     if (score > bestScore) {
@@ -279,7 +319,7 @@ void pageSnippet(const Fts5ExtensionApi* api, Fts5Context* fts, sqlite3_context*
 
   // The window's text, each run of overlapping hits between the marks.
   std::vector<std::pair<int, int>> runs;  // first and last token
-  for (const Instance& instance : instances) {
+  for (const PhraseHit& instance : instances) {
     const int last = instance.offset + instance.size - 1;
     if (!runs.empty() && instance.offset <= runs.back().second)
       runs.back().second = std::max(runs.back().second, last);
@@ -296,7 +336,7 @@ void pageSnippet(const Fts5ExtensionApi* api, Fts5Context* fts, sqlite3_context*
   if (bestStart > 0) out += ellipsis;
   int copied = 0;
   const auto copyTo = [&](int offset) {
-    if (offset > copied) out.append(text + copied, static_cast<std::size_t>(offset - copied));
+    if (offset > copied) out.append(text.data() + copied, static_cast<std::size_t>(offset - copied));
     copied = std::max(copied, offset);
   };
   for (int position = 0; position < static_cast<int>(scan.tokens.size()); ++position) {
@@ -321,14 +361,12 @@ void pageSnippet(const Fts5ExtensionApi* api, Fts5Context* fts, sqlite3_context*
     }
   }
   if (rangeEnd >= documentSize - 1) {
-    copyTo(textSize);
+    copyTo(static_cast<int>(text.size()));
   } else {
     out += ellipsis;
   }
-  sqlite3_result_text64(context, out.data(), out.size(), SQLITE_TRANSIENT, SQLITE_UTF8);
+  return out;
 }
-
-}  // namespace
 
 void PageLengths::refresh(Database& database) {
   Statement version = database.prepare("PRAGMA data_version");
@@ -344,14 +382,18 @@ void PageLengths::refresh(Database& database) {
   while (sizes.step()) {
     const std::vector<std::uint8_t> blob = sizes.blob(1);
     const std::uint8_t* at = blob.data();
-    std::uint32_t length = 0;
-    while (at < blob.data() + blob.size()) length += readVarint(at, blob.data() + blob.size());
+    Lengths lengths{0, 0};
+    for (bool first = true; at < blob.data() + blob.size(); first = false) {
+      const std::uint32_t length = readVarint(at, blob.data() + blob.size());
+      lengths.all += length;
+      if (first) lengths.first = length;
+    }
     rows_.push_back(sizes.integer(0));
-    lengths_.push_back(length);
+    lengths_.push_back(lengths);
   }
   if (!rows_.empty() && rows_.front() >= 0 &&
       rows_.back() < static_cast<std::int64_t>(4 * rows_.size() + 65536)) {
-    byRow_.assign(static_cast<std::size_t>(rows_.back()) + 1, unknownLength);
+    byRow_.assign(static_cast<std::size_t>(rows_.back()) + 1, Lengths{});
     for (std::size_t i = 0; i < rows_.size(); ++i) byRow_[static_cast<std::size_t>(rows_[i])] = lengths_[i];
     rows_.clear();
     lengths_.clear();
@@ -361,35 +403,45 @@ void PageLengths::refresh(Database& database) {
   changes_ = changes;
 }
 
-std::int64_t PageLengths::lengthOf(std::int64_t row) const {
+const PageLengths::Lengths* PageLengths::find(std::int64_t row) const {
   if (!byRow_.empty()) {
-    if (row < 0 || static_cast<std::size_t>(row) >= byRow_.size()) return -1;
-    const std::uint32_t length = byRow_[static_cast<std::size_t>(row)];
-    return length == unknownLength ? -1 : length;
+    if (row < 0 || static_cast<std::size_t>(row) >= byRow_.size()) return nullptr;
+    const Lengths& lengths = byRow_[static_cast<std::size_t>(row)];
+    return lengths.all == unknownLength ? nullptr : &lengths;
   }
   // The matches of a common word lie a few entries apart: those are looked at one by one.
   for (std::size_t at = hint_; at < std::min(hint_ + 16, rows_.size()) && rows_[at] <= row; ++at) {
     if (rows_[at] == row) {
       hint_ = at + 1;
-      return lengths_[at];
+      return &lengths_[at];
     }
   }
   const auto found = std::lower_bound(rows_.begin(), rows_.end(), row);
-  if (found == rows_.end() || *found != row) return -1;
+  if (found == rows_.end() || *found != row) return nullptr;
   const auto index = static_cast<std::size_t>(found - rows_.begin());
   hint_ = index + 1;
-  return lengths_[index];
+  return &lengths_[index];
 }
 
-struct WordRows::Tokenizer {
+std::int64_t PageLengths::lengthOf(std::int64_t row) const {
+  const Lengths* lengths = find(row);
+  return lengths != nullptr ? std::int64_t{lengths->all} : -1;
+}
+
+std::int64_t PageLengths::firstColumnLengthOf(std::int64_t row) const {
+  const Lengths* lengths = find(row);
+  return lengths != nullptr && lengths->first != unknownLength ? std::int64_t{lengths->first} : -1;
+}
+
+struct PageTokenizer::Methods {
   fts5_tokenizer methods{};
   Fts5Tokenizer* made = nullptr;
-  ~Tokenizer() {
+  ~Methods() {
     if (made != nullptr) methods.xDelete(made);
   }
 };
 
-WordRows::WordRows(Database& database) : database_(database), tokenizer_(std::make_unique<Tokenizer>()) {
+PageTokenizer::PageTokenizer(Database& database) : methods_(std::make_unique<Methods>()) {
   fts5_api* api = fts5Of(database);
   void* context = nullptr;
   std::vector<std::string> words;
@@ -400,14 +452,49 @@ WordRows::WordRows(Database& database) : database_(database), tokenizer_(std::ma
   }
   std::vector<const char*> arguments;
   for (std::size_t i = 1; i < words.size(); ++i) arguments.push_back(words[i].c_str());
-  if (api == nullptr ||
-      api->xFindTokenizer(api, words[0].c_str(), &context, &tokenizer_->methods) != SQLITE_OK ||
-      tokenizer_->methods.xCreate(context, arguments.data(), static_cast<int>(arguments.size()), &tokenizer_->made) !=
+  if (api == nullptr || api->xFindTokenizer(api, words[0].c_str(), &context, &methods_->methods) != SQLITE_OK ||
+      methods_->methods.xCreate(context, arguments.data(), static_cast<int>(arguments.size()), &methods_->made) !=
           SQLITE_OK)
     throw DatabaseError(SQLITE_ERROR, "the full-text tokenizer is missing");
 }
 
-WordRows::~WordRows() = default;
+PageTokenizer::~PageTokenizer() = default;
+
+int PageTokenizer::tokenize(std::string_view text, int flags, void* context, OnToken onToken) const {
+  return methods_->methods.xTokenize(methods_->made, context, flags, text.data(), static_cast<int>(text.size()),
+                                     onToken);
+}
+
+void BestRows::start(std::size_t wanted) {
+  wanted_ = wanted;
+  cutoff_ = std::numeric_limits<double>::infinity();
+  rows_.clear();
+}
+
+void BestRows::keep(Row row) {
+  // A function of a row may be worked out more than once for it.
+  if (!rows_.empty() && rows_.back().row == row.row) {
+    rows_.back() = std::move(row);
+    return;
+  }
+  rows_.push_back(std::move(row));
+  if (rows_.size() < 2 * wanted_) return;
+  // An entry with "wanted" entries scoring better is among the best in no order: those scoring
+  // worse than the wanted-th best go, and so does every later one.
+  std::vector<double> scores;
+  scores.reserve(rows_.size());
+  for (const Row& kept : rows_) scores.push_back(kept.score);
+  std::nth_element(scores.begin(), scores.begin() + static_cast<std::ptrdiff_t>(wanted_ - 1), scores.end());
+  cutoff_ = scores[wanted_ - 1];
+  std::erase_if(rows_, [&](const Row& kept) { return kept.score > cutoff_; });
+}
+
+const BestRows::Row* BestRows::find(std::int64_t row) const {
+  const auto found = std::find_if(rows_.begin(), rows_.end(), [&](const Row& kept) { return kept.row == row; });
+  return found != rows_.end() ? &*found : nullptr;
+}
+
+WordRows::WordRows(Database& database) : database_(database), tokenizer_(database) {}
 
 // The row of the empty word, which no text holds, says the counts are current.
 void WordRows::invalidate(Database& database) { database.execute("DELETE FROM word_rows WHERE word = ''"); }
@@ -441,8 +528,7 @@ std::vector<std::uint8_t> WordRows::rowsOf(const std::vector<QueryPhrase>& phras
           static_cast<std::vector<std::string>*>(into)->emplace_back(token, static_cast<std::size_t>(length));
         return SQLITE_OK;
       };
-      const int code = tokenizer_->methods.xTokenize(tokenizer_->made, &words, FTS5_TOKENIZE_QUERY, phrase.text.data(),
-                                                     static_cast<int>(phrase.text.size()), collect);
+      const int code = tokenizer_.tokenize(phrase.text, FTS5_TOKENIZE_QUERY, &words, collect);
       if (code == SQLITE_OK && words.size() == 1) {
         lookUp.bind(1, words[0]);
         rows = lookUp.step() ? lookUp.integer(0) : 0;
@@ -454,10 +540,12 @@ std::vector<std::uint8_t> WordRows::rowsOf(const std::vector<QueryPhrase>& phras
   return blob;
 }
 
-void registerPageRanking(Database& database, const PageLengths& lengths) {
+void registerPageRanking(Database& database, const PageLengths& lengths, BestRows* best) {
   fts5_api* api = fts5Of(database);
   if (api == nullptr) throw DatabaseError(SQLITE_ERROR, "the full-text extension is missing");
-  const int code = api->xCreateFunction(api, "page_rank", const_cast<PageLengths*>(&lengths), pageRank, nullptr);
+  auto* ranking = new RankingContext{&lengths, best};
+  const int code = api->xCreateFunction(api, "page_rank", ranking, pageRank,
+                                        [](void* context) { delete static_cast<RankingContext*>(context); });
   if (code != SQLITE_OK) throw DatabaseError(code, "the ranking function could not be made");
 }
 
@@ -468,7 +556,9 @@ namespace zeb::library {
 void registerPageSnippet(Database& database) {
   fts5_api* api = fts5Of(database);
   if (api == nullptr) throw DatabaseError(SQLITE_ERROR, "the full-text extension is missing");
-  const int code = api->xCreateFunction(api, "page_snippet", nullptr, pageSnippet, nullptr);
+  auto* tokenizer = new PageTokenizer(database);
+  const int code = api->xCreateFunction(api, "page_snippet", tokenizer, pageSnippet,
+                                        [](void* context) { delete static_cast<PageTokenizer*>(context); });
   if (code != SQLITE_OK) throw DatabaseError(code, "the snippet function could not be made");
 }
 

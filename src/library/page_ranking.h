@@ -7,7 +7,9 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "library/query_parser.h"
@@ -21,19 +23,44 @@ class PageLengths {
   // Reads the sizes again when the index changed since they were read (this connection's
   // writes or another's).
   void refresh(Database& database);
-  // The entry's length in tokens, all columns together; -1 when it is not known.
+  // The entry's length in tokens, all columns together, and its first column's; -1 when it
+  // is not known.
   std::int64_t lengthOf(std::int64_t row) const;
+  std::int64_t firstColumnLengthOf(std::int64_t row) const;
 
  private:
+  struct Lengths {
+    std::uint32_t all = UINT32_MAX, first = UINT32_MAX;
+  };
+  const Lengths* find(std::int64_t row) const;
   // Indexed by row where the rows are dense enough, as they are unless the index was made
   // anew many times over; otherwise the rows in order, with their lengths beside them.
-  std::vector<std::uint32_t> byRow_;
+  std::vector<Lengths> byRow_;
   std::vector<std::int64_t> rows_;
-  std::vector<std::uint32_t> lengths_;
+  std::vector<Lengths> lengths_;
   mutable std::size_t hint_ = 0;  // rows are mostly asked for in order
   const void* connection_ = nullptr;  // the connection they were read through
   std::int64_t dataVersion_ = -1;
   std::int64_t changes_ = -1;
+};
+
+// The tokenizer of the full-text tables.
+inline constexpr const char* pageTokenizer = "unicode61 remove_diacritics 2";
+
+// That tokenizer, for splitting text outside a query as the index splits it.
+class PageTokenizer {
+ public:
+  explicit PageTokenizer(Database& database);
+  ~PageTokenizer();
+  PageTokenizer(const PageTokenizer&) = delete;
+  PageTokenizer& operator=(const PageTokenizer&) = delete;
+  // FTS5's tokenize: "onToken(context, flags, token, size, start, end)" for each word.
+  using OnToken = int (*)(void* context, int flags, const char* token, int size, int start, int end);
+  int tokenize(std::string_view text, int flags, void* context, OnToken onToken) const;
+
+ private:
+  struct Methods;
+  std::unique_ptr<Methods> methods_;
 };
 
 // How many entries of the full-text table hold each word, which bm25 needs for each phrase of
@@ -46,9 +73,6 @@ class WordRows {
  public:
   // The words as the table "page_text" of the database splits them.
   explicit WordRows(Database& database);
-  ~WordRows();
-  WordRows(const WordRows&) = delete;
-  WordRows& operator=(const WordRows&) = delete;
 
   // Counts again when the counts are not current.
   void countIfNeeded();
@@ -61,24 +85,63 @@ class WordRows {
   std::vector<std::uint8_t> rowsOf(const std::vector<QueryPhrase>& phrases);
 
  private:
-  struct Tokenizer;
   Database& database_;
-  std::unique_ptr<Tokenizer> tokenizer_;
+  PageTokenizer tokenizer_;
 };
 
-// The tokenizer of the full-text tables.
-inline constexpr const char* pageTokenizer = "unicode61 remove_diacritics 2";
+// Where a phrase of the query stands in an entry's text: the phrase's number, the position
+// of its first word, and its length in words.
+struct PhraseHit {
+  int phrase = 0;
+  int offset = 0;
+  int size = 1;
+};
+
+// The entries a ranking query may keep as its best "wanted" (by page_rank, the lower the
+// better), each with its first column's length in words and its hits there: what its snippet
+// is made from, so that the entries shown need not be matched again. Every entry among the
+// best whatever the order of equal scores is kept, and at most about twice as many.
+class BestRows {
+ public:
+  struct Row {
+    std::int64_t row = 0;
+    double score = 0;
+    int firstColumnLength = 0;
+    std::vector<PhraseHit> hits;
+  };
+  // Before each ranking query.
+  void start(std::size_t wanted);
+  // Whether an entry of this score may be among the best.
+  bool wants(double score) const { return wanted_ != 0 && score <= cutoff_; }
+  void keep(Row row);
+  const Row* find(std::int64_t row) const;
+
+ private:
+  std::size_t wanted_ = 0;
+  double cutoff_ = 0;
+  std::vector<Row> rows_;
+};
 
 // "page_rank(page_text, weight, ... [, rows])": the bm25 score as FTS5's bm25() gives it (the
 // more negative, the better), over the lengths given; "rows", a blob from WordRows::rowsOf,
-// gives the phrases' numbers of entries that are known.
-void registerPageRanking(Database& database, const PageLengths& lengths);
+// gives the phrases' numbers of entries that are known. With "best", the entries ranked are
+// also offered to it.
+void registerPageRanking(Database& database, const PageLengths& lengths, BestRows* best = nullptr);
 
-// "page_snippet(page_text, column, open, close, ellipsis, tokens)": the text FTS5's snippet()
-// gives for the column (0 or more), made in one pass over the text that ends once the window
-// chosen is past. snippet() goes over the whole text twice, once for where sentences begin,
-// once for the window, with the tokenizer's full work for every word: for a page of 6,500
-// bytes, most of the time a search spends on each row it shows.
+// The text FTS5's snippet() gives for a column whose text, length in words and hits (in order
+// of position) are these, showing at most "tokens" words (64 at most), made in one pass over
+// the text that ends once the window chosen is past. snippet() goes over the whole text
+// twice, once for where sentences begin, once for the window, with the tokenizer's full work
+// for every word: for a page of 6,500 bytes, most of the time a search spends on each row it
+// shows. Nothing when the tokenizer fails or a hit lies past the text's end.
+struct SnippetMarks {
+  std::string_view open, close, ellipsis;
+};
+std::optional<std::string> snippetOf(std::string_view text, int length, const std::vector<PhraseHit>& hits,
+                                     const SnippetMarks& marks, int tokens, const PageTokenizer& tokenizer);
+
+// "page_snippet(page_text, column, open, close, ellipsis, tokens)": snippetOf for the column
+// (0 or more) of the row matched, as an SQL function.
 void registerPageSnippet(Database& database);
 
 }  // namespace zeb::library

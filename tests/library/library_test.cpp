@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <algorithm>
 #include <random>
 
 #include "document/book_header.h"
@@ -287,6 +288,30 @@ TEST(PageRanking, GivesTheScoresOfFts5sBm25) {
   counts.countIfNeeded();
   compare("garden mill");
   compareTyped("garden mill");
+}
+
+// The rows a search shows take their hits from what the ranking kept: every entry that can be
+// among the best must be there, however equal scores are ordered, with its own hits.
+TEST(BestRows, KeepsEveryEntryThatMayBeAmongTheBest) {
+  std::mt19937 random(5);
+  for (const std::size_t wanted : {1u, 3u, 20u}) {
+    BestRows best;
+    best.start(wanted);
+    std::vector<double> scores;
+    for (int row = 1; row <= 2000; ++row) {
+      const double score = -static_cast<double>(random() % 40);  // many equal scores
+      scores.push_back(score);
+      if (best.wants(score)) best.keep({.row = row, .score = score, .firstColumnLength = row, .hits = {{0, row, 1}}});
+    }
+    std::vector<double> sorted = scores;
+    std::sort(sorted.begin(), sorted.end());
+    for (int row = 1; row <= 2000; ++row) {
+      if (scores[static_cast<std::size_t>(row - 1)] > sorted[wanted - 1]) continue;
+      const BestRows::Row* kept = best.find(row);
+      ASSERT_NE(kept, nullptr) << wanted << " row " << row;
+      EXPECT_EQ(kept->hits.at(0).offset, row);
+    }
+  }
 }
 
 // The snippet made in one pass must be FTS5's own, to the byte: windows chosen by hits and by
