@@ -288,6 +288,9 @@ std::optional<std::string> snippetOf(std::string_view text, int documentSize, co
     phrases = std::max(phrases, instance.phrase + 1);
   }
   scan.lastPosition = tokens > 1 ? lastHit + tokens : INT_MAX;
+  // A word takes a byte at least.
+  scan.tokens.reserve(std::min<std::size_t>(text.size(), static_cast<std::size_t>(std::max(
+                                                             0, std::min(documentSize, scan.lastPosition - 1) + 1))));
   const int code = tokenizer.tokenize(text, FTS5_TOKENIZE_AUX, &scan, scanToken);
   if (code != SQLITE_OK && code != SQLITE_DONE) return std::nullopt;
 
@@ -374,63 +377,69 @@ void PageLengths::refresh(Database& database) {
   const std::int64_t dataVersion = version.integer(0);
   const std::int64_t changes = sqlite3_total_changes64(database.handle());
   if (database.handle() == connection_ && dataVersion == dataVersion_ && changes == changes_) return;
-  byRow_.clear();
+  byRow_ = false;
   rows_.clear();
   lengths_.clear();
+  firstLengths_.clear();
   hint_ = 0;
   Statement sizes = database.prepare("SELECT id, sz FROM page_text_docsize ORDER BY id");
   while (sizes.step()) {
     const std::vector<std::uint8_t> blob = sizes.blob(1);
     const std::uint8_t* at = blob.data();
-    Lengths lengths{0, 0};
-    for (bool first = true; at < blob.data() + blob.size(); first = false) {
+    std::uint32_t all = 0, first = unknownLength;
+    while (at < blob.data() + blob.size()) {
       const std::uint32_t length = readVarint(at, blob.data() + blob.size());
-      lengths.all += length;
-      if (first) lengths.first = length;
+      if (first == unknownLength) first = length;
+      all += length;
     }
     rows_.push_back(sizes.integer(0));
-    lengths_.push_back(lengths);
+    lengths_.push_back(all);
+    firstLengths_.push_back(first);
   }
   if (!rows_.empty() && rows_.front() >= 0 &&
       rows_.back() < static_cast<std::int64_t>(4 * rows_.size() + 65536)) {
-    byRow_.assign(static_cast<std::size_t>(rows_.back()) + 1, Lengths{});
-    for (std::size_t i = 0; i < rows_.size(); ++i) byRow_[static_cast<std::size_t>(rows_[i])] = lengths_[i];
+    std::vector<std::uint32_t> all(static_cast<std::size_t>(rows_.back()) + 1, unknownLength);
+    std::vector<std::uint32_t> first(all.size(), unknownLength);
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+      all[static_cast<std::size_t>(rows_[i])] = lengths_[i];
+      first[static_cast<std::size_t>(rows_[i])] = firstLengths_[i];
+    }
+    lengths_ = std::move(all);
+    firstLengths_ = std::move(first);
     rows_.clear();
-    lengths_.clear();
+    byRow_ = true;
   }
   connection_ = database.handle();
   dataVersion_ = dataVersion;
   changes_ = changes;
 }
 
-const PageLengths::Lengths* PageLengths::find(std::int64_t row) const {
-  if (!byRow_.empty()) {
-    if (row < 0 || static_cast<std::size_t>(row) >= byRow_.size()) return nullptr;
-    const Lengths& lengths = byRow_[static_cast<std::size_t>(row)];
-    return lengths.all == unknownLength ? nullptr : &lengths;
-  }
+std::ptrdiff_t PageLengths::find(std::int64_t row) const {
+  if (byRow_) return row >= 0 && static_cast<std::size_t>(row) < lengths_.size() ? row : -1;
   // The matches of a common word lie a few entries apart: those are looked at one by one.
   for (std::size_t at = hint_; at < std::min(hint_ + 16, rows_.size()) && rows_[at] <= row; ++at) {
     if (rows_[at] == row) {
       hint_ = at + 1;
-      return &lengths_[at];
+      return static_cast<std::ptrdiff_t>(at);
     }
   }
   const auto found = std::lower_bound(rows_.begin(), rows_.end(), row);
-  if (found == rows_.end() || *found != row) return nullptr;
+  if (found == rows_.end() || *found != row) return -1;
   const auto index = static_cast<std::size_t>(found - rows_.begin());
   hint_ = index + 1;
-  return &lengths_[index];
+  return static_cast<std::ptrdiff_t>(index);
 }
 
 std::int64_t PageLengths::lengthOf(std::int64_t row) const {
-  const Lengths* lengths = find(row);
-  return lengths != nullptr ? std::int64_t{lengths->all} : -1;
+  const std::ptrdiff_t at = find(row);
+  const std::uint32_t length = at >= 0 ? lengths_[static_cast<std::size_t>(at)] : unknownLength;
+  return length != unknownLength ? std::int64_t{length} : -1;
 }
 
 std::int64_t PageLengths::firstColumnLengthOf(std::int64_t row) const {
-  const Lengths* lengths = find(row);
-  return lengths != nullptr && lengths->first != unknownLength ? std::int64_t{lengths->first} : -1;
+  const std::ptrdiff_t at = find(row);
+  const std::uint32_t length = at >= 0 ? firstLengths_[static_cast<std::size_t>(at)] : unknownLength;
+  return length != unknownLength ? std::int64_t{length} : -1;
 }
 
 struct PageTokenizer::Methods {

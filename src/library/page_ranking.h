@@ -29,15 +29,16 @@ class PageLengths {
   std::int64_t firstColumnLengthOf(std::int64_t row) const;
 
  private:
-  struct Lengths {
-    std::uint32_t all = UINT32_MAX, first = UINT32_MAX;
-  };
-  const Lengths* find(std::int64_t row) const;
+  // The place of the row's lengths in the arrays below, or -1.
+  std::ptrdiff_t find(std::int64_t row) const;
   // Indexed by row where the rows are dense enough, as they are unless the index was made
-  // anew many times over; otherwise the rows in order, with their lengths beside them.
-  std::vector<Lengths> byRow_;
+  // anew many times over; otherwise the rows in order, with their lengths beside them. Every
+  // matching entry's length is read while a query is ranked, and the first column's only for
+  // those that may be shown: they are kept apart, so that the first fit the processor's cache.
+  bool byRow_ = false;
   std::vector<std::int64_t> rows_;
-  std::vector<Lengths> lengths_;
+  std::vector<std::uint32_t> lengths_;
+  std::vector<std::uint32_t> firstLengths_;
   mutable std::size_t hint_ = 0;  // rows are mostly asked for in order
   const void* connection_ = nullptr;  // the connection they were read through
   std::int64_t dataVersion_ = -1;
