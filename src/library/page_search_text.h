@@ -59,7 +59,7 @@ class PageTextReader {
     std::unique_ptr<BookFile> file;
     std::uint64_t used = 0;
   };
-  static constexpr std::size_t openBooksKept = 32;
+  static constexpr std::size_t openBooksKept = 128;
   std::vector<OpenBook> open_;
   std::uint64_t uses_ = 0;
   PageTextMaker maker_;
