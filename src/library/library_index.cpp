@@ -329,6 +329,26 @@ bool LibraryIndex::compactIfWorthIt() {
   return true;
 }
 
+// A search's statements, made once for the connection.
+struct LibraryIndex::SearchStatements {
+  explicit SearchStatements(Database& database)
+      : titleRows(database.prepare(
+            "SELECT page_titles.rowid, page_rank(page_text, 1.0, 10.0, ?3) AS score FROM page_titles CROSS JOIN "
+            "page_text ON page_text.rowid = page_titles.rowid WHERE page_titles MATCH ?1 AND page_text MATCH ?1 "
+            "ORDER BY score LIMIT ?2")),
+        allRows(database.prepare(
+            "SELECT rowid, page_rank(page_text, 1.0, 10.0, ?3) AS score FROM page_text WHERE page_text MATCH ?1 "
+            "ORDER BY score LIMIT ?2")),
+        // What is shown of a row. Page entries of books changed or removed since have no page:
+        // the join leaves them out.
+        shownRow(database.prepare(
+            "SELECT books.id, books.path, books.title, pages.number, pages.title, "
+            "page_search_text(books.path, books.size, books.modified, pages.text_position, pages.text_size, "
+            "pages.text_format, pages.code_page) "
+            "FROM pages JOIN books ON books.id = pages.book WHERE pages.id = ?1")) {}
+  Statement titleRows, allRows, shownRow;
+};
+
 SearchEnd LibraryIndex::search(const SearchRequest& request, const std::function<bool(const SearchHit&)>& onHit) {
   const std::optional<ParsedQuery> query = parseQuery(request.text);
   if (!query) return SearchEnd::nothingToSearch;
@@ -342,20 +362,19 @@ SearchEnd LibraryIndex::search(const SearchRequest& request, const std::function
   Transaction snapshot(*database_, Transaction::Kind::read);
   lengths_.refresh(*database_);
   const std::vector<std::uint8_t> wordRows = words_->rowsOf(query->phrases);
-  Statement titleRows = database_->prepare(
-      "SELECT page_titles.rowid, page_rank(page_text, 1.0, 10.0, ?3) AS score FROM page_titles CROSS JOIN page_text "
-      "ON page_text.rowid = page_titles.rowid WHERE page_titles MATCH ?1 AND page_text MATCH ?1 "
-      "ORDER BY score LIMIT ?2");
-  Statement allRows = database_->prepare(
-      "SELECT rowid, page_rank(page_text, 1.0, 10.0, ?3) AS score FROM page_text WHERE page_text MATCH ?1 "
-      "ORDER BY score LIMIT ?2");
-  // What is shown of a row. Page entries of books changed or removed since have no page: the
-  // join leaves them out.
-  Statement shownRow = database_->prepare(
-      "SELECT books.id, books.path, books.title, pages.number, pages.title, "
-      "page_search_text(books.path, books.size, books.modified, pages.text_position, pages.text_size, "
-      "pages.text_format, pages.code_page) "
-      "FROM pages JOIN books ON books.id = pages.book WHERE pages.id = ?1");
+  if (!statements_) statements_ = std::make_unique<SearchStatements>(*database_);
+  Statement& titleRows = statements_->titleRows;
+  Statement& allRows = statements_->allRows;
+  Statement& shownRow = statements_->shownRow;
+  // However the search ends, its statements are left ready for the next, before the snapshot
+  // ends.
+  struct Ready {
+    SearchStatements& statements;
+    ~Ready() {
+      for (Statement* statement : {&statements.titleRows, &statements.allRows, &statements.shownRow})
+        statement->reset();
+    }
+  } ready{*statements_};
   const SnippetMarks marks{request.openMark, request.closeMark, "\xE2\x80\xA6"};
 
   const auto limit = static_cast<std::size_t>(std::max(request.limit, 0));

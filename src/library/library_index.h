@@ -128,6 +128,8 @@ class LibraryIndex {
   std::unique_ptr<Database> database_;
   std::unique_ptr<WordRows> words_;  // over database_
   std::unique_ptr<PageTokenizer> tokenizer_;  // over database_
+  struct SearchStatements;
+  std::unique_ptr<SearchStatements> statements_;  // over database_
   bool rebuilt_ = false;
 };
 

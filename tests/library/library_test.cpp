@@ -195,6 +195,9 @@ TEST_F(LibraryTest, SearchIgnoresCaseAndAccentsAndRanksTitleHitsFirst) {
   EXPECT_TRUE(found(index, "\"near village\"").empty());
   EXPECT_EQ(found(index, "cafe NOT lait"), (std::vector<std::string>{"guide:2"}));
   EXPECT_EQ(found(index, "mill OR lait"), (std::vector<std::string>{"notes:1", "guide:2"}));
+  // A search stopped at its first hit leaves the index ready for the next.
+  EXPECT_EQ(index.search({"garden", 20}, [](const SearchHit&) { return false; }), SearchEnd::stopped);
+  EXPECT_EQ(found(index, "garden").size(), 3u);
 
   std::vector<SearchHit> hits;
   index.search({"cafe", 20, "<b>", "</b>"}, [&](const SearchHit& hit) {
