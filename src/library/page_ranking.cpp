@@ -284,6 +284,7 @@ std::optional<std::string> snippetOf(std::string_view text, int documentSize, co
   scan.text = text.data();
   int lastHit = 0, phrases = 0;
   for (const PhraseHit& instance : instances) {
+    if (instance.phrase < 0 || instance.offset < 0) return std::nullopt;
     lastHit = std::max(lastHit, instance.offset);
     phrases = std::max(phrases, instance.phrase + 1);
   }
@@ -481,6 +482,7 @@ void BestRows::start(std::size_t wanted) {
 }
 
 void BestRows::keep(Row row) {
+  if (wanted_ == 0) return;
   // A function of a row may be worked out more than once for it.
   if (!rows_.empty() && rows_.back().row == row.row) {
     rows_.back() = std::move(row);

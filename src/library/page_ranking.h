@@ -33,8 +33,9 @@ class PageLengths {
   std::ptrdiff_t find(std::int64_t row) const;
   // Indexed by row where the rows are dense enough, as they are unless the index was made
   // anew many times over; otherwise the rows in order, with their lengths beside them. Every
-  // matching entry's length is read while a query is ranked, and the first column's only for
-  // those that may be shown: they are kept apart, so that the first fit the processor's cache.
+  // matching entry's whole length is read while a query is ranked, and its first column's
+  // only when it may be shown: each has an array of its own, so that the one read for every
+  // match stays small enough for the processor's cache.
   bool byRow_ = false;
   std::vector<std::int64_t> rows_;
   std::vector<std::uint32_t> lengths_;
@@ -100,8 +101,9 @@ struct PhraseHit {
 
 // The entries a ranking query may keep as its best "wanted" (by page_rank, the lower the
 // better), each with its first column's length in words and its hits there: what its snippet
-// is made from, so that the entries shown need not be matched again. Every entry among the
-// best whatever the order of equal scores is kept, and at most about twice as many.
+// is made from, so that the entries shown need not be matched again. Every entry that is
+// among the best in some order of equal scores is kept; once twice as many are kept, those
+// that cannot be go.
 class BestRows {
  public:
   struct Row {
@@ -134,7 +136,7 @@ void registerPageRanking(Database& database, const PageLengths& lengths, BestRow
 // the text that ends once the window chosen is past. snippet() goes over the whole text
 // twice, once for where sentences begin, once for the window, with the tokenizer's full work
 // for every word: for a page of 6,500 bytes, most of the time a search spends on each row it
-// shows. Nothing when the tokenizer fails or a hit lies past the text's end.
+// shows. Nothing when the tokenizer fails or a hit lies outside the text.
 struct SnippetMarks {
   std::string_view open, close, ellipsis;
 };
