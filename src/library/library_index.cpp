@@ -335,10 +335,10 @@ struct LibraryIndex::SearchStatements {
       : titleRows(database.prepare(
             "SELECT page_titles.rowid, page_rank(page_text, 1.0, 10.0, ?3) AS score FROM page_titles CROSS JOIN "
             "page_text ON page_text.rowid = page_titles.rowid WHERE page_titles MATCH ?1 AND page_text MATCH ?1 "
-            "ORDER BY score LIMIT ?2")),
+            "ORDER BY score, page_titles.rowid LIMIT ?2")),
         allRows(database.prepare(
             "SELECT rowid, page_rank(page_text, 1.0, 10.0, ?3) AS score FROM page_text WHERE page_text MATCH ?1 "
-            "ORDER BY score LIMIT ?2")),
+            "ORDER BY score, rowid LIMIT ?2")),
         // What is shown of a row. Page entries of books changed or removed since have no page:
         // the join leaves them out.
         shownRow(database.prepare(
@@ -355,9 +355,9 @@ SearchEnd LibraryIndex::search(const SearchRequest& request, const std::function
   // The page entries matching, best first: those whose title matches (the small titles'
   // table leads, CROSS JOIN keeping it first, and each of its rows is looked up in the texts'
   // table), then all, by bm25 (page_rank, which reads the lengths of the entries from
-  // memory). Ordering by it with a limit keeps only the best rows while the matches go by,
-  // where ordering by rank would sort them all; page_rank keeps the hits of those that may be
-  // shown, for their snippets.
+  // memory), equal scores by entry. Ordering by it with a limit keeps only the best rows while
+  // the matches go by, where ordering by rank would sort them all; page_rank keeps the hits of
+  // those that may be shown, for their snippets.
   // One snapshot of the index for the lengths, the words' counts and the matches.
   Transaction snapshot(*database_, Transaction::Kind::read);
   lengths_.refresh(*database_);

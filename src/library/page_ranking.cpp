@@ -126,7 +126,7 @@ void pageRank(const Fts5ExtensionApi* api, Fts5Context* fts, sqlite3_context* co
     score += data->inverseFrequency[phrase] * (f * (k1 + 1.0)) / (f + norm);
   }
   score = -1.0 * score;
-  if (ranking->best != nullptr && ranking->best->wants(score)) {
+  if (ranking->best != nullptr && ranking->best->wants(score, row)) {
     // What the entry's snippet is made from: the first column's hits and length.
     BestRows::Row kept{.row = row, .score = score};
     for (int i = 0; code == SQLITE_OK && i < instances; ++i) {
@@ -477,7 +477,7 @@ int PageTokenizer::tokenize(std::string_view text, int flags, void* context, OnT
 
 void BestRows::start(std::size_t wanted) {
   wanted_ = wanted;
-  cutoff_ = std::numeric_limits<double>::infinity();
+  cutoff_ = {std::numeric_limits<double>::infinity(), std::numeric_limits<std::int64_t>::max()};
   rows_.clear();
 }
 
@@ -490,14 +490,12 @@ void BestRows::keep(Row row) {
   }
   rows_.push_back(std::move(row));
   if (rows_.size() < 2 * wanted_) return;
-  // An entry with "wanted" entries scoring better is among the best in no order: those scoring
-  // worse than the wanted-th best go, and so does every later one.
-  std::vector<double> scores;
-  scores.reserve(rows_.size());
-  for (const Row& kept : rows_) scores.push_back(kept.score);
-  std::nth_element(scores.begin(), scores.begin() + static_cast<std::ptrdiff_t>(wanted_ - 1), scores.end());
-  cutoff_ = scores[wanted_ - 1];
-  std::erase_if(rows_, [&](const Row& kept) { return kept.score > cutoff_; });
+  // The best "wanted" stay, and nothing after the last of them can be among the best.
+  const auto better = [](const Row& a, const Row& b) { return a.score != b.score ? a.score < b.score : a.row < b.row; };
+  const auto last = rows_.begin() + static_cast<std::ptrdiff_t>(wanted_ - 1);
+  std::nth_element(rows_.begin(), last, rows_.end(), better);
+  cutoff_ = {last->score, last->row};
+  rows_.erase(last + 1, rows_.end());
 }
 
 const BestRows::Row* BestRows::find(std::int64_t row) const {

@@ -99,11 +99,10 @@ struct PhraseHit {
   int size = 1;
 };
 
-// The entries a ranking query may keep as its best "wanted" (by page_rank, the lower the
-// better), each with its first column's length in words and its hits there: what its snippet
-// is made from, so that the entries shown need not be matched again. Every entry that is
-// among the best in some order of equal scores is kept; once twice as many are kept, those
-// that cannot be go.
+// The entries a ranking query may keep as its best "wanted", in its order (by page_rank, the
+// lower the better, then by row), each with its first column's length in words and its hits
+// there: what its snippet is made from, so that the entries shown need not be matched again.
+// At most twice as many are kept: then those that cannot be among the best go.
 class BestRows {
  public:
   struct Row {
@@ -114,14 +113,20 @@ class BestRows {
   };
   // Before each ranking query.
   void start(std::size_t wanted);
-  // Whether an entry of this score may be among the best.
-  bool wants(double score) const { return wanted_ != 0 && score <= cutoff_; }
+  // Whether the entry may be among the best.
+  bool wants(double score, std::int64_t row) const {
+    return wanted_ != 0 && (score < cutoff_.score || (score == cutoff_.score && row <= cutoff_.row));
+  }
   void keep(Row row);
   const Row* find(std::int64_t row) const;
 
  private:
   std::size_t wanted_ = 0;
-  double cutoff_ = 0;
+  struct Place {
+    double score = 0;
+    std::int64_t row = 0;
+  };
+  Place cutoff_;  // the worst entry that may still be among the best
   std::vector<Row> rows_;
 };
 
