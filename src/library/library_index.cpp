@@ -417,6 +417,12 @@ SearchEnd LibraryIndex::search(const SearchRequest& request, const std::function
   return SearchEnd::completed;
 }
 
+void LibraryIndex::prepareSearch() {
+  Transaction snapshot(*database_, Transaction::Kind::read);
+  lengths_.refresh(*database_);
+  if (!statements_) statements_ = std::make_unique<SearchStatements>(*database_);
+}
+
 void LibraryIndex::countWords() { words_->countIfNeeded(); }
 
 bool LibraryIndex::wordsCounted() { return words_->current(); }

@@ -106,6 +106,9 @@ class LibraryIndex {
 
   // --- Search: title hits first, each group by relevance; onHit returns false to stop.
   SearchEnd search(const SearchRequest& request, const std::function<bool(const SearchHit&)>& onHit);
+  // Does beforehand what the first search would: reads the entries' lengths (some 20 to 60 ms
+  // for 200,000 pages) and makes the search's statements.
+  void prepareSearch();
   // Stops a search running on another thread.
   void interrupt();
 

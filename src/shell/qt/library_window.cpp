@@ -381,6 +381,8 @@ void LibraryWindow::opened(const QString& problem, bool rebuilt) {
   }
   if (rebuilt) status_->setText(unicodeOf(texts::indexRebuilt));
   searcher_ = std::make_unique<LibraryWorker>(indexPath_, LibraryWorker::Opening::trusted, nullptr);
+  // The first search is then as quick as the others; a search typed meanwhile replaces this.
+  searcher_->add([](library::LibraryIndex& index, std::stop_token) { index.prepareSearch(); });
   if (!searchAfterOpening_.isEmpty()) search(std::exchange(searchAfterOpening_, QString()));
 }
 
