@@ -3,9 +3,9 @@
 // and what searches find and in which order.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <algorithm>
 #include <random>
 
 #include "document/book_header.h"
