@@ -140,7 +140,6 @@ LibraryIndex::LibraryIndex(const std::filesystem::path& path, Check check) : pat
   else
     openTrusted();
   words_ = std::make_unique<WordRows>(*database_);
-  tokenizer_ = std::make_unique<PageTokenizer>(*database_);
 }
 
 void LibraryIndex::openTrusted() {
@@ -360,9 +359,8 @@ SearchEnd LibraryIndex::search(const SearchRequest& request, const std::function
   // those that may be shown, for their snippets.
   // One snapshot of the index for the lengths, the words' counts and the matches.
   Transaction snapshot(*database_, Transaction::Kind::read);
-  lengths_.refresh(*database_);
+  readyForSearch();
   const std::vector<std::uint8_t> wordRows = words_->rowsOf(query->phrases);
-  if (!statements_) statements_ = std::make_unique<SearchStatements>(*database_);
   Statement& titleRows = statements_->titleRows;
   Statement& allRows = statements_->allRows;
   Statement& shownRow = statements_->shownRow;
@@ -403,7 +401,7 @@ SearchEnd LibraryIndex::search(const SearchRequest& request, const std::function
           hit.pageTitle = shownRow.text(4);
           hit.score = score;
           hit.snippet = oneLine(
-              snippetOf(shownRow.text(5), kept->firstColumnLength, kept->hits, marks, snippetTokens, *tokenizer_)
+              snippetOf(shownRow.text(5), kept->firstColumnLength, kept->hits, marks, snippetTokens, words_->tokenizer())
                   .value_or(std::string()));
           hit.titleHit = titles;
           ++shown;
@@ -419,6 +417,10 @@ SearchEnd LibraryIndex::search(const SearchRequest& request, const std::function
 
 void LibraryIndex::prepareSearch() {
   Transaction snapshot(*database_, Transaction::Kind::read);
+  readyForSearch();
+}
+
+void LibraryIndex::readyForSearch() {
   lengths_.refresh(*database_);
   if (!statements_) statements_ = std::make_unique<SearchStatements>(*database_);
 }

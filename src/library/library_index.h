@@ -118,6 +118,8 @@ class LibraryIndex {
 
  private:
   void openOrRebuild();
+  // Within a read transaction: the lengths as they are now, and the search's statements.
+  void readyForSearch();
   void openTrusted();
   void createSchema();
   void addStale(std::int64_t pages);
@@ -130,7 +132,6 @@ class LibraryIndex {
   BestRows best_;
   std::unique_ptr<Database> database_;
   std::unique_ptr<WordRows> words_;  // over database_
-  std::unique_ptr<PageTokenizer> tokenizer_;  // over database_
   struct SearchStatements;
   std::unique_ptr<SearchStatements> statements_;  // over database_
   bool rebuilt_ = false;

@@ -37,7 +37,6 @@ struct QueryData {
   double meanLength = 1;
   std::vector<double> inverseFrequency;
   std::vector<double> frequency;
-  std::vector<int> phraseSizes;
 };
 
 // What page_rank reads and where it offers its entries.
@@ -72,7 +71,6 @@ QueryData* queryData(const Fts5ExtensionApi* api, Fts5Context* fts, sqlite3_valu
   data->meanLength = rows > 0 ? static_cast<double>(tokens) / static_cast<double>(rows) : 1;
   const int phrases = api->xPhraseCount(fts);
   for (int phrase = 0; phrase < phrases; ++phrase) {
-    data->phraseSizes.push_back(api->xPhraseSize(fts, phrase));
     std::int64_t hits = knownRows(knownCounts, phrase);
     if (hits < 0) {
       hits = 0;
@@ -86,6 +84,18 @@ QueryData* queryData(const Fts5ExtensionApi* api, Fts5Context* fts, sqlite3_valu
   QueryData* kept = data.get();
   code = api->xSetAuxdata(fts, data.release(), [](void* p) { delete static_cast<QueryData*>(p); });
   return code == SQLITE_OK ? kept : nullptr;
+}
+
+// The row's hits in one column, in order of position.
+int columnHits(const Fts5ExtensionApi* api, Fts5Context* fts, int column, std::vector<PhraseHit>& hits) {
+  int instances = 0;
+  int code = api->xInstCount(fts, &instances);
+  for (int i = 0; code == SQLITE_OK && i < instances; ++i) {
+    int phrase = 0, in = 0, offset = 0;
+    code = api->xInst(fts, i, &phrase, &in, &offset);
+    if (code == SQLITE_OK && in == column) hits.push_back({phrase, offset, api->xPhraseSize(fts, phrase)});
+  }
+  return code;
 }
 
 void pageRank(const Fts5ExtensionApi* api, Fts5Context* fts, sqlite3_context* context, int count,
@@ -129,12 +139,7 @@ void pageRank(const Fts5ExtensionApi* api, Fts5Context* fts, sqlite3_context* co
   if (ranking->best != nullptr && ranking->best->wants(score, row)) {
     // What the entry's snippet is made from: the first column's hits and length.
     BestRows::Row kept{.row = row, .score = score};
-    for (int i = 0; code == SQLITE_OK && i < instances; ++i) {
-      int phrase = 0, column = 0, offset = 0;
-      code = api->xInst(fts, i, &phrase, &column, &offset);
-      if (code == SQLITE_OK && column == 0 && phrase >= 0 && static_cast<std::size_t>(phrase) < data->phraseSizes.size())
-        kept.hits.push_back({phrase, offset, data->phraseSizes[static_cast<std::size_t>(phrase)]});
-    }
+    code = columnHits(api, fts, 0, kept.hits);
     std::int64_t firstLength = ranking->lengths->firstColumnLengthOf(row);
     if (code == SQLITE_OK && firstLength < 0) {
       int tokens = 0;
@@ -239,15 +244,8 @@ void pageSnippet(const Fts5ExtensionApi* api, Fts5Context* fts, sqlite3_context*
   };
   const std::string open = textOf(values[1]), close = textOf(values[2]), ellipsis = textOf(values[3]);
 
-  // The column's hits, in order of position.
-  int instanceCount = 0;
-  int code = api->xInstCount(fts, &instanceCount);
   std::vector<PhraseHit> hits;
-  for (int i = 0; code == SQLITE_OK && i < instanceCount; ++i) {
-    int phrase = 0, in = 0, offset = 0;
-    code = api->xInst(fts, i, &phrase, &in, &offset);
-    if (code == SQLITE_OK && in == column) hits.push_back({phrase, offset, api->xPhraseSize(fts, phrase)});
-  }
+  int code = columnHits(api, fts, column, hits);
   const char* text = nullptr;
   int textSize = 0;
   int length = 0;

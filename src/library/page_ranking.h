@@ -85,6 +85,7 @@ class WordRows {
   // here (the counts are out of date, the phrase is a prefix, a title phrase or of more than
   // one word): the last argument of page_rank.
   std::vector<std::uint8_t> rowsOf(const std::vector<QueryPhrase>& phrases);
+  const PageTokenizer& tokenizer() const { return tokenizer_; }
 
  private:
   Database& database_;
