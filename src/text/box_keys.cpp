@@ -1,8 +1,6 @@
 // Key input of a box: scrolling the page in reading modes, caret and selection movement in
 // editing mode.
 #include "document/container.h"
-#include "document/link_target.h"
-#include "platform/desktop_shell.h"
 #include "text/box_host.h"
 #include "text/caret_movement.h"
 #include "text/paragraph.h"
@@ -241,12 +239,8 @@ void TZEBbox::followLinkAtCaret() {
   const TextPos& caret = Caret();
   TZEBoggetto* object = linkObject(linkAt(caret), *caret.paragraph);
   if (object == nullptr) return;
-  // A web or mail address goes to the desktop at once; any other target the book names (a
-  // file, another scheme) is followed like a click, which asks before it opens.
-  if (object->Kind() == TOggettiHel::internetLink && isWebOrMailAddress(object->Name())) {
-    set().services().shell->openDocument(object->Name());
-    return;
-  }
+  // Followed as a click is: a web or mail address opens at once (and the reader says so when
+  // no program could show it), a file or another scheme the book names asks first.
   followLink(*object);
 }
 
